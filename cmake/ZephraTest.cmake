@@ -1,0 +1,21 @@
+# zephra_add_test(NAME name SOURCES file... [LIBS lib...] [QT])
+#
+# Registers one test executable with ctest. GoogleTest executables get
+# gtest_main; QT marks a Qt Test executable, which brings its own main.
+# Every test runs with the "C" locale, offscreen Qt and a private runtime
+# folder so that results never depend on the machine's settings.
+function(zephra_add_test)
+  cmake_parse_arguments(ARG "QT" "NAME" "SOURCES;LIBS" ${ARGN})
+  add_executable(${ARG_NAME} ${ARG_SOURCES})
+  target_link_libraries(${ARG_NAME} PRIVATE ${ARG_LIBS})
+  if(ARG_QT)
+    target_link_libraries(${ARG_NAME} PRIVATE Qt6::Test Qt6::Widgets)
+  else()
+    target_link_libraries(${ARG_NAME} PRIVATE GTest::gtest GTest::gtest_main GTest::gmock)
+  endif()
+  add_test(NAME ${ARG_NAME} COMMAND ${ARG_NAME})
+  set_tests_properties(${ARG_NAME} PROPERTIES
+    ENVIRONMENT "LC_ALL=C;QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/test-runtime"
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+    TIMEOUT 300)
+endfunction()
