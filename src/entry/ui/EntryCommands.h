@@ -1,0 +1,32 @@
+#pragma once
+
+#include "document/MessageBoxes.h"
+#include "document/WineRec.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace zephra {
+
+// The data-entry dialogs as the main window uses them. Each shows its modal
+// dialog over `parent`; message boxes go through `boxes`.
+
+// New wine: shows the Filtration Conditions dialog. When confirmed, `rec`
+// (expected zeroed) is filled as a new wine, `caption` receives the window
+// caption made from the two name boxes as typed, and true is returned. No
+// calculation is run.
+bool NewWineFromConditions(QWidget* parent, MessageBoxes& boxes, TWineRec& rec, QString& caption);
+
+// Edit Conditions on an open wine: loads the dialog from the record; when
+// confirmed stores the conditions, sets LabA, sets Modified and recalculates
+// with message boxes. Returns true when the wine changed (the caller then
+// refreshes its report); Cancel changes nothing and returns false.
+bool EditConditions(QWidget* parent, MessageBoxes& boxes, TWineClass& wine);
+
+// Edit Data on an open wine: the Filtration Data dialog; when confirmed
+// stores the readings and MinSkip, sets Modified and recalculates with
+// message boxes. Returns true when the wine changed.
+bool EditData(QWidget* parent, MessageBoxes& boxes, TWineClass& wine);
+
+} // namespace zephra
