@@ -19,3 +19,7 @@ function(zephra_add_test)
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
     TIMEOUT 300)
 endfunction()
+
+# Qt wants its runtime folder private to the user.
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/test-runtime)
+file(CHMOD ${CMAKE_BINARY_DIR}/test-runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what ZEPHRA needs on Debian 12 (as root) and builds it into build/.
+# Sourced by run.sh and test.sh; safe to run again: only missing packages are
+# installed and the build is incremental.
+set -euo pipefail
+
+ZEPHRA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+ZEPHRA_BUILD="${ZEPHRA_BUILD:-$ZEPHRA_ROOT/build}"
+
+packages=(
+    g++ cmake make pkg-config
+    libgtest-dev libgmock-dev libbenchmark-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+    xvfb xauth fonts-dejavu-core fonts-liberation2
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S "$ZEPHRA_ROOT" -B "$ZEPHRA_BUILD" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$ZEPHRA_BUILD" -j"$(nproc)"
