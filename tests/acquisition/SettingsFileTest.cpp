@@ -1,0 +1,94 @@
+#include "acquisition/SettingsFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using zephra::ReadDataFile;
+using zephra::TEnvironmentRec;
+
+namespace {
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("zephra-settings-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    std::string Write(const std::string& bytes) {
+        const auto path = (dir / "zephra.dat").string();
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+
+    fs::path dir;
+};
+
+TEST_F(SettingsFileTest, ReadsPortNumberAtOffset1540AndKeepsReservedBytes) {
+    std::string bytes(1544, '\0');
+    bytes[0] = 'R';
+    bytes[1539] = '\x7f';
+    bytes[1540] = '\x0c'; // 12: carried although the dialog offers only 1..9
+    TEnvironmentRec env{};
+    ASSERT_EQ(ReadDataFile(Write(bytes), env), 0);
+    EXPECT_EQ(env.ScalePortNumber(), 12);
+    EXPECT_EQ(env.Reserved[0], 'R');
+    EXPECT_EQ(env.Reserved[1539], 0x7f);
+}
+
+TEST_F(SettingsFileTest, PortNumberIsSignedLittleEndian) {
+    std::string bytes(1544, '\0');
+    bytes.replace(1540, 4, std::string("\xfe\xff\xff\xff", 4));
+    TEnvironmentRec env{};
+    ASSERT_EQ(ReadDataFile(Write(bytes), env), 0);
+    EXPECT_EQ(env.ScalePortNumber(), -2);
+    env.SetScalePortNumber(0x01020304);
+    EXPECT_EQ(env.ScalePortBytes[0], 4);
+    EXPECT_EQ(env.ScalePortBytes[3], 1);
+}
+
+TEST_F(SettingsFileTest, MissingFileGivesErrno) {
+    TEnvironmentRec env{};
+    EXPECT_EQ(ReadDataFile((dir / "absent.dat").string(), env), ENOENT);
+}
+
+TEST_F(SettingsFileTest, ShortFileIsReadAsFarAsItGoesAndNotReported) {
+    std::string bytes(10, '\x05');
+    TEnvironmentRec env;
+    std::memset(&env, 0xAA, sizeof env);
+    ASSERT_EQ(ReadDataFile(Write(bytes), env), 0);
+    EXPECT_EQ(env.Reserved[9], 5);
+    EXPECT_EQ(env.Reserved[10], 0);
+    EXPECT_EQ(env.ScalePortNumber(), 0);
+}
+
+TEST(SettingsFilePath, FollowsXdgConfigHomeWithHomeFallback) {
+    const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    const char* savedConfig = std::getenv("XDG_CONFIG_HOME");
+    const std::string keptConfig = savedConfig ? savedConfig : "";
+
+    ::setenv("XDG_CONFIG_HOME", "/cfg", 1);
+    EXPECT_EQ(zephra::SettingsFilePath(), "/cfg/zephra/zephra.dat");
+    ::setenv("XDG_CONFIG_HOME", "", 1);
+    ::setenv("HOME", "/home/lab", 1);
+    EXPECT_EQ(zephra::SettingsFilePath(), "/home/lab/.config/zephra/zephra.dat");
+
+    ::setenv("HOME", savedHome.c_str(), 1);
+    if (savedConfig)
+        ::setenv("XDG_CONFIG_HOME", keptConfig.c_str(), 1);
+    else
+        ::unsetenv("XDG_CONFIG_HOME");
+}
+
+} // namespace
