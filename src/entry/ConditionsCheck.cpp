@@ -1,0 +1,56 @@
+#include "entry/ConditionsCheck.h"
+
+#include "entry/EntryFormat.h"
+
+namespace zephra {
+
+namespace {
+
+struct NumericRule {
+    ConditionsField Field;
+    std::string ConditionsForm::*Text;
+    double Lo;
+    double Hi;
+    int Width;
+    int Decimals;
+    const char* Message;
+};
+
+const NumericRule NumericRules[] = {
+    {ConditionsField::LabPressure, &ConditionsForm::LabPressure, 0.1, 1000, 4, 1,
+     "Laboratory Pressure is out of Range. Please enter a value between 1000 and 0.1."},
+    {ConditionsField::FilterDiameter, &ConditionsForm::FilterDiameter, 1, 1000, 4, 1,
+     "Laboratory Filter Diameter is out of Range. Please enter a value between 1000 and 1."},
+    {ConditionsField::MaxPressure, &ConditionsForm::MaxPressure, 1, 1000, 4, 0,
+     "Maximum Full-Scale Pressure is out of Range. Please enter a value between 1000 and 1."},
+    {ConditionsField::Area, &ConditionsForm::Area, 0.2, 1000, 4, 2,
+     "Full-Scale Area is out of Range. Please enter a value between 1000 and 0.2."},
+    {ConditionsField::Rate, &ConditionsForm::Rate, 0.1, 1999, 4, 1,
+     "Full-Scale Rate is out of Range. Please enter a value between 1999 and 0.1."},
+};
+
+} // namespace
+
+std::optional<ConditionsCheckFailure> ConditionsRangeCheck(ConditionsForm& form) {
+    if (form.WineName.empty()) {
+        return ConditionsCheckFailure{
+            ConditionsField::WineName,
+            "Wine Name field is blank; please enter a name for this wine."};
+    }
+    if (form.FilterName.empty()) {
+        return ConditionsCheckFailure{
+            ConditionsField::FilterName,
+            "Filter Name field is blank; please enter a name for this filter."};
+    }
+    for (const NumericRule& rule : NumericRules) {
+        bool error = false;
+        double value = 0.0;
+        Format(form.*rule.Text, error, value, rule.Hi, rule.Lo, rule.Width, rule.Decimals);
+        if (error) {
+            return ConditionsCheckFailure{rule.Field, rule.Message};
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace zephra

@@ -1,0 +1,54 @@
+#pragma once
+
+// The filtration conditions dialog without its widgets: the box texts and
+// choices (ConditionsForm) and the OK check (ConditionsRangeCheck).
+//
+// Use from a dialog: copy the boxes into a ConditionsForm, call
+// ConditionsRangeCheck, copy the numeric texts back into the boxes (they are
+// rewritten up to the failing field), and on failure show the returned
+// message in an information box and keep the dialog open. On success the
+// form holds the texts the record stores; see ConditionsRecord.h.
+
+#include <optional>
+#include <string>
+
+namespace zephra {
+
+// What the dialog holds. Names are UTF-8 as typed; the numeric texts are the
+// boxes' texts (rewritten to their stored fixed-width form by the check).
+struct ConditionsForm {
+    std::string WineName;
+    std::string FilterName;
+    int WineType = 0;           // 0 = Normal, 1 = Dessert
+    std::string LabPressure;    // psi
+    std::string FilterDiameter; // mm
+    std::string MaxPressure;    // psi
+    std::string Area;           // m²
+    std::string Rate;           // bpm or gpm
+    int RateUnits = 0;          // 0 = bpm, 1 = gpm
+};
+
+// The fields in the order the check examines them.
+enum class ConditionsField {
+    WineName,
+    FilterName,
+    LabPressure,
+    FilterDiameter,
+    MaxPressure,
+    Area,
+    Rate
+};
+
+struct ConditionsCheckFailure {
+    ConditionsField Field;
+    std::string Message; // the text of the information box
+};
+
+// Checks the fields in order and stops at the first failure. A blank name
+// counts as filled (only the empty text fails). Each numeric text is
+// replaced by its fixed-width form as soon as it passes; the failing text
+// stays as typed and later fields are not looked at. Returns nothing when
+// every field passed.
+std::optional<ConditionsCheckFailure> ConditionsRangeCheck(ConditionsForm& form);
+
+} // namespace zephra

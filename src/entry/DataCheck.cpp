@@ -1,0 +1,57 @@
+#include "entry/DataCheck.h"
+
+#include "document/Windows1252.h"
+#include "entry/EntryFormat.h"
+
+namespace zephra {
+
+DataForm LoadDataForm(const TWineRec& rec) {
+    DataForm form;
+    for (int i = 0; i < DataPointCount; ++i) {
+        form.Volume[i] = Win1252ToUtf8(rec.Data.V[i].text());
+        form.Minutes[i] = Win1252ToUtf8(rec.Data.T[i].M.text());
+        form.Seconds[i] = Win1252ToUtf8(rec.Data.T[i].Sc.text());
+    }
+    const int skip = rec.Data.MinSkip.get();
+    if (skip <= MaxSkip) {
+        form.Skip = skip;
+    }
+    return form;
+}
+
+std::optional<DataCheckFailure> DataRangeCheck(DataForm& form) {
+    bool error = false;
+    double value = 0.0;
+    for (int i = 0; i < DataPointCount; ++i) {
+        FormatBlankTolerant(form.Volume[i], error, value, 100000, 0.1, 6, 1);
+        if (error) {
+            return DataCheckFailure{DataColumn::Volume, i + 1};
+        }
+    }
+    for (int i = 0; i < DataPointCount; ++i) {
+        FormatBlankTolerant(form.Minutes[i], error, value, 999, 0, 3, 0);
+        if (error) {
+            return DataCheckFailure{DataColumn::Minutes, i + 1};
+        }
+    }
+    for (int i = 0; i < DataPointCount; ++i) {
+        FormatSec(form.Seconds[i], error, value, 59, 0, 2, 0);
+        if (error) {
+            return DataCheckFailure{DataColumn::Seconds, i + 1};
+        }
+    }
+    return std::nullopt;
+}
+
+void StoreDataForm(TWineRec& rec, const DataForm& form) {
+    if (form.Skip) {
+        rec.Data.MinSkip.set(static_cast<std::uint16_t>(*form.Skip));
+    }
+    for (int i = 0; i < DataPointCount; ++i) {
+        rec.Data.V[i].assign(Utf8ToWin1252(form.Volume[i]));
+        rec.Data.T[i].M.assign(Utf8ToWin1252(form.Minutes[i]));
+        rec.Data.T[i].Sc.assign(Utf8ToWin1252(form.Seconds[i]));
+    }
+}
+
+} // namespace zephra

@@ -1,0 +1,62 @@
+#pragma once
+
+// The filtration data dialog without its widgets: the 36 rows of box texts
+// and the skip choice (DataForm), loading them from a wine, the OK check
+// (DataRangeCheck) and storing them back.
+//
+// Use from a dialog: LoadDataForm(record) fills the boxes; on OK copy the
+// boxes into the form, call DataRangeCheck, copy the texts back into the
+// boxes (rewritten up to the failing box), and on failure show
+// DataEntryErrorMessage in an information box and keep the dialog open. On
+// success StoreDataForm(record, form), set Modified and recalculate.
+
+#include "document/WineRec.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace zephra {
+
+inline constexpr int DataPointCount = 36;
+inline constexpr int MaxSkip = 12;
+
+// Box texts (UTF-8) of the rows 1..36 (index 0..35) and the selected skip
+// button, or nothing when none is selected.
+struct DataForm {
+    std::array<std::string, DataPointCount> Volume;
+    std::array<std::string, DataPointCount> Minutes;
+    std::array<std::string, DataPointCount> Seconds;
+    std::optional<int> Skip;
+};
+
+enum class DataColumn { Volume, Minutes, Seconds };
+
+// The box that failed the check: its column and its row (1..36).
+struct DataCheckFailure {
+    DataColumn Column;
+    int Row;
+};
+
+inline constexpr const char* DataEntryErrorMessage =
+    "There is an error in the data entry. Please correct it and retry, or cancel. (Volume "
+    "increments must be greater than 0.1 ml.)";
+
+// The form showing a wine's readings; no skip button is selected when
+// MinSkip is above 12.
+DataForm LoadDataForm(const TWineRec& rec);
+
+// Checks the volume boxes 1..36, then the minutes boxes, then the seconds
+// boxes, rewriting each one that passes to its stored form (volumes 0.1 to
+// 100000 with one decimal in 6 characters, minutes 0 to 999 in 3, seconds 0
+// to 59 as two digits; blank boxes become empty and pass). Stops at the
+// first box that fails, which keeps its text; later boxes are untouched.
+// Returns nothing when every box passed.
+std::optional<DataCheckFailure> DataRangeCheck(DataForm& form);
+
+// Stores a checked form: MinSkip from the selected button (kept when none
+// is), then every text into its field (first 6, 3 or 2 characters). Only
+// the length byte and text bytes of each field are written.
+void StoreDataForm(TWineRec& rec, const DataForm& form);
+
+} // namespace zephra
