@@ -1,0 +1,29 @@
+#include "ReplyLine.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace zephra::balancesim {
+
+std::string ReplyLine(double grams, bool stable, bool longForm) {
+    char magnitude[32];
+    std::snprintf(magnitude, sizeof magnitude, "%9.2f", std::fabs(grams));
+    std::string line = longForm ? "N     " : "";
+    line += grams < 0 ? '-' : '+';
+    line += magnitude;
+    line += stable ? " g  " : "    ";
+    line += "\r\n";
+    return line;
+}
+
+std::string GarbageLine(std::mt19937& random) {
+    // Mismatched framing turns digits into high and odd characters, never a CR.
+    std::uniform_int_distribution<int> byte(0x80, 0xFE);
+    std::string line;
+    for (int i = 0; i < 14; ++i)
+        line += static_cast<char>(byte(random));
+    line += "\r\n";
+    return line;
+}
+
+} // namespace zephra::balancesim

@@ -1,0 +1,128 @@
+#include "SimOptions.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <regex>
+
+namespace zephra::balancesim {
+
+namespace {
+
+const char* const Usage =
+    "Usage: zephra-balance-sim [options]\n"
+    "\n"
+    "Simulates a laboratory balance on a pseudo-terminal. The first line on\n"
+    "standard output is the device path; the simulator runs until interrupted.\n"
+    "It answers ESC P CR with a weight line and zeroes on ESC T CR, paced at\n"
+    "1200 bit/s. A tare also starts a fresh filtration. When the line is not\n"
+    "set to 1200 bit/s it answers with garbage, as a real balance would.\n"
+    "\n"
+    "Options:\n"
+    "  --link COMn             also link the device as COMn in the port map\n"
+    "                          ($XDG_CONFIG_HOME/zephra/ports, default\n"
+    "                          ~/.config/zephra/ports); removed at exit\n"
+    "  --flow G                initial flow in g/min (default 30)\n"
+    "  --fouling K             fouling rate per minute: the flow falls as\n"
+    "                          flow / (1 + K * minutes) (default 0.1)\n"
+    "  --noise G               standard deviation of the reading in g (default 0.01)\n"
+    "  --weight G              a constant load of G grams instead of a filtration\n"
+    "  --seed N                seed of the noise (default 1)\n"
+    "  --long                  22-character reply with an identifier prefix\n"
+    "  --print-at-stability    send nothing while the reading is unstable\n"
+    "  --unstable F            share of requests that meet an unstable reading\n"
+    "                          (default 0, or 0.3 with --print-at-stability);\n"
+    "                          unstable readings are otherwise sent without unit\n"
+    "  --delay MS              delay before the reply starts (default 30)\n"
+    "  --silent                fault: never answer\n"
+    "  --garbage               fault: answer every request with garbage\n"
+    "  --unplug-after N        fault: hang up after N answered readings\n"
+    "  -h, --help              show this help\n";
+
+bool ReadNumber(const char* text, double& value) {
+    char* end = nullptr;
+    value = std::strtod(text, &end);
+    return end != text && *end == '\0';
+}
+
+bool ReadCount(const char* text, int& value) {
+    char* end = nullptr;
+    const long n = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || n < 0 || n > 1000000000)
+        return false;
+    value = static_cast<int>(n);
+    return true;
+}
+
+} // namespace
+
+std::optional<SimOptions> ParseSimOptions(int argc, char** argv, int& exitCode) {
+    SimOptions options;
+    bool unstableGiven = false;
+    auto fail = [&](const std::string& problem) -> std::optional<SimOptions> {
+        std::fprintf(stderr, "zephra-balance-sim: %s\n\n%s", problem.c_str(), Usage);
+        exitCode = 2;
+        return std::nullopt;
+    };
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        auto number = [&](double& target) { return hasValue && ReadNumber(argv[++i], target); };
+        auto count = [&](int& target) { return hasValue && ReadCount(argv[++i], target); };
+        if (arg == "-h" || arg == "--help") {
+            std::fputs(Usage, stdout);
+            exitCode = 0;
+            return std::nullopt;
+        } else if (arg == "--link") {
+            if (!hasValue || !std::regex_match(argv[i + 1], std::regex("COM[1-9][0-9]{0,2}")))
+                return fail("--link needs a port name COM1 to COM999");
+            options.link = argv[++i];
+        } else if (arg == "--flow") {
+            if (!number(options.flowGramsPerMinute) || options.flowGramsPerMinute < 0)
+                return fail("--flow needs a number of g/min, 0 or more");
+        } else if (arg == "--fouling") {
+            if (!number(options.foulingPerMinute) || options.foulingPerMinute < 0)
+                return fail("--fouling needs a rate per minute, 0 or more");
+        } else if (arg == "--noise") {
+            if (!number(options.noiseGrams) || options.noiseGrams < 0)
+                return fail("--noise needs a number of grams, 0 or more");
+        } else if (arg == "--weight") {
+            double grams = 0;
+            if (!number(grams))
+                return fail("--weight needs a number of grams");
+            options.fixedGrams = grams;
+        } else if (arg == "--seed") {
+            int seed = 0;
+            if (!count(seed))
+                return fail("--seed needs a whole number");
+            options.seed = static_cast<unsigned>(seed);
+        } else if (arg == "--long") {
+            options.longReply = true;
+        } else if (arg == "--print-at-stability") {
+            options.printAtStability = true;
+        } else if (arg == "--unstable") {
+            if (!number(options.unstableFraction) || options.unstableFraction < 0 ||
+                options.unstableFraction > 1)
+                return fail("--unstable needs a fraction from 0 to 1");
+            unstableGiven = true;
+        } else if (arg == "--delay") {
+            if (!count(options.replyDelayMs))
+                return fail("--delay needs a number of milliseconds");
+        } else if (arg == "--silent") {
+            options.silent = true;
+        } else if (arg == "--garbage") {
+            options.garbage = true;
+        } else if (arg == "--unplug-after") {
+            if (!count(options.unplugAfter))
+                return fail("--unplug-after needs a number of readings");
+        } else {
+            return fail("unknown option " + arg);
+        }
+    }
+    if (options.printAtStability && !unstableGiven)
+        options.unstableFraction = 0.3;
+    exitCode = 0;
+    return options;
+}
+
+} // namespace zephra::balancesim

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace zephra::balancesim {
+
+// What the simulated balance does, as chosen on the command line.
+struct SimOptions {
+    double flowGramsPerMinute = 30.0; // filtrate flow at the start of the filtration
+    double foulingPerMinute = 0.1;    // flow(t) = flow / (1 + fouling * t), t in minutes
+    double noiseGrams = 0.01;         // standard deviation of the reading noise
+    std::optional<double> fixedGrams; // a constant load instead of a filtration
+    unsigned seed = 1;
+    std::string link;              // "COMn": link the device into the port map
+    bool longReply = false;        // 22-character reply with an identifier prefix
+    bool printAtStability = false; // send nothing while the reading is unstable
+    double unstableFraction = 0.0; // share of requests that meet an unstable reading
+    bool silent = false;           // never answer
+    bool garbage = false;          // always answer with garbage
+    int unplugAfter = -1;          // hang up after this many answered readings
+    int replyDelayMs = 30;         // time the balance takes before it starts to answer
+};
+
+// Parses the command line. Prints the usage (on stdout for --help, else on
+// stderr with the problem) and returns nothing when the program should exit;
+// `exitCode` then holds the status to exit with.
+std::optional<SimOptions> ParseSimOptions(int argc, char** argv, int& exitCode);
+
+} // namespace zephra::balancesim
