@@ -1,0 +1,148 @@
+#include "entry/ui/ConditionsDlg.h"
+
+#include "entry/ui/DialogLook.h"
+#include "entry/ui/PauseAfterCheck.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace zephra {
+
+namespace {
+
+constexpr int NameBoxWidth = 121;
+constexpr int NumberBoxWidth = 41;
+constexpr int NameLength = 16;
+constexpr int NumberLength = 4;
+constexpr int CommentsLength = 128;
+
+} // namespace
+
+TConditionsDlg::TConditionsDlg(MessageBoxes& boxes, QWidget* parent)
+    : QDialog(parent), boxes_(boxes) {
+    SetUpEntryDialog(*this, QStringLiteral("Filtration Conditions"), 512, 413);
+
+    WineName =
+        MakeEntryBox(this, QStringLiteral("WineName"), 132, 45, NameBoxWidth, NameLength, false);
+    MakeLabelLeftOf(WineName, QStringLiteral("Wine Name"));
+    FilterName =
+        MakeEntryBox(this, QStringLiteral("FilterName"), 132, 72, NameBoxWidth, NameLength, false);
+    MakeLabelLeftOf(FilterName, QStringLiteral("Filter Name"));
+
+    WineTypeBtn = new QGroupBox(QStringLiteral("Wine Type"), this);
+    WineTypeBtn->setObjectName(QStringLiteral("WineTypeBtn"));
+    WineTypeBtn->setGeometry(320, 35, 121, 62);
+    WineTypeNormal = new QRadioButton(QStringLiteral("Normal"), WineTypeBtn);
+    WineTypeNormal->setObjectName(QStringLiteral("WineTypeNormal"));
+    WineTypeNormal->setGeometry(10, 18, 100, 17);
+    WineTypeDessert = new QRadioButton(QStringLiteral("Dessert"), WineTypeBtn);
+    WineTypeDessert->setObjectName(QStringLiteral("WineTypeDessert"));
+    WineTypeDessert->setGeometry(10, 37, 100, 17);
+
+    MakeLabel(this, QStringLiteral("Laboratory Conditions"), 92, 136);
+    LabPressure = MakeEntryBox(this, QStringLiteral("LabPressure"), 168, 155, NumberBoxWidth,
+                               NumberLength, false);
+    MakeLabelLeftOf(LabPressure, QStringLiteral("Pressure"));
+    MakeLabelRightOf(LabPressure, QStringLiteral("psi"));
+    FilterDiameter = MakeEntryBox(this, QStringLiteral("FilterDiameter"), 168, 182, NumberBoxWidth,
+                                  NumberLength, false);
+    MakeLabelLeftOf(FilterDiameter, QStringLiteral("Filter Diameter"));
+    MakeLabelRightOf(FilterDiameter, QStringLiteral("mm"));
+
+    MakeLabel(this, QStringLiteral("Full-Scale Conditions"), 276, 136);
+    MaxPressure = MakeEntryBox(this, QStringLiteral("MaxPressure"), 335, 155, NumberBoxWidth,
+                               NumberLength, false);
+    MakeLabelLeftOf(MaxPressure, QStringLiteral("Max Pressure"));
+    MakeLabelRightOf(MaxPressure, QStringLiteral("psi"));
+    Area =
+        MakeEntryBox(this, QStringLiteral("Area"), 335, 182, NumberBoxWidth, NumberLength, false);
+    MakeLabelLeftOf(Area, QStringLiteral("Area"));
+    MakeLabelRightOf(Area, QStringLiteral("m2"));
+    Rate =
+        MakeEntryBox(this, QStringLiteral("Rate"), 335, 209, NumberBoxWidth, NumberLength, false);
+    MakeLabelLeftOf(Rate, QStringLiteral("Rate"));
+
+    // bpm and gpm form their own exclusive pair, apart from the wine type.
+    UnitsBPM = new QRadioButton(QStringLiteral("bpm"), this);
+    UnitsBPM->setObjectName(QStringLiteral("UnitsBPM"));
+    UnitsBPM->setGeometry(390, 211, 60, 17);
+    UnitsGPM = new QRadioButton(QStringLiteral("gpm"), this);
+    UnitsGPM->setObjectName(QStringLiteral("UnitsGPM"));
+    UnitsGPM->setGeometry(390, 227, 60, 17);
+    auto* unitsGroup = new QButtonGroup(this);
+    unitsGroup->addButton(UnitsBPM);
+    unitsGroup->addButton(UnitsGPM);
+
+    Comments = MakeEntryBox(this, QStringLiteral("Comments"), 69, 280, 372, CommentsLength, false);
+    MakeLabel(this, QStringLiteral("Comments"), 69, 264);
+
+    OKButton = MakeButton(this, QStringLiteral("OKButton"), QStringLiteral("OK"), 254, 344);
+    OKButton->setDefault(true);
+    CancelButton =
+        MakeButton(this, QStringLiteral("CancelButton"), QStringLiteral("Cancel"), 366, 344);
+    CancelButton->setAutoDefault(false);
+
+    WineTypeNormal->setChecked(true);
+    UnitsBPM->setChecked(true);
+
+    QWidget* const tabOrder[] = {
+        OKButton,    CancelButton,   WineName,    FilterName, WineTypeNormal, WineTypeDessert,
+        LabPressure, FilterDiameter, MaxPressure, Area,       Rate,           UnitsBPM,
+        UnitsGPM,    Comments};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i) {
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    }
+
+    connect(OKButton, &QPushButton::clicked, this, &TConditionsDlg::ConditionsRangeCheck);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TConditionsDlg::SetForm(const ConditionsForm& form) {
+    WineName->setText(QString::fromStdString(form.WineName));
+    FilterName->setText(QString::fromStdString(form.FilterName));
+    (form.WineType == 0 ? WineTypeNormal : WineTypeDessert)->setChecked(true);
+    LabPressure->setText(QString::fromStdString(form.LabPressure));
+    FilterDiameter->setText(QString::fromStdString(form.FilterDiameter));
+    MaxPressure->setText(QString::fromStdString(form.MaxPressure));
+    Area->setText(QString::fromStdString(form.Area));
+    Rate->setText(QString::fromStdString(form.Rate));
+    (form.RateUnits == 0 ? UnitsBPM : UnitsGPM)->setChecked(true);
+}
+
+ConditionsForm TConditionsDlg::Form() const {
+    ConditionsForm form;
+    form.WineName = WineName->text().toStdString();
+    form.FilterName = FilterName->text().toStdString();
+    form.WineType = WineTypeNormal->isChecked() ? 0 : 1;
+    form.LabPressure = LabPressure->text().toStdString();
+    form.FilterDiameter = FilterDiameter->text().toStdString();
+    form.MaxPressure = MaxPressure->text().toStdString();
+    form.Area = Area->text().toStdString();
+    form.Rate = Rate->text().toStdString();
+    form.RateUnits = UnitsBPM->isChecked() ? 0 : 1;
+    return form;
+}
+
+void TConditionsDlg::ConditionsRangeCheck() {
+    ConditionsForm form = Form();
+    const std::optional<ConditionsCheckFailure> failure = zephra::ConditionsRangeCheck(form);
+    // The check rewrites each numeric text that passed; the failing one and
+    // those after it come back as typed.
+    LabPressure->setText(QString::fromStdString(form.LabPressure));
+    FilterDiameter->setText(QString::fromStdString(form.FilterDiameter));
+    MaxPressure->setText(QString::fromStdString(form.MaxPressure));
+    Area->setText(QString::fromStdString(form.Area));
+    Rate->setText(QString::fromStdString(form.Rate));
+    if (failure) {
+        boxes_.Information(failure->Message);
+        return;
+    }
+    PauseAfterCheck(*this);
+    accept();
+}
+
+} // namespace zephra

@@ -1,0 +1,153 @@
+#include "entry/ui/DataDlg.h"
+
+#include "entry/ui/DialogLook.h"
+#include "entry/ui/PauseAfterCheck.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+
+namespace zephra {
+
+namespace {
+
+constexpr int RowsPerGroup = 18;
+constexpr int FirstRowTop = 70;
+constexpr int RowPitch = 20;
+constexpr int GroupLeft[2] = {8, 176};
+constexpr int NumberLabelWidth = 20;
+constexpr int VolumeOffset = 24;
+constexpr int VolumeWidth = 57;
+constexpr int MinutesOffset = 88;
+constexpr int SecondsOffset = 116;
+constexpr int TimeWidth = 26;
+constexpr int VolumeLength = 6;
+constexpr int MinutesLength = 3;
+constexpr int SecondsLength = 2;
+constexpr int SkipLeft = 372;
+
+// The volume boxes of rows 4 to 9 take text of any length.
+bool VolumeHasNoLimit(int row) {
+    return row >= 4 && row <= 9;
+}
+
+// A heading centred over the columns from `left` to `left + width`.
+void AddHeading(QWidget* parent, const QString& text, int left, int width, int top) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setGeometry(left, top, width, label->sizeHint().height());
+}
+
+} // namespace
+
+TDataDlg::TDataDlg(MessageBoxes& boxes, QWidget* parent) : QDialog(parent), boxes_(boxes) {
+    SetUpEntryDialog(*this, QStringLiteral("Filtration Data"), 521, 474);
+
+    for (int row = 1; row <= Rows; ++row) {
+        const int group = (row - 1) / RowsPerGroup;
+        const int left = GroupLeft[group];
+        const int top = FirstRowTop + ((row - 1) % RowsPerGroup) * RowPitch;
+        auto* number = new QLabel(QString::number(row), this);
+        number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        number->setGeometry(left, top, NumberLabelWidth, 21);
+        V[row - 1] = MakeEntryBox(this, QStringLiteral("V%1").arg(row), left + VolumeOffset, top,
+                                  VolumeWidth, VolumeHasNoLimit(row) ? 0 : VolumeLength, true);
+        Min[row - 1] = MakeEntryBox(this, QStringLiteral("Min%1").arg(row), left + MinutesOffset,
+                                    top, TimeWidth, MinutesLength, true);
+        Sec[row - 1] = MakeEntryBox(this, QStringLiteral("Sec%1").arg(row), left + SecondsOffset,
+                                    top, TimeWidth, SecondsLength, true);
+    }
+    for (const int left : GroupLeft) {
+        AddHeading(this, QStringLiteral("Volume"), left + VolumeOffset, VolumeWidth, 32);
+        AddHeading(this, QStringLiteral("ml"), left + VolumeOffset, VolumeWidth, 48);
+        AddHeading(this, QStringLiteral("Time"), left + MinutesOffset,
+                   SecondsOffset + TimeWidth - MinutesOffset, 32);
+        AddHeading(this, QStringLiteral("min"), left + MinutesOffset, TimeWidth, 48);
+        AddHeading(this, QStringLiteral("sec"), left + SecondsOffset, TimeWidth, 48);
+    }
+
+    MakeLabel(this, QStringLiteral("Points to be skipped"), SkipLeft - 20, 48);
+    skipGroup_ = new QButtonGroup(this);
+    for (int k = 0; k < SkipChoices; ++k) {
+        Skip[k] = new QRadioButton(QString::number(k), this);
+        Skip[k]->setObjectName(QStringLiteral("Skip%1").arg(k));
+        Skip[k]->setGeometry(SkipLeft, FirstRowTop + k * RowPitch, 50, 17);
+        skipGroup_->addButton(Skip[k], k);
+    }
+
+    OKButton = MakeButton(this, QStringLiteral("OKButton"), QStringLiteral("OK"), 346, 420);
+    OKButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    OKButton->setDefault(true);
+    CancelButton =
+        MakeButton(this, QStringLiteral("CancelButton"), QStringLiteral("Cancel"), 432, 420);
+    CancelButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    CancelButton->setAutoDefault(false);
+
+    std::vector<QWidget*> tabOrder{OKButton, CancelButton};
+    tabOrder.insert(tabOrder.end(), V.begin(), V.end());
+    for (int i = 0; i < Rows; ++i) {
+        tabOrder.push_back(Min[i]);
+        tabOrder.push_back(Sec[i]);
+    }
+    tabOrder.insert(tabOrder.end(), Skip.begin(), Skip.end());
+    for (std::size_t i = 1; i < tabOrder.size(); ++i) {
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    }
+
+    connect(OKButton, &QPushButton::clicked, this, &TDataDlg::DataRangeCheck);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TDataDlg::SetForm(const DataForm& form) {
+    for (int i = 0; i < Rows; ++i) {
+        V[i]->setText(QString::fromStdString(form.Volume[i]));
+        Min[i]->setText(QString::fromStdString(form.Minutes[i]));
+        Sec[i]->setText(QString::fromStdString(form.Seconds[i]));
+    }
+    if (form.Skip && *form.Skip >= 0 && *form.Skip < SkipChoices) {
+        Skip[*form.Skip]->setChecked(true);
+        return;
+    }
+    // An exclusive group refuses to uncheck its checked button directly.
+    skipGroup_->setExclusive(false);
+    for (QRadioButton* button : Skip) {
+        button->setChecked(false);
+    }
+    skipGroup_->setExclusive(true);
+}
+
+DataForm TDataDlg::Form() const {
+    DataForm form;
+    for (int i = 0; i < Rows; ++i) {
+        form.Volume[i] = V[i]->text().toStdString();
+        form.Minutes[i] = Min[i]->text().toStdString();
+        form.Seconds[i] = Sec[i]->text().toStdString();
+    }
+    if (const int checked = skipGroup_->checkedId(); checked >= 0) {
+        form.Skip = checked;
+    }
+    return form;
+}
+
+void TDataDlg::DataRangeCheck() {
+    DataForm form = Form();
+    const std::optional<DataCheckFailure> failure = zephra::DataRangeCheck(form);
+    // The check rewrites the boxes before the failing one; that box and all
+    // after it come back as they were.
+    for (int i = 0; i < Rows; ++i) {
+        V[i]->setText(QString::fromStdString(form.Volume[i]));
+        Min[i]->setText(QString::fromStdString(form.Minutes[i]));
+        Sec[i]->setText(QString::fromStdString(form.Seconds[i]));
+    }
+    if (failure) {
+        boxes_.Information(DataEntryErrorMessage);
+        return;
+    }
+    PauseAfterCheck(*this);
+    accept();
+}
+
+} // namespace zephra

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "document/MessageBoxes.h"
+#include "entry/DataCheck.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QButtonGroup;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace zephra {
+
+// "Filtration Data": the 36 readings of a wine (volume, minutes, seconds)
+// and the number of leading points to skip. OK runs DataRangeCheck, which
+// normalises the boxes in order and stops at the first bad one; the dialog
+// closes only when every box is acceptable. The dialog never touches a
+// record: the Edit Data command loads and reads its boxes.
+class TDataDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int Rows = DataPointCount;
+    static constexpr int SkipChoices = MaxSkip + 1;
+
+    // Every box empty and no skip button selected. Rejected entries are
+    // reported through `boxes`.
+    explicit TDataDlg(MessageBoxes& boxes, QWidget* parent = nullptr);
+
+    // Shows `form` in the boxes; no skip button is selected when it has none.
+    void SetForm(const DataForm& form);
+    // The boxes' texts as UTF-8 and the selected skip button, if any.
+    DataForm Form() const;
+
+    // Row i (1..36) is V[i-1], Min[i-1], Sec[i-1].
+    std::array<QLineEdit*, Rows> V;
+    std::array<QLineEdit*, Rows> Min;
+    std::array<QLineEdit*, Rows> Sec;
+    std::array<QRadioButton*, SkipChoices> Skip;
+    QPushButton* OKButton;
+    QPushButton* CancelButton;
+
+private slots:
+    void DataRangeCheck();
+
+private:
+    MessageBoxes& boxes_;
+    QButtonGroup* skipGroup_;
+};
+
+} // namespace zephra
