@@ -16,4 +16,11 @@ std::string SettingsFilePath();
 // bytes it has are read and the rest of `env` is zero.
 int ReadDataFile(const std::string& path, TEnvironmentRec& env);
 
+// Replaces the settings file at `path` with `env` as its only record, the
+// reserved bytes as they are. The record goes to a temporary file in the same
+// folder (created when missing), is flushed and renamed over the old file, so
+// a failure never leaves a half-written file. Returns 0 or the errno of the
+// step that failed; the old file is then intact.
+int WriteDataFile(const std::string& path, const TEnvironmentRec& env);
+
 } // namespace zephra
