@@ -1,0 +1,39 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace zephra {
+
+// The answer to one weight request. `WeightStr` is the text the value was
+// read from (characters 2 to 10 of the reply); `Error` is true when that text
+// is not a number, and `WeightVal` is then not meaningful.
+struct WeightReading {
+    std::string WeightStr;
+    double WeightVal = 0.0;
+    bool Error = false;
+};
+
+// A failure of the link to the balance itself: the port cannot be opened, a
+// system call fails, or no reply came within the time limit. The message is
+// the port's own text ("Timeout", "No such file or directory", ...).
+class BalanceError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The laboratory balance as the collection run uses it. Failures of the link
+// are thrown as BalanceError.
+class Balance {
+public:
+    virtual ~Balance() = default;
+
+    // Zeroes the balance (the tare command).
+    virtual void Tare() = 0;
+    // One weight request.
+    virtual WeightReading GetWeight() = 0;
+    // Makes sure the port is closed, also after a failed exchange. Never throws.
+    virtual void Close() noexcept = 0;
+};
+
+} // namespace zephra

@@ -1,0 +1,279 @@
+#include "acquisition/CollectionRun.h"
+
+#include "acquisition/DataCollapse.h"
+#include "acquisition/WeightReply.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+using namespace zephra;
+
+namespace {
+
+class FakeClock : public RunClock {
+public:
+    std::int64_t NowMs() override { return now; }
+    std::int64_t now = 5'000'000;
+};
+
+// A balance whose load grows steadily with the simulated time; each request
+// takes `replyMs` of it. Request 0 is the starting weight.
+class FakeBalance : public Balance {
+public:
+    explicit FakeBalance(FakeClock& clock) : clock_(clock) {}
+
+    void Tare() override {
+        if (failTare)
+            throw BalanceError("Timeout");
+        tareMs_ = clock_.now;
+    }
+    WeightReading GetWeight() override {
+        const int request = requests++;
+        clock_.now += replyMs;
+        if (request == throwAt)
+            throw BalanceError("Timeout");
+        if (request == unreadableAt)
+            return ParseWeightReply("+   12.34  g\r");
+        const double grams =
+            250.0 + gramsPerSecond * static_cast<double>(clock_.now - tareMs_) / 1000.0;
+        return {std::to_string(grams), grams, false};
+    }
+    void Close() noexcept override { ++closes; }
+
+    double gramsPerSecond = 0.5;
+    std::int64_t replyMs = 133;
+    int throwAt = -1;
+    int unreadableAt = -1;
+    bool failTare = false;
+    int requests = 0;
+    int closes = 0;
+
+private:
+    FakeClock& clock_;
+    std::int64_t tareMs_ = 0;
+};
+
+class FakeTarget : public CollectionTarget {
+public:
+    TWineClass& Wine() override { return wine; }
+    void Recalculate() override { ++recalculations; }
+    void DataCollapse() override {
+        zephra::DataCollapse(wine.WineRec.Data);
+        ++collapses;
+        Recalculate();
+    }
+    TWineClass wine;
+    int recalculations = 0;
+    int collapses = 0;
+};
+
+class RecordingBoxes : public MessageBoxes {
+public:
+    BoxAnswer Show(BoxKind kind, const std::string& text, BoxButtons, BoxAnswer) override {
+        shown.emplace_back(kind, text);
+        return BoxAnswer::Ok;
+    }
+    std::vector<std::pair<BoxKind, std::string>> shown;
+};
+
+class Recorder : public RunObserver {
+public:
+    explicit Recorder(FakeClock& clock) : clock_(clock) {}
+    void CountdownChanged(const std::string& text) override { countdowns.push_back(text); }
+    void PointStored(int index, const ReadingTexts&) override {
+        points.push_back(index);
+        if (stopAfterPoint == index && run)
+            run->RequestStop();
+    }
+    void Collapsed(double interval) override { collapses.emplace_back(clock_.now, interval); }
+
+    std::vector<std::string> countdowns;
+    std::vector<int> points;
+    std::vector<std::pair<std::int64_t, double>> collapses;
+    int stopAfterPoint = -1;
+    CollectionRun* run = nullptr;
+
+private:
+    FakeClock& clock_;
+};
+
+class CollectionRunTest : public ::testing::Test {
+protected:
+    // Runs a whole collection with a pass every `passMs` of simulated time.
+    void RunCollection(int maxMinutes, std::int64_t passMs = 100) {
+        CollectionRun run(target, balance, clock, boxes, {1.0, maxMinutes}, &recorder);
+        recorder.run = &run;
+        run.ClearRecord();
+        run.Start();
+        startMs = clock.now;
+        for (int guard = 0; run.Running() && guard < 10'000'000; ++guard) {
+            clock.now += passMs;
+            run.Pass();
+        }
+        ASSERT_FALSE(run.Running());
+        end = run.End();
+        endMs = clock.now;
+    }
+    int StoredPoints() const {
+        int n = 0;
+        while (n < 36 && !Data().V[n].empty())
+            ++n;
+        return n;
+    }
+    // Seconds of point i (1-based) as stored.
+    int PointSeconds(int i) const {
+        return std::stoi(std::string(Data().T[i - 1].M.text())) * 60 +
+               std::stoi(std::string(Data().T[i - 1].Sc.text()));
+    }
+    const TData& Data() const { return target.wine.WineRec.Data; }
+
+    FakeClock clock;
+    FakeBalance balance{clock};
+    FakeTarget target;
+    RecordingBoxes boxes;
+    Recorder recorder{clock};
+    RunEnd end = RunEnd::Running;
+    std::int64_t startMs = 0;
+    std::int64_t endMs = 0;
+};
+
+TEST_F(CollectionRunTest, NineMinutesGiveExactly36PointsAt15SecondsWithoutThinning) {
+    RunCollection(9);
+    EXPECT_EQ(end, RunEnd::MaxDuration);
+    EXPECT_EQ(StoredPoints(), 36);
+    EXPECT_EQ(target.collapses, 0);
+    EXPECT_TRUE(boxes.shown.empty());
+    for (int i = 1; i <= 36; ++i)
+        EXPECT_EQ(PointSeconds(i), 15 * i) << i;
+    EXPECT_EQ(Data().V[0].text(), "   7.6");  // 0.5 g/s for 15.133 s, minus the start
+    EXPECT_EQ(Data().V[35].text(), " 270.1"); // 540.133 s
+    EXPECT_EQ(recorder.countdowns.front(), " 0:15");
+    EXPECT_LT(endMs - startMs, 540'000 + 300);
+    EXPECT_GE(balance.closes, 1);
+}
+
+TEST_F(CollectionRunTest, EighteenMinutesThinAt555SecondsAndContinueEvery30Seconds) {
+    RunCollection(18);
+    EXPECT_EQ(end, RunEnd::MaxDuration);
+    ASSERT_EQ(recorder.collapses.size(), 1u);
+    const std::int64_t collapseAt = recorder.collapses[0].first - startMs;
+    EXPECT_GE(collapseAt, 555'000);
+    EXPECT_LT(collapseAt, 555'100);
+    EXPECT_EQ(recorder.collapses[0].second, 30.0);
+    EXPECT_EQ(StoredPoints(), 36);
+    for (int i = 1; i <= 36; ++i)
+        EXPECT_EQ(PointSeconds(i), 30 * i) << i;
+    // stage 1 stored 1..36, stage 2 19..36
+    EXPECT_EQ(recorder.points.size(), 36u + 18u);
+    EXPECT_EQ(recorder.points[36], 19);
+    EXPECT_LT(endMs - startMs, 1'080'000 + 300);
+}
+
+TEST_F(CollectionRunTest, OverdueReadingsAreTakenOnePerPass) {
+    balance.gramsPerSecond = 20.0; // over 1 ml within one reply
+    CollectionRun run(target, balance, clock, boxes, {1.0, 9});
+    run.ClearRecord();
+    run.Start();
+    clock.now += 50'000; // a pass delayed past three due moments
+    run.Pass();
+    EXPECT_EQ(StoredPoints(), 1);
+    run.Pass();
+    EXPECT_EQ(StoredPoints(), 2);
+    EXPECT_EQ(PointSeconds(1), 50);
+}
+
+TEST_F(CollectionRunTest, StopRequestEndsTheRunAtTheNextPassKeepingThePoints) {
+    recorder.stopAfterPoint = 3;
+    RunCollection(18);
+    EXPECT_EQ(end, RunEnd::StopKey);
+    EXPECT_EQ(StoredPoints(), 3);
+    EXPECT_LT(endMs - startMs, 45'500);
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_GE(balance.closes, 1);
+}
+
+TEST_F(CollectionRunTest, FirstReadingUnder1MlStopsWithTheVolumeMessage) {
+    balance.gramsPerSecond = 0.06; // 0.9 g in the first 15 s
+    RunCollection(18);
+    EXPECT_EQ(end, RunEnd::VolumeTooSmall);
+    EXPECT_EQ(StoredPoints(), 0);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].first, BoxKind::Information);
+    EXPECT_EQ(boxes.shown[0].second, VolumeTooSmallText);
+}
+
+TEST_F(CollectionRunTest, UnreadableRepliesStopWithTheTroubleMessage) {
+    for (int request : {0, 3}) {
+        SCOPED_TRACE(request);
+        FakeClock c;
+        FakeBalance b(c);
+        FakeTarget t;
+        RecordingBoxes shown;
+        b.unreadableAt = request;
+        CollectionRun run(t, b, c, shown, {1.0, 18});
+        run.ClearRecord();
+        run.Start();
+        while (run.Running()) {
+            c.now += 100;
+            run.Pass();
+        }
+        EXPECT_EQ(run.End(), request == 0 ? RunEnd::StartUnreadable : RunEnd::ReadingUnreadable);
+        EXPECT_EQ(t.wine.WineRec.Data.V[1].empty(), request == 0);
+        EXPECT_TRUE(t.wine.WineRec.Data.V[2].empty());
+        ASSERT_EQ(shown.shown.size(), 1u);
+        EXPECT_EQ(shown.shown[0].second, TroubleReadingText);
+        EXPECT_GE(b.closes, 1);
+    }
+}
+
+TEST_F(CollectionRunTest, PortErrorMidRunEndsCleanlyKeepingThePoints) {
+    balance.throwAt = 5;
+    RunCollection(18);
+    EXPECT_EQ(end, RunEnd::PortError);
+    EXPECT_EQ(StoredPoints(), 4);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].first, BoxKind::Error);
+    EXPECT_NE(boxes.shown[0].second.find("Timeout"), std::string::npos);
+    EXPECT_GE(balance.closes, 1);
+}
+
+TEST_F(CollectionRunTest, PortErrorAtTheTareEndsBeforeAnyReading) {
+    balance.failTare = true;
+    RunCollection(18);
+    EXPECT_EQ(end, RunEnd::PortError);
+    EXPECT_EQ(balance.requests, 0);
+    EXPECT_TRUE(target.wine.Modified);
+}
+
+TEST_F(CollectionRunTest, ClearRecordEmptiesPointsAndBlanksResults) {
+    TWineRec& rec = target.wine.WineRec;
+    rec.Data.V[35].assign("  99.9");
+    rec.Data.T[35].M.assign(" 18");
+    rec.Data.MinSkip.set(5);
+    rec.ExpectedVolE.assign("12345 gallons");
+    rec.a.assign("1.23456");
+    rec.LabFaceVel.assign("0.25");
+    CollectionRun run(target, balance, clock, boxes, {1.0, 9});
+    run.ClearRecord();
+    EXPECT_TRUE(rec.Data.V[35].empty());
+    EXPECT_TRUE(rec.Data.T[35].M.empty());
+    EXPECT_EQ(rec.Data.MinSkip.get(), 1);
+    EXPECT_EQ(rec.ExpectedVolE.text(), "      ");
+    EXPECT_EQ(rec.a.text(), "       ");
+    EXPECT_EQ(rec.LabFaceVel.text(), "    ");
+    EXPECT_EQ(rec.bE.text(), "     ");
+    EXPECT_TRUE(target.wine.Modified);
+    EXPECT_EQ(target.recalculations, 1);
+}
+
+TEST_F(CollectionRunTest, IntervalStopsDoublingAtItsUpperBound) {
+    balance.gramsPerSecond = 1000.0;
+    RunCollection(1'000'000, 500'000);
+    EXPECT_EQ(end, RunEnd::IntervalLimit);
+    EXPECT_EQ(target.collapses, 16); // 15 s x 2^16 is the first interval past the bound
+}
+
+} // namespace
