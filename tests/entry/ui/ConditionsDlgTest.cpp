@@ -1,0 +1,291 @@
+#include "entry/ui/ConditionsDlg.h"
+
+#include "ScriptedBoxes.h"
+#include "TypeInto.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace zephra;
+using zephra::test::ScriptedBoxes;
+using zephra::test::TypeInto;
+
+namespace {
+
+const char* const WineNameMessage = "Wine Name field is blank; please enter a name for this wine.";
+const char* const FilterNameMessage =
+    "Filter Name field is blank; please enter a name for this filter.";
+const char* const PressureMessage =
+    "Laboratory Pressure is out of Range. Please enter a value between 1000 and 0.1.";
+const char* const DiameterMessage =
+    "Laboratory Filter Diameter is out of Range. Please enter a value between 1000 and 1.";
+const char* const MaxPressureMessage =
+    "Maximum Full-Scale Pressure is out of Range. Please enter a value between 1000 and 1.";
+const char* const AreaMessage =
+    "Full-Scale Area is out of Range. Please enter a value between 1000 and 0.2.";
+const char* const RateMessage =
+    "Full-Scale Rate is out of Range. Please enter a value between 1999 and 0.1.";
+
+void FillValid(TConditionsDlg& dlg) {
+    TypeInto(dlg.WineName, "Merlot");
+    TypeInto(dlg.FilterName, "K250");
+    TypeInto(dlg.LabPressure, "5");
+    TypeInto(dlg.FilterDiameter, "47");
+    TypeInto(dlg.MaxPressure, "30");
+    TypeInto(dlg.Area, "1.5");
+    TypeInto(dlg.Rate, "100");
+}
+
+void PressOk(TConditionsDlg& dlg) {
+    QTest::mouseClick(dlg.OKButton, Qt::LeftButton);
+}
+
+} // namespace
+
+class ConditionsDlgTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsEmptyWithNormalAndBpm() {
+        ScriptedBoxes boxes;
+        TConditionsDlg dlg(boxes);
+        for (QLineEdit* box : {dlg.WineName, dlg.FilterName, dlg.LabPressure, dlg.FilterDiameter,
+                               dlg.MaxPressure, dlg.Area, dlg.Rate, dlg.Comments}) {
+            QVERIFY2(box->text().isEmpty(), qPrintable(box->objectName()));
+        }
+        QVERIFY(dlg.WineTypeNormal->isChecked());
+        QVERIFY(!dlg.WineTypeDessert->isChecked());
+        QVERIFY(dlg.UnitsBPM->isChecked());
+        QVERIFY(!dlg.UnitsGPM->isChecked());
+        QCOMPARE(dlg.windowTitle(), QString("Filtration Conditions"));
+        QCOMPARE(dlg.size(), QSize(512, 413));
+        QVERIFY(dlg.OKButton->isDefault());
+    }
+
+    void controlsSitWhereTheFormPutsThem_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QPoint>("position");
+        QTest::addColumn<int>("maxLength");
+        QTest::newRow("WineName") << "WineName" << QPoint(132, 45) << 16;
+        QTest::newRow("FilterName") << "FilterName" << QPoint(132, 72) << 16;
+        QTest::newRow("LabPressure") << "LabPressure" << QPoint(168, 155) << 4;
+        QTest::newRow("FilterDiameter") << "FilterDiameter" << QPoint(168, 182) << 4;
+        QTest::newRow("MaxPressure") << "MaxPressure" << QPoint(335, 155) << 4;
+        QTest::newRow("Area") << "Area" << QPoint(335, 182) << 4;
+        QTest::newRow("Rate") << "Rate" << QPoint(335, 209) << 4;
+        QTest::newRow("Comments") << "Comments" << QPoint(69, 280) << 128;
+    }
+    void controlsSitWhereTheFormPutsThem() {
+        QFETCH(QString, name);
+        QFETCH(QPoint, position);
+        QFETCH(int, maxLength);
+        ScriptedBoxes boxes;
+        TConditionsDlg dlg(boxes);
+        auto* box = dlg.findChild<QLineEdit*>(name);
+        QVERIFY(box != nullptr);
+        QCOMPARE(box->pos(), position);
+        QCOMPARE(box->maxLength(), maxLength);
+    }
+
+    void tabGoesThroughTheFormInOrder() {
+        ScriptedBoxes boxes;
+        TConditionsDlg dlg(boxes);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        const QList<QWidget*> expected{dlg.OKButton,       dlg.CancelButton,   dlg.WineName,
+                                       dlg.FilterName,     dlg.WineTypeNormal, dlg.LabPressure,
+                                       dlg.FilterDiameter, dlg.MaxPressure,    dlg.Area,
+                                       dlg.Rate,           dlg.UnitsBPM,       dlg.Comments};
+        dlg.OKButton->setFocus();
+        for (qsizetype i = 1; i < expected.size(); ++i) {
+            QTest::keyClick(dlg.focusWidget(), Qt::Key_Tab);
+            QCOMPARE(dlg.focusWidget(), expected[i]);
+        }
+    }
+
+    void untouchedOkAsksForTheWineName() {
+        ScriptedBoxes boxes;
+        TConditionsDlg dlg(boxes);
+        dlg.show();
+        PressOk(dlg);
+        QCOMPARE(boxes.Texts(), std::vector<std::string>{WineNameMessage});
+        QCOMPARE(boxes.shown[0].kind, BoxKind::Information);
+        QCOMPARE(boxes.shown[0].buttons, BoxButtons::Ok);
+        QVERIFY(dlg.isVisible());
+    }
+
+    void bothNamesAndNoPressureAsksForThePressure() {
+        ScriptedBoxes boxes;
+        TConditionsDlg dlg(boxes);
+        dlg.show();
+        TypeInto(dlg.WineName, "Merlot");
+        TypeInto(dlg.FilterName, "K250");
+        PressOk(dlg);
+        QCOMPARE(boxes.Texts(), std::vector<std::string>{PressureMessage});
+        QVERIFY(dlg.isVisible());
+    }
+
+    // One field typed over a valid form: what the box shows after OK and the
+    // message, if any. An accepted form closes as confirmed.
+    void okRewritesOrRejectsEachField_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("blank wine name") << "WineName"
+                                         << "   "
+                                         << "   "
+                                         << "";
+        QTest::newRow("no filter name") << "FilterName"
+                                        << ""
+                                        << "" << FilterNameMessage;
+        QTest::newRow("pressure 0.1") << "LabPressure"
+                                      << "0.1"
+                                      << " 0.1"
+                                      << "";
+        QTest::newRow("pressure 5") << "LabPressure"
+                                    << "5"
+                                    << " 5.0"
+                                    << "";
+        QTest::newRow("pressure 1000") << "LabPressure"
+                                       << "1000"
+                                       << "1000"
+                                       << "";
+        QTest::newRow("pressure 0.05") << "LabPressure"
+                                       << "0.05"
+                                       << "0.05" << PressureMessage;
+        QTest::newRow("pressure abc") << "LabPressure"
+                                      << "abc"
+                                      << "abc" << PressureMessage;
+        QTest::newRow("diameter 47") << "FilterDiameter"
+                                     << "47"
+                                     << "47.0"
+                                     << "";
+        QTest::newRow("diameter 0") << "FilterDiameter"
+                                    << "0"
+                                    << "0" << DiameterMessage;
+        QTest::newRow("max pressure 12.5") << "MaxPressure"
+                                           << "12.5"
+                                           << "  13"
+                                           << "";
+        QTest::newRow("max pressure 0.5") << "MaxPressure"
+                                          << "0.5"
+                                          << "0.5" << MaxPressureMessage;
+        QTest::newRow("area 1.5") << "Area"
+                                  << "1.5"
+                                  << "1.50"
+                                  << "";
+        QTest::newRow("area 0.1") << "Area"
+                                  << "0.1"
+                                  << "0.1" << AreaMessage;
+        QTest::newRow("rate 1999") << "Rate"
+                                   << "1999"
+                                   << "1999"
+                                   << "";
+        QTest::newRow("rate 2000") << "Rate"
+                                   << "2000"
+                                   << "2000" << RateMessage;
+        QTest::newRow("rate empty") << "Rate"
+                                    << ""
+                                    << "" << RateMessage;
+    }
+    void okRewritesOrRejectsEachField() {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QString, message);
+        ScriptedBoxes boxes;
+        TConditionsDlg dlg(boxes);
+        dlg.show();
+        FillValid(dlg);
+        auto* box = dlg.findChild<QLineEdit*>(field);
+        QVERIFY(box != nullptr);
+        TypeInto(box, typed);
+        PressOk(dlg);
+        QCOMPARE(box->text(), shown);
+        if (message.isEmpty()) {
+            QVERIFY(boxes.shown.empty());
+            QCOMPARE(dlg.result(), int(QDialog::Accepted));
+            QVERIFY(!dlg.isVisible());
+        } else {
+            QCOMPARE(boxes.Texts(), std::vector<std::string>{message.toStdString()});
+            QVERIFY(dlg.isVisible());
+        }
+    }
+
+    void aFailureLeavesTheLaterBoxesAsTyped() {
+        ScriptedBoxes boxes;
+        TConditionsDlg dlg(boxes);
+        dlg.show();
+        FillValid(dlg);
+        TypeInto(dlg.Area, "0.1");
+        PressOk(dlg);
+        QCOMPARE(boxes.Texts(), std::vector<std::string>{AreaMessage});
+        QCOMPARE(dlg.LabPressure->text(), QString(" 5.0"));
+        QCOMPARE(dlg.FilterDiameter->text(), QString("47.0"));
+        QCOMPARE(dlg.MaxPressure->text(), QString("  30"));
+        QCOMPARE(dlg.Area->text(), QString("0.1"));
+        QCOMPARE(dlg.Rate->text(), QString("100"));
+
+        TypeInto(dlg.Area, "2");
+        PressOk(dlg);
+        QCOMPARE(boxes.shown.size(), std::size_t(1));
+        QCOMPARE(dlg.Area->text(), QString("2.00"));
+        QCOMPARE(dlg.Rate->text(), QString(" 100"));
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+    }
+
+    void cancelClosesAsCancelledWithoutChecking() {
+        ScriptedBoxes boxes;
+        TConditionsDlg dlg(boxes);
+        dlg.show();
+        TypeInto(dlg.LabPressure, "5");
+        QTest::mouseClick(dlg.CancelButton, Qt::LeftButton);
+        QCOMPARE(dlg.result(), int(QDialog::Rejected));
+        QVERIFY(boxes.shown.empty());
+        QCOMPARE(dlg.LabPressure->text(), QString("5"));
+    }
+
+    void commentsTakeAtMost128Characters() {
+        ScriptedBoxes boxes;
+        TConditionsDlg dlg(boxes);
+        dlg.show();
+        TypeInto(dlg.Comments, QString(130, QChar('c')));
+        QCOMPARE(dlg.Comments->text(), QString(128, QChar('c')));
+    }
+
+    void formRoundTripsThroughTheBoxes() {
+        ScriptedBoxes boxes;
+        TConditionsDlg dlg(boxes);
+        ConditionsForm form;
+        form.WineName = "Ch\u00e2teau \u03a9";
+        form.FilterName = "K250";
+        form.WineType = 1;
+        form.LabPressure = " 5.0";
+        form.FilterDiameter = "47.0";
+        form.MaxPressure = "  30";
+        form.Area = "1.50";
+        form.Rate = " 100";
+        form.RateUnits = 1;
+        dlg.SetForm(form);
+        QVERIFY(dlg.WineTypeDessert->isChecked());
+        QVERIFY(dlg.UnitsGPM->isChecked());
+        QCOMPARE(dlg.WineName->text(), QString::fromUtf8("Ch\u00e2teau \u03a9"));
+        const ConditionsForm back = dlg.Form();
+        QCOMPARE(back.WineName, form.WineName);
+        QCOMPARE(back.FilterName, form.FilterName);
+        QCOMPARE(back.WineType, 1);
+        QCOMPARE(back.LabPressure, form.LabPressure);
+        QCOMPARE(back.FilterDiameter, form.FilterDiameter);
+        QCOMPARE(back.MaxPressure, form.MaxPressure);
+        QCOMPARE(back.Area, form.Area);
+        QCOMPARE(back.Rate, form.Rate);
+        QCOMPARE(back.RateUnits, 1);
+    }
+};
+
+QTEST_MAIN(ConditionsDlgTest)
+#include "ConditionsDlgTest.moc"
