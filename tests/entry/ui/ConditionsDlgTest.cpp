@@ -3,11 +3,13 @@
 #include "ScriptedBoxes.h"
 #include "TypeInto.h"
 
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 using namespace zephra;
 using zephra::test::ScriptedBoxes;
@@ -236,6 +238,26 @@ private slots:
         QCOMPARE(dlg.Area->text(), QString("2.00"));
         QCOMPARE(dlg.Rate->text(), QString(" 100"));
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
+    }
+
+    void formattedValuesShowBeforeTheDialogCloses() {
+        ScriptedBoxes boxes;
+        TConditionsDlg dlg(boxes);
+        dlg.show();
+        FillValid(dlg);
+        bool openDuringPause = false;
+        QString pressureDuringPause;
+        QTimer::singleShot(100, [&] {
+            openDuringPause = dlg.isVisible();
+            pressureDuringPause = dlg.LabPressure->text();
+        });
+        QElapsedTimer clock;
+        clock.start();
+        PressOk(dlg);
+        QVERIFY(clock.elapsed() >= 200);
+        QVERIFY(openDuringPause);
+        QCOMPARE(pressureDuringPause, QString(" 5.0"));
+        QVERIFY(!dlg.isVisible());
     }
 
     void cancelClosesAsCancelledWithoutChecking() {
