@@ -48,7 +48,7 @@ char CodePointToByte(char32_t cp) {
 }
 
 // Decodes one UTF-8 sequence starting at `pos`. On a malformed sequence
-// returns nothing and advances past its longest valid-looking start, so that
+// returns false and advances past its longest well-formed start, so that
 // each malformed piece becomes a single replacement.
 bool DecodeUtf8(std::string_view s, std::size_t& pos, char32_t& cp) {
     const auto lead = static_cast<std::uint8_t>(s[pos]);
@@ -82,18 +82,20 @@ bool DecodeUtf8(std::string_view s, std::size_t& pos, char32_t& cp) {
         if ((next & 0xC0) != 0x80) {
             return false;
         }
-        cp = (cp << 6) | (next & 0x3F);
-        ++pos;
-        // Reject overlong forms, surrogates and values above U+10FFFF as
-        // soon as the second byte shows them.
+        const char32_t extended = (cp << 6) | (next & 0x3F);
+        // Overlong forms, surrogates and values above U+10FFFF show at the
+        // second byte, which then is not part of the malformed piece.
         if (i == 1) {
-            const char32_t lowestPossible = cp << (6 * (length - 2));
-            const char32_t highestPossible = lowestPossible | ((1u << (6 * (length - 2))) - 1);
+            const int bitsLeft = 6 * (length - 2);
+            const char32_t lowestPossible = extended << bitsLeft;
+            const char32_t highestPossible = lowestPossible | ((char32_t{1} << bitsLeft) - 1);
             if (highestPossible < minimum || lowestPossible > 0x10FFFF ||
                 (lowestPossible >= 0xD800 && highestPossible <= 0xDFFF)) {
                 return false;
             }
         }
+        cp = extended;
+        ++pos;
     }
     return true;
 }

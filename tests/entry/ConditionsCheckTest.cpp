@@ -1,0 +1,107 @@
+#include "entry/ConditionsCheck.h"
+
+#include <gtest/gtest.h>
+
+namespace zephra {
+namespace {
+
+ConditionsForm Filled() {
+    ConditionsForm form;
+    form.WineName = "Chardonnay";
+    form.FilterName = "Pad K200";
+    form.LabPressure = "5";
+    form.FilterDiameter = "47";
+    form.MaxPressure = "12.5";
+    form.Area = "1.5";
+    form.Rate = "100";
+    return form;
+}
+
+TEST(ConditionsCheckTest, AcceptedFormHoldsTheStoredTexts) {
+    ConditionsForm form = Filled();
+    form.WineName = "   "; // blanks count as a name
+    EXPECT_FALSE(ConditionsRangeCheck(form).has_value());
+    EXPECT_EQ(form.WineName, "   ");
+    EXPECT_EQ(form.LabPressure, " 5.0");
+    EXPECT_EQ(form.FilterDiameter, "47.0");
+    EXPECT_EQ(form.MaxPressure, "  13");
+    EXPECT_EQ(form.Area, "1.50");
+    EXPECT_EQ(form.Rate, " 100");
+}
+
+TEST(ConditionsCheckTest, FirstFailingFieldGivesItsMessage) {
+    struct Case {
+        std::string ConditionsForm::*field;
+        const char* typed;
+        ConditionsField failed;
+        const char* message;
+    };
+    const Case cases[] = {
+        {&ConditionsForm::WineName, "", ConditionsField::WineName,
+         "Wine Name field is blank; please enter a name for this wine."},
+        {&ConditionsForm::FilterName, "", ConditionsField::FilterName,
+         "Filter Name field is blank; please enter a name for this filter."},
+        {&ConditionsForm::LabPressure, "0.05", ConditionsField::LabPressure,
+         "Laboratory Pressure is out of Range. Please enter a value between 1000 and 0.1."},
+        {&ConditionsForm::LabPressure, "abc", ConditionsField::LabPressure,
+         "Laboratory Pressure is out of Range. Please enter a value between 1000 and 0.1."},
+        {&ConditionsForm::FilterDiameter, "0.5", ConditionsField::FilterDiameter,
+         "Laboratory Filter Diameter is out of Range. Please enter a value between 1000 and 1."},
+        {&ConditionsForm::MaxPressure, "", ConditionsField::MaxPressure,
+         "Maximum Full-Scale Pressure is out of Range. Please enter a value between 1000 and 1."},
+        {&ConditionsForm::Area, "0.1", ConditionsField::Area,
+         "Full-Scale Area is out of Range. Please enter a value between 1000 and 0.2."},
+        {&ConditionsForm::Rate, "2000", ConditionsField::Rate,
+         "Full-Scale Rate is out of Range. Please enter a value between 1999 and 0.1."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        ConditionsForm form = Filled();
+        form.*c.field = c.typed;
+        const auto failure = ConditionsRangeCheck(form);
+        ASSERT_TRUE(failure.has_value());
+        EXPECT_EQ(failure->Field, c.failed);
+        EXPECT_EQ(failure->Message, c.message);
+        EXPECT_EQ(form.*c.field, c.typed) << "the failing box keeps what was typed";
+    }
+}
+
+TEST(ConditionsCheckTest, FieldsBeforeTheFailureAreRewrittenAndLaterOnesUntouched) {
+    ConditionsForm form = Filled();
+    form.MaxPressure = "1001";
+    ASSERT_TRUE(ConditionsRangeCheck(form).has_value());
+    EXPECT_EQ(form.LabPressure, " 5.0");
+    EXPECT_EQ(form.FilterDiameter, "47.0");
+    EXPECT_EQ(form.MaxPressure, "1001");
+    EXPECT_EQ(form.Area, "1.5");
+    EXPECT_EQ(form.Rate, "100");
+}
+
+TEST(ConditionsCheckTest, UntouchedDialogFailsOnTheWineName) {
+    ConditionsForm form;
+    const auto failure = ConditionsRangeCheck(form);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->Field, ConditionsField::WineName);
+
+    form.WineName = "a";
+    form.FilterName = "b";
+    EXPECT_EQ(ConditionsRangeCheck(form)->Field, ConditionsField::LabPressure);
+}
+
+TEST(ConditionsCheckTest, RangeLimitsAreInclusive) {
+    ConditionsForm form = Filled();
+    form.LabPressure = "0.1";
+    form.FilterDiameter = "1000";
+    form.MaxPressure = "1";
+    form.Area = "0.2";
+    form.Rate = "1999";
+    EXPECT_FALSE(ConditionsRangeCheck(form).has_value());
+    EXPECT_EQ(form.LabPressure, " 0.1");
+    EXPECT_EQ(form.FilterDiameter, "1000");
+    EXPECT_EQ(form.MaxPressure, "   1");
+    EXPECT_EQ(form.Area, "0.20");
+    EXPECT_EQ(form.Rate, "1999");
+}
+
+} // namespace
+} // namespace zephra
