@@ -137,62 +137,27 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("message");
-        QTest::newRow("blank wine name") << "WineName"
-                                         << "   "
-                                         << "   "
-                                         << "";
-        QTest::newRow("no filter name") << "FilterName"
-                                        << ""
-                                        << "" << FilterNameMessage;
-        QTest::newRow("pressure 0.1") << "LabPressure"
-                                      << "0.1"
-                                      << " 0.1"
-                                      << "";
-        QTest::newRow("pressure 5") << "LabPressure"
-                                    << "5"
-                                    << " 5.0"
-                                    << "";
-        QTest::newRow("pressure 1000") << "LabPressure"
-                                       << "1000"
-                                       << "1000"
-                                       << "";
-        QTest::newRow("pressure 0.05") << "LabPressure"
-                                       << "0.05"
-                                       << "0.05" << PressureMessage;
-        QTest::newRow("pressure abc") << "LabPressure"
-                                      << "abc"
-                                      << "abc" << PressureMessage;
-        QTest::newRow("diameter 47") << "FilterDiameter"
-                                     << "47"
-                                     << "47.0"
-                                     << "";
-        QTest::newRow("diameter 0") << "FilterDiameter"
-                                    << "0"
-                                    << "0" << DiameterMessage;
-        QTest::newRow("max pressure 12.5") << "MaxPressure"
-                                           << "12.5"
-                                           << "  13"
-                                           << "";
-        QTest::newRow("max pressure 0.5") << "MaxPressure"
-                                          << "0.5"
-                                          << "0.5" << MaxPressureMessage;
-        QTest::newRow("area 1.5") << "Area"
-                                  << "1.5"
-                                  << "1.50"
-                                  << "";
-        QTest::newRow("area 0.1") << "Area"
-                                  << "0.1"
-                                  << "0.1" << AreaMessage;
-        QTest::newRow("rate 1999") << "Rate"
-                                   << "1999"
-                                   << "1999"
-                                   << "";
-        QTest::newRow("rate 2000") << "Rate"
-                                   << "2000"
-                                   << "2000" << RateMessage;
-        QTest::newRow("rate empty") << "Rate"
-                                    << ""
-                                    << "" << RateMessage;
+        const auto row = [](const char* name, const char* field, const char* typed,
+                            const char* shown, const char* message) {
+            QTest::newRow(name) << QString(field) << QString(typed) << QString(shown)
+                                << QString(message);
+        };
+        row("blank wine name", "WineName", "   ", "   ", "");
+        row("no filter name", "FilterName", "", "", FilterNameMessage);
+        row("pressure 0.1", "LabPressure", "0.1", " 0.1", "");
+        row("pressure 5", "LabPressure", "5", " 5.0", "");
+        row("pressure 1000", "LabPressure", "1000", "1000", "");
+        row("pressure 0.05", "LabPressure", "0.05", "0.05", PressureMessage);
+        row("pressure abc", "LabPressure", "abc", "abc", PressureMessage);
+        row("diameter 47", "FilterDiameter", "47", "47.0", "");
+        row("diameter 0", "FilterDiameter", "0", "0", DiameterMessage);
+        row("max pressure 12.5", "MaxPressure", "12.5", "  13", "");
+        row("max pressure 0.5", "MaxPressure", "0.5", "0.5", MaxPressureMessage);
+        row("area 1.5", "Area", "1.5", "1.50", "");
+        row("area 0.1", "Area", "0.1", "0.1", AreaMessage);
+        row("rate 1999", "Rate", "1999", "1999", "");
+        row("rate 2000", "Rate", "2000", "2000", RateMessage);
+        row("rate empty", "Rate", "", "", RateMessage);
     }
     void okRewritesOrRejectsEachField() {
         QFETCH(QString, field);

@@ -92,45 +92,26 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("volume 12.5") << "V1"
-                                     << "12.5"
-                                     << "  12.5" << true;
-        QTest::newRow("volume 12345.6") << "V2"
-                                        << "12345.6"
-                                        << " 12345" << true;
-        QTest::newRow("volume 100000") << "V36"
-                                       << "100000"
-                                       << "100000" << true;
-        QTest::newRow("volume 0.05") << "V1"
-                                     << "0.05"
-                                     << "0.05" << false;
-        QTest::newRow("long volume") << "V5"
-                                     << "0000012.5"
-                                     << "  12.5" << true;
-        QTest::newRow("volume blanks") << "V19"
-                                       << "   "
-                                       << "" << true;
-        QTest::newRow("minutes 2.5") << "Min1"
-                                     << "2.5"
-                                     << "  3" << true;
-        QTest::newRow("minutes 100") << "Min4"
-                                     << "100"
-                                     << "100" << true;
-        QTest::newRow("minutes x") << "Min4"
-                                   << "x"
-                                   << "x" << false;
-        QTest::newRow("seconds 5") << "Sec1"
-                                   << "5"
-                                   << "05" << true;
-        QTest::newRow("seconds 7.4") << "Sec2"
-                                     << "7.4"
-                                     << "07" << true;
-        QTest::newRow("seconds 60") << "Sec3"
-                                    << "60"
-                                    << "60" << false;
-        QTest::newRow("seconds blanks") << "Sec3"
-                                        << "  "
-                                        << "" << true;
+        const auto row = [](const char* name, const char* box, const char* typed, const char* shown,
+                            bool accepted) {
+            QTest::newRow(name) << QString(box) << QString(typed) << QString(shown) << accepted;
+        };
+        row("volume 12.5", "V1", "12.5", "  12.5", true);
+        row("volume 12345.6", "V5", "12345.6", " 12345", true);
+        row("volume 100000", "V36", "100000", "100000", true);
+        row("volume 0.05", "V1", "0.05", "0.05", false);
+        row("long volume", "V6", "0000012.5", "  12.5", true);
+        // A 6-character box keeps "12345." of what is typed.
+        row("volume 12345.6 cut by the box", "V2", "12345.6", " 12345", true);
+        row("volume blanks", "V19", "   ", "", true);
+        row("minutes 2.5", "Min1", "2.5", "  3", true);
+        row("minutes 100", "Min4", "100", "100", true);
+        row("minutes x", "Min4", "x", "x", false);
+        row("seconds 5", "Sec1", "5", "05", true);
+        // The 2-character box keeps "7." of "7.4".
+        row("seconds 7.4", "Sec2", "7.4", "07", true);
+        row("seconds 60", "Sec3", "60", "60", false);
+        row("seconds blanks", "Sec3", "  ", "", true);
     }
     void okNormalisesOrRejectsEachBox() {
         QFETCH(QString, box);

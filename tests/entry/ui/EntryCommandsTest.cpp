@@ -275,13 +275,15 @@ private slots:
             TypeInto(dlg.Sec[0], "7.4");
             QTest::mouseClick(dlg.OKButton, Qt::LeftButton);
             QVERIFY(dlg.isVisible());
-            TypeInto(dlg.V[1], "12345.6");
+            TypeInto(dlg.V[1], "20");
+            TypeInto(dlg.V[4], "12345.6");
             QTest::mouseClick(dlg.OKButton, Qt::LeftButton);
         });
         QVERIFY(EditData(nullptr, boxes, wine));
         QCOMPARE(boxes.shown.front().text, std::string(DataMessage));
         QCOMPARE(Text(wine.WineRec.Data.V[0]), std::string("  10.0"));
-        QCOMPARE(Text(wine.WineRec.Data.V[1]), std::string(" 12345"));
+        QCOMPARE(Text(wine.WineRec.Data.V[1]), std::string("  20.0"));
+        QCOMPARE(Text(wine.WineRec.Data.V[4]), std::string(" 12345"));
         QCOMPARE(Text(wine.WineRec.Data.T[0].Sc), std::string("07"));
         QVERIFY(wine.Modified);
     }
