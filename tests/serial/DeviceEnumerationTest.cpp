@@ -1,4 +1,4 @@
-#include "serial/DeviceEnumeration.h"
+#include "DeviceEnumeration.h"
 
 #include "TempFolder.h"
 
