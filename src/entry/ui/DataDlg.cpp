@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QStyle>
 
+#include <vector>
+
 namespace zephra {
 
 namespace {
