@@ -1,0 +1,203 @@
+// The balance link against zephra-balance-sim on a real pseudo-terminal.
+
+#include "acquisition/CollectionRun.h"
+#include "acquisition/ComPortBalance.h"
+#include "acquisition/DataCollapse.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+using namespace zephra;
+
+namespace {
+
+// Starts the simulator with `options` and reads its device path.
+class Simulator {
+public:
+    explicit Simulator(std::vector<std::string> options) {
+        std::vector<std::string> args{BALANCE_SIM};
+        args.insert(args.end(), options.begin(), options.end());
+        std::vector<char*> argv;
+        for (auto& arg : args)
+            argv.push_back(arg.data());
+        argv.push_back(nullptr);
+        int out[2];
+        if (pipe(out) != 0)
+            return;
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addclose(&actions, out[0]);
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+        const int spawned = posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        close(out[1]);
+        if (spawned != 0) {
+            pid_ = -1;
+            close(out[0]);
+            return;
+        }
+        FILE* stream = fdopen(out[0], "r");
+        char line[256] = {};
+        if (std::fgets(line, sizeof line, stream))
+            device_ = std::string(line, std::strcspn(line, "\n"));
+        std::fclose(stream);
+    }
+    ~Simulator() {
+        if (pid_ > 0) {
+            kill(pid_, SIGTERM);
+            waitpid(pid_, nullptr, 0);
+        }
+    }
+    const std::string& Device() const { return device_; }
+
+private:
+    pid_t pid_ = -1;
+    std::string device_;
+};
+
+class BalanceLinkTest : public ::testing::Test {
+protected:
+    void Connect(const Simulator& simulator) {
+        ASSERT_EQ(simulator.Device().rfind("/dev/pts/", 0), 0u) << simulator.Device();
+        ConfigureBalancePort(port, 1);
+        port.SetDeviceName(simulator.Device());
+    }
+
+    serial::TComPort port{nullptr};
+    ComPortBalance balance{port};
+};
+
+TEST_F(BalanceLinkTest, WeightValuesAndSigns) {
+    for (const char* grams : {"-12.34", "7.5", "0", "1234.56"}) {
+        SCOPED_TRACE(grams);
+        Simulator simulator({"--weight", grams, "--noise", "0"});
+        Connect(simulator);
+        const WeightReading reading = balance.GetWeight();
+        EXPECT_FALSE(reading.Error);
+        EXPECT_EQ(reading.WeightVal, std::stod(grams));
+        EXPECT_EQ(reading.WeightStr.size(), 9u);
+        EXPECT_FALSE(port.Active());
+    }
+}
+
+TEST_F(BalanceLinkTest, TareZeroesTheBalanceAndTheLeftoverLineFeedIsNeverRead) {
+    Simulator simulator({"--weight", "50", "--noise", "0"});
+    Connect(simulator);
+    EXPECT_EQ(balance.GetWeight().WeightVal, 50.0);
+    balance.Tare();
+    EXPECT_FALSE(port.Active());
+    const WeightReading reading = balance.GetWeight();
+    EXPECT_EQ(reading.WeightStr, "     0.00");
+    EXPECT_EQ(reading.WeightVal, 0.0);
+}
+
+TEST_F(BalanceLinkTest, SilentBalanceEndsInTimeoutWithinTheLimit) {
+    Simulator simulator({"--silent"});
+    Connect(simulator);
+    const auto begin = std::chrono::steady_clock::now();
+    try {
+        balance.GetWeight();
+        ADD_FAILURE() << "no error";
+    } catch (const BalanceError& e) {
+        EXPECT_STREQ(e.what(), "Timeout");
+    }
+    const auto waited = std::chrono::steady_clock::now() - begin;
+    EXPECT_GE(waited, std::chrono::milliseconds(BalanceReplyTimeoutMs - 50));
+    EXPECT_LT(waited, std::chrono::milliseconds(BalanceReplyTimeoutMs + 2000));
+    balance.Close();
+    EXPECT_FALSE(port.Active());
+}
+
+TEST_F(BalanceLinkTest, WrongLineRateGivesGarbageThatDoesNotParse) {
+    Simulator simulator({"--weight", "10", "--noise", "0"});
+    Connect(simulator);
+    port.SetBaudRate(serial::TBaudRate::br9600);
+    EXPECT_TRUE(balance.GetWeight().Error);
+    port.SetBaudRate(serial::TBaudRate::br1200);
+    EXPECT_FALSE(balance.GetWeight().Error);
+}
+
+TEST_F(BalanceLinkTest, GarbageModeAndLongRepliesAreUnreadable) {
+    for (const char* option : {"--garbage", "--long"}) {
+        SCOPED_TRACE(option);
+        Simulator simulator({option});
+        Connect(simulator);
+        EXPECT_TRUE(balance.GetWeight().Error);
+    }
+}
+
+TEST_F(BalanceLinkTest, UnpluggedBalanceIsAPortError) {
+    Simulator simulator({"--unplug-after", "1"});
+    Connect(simulator);
+    EXPECT_FALSE(balance.GetWeight().Error);
+    EXPECT_THROW(balance.GetWeight(), BalanceError);
+    balance.Close();
+    EXPECT_FALSE(port.Active());
+}
+
+TEST_F(BalanceLinkTest, ComNameResolvesThroughThePortMap) {
+    const auto config = std::filesystem::temp_directory_path() /
+                        ("zephra-balance-link-" + std::to_string(getpid()));
+    setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    {
+        Simulator simulator({"--link", "COM7", "--weight", "3.25", "--noise", "0"});
+        ASSERT_FALSE(simulator.Device().empty());
+        ConfigureBalancePort(port, 7);
+        EXPECT_EQ(port.DeviceName(), "COM7");
+        EXPECT_EQ(balance.GetWeight().WeightVal, 3.25);
+    }
+    EXPECT_FALSE(std::filesystem::exists(config / "zephra" / "ports" / "COM7"));
+    unsetenv("XDG_CONFIG_HOME");
+    std::filesystem::remove_all(config);
+}
+
+// The run engine over the real link, with a simulated clock so that the
+// whole 9-minute schedule takes only the time of its 37 exchanges.
+TEST_F(BalanceLinkTest, NineMinuteRunOverThePseudoTerminal) {
+    struct JumpingClock : RunClock {
+        std::int64_t NowMs() override { return now; }
+        std::int64_t now = 0;
+    } clock;
+    struct Target : CollectionTarget {
+        TWineClass& Wine() override { return wine; }
+        void Recalculate() override {}
+        void DataCollapse() override { zephra::DataCollapse(wine.WineRec.Data); }
+        TWineClass wine;
+    } target;
+    struct Boxes : MessageBoxes {
+        BoxAnswer Show(BoxKind, const std::string& text, BoxButtons, BoxAnswer) override {
+            ADD_FAILURE() << text;
+            return BoxAnswer::Ok;
+        }
+    } boxes;
+    Simulator simulator({"--flow", "6000", "--fouling", "0"});
+    Connect(simulator);
+    CollectionRun run(target, balance, clock, boxes, {1.0, 9});
+    run.ClearRecord();
+    run.Start();
+    while (run.Running()) {
+        clock.now += 5000;
+        run.Pass();
+    }
+    EXPECT_EQ(run.End(), RunEnd::MaxDuration);
+    EXPECT_FALSE(target.wine.WineRec.Data.V[35].empty());
+    EXPECT_EQ(target.wine.WineRec.Data.T[35].M.text(), "  9");
+    EXPECT_FALSE(port.Active());
+}
+
+} // namespace
