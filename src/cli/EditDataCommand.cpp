@@ -1,0 +1,166 @@
+#include "cli/Arguments.h"
+#include "cli/CommandRegistry.h"
+#include "cli/WineFiles.h"
+#include "entry/DataCheck.h"
+
+#include <charconv>
+#include <istream>
+#include <ostream>
+
+namespace zephra::cli {
+
+namespace {
+
+constexpr const char* Help =
+    "Usage: zephra-cli edit-data FILE.zph [--csv] [--point I VOLUME MINUTES SECONDS]...\n"
+    "         [--skip K]\n"
+    "\n"
+    "Changes the data points of a wine as the Edit Data dialog does, then marks\n"
+    "it changed, recalculates and writes it back.\n"
+    "\n"
+    "  --csv          read the whole data set from standard input: one point per\n"
+    "                 line, 'VOLUME,MINUTES,SECONDS' (ml, whole minutes, seconds),\n"
+    "                 point 1 first, at most 36 lines. Blanks around a value are\n"
+    "                 ignored, empty lines and lines starting with '#' are skipped.\n"
+    "                 Points after the last line become empty.\n"
+    "  --point I VOLUME MINUTES SECONDS\n"
+    "                 set point I (1 to 36) to these texts, exactly as they would\n"
+    "                 be typed into the dialog's boxes; an empty text (\"\") empties\n"
+    "                 a box. Applied after --csv; may be repeated.\n"
+    "  --skip K       number of leading points the fits skip, 0 to 12.\n"
+    "\n"
+    "Points not mentioned keep their values. Every box is then checked and\n"
+    "normalised as in the dialog (volume 0.1 to 100000 ml, minutes 0 to 999,\n"
+    "seconds 0 to 59; decimal point \".\"): the first rejected box is reported\n"
+    "with the dialog's message, followed by the box it found, and the file is not\n"
+    "changed. Problems the calculation finds (such as too few points) are printed\n"
+    "as '<file>: <message>' lines; the wine is still written.\n"
+    "\n"
+    "Example: printf '25.0,0,15\\n48.5,0,30\\n' | zephra-cli edit-data wine.zph --csv\n"
+    "\n"
+    "Exit status: 0 success, 1 a rejected entry or a file error, 2 wrong usage.\n";
+
+std::string Trimmed(const std::string& text) {
+    const char* blanks = " \t\r";
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+// Reads the CSV data set into rows 1.. of the form, emptying the rest.
+// Returns false after printing what is wrong with the input.
+bool ReadCsv(std::istream& in, DataForm& form, std::ostream& err) {
+    form.Volume.fill({});
+    form.Minutes.fill({});
+    form.Seconds.fill({});
+    int row = 0;
+    int lineNumber = 0;
+    for (std::string line; std::getline(in, line);) {
+        ++lineNumber;
+        const std::string content = Trimmed(line);
+        if (content.empty() || content[0] == '#') {
+            continue;
+        }
+        std::vector<std::string> fields;
+        std::size_t start = 0;
+        for (std::size_t comma; (comma = content.find(',', start)) != std::string::npos;
+             start = comma + 1) {
+            fields.push_back(Trimmed(content.substr(start, comma - start)));
+        }
+        fields.push_back(Trimmed(content.substr(start)));
+        if (fields.size() != 3) {
+            err << "<stdin>:" << lineNumber << ": expected VOLUME,MINUTES,SECONDS\n";
+            return false;
+        }
+        if (row == DataPointCount) {
+            err << "<stdin>:" << lineNumber << ": more than " << DataPointCount << " points\n";
+            return false;
+        }
+        form.Volume[row] = fields[0];
+        form.Minutes[row] = fields[1];
+        form.Seconds[row] = fields[2];
+        ++row;
+    }
+    return true;
+}
+
+int NumberArgument(const std::string& text, int lo, int hi, const std::string& what) {
+    int value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size() || value < lo ||
+        value > hi) {
+        throw UsageError(what + " must be a whole number from " + std::to_string(lo) + " to " +
+                         std::to_string(hi) + ", not '" + text + "'");
+    }
+    return value;
+}
+
+std::string Describe(const DataCheckFailure& failure, const DataForm& form) {
+    const int i = failure.Row - 1;
+    switch (failure.Column) {
+    case DataColumn::Volume:
+        return "point " + std::to_string(failure.Row) + ", volume '" + form.Volume[i] + "'";
+    case DataColumn::Minutes:
+        return "point " + std::to_string(failure.Row) + ", minutes '" + form.Minutes[i] + "'";
+    case DataColumn::Seconds:
+        return "point " + std::to_string(failure.Row) + ", seconds '" + form.Seconds[i] + "'";
+    }
+    return {};
+}
+
+int RunEditData(const std::vector<std::string>& args, CommandStreams& io) {
+    const ParsedArguments parsed =
+        ParseArguments(args, {{"--csv", 0, false}, {"--point", 4, true}, {"--skip", 1, false}});
+    if (parsed.help) {
+        io.out << Help;
+        return ExitSuccess;
+    }
+    if (parsed.positional.size() != 1) {
+        throw UsageError("expected one wine file");
+    }
+    std::optional<int> skip;
+    if (parsed.has("--skip")) {
+        skip = NumberArgument(parsed.value("--skip", ""), 0, MaxSkip, "--skip");
+    }
+    std::vector<std::pair<int, std::vector<std::string>>> points;
+    if (parsed.has("--point")) {
+        for (const std::vector<std::string>& values : parsed.options.at("--point")) {
+            points.emplace_back(NumberArgument(values[0], 1, DataPointCount, "--point I"), values);
+        }
+    }
+
+    const std::string& path = parsed.positional[0];
+    TWineRec rec{};
+    if (!ReadWine(path, rec, io.err)) {
+        return ExitFailure;
+    }
+    DataForm form = LoadDataForm(rec);
+    if (parsed.has("--csv") && !ReadCsv(io.in, form, io.err)) {
+        return ExitFailure;
+    }
+    for (const auto& [number, values] : points) {
+        form.Volume[number - 1] = values[1];
+        form.Minutes[number - 1] = values[2];
+        form.Seconds[number - 1] = values[3];
+    }
+    if (skip) {
+        form.Skip = skip;
+    }
+    if (const auto failure = DataRangeCheck(form)) {
+        io.err << path << ": " << DataEntryErrorMessage << '\n'
+               << path << ": " << Describe(*failure, form) << '\n';
+        return ExitFailure;
+    }
+    StoreDataForm(rec, form);
+    Recalculate(path, rec, io.err);
+    return SaveWine(path, rec, io.err) ? ExitSuccess : ExitFailure;
+}
+
+const CommandRegistration registration{"edit-data", "enter or change the data points of a wine",
+                                       RunEditData};
+
+} // namespace
+
+} // namespace zephra::cli

@@ -1,0 +1,61 @@
+#include "cli/Arguments.h"
+#include "cli/CommandRegistry.h"
+#include "cli/WineFiles.h"
+#include "document/Report.h"
+
+#include <ostream>
+
+namespace zephra::cli {
+
+namespace {
+
+constexpr const char* Help =
+    "Usage: zephra-cli report [--panel summary|table] FILE.zph\n"
+    "\n"
+    "Prints the report of a wine as the wine window shows it, as UTF-8 lines:\n"
+    "the summary panel (names, fouling constants, full-scale volumes) and the\n"
+    "table panel (conditions and the table of readings). Without --panel both\n"
+    "are printed, the summary first. Lines are printed exactly as the panels\n"
+    "hold them, blanks included. The stored results are shown as they are;\n"
+    "nothing is recalculated.\n"
+    "\n"
+    "Exit status: 0 success, 1 the file could not be read, 2 wrong usage.\n";
+
+void PrintLines(const std::vector<std::string>& lines, std::ostream& out) {
+    for (const std::string& line : lines) {
+        out << line << '\n';
+    }
+}
+
+int RunReport(const std::vector<std::string>& args, CommandStreams& io) {
+    const ParsedArguments parsed = ParseArguments(args, {{"--panel", 1, false}});
+    if (parsed.help) {
+        io.out << Help;
+        return ExitSuccess;
+    }
+    const std::string panel = parsed.value("--panel", "both");
+    if (panel != "both" && panel != "summary" && panel != "table") {
+        throw UsageError("--panel must be 'summary' or 'table'");
+    }
+    if (parsed.positional.size() != 1) {
+        throw UsageError("expected one wine file");
+    }
+    TWineRec rec{};
+    if (!ReadWine(parsed.positional[0], rec, io.err)) {
+        return ExitFailure;
+    }
+    const ReportLines lines = FillLines(rec);
+    if (panel != "table") {
+        PrintLines(lines.Summary, io.out);
+    }
+    if (panel != "summary") {
+        PrintLines(lines.Table, io.out);
+    }
+    return ExitSuccess;
+}
+
+const CommandRegistration registration{"report", "print the report of a wine", RunReport};
+
+} // namespace
+
+} // namespace zephra::cli

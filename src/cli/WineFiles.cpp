@@ -1,0 +1,31 @@
+#include "cli/WineFiles.h"
+
+#include "analysis/Calculate.h"
+#include "cli/PrintedBoxes.h"
+#include "document/WineFile.h"
+
+#include <ostream>
+
+namespace zephra::cli {
+
+bool ReadWine(const std::string& path, TWineRec& rec, std::ostream& err) {
+    PrintedBoxes boxes(err, path);
+    return ZephraFileOpen(path, rec, boxes);
+}
+
+bool SaveWine(const std::string& path, const TWineRec& rec, std::ostream& err) {
+    const int code = WriteWineFile(path, rec);
+    if (code != 0) {
+        err << path << ": I/O Error type " << code
+            << " occurred while saving the wine file. Your data was not saved!\n";
+        return false;
+    }
+    return true;
+}
+
+void Recalculate(const std::string& path, TWineRec& rec, std::ostream& err) {
+    PrintedBoxes boxes(err, path);
+    Calculate(rec, true, boxes);
+}
+
+} // namespace zephra::cli

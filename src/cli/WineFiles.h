@@ -1,0 +1,23 @@
+#pragma once
+
+// Reading and writing wine files as the program does, with its messages
+// printed as "<file>: <text>" lines.
+
+#include "document/WineRec.h"
+
+#include <iosfwd>
+#include <string>
+
+namespace zephra::cli {
+
+// Reads like opening a wine in the program; false after printing the
+// message.
+bool ReadWine(const std::string& path, TWineRec& rec, std::ostream& err);
+
+// Saves atomically; false after printing the save failure message.
+bool SaveWine(const std::string& path, const TWineRec& rec, std::ostream& err);
+
+// Runs the calculation as the dialogs do, its warnings printed.
+void Recalculate(const std::string& path, TWineRec& rec, std::ostream& err);
+
+} // namespace zephra::cli
