@@ -1,0 +1,364 @@
+#include "app/MainForm.h"
+
+#include "acquisition/SettingsFile.h"
+#include "app/AboutBox.h"
+#include "app/AppResources.h"
+#include "app/SplashBox.h"
+#include "app/WelcomeDlg.h"
+#include "app/WindowArrangement.h"
+#include "entry/ui/EntryCommands.h"
+#include "graphs/ui/GraphCommands.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+#include <exception>
+#include <string>
+
+namespace zephra {
+
+namespace {
+
+constexpr int ClientWidth = 554;
+constexpr int ClientHeight = 651;
+
+const char* const CategoryProperty = "category";
+
+// A hint is a short part (tool tip) and a long part (status bar) separated
+// by "|"; without "|" both parts are the whole hint.
+void ApplyHint(QAction& action, const QString& hint) {
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    action.setToolTip(bar < 0 ? hint : hint.left(bar));
+    action.setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
+}
+
+bool IsDocumentCommand(const QAction& action) {
+    const QString category = action.property(CategoryProperty).toString();
+    return category == QLatin1String("Data") || category == QLatin1String("FileDone");
+}
+
+} // namespace
+
+TMainForm::TMainForm(UiServices services) : services_(services) {
+    setWindowTitle(QStringLiteral("ORVANE - ZEPHRA"));
+    setWindowIcon(ApplicationIcon());
+    MdiArea = new QMdiArea;
+    setCentralWidget(MdiArea);
+    statusBar()->setFixedHeight(19);
+    Documents = std::make_unique<WineWindows>(*this, *MdiArea, *statusBar(), services);
+    connect(Documents.get(), &WineWindows::WineWindowAdded, this, [this](int count) {
+        if (count >= 1)
+            EnableDocumentActions();
+    });
+    connect(Documents.get(), &WineWindows::WineWindowRemoved, this, &TMainForm::Notification);
+
+    CreateCommands();
+    CreateMenus();
+    CreateToolBar();
+    ConnectCommands();
+
+    resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    StartUp();
+}
+
+TMainForm::~TMainForm() {
+    // The wine windows go first: they refer to the list kept by Documents.
+    delete MdiArea;
+}
+
+void TMainForm::StartUp() {
+    const std::string settings = SettingsFilePath();
+    const int code = ReadDataFile(settings, Environment);
+    if (code != 0) {
+        services_.Boxes.Show(BoxKind::Error,
+                             "I/O Error type " + std::to_string(code) +
+                                 " occurred while loading environment file ZEPHRA.DAT. "
+                                 "ZEPHRA will have to exit.",
+                             BoxButtons::Ok, BoxAnswer::Ok);
+        startFailed_ = true;
+        return;
+    }
+    ShowSplash();
+    ShowWelcome = true;
+    Documents->WineWindowCount = 0;
+    const QString documents = services_.Dialogs.DocumentsFolder();
+    Documents->OpenDialog.Setup.InitialDir = documents;
+    Documents->SaveDialog.Setup.InitialDir = documents;
+}
+
+void TMainForm::ShowSplash() {
+    TSplashBox splash;
+    splash.ProductName->setText(QStringLiteral("ZEPHRA"));
+    splash.Version->setText(QStringLiteral("Version 6.1.0 Veloria"));
+    splash.show();
+    splash.repaint();
+    services_.Time.Wait(3000);
+}
+
+void TMainForm::CreateCommands() {
+    const auto make = [this](const char* category, const QString& caption,
+                             const QKeySequence& shortcut, int glyph, const QString& hint) {
+        auto* action = new QAction(caption, this);
+        action->setProperty(CategoryProperty, QString::fromLatin1(category));
+        action->setShortcut(shortcut);
+        if (glyph >= 0)
+            action->setIcon(Glyph(glyph));
+        ApplyHint(*action, hint);
+        return action;
+    };
+    const QKeySequence none;
+    FileNew = make("File", "&New", QKeySequence(Qt::CTRL | Qt::Key_N), 0, "New|Create a new wine");
+    FileOpen = make("File", "&Open", none, 1, "Open|Open an existing wine file");
+    FileClose = make("FileDone", "&Close", none, -1, "Close|Close the currently active window");
+    FileSave =
+        make("FileDone", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S), 2, "Save|Save current wine");
+    FileSaveAs = make("FileDone", "Save &As...", none, -1,
+                      "Save as|Save the current wine with a new file name");
+    Exit = make("File", "E&xit", none, -1, "Exit|Exit application");
+    EditConditions =
+        make("Data", "&Edit Conditions", QKeySequence(Qt::CTRL | Qt::Key_E), -1, QString());
+    EditData = make("Data", "Edit &Data", QKeySequence(Qt::CTRL | Qt::Key_D), -1, QString());
+    CollectNewData =
+        make("Data", "&Collect New Data", QKeySequence(Qt::CTRL | Qt::Key_C), -1, QString());
+    LaboratoryGraph = make("Data", "Laboratory Graph", none, -1, QString());
+    ProductionGraph = make("Data", "Production Graph", none, -1, QString());
+    SetScaleConnection = make("Data", "Set Scale Connection", none, -1, QString());
+    HelpAbout = make("Help", "About", none, -1, QString());
+    WindowCascade = make("Window", "&Cascade", none, 3, "Cascade");
+    WindowTileHorizontal = make("Window", "Tile &Horizontally", none, 4, "Tile Horizontal");
+    WindowTileVertical = make("Window", "&Tile Vertically", none, 5, "Tile Vertical");
+
+    for (QAction* action : {FileClose, FileSave, FileSaveAs, EditConditions, EditData,
+                            CollectNewData, LaboratoryGraph, ProductionGraph})
+        action->setEnabled(false);
+    SetWindowCommandsEnabled(false);
+}
+
+void TMainForm::CreateMenus() {
+    // A menu item with a hint of its own is a view of its command that
+    // carries that hint and follows the command's enabled state.
+    const auto view = [this](QAction* command, const QString& hint) {
+        auto* item = new QAction(command->icon(), command->text(), this);
+        ApplyHint(*item, hint);
+        item->setEnabled(command->isEnabled());
+        connect(item, &QAction::triggered, command, &QAction::trigger);
+        connect(command, &QAction::enabledChanged, item, &QAction::setEnabled);
+        return item;
+    };
+
+    QMenu* wine = menuBar()->addMenu(QStringLiteral("&Wine"));
+    wine->addAction(FileNew);
+    wine->addAction(FileOpen);
+    wine->addAction(view(FileClose, "Close|Close the current window"));
+    wine->addAction(FileSave);
+    wine->addAction(view(FileSaveAs, "Save As|Save current file with different name"));
+    wine->addSeparator();
+    wine->addAction(Exit);
+
+    QMenu* data = menuBar()->addMenu(QStringLiteral("&Data"));
+    data->addAction(EditConditions);
+    data->addAction(EditData);
+    data->addAction(CollectNewData);
+    data->addSeparator();
+    data->addAction(LaboratoryGraph);
+    data->addAction(ProductionGraph);
+    data->addSeparator();
+    data->addAction(SetScaleConnection);
+
+    QMenu* view_ = menuBar()->addMenu(QStringLiteral("&View"));
+    view_->addAction(view(WindowCascade, "Cascade|Cascade windows"));
+    view_->addAction(view(WindowTileHorizontal, "Tile|Tile windows horizontally"));
+    view_->addAction(view(WindowTileVertical, "Tile|Tile windows vertically"));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addAction(HelpAbout);
+}
+
+void TMainForm::CreateToolBar() {
+    QToolBar* bar = addToolBar(QStringLiteral("Tools"));
+    bar->setObjectName(QStringLiteral("ToolBar"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setFixedHeight(30);
+    bar->setIconSize(QSize(16, 16));
+    bar->setStyleSheet(QStringLiteral("QToolBar::separator { width: 8px; }"));
+    bar->toggleViewAction()->setVisible(false);
+    bar->addAction(FileNew);
+    bar->addAction(FileOpen);
+    bar->addAction(FileSave);
+    bar->addSeparator();
+    bar->addAction(WindowCascade);
+    bar->addAction(WindowTileHorizontal);
+    bar->addAction(WindowTileVertical);
+}
+
+void TMainForm::ConnectCommands() {
+    const auto bind = [this](QAction* action, void (TMainForm::*handler)()) {
+        connect(action, &QAction::triggered, this,
+                [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); });
+    };
+    bind(FileNew, &TMainForm::FileNewExecute);
+    bind(FileOpen, &TMainForm::FileOpenExecute);
+    bind(FileClose, &TMainForm::FileCloseExecute);
+    bind(FileSave, &TMainForm::FileSaveExecute);
+    bind(FileSaveAs, &TMainForm::FileSaveAsExecute);
+    bind(Exit, &TMainForm::FileExitExecute);
+    bind(EditConditions, &TMainForm::EditConditionsExecute);
+    bind(EditData, &TMainForm::EditDataExecute);
+    bind(LaboratoryGraph, &TMainForm::LaboratoryGraphExecute);
+    bind(ProductionGraph, &TMainForm::ProductionGraphExecute);
+    bind(HelpAbout, &TMainForm::HelpAboutExecute);
+    bind(WindowCascade, &TMainForm::WindowCascadeExecute);
+    bind(WindowTileHorizontal, &TMainForm::WindowTileHorizontalExecute);
+    bind(WindowTileVertical, &TMainForm::WindowTileVerticalExecute);
+}
+
+void TMainForm::RunCommand(const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const std::exception& e) {
+        services_.Boxes.Error(e.what());
+    }
+}
+
+void TMainForm::EnableDocumentActions() {
+    for (QAction* action : findChildren<QAction*>()) {
+        if (IsDocumentCommand(*action))
+            action->setEnabled(true);
+    }
+    SetWindowCommandsEnabled(true);
+}
+
+void TMainForm::DisableDocumentActions() {
+    for (QAction* action : findChildren<QAction*>()) {
+        if (IsDocumentCommand(*action))
+            action->setEnabled(false);
+    }
+    SetWindowCommandsEnabled(false);
+}
+
+void TMainForm::SetWindowCommandsEnabled(bool enabled) {
+    WindowCascade->setEnabled(enabled);
+    WindowTileHorizontal->setEnabled(enabled);
+    WindowTileVertical->setEnabled(enabled);
+}
+
+void TMainForm::Notification(int wineWindowCount) {
+    if (wineWindowCount <= 0)
+        DisableDocumentActions();
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Without a window manager the frame may never be told it is active.
+    QTimer::singleShot(0, this, &TMainForm::Welcome);
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        QTimer::singleShot(0, this, &TMainForm::Welcome);
+}
+
+void TMainForm::Welcome() {
+    if (!ShowWelcome)
+        return;
+    // Cleared first: the frame is activated again while the dialog is up.
+    ShowWelcome = false;
+    TWelcomeDlg dialog(this);
+    dialog.exec();
+    if (dialog.OpenStart)
+        RunCommand([this] { FileOpenExecute(); });
+    else
+        RunCommand([this] { FileNewExecute(); });
+}
+
+void TMainForm::FileNewExecute() {
+    Documents->FileNewExecute();
+}
+
+void TMainForm::FileOpenExecute() {
+    Documents->FileOpenExecute();
+}
+
+void TMainForm::FileCloseExecute() {
+    Documents->FileCloseExecute();
+}
+
+void TMainForm::FileSaveExecute() {
+    Documents->FileSaveExecute();
+}
+
+void TMainForm::FileSaveAsExecute() {
+    Documents->FileSaveAsExecute();
+}
+
+void TMainForm::FileExitExecute() {
+    close();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (!Documents->QueryCloseAll()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void TMainForm::EditConditionsExecute() {
+    if (TMDIChild* window = Documents->ActiveWineWindow()) {
+        if (zephra::EditConditions(this, services_.Boxes, window->WineClass))
+            window->FillLines();
+    }
+}
+
+void TMainForm::EditDataExecute() {
+    if (TMDIChild* window = Documents->ActiveWineWindow()) {
+        if (zephra::EditData(this, services_.Boxes, window->WineClass))
+            window->FillLines();
+    }
+}
+
+void TMainForm::LaboratoryGraphExecute() {
+    if (const TMDIChild* window = Documents->ActiveWineWindow())
+        OpenLabGraph(window->WineClass.WineRec, services_.Boxes);
+}
+
+void TMainForm::ProductionGraphExecute() {
+    if (const TMDIChild* window = Documents->ActiveWineWindow())
+        OpenProductionGraph(window->WineClass.WineRec, services_.Boxes);
+}
+
+void TMainForm::HelpAboutExecute() {
+    TAboutBox about(this);
+    about.ProductName->setText(QStringLiteral("ZEPHRA"));
+    about.Version->setText(QStringLiteral("Version 6.1.0 Veloria"));
+    about.exec();
+}
+
+void TMainForm::WindowCascadeExecute() {
+    MdiArea->cascadeSubWindows();
+}
+
+void TMainForm::WindowTileHorizontalExecute() {
+    TileHorizontally(*MdiArea);
+}
+
+void TMainForm::WindowTileVerticalExecute() {
+    TileVertically(*MdiArea);
+}
+
+} // namespace zephra

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "acquisition/EnvironmentRec.h"
+#include "document/ui/UiServices.h"
+#include "document/ui/WineWindows.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QMdiArea;
+
+namespace zephra {
+
+// The main window: the frame of the wine windows, with the menu, tool bar
+// and status bar, one action object per command, and the rule that enables
+// the commands needing an open wine.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Runs the start-up: reads the settings file (on failure reports it and
+    // sets StartFailed), shows the splash, prepares the welcome offer.
+    explicit TMainForm(UiServices services);
+    ~TMainForm() override;
+
+    // The settings file could not be read: the program is to end at once.
+    bool StartFailed() const { return startFailed_; }
+
+    // The welcome choice is still to be offered.
+    bool ShowWelcome = false;
+    // The settings record read at start-up.
+    TEnvironmentRec Environment{};
+
+    QMdiArea* MdiArea;
+    std::unique_ptr<WineWindows> Documents;
+
+    // Commands: each is one action object shared by the menu and tool bar.
+    QAction* FileNew;
+    QAction* FileOpen;
+    QAction* FileClose;
+    QAction* FileSave;
+    QAction* FileSaveAs;
+    QAction* Exit;
+    QAction* EditConditions;
+    QAction* EditData;
+    QAction* CollectNewData;
+    QAction* LaboratoryGraph;
+    QAction* ProductionGraph;
+    QAction* SetScaleConnection;
+    QAction* HelpAbout;
+    QAction* WindowCascade;
+    QAction* WindowTileHorizontal;
+    QAction* WindowTileVertical;
+
+    void EnableDocumentActions();
+    void DisableDocumentActions();
+
+    // Offers the welcome choice once per run: open a wine file or begin a
+    // new wine.
+    void Welcome();
+
+    void FileNewExecute();
+    void FileOpenExecute();
+    void FileCloseExecute();
+    void FileSaveExecute();
+    void FileSaveAsExecute();
+    void FileExitExecute();
+    void EditConditionsExecute();
+    void EditDataExecute();
+    void LaboratoryGraphExecute();
+    void ProductionGraphExecute();
+    void HelpAboutExecute();
+    void WindowCascadeExecute();
+    void WindowTileHorizontalExecute();
+    void WindowTileVerticalExecute();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void StartUp();
+    void ShowSplash();
+    void CreateCommands();
+    void CreateMenus();
+    void CreateToolBar();
+    void ConnectCommands();
+    void SetWindowCommandsEnabled(bool enabled);
+    void Notification(int wineWindowCount);
+    // Runs a command; an error escaping it is shown in a message box.
+    void RunCommand(const std::function<void()>& command);
+
+    UiServices services_;
+    bool startFailed_ = false;
+};
+
+} // namespace zephra

@@ -1,0 +1,27 @@
+#include "app/AppResources.h"
+#include "app/MainForm.h"
+#include "document/ui/QtClock.h"
+#include "document/ui/QtFileDialogs.h"
+#include "document/ui/QtMessageBoxes.h"
+
+#include <QApplication>
+#include <QFont>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ZEPHRA"));
+    QApplication::setOrganizationName(QStringLiteral("ORVANE"));
+    QApplication::setWindowIcon(zephra::ApplicationIcon());
+    QFont face(QStringLiteral("Liberation Sans"));
+    face.setPixelSize(11);
+    QApplication::setFont(face);
+
+    zephra::QtMessageBoxes boxes;
+    zephra::QtFileDialogs dialogs;
+    zephra::QtClock clock;
+    zephra::TMainForm form(zephra::UiServices{boxes, dialogs, clock});
+    if (form.StartFailed())
+        return 1;
+    form.show();
+    return QApplication::exec();
+}

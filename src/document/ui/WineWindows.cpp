@@ -1,0 +1,223 @@
+#include "document/ui/WineWindows.h"
+
+#include "document/WineFile.h"
+#include "document/ui/WineFileNames.h"
+#include "entry/ui/EntryCommands.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QStatusBar>
+
+#include <string>
+
+namespace zephra {
+
+namespace {
+
+std::string LocalPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+} // namespace
+
+WineWindows::WineWindows(QWidget& frame, QMdiArea& area, QStatusBar& statusBar, UiServices services)
+    : OpenDialog(FileDialog::Kind::Open, services.Dialogs),
+      SaveDialog(FileDialog::Kind::Save, services.Dialogs), frame_(frame), area_(area),
+      statusBar_(statusBar), services_(services) {
+    const QString documents = services.Dialogs.DocumentsFolder();
+    OpenDialog.Setup.InitialDir = documents;
+    SaveDialog.Setup.InitialDir = documents;
+}
+
+WineWindows::~WineWindows() {
+    // The windows outlive this object while the frame is torn down.
+    for (TMDIChild* window : windows_)
+        window->disconnect(this);
+}
+
+TMDIChild* WineWindows::ActiveWineWindow() const {
+    auto* window = qobject_cast<TMDIChild*>(area_.currentSubWindow());
+    return windows_.contains(window) ? window : nullptr;
+}
+
+TMDIChild* WineWindows::MakeWineWindow() {
+    auto* window = new TMDIChild(WineWindowCount, services_, windows_);
+    connect(window, &TMDIChild::Closed, this, &WineWindows::WindowClosed);
+    windows_.append(window);
+    area_.addSubWindow(window);
+    window->show();
+    area_.setActiveSubWindow(window);
+    return window;
+}
+
+void WineWindows::Count() {
+    ++WineWindowCount;
+    emit WineWindowAdded(WineWindowCount);
+}
+
+void WineWindows::WindowClosed(TMDIChild* window) {
+    windows_.removeOne(window);
+    --WineWindowCount;
+    emit WineWindowRemoved(WineWindowCount);
+}
+
+void WineWindows::FileNewExecute() {
+    TWineRec rec{};
+    QString caption;
+    if (!NewWineFromConditions(&frame_, services_.Boxes, rec, caption))
+        return;
+    CreateNewWineWindow(rec, caption);
+}
+
+TMDIChild* WineWindows::CreateNewWineWindow(const TWineRec& rec, const QString& caption) {
+    TMDIChild* window = MakeWineWindow();
+    window->WineClass.WineRec = rec;
+    window->setWindowTitle(caption);
+    window->WineClass.Modified = true;
+    window->FileName = UnsavedFileName;
+    window->FillLines();
+    Count();
+    return window;
+}
+
+void WineWindows::FileOpenExecute() {
+    OpenDialog.Setup.Filter = WineFileFilter;
+    OpenDialog.Setup.FileName.clear();
+    if (!OpenDialog.Execute(&frame_))
+        return;
+    const QString path = OpenDialog.Setup.FileName;
+    CreateWineWindow(path);
+    OpenDialog.Setup.InitialDir = FolderOf(path);
+}
+
+TMDIChild* WineWindows::CreateWineWindow(const QString& fileName) {
+    for (const TMDIChild* window : windows_) {
+        if (window->FileName == fileName) {
+            services_.Boxes.Information(("A file with that name is already open. It must be "
+                                         "closed or saved under another name before opening "
+                                         "again.  " +
+                                         fileName)
+                                            .toStdString());
+            return nullptr;
+        }
+    }
+    TMDIChild* window = MakeWineWindow();
+    window->FileName = fileName;
+    Count();
+    window->setWindowTitle(FilePart(fileName));
+
+    if (!QFileInfo::exists(fileName)) {
+        services_.Boxes.Information("Can not locate file.");
+        window->close();
+        return nullptr;
+    }
+    TWineRec rec{};
+    if (!ZephraFileOpen(LocalPath(fileName), rec, services_.Boxes)) {
+        window->close();
+        return nullptr;
+    }
+    window->WineClass.WineRec = rec;
+    window->FillLines();
+    return window;
+}
+
+void WineWindows::FileSaveExecute() {
+    TMDIChild* window = ActiveWineWindow();
+    if (window == nullptr)
+        return;
+    if (window->FileName != UnsavedFileName) {
+        bool error = false;
+        SaveWineFile(window->FileName, error, false);
+    } else {
+        FileSaveAsExecute();
+    }
+}
+
+void WineWindows::FileSaveAsExecute() {
+    TMDIChild* window = ActiveWineWindow();
+    if (window == nullptr)
+        return;
+    SaveCancelled = false;
+    SaveDialog.Setup.Filter = WineFileFilter;
+    SaveDialog.Setup.FileName.clear();
+    if (window->FileName != UnsavedFileName)
+        SaveDialog.Setup.InitialDir = FolderOf(window->FileName);
+    bool error = false;
+    do {
+        if (!SaveDialog.Execute(&frame_)) {
+            SaveCancelled = true;
+        } else {
+            const QString name = ForceWineExtension(SaveDialog.Setup.FileName);
+            SaveWineFile(name, error, true);
+            OpenDialog.Setup.InitialDir = FolderOf(name);
+        }
+    } while (error && !SaveCancelled);
+}
+
+void WineWindows::SaveWineFile(const QString& LocalFileName, bool& Error, bool SaveAs) {
+    Error = false;
+    TMDIChild* window = ActiveWineWindow();
+    if (window == nullptr) {
+        Error = true;
+        return;
+    }
+    if (SaveAs) {
+        for (const TMDIChild* other : windows_) {
+            if (other != window && SameIgnoringAsciiCase(other->FileName, LocalFileName)) {
+                services_.Boxes.Information(("That file is open in another window. Please "
+                                             "choose another file name or close that window. " +
+                                             LocalFileName)
+                                                .toStdString());
+                Error = true;
+            }
+        }
+        if (!Error && QFileInfo::exists(LocalFileName)) {
+            Error = services_.Boxes.Show(BoxKind::Warning,
+                                         "A file with that name already exists. Overwrite it?",
+                                         BoxButtons::OkCancel, BoxAnswer::Cancel) != BoxAnswer::Ok;
+        }
+    }
+    if (Error)
+        return;
+    const int code = WriteWineFile(LocalPath(LocalFileName), window->WineClass.WineRec);
+    if (code != 0) {
+        Error = true;
+        services_.Boxes.Warning("I/O Error type " + std::to_string(code) +
+                                " occurred while saving the wine file. Your data was not saved!");
+        return;
+    }
+    window->setWindowTitle(FilePart(LocalFileName));
+    window->FileName = LocalFileName;
+    window->WineClass.Modified = false;
+    statusBar_.showMessage(QStringLiteral("File Saved"));
+    services_.Time.Wait(400);
+    statusBar_.clearMessage();
+}
+
+void WineWindows::FileCloseExecute() {
+    TMDIChild* window = ActiveWineWindow();
+    if (window == nullptr)
+        return;
+    if (window->WineClass.Modified) {
+        const BoxAnswer answer = services_.Boxes.Show(
+            BoxKind::Warning, ("Save " + window->Caption() + " before closing?").toStdString(),
+            BoxButtons::YesNo, BoxAnswer::Yes);
+        if (answer != BoxAnswer::Yes)
+            return;
+        FileSaveAsExecute();
+        if (SaveCancelled)
+            return;
+    }
+    window->close();
+}
+
+bool WineWindows::QueryCloseAll() {
+    for (TMDIChild* window : windows_) {
+        if (!window->FormQuery())
+            return false;
+    }
+    return true;
+}
+
+} // namespace zephra
