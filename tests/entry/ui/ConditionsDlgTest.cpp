@@ -205,24 +205,30 @@ private slots:
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
     }
 
-    void formattedValuesShowBeforeTheDialogCloses() {
+    void formattedValuesShowWhileInputIsHeldOff() {
         ScriptedBoxes boxes;
         TConditionsDlg dlg(boxes);
         dlg.show();
         FillValid(dlg);
-        bool openDuringPause = false;
         QString pressureDuringPause;
+        bool openAfterLateCancel = false;
         QTimer::singleShot(100, [&] {
-            openDuringPause = dlg.isVisible();
             pressureDuringPause = dlg.LabPressure->text();
+            // Late input is dropped: it can neither change a checked box nor
+            // close the dialog early.
+            QTest::keyClick(dlg.LabPressure, Qt::Key_Backspace);
+            QTest::mouseClick(dlg.CancelButton, Qt::LeftButton);
         });
+        QTimer::singleShot(150, [&] { openAfterLateCancel = dlg.isVisible(); });
         QElapsedTimer clock;
         clock.start();
         PressOk(dlg);
         QVERIFY(clock.elapsed() >= 200);
-        QVERIFY(openDuringPause);
         QCOMPARE(pressureDuringPause, QString(" 5.0"));
+        QVERIFY(openAfterLateCancel);
         QVERIFY(!dlg.isVisible());
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QCOMPARE(dlg.LabPressure->text(), QString(" 5.0"));
     }
 
     void cancelClosesAsCancelledWithoutChecking() {
