@@ -1,0 +1,82 @@
+#include "CliRun.h"
+
+#include "document/TempFolder.h"
+
+#include <fcntl.h>
+#include <fstream>
+#include <iterator>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace zephra::test {
+
+namespace {
+
+void Redirect(const std::string& path, int flags, int target) {
+    const int fd = ::open(path.c_str(), flags, 0600);
+    if (fd < 0 || ::dup2(fd, target) < 0) {
+        ::_exit(127);
+    }
+    ::close(fd);
+}
+
+} // namespace
+
+std::string FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::string> NewWineArgs(const std::string& path) {
+    return {"new",
+            path,
+            "--wine",
+            "Chardonnay",
+            "--filter",
+            "Pad K200",
+            "--lab-pressure",
+            "30",
+            "--filter-diameter",
+            "47",
+            "--max-pressure",
+            "30",
+            "--area",
+            "10",
+            "--rate",
+            "100"};
+}
+
+CliResult RunCli(const std::vector<std::string>& args, const std::string& input) {
+    TempFolder streams;
+    const std::string in = streams.file("in"), out = streams.file("out"), err = streams.file("err");
+    std::ofstream(in, std::ios::binary) << input;
+
+    std::vector<char*> argv;
+    std::string program = ZEPHRA_CLI;
+    argv.push_back(program.data());
+    std::vector<std::string> copies = args;
+    for (std::string& a : copies) {
+        argv.push_back(a.data());
+    }
+    argv.push_back(nullptr);
+
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        Redirect(in, O_RDONLY, 0);
+        Redirect(out, O_WRONLY | O_CREAT | O_TRUNC, 1);
+        Redirect(err, O_WRONLY | O_CREAT | O_TRUNC, 2);
+        ::setenv("LC_ALL", "C", 1);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    CliResult result;
+    int status = 0;
+    if (pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
+        result.status = WEXITSTATUS(status);
+    }
+    result.out = FileBytes(out);
+    result.err = FileBytes(err);
+    return result;
+}
+
+} // namespace zephra::test

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace zephra::test {
+
+// What one run of the built zephra-cli gave.
+struct CliResult {
+    int status = -1; // exit status
+    std::string out; // standard output
+    std::string err; // standard error
+};
+
+// Runs zephra-cli with `args`, feeding `input` to its standard input, in
+// the "C" locale.
+CliResult RunCli(const std::vector<std::string>& args, const std::string& input = {});
+
+// The arguments of "new" for a valid wine written to `path`.
+std::vector<std::string> NewWineArgs(const std::string& path);
+
+// The bytes of a file; empty when it cannot be read.
+std::string FileBytes(const std::string& path);
+
+} // namespace zephra::test

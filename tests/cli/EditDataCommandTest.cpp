@@ -1,0 +1,139 @@
+#include "CliRun.h"
+
+#include "document/TempFolder.h"
+#include "document/WineRec.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace zephra::test {
+namespace {
+
+const std::string Examples = ZEPHRA_EXAMPLES_DIR;
+
+TWineRec RecordIn(const std::string& path) {
+    const std::string bytes = FileBytes(path);
+    TWineRec rec{};
+    std::memcpy(&rec, bytes.data(), std::min(bytes.size(), sizeof rec));
+    return rec;
+}
+
+class EditDataCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(RunCli(NewWineArgs(wine)).status, 0); }
+
+    TempFolder folder;
+    const std::string wine = folder.file("w.zph");
+};
+
+TEST_F(EditDataCommandTest, PointsAreNormalisedStoredAndCalculated) {
+    const CliResult result = RunCli({"edit-data", wine, "--point", "1", "12.5", "0", "15",
+                                     "--point", "2", "25", "0.4", "30", "--skip", "2"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, wine + ": Data is insufficient to calculate fouling constants.\n");
+    const TWineRec rec = RecordIn(wine);
+    EXPECT_EQ(rec.Data.V[0].text(), "  12.5");
+    EXPECT_EQ(rec.Data.T[0].M.text(), "  0");
+    EXPECT_EQ(rec.Data.T[0].Sc.text(), "15");
+    EXPECT_EQ(rec.Data.V[1].text(), "  25.0");
+    EXPECT_EQ(rec.Data.T[1].M.text(), "  0");
+    EXPECT_EQ(rec.Data.MinSkip.get(), 2);
+    EXPECT_EQ(rec.TableData[1].V.text(), "  25.0") << "recalculated";
+
+    // Points not mentioned keep their values; an empty text empties a box.
+    EXPECT_EQ(RunCli({"edit-data", wine, "--point", "1", "", "", ""}).status, 0);
+    const TWineRec edited = RecordIn(wine);
+    EXPECT_TRUE(edited.Data.V[0].empty());
+    EXPECT_EQ(edited.Data.V[1].text(), "  25.0");
+    EXPECT_EQ(edited.Data.MinSkip.get(), 2);
+}
+
+TEST_F(EditDataCommandTest, CsvOfTheSampleMakesTheSampleWine) {
+    std::vector<std::string> args = {"new",
+                                     wine,
+                                     "--force",
+                                     "--wine",
+                                     "Chardonnay 2024",
+                                     "--filter",
+                                     "Membrane 0.65",
+                                     "--type",
+                                     "normal",
+                                     "--lab-pressure",
+                                     "30",
+                                     "--filter-diameter",
+                                     "47",
+                                     "--max-pressure",
+                                     "30",
+                                     "--area",
+                                     "10",
+                                     "--rate",
+                                     "100",
+                                     "--units",
+                                     "bpm"};
+    ASSERT_EQ(RunCli(args).status, 0);
+    const CliResult result = RunCli({"edit-data", wine, "--csv", "--skip", "1"},
+                                    FileBytes(Examples + "/chardonnay.csv"));
+    EXPECT_EQ(result.status, 0);
+    EXPECT_TRUE(result.err.empty()) << result.err;
+    EXPECT_EQ(FileBytes(wine), FileBytes(Examples + "/chardonnay.zph"));
+}
+
+TEST_F(EditDataCommandTest, RejectedEntryLeavesTheFileAlone) {
+    const std::string before = FileBytes(wine);
+    const CliResult result = RunCli({"edit-data", wine, "--csv", "--point", "7", "0.05", "1", "0"},
+                                    "10,0,15\n20,0,60\n");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, wine +
+                              ": There is an error in the data entry. Please correct it and "
+                              "retry, or cancel. (Volume increments must be greater than 0.1 "
+                              "ml.)\n" +
+                              wine + ": point 7, volume '0.05'\n");
+    EXPECT_EQ(FileBytes(wine), before);
+}
+
+TEST_F(EditDataCommandTest, MalformedCsvIsADataError) {
+    const std::string before = FileBytes(wine);
+    struct Case {
+        std::string csv;
+        std::string message;
+    };
+    std::string tooMany;
+    for (int i = 1; i <= 37; ++i) {
+        tooMany += std::to_string(10 * i) + ",0," + std::to_string(i) + "\n";
+    }
+    const Case cases[] = {
+        {"# volume, minutes, seconds\n\n10,0,15\n20,0\n",
+         "<stdin>:4: expected VOLUME,MINUTES,SECONDS\n"},
+        {"10;0;15\n", "<stdin>:1: expected VOLUME,MINUTES,SECONDS\n"},
+        {tooMany, "<stdin>:37: more than 36 points\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        const CliResult result = RunCli({"edit-data", wine, "--csv"}, c.csv);
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.err, c.message);
+        EXPECT_EQ(FileBytes(wine), before);
+    }
+}
+
+TEST_F(EditDataCommandTest, CalculationMessagesFollowTheData) {
+    std::string csv;
+    for (int i = 1; i <= 8; ++i) {
+        csv += std::to_string(20 * i) + ",0," + std::to_string(5 * i) + "\n";
+    }
+    std::string earlier = csv + "180,0,30\n";
+    const CliResult time = RunCli({"edit-data", wine, "--csv"}, earlier);
+    EXPECT_EQ(time.status, 0);
+    EXPECT_EQ(time.err,
+              wine + ": There is a non-positive interval in the Time data. Unable to calculate.\n");
+    EXPECT_EQ(RecordIn(wine).RmE.text(), "   neg");
+
+    std::string same = csv + "160,0,45\n";
+    const CliResult volume = RunCli({"edit-data", wine, "--csv"}, same);
+    EXPECT_EQ(volume.err, wine + ": There is a non-positive interval in the Volume data. Unable to "
+                                 "calculate.\n");
+}
+
+} // namespace
+} // namespace zephra::test
