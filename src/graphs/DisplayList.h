@@ -58,13 +58,14 @@ struct LineOp {
 
 // Text whose character cell has its top-left corner at Origin (for rotated
 // text: the cell reads upward from Origin and lies to the right of it),
-// the cell filled with Background first. Nothing outside Clip is drawn.
+// the cell filled with Background first unless the text is transparent.
+// Nothing outside Clip is drawn.
 struct TextOp {
     PixelPoint Origin;
     std::string Text; // UTF-8
     FontSpec Font;
     Colour Ink;
-    Colour Background;
+    std::optional<Colour> Background; // none: transparent
     std::optional<PixelRect> Clip;
 };
 

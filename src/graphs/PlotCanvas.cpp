@@ -31,7 +31,7 @@ void PlotCanvas::LineTo(PixelPoint p) {
 }
 
 void PlotCanvas::TextOut(int x, int y, std::string_view text) {
-    list_.Ops.push_back(TextOp{{x, y}, std::string(text), Font, FontColour, BrushColour, {}});
+    list_.Ops.push_back(TextOp{{x, y}, std::string(text), Font, FontColour, TextBackground(), {}});
 }
 
 void PlotCanvas::TextRect(const PixelRect& box, std::string_view text, TextAlign align) {
@@ -42,7 +42,7 @@ void PlotCanvas::TextRect(const PixelRect& box, std::string_view text, TextAlign
         x += spare >= 0 ? spare / 2 : -((1 - spare) / 2);
     }
     list_.Ops.push_back(
-        TextOp{{x, box.Top}, std::string(text), Font, FontColour, BrushColour, box});
+        TextOp{{x, box.Top}, std::string(text), Font, FontColour, TextBackground(), box});
 }
 
 int PlotCanvas::TextWidth(std::string_view text) const {
@@ -51,6 +51,13 @@ int PlotCanvas::TextWidth(std::string_view text) const {
 
 int PlotCanvas::TextHeight(std::string_view text) const {
     return metrics_.TextHeight(Font, text);
+}
+
+std::optional<Colour> PlotCanvas::TextBackground() const {
+    if (BrushClear) {
+        return std::nullopt;
+    }
+    return BrushColour;
 }
 
 DisplayList PlotCanvas::Finish() && {

@@ -3,6 +3,7 @@
 #include "graphs/DisplayList.h"
 #include "graphs/TextMetrics.h"
 
+#include <optional>
 #include <string_view>
 
 namespace zephra {
@@ -19,6 +20,8 @@ public:
     Colour PenColour{0, 0, 0};
     PenStyle PenKind = PenStyle::Solid;
     Colour BrushColour{255, 255, 255};
+    // A clear brush draws text without filling its cell.
+    bool BrushClear = false;
     Colour FontColour{0, 0, 0};
     FontSpec Font;
 
@@ -28,7 +31,8 @@ public:
     void MoveTo(PixelPoint p);
     // A line from the current position to p, without p; p becomes current.
     void LineTo(PixelPoint p);
-    // Text opaque on the brush colour, cell top-left at (x, y).
+    // Text opaque on the brush colour (unless the brush is clear), cell
+    // top-left at (x, y).
     void TextOut(int x, int y, std::string_view text);
     // Text in a box, clipped to it, its top at the box's top, left-aligned
     // or horizontally centred.
@@ -39,6 +43,8 @@ public:
     DisplayList Finish() &&;
 
 private:
+    std::optional<Colour> TextBackground() const;
+
     const TextMetrics& metrics_;
     DisplayList list_;
     PixelPoint position_;

@@ -21,9 +21,12 @@ void DrawAxisTitles(PlotCanvas& canvas, const PixelRect& rect, int pictureWidth)
     canvas.TextOut(RoundToPixel(rect.Width() / 2.0 + rect.Left - canvas.TextWidth(xTitle) / 2.0),
                    rect.Bottom + 16, xTitle);
 
-    // Read upward: "R", a small "X", "10" and a raised small "9".
+    // Read upward: "R", a small "X", "10" and a raised small "9". The cells
+    // of "10" and "9" overlap, so these parts are drawn without their cells
+    // (over the background of the same colour) and neither erases the other.
     const double middle = rect.Bottom - rect.Height() / 2.0;
     canvas.Font.Rotated = true;
+    canvas.BrushClear = true;
     canvas.TextOut(rect.Left - 34, RoundToPixel(middle + 12), "R");
     canvas.TextOut(rect.Left - 34, RoundToPixel(middle), "10");
     canvas.Font.Height = RoundToPixel(0.7 * canvas.Font.Height);
@@ -31,6 +34,7 @@ void DrawAxisTitles(PlotCanvas& canvas, const PixelRect& rect, int pictureWidth)
     canvas.TextOut(rect.Left - 35, RoundToPixel(middle - 10), "9");
     // The labels keep the reduced height.
     canvas.Font.Rotated = false;
+    canvas.BrushClear = false;
 }
 
 void DrawXAxis(PlotCanvas& canvas, const PixelRect& rect, const AxisRanges& ranges) {

@@ -97,6 +97,10 @@ TEST(WineGraphPicture, PlacesTitlesAndLabelsFromTheTextSize) {
     EXPECT_EQ(texts[5].Font, (FontSpec{8, false}));
     EXPECT_EQ(texts[7].Origin, (PixelPoint{8, 161})); // "    0": 35 - 20 - 7, 165 - 4
     EXPECT_EQ(texts[7].Background, DesktopColours{}.ButtonFace);
+    EXPECT_EQ(texts[0].Background, DesktopColours{}.ButtonFace);
+    // The overlapping parts of the rotated title do not erase each other.
+    EXPECT_EQ(texts[2].Background, std::nullopt);
+    EXPECT_EQ(texts[4].Background, std::nullopt);
 }
 
 TEST(WineGraphPicture, MarkersAndCurvesFollowTheUsedPoints) {

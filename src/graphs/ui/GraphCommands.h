@@ -8,15 +8,20 @@ class QWidget;
 
 namespace zephra {
 
-// Redraws the wine window's small graph (250 x 200) from the record. On an
+// Redraws the wine window's small graph from the record, on a picture of
+// the control's size in the control's own background and text colours, and
+// shows it. Call it as the last step of every report refresh. On an
 // arithmetic fault the picture is abandoned, the control keeps what it
-// showed, and the fault is reported through `boxes`.
+// showed, and the fault is reported through `boxes` as an error.
 void DrawGraph(QLabel& graph, const TWineRec& rec, MessageBoxes& boxes);
 
 // Opens a new top-level laboratory-scale / production-scale graph window
-// showing a snapshot of `rec`. The window deletes itself when closed.
-// Returns nullptr (after reporting through `boxes`) when the picture could
-// not be drawn.
+// (700 x 600, fixed size, close button only) and draws a snapshot of `rec`
+// into it; later changes to the wine do not reach it. The window deletes
+// itself when closed; any number can be open. When an arithmetic fault
+// abandons the picture, the window stays open with its caption and an
+// empty client area, and the fault is reported through `boxes`. `boxes`
+// also reports a failed "Save Picture As..." and must outlive the window.
 QWidget* OpenLabGraph(const TWineRec& rec, MessageBoxes& boxes);
 QWidget* OpenProductionGraph(const TWineRec& rec, MessageBoxes& boxes);
 

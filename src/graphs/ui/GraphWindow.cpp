@@ -1,0 +1,82 @@
+#include "graphs/ui/GraphWindow.h"
+
+#include "graphs/FloatingPointFault.h"
+#include "graphs/ui/GraphImages.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPixmap>
+
+namespace zephra {
+
+GraphWindow::GraphWindow(GraphScale scale, QString caption, MessageBoxes& boxes, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      scale_(scale), caption_(std::move(caption)), boxes_(boxes),
+      fileDialog_(std::make_unique<QtPictureFileDialog>()), Image(new QLabel(this)),
+      copyAction_(new QAction(QStringLiteral("Copy"), this)),
+      saveAction_(new QAction(QStringLiteral("Save Picture As..."), this)) {
+    setFixedSize(GraphWindowWidth, GraphWindowHeight);
+    Image->setGeometry(0, 0, GraphWindowWidth, GraphWindowHeight);
+    Image->setScaledContents(true);
+
+    copyAction_->setEnabled(false);
+    saveAction_->setEnabled(false);
+    connect(copyAction_, &QAction::triggered, this, &GraphWindow::CopyPicture);
+    connect(saveAction_, &QAction::triggered, this, &GraphWindow::SavePictureAs);
+    addAction(copyAction_);
+    addAction(saveAction_);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+GraphWindow::~GraphWindow() = default;
+
+void GraphWindow::FormCreate(const TWineRec& rec) {
+    setWindowTitle(caption_);
+    try {
+        picture_ = GraphWindowImage(rec, scale_, DesktopColoursOf(palette()).WindowText);
+    } catch (const FloatingPointFault& fault) {
+        boxes_.Error(fault.what());
+        return;
+    }
+    Image->setPixmap(QPixmap::fromImage(picture_));
+    Image->repaint();
+    copyAction_->setEnabled(true);
+    saveAction_->setEnabled(true);
+}
+
+void GraphWindow::SetPictureFileDialog(std::unique_ptr<PictureFileDialog> dialog) {
+    fileDialog_ = std::move(dialog);
+}
+
+void GraphWindow::CopyPicture() {
+    QGuiApplication::clipboard()->setImage(picture_);
+}
+
+void GraphWindow::SavePictureAs() {
+    const std::optional<QString> chosen =
+        fileDialog_->AskSavePath(this, caption_ + QStringLiteral(".png"));
+    if (!chosen) {
+        return;
+    }
+    QString path = *chosen;
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".png");
+    }
+    if (!picture_.save(path, "PNG")) {
+        boxes_.Error("The picture could not be saved to " + path.toStdString() + ".");
+    }
+}
+
+TGraphWinLab::TGraphWinLab(MessageBoxes& boxes, QWidget* parent)
+    : GraphWindow(GraphScale::Laboratory, QStringLiteral("Lab Scale Graph"), boxes, parent) {}
+
+TGraphWinProd::TGraphWinProd(MessageBoxes& boxes, QWidget* parent)
+    : GraphWindow(GraphScale::Production, QStringLiteral("Production Scale Graph"), boxes, parent) {
+}
+
+} // namespace zephra
