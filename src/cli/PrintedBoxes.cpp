@@ -10,7 +10,6 @@ PrintedBoxes::PrintedBoxes(std::ostream& err, std::string fileName)
 BoxAnswer PrintedBoxes::Show(BoxKind, const std::string& text, BoxButtons,
                              BoxAnswer defaultButton) {
     err_ << fileName_ << ": " << text << '\n';
-    ++count_;
     return defaultButton;
 }
 

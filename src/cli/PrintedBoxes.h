@@ -16,13 +16,9 @@ public:
     BoxAnswer Show(BoxKind kind, const std::string& text, BoxButtons buttons,
                    BoxAnswer defaultButton) override;
 
-    // How many boxes were shown.
-    int count() const { return count_; }
-
 private:
     std::ostream& err_;
     std::string fileName_;
-    int count_ = 0;
 };
 
 } // namespace zephra::cli

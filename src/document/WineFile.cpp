@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -80,11 +79,6 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-std::string FilePartOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 // A symbolic link is followed so that the file it names is replaced and the
 // link itself stays in place.
 std::string ResolveTarget(const std::string& path) {
@@ -103,8 +97,9 @@ std::string ResolveTarget(const std::string& path) {
 // created file gets (the process umask applies).
 int CreateTemporary(const std::string& target, std::string& tempPath) {
     static std::atomic<unsigned> counter{0};
-    const std::string stem =
-        FolderOf(target) + "/." + FilePartOf(target) + ".tmp" + std::to_string(::getpid()) + "-";
+    // A short name of its own, so that a long target name cannot make it
+    // too long for the file system.
+    const std::string stem = FolderOf(target) + "/.zephra-save-" + std::to_string(::getpid()) + "-";
     for (int attempt = 0; attempt < 100; ++attempt) {
         tempPath = stem + std::to_string(counter++);
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -186,8 +181,9 @@ int WriteWineFile(const std::string& path, const TWineRec& rec) {
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists) {
-        if (S_ISDIR(existing.st_mode)) {
-            return EISDIR;
+        // Only a regular file is replaced; never a folder, a device or a pipe.
+        if (!S_ISREG(existing.st_mode)) {
+            return S_ISDIR(existing.st_mode) ? EISDIR : EINVAL;
         }
         // A file its owner made read-only is not replaced behind their back.
         if (::access(target.c_str(), W_OK) != 0) {

@@ -190,6 +190,14 @@ TEST(WineFileTest, ReadOnlyFileOpens) {
     EXPECT_EQ(BytesOf(rec), bytes);
 }
 
+TEST(WineFileTest, SaveUnderTheLongestNameWorks) {
+    TempFolder folder;
+    const std::string name = std::string(251, 'w') + ".zph";
+    const TWineRec rec = RecordOf(RandomBytes(WineRecSize, 11));
+    ASSERT_EQ(WriteWineFile(folder.file(name), rec), 0);
+    EXPECT_EQ(ReadBytes(folder.file(name)), BytesOf(rec));
+}
+
 TEST(WineFileTest, SaveWritesExactlyOneRecordOverALongerFile) {
     TempFolder folder;
     WriteBytes(folder.file("w.zph"), RandomBytes(4000, 1));
@@ -235,7 +243,10 @@ TEST(WineFileTest, FailedSaveReturnsTheErrorAndLeavesNoTrace) {
     EXPECT_EQ(WriteWineFile(folder.file("plain/w.zph"), rec), ENOTDIR);
     EXPECT_EQ(WriteWineFile(folder.file("dir.zph"), rec), EISDIR);
     EXPECT_TRUE(std::filesystem::is_directory(folder.file("dir.zph")));
-    EXPECT_EQ(EntriesIn(folder.path()), 2u);
+    ASSERT_EQ(::mkfifo(folder.file("pipe.zph").c_str(), 0600), 0);
+    EXPECT_EQ(WriteWineFile(folder.file("pipe.zph"), rec), EINVAL);
+    EXPECT_TRUE(std::filesystem::is_fifo(folder.file("pipe.zph")));
+    EXPECT_EQ(EntriesIn(folder.path()), 3u);
 }
 
 TEST(WineFileTest, WriteFailingHalfwayKeepsTheOldFileIntact) {
