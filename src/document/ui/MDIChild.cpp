@@ -69,7 +69,7 @@ std::string LocalPath(const QString& path) {
 
 } // namespace
 
-TMDIChild::TMDIChild(int openWindowCount, UiServices services, const QList<TMDIChild*>& openWindows)
+TMDIChild::TMDIChild(UiServices services, const QList<TMDIChild*>& openWindows)
     : SaveDialog(FileDialog::Kind::Save, services.Dialogs), services_(services),
       openWindows_(openWindows) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -99,7 +99,6 @@ TMDIChild::TMDIChild(int openWindowCount, UiServices services, const QList<TMDIC
     scroll->setWidget(client);
     setWidget(scroll);
     resize(WindowWidth, WindowHeight);
-    SetUp(openWindowCount);
     SaveDialog.Setup.Filter = WineFileFilter;
     SaveDialog.Setup.InitialDir = services.Dialogs.DocumentsFolder();
 }

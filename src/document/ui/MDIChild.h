@@ -24,10 +24,9 @@ class TMDIChild : public QMdiSubWindow {
     Q_OBJECT
 
 public:
-    // `openWindowCount` places the window (each further one 30 pixels down
-    // and right, every eighth back at the top left). `openWindows` lists the
-    // frame's open wine windows; the close prompt checks their captions.
-    TMDIChild(int openWindowCount, UiServices services, const QList<TMDIChild*>& openWindows);
+    // `openWindows` lists the frame's open wine windows; the close prompt
+    // checks their captions.
+    TMDIChild(UiServices services, const QList<TMDIChild*>& openWindows);
 
     QString FileName = UnsavedFileName;
     TWineClass WineClass;
@@ -36,6 +35,11 @@ public:
     QTextEdit* Memo1;      // summary panel
     QPlainTextEdit* Memo2; // table panel
     QLabel* Graph;
+
+    // Places the window once it is in the frame: with n open wine windows at
+    // 30 x (n mod 8) pixels right and down, so every eighth starts again at
+    // the top left.
+    void SetUp(int openWindowCount);
 
     // Rebuilds both report panels from the record, then redraws the graph.
     void FillLines();
@@ -58,7 +62,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void SetUp(int openWindowCount);
     void FormClose();
 
     UiServices services_;

@@ -30,23 +30,21 @@ WineWindows::WineWindows(QWidget& frame, QMdiArea& area, QStatusBar& statusBar, 
     SaveDialog.Setup.InitialDir = documents;
 }
 
-WineWindows::~WineWindows() {
-    // The windows outlive this object while the frame is torn down.
-    for (TMDIChild* window : windows_)
-        window->disconnect(this);
-}
-
 TMDIChild* WineWindows::ActiveWineWindow() const {
     auto* window = qobject_cast<TMDIChild*>(area_.currentSubWindow());
     return windows_.contains(window) ? window : nullptr;
 }
 
 TMDIChild* WineWindows::MakeWineWindow() {
-    auto* window = new TMDIChild(WineWindowCount, services_, windows_);
+    auto* window = new TMDIChild(services_, windows_);
     connect(window, &TMDIChild::Closed, this, &WineWindows::WindowClosed);
+    // Windows destroyed with the frame are never closed: forget them too.
+    connect(window, &QObject::destroyed, this, [this, window] { windows_.removeOne(window); });
     windows_.append(window);
     area_.addSubWindow(window);
     window->show();
+    // After show: the area places a window of its own accord when it appears.
+    window->SetUp(WineWindowCount);
     area_.setActiveSubWindow(window);
     return window;
 }

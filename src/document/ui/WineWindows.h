@@ -25,7 +25,6 @@ public:
     // `frame` is the parent of the dialogs; new wine windows go into `area`;
     // the "File Saved" notice goes to `statusBar`.
     WineWindows(QWidget& frame, QMdiArea& area, QStatusBar& statusBar, UiServices services);
-    ~WineWindows() override;
 
     // Number of open wine windows, as counted for placement and enabling.
     int WineWindowCount = 0;
