@@ -154,8 +154,8 @@ int RunEditData(const std::vector<std::string>& args, CommandStreams& io) {
         return ExitFailure;
     }
     StoreDataForm(rec, form);
-    Recalculate(path, rec, io.err);
-    return SaveWine(path, rec, io.err) ? ExitSuccess : ExitFailure;
+    return Recalculate(path, rec, io.err) && SaveWine(path, rec, io.err) ? ExitSuccess
+                                                                         : ExitFailure;
 }
 
 const CommandRegistration registration{"edit-data", "enter or change the data points of a wine",

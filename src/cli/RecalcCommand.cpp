@@ -21,16 +21,15 @@ constexpr const char* Help =
     "printed as '<file>: <message>' lines on standard error; the wine is still\n"
     "written with its results blanked, as the program does, and the status stays 0.\n"
     "\n"
-    "Exit status: 0 success, 1 a file could not be read or written (the other\n"
-    "files of --in-place are still processed), 2 wrong usage.\n";
+    "Exit status: 0 success, 1 a file could not be read, calculated or written\n"
+    "(the other files of --in-place are still processed), 2 wrong usage.\n";
 
 bool RecalcFile(const std::string& in, const std::string& out, std::ostream& err) {
     TWineRec rec{};
     if (!ReadWine(in, rec, err)) {
         return false;
     }
-    Recalculate(in, rec, err);
-    return SaveWine(out, rec, err);
+    return Recalculate(in, rec, err) && SaveWine(out, rec, err);
 }
 
 int RunRecalc(const std::vector<std::string>& args, CommandStreams& io) {

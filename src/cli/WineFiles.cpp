@@ -4,6 +4,7 @@
 #include "cli/PrintedBoxes.h"
 #include "document/WineFile.h"
 
+#include <exception>
 #include <ostream>
 
 namespace zephra::cli {
@@ -23,9 +24,15 @@ bool SaveWine(const std::string& path, const TWineRec& rec, std::ostream& err) {
     return true;
 }
 
-void Recalculate(const std::string& path, TWineRec& rec, std::ostream& err) {
+bool Recalculate(const std::string& path, TWineRec& rec, std::ostream& err) {
     PrintedBoxes boxes(err, path);
-    Calculate(rec, true, boxes);
+    try {
+        Calculate(rec, true, boxes);
+    } catch (const std::exception& e) {
+        err << path << ": " << e.what() << '\n';
+        return false;
+    }
+    return true;
 }
 
 } // namespace zephra::cli

@@ -17,7 +17,9 @@ bool ReadWine(const std::string& path, TWineRec& rec, std::ostream& err);
 // Saves atomically; false after printing the save failure message.
 bool SaveWine(const std::string& path, const TWineRec& rec, std::ostream& err);
 
-// Runs the calculation as the dialogs do, its warnings printed.
-void Recalculate(const std::string& path, TWineRec& rec, std::ostream& err);
+// Runs the calculation as the dialogs do, its warnings printed. A fault
+// that stops the calculation is printed too and gives false: the record is
+// then not to be saved.
+bool Recalculate(const std::string& path, TWineRec& rec, std::ostream& err);
 
 } // namespace zephra::cli
