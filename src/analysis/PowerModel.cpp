@@ -11,31 +11,11 @@
 #include <cmath>
 
 namespace zephra {
-namespace {
 
-constexpr double LitresPerGallon = 3.7854;
-
-// Stores a = e^b into `aReal` and returns the value as stored, or nothing
-// when a is beyond the six-byte real's range.
-std::optional<double> StoreA(TWineRec& rec, double b) {
-    try {
-        rec.aReal = DoubleToReal48(std::exp(b));
-    } catch (const Real48Overflow&) {
-        return std::nullopt;
-    }
-    return Real48ToDouble(rec.aReal);
-}
-
-std::string ATextOf(double a) {
-    constexpr double Limit = 9999999000000000.0;
-    if (a < Limit) {
-        return FixedText(a / 1e9, 7, 3);
-    }
-    return "> 1E16";
-}
-
-void StoreExpectedVolume(TWineRec& rec, const PowerSearchResult& fit, double A_prod, double R_max,
-                         std::string_view separator, AnalysisWarnings& warnings) {
+void StorePowerExpectedVolume(TWineRec& rec, const PowerSearchResult& fit, double A_prod,
+                              double R_max, std::string_view separator,
+                              AnalysisWarnings& warnings) {
+    constexpr double LitresPerGallon = 3.7854;
     if (fit.Rm >= R_max) {
         warnings.Warn("Expected volume cannot be calculated from Power Model. Rm is greater than "
                       "maximum allowable production resistance.");
@@ -57,6 +37,27 @@ void StoreExpectedVolume(TWineRec& rec, const PowerSearchResult& fit, double A_p
     }
     const double volume = std::exp(E) * A_prod * 1000 / LitresPerGallon;
     rec.ExpectedVolP.assign(GallonText(volume, separator));
+}
+
+namespace {
+
+// Stores a = e^b into `aReal` and returns the value as stored, or nothing
+// when a is beyond the six-byte real's range.
+std::optional<double> StoreA(TWineRec& rec, double b) {
+    try {
+        rec.aReal = DoubleToReal48(std::exp(b));
+    } catch (const Real48Overflow&) {
+        return std::nullopt;
+    }
+    return Real48ToDouble(rec.aReal);
+}
+
+std::string ATextOf(double a) {
+    constexpr double Limit = 9999999000000000.0;
+    if (a < Limit) {
+        return FixedText(a / 1e9, 7, 3);
+    }
+    return "> 1E16";
 }
 
 // ln 0 is undefined, so a row whose stored V/A reads 0 or less has no
@@ -112,7 +113,7 @@ std::optional<double> FitPowerModel(TWineRec& rec, std::span<const double> v,
     rec.bP.assign(FixedText(fit.m, 5, 3));
     rec.rP.assign(FixedText(fit.r, 5, 3));
     rec.RmP.assign(ResistanceText(fit.Rm));
-    StoreExpectedVolume(rec, fit, A_prod, R_max, separator, warnings);
+    StorePowerExpectedVolume(rec, fit, A_prod, R_max, separator, warnings);
     if (FillPowerColumn(rec, fit, *a)) {
         warnings.Warn("The Power Model has no value at a V/A of 0.000. Those rows show no "
                       "Power Model resistance.");
