@@ -1,0 +1,400 @@
+// The component on real pseudo-terminals: the test holds the master end.
+
+#include "PseudoTerminal.h"
+#include "TempFolder.h"
+#include "serial/ComPort.h"
+#include "serial/Termios2.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <regex>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <thread>
+
+namespace zephra::serial {
+namespace {
+
+using namespace std::chrono_literals;
+using test::PseudoTerminal;
+using Clock = std::chrono::steady_clock;
+
+template <typename Call> EComError CaptureError(Call call) {
+    try {
+        call();
+    } catch (const EComError& error) {
+        return error;
+    }
+    ADD_FAILURE() << "no EComError raised";
+    return EComError(-1, "");
+}
+
+class ComPortPty : public ::testing::Test {
+protected:
+    ComPortPty() { port.SetDeviceName(pty.SlavePath()); }
+
+    /// Waits until the port sees `count` bytes queued (a pty delivers with a short delay).
+    void WaitForInput(std::uint32_t count) {
+        const auto deadline = Clock::now() + 2s;
+        while (port.InputCount() < count && Clock::now() < deadline) {
+            std::this_thread::sleep_for(1ms);
+        }
+        ASSERT_GE(port.InputCount(), count);
+    }
+
+    /// The balance link's line settings and read limit.
+    void SetBalanceSettings() {
+        port.SetDataBits(TDataBits::db7);
+        port.SetBaudRate(TBaudRate::br1200);
+        port.SetParity(TParity::paOdd);
+        port.SetStopBits(TStopBits::sb1);
+        port.Timeouts().SetReadConstant(5000);
+    }
+
+    PseudoTerminal pty;
+    TComPort port{nullptr};
+};
+
+TEST_F(ComPortPty, SettingsReachTheLine) {
+    SetBalanceSettings();
+    port.SetStopBits(TStopBits::sb2);
+    port.FlowControl().SetXOnXOff(TXOnXOffControl::xcInputOutput);
+    port.FlowControl().SetRTS(TRTSControl::rcHandshake);
+    port.Characters().SetXOn(0x11);
+    port.Open();
+
+    termios tio{};
+    ASSERT_EQ(tcgetattr(pty.Master(), &tio), 0);
+    EXPECT_EQ(cfgetospeed(&tio), B1200);
+    EXPECT_NE(tio.c_cflag & PARODD, 0u);
+    EXPECT_NE(tio.c_cflag & CSTOPB, 0u);
+    EXPECT_NE(tio.c_cflag & CRTSCTS, 0u);
+    EXPECT_EQ(tio.c_iflag & (IXON | IXOFF), tcflag_t{IXON | IXOFF});
+    EXPECT_EQ(tio.c_iflag & (ICRNL | INLCR | IGNCR | ISTRIP), 0u);
+    EXPECT_EQ(tio.c_lflag & (ICANON | ECHO | ISIG), 0u);
+    EXPECT_EQ(tio.c_oflag & OPOST, 0u);
+
+    port.SetCustomBaudRate(14400);
+    std::uint32_t rate = 0;
+    ASSERT_EQ(detail::GetNumericSpeed(pty.Master(), rate), 0);
+    EXPECT_EQ(rate, 14400u);
+    port.SetBaudRate(TBaudRate::br57600);
+    ASSERT_EQ(detail::GetNumericSpeed(pty.Master(), rate), 0);
+    EXPECT_EQ(rate, 57600u);
+}
+
+TEST_F(ComPortPty, TheBalanceExchange) {
+    SetBalanceSettings();
+    port.Open();
+    port.WriteAnsiChar('\x1b');
+    port.WriteAnsiChar('P');
+    port.WriteAnsiChar('\r');
+    EXPECT_EQ(pty.Receive(3), "\x1bP\r");
+    pty.Send("+    12.345 g\r\n");
+    EXPECT_EQ(port.ReadAnsiLine(), "+    12.345 g\r");
+    port.Close();
+    EXPECT_FALSE(port.Active());
+}
+
+TEST_F(ComPortPty, OpenOfAMissingDeviceRaisesTheSystemError) {
+    port.SetDeviceName("/dev/zephra-no-such-port");
+    port.SetPriorityClass(TPriorityClass::pcHigh);
+    const EComError error = CaptureError([&] { port.Open(); });
+    EXPECT_EQ(error.ErrorCode(), ENOENT);
+    EXPECT_STREQ(error.what(), "No such file or directory");
+    EXPECT_FALSE(port.Active());
+    EXPECT_EQ(port.Handle(), -1);
+    EXPECT_EQ(port.PriorityClass(), TPriorityClass::pcHigh);
+}
+
+TEST_F(ComPortPty, OpenOfSomethingThatIsNoTtyIsRefused) {
+    port.SetDeviceName("/dev/null");
+    EXPECT_EQ(CaptureError([&] { port.Open(); }).ErrorCode(), ENOTTY);
+    EXPECT_FALSE(port.Active());
+}
+
+TEST_F(ComPortPty, APortOpenElsewhereIsNotShared) {
+    port.Open();
+    TComPort second(nullptr);
+    second.SetDeviceName(pty.SlavePath());
+    const EComError error = CaptureError([&] { second.Open(); });
+    EXPECT_EQ(error.ErrorCode(), EBUSY);
+    EXPECT_FALSE(second.Active());
+    port.Close();
+    EXPECT_NO_THROW(second.Open()) << "closing releases the device";
+}
+
+TEST_F(ComPortPty, ComNamesResolveThroughThePortMap) {
+    TempFolder config;
+    std::filesystem::create_directories(config.Path() / "zephra/ports");
+    std::filesystem::create_symlink(pty.SlavePath(), config.Path() / "zephra/ports/COM3");
+    setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
+    port.SetDeviceName("COM3");
+    port.Open();
+    unsetenv("XDG_CONFIG_HOME");
+    port.WriteAnsiString("hello");
+    EXPECT_EQ(pty.Receive(5), "hello");
+}
+
+TEST_F(ComPortPty, OpeningDiscardsBytesThatArrivedWhileClosed) {
+    pty.Send("stale\n");
+    port.Open();
+    std::this_thread::sleep_for(20ms);
+    EXPECT_EQ(port.ReadAnsiString(), "");
+}
+
+TEST_F(ComPortPty, ReadsAndWritesOfEveryWidthAreLittleEndian) {
+    port.Open();
+    pty.Send(std::string("\x41\x42\x01\x02\x34\x12\x78\x56\x34\x12\xAC\x20", 12));
+    EXPECT_EQ(port.ReadAnsiChar(), 'A');
+    EXPECT_EQ(port.ReadByte(), 0x42);
+    EXPECT_EQ(port.ReadWord(), 0x0201);
+    EXPECT_EQ(port.ReadChar(), u'\x1234');
+    EXPECT_EQ(port.ReadDWord(), 0x12345678u);
+    EXPECT_EQ(port.ReadChar(), u'€');
+
+    port.WriteAnsiChar('a');
+    port.WriteByte(0xFF);
+    port.WriteWord(0x0102);
+    port.WriteChar(u'€');
+    port.WriteDWord(0x01020304);
+    EXPECT_EQ(pty.Receive(10), std::string("a\xFF\x02\x01\xAC\x20\x04\x03\x02\x01", 10));
+}
+
+TEST_F(ComPortPty, StringsBytesAndEncodings) {
+    port.Open();
+    port.WriteAnsiString("ab");
+    port.WriteString(u"é");
+    port.WriteUtf8(u"é€");
+    port.WriteBytes({1, 2, 3, 4}, 1, 3);
+    port.WriteLine(u"x");
+    port.WriteLineUtf8(u"ß");
+    port.WriteAnsiLine("ok");
+    port.WriteLineBytes({9});
+    EXPECT_EQ(pty.Receive(24), std::string("ab\xE9\x00"
+                                           "\xC3\xA9\xE2\x82\xAC"
+                                           "\x02\x03\x04"
+                                           "x\x00\r\x00"
+                                           "\xC3\x9F\r"
+                                           "ok\r"
+                                           "\x09\r",
+                                           24));
+
+    pty.Send("\xC3\xA9\xE2\x82\xAC");
+    WaitForInput(5);
+    EXPECT_EQ(port.ReadUtf8(), u"é€");
+    pty.Send("\xC3\xA9;rest");
+    EXPECT_EQ(port.ReadUntilUtf8(';'), u"é;");
+    WaitForInput(4);
+    EXPECT_EQ(port.ReadBytes(), (std::vector<std::uint8_t>{'r', 'e', 's', 't'}));
+    std::vector<std::uint8_t> buffer(4, 0);
+    pty.Send("zz");
+    port.ReadBytes(buffer, 1, 2);
+    EXPECT_EQ(buffer, (std::vector<std::uint8_t>{0, 'z', 'z', 0}));
+}
+
+TEST_F(ComPortPty, ReadAnsiLineLeavesTheLineFeedQueued) {
+    port.Open();
+    pty.Send("+1\r\n");
+    EXPECT_EQ(port.ReadAnsiLine(), "+1\r");
+    WaitForInput(1);
+    EXPECT_EQ(port.InputCount(), 1u);
+    EXPECT_EQ(port.ReadAnsiChar(), '\n');
+}
+
+TEST_F(ComPortPty, ASequenceTerminatorIsNotEndedByALoneCR) {
+    port.Open();
+    pty.Send("ab\rc\r\n");
+    EXPECT_EQ(port.ReadAnsiUntil(std::string("\r\n")), "ab\rc\r\n");
+    pty.Send(std::string("h\0\r\0i\0\r\0\n\0z\0", 14));
+    EXPECT_EQ(port.ReadUntil(u"\r\n"), u"h\ri\r\n");
+    EXPECT_EQ(port.ReadUntilBytes(std::vector<std::uint8_t>{'z', 0}),
+              (std::vector<std::uint8_t>{'z', 0}));
+}
+
+TEST_F(ComPortPty, TerminatedReadsOfEachKind) {
+    port.Open();
+    pty.Send(std::string("a;b\x07x\0\r\0q\0;\0\rlast\r", 21));
+    EXPECT_EQ(port.ReadAnsiUntil(';'), "a;");
+    EXPECT_EQ(port.ReadUntilBytes(7), (std::vector<std::uint8_t>{'b', 7}));
+    EXPECT_EQ(port.ReadLine(), u"x\r");
+    EXPECT_EQ(port.ReadUntil(u';'), u"q;");
+    EXPECT_EQ(port.ReadLineBytes(), (std::vector<std::uint8_t>{'\r'}));
+    EXPECT_EQ(port.ReadLineUtf8(), u"last\r");
+}
+
+TEST_F(ComPortPty, AnEmptyTerminatorReturnsAtOnceAndReadsNothing) {
+    port.Open();
+    pty.Send("abc");
+    WaitForInput(3);
+    EXPECT_EQ(port.ReadAnsiUntil(std::string()), "");
+    EXPECT_EQ(port.ReadUntil(std::u16string()), u"");
+    EXPECT_TRUE(port.ReadUntilBytes(std::vector<std::uint8_t>{}).empty());
+    EXPECT_EQ(port.InputCount(), 3u);
+}
+
+TEST_F(ComPortPty, ReadAnsiStringOnAnEmptyQueueReturnsAtOnce) {
+    port.Open();
+    const auto start = Clock::now();
+    EXPECT_EQ(port.ReadAnsiString(), "");
+    EXPECT_TRUE(port.ReadBytes().empty());
+    EXPECT_LT(Clock::now() - start, 200ms);
+}
+
+TEST_F(ComPortPty, ReadStringLeavesAnOddLastByteQueued) {
+    port.Open();
+    pty.Send(std::string("a\0b\0c", 5));
+    WaitForInput(5);
+    EXPECT_EQ(port.ReadString(), u"ab");
+    EXPECT_EQ(port.InputCount(), 1u);
+    EXPECT_EQ(port.ReadAnsiString(), "c");
+}
+
+TEST_F(ComPortPty, WriteBytesChecksItsRange) {
+    port.Open();
+    const std::vector<std::uint8_t> value = {10, 11, 12, 13};
+    for (const auto& [from, count] : {std::pair{2, 3}, {-1, 1}, {0, -1}, {5, 0}}) {
+        const EComError error = CaptureError([&] { port.WriteBytes(value, from, count); });
+        EXPECT_EQ(error.ErrorCode(), 0);
+        EXPECT_STREQ(error.what(), "Incorrect parameter") << from << "," << count;
+    }
+    std::vector<std::uint8_t> target(2);
+    EXPECT_THROW(port.ReadBytes(target, 1, 2), EComError);
+    port.WriteBytes(value, 1, 3);
+    port.WriteBytes(value, 4, 0);
+    EXPECT_EQ(pty.Receive(4, 300ms), "\x0B\x0C\x0D");
+}
+
+TEST_F(ComPortPty, ReadTimeoutRaisesTimeoutAfterAboutHalfASecond) {
+    port.Timeouts().SetReadConstant(500);
+    port.Open();
+    const auto start = Clock::now();
+    const EComError error = CaptureError([&] { port.ReadByte(); });
+    const auto elapsed = Clock::now() - start;
+    EXPECT_EQ(error.ErrorCode(), 0);
+    EXPECT_STREQ(error.what(), "Timeout");
+    EXPECT_GE(elapsed, 495ms);
+    EXPECT_LT(elapsed, 3000ms);
+    pty.Send("x");
+    EXPECT_EQ(port.ReadAnsiChar(), 'x') << "the port stays usable";
+}
+
+TEST_F(ComPortPty, AllZeroTimeoutsWaitForEveryByte) {
+    port.Open();
+    std::thread sender([&] {
+        std::this_thread::sleep_for(100ms);
+        pty.Send("12");
+        std::this_thread::sleep_for(100ms);
+        pty.Send("34");
+    });
+    char buffer[4] = {};
+    port.Read(buffer, 4, true);
+    sender.join();
+    EXPECT_EQ(std::string(buffer, 4), "1234");
+}
+
+TEST_F(ComPortPty, LogLinesForTheBalanceCommand) {
+    TempFolder folder;
+    const std::string log = (folder.Path() / "traffic.log").string();
+    port.SetLogFile(log);
+    port.Open();
+    port.WriteAnsiString("\x1bP\r");
+    pty.Send("+1\r");
+    EXPECT_EQ(port.ReadAnsiChar(), '+');
+    port.Close();
+
+    std::ifstream file(log);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);) {
+        lines.push_back(line);
+    }
+    // With LC_ALL=C the date and time read 12/31/26 23:59:59.
+    const std::string stamp = R"(\d\d/\d\d/\d\d \d\d:\d\d:\d\d )";
+    const std::vector<std::string> expected = {
+        "Open " + pty.SlavePath(), R"(Write request \$1B, \$50, \$0D)",
+        R"(Read request 1 byte\(s\))", R"(Read complete \$2B)", "Close " + pty.SlavePath()};
+    ASSERT_EQ(lines.size(), expected.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_TRUE(std::regex_match(lines[i], std::regex(stamp + expected[i]))) << lines[i];
+    }
+}
+
+TEST_F(ComPortPty, QueuedOutputSurvivesClose) {
+    port.SetBaudRate(TBaudRate::br115200);
+    port.Open();
+    const std::string data(256 * 1024, 'w');
+    port.WriteAnsiString(data);
+    EXPECT_TRUE(port.WritePending()) << "more than the pty can hold at once";
+    std::string received;
+    std::thread reader([&] { received = pty.Receive(data.size(), 10s); });
+    port.Close();
+    reader.join();
+    EXPECT_EQ(received.size(), data.size());
+}
+
+TEST_F(ComPortPty, TheTareCommandIsDeliveredWhenThePortClosesRightAfterIt) {
+    SetBalanceSettings();
+    port.Open();
+    port.WriteAnsiChar('\x1b');
+    port.WriteAnsiChar('T');
+    port.WriteAnsiChar('\r');
+    port.Close();
+    EXPECT_EQ(pty.Receive(3), "\x1bT\r");
+}
+
+TEST_F(ComPortPty, APseudoTerminalHasNoModemLines) {
+    port.Open();
+    EXPECT_EQ(CaptureError([&] { port.ModemStatus(); }).ErrorCode(), ENOTTY);
+    EXPECT_EQ(CaptureError([&] { port.SetDTR(); }).ErrorCode(), ENOTTY);
+    EXPECT_NO_THROW(port.CheckLineErrors()) << "no counters means no errors";
+    EXPECT_EQ(port.OutputCount(), 0u);
+}
+
+TEST_F(ComPortPty, XOffStopsOutputUntilXOn) {
+    port.FlowControl().SetXOnXOff(TXOnXOffControl::xcOutput);
+    port.Open();
+    port.SetXOff();
+    port.WriteAnsiString("held");
+    EXPECT_TRUE(port.WritePending());
+    EXPECT_EQ(port.OutputCount(), 4u);
+    EXPECT_EQ(pty.Receive(4, 100ms), "");
+    port.SetXOn();
+    port.WaitForWriteCompletion();
+    EXPECT_EQ(pty.Receive(4), "held");
+}
+
+TEST_F(ComPortPty, AWriteTimeoutEndsAWriteHeldByXOff) {
+    port.FlowControl().SetXOnXOff(TXOnXOffControl::xcOutput);
+    port.Timeouts().SetWriteConstant(200);
+    port.Open();
+    pty.Send("\x13");
+    std::this_thread::sleep_for(20ms);
+    const auto start = Clock::now();
+    const EComError error = CaptureError([&] { port.Write("held", 4, true); });
+    EXPECT_STREQ(error.what(), "Timeout");
+    EXPECT_GE(Clock::now() - start, 195ms);
+}
+
+TEST_F(ComPortPty, AHangUpDuringAReadIsAnInputOutputError) {
+    port.Open();
+    std::thread closer([&] {
+        std::this_thread::sleep_for(50ms);
+        pty.CloseMaster();
+    });
+    const EComError error = CaptureError([&] { port.ReadByte(); });
+    closer.join();
+    EXPECT_EQ(error.ErrorCode(), EIO);
+}
+
+TEST_F(ComPortPty, PurgeInputDiscardsReceivedBytes) {
+    port.Open();
+    pty.Send("junk");
+    WaitForInput(4);
+    port.PurgeInput();
+    EXPECT_EQ(port.InputCount(), 0u);
+    port.Flush();
+}
+
+} // namespace
+} // namespace zephra::serial

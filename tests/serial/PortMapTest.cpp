@@ -1,0 +1,68 @@
+#include "serial/PortMap.h"
+
+#include "TempFolder.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <optional>
+
+namespace zephra::serial::detail {
+namespace {
+
+TEST(PortMap, ComNamesWithoutLinkAreTheStandardSerialPorts) {
+    TempFolder folder;
+    const std::string ports = folder.Path().string();
+    EXPECT_EQ(ResolveDeviceName("COM1", ports), "/dev/ttyS0");
+    EXPECT_EQ(ResolveDeviceName("COM12", ports), "/dev/ttyS11");
+}
+
+TEST(PortMap, ALinkInThePortMapWins) {
+    TempFolder folder;
+    std::filesystem::create_symlink("/dev/ttyUSB0", folder.Path() / "COM3");
+    EXPECT_EQ(ResolveDeviceName("COM3", folder.Path().string()), (folder.Path() / "COM3").string());
+    EXPECT_EQ(ResolveDeviceName("COM4", folder.Path().string()), "/dev/ttyS3");
+}
+
+TEST(PortMap, OtherNamesAreUsedUnchanged) {
+    TempFolder folder;
+    for (const char* name :
+         {"/dev/ttyUSB0", "/dev/pts/3", "COM0", "COM01", "com3", "COM", "COM3x", "ttyS0"}) {
+        EXPECT_EQ(ResolveDeviceName(name, folder.Path().string()), name);
+    }
+}
+
+/// Restores an environment variable when the test ends.
+class SavedVariable {
+public:
+    explicit SavedVariable(const char* name) : name_(name) {
+        const char* value = std::getenv(name);
+        if (value != nullptr) {
+            value_ = value;
+        }
+    }
+    ~SavedVariable() {
+        if (value_) {
+            setenv(name_, value_->c_str(), 1);
+        } else {
+            unsetenv(name_);
+        }
+    }
+
+private:
+    const char* name_;
+    std::optional<std::string> value_;
+};
+
+TEST(PortMap, FolderFollowsXdgConfigHomeElseHome) {
+    SavedVariable xdg("XDG_CONFIG_HOME");
+    SavedVariable home("HOME");
+    setenv("XDG_CONFIG_HOME", "/tmp/config", 1);
+    EXPECT_EQ(PortMapFolder(), "/tmp/config/zephra/ports");
+    setenv("XDG_CONFIG_HOME", "", 1);
+    setenv("HOME", "/home/lab", 1);
+    EXPECT_EQ(PortMapFolder(), "/home/lab/.config/zephra/ports");
+}
+
+} // namespace
+} // namespace zephra::serial::detail
