@@ -1,0 +1,426 @@
+#include "UiScript.h"
+
+#include "app/AboutBox.h"
+#include "app/MainForm.h"
+#include "app/SplashBox.h"
+#include "app/WelcomeDlg.h"
+#include "document/WineFile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolBar>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+using namespace zephra;
+using zephra::testing::UiScript;
+
+namespace {
+
+// Acts on every modal dialog that comes up while it lives, recording each
+// one's caption; by default the dialog is closed as with its close box.
+class ModalHandler {
+public:
+    explicit ModalHandler(std::function<void(QWidget*)> act = [](QWidget* w) { w->close(); })
+        : act_(std::move(act)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                Captions << modal->windowTitle();
+                act_(modal);
+            }
+        });
+        timer_.start(10);
+    }
+
+    QStringList Captions;
+
+private:
+    std::function<void(QWidget*)> act_;
+    QTimer timer_;
+};
+
+QStringList MenuItems(const QMenu* menu) {
+    QStringList items;
+    for (const QAction* action : menu->actions())
+        items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return items;
+}
+
+} // namespace
+
+class MainFormTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<UiScript> ui;
+    std::unique_ptr<TMainForm> form;
+
+    void WriteSettings(int port) {
+        QDir().mkpath(dir->filePath("config/zephra"));
+        QByteArray bytes(1544, '\0');
+        bytes[1540] = static_cast<char>(port);
+        QFile file(dir->filePath("config/zephra/zephra.dat"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QString MakeWineFile(const QString& name) {
+        TWineRec rec{};
+        rec.Conditions.WineName.assign("Merlot");
+        const QString path = dir->filePath(name);
+        if (WriteWineFile(QFile::encodeName(path).toStdString(), rec) != 0)
+            qFatal("cannot write a test wine");
+        return path;
+    }
+
+    void StartForm() {
+        form = std::make_unique<TMainForm>(ui->Services());
+        form->ShowWelcome = false;
+        form->show();
+        ui->Events.clear(); // the splash's wait
+    }
+
+    TMDIChild* OpenWine(const QString& name) {
+        return form->Documents->CreateWineWindow(MakeWineFile(name));
+    }
+
+    void Settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    QList<QAction*> DocumentCommands() const {
+        return {form->FileClose,       form->FileSave,        form->FileSaveAs,
+                form->EditConditions,  form->EditData,        form->CollectNewData,
+                form->LaboratoryGraph, form->ProductionGraph, form->SetScaleConnection};
+    }
+    QList<QAction*> WindowCommands() const {
+        return {form->WindowCascade, form->WindowTileHorizontal, form->WindowTileVertical};
+    }
+    QList<QAction*> AlwaysEnabled() const {
+        return {form->FileNew, form->FileOpen, form->Exit, form->HelpAbout};
+    }
+
+    void ExpectEnabled(const QList<QAction*>& actions, bool enabled) {
+        for (const QAction* action : actions) {
+            if (action->isEnabled() != enabled)
+                QFAIL(qPrintable(action->text() + (enabled ? " is disabled" : " is enabled")));
+        }
+    }
+
+private slots:
+    void init() {
+        dir = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir->filePath("config")));
+        ui = std::make_unique<UiScript>();
+        WriteSettings(3);
+    }
+
+    void cleanup() {
+        form.reset();
+        QCOMPARE(ui->Unexpected, QStringList());
+        ui.reset();
+        dir.reset();
+    }
+
+    void startUpReadsTheSettingsAndShowsTheSplashForThreeSeconds() {
+        WriteSettings(7);
+        QStringList splashTexts;
+        ui->OnWait = [&](int) {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (auto* splash = qobject_cast<TSplashBox*>(widget); splash && splash->isVisible())
+                    splashTexts << splash->ProductName->text() << splash->Version->text();
+            }
+        };
+        form = std::make_unique<TMainForm>(ui->Services());
+        QVERIFY(!form->StartFailed());
+        QCOMPARE(form->Environment.ScalePortNumber(), 7);
+        QCOMPARE(ui->Events, QStringList{"wait 3000"});
+        QCOMPARE(splashTexts, (QStringList{"ZEPHRA", "Version 6.1.0 Veloria"}));
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            QVERIFY(qobject_cast<TSplashBox*>(widget) == nullptr);
+        QVERIFY(form->ShowWelcome);
+        QCOMPARE(form->Documents->WineWindowCount, 0);
+        QCOMPARE(form->Documents->OpenDialog.Setup.InitialDir, QStringLiteral("/documents"));
+        QCOMPARE(form->Documents->SaveDialog.Setup.InitialDir, QStringLiteral("/documents"));
+    }
+
+    void missingSettingsFileEndsTheStartUp() {
+        QVERIFY(QFile::remove(dir->filePath("config/zephra/zephra.dat")));
+        ui->BoxAnswers = {BoxAnswer::Ok};
+        form = std::make_unique<TMainForm>(ui->Services());
+        QVERIFY(form->StartFailed());
+        QCOMPARE(ui->Events, QStringList{"box: I/O Error type 2 occurred while loading "
+                                         "environment file ZEPHRA.DAT. ZEPHRA will have to exit."});
+        QCOMPARE(ui->Boxes.at(0).Kind, BoxKind::Error);
+        QCOMPARE(ui->Boxes.at(0).Buttons, BoxButtons::Ok);
+        QVERIFY(!form->ShowWelcome);
+    }
+
+    void mainWindowHasItsCaptionAndSizes() {
+        StartForm();
+        QCOMPARE(form->windowTitle(), QStringLiteral("ORVANE - ZEPHRA"));
+        QCOMPARE(form->width(), 554);
+        QCOMPARE(form->height() - form->menuBar()->height(), 651);
+        QCOMPARE(form->statusBar()->height(), 19);
+        QCOMPARE(form->findChild<QToolBar*>()->height(), 30);
+        QCOMPARE(form->centralWidget(), form->MdiArea);
+    }
+
+    void commandsHaveTheirCaptionsShortcutsHintsAndGlyphs_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QKeySequence>("shortcut");
+        QTest::addColumn<bool>("glyph");
+        QTest::addColumn<QString>("toolTip");
+        QTest::addColumn<QString>("statusTip");
+        const QKeySequence none;
+        const auto row = [](const char* name, const char* category, const char* caption,
+                            QKeySequence key, bool glyph, const char* tip, const char* status) {
+            QTest::newRow(name) << name << category << caption << key << glyph << tip << status;
+        };
+        row("FileNew", "File", "&New", QKeySequence("Ctrl+N"), true, "New", "Create a new wine");
+        row("FileOpen", "File", "&Open", none, true, "Open", "Open an existing wine file");
+        row("FileClose", "FileDone", "&Close", none, false, "Close",
+            "Close the currently active window");
+        row("FileSave", "FileDone", "&Save", QKeySequence("Ctrl+S"), true, "Save",
+            "Save current wine");
+        row("FileSaveAs", "FileDone", "Save &As...", none, false, "Save as",
+            "Save the current wine with a new file name");
+        row("Exit", "File", "E&xit", none, false, "Exit", "Exit application");
+        row("EditConditions", "Data", "&Edit Conditions", QKeySequence("Ctrl+E"), false, "", "");
+        row("EditData", "Data", "Edit &Data", QKeySequence("Ctrl+D"), false, "", "");
+        row("CollectNewData", "Data", "&Collect New Data", QKeySequence("Ctrl+C"), false, "", "");
+        row("LaboratoryGraph", "Data", "Laboratory Graph", none, false, "", "");
+        row("ProductionGraph", "Data", "Production Graph", none, false, "", "");
+        row("SetScaleConnection", "Data", "Set Scale Connection", none, false, "", "");
+        row("HelpAbout", "Help", "About", none, false, "", "");
+        row("WindowCascade", "Window", "&Cascade", none, true, "Cascade", "Cascade");
+        row("WindowTileHorizontal", "Window", "Tile &Horizontally", none, true, "Tile Horizontal",
+            "Tile Horizontal");
+        row("WindowTileVertical", "Window", "&Tile Vertically", none, true, "Tile Vertical",
+            "Tile Vertical");
+    }
+
+    void commandsHaveTheirCaptionsShortcutsHintsAndGlyphs() {
+        QFETCH(QString, name);
+        QFETCH(QString, category);
+        QFETCH(QString, caption);
+        QFETCH(QKeySequence, shortcut);
+        QFETCH(bool, glyph);
+        QFETCH(QString, toolTip);
+        QFETCH(QString, statusTip);
+        StartForm();
+        const QMap<QString, QAction*> commands = {
+            {"FileNew", form->FileNew},
+            {"FileOpen", form->FileOpen},
+            {"FileClose", form->FileClose},
+            {"FileSave", form->FileSave},
+            {"FileSaveAs", form->FileSaveAs},
+            {"Exit", form->Exit},
+            {"EditConditions", form->EditConditions},
+            {"EditData", form->EditData},
+            {"CollectNewData", form->CollectNewData},
+            {"LaboratoryGraph", form->LaboratoryGraph},
+            {"ProductionGraph", form->ProductionGraph},
+            {"SetScaleConnection", form->SetScaleConnection},
+            {"HelpAbout", form->HelpAbout},
+            {"WindowCascade", form->WindowCascade},
+            {"WindowTileHorizontal", form->WindowTileHorizontal},
+            {"WindowTileVertical", form->WindowTileVertical}};
+        const QAction* action = commands.value(name);
+        QVERIFY(action != nullptr);
+        QCOMPARE(action->property("category").toString(), category);
+        QCOMPARE(action->text(), caption);
+        QCOMPARE(action->shortcut(), shortcut);
+        QCOMPARE(!action->icon().isNull(), glyph);
+        if (!toolTip.isEmpty())
+            QCOMPARE(action->toolTip(), toolTip);
+        QCOMPARE(action->statusTip(), statusTip);
+    }
+
+    void menusListTheirItemsInOrderWithTheirOwnHints() {
+        StartForm();
+        const QList<QAction*> menus = form->menuBar()->actions();
+        QCOMPARE(menus.size(), 4);
+        QCOMPARE(menus.at(0)->text(), QStringLiteral("&Wine"));
+        QCOMPARE(MenuItems(menus.at(0)->menu()),
+                 (QStringList{"&New", "&Open", "&Close", "&Save", "Save &As...", "-", "E&xit"}));
+        QCOMPARE(menus.at(1)->text(), QStringLiteral("&Data"));
+        QCOMPARE(
+            MenuItems(menus.at(1)->menu()),
+            (QStringList{"&Edit Conditions", "Edit &Data", "&Collect New Data", "-",
+                         "Laboratory Graph", "Production Graph", "-", "Set Scale Connection"}));
+        QCOMPARE(menus.at(2)->text(), QStringLiteral("&View"));
+        QCOMPARE(MenuItems(menus.at(2)->menu()),
+                 (QStringList{"&Cascade", "Tile &Horizontally", "&Tile Vertically"}));
+        QCOMPARE(menus.at(3)->text(), QStringLiteral("&Help"));
+        QCOMPARE(MenuItems(menus.at(3)->menu()), QStringList{"About"});
+
+        const QList<QAction*> wine = menus.at(0)->menu()->actions();
+        QCOMPARE(wine.at(2)->statusTip(), QStringLiteral("Close the current window"));
+        QCOMPARE(wine.at(3), form->FileSave);
+        QCOMPARE(wine.at(4)->statusTip(), QStringLiteral("Save current file with different name"));
+        const QList<QAction*> view = menus.at(2)->menu()->actions();
+        QCOMPARE(view.at(0)->statusTip(), QStringLiteral("Cascade windows"));
+        QCOMPARE(view.at(1)->statusTip(), QStringLiteral("Tile windows horizontally"));
+        QCOMPARE(view.at(2)->statusTip(), QStringLiteral("Tile windows vertically"));
+
+        // A menu item of its own runs its command.
+        OpenWine("merlot.zph");
+        QVERIFY(wine.at(2)->isEnabled());
+        wine.at(2)->trigger();
+        QCOMPARE(form->Documents->WineWindowCount, 0);
+        QVERIFY(!wine.at(2)->isEnabled());
+    }
+
+    void toolBarShowsNewOpenSaveAndTheWindowCommands() {
+        StartForm();
+        QStringList items;
+        for (const QAction* action : form->findChild<QToolBar*>()->actions())
+            items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        QCOMPARE(items, (QStringList{"&New", "&Open", "&Save", "-", "&Cascade",
+                                     "Tile &Horizontally", "&Tile Vertically"}));
+    }
+
+    void enablingRuleFollowsTheOpenWineWindows() {
+        StartForm();
+        ExpectEnabled(AlwaysEnabled(), true);
+        ExpectEnabled(DocumentCommands().mid(0, 8), false);
+        ExpectEnabled({form->SetScaleConnection}, true);
+        ExpectEnabled(WindowCommands(), false);
+
+        TMDIChild* first = OpenWine("a.zph");
+        ExpectEnabled(DocumentCommands(), true);
+        ExpectEnabled(WindowCommands(), true);
+        TMDIChild* second = OpenWine("b.zph");
+        ExpectEnabled(DocumentCommands(), true);
+
+        QVERIFY(first->close());
+        Settle();
+        ExpectEnabled(DocumentCommands(), true);
+        ExpectEnabled(WindowCommands(), true);
+
+        QVERIFY(second->close());
+        Settle();
+        // Set Scale Connection goes with the last wine window too.
+        ExpectEnabled(DocumentCommands(), false);
+        ExpectEnabled(WindowCommands(), false);
+        ExpectEnabled(AlwaysEnabled(), true);
+
+        OpenWine("c.zph");
+        ExpectEnabled(DocumentCommands(), true);
+    }
+
+    void failedOpenLeavesTheCommandsDisabled() {
+        StartForm();
+        ui->BoxAnswers = {BoxAnswer::Ok};
+        form->Documents->CreateWineWindow(dir->filePath("absent.zph"));
+        ExpectEnabled(DocumentCommands(), false);
+        ExpectEnabled(WindowCommands(), false);
+    }
+
+    void exitWithTwoModifiedWinesStopsAtCancelOnTheFirst() {
+        StartForm();
+        TMDIChild* first = OpenWine("a.zph");
+        TMDIChild* second = OpenWine("b.zph");
+        first->WineClass.Modified = true;
+        second->WineClass.Modified = true;
+        ui->BoxAnswers = {BoxAnswer::Cancel};
+        form->Exit->trigger();
+        QCOMPARE(ui->BoxTexts(), QStringList{"Save the changes to a.zph?"});
+        QVERIFY(form->isVisible());
+        QCOMPARE(form->Documents->WineWindowCount, 2);
+    }
+
+    void exitAsksEveryModifiedWineInTurn() {
+        StartForm();
+        OpenWine("a.zph")->WineClass.Modified = true;
+        OpenWine("b.zph");
+        OpenWine("c.zph")->WineClass.Modified = true;
+        ui->BoxAnswers = {BoxAnswer::No, BoxAnswer::No};
+        QVERIFY(form->close());
+        QCOMPARE(ui->BoxTexts(),
+                 (QStringList{"Save the changes to a.zph?", "Save the changes to c.zph?"}));
+    }
+
+    void welcomeClosedWithoutChoosingBeginsANewWine() {
+        StartForm();
+        form->ShowWelcome = true;
+        ModalHandler closer;
+        form->Welcome();
+        QCOMPARE(closer.Captions,
+                 (QStringList{"How would you like to begin?", "Filtration Conditions"}));
+        QVERIFY(!form->ShowWelcome);
+        QCOMPARE(form->Documents->WineWindowCount, 0);
+        ExpectEnabled(DocumentCommands().mid(0, 8), false);
+        ExpectEnabled({form->SetScaleConnection}, true);
+        // Offered once per run.
+        form->Welcome();
+        QCOMPARE(closer.Captions.size(), 2);
+    }
+
+    void welcomeOpenRunsTheOpenCommand() {
+        StartForm();
+        form->ShowWelcome = true;
+        const QString path = MakeWineFile("merlot.zph");
+        ui->DialogAnswers = {path};
+        ModalHandler chooser([](QWidget* modal) {
+            if (auto* welcome = qobject_cast<TWelcomeDlg*>(modal)) {
+                QCOMPARE(welcome->size(), QSize(307, 171));
+                QCOMPARE(welcome->OpenButton->geometry(), QRect(32, 40, 233, 25));
+                QCOMPARE(welcome->NewButton->geometry(), QRect(32, 96, 233, 25));
+                welcome->OpenButton->click();
+            }
+        });
+        form->Welcome();
+        QCOMPARE(chooser.Captions, QStringList{"How would you like to begin?"});
+        QCOMPARE(ui->Events, QStringList{"open dialog"});
+        QCOMPARE(form->Documents->WineWindowCount, 1);
+        QCOMPARE(form->Documents->ActiveWineWindow()->FileName, path);
+    }
+
+    void aboutBoxShowsTheProductAndCloses() {
+        StartForm();
+        QStringList seen;
+        ModalHandler closer([&](QWidget* modal) {
+            if (auto* about = qobject_cast<TAboutBox*>(modal)) {
+                seen << about->ProductName->text() << about->Version->text();
+                QCOMPARE(about->size(), QSize(485, 388));
+                about->findChild<QPushButton*>()->click();
+            }
+        });
+        form->HelpAbout->trigger();
+        QCOMPARE(closer.Captions, QStringList{"About ORVANE ZEPHRA"});
+        QCOMPARE(seen, (QStringList{"ZEPHRA", "Version 6.1.0 Veloria"}));
+    }
+
+    void tileCommandsArrangeTheWineWindows() {
+        StartForm();
+        TMDIChild* first = OpenWine("a.zph");
+        TMDIChild* second = OpenWine("b.zph");
+        const QRect area = form->MdiArea->viewport()->rect();
+        form->WindowTileVertical->trigger();
+        QCOMPARE(first->geometry().top(), 0);
+        QCOMPARE(first->geometry().width() + second->geometry().width(), area.width());
+        QCOMPARE(second->geometry().left(), first->geometry().right() + 1);
+        form->WindowTileHorizontal->trigger();
+        QCOMPARE(first->geometry().height() + second->geometry().height(), area.height());
+        QCOMPARE(second->geometry().top(), first->geometry().bottom() + 1);
+        QCOMPARE(first->width(), area.width());
+    }
+};
+
+QTEST_MAIN(MainFormTest)
+#include "MainFormTest.moc"
