@@ -117,8 +117,10 @@ void TConditionsDlg::SetForm(const ConditionsForm& form) {
 
 ConditionsForm TConditionsDlg::Form() const {
     ConditionsForm form;
-    form.WineName = WineName->text().toStdString();
-    form.FilterName = FilterName->text().toStdString();
+    // Composed form, so that an accented letter typed or pasted as a base
+    // letter and a combining mark still has its single-byte character.
+    form.WineName = WineName->text().normalized(QString::NormalizationForm_C).toStdString();
+    form.FilterName = FilterName->text().normalized(QString::NormalizationForm_C).toStdString();
     form.WineType = WineTypeNormal->isChecked() ? 0 : 1;
     form.LabPressure = LabPressure->text().toStdString();
     form.FilterDiameter = FilterDiameter->text().toStdString();

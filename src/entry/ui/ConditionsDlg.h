@@ -27,7 +27,8 @@ public:
 
     // Shows `form` in the boxes and choices (the Comments box is untouched).
     void SetForm(const ConditionsForm& form);
-    // The boxes' texts as UTF-8 and the two choices.
+    // The boxes' texts as UTF-8 (the names in composed form) and the two
+    // choices.
     ConditionsForm Form() const;
 
     QLineEdit* WineName;

@@ -10,7 +10,11 @@ class QWidget;
 namespace zephra {
 
 // The data-entry dialogs as the main window uses them. Each shows its modal
-// dialog over `parent`; message boxes go through `boxes`.
+// dialog over `parent`; message boxes go through `boxes`. Names may hold any
+// Unicode text: what Windows-1252 cannot hold is stored as "?", and a name
+// keeps its first 16 characters after that conversion. Should the
+// calculation throw, the exception reaches the caller with the edit already
+// stored and the wine marked modified.
 
 // New wine: shows the Filtration Conditions dialog. When confirmed, `rec`
 // (expected zeroed) is filled as a new wine, `caption` receives the window

@@ -156,6 +156,24 @@ private slots:
         QCOMPARE(Text(rec.ProdFaceVel), std::string(" 200"));
     }
 
+    void namesAreStoredInWindows1252() {
+        ScriptedBoxes boxes;
+        // "Cafe" with a combining acute accent, and a name of 16 characters
+        // none of which Windows-1252 holds.
+        const QString decomposed = QString::fromUtf8("Cafe\u0301");
+        const QString greek = QString(16, QChar(0x03A9));
+        WhenDialogOpens<TConditionsDlg>([&](TConditionsDlg& dlg) {
+            FillConditions(dlg, decomposed, greek);
+            QTest::mouseClick(dlg.OKButton, Qt::LeftButton);
+        });
+        TWineRec rec{};
+        QString caption;
+        QVERIFY(NewWineFromConditions(nullptr, boxes, rec, caption));
+        QCOMPARE(Text(rec.Conditions.WineName), std::string("Caf\xe9"));
+        QCOMPARE(Text(rec.Conditions.FilterName), std::string(16, '?'));
+        QCOMPARE(caption, decomposed + " " + greek);
+    }
+
     void cancelledNewWineMakesNothing() {
         ScriptedBoxes boxes;
         WhenDialogOpens<TConditionsDlg>([](TConditionsDlg& dlg) {
