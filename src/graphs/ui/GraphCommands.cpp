@@ -14,6 +14,9 @@ namespace {
 template <typename Window> QWidget* OpenGraphWindow(const TWineRec& rec, MessageBoxes& boxes) {
     auto* window = new Window(boxes);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    // Like the main window's other windows, it does not keep the program
+    // running once the main window has closed.
+    window->setAttribute(Qt::WA_QuitOnClose, false);
     window->show();
     window->FormCreate(rec);
     return window;
