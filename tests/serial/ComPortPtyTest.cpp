@@ -5,9 +5,11 @@
 #include "serial/ComPort.h"
 #include "serial/Termios2.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <optional>
 #include <regex>
 #include <sys/ioctl.h>
 #include <termios.h>
@@ -32,7 +34,26 @@ template <typename Call> EComError CaptureError(Call call) {
 
 class ComPortPty : public ::testing::Test {
 protected:
-    ComPortPty() { port.SetDeviceName(pty.SlavePath()); }
+    // Every test gets its own empty port map, so a COMn name can never reach
+    // the machine's real serial ports.
+    ComPortPty() {
+        const char* saved = std::getenv("XDG_CONFIG_HOME");
+        if (saved != nullptr) {
+            savedConfigHome_ = saved;
+        }
+        std::filesystem::create_directories(PortMap());
+        setenv("XDG_CONFIG_HOME", config_.Path().c_str(), 1);
+        port.SetDeviceName(pty.SlavePath());
+    }
+    ~ComPortPty() override {
+        if (savedConfigHome_) {
+            setenv("XDG_CONFIG_HOME", savedConfigHome_->c_str(), 1);
+        } else {
+            unsetenv("XDG_CONFIG_HOME");
+        }
+    }
+
+    std::filesystem::path PortMap() const { return config_.Path() / "zephra/ports"; }
 
     /// Waits until the port sees `count` bytes queued (a pty delivers with a short delay).
     void WaitForInput(std::uint32_t count) {
@@ -52,6 +73,8 @@ protected:
         port.Timeouts().SetReadConstant(5000);
     }
 
+    TempFolder config_;
+    std::optional<std::string> savedConfigHome_;
     PseudoTerminal pty;
     TComPort port{nullptr};
 };
@@ -126,15 +149,17 @@ TEST_F(ComPortPty, APortOpenElsewhereIsNotShared) {
 }
 
 TEST_F(ComPortPty, ComNamesResolveThroughThePortMap) {
-    TempFolder config;
-    std::filesystem::create_directories(config.Path() / "zephra/ports");
-    std::filesystem::create_symlink(pty.SlavePath(), config.Path() / "zephra/ports/COM3");
-    setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
+    std::filesystem::create_symlink(pty.SlavePath(), PortMap() / "COM3");
     port.SetDeviceName("COM3");
     port.Open();
-    unsetenv("XDG_CONFIG_HOME");
     port.WriteAnsiString("hello");
     EXPECT_EQ(pty.Receive(5), "hello");
+    port.Close();
+
+    // A link to a device that is not there reports the missing device.
+    std::filesystem::create_symlink("/dev/zephra-no-such-port", PortMap() / "COM4");
+    port.SetDeviceName("COM4");
+    EXPECT_EQ(CaptureError([&] { port.Open(); }).ErrorCode(), ENOENT);
 }
 
 TEST_F(ComPortPty, OpeningDiscardsBytesThatArrivedWhileClosed) {
@@ -341,6 +366,15 @@ TEST_F(ComPortPty, TheTareCommandIsDeliveredWhenThePortClosesRightAfterIt) {
     port.WriteAnsiChar('\r');
     port.Close();
     EXPECT_EQ(pty.Receive(3), "\x1bT\r");
+}
+
+TEST_F(ComPortPty, QueueCountersOnAClosedPortRaiseTheSystemError) {
+    const EComError error = CaptureError([&] { port.InputCount(); });
+    EXPECT_EQ(error.ErrorCode(), EBADF);
+    EXPECT_STREQ(error.what(), "Bad file descriptor");
+    EXPECT_EQ(CaptureError([&] { port.OutputCount(); }).ErrorCode(), EBADF);
+    EXPECT_STREQ(CaptureError([&] { port.ReadAnsiLine(); }).what(),
+                 "Can't perform this operation on a closed port");
 }
 
 TEST_F(ComPortPty, APseudoTerminalHasNoModemLines) {
