@@ -14,8 +14,9 @@ using TComponentState = EnumSet<TComponentStateFlag>;
 /// Base of the serial component: an owner that destroys what it owns, a name,
 /// and the loading and design states.
 ///
-/// A component created with an owner is destroyed by that owner unless it was
-/// destroyed before. Not copyable. Use from one thread.
+/// A component created with an owner is destroyed (with delete) by that owner
+/// unless it was destroyed before, so it must be created with new. Not
+/// copyable. Use from one thread.
 class TComponent {
 public:
     explicit TComponent(TComponent* AOwner);

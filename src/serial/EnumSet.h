@@ -16,13 +16,6 @@ public:
         }
     }
 
-    /// The set whose members correspond to the bits of `bits` (bit n = member n).
-    static constexpr EnumSet FromBits(std::uint64_t bits) {
-        EnumSet set;
-        set.bits_ = bits;
-        return set;
-    }
-
     constexpr bool Contains(E member) const { return (bits_ & Bit(member)) != 0; }
     constexpr void Include(E member) { bits_ |= Bit(member); }
     constexpr void Exclude(E member) { bits_ &= ~Bit(member); }
