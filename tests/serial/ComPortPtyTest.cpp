@@ -12,6 +12,8 @@
 #include <optional>
 #include <regex>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <thread>
 
@@ -146,6 +148,38 @@ TEST_F(ComPortPty, APortOpenElsewhereIsNotShared) {
     EXPECT_FALSE(second.Active());
     port.Close();
     EXPECT_NO_THROW(second.Open()) << "closing releases the device";
+}
+
+/// errno of opening `path` as an unprivileged user (root ignores the tty's
+/// exclusive flag), or 0 when the open succeeds.
+int OpenAsOtherUser(const std::string& path) {
+    const auto tryOpen = [&] {
+        const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        if (fd < 0) {
+            return errno;
+        }
+        ::close(fd);
+        return 0;
+    };
+    if (geteuid() != 0) {
+        return tryOpen();
+    }
+    chmod(path.c_str(), 0666);
+    const pid_t child = fork();
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        _exit(setgid(kNobody) != 0 || setuid(kNobody) != 0 ? 255 : tryOpen());
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST_F(ComPortPty, TheKernelRefusesOtherOpensWhileThePortIsOpen) {
+    port.Open();
+    EXPECT_EQ(OpenAsOtherUser(pty.SlavePath()), EBUSY);
+    port.Close();
+    EXPECT_EQ(OpenAsOtherUser(pty.SlavePath()), 0) << "the exclusive flag goes with the port";
 }
 
 TEST_F(ComPortPty, ComNamesResolveThroughThePortMap) {
