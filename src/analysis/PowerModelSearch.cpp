@@ -2,6 +2,7 @@
 
 #include "analysis/Regression.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -14,7 +15,8 @@ public:
         for (std::size_t i = 0; i < v.size(); ++i) {
             x_[i] = std::log(v[i]);
         }
-        sums_ = SumRegressionX(X());
+        xSums_ = SumRegressionX(std::span(x_.data(), v.size()));
+        smallestR_ = *std::min_element(R.begin(), R.end());
     }
 
     PowerSearchResult Run() {
@@ -34,23 +36,21 @@ public:
     }
 
 private:
-    std::span<const double> X() const { return {x_.data(), R_.size()}; }
-    std::span<const double> Y() const { return {y_.data(), R_.size()}; }
-
     // Refreshes Y at the trial resistance and fits it, unless a point has
     // been reached (now or since the flag was last cleared); then the last
-    // fit stands.
+    // fit stands and Y, which no later fit uses, may keep old values.
     void Recompute() {
+        if (Rt_ >= smallestR_) {
+            overshoot_ = true;
+        }
+        if (overshoot_) {
+            return;
+        }
+        RegressionYSums ySums;
         for (std::size_t i = 0; i < R_.size(); ++i) {
-            if (Rt_ >= R_[i]) {
-                overshoot_ = true;
-            } else {
-                y_[i] = std::log(R_[i] - Rt_);
-            }
+            ySums.Add(x_[i], std::log(R_[i] - Rt_));
         }
-        if (!overshoot_) {
-            RegressionWithXSums(m_, b_, r_, sums_, X(), Y());
-        }
+        FinishRegression(m_, b_, r_, xSums_, ySums, R_.size());
     }
 
     // Clears the overshoot flag, climbs by `step` until the correlation falls
@@ -81,8 +81,8 @@ private:
 
     std::span<const double> R_;
     std::array<double, 36> x_{};
-    std::array<double, 36> y_{};
-    RegressionXSums sums_;
+    RegressionXSums xSums_;
+    double smallestR_ = 0;
     double Rt_ = 0;
     double m_ = 0;
     double b_ = 0;

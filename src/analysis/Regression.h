@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 
@@ -16,9 +17,8 @@ using TRegressionData = std::array<double, 36>;
 void Regression(double& m, double& b, double& r, TRegressionData x, TRegressionData y,
                 std::uint16_t n);
 
-// The sums of x and of x·x over the points. A caller fitting many y sets
-// against the same x computes them once; the fit is the same, bit for bit,
-// as Regression's.
+// The sums over the points of x and of x·x. A caller fitting many y sets
+// against the same x computes them once.
 struct RegressionXSums {
     double Sx = 0;
     double Sxx = 0;
@@ -26,8 +26,24 @@ struct RegressionXSums {
 
 RegressionXSums SumRegressionX(std::span<const double> x);
 
-// Regression over the points of x and y (equal sizes) with the x sums given.
-void RegressionWithXSums(double& m, double& b, double& r, const RegressionXSums& sums,
-                         std::span<const double> x, std::span<const double> y);
+// The sums that involve y, added point by point in point order.
+struct RegressionYSums {
+    double Sy = 0;
+    double Syy = 0;
+    double Sxy = 0;
+
+    void Add(double x, double y) {
+        Sy += y;
+        const double square = y * y;
+        Syy += square;
+        const double product = x * y;
+        Sxy += product;
+    }
+};
+
+// The line and correlation from the sums of n points; with the same sums
+// the result is the same, bit for bit, as Regression's.
+void FinishRegression(double& m, double& b, double& r, const RegressionXSums& xSums,
+                      const RegressionYSums& ySums, std::size_t n);
 
 } // namespace zephra

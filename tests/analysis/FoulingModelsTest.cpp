@@ -138,6 +138,25 @@ TEST(PowerModelSearch, APointAtZeroResistanceFailsTheModel) {
     EXPECT_EQ(SearchPowerModel(v, R).End, PowerSearchEnd::Overshoot);
 }
 
+TEST(PowerModel, ResistancesTooHighForTheSearchFailTheModelWithAWarning) {
+    // At 10⁴⁰ m⁻¹ no trial resistance the steps can reach changes R − Rm, so
+    // the correlation never falls and the coarse climb would take 10³¹ steps.
+    const std::vector<double> v{0.01, 0.02, 0.03, 0.04, 0.05};
+    const std::vector<double> R{1e40, 2e40, 3e40, 4e40, 5e40};
+    EXPECT_EQ(SearchPowerModel(v, R).End, PowerSearchEnd::TooManySteps);
+
+    TWineRec rec{};
+    rec.aReal = DoubleToReal48(7);
+    RecordedBoxes boxes;
+    AnalysisWarnings warnings(true, boxes);
+    EXPECT_FALSE(FitPowerModel(rec, v, R, 10, 1e13, ",", warnings));
+    EXPECT_EQ(boxes.Texts, std::vector<std::string>{"The resistances are too high for the Power "
+                                                    "Model. Its results are left blank."});
+    EXPECT_EQ(Text(rec.RmP), "      ");
+    EXPECT_EQ(Text(rec.ExpectedVolP), "      ");
+    EXPECT_EQ(Real48ToDouble(rec.aReal), 7);
+}
+
 TEST(PowerModel, AFailedSearchBlanksThePowerResultsSilently) {
     TWineRec rec{};
     rec.aReal = DoubleToReal48(1234.5);

@@ -70,14 +70,17 @@ TEST(Regression, AllYEqualLeavesTheCorrelationUndefined) {
     EXPECT_TRUE(std::isnan(r));
 }
 
-TEST(Regression, WithPrecomputedXSumsTheFitIsTheSameBitForBit) {
+TEST(Regression, SumsAddedPointByPointFinishToTheSameFitBitForBit) {
     const TRegressionData x = Data({-6.2, -5.1, -4.4, -3.9, -3.3, -2.95, -2.7});
     const TRegressionData y = Data({24.1, 24.9, 25.3, 25.35, 26.0, 26.2, 26.9});
     double m1 = 0, b1 = 0, r1 = 0;
     Regression(m1, b1, r1, x, y, 7);
+    RegressionYSums ySums;
+    for (std::size_t i = 0; i < 7; ++i) {
+        ySums.Add(x[i], y[i]);
+    }
     double m2 = 0, b2 = 0, r2 = 0;
-    const std::span<const double> xs(x.data(), 7);
-    RegressionWithXSums(m2, b2, r2, SumRegressionX(xs), xs, std::span(y.data(), 7));
+    FinishRegression(m2, b2, r2, SumRegressionX(std::span(x.data(), 7)), ySums, 7);
     EXPECT_EQ(m1, m2);
     EXPECT_EQ(b1, b2);
     EXPECT_EQ(r1, r2);
