@@ -69,8 +69,20 @@ int PosixComDevice::Open(const std::string& path) {
         return error;
     }
     fd_ = fd;
+    ClearLegacySpeedFlags();
     hasCounters_ = ioctl(fd_, TIOCGICOUNT, &counters_) == 0;
     return 0;
+}
+
+void PosixComDevice::ClearLegacySpeedFlags() {
+    // Old tools can leave a custom divisor or speed flag on a serial-core port
+    // that silently turns 38400 bit/s into another rate. Ports without the
+    // call (USB, pseudo-terminals) have no such flags.
+    serial_struct info{};
+    if (ioctl(fd_, TIOCGSERIAL, &info) == 0 && (info.flags & ASYNC_SPD_MASK) != 0) {
+        info.flags &= ~ASYNC_SPD_MASK;
+        ioctl(fd_, TIOCSSERIAL, &info);
+    }
 }
 
 void PosixComDevice::Close() {

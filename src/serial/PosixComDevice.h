@@ -33,6 +33,7 @@ public:
     Clock::time_point Now() const override { return Clock::now(); }
 
 private:
+    void ClearLegacySpeedFlags();
     int ModemLines(std::optional<int>& lines);
     int SetModemLine(int line, bool on);
 
