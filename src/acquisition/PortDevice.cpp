@@ -1,0 +1,27 @@
+#include "acquisition/PortDevice.h"
+
+#include "acquisition/ComPortBalance.h"
+#include "serial/PortMap.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace zephra {
+
+std::optional<std::string> ComPortDevice(int n) {
+    namespace fs = std::filesystem;
+    const fs::path resolved =
+        serial::detail::ResolveDeviceName(BalanceDeviceName(n), serial::detail::PortMapFolder());
+    std::error_code error;
+    fs::path device = resolved;
+    if (fs::is_symlink(resolved, error)) {
+        device = fs::read_symlink(resolved, error);
+        if (device.is_relative())
+            device = resolved.parent_path() / device;
+    }
+    if (error || !fs::exists(device, error))
+        return std::nullopt;
+    return device.string();
+}
+
+} // namespace zephra

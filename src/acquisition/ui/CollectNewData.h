@@ -1,0 +1,25 @@
+#pragma once
+
+#include "document/ui/UiServices.h"
+#include "serial/ComPort.h"
+
+#include <functional>
+
+class QWidget;
+
+namespace zephra {
+
+class TMDIChild;
+
+// The Collect New Data command on `wineWindow`: asks for the density and the
+// maximum duration, then runs the collection through `ComPort` while the
+// program stays responsive (see CollectionSession). `saveAs` saves the wine
+// window under a new name when the user wants to at the end. Does nothing
+// while a run is in progress.
+void CollectNewDataExecute(QWidget& mainWindow, TMDIChild& wineWindow, serial::TComPort& ComPort,
+                           UiServices services, std::function<void()> saveAs);
+
+// Whether a run started over `mainWindow` is in progress.
+bool CollectionInProgress(const QWidget& mainWindow);
+
+} // namespace zephra

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "acquisition/EnvironmentRec.h"
+#include "document/MessageBoxes.h"
+#include "serial/ComPort.h"
+
+#include <string>
+
+class QWidget;
+
+namespace zephra {
+
+// The "Set Scale Connection" command: shows TCOMDlg over `owner` with the
+// button of the stored port selected. On OK with a port selected: the port's
+// device name becomes "COM" + n, `Environment` takes n and the settings file
+// at `settingsPath` is rewritten (also when n did not change). A failed write
+// is shown as an error; the new port stays in effect until the program ends.
+// Cancel, or OK with no button selected (possible only when the stored number
+// is outside 1 to 9), changes nothing. Must not run while the port is open.
+void SetScaleConnectionExecute(QWidget* owner, TEnvironmentRec& Environment,
+                               serial::TComPort& ComPort, MessageBoxes& boxes,
+                               const std::string& settingsPath);
+
+// The message shown when the settings file cannot be written.
+std::string SettingsWriteErrorText(int errorCode);
+
+} // namespace zephra

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "document/MessageBoxes.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+// Message boxes that record what they show and answer questions as told.
+class ScriptedBoxes : public zephra::MessageBoxes {
+public:
+    zephra::BoxAnswer Show(zephra::BoxKind kind, const std::string& text, zephra::BoxButtons,
+                           zephra::BoxAnswer) override {
+        shown.emplace_back(kind, text);
+        return kind == zephra::BoxKind::Question ? questionAnswer : zephra::BoxAnswer::Ok;
+    }
+    int Count(const std::string& text) const {
+        int n = 0;
+        for (const auto& box : shown)
+            n += box.second == text ? 1 : 0;
+        return n;
+    }
+
+    std::vector<std::pair<zephra::BoxKind, std::string>> shown;
+    zephra::BoxAnswer questionAnswer = zephra::BoxAnswer::Yes;
+};
