@@ -142,6 +142,24 @@ TEST(WineGraphPicture, ASkipCountBeyondThePointsMarksOnlyThePointsThatExist) {
     EXPECT_TRUE(LinesIn(list, colours::Green).empty());
 }
 
+TEST(WineGraphPicture, XLabelsFollowTheLastVolume) {
+    const struct {
+        const char* LastVA;
+        std::vector<std::string> Labels;
+    } cases[] = {
+        {"0.730", {"0.0", "0.5", "1.0"}}, {"12.20", {"0.0", "5.0", "10.0"}}, // MaxX 12.5, m = 12
+    };
+    for (const auto& c : cases) {
+        WineFixture w;
+        w.Points = {{"0.100", "10.00"}, {c.LastVA, "12.00"}};
+        const std::vector<std::string> texts = TextStrings(WineGraph(w.Make()));
+        const std::vector<std::string> xLabels(texts.begin() + 5,
+                                               texts.begin() + 5 + c.Labels.size());
+        EXPECT_EQ(xLabels, c.Labels) << c.LastVA;
+        EXPECT_EQ(texts[5 + c.Labels.size()], "    0") << c.LastVA; // y labels follow
+    }
+}
+
 TEST(GraphWindowPicture, LabelsTheLaboratoryAxesByTheirSteps) {
     WineFixture w = RisingWine();
     w.Points.back().VA = "1.700"; // MaxX 2.0
@@ -194,6 +212,37 @@ TEST(GraphWindowPicture, TheProductionExampleWidensBothAxes) {
                             [](const LineOp& l) { return l.From.X == 70 && l.To.X == 66; }),
               14);
     EXPECT_TRUE(HasLine(black, {630, 540}, {630, 544}));
+}
+
+TEST(GraphWindowPicture, ProductionWithoutDataOrCurvesKeepsLineAxesAndLegend) {
+    const DisplayList empty =
+        DrawGraphWindowPicture(TWineRec{}, GraphScale::Production, colours::Black, Metrics);
+    const std::vector<std::string> texts = TextStrings(empty);
+    const std::vector<std::string> labels(texts.begin() + 6, texts.begin() + 20);
+    const std::vector<std::string> expected{"  0",   "  1",   "  2",   "    0", "    1",
+                                            "    2", "    3", "    4", "    5", "    6",
+                                            "    7", "    8", "    9", "   10"};
+    EXPECT_EQ(labels, expected);
+    // The maximum-resistance line of a blank MaxProdR lies on the bottom edge.
+    const std::vector<LineOp> blue = LinesIn(empty, colours::Blue);
+    ASSERT_FALSE(blue.empty());
+    EXPECT_EQ(blue[0].From, (PixelPoint{70, 540}));
+    // y ticks every 0.5: 21 of them.
+    const std::vector<LineOp> black = LinesIn(empty, colours::Black);
+    EXPECT_EQ(std::count_if(black.begin(), black.end(),
+                            [](const LineOp& l) { return l.From.X == 70 && l.To.X == 66; }),
+              21);
+
+    WineFixture neg = RisingWine();
+    neg.RmE = "   neg";
+    const DisplayList list =
+        DrawGraphWindowPicture(neg.Make(), GraphScale::Production, colours::Black, Metrics);
+    EXPECT_EQ(LinesIn(list, colours::Blue).size(), 2u);  // the line and its legend symbol
+    EXPECT_EQ(LinesIn(list, colours::Green).size(), 2u); // the legend's plus only
+    EXPECT_EQ(LinesIn(list, colours::FireBrick).size(), 2u);
+    EXPECT_EQ(LinesIn(list, colours::CornflowerBlue).size(), 1u);
+    EXPECT_EQ(LinesIn(list, colours::DarkTurquoise).size(), 1u);
+    EXPECT_EQ(TextStrings(list).back(), "Unused Data");
 }
 
 TEST(GraphWindowPicture, AProductionRangeCappedAt10001HasOnlyTheLabelAndTickAtZero) {

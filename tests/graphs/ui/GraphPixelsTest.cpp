@@ -206,6 +206,19 @@ private slots:
         QVERIFY(IsBlack(image, 614, 514));
     }
 
+    void productionWithoutDataHidesTheLineUnderTheFrame() {
+        const QImage image = ProductionGraph(TWineRec{});
+        // The dotted line of a blank MaxProdR runs along row 540 under the
+        // frame; only the legend's symbol shows Blue.
+        QCOMPARE(CountPixels(image, colours::Blue),
+                 CountPixels(image, colours::Blue, QRect(478, 415, 137, 100)));
+        QVERIFY(CountPixels(image, colours::Blue) > 0);
+        for (int x = 70; x <= 630; ++x) {
+            QVERIFY(IsBlack(image, x, 540));
+        }
+        QCOMPARE(XTicksDrawn(image), 3); // MaxX 2: ticks at 0, 1 and 2
+    }
+
     void productionRangeCappedAt10001HasOneXTick() {
         WineFixture w = RisingWine();
         w.bP = "0.100";
