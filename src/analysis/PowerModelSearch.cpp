@@ -36,9 +36,9 @@ public:
     }
 
 private:
-    // Refreshes Y at the trial resistance and fits it, unless a point has
-    // been reached (now or since the flag was last cleared); then the last
-    // fit stands and Y, which no later fit uses, may keep old values.
+    // Fits ln(R − Rt) against ln v at the trial resistance Rt, unless Rt has
+    // reached a point, now or since the flag was last cleared; then the last
+    // fit stands.
     void Recompute() {
         if (Rt_ >= smallestR_) {
             overshoot_ = true;

@@ -25,10 +25,11 @@ struct PowerSearchResult {
 inline constexpr long PowerSearchMaxSteps = 10'000'000;
 
 // Fits R = Rm + a·v^b to the points (v, R), at most 36, all v and R
-// positive, by a
-// straight-line fit of ln(R − Rm) against ln v, raising the trial Rm from 0 in
-// steps of 10⁹, then 10⁷, then 10⁵ m⁻¹ for as long as the correlation does not
-// fall. The results may be non-finite for degenerate points; the caller checks.
+// positive, by a straight-line fit of ln(R − Rm) against ln v, raising the
+// trial Rm from 0 in steps of 10⁹, then 10⁷, then 10⁵ m⁻¹ for as long as the
+// correlation does not fall (each stage resumes two steps, the last one step,
+// below where the previous climb ended). The results may be non-finite for
+// degenerate points; the caller checks.
 PowerSearchResult SearchPowerModel(std::span<const double> v, std::span<const double> R);
 
 } // namespace zephra

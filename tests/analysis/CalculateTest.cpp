@@ -295,6 +295,16 @@ TEST(Calculate, MinSkipLeavesTooFewOrJustEnoughPoints) {
     EXPECT_EQ(Text(nine.TableData[0].Rpower), "543.23");
 }
 
+TEST(Calculate, ASkipCountBeyondThePointsLeavesNone) {
+    // A record made elsewhere can hold any 16-bit skip count.
+    for (const std::uint16_t minSkip : {36, 37, 1000, 65535}) {
+        TWineRec rec = MakeWine({}, ReadingsEvery(15, TypicalVolumes()), minSkip);
+        EXPECT_EQ(CalculateShown(rec), std::vector{InsufficientMessage}) << minSkip;
+        EXPECT_EQ(RowsWithV(rec), 36);
+        EXPECT_EQ(Text(rec.TableData[35].R), "1025.3");
+    }
+}
+
 // Interval volumes 5, 7, 9, 11 ml: the resistance falls to point 4, then rises.
 const std::vector<std::string> FallingThenRising = {"   5.0", "  12.0", "  21.0", "  32.0",
                                                     "  42.0", "  51.5", "  60.5", "  69.0",
