@@ -307,10 +307,13 @@ private slots:
         TMDIChild* second = OpenWine("b.zph");
         ExpectEnabled(DocumentCommands(), true);
 
+        form->MdiArea->setActiveSubWindow(first);
         QVERIFY(first->close());
-        Settle();
         ExpectEnabled(DocumentCommands(), true);
         ExpectEnabled(WindowCommands(), true);
+        QCOMPARE(form->Documents->ActiveWineWindow(), second);
+        Settle();
+        QCOMPARE(form->Documents->ActiveWineWindow(), second);
 
         QVERIFY(second->close());
         Settle();
