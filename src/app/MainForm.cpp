@@ -1,6 +1,9 @@
 #include "app/MainForm.h"
 
+#include "acquisition/ComPortBalance.h"
 #include "acquisition/SettingsFile.h"
+#include "acquisition/ui/CollectNewData.h"
+#include "acquisition/ui/ScaleConnection.h"
 #include "app/AboutBox.h"
 #include "app/AppResources.h"
 #include "app/SplashBox.h"
@@ -91,6 +94,7 @@ void TMainForm::StartUp() {
         startFailed_ = true;
         return;
     }
+    ConfigureBalancePort(ComPort, Environment.ScalePortNumber());
     ShowSplash();
     ShowWelcome = true;
     Documents->WineWindowCount = 0;
@@ -218,6 +222,8 @@ void TMainForm::ConnectCommands() {
     bind(Exit, &TMainForm::FileExitExecute);
     bind(EditConditions, &TMainForm::EditConditionsExecute);
     bind(EditData, &TMainForm::EditDataExecute);
+    bind(CollectNewData, &TMainForm::CollectNewDataExecute);
+    bind(SetScaleConnection, &TMainForm::SetScaleConnectionExecute);
     bind(LaboratoryGraph, &TMainForm::LaboratoryGraphExecute);
     bind(ProductionGraph, &TMainForm::ProductionGraphExecute);
     bind(HelpAbout, &TMainForm::HelpAboutExecute);
@@ -330,6 +336,20 @@ void TMainForm::EditDataExecute() {
         if (zephra::EditData(this, services_.Boxes, window->WineClass))
             window->FillLines();
     }
+}
+
+void TMainForm::CollectNewDataExecute() {
+    if (TMDIChild* window = Documents->ActiveWineWindow()) {
+        zephra::CollectNewDataExecute(*this, *window, ComPort, services_, [this, window] {
+            MdiArea->setActiveSubWindow(window);
+            FileSaveAsExecute();
+        });
+    }
+}
+
+void TMainForm::SetScaleConnectionExecute() {
+    zephra::SetScaleConnectionExecute(this, Environment, ComPort, services_.Boxes,
+                                      SettingsFilePath());
 }
 
 void TMainForm::LaboratoryGraphExecute() {

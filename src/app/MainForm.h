@@ -3,6 +3,7 @@
 #include "acquisition/EnvironmentRec.h"
 #include "document/ui/UiServices.h"
 #include "document/ui/WineWindows.h"
+#include "serial/ComPort.h"
 
 #include <QMainWindow>
 
@@ -33,6 +34,8 @@ public:
     bool ShowWelcome = false;
     // The settings record read at start-up.
     TEnvironmentRec Environment{};
+    // The balance's serial port, closed except during an exchange.
+    serial::TComPort ComPort{nullptr};
 
     QMdiArea* MdiArea;
     std::unique_ptr<WineWindows> Documents;
@@ -70,6 +73,8 @@ public:
     void FileExitExecute();
     void EditConditionsExecute();
     void EditDataExecute();
+    void CollectNewDataExecute();
+    void SetScaleConnectionExecute();
     void LaboratoryGraphExecute();
     void ProductionGraphExecute();
     void HelpAboutExecute();

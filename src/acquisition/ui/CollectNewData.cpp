@@ -43,8 +43,10 @@ bool CollectionInProgress(const QWidget& mainWindow) {
 
 void CollectNewDataExecute(QWidget& mainWindow, TMDIChild& wineWindow, serial::TComPort& ComPort,
                            UiServices services, std::function<void()> saveAs) {
-    if (CollectionInProgress(mainWindow))
+    if (CollectionInProgress(mainWindow)) {
+        services.Boxes.Information(CollectionSession::RunInProgressText);
         return;
+    }
     TNewDataDlg dialog(&mainWindow, services.Boxes);
     dialog.MaxDuration18->setChecked(true);
     if (dialog.exec() != QDialog::Accepted)

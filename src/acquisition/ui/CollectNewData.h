@@ -14,8 +14,8 @@ class TMDIChild;
 // The Collect New Data command on `wineWindow`: asks for the density and the
 // maximum duration, then runs the collection through `ComPort` while the
 // program stays responsive (see CollectionSession). `saveAs` saves the wine
-// window under a new name when the user wants to at the end. Does nothing
-// while a run is in progress.
+// window under a new name when the user wants to at the end. While a run is
+// in progress the user is told to stop it first and nothing else happens.
 void CollectNewDataExecute(QWidget& mainWindow, TMDIChild& wineWindow, serial::TComPort& ComPort,
                            UiServices services, std::function<void()> saveAs);
 

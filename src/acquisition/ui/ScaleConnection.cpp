@@ -3,6 +3,8 @@
 #include "acquisition/ComPortBalance.h"
 #include "acquisition/SettingsFile.h"
 #include "acquisition/ui/COMDlg.h"
+#include "acquisition/ui/CollectNewData.h"
+#include "acquisition/ui/CollectionSession.h"
 
 namespace zephra {
 
@@ -14,6 +16,11 @@ std::string SettingsWriteErrorText(int errorCode) {
 void SetScaleConnectionExecute(QWidget* owner, TEnvironmentRec& Environment,
                                serial::TComPort& ComPort, MessageBoxes& boxes,
                                const std::string& settingsPath) {
+    // A run reads the device name at every exchange: it must not change under it.
+    if (owner && CollectionInProgress(*owner)) {
+        boxes.Information(CollectionSession::RunInProgressText);
+        return;
+    }
     TCOMDlg dialog(owner);
     dialog.SelectPort(Environment.ScalePortNumber());
     if (dialog.exec() != QDialog::Accepted)

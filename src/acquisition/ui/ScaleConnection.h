@@ -16,7 +16,8 @@ namespace zephra {
 // at `settingsPath` is rewritten (also when n did not change). A failed write
 // is shown as an error; the new port stays in effect until the program ends.
 // Cancel, or OK with no button selected (possible only when the stored number
-// is outside 1 to 9), changes nothing. Must not run while the port is open.
+// is outside 1 to 9), changes nothing. While a run started over `owner` is
+// in progress the user is told to stop it first.
 void SetScaleConnectionExecute(QWidget* owner, TEnvironmentRec& Environment,
                                serial::TComPort& ComPort, MessageBoxes& boxes,
                                const std::string& settingsPath);
