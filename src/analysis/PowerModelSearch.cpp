@@ -15,7 +15,7 @@ public:
         for (std::size_t i = 0; i < v.size(); ++i) {
             x_[i] = std::log(v[i]);
         }
-        xSums_ = SumRegressionX(std::span(x_.data(), v.size()));
+        xTerms_ = RegressionXTermsOf(std::span(x_.data(), v.size()));
         smallestR_ = *std::min_element(R.begin(), R.end());
     }
 
@@ -46,11 +46,17 @@ private:
         if (overshoot_) {
             return;
         }
+        // All logarithms first: with no call inside the summing loop its
+        // running sums stay in registers.
+        std::array<double, 36> y;
+        for (std::size_t i = 0; i < R_.size(); ++i) {
+            y[i] = std::log(R_[i] - Rt_);
+        }
         RegressionYSums ySums;
         for (std::size_t i = 0; i < R_.size(); ++i) {
-            ySums.Add(x_[i], std::log(R_[i] - Rt_));
+            ySums.Add(x_[i], y[i]);
         }
-        FinishRegression(m_, b_, r_, xSums_, ySums, R_.size());
+        FinishRegression(m_, b_, r_, xTerms_, ySums, R_.size());
     }
 
     // Clears the overshoot flag, climbs by `step` until the correlation falls
@@ -81,7 +87,7 @@ private:
 
     std::span<const double> R_;
     std::array<double, 36> x_{};
-    RegressionXSums xSums_;
+    RegressionXTerms xTerms_;
     double smallestR_ = 0;
     double Rt_ = 0;
     double m_ = 0;

@@ -10,30 +10,31 @@ void Regression(double& m, double& b, double& r, TRegressionData x, TRegressionD
     for (std::size_t i = 0; i < n; ++i) {
         ySums.Add(x[i], y[i]);
     }
-    FinishRegression(m, b, r, SumRegressionX(std::span(x.data(), n)), ySums, n);
+    FinishRegression(m, b, r, RegressionXTermsOf(std::span(x.data(), n)), ySums, n);
 }
 
-RegressionXSums SumRegressionX(std::span<const double> x) {
-    RegressionXSums sums;
+RegressionXTerms RegressionXTermsOf(std::span<const double> x) {
+    RegressionXTerms terms;
     for (const double xi : x) {
-        sums.Sx += xi;
+        terms.Sx += xi;
         const double square = xi * xi;
-        sums.Sxx += square;
+        terms.Sxx += square;
     }
-    return sums;
+    const double count = static_cast<double>(x.size());
+    terms.meanX = terms.Sx / count;
+    terms.SSxx = terms.Sxx - terms.Sx * terms.Sx / count;
+    return terms;
 }
 
-void FinishRegression(double& m, double& b, double& r, const RegressionXSums& xSums,
+void FinishRegression(double& m, double& b, double& r, const RegressionXTerms& xTerms,
                       const RegressionYSums& ySums, std::size_t n) {
     const double count = static_cast<double>(n);
-    const double meanX = xSums.Sx / count;
     const double meanY = ySums.Sy / count;
-    const double SSxx = xSums.Sxx - xSums.Sx * xSums.Sx / count;
     const double SSyy = ySums.Syy - ySums.Sy * ySums.Sy / count;
-    const double SSxy = ySums.Sxy - xSums.Sx * ySums.Sy / count;
-    m = SSxy / SSxx;
-    b = meanY - m * meanX;
-    r = SSxy / std::sqrt(SSxx * SSyy);
+    const double SSxy = ySums.Sxy - xTerms.Sx * ySums.Sy / count;
+    m = SSxy / xTerms.SSxx;
+    b = meanY - m * xTerms.meanX;
+    r = SSxy / std::sqrt(xTerms.SSxx * SSyy);
 }
 
 } // namespace zephra

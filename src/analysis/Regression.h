@@ -17,14 +17,17 @@ using TRegressionData = std::array<double, 36>;
 void Regression(double& m, double& b, double& r, TRegressionData x, TRegressionData y,
                 std::uint16_t n);
 
-// The sums over the points of x and of x·x. A caller fitting many y sets
-// against the same x computes them once.
-struct RegressionXSums {
+// The terms of the fit that depend on x alone: the sums of x and of x·x,
+// the mean of x and the sum of squared deviations. A caller fitting many y
+// sets against the same x computes them once.
+struct RegressionXTerms {
     double Sx = 0;
     double Sxx = 0;
+    double meanX = 0;
+    double SSxx = 0;
 };
 
-RegressionXSums SumRegressionX(std::span<const double> x);
+RegressionXTerms RegressionXTermsOf(std::span<const double> x);
 
 // The sums that involve y, added point by point in point order.
 struct RegressionYSums {
@@ -41,9 +44,9 @@ struct RegressionYSums {
     }
 };
 
-// The line and correlation from the sums of n points; with the same sums
-// the result is the same, bit for bit, as Regression's.
-void FinishRegression(double& m, double& b, double& r, const RegressionXSums& xSums,
+// The line and correlation of the n points whose terms are given; the
+// result is the same, bit for bit, as Regression's.
+void FinishRegression(double& m, double& b, double& r, const RegressionXTerms& xTerms,
                       const RegressionYSums& ySums, std::size_t n);
 
 } // namespace zephra

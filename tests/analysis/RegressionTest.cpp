@@ -80,7 +80,7 @@ TEST(Regression, SumsAddedPointByPointFinishToTheSameFitBitForBit) {
         ySums.Add(x[i], y[i]);
     }
     double m2 = 0, b2 = 0, r2 = 0;
-    FinishRegression(m2, b2, r2, SumRegressionX(std::span(x.data(), 7)), ySums, 7);
+    FinishRegression(m2, b2, r2, RegressionXTermsOf(std::span(x.data(), 7)), ySums, 7);
     EXPECT_EQ(m1, m2);
     EXPECT_EQ(b1, b2);
     EXPECT_EQ(r1, r2);
