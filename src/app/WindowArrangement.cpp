@@ -17,8 +17,9 @@ QList<QMdiSubWindow*> ShownWindows(QMdiArea& area) {
     return shown;
 }
 
-// Splits the area's length `total` into `n` parts; the first parts take the
-// remainder so the windows cover the area exactly.
+// Gives each shown window an equal share of the area's height (`stacked`) or
+// width; the first windows take the remainder so together they cover the
+// area exactly.
 void Tile(QMdiArea& area, bool stacked) {
     const QList<QMdiSubWindow*> windows = ShownWindows(area);
     const auto n = static_cast<int>(windows.size());
