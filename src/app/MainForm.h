@@ -58,6 +58,9 @@ public:
     QAction* WindowTileHorizontal;
     QAction* WindowTileVertical;
 
+    // Enable / disable every command of category "Data" or "FileDone" (Set
+    // Scale Connection included) and the window commands: they need an open
+    // wine window.
     void EnableDocumentActions();
     void DisableDocumentActions();
 
