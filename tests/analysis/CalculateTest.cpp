@@ -236,31 +236,25 @@ TEST(Calculate, TwoRowsWithTheSameTimeEndTheData) {
 TEST(Calculate, NonPositiveIntervalsStopTheCalculation) {
     const struct {
         const char* name;
-        std::function<void(std::vector<test::Reading>&)> change;
+        void (*change)(TData&);
         std::string message;
     } cases[] = {
         {"time going back, volume also not rising",
-         [](auto& r) {
-             r[5].M = "  1";
-             r[5].Sc = "10";
-             r[7].V = r[6].V;
+         [](TData& d) {
+             d.T[5].Sc.assign("10"); // 1:10 after 1:15
+             d.V[7].assign(d.V[6].text());
          },
          TimeMessage},
-        {"volume equal to the previous", [](auto& r) { r[9].V = r[8].V; }, VolumeMessage},
-        {"volume falling", [](auto& r) { r[3].V = "   1.0"; }, VolumeMessage},
+        {"volume equal to the previous", [](TData& d) { d.V[9].assign(d.V[8].text()); },
+         VolumeMessage},
+        {"volume falling", [](TData& d) { d.V[3].assign("   1.0"); }, VolumeMessage},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        auto readings = ReadingsEvery(15, TypicalVolumes());
-        c.change(readings);
         TWineRec rec = TypicalWine();
-        CalculateShown(rec); // results of a good calculation first
-        rec = [&] {
-            TWineRec changed = MakeWine({}, readings);
-            std::memcpy(&changed.bE, &rec.bE, sizeof rec - offsetof(TWineRec, bE));
-            changed.aReal = rec.aReal;
-            return changed;
-        }();
+        CalculateShown(rec); // the results of a good calculation first
+        c.change(rec.Data);
+
         EXPECT_EQ(CalculateShown(rec), std::vector{c.message});
         ExpectBlankResults(rec, "   neg");
         EXPECT_EQ(Text(rec.MaxProdR), "5515.8");
@@ -434,22 +428,21 @@ TEST(Calculate, WithoutDialogsTheRecordEndsTheSame) {
 
 TEST(Calculate, StoringAShorterTextKeepsTheBytesAfterIt) {
     TWineRec rec = TypicalWine();
+    CalculateShown(rec); // row 21 shows " 121.8" and its resistance "780.14"
     rec.ExpectedVolE.assign("over 1,000,000,000,000");
-    rec.TableData[20].V.assign("ABCDEF");
-    rec.TableData[20].R.assign("999999");
-    auto readings = ReadingsEvery(15, TypicalVolumes());
-    readings.resize(20);
-    TWineRec changed = MakeWine({}, readings);
-    std::memcpy(&changed.bE, &rec.bE, sizeof rec - offsetof(TWineRec, bE));
+    for (int i = 20; i < 36; ++i) {
+        rec.Data.V[i].clear(); // 20 readings remain
+    }
 
-    CalculateShown(changed);
+    CalculateShown(rec);
 
-    EXPECT_EQ(Text(changed.ExpectedVolE), "921");
-    EXPECT_EQ(0, std::memcmp(changed.ExpectedVolE.chars, "921r 1,000,000,000,000", 22));
-    EXPECT_TRUE(changed.TableData[20].V.empty());
-    EXPECT_EQ(0, std::memcmp(changed.TableData[20].V.chars, "ABCDEF", 6));
-    EXPECT_TRUE(changed.TableData[20].R.empty());
-    EXPECT_EQ(0, std::memcmp(changed.TableData[20].R.chars, "999999", 6));
+    EXPECT_EQ(Text(rec.ExpectedVolE), "921");
+    EXPECT_EQ(0, std::memcmp(rec.ExpectedVolE.chars, "921r 1,000,000,000,000", 22));
+    const TTableRow& emptied = rec.TableData[20];
+    EXPECT_TRUE(emptied.V.empty());
+    EXPECT_EQ(0, std::memcmp(emptied.V.chars, " 121.8", 6));
+    EXPECT_TRUE(emptied.R.empty());
+    EXPECT_EQ(0, std::memcmp(emptied.R.chars, "780.14", 6));
 }
 
 } // namespace
