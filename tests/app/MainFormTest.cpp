@@ -374,6 +374,18 @@ private slots:
         QCOMPARE(closer.Captions.size(), 2);
     }
 
+    void welcomeIsOfferedOnceWhenTheFrameAppears() {
+        form = std::make_unique<TMainForm>(ui->Services());
+        ModalHandler closer;
+        form->show();
+        QTRY_COMPARE(closer.Captions,
+                     (QStringList{"How would you like to begin?", "Filtration Conditions"}));
+        form->hide();
+        form->show();
+        QTest::qWait(50);
+        QCOMPARE(closer.Captions.size(), 2);
+    }
+
     void welcomeOpenRunsTheOpenCommand() {
         StartForm();
         form->ShowWelcome = true;
