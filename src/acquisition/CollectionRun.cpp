@@ -79,6 +79,7 @@ void CollectionRun::StartSteps() {
     startMs_ = clock_.NowMs();
     nowMs_ = startMs_;
     r_ = 1;
+    started_ = true;
 }
 
 double CollectionRun::ElapsedSeconds() const {

@@ -90,6 +90,8 @@ public:
     void RequestStop() { stopRequest_ = true; }
 
     bool Running() const { return running_; }
+    // Whether the starting weight was read, so the schedule began.
+    bool Started() const { return started_; }
     RunEnd End() const { return end_; }
     // Index of the next point to store (1 to 36; 37 when the stage is full).
     int NextPoint() const { return r_; }
@@ -112,6 +114,7 @@ private:
 
     bool stopRequest_ = false;
     bool running_ = false;
+    bool started_ = false;
     RunEnd end_ = RunEnd::Running;
     double interval_ = 15.0;
     double previousVolume_ = 0.0;

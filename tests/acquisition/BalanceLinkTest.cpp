@@ -4,71 +4,19 @@
 #include "acquisition/ComPortBalance.h"
 #include "acquisition/DataCollapse.h"
 
+#include "ChildProcess.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <csignal>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <fcntl.h>
 #include <filesystem>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
 #include <unistd.h>
-#include <vector>
-
-extern char** environ;
 
 using namespace zephra;
 
 namespace {
-
-// Starts the simulator with `options` and reads its device path.
-class Simulator {
-public:
-    explicit Simulator(std::vector<std::string> options) {
-        std::vector<std::string> args{BALANCE_SIM};
-        args.insert(args.end(), options.begin(), options.end());
-        std::vector<char*> argv;
-        for (auto& arg : args)
-            argv.push_back(arg.data());
-        argv.push_back(nullptr);
-        int out[2];
-        if (pipe(out) != 0)
-            return;
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-        posix_spawn_file_actions_addclose(&actions, out[0]);
-        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-        const int spawned = posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ);
-        posix_spawn_file_actions_destroy(&actions);
-        close(out[1]);
-        if (spawned != 0) {
-            pid_ = -1;
-            close(out[0]);
-            return;
-        }
-        FILE* stream = fdopen(out[0], "r");
-        char line[256] = {};
-        if (std::fgets(line, sizeof line, stream))
-            device_ = std::string(line, std::strcspn(line, "\n"));
-        std::fclose(stream);
-    }
-    ~Simulator() {
-        if (pid_ > 0) {
-            kill(pid_, SIGTERM);
-            waitpid(pid_, nullptr, 0);
-        }
-    }
-    const std::string& Device() const { return device_; }
-
-private:
-    pid_t pid_ = -1;
-    std::string device_;
-};
 
 class BalanceLinkTest : public ::testing::Test {
 protected:

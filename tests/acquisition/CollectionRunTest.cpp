@@ -115,6 +115,7 @@ protected:
         }
         ASSERT_FALSE(run.Running());
         end = run.End();
+        started = run.Started();
         endMs = clock.now;
     }
     int StoredPoints() const {
@@ -136,6 +137,7 @@ protected:
     RecordingBoxes boxes;
     Recorder recorder{clock};
     RunEnd end = RunEnd::Running;
+    bool started = false;
     std::int64_t startMs = 0;
     std::int64_t endMs = 0;
 };
@@ -143,6 +145,7 @@ protected:
 TEST_F(CollectionRunTest, NineMinutesGiveExactly36PointsAt15SecondsWithoutThinning) {
     RunCollection(9);
     EXPECT_EQ(end, RunEnd::MaxDuration);
+    EXPECT_TRUE(started);
     EXPECT_EQ(StoredPoints(), 36);
     EXPECT_EQ(target.collapses, 0);
     EXPECT_TRUE(boxes.shown.empty());
@@ -245,6 +248,7 @@ TEST_F(CollectionRunTest, PortErrorAtTheTareEndsBeforeAnyReading) {
     RunCollection(18);
     EXPECT_EQ(end, RunEnd::PortError);
     EXPECT_EQ(balance.requests, 0);
+    EXPECT_FALSE(started);
     EXPECT_TRUE(target.wine.Modified);
 }
 

@@ -1,0 +1,196 @@
+#include "acquisition/CollectionRun.h"
+#include "acquisition/ComPortBalance.h"
+#include "acquisition/DataCollapse.h"
+#include "acquisition/SettingsFile.h"
+#include "analysis/Calculate.h"
+#include "cli/Arguments.h"
+#include "cli/CommandRegistry.h"
+#include "cli/PrintedBoxes.h"
+#include "cli/WineFiles.h"
+#include "entry/EntryFormat.h"
+#include "entry/NumberText.h"
+
+#include <chrono>
+#include <csignal>
+#include <ostream>
+#include <thread>
+
+namespace zephra::cli {
+
+namespace {
+
+constexpr const char* Help =
+    "Usage: zephra-cli collect --density D --max-minutes 9|18|36|72|144\n"
+    "         [--port COMn|/dev/PATH] OUT.zph\n"
+    "\n"
+    "Runs a data collection from the balance on the wine in OUT.zph (an existing\n"
+    "wine file, or a new one made by 'zephra-cli new'), as Collect New Data does:\n"
+    "the wine's data points are replaced, the balance is tared, and a reading is\n"
+    "taken every 15 s; when the 36 points are full the interval doubles and the\n"
+    "points are thinned to every second one. Each stored point is printed as it\n"
+    "arrives. The run ends after the maximum duration, on Ctrl+C, when a reply is\n"
+    "not a number, when less than 1 ml was gained since the previous point, or\n"
+    "when the balance link fails; the wine is then recalculated and saved to\n"
+    "OUT.zph. When the balance could not be tared and read at the start, the\n"
+    "file is left as it was.\n"
+    "\n"
+    "  --density D         density of the wine in g/ml, 0.1 to 2\n"
+    "  --max-minutes M     maximum test duration: 9, 18, 36, 72 or 144\n"
+    "  --port NAME         COMn (through the port map) or a device path; default\n"
+    "                      the port of the settings file\n"
+    "\n"
+    "Exit status: 0 the run ended by time, by Ctrl+C or by a too small volume\n"
+    "gain, and the wine was saved; 1 the balance could not be read or the wine\n"
+    "could not be read or saved; 2 wrong usage.\n";
+
+volatile std::sig_atomic_t interrupted = 0;
+
+void OnInterrupt(int) {
+    interrupted = 1;
+}
+
+// The wine of the file, recalculated without messages after every change.
+class FileTarget : public CollectionTarget {
+public:
+    FileTarget(TWineClass& wine, MessageBoxes& boxes) : wine_(wine), boxes_(boxes) {}
+    TWineClass& Wine() override { return wine_; }
+    void Recalculate() override { Calculate(wine_.WineRec, false, boxes_); }
+    void DataCollapse() override {
+        zephra::DataCollapse(wine_.WineRec.Data);
+        Recalculate();
+    }
+
+private:
+    TWineClass& wine_;
+    MessageBoxes& boxes_;
+};
+
+// Prints the points and the thinning as they happen.
+class PointPrinter : public RunObserver {
+public:
+    explicit PointPrinter(std::ostream& out) : out_(out) {}
+    void PointStored(int index, const ReadingTexts& texts) override {
+        out_ << "point " << index << ": " << texts.V << " ml at " << texts.M << ":" << texts.Sc
+             << std::endl;
+    }
+    void Collapsed(double intervalSeconds) override {
+        out_ << "interval now " << intervalSeconds
+             << " s: points thinned to the 18 even-numbered ones" << std::endl;
+    }
+
+private:
+    std::ostream& out_;
+};
+
+const char* EndText(RunEnd end) {
+    switch (end) {
+    case RunEnd::MaxDuration:
+        return "maximum duration reached";
+    case RunEnd::StopKey:
+        return "stopped";
+    case RunEnd::StartUnreadable:
+    case RunEnd::ReadingUnreadable:
+        return "the balance's reply was not a number";
+    case RunEnd::VolumeTooSmall:
+        return "volume gain below 1 ml";
+    case RunEnd::IntervalLimit:
+        return "reading interval at its limit";
+    case RunEnd::PortError:
+        return "the balance link failed";
+    case RunEnd::Running:
+        break;
+    }
+    return "running";
+}
+
+double CheckedDensity(const std::string& text) {
+    std::string formatted = text;
+    bool error = false;
+    double value = 0.0;
+    Format(formatted, error, value, 2.0, 0.1, 6, 4);
+    if (error)
+        throw UsageError("Density is out of Range. Please enter a value between 2 and 0.1.");
+    return ReadStoredNumber(formatted);
+}
+
+int CheckedMinutes(const std::string& text) {
+    for (int minutes : {9, 18, 36, 72, 144}) {
+        if (text == std::to_string(minutes))
+            return minutes;
+    }
+    throw UsageError("--max-minutes must be 9, 18, 36, 72 or 144");
+}
+
+int RunCollect(const std::vector<std::string>& args, CommandStreams& io) {
+    const ParsedArguments parsed = ParseArguments(
+        args, {{"--density", 1, false}, {"--max-minutes", 1, false}, {"--port", 1, false}});
+    if (parsed.help) {
+        io.out << Help;
+        return ExitSuccess;
+    }
+    if (parsed.positional.size() != 1)
+        throw UsageError("expected one wine file OUT.zph");
+    if (!parsed.has("--density") || !parsed.has("--max-minutes"))
+        throw UsageError("--density and --max-minutes are required");
+    const RunSettings settings{CheckedDensity(parsed.value("--density", "")),
+                               CheckedMinutes(parsed.value("--max-minutes", ""))};
+    const std::string& path = parsed.positional[0];
+
+    serial::TComPort port(nullptr);
+    TEnvironmentRec environment{};
+    if (parsed.has("--port")) {
+        ConfigureBalancePort(port, 1);
+        port.SetDeviceName(parsed.value("--port", ""));
+    } else if (const int error = ReadDataFile(SettingsFilePath(), environment)) {
+        io.err << SettingsFilePath() << ": cannot read the settings file (I/O Error type " << error
+               << "); give the balance's port with --port\n";
+        return ExitFailure;
+    } else {
+        ConfigureBalancePort(port, environment.ScalePortNumber());
+    }
+
+    TWineClass wine;
+    if (!ReadWine(path, wine.WineRec, io.err))
+        return ExitFailure;
+
+    PrintedBoxes boxes(io.err, path);
+    FileTarget target(wine, boxes);
+    ComPortBalance balance(port);
+    SteadyRunClock clock;
+    PointPrinter printer(io.out);
+    CollectionRun run(target, balance, clock, boxes, settings, &printer);
+
+    interrupted = 0;
+    auto* previous = std::signal(SIGINT, OnInterrupt);
+    io.out << "collecting from " << port.DeviceName() << "; Ctrl+C stops" << std::endl;
+    run.ClearRecord();
+    run.Start();
+    while (run.Running()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        if (interrupted)
+            run.RequestStop();
+        run.Pass();
+    }
+    std::signal(SIGINT, previous);
+
+    io.out << "run ended: " << EndText(run.End()) << std::endl;
+    if (!run.Started()) {
+        // Nothing was measured: the file keeps the data it had.
+        io.out << path << " not changed" << std::endl;
+        return ExitFailure;
+    }
+    if (!SaveWine(path, wine.WineRec, io.err))
+        return ExitFailure;
+    io.out << "saved " << path << std::endl;
+    const RunEnd end = run.End();
+    return end == RunEnd::MaxDuration || end == RunEnd::StopKey || end == RunEnd::VolumeTooSmall
+               ? ExitSuccess
+               : ExitFailure;
+}
+
+const CommandRegistration registration{"collect", "collect data points from the balance",
+                                       RunCollect};
+
+} // namespace
+
+} // namespace zephra::cli

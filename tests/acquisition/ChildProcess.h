@@ -1,0 +1,93 @@
+#pragma once
+
+// Helper programs started by the tests: zephra-balance-sim and zephra-cli.
+
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+// A program running with its standard output on a pipe (standard error is
+// dropped). Ended with SIGTERM when still running at destruction.
+class ChildProcess {
+public:
+    explicit ChildProcess(std::vector<std::string> args) {
+        std::vector<char*> argv;
+        for (auto& arg : args)
+            argv.push_back(arg.data());
+        argv.push_back(nullptr);
+        int out[2];
+        if (pipe(out) != 0)
+            return;
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addclose(&actions, out[0]);
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+        if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0)
+            pid_ = -1;
+        posix_spawn_file_actions_destroy(&actions);
+        close(out[1]);
+        out_ = out[0];
+    }
+    ~ChildProcess() {
+        if (pid_ > 0) {
+            kill(pid_, SIGTERM);
+            waitpid(pid_, nullptr, 0);
+        }
+        if (out_ >= 0)
+            close(out_);
+    }
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    // The next line of standard output without its newline; empty at the end
+    // of the output or after `timeoutMs`.
+    std::string ReadLine(int timeoutMs) {
+        std::string line;
+        char c = 0;
+        pollfd wait{out_, POLLIN, 0};
+        while (poll(&wait, 1, timeoutMs) == 1 && read(out_, &c, 1) == 1 && c != '\n')
+            line += c;
+        return line;
+    }
+    void Signal(int signal) const { kill(pid_, signal); }
+    // Waits for the end and returns the exit status (-1 when killed).
+    int Wait() {
+        int status = 0;
+        waitpid(pid_, &status, 0);
+        pid_ = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+private:
+    pid_t pid_ = -1;
+    int out_ = -1;
+};
+
+// zephra-balance-sim with `options`; its first line is the device path.
+class Simulator {
+public:
+    explicit Simulator(std::vector<std::string> options)
+        : process_(WithProgram(BALANCE_SIM, std::move(options))), device_(process_.ReadLine(5000)) {
+    }
+    const std::string& Device() const { return device_; }
+
+    static std::vector<std::string> WithProgram(std::string program,
+                                                std::vector<std::string> args) {
+        args.insert(args.begin(), std::move(program));
+        return args;
+    }
+
+private:
+    ChildProcess process_;
+    std::string device_;
+};
