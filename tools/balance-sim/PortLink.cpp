@@ -14,7 +14,7 @@ namespace {
 
 std::filesystem::path PortMapFolder() {
     const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config && *config == '/')
+    if (config && *config)
         return std::filesystem::path(config) / "zephra" / "ports";
     const char* home = std::getenv("HOME");
     if (!home || !*home)
