@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -27,6 +28,8 @@ enum class EscapeFunction {
 };
 
 enum class Direction { Input, Output };
+
+class LineEventSource;
 
 /// The system below the port: one serial device. Every call returns 0 on
 /// success or the errno of the failing system call; this is the only layer
@@ -69,6 +72,11 @@ public:
 
     /// The clock that the device's waits are measured against.
     virtual Clock::time_point Now() const = 0;
+
+    /// Makes the source the event thread waits on for line events of the open
+    /// device. Returns 0 or an errno. By default the device has no counters or
+    /// modem lines and its queues stay empty.
+    virtual int CreateLineEventSource(std::unique_ptr<LineEventSource>& source);
 };
 
 } // namespace zephra::serial::detail

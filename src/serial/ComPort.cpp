@@ -1,7 +1,9 @@
 #include "ComPort.h"
 
 #include "ComLog.h"
+#include "ComThread.h"
 #include "DeviceStateMapping.h"
+#include "DeviceWatcher.h"
 #include "PortMap.h"
 #include "PosixComDevice.h"
 #include "Transfer.h"
@@ -42,6 +44,7 @@ TCustomComPort::TCustomComPort(TComponent* AOwner, std::unique_ptr<ComDevice> De
       FWriteTransfer(std::make_unique<detail::Transfer>(Direction::Output)) {}
 
 TCustomComPort::~TCustomComPort() {
+    UnregisterDeviceChange();
     try {
         Close();
     } catch (...) {
@@ -250,6 +253,7 @@ void TCustomComPort::OpenDevice() {
         PurgeInput();
         PurgeOutput();
         ApplyDeviceState();
+        ApplyEventMask();
     } catch (...) {
         CloseDevice();
         throw;
@@ -257,6 +261,9 @@ void TCustomComPort::OpenDevice() {
 }
 
 void TCustomComPort::Close() {
+    if (TComThread::PassCloseToMainThread(this)) {
+        return;
+    }
     if (!Active()) {
         return;
     }
@@ -271,6 +278,7 @@ void TCustomComPort::Close() {
 }
 
 void TCustomComPort::CloseDevice() {
+    StopEventThread();
     if (FDevice->Handle() >= 0) {
         DrainBeforeClose();
         FDevice->Close();

@@ -33,8 +33,24 @@
 //   unprivileged process could not restore a lowered priority afterwards.
 // - A write is complete when the kernel has accepted its bytes; `Flush` waits
 //   until they have been sent.
+//
+// Line events: while the port is open and a line-event handler (`OnRxChar`,
+// `OnTxEmpty`, ...) is assigned, an event thread waits for the events and
+// calls the handlers, on the main thread through the installed
+// `TMainThreadDispatcher` when `SynchronizeEvents` is True (the default), on
+// the event thread otherwise. Linux gives RxChar, TxEmpty, Rx80PercFull and,
+// where the driver counts them, CTS/DSR/RLSD changes, ring, break and line
+// errors; RxFlag, PrinterError, Event1 and Event2 never occur. A device that
+// goes away while open (an unplugged adapter) is reported through `OnError`
+// with EIO and the port closes. `ThreadPriority` is kept but not applied:
+// ordinary threads have no priorities on Linux.
+//
+// Device arrival and removal: while `OnDeviceArrival` or `OnDeviceRemoved` is
+// assigned, the serial device nodes of `DeviceFolder` (/dev) are watched and
+// reported by path on the main thread, whether the port is open or not.
 
 #include "Component.h"
+#include "DeviceInfo.h"
 #include "EnumSet.h"
 
 #include <cstdint>
@@ -47,9 +63,12 @@
 namespace zephra::serial {
 
 class TCustomComPort;
+class TComThread;
+class DeviceWatcher;
 
 namespace detail {
 class ComDevice;
+struct CommProperties;
 struct DeviceState;
 struct Transfer;
 void DeviceStateToSettings(const DeviceState& state, TCustomComPort& port);
@@ -132,6 +151,36 @@ enum class TThreadPriority {
     tpHighest,
     tpTimeCritical
 };
+
+/// What a device supports (`Capabilities`).
+enum class TCapability {
+    caDtrDsr,
+    caRtsCts,
+    caRLSD,
+    caParityCheck,
+    caXOnXOff,
+    caSettableXChar,
+    caTotalTimeouts,
+    caIntervalTimeouts,
+    caSpecialChars,
+    ca16BitMode
+};
+using TCapabilities = EnumSet<TCapability>;
+/// Which settings a device lets change (`SettableParameters`).
+enum class TSettableParameter {
+    spParity,
+    spParityCheck,
+    spBaudRate,
+    spDataBits,
+    spStopBits,
+    spHandShaking,
+    spRLSD
+};
+using TSettableParameters = EnumSet<TSettableParameter>;
+using TBaudRates = EnumSet<TBaudRate>;
+using TSettableDataBits = EnumSet<TDataBits>;
+using TSettableParity = EnumSet<TParity>;
+using TSettableStopBits = EnumSet<TStopBits>;
 
 /// Error raised by the component: `ErrorCode` is an errno value, or 0 for the component's own
 /// errors.
@@ -258,6 +307,14 @@ public:
     int Output() const { return FOutput; }
     void SetOutput(int Value) { FOutput = Value; }
     TCustomComPort* ComPort() const { return FComPort; }
+
+    /// Queue sizes of the open device; "closed port" error while closed. The
+    /// line discipline's buffers are fixed: the maxima are 0 (none settable)
+    /// and the current sizes the nominal 4096 bytes.
+    int MaxInput() const;
+    int MaxOutput() const;
+    int CurrentInput() const;
+    int CurrentOutput() const;
 
 private:
     TCustomComPort* FComPort;
@@ -416,11 +473,64 @@ public:
     const TNotifyEvent& OnTxEmpty() const { return FOnTxEmpty; }
     const TLineErrorEvent& OnLineError() const { return FOnLineError; }
 
-    /// Device arrival and removal handlers (kept; reported by the device watcher).
-    void SetOnDeviceArrival(TDeviceArrivalEvent Value) { FOnDeviceArrival = std::move(Value); }
-    void SetOnDeviceRemoved(TDeviceRemovedEvent Value) { FOnDeviceRemoved = std::move(Value); }
+    /// Device arrival and removal handlers: while one is assigned the device
+    /// folder is watched (see the top of this header).
+    void SetOnDeviceArrival(TDeviceArrivalEvent Value);
+    void SetOnDeviceRemoved(TDeviceRemovedEvent Value);
     const TDeviceArrivalEvent& OnDeviceArrival() const { return FOnDeviceArrival; }
     const TDeviceRemovedEvent& OnDeviceRemoved() const { return FOnDeviceRemoved; }
+    /// The folder whose serial device nodes are watched; /dev unless changed.
+    /// A change takes effect when the watch starts again.
+    const std::string& DeviceFolder() const { return FDeviceFolder; }
+    void SetDeviceFolder(const std::string& Value) { FDeviceFolder = Value; }
+
+    // ---- Devices of the machine (never raise; see DeviceEnumeration.h) ---------
+
+    /// Appends every device name: COMn names of the port map, all tty nodes,
+    /// the /dev/serial/by-id links.
+    void EnumDevices(TStrings& List);
+    /// Appends the COMn names of the port map and the serial device paths.
+    void EnumComDevices(TStrings& List);
+    /// Appends the serial device paths that a driver serves.
+    void EnumComDevicesFromRegistry(TStrings& List);
+    /// Appends a readable name for each serial device.
+    void EnumComFriendlyNames(TStrings& List);
+    TDeviceInfos DeviceInfos();
+    /// The serial device whose `DeviceName` is exactly `DeviceName` (case-sensitive).
+    bool DeviceInfo(const std::string& DeviceName, TDeviceInfo& DeviceInfo);
+
+    // ---- Capabilities of the open device ("closed port" error while closed) --
+
+    /// What the Linux tty interface offers: RTS/CTS, RLSD, parity check,
+    /// XON/XOFF with settable characters, total and interval timeouts; no
+    /// DTR/DSR flow control, no special characters, no 16-bit mode.
+    TCapabilities Capabilities();
+    /// All seven parameters.
+    TSettableParameters SettableParameters();
+    /// Every rate of the Windows list and `brCustom` (any other rate).
+    TBaudRates SettableBaudRates();
+    /// `brCustom`: the interface takes any rate.
+    TBaudRate MaxBaudRate();
+    /// 5 to 8 data bits.
+    TSettableDataBits SettableDataBits();
+    /// All five parities.
+    TSettableParity SettableParity();
+    /// 1, 1.5 (with 5 data bits only) and 2 stop bits.
+    TSettableStopBits SettableStopBits();
+
+    // ---- Configuration dialogs (see PortConfigDialog.h) ----------------------
+
+    /// Shows the installed port-settings dialog with the port's settings laid
+    /// over the device's default configuration; on confirmation takes the
+    /// dialog's values into the settings (Default members where the value is
+    /// 0) and applies them to an open port. Raises ENOENT or ENOTTY when
+    /// `DeviceName` is no character device. False when cancelled or when no
+    /// dialog is installed.
+    bool ConfigDialog();
+    /// Shows the device's default configuration and stores the confirmed
+    /// values as its new default in the user's configuration folder. The
+    /// port's settings do not change.
+    bool DefaultConfigDialog();
 
     // ---- Opening and closing ----------------------------------------------
 
@@ -562,6 +672,8 @@ protected:
 private:
     friend class TFlowControl;
     friend class TCharacters;
+    friend class TBufferSizes;
+    friend class TComThread;
     friend void detail::DeviceStateToSettings(const detail::DeviceState&, TCustomComPort&);
 
     void ApplyDeviceState();
@@ -573,7 +685,25 @@ private:
     /// Every line-event handler is assigned here; the event mask follows these fields.
     template <typename Handler> void SetLineEventHandler(Handler& field, Handler value) {
         field = std::move(value);
+        ApplyEventMask();
     }
+
+    /// Builds the event mask of the assigned handlers, hands it to the event
+    /// thread and starts or stops the thread. Does nothing while closed.
+    void ApplyEventMask();
+    std::uint32_t HandlersEventMask() const;
+    void SetCommMask(std::uint32_t Mask);
+    void StartEventThread();
+    void StopEventThread();
+    /// Calls the handlers of the events in `FEventMask`, in their fixed order.
+    void DispatchEvents();
+    /// Raises the event thread's error `FThreadError` through `OnError`.
+    [[noreturn]] void RaiseThreadError();
+    void DeviceHandlersChanged();
+    void RegisterDeviceChange();
+    void UnregisterDeviceChange();
+    void HandleDeviceChange(bool Arrived, const std::string& DeviceName);
+    detail::CommProperties Properties();
 
     void StartTransfer(detail::Transfer& transfer, std::uint32_t count);
     void Progress(detail::Transfer& transfer, bool block);
@@ -611,6 +741,16 @@ private:
     TLineErrorEvent FOnLineError;
     TDeviceArrivalEvent FOnDeviceArrival;
     TDeviceRemovedEvent FOnDeviceRemoved;
+
+    std::shared_ptr<TComThread> FComThread;
+    std::uint32_t FCommMask = 0;  ///< events the device is asked to report
+    std::uint32_t FEventMask = 0; ///< events of the event thread's last wake-up
+    int FThreadError = 0;
+    std::string FDeviceFolder = "/dev";
+    std::unique_ptr<DeviceWatcher> FDeviceWatcher;
+    /// Lets device reports queued for the main thread find out whether the
+    /// watch that made them (and so the port) still exists.
+    std::shared_ptr<TCustomComPort*> FDeviceWatchToken;
 };
 
 /// The component as placed on a form; adds nothing to `TCustomComPort`.

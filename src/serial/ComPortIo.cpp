@@ -1,6 +1,7 @@
 #include "ComPort.h"
 
 #include "ComDevice.h"
+#include "ComThread.h"
 #include "Transfer.h"
 
 #include <string>
@@ -156,6 +157,9 @@ void TCustomComPort::Write(const void* Buf, int Count, bool WaitForCompletion) {
             transfer.WriteBuffer = FBuffer.data();
         }
         StartTransfer(transfer, transfer.Requested);
+        if (FComThread) {
+            FComThread->ArmTxEmpty();
+        }
         if (WaitForCompletion) {
             WaitForWriteCompletion();
         }

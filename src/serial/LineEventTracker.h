@@ -2,6 +2,8 @@
 
 #include "LineEvents.h"
 
+#include <algorithm>
+
 namespace zephra::serial::detail {
 
 /// Turns successive device snapshots into line-event bits.
@@ -24,8 +26,11 @@ public:
     void ArmTxEmpty() { txArmed_ = true; }
     /// The events between the last snapshot and `snapshot`, as `LineEventBits`.
     std::uint32_t Update(const LineSnapshot& snapshot);
-    /// Handlers may have read input: later growth counts from `inputCount`.
-    void RebaseInput(std::uint32_t inputCount) { last_.inputCount = inputCount; }
+    /// After handlers ran: input they read lowers the count later growth is
+    /// measured from; input that arrived meanwhile still counts as new.
+    void RebaseInput(std::uint32_t inputCount) {
+        last_.inputCount = std::min(last_.inputCount, inputCount);
+    }
     /// Whether unread input is known to be queued (a readiness wait would end at once).
     bool InputQueued() const { return last_.inputCount > 0; }
 

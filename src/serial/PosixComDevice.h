@@ -31,6 +31,7 @@ public:
     int ModemStatus(std::uint32_t& bits) override;
     int TakeLineErrors(std::uint32_t& bits) override;
     Clock::time_point Now() const override { return Clock::now(); }
+    int CreateLineEventSource(std::unique_ptr<LineEventSource>& source) override;
 
 private:
     void ClearLegacySpeedFlags();

@@ -1,5 +1,7 @@
 #include "PosixLineEventSource.h"
 
+#include "PosixComDevice.h"
+
 #include <cerrno>
 #include <cstdint>
 #include <linux/serial.h>
@@ -95,6 +97,15 @@ int PosixLineEventSource::Snapshot(LineSnapshot& snapshot) {
         snapshot.counters.reset();
     }
     return 0;
+}
+
+int PosixComDevice::CreateLineEventSource(std::unique_ptr<LineEventSource>& source) {
+    int error = 0;
+    auto posix = std::make_unique<PosixLineEventSource>(fd_, error);
+    if (error == 0) {
+        source = std::move(posix);
+    }
+    return error;
 }
 
 } // namespace zephra::serial::detail

@@ -1,4 +1,4 @@
-#include "DeviceEnumeration.h"
+#include "serial/DeviceEnumeration.h"
 
 #include "TempFolder.h"
 

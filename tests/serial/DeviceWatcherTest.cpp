@@ -1,4 +1,4 @@
-#include "DeviceWatcher.h"
+#include "serial/DeviceWatcher.h"
 
 #include "TempFolder.h"
 

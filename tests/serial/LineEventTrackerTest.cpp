@@ -1,4 +1,4 @@
-#include "LineEventTracker.h"
+#include "serial/LineEventTracker.h"
 
 #include <gtest/gtest.h>
 
@@ -59,6 +59,8 @@ TEST(LineEventTracker, WithoutCountersInputGrowthAndLineLevelsCount) {
     EXPECT_EQ(tracker.Update(Queues(3, 0)), 0u) << "unread bytes are not new";
     tracker.RebaseInput(0); // a handler read them
     EXPECT_EQ(tracker.Update(Queues(2, 0)), evRxChar);
+    tracker.RebaseInput(5); // more arrived while the handler ran, unread
+    EXPECT_EQ(tracker.Update(Queues(5, 0)), evRxChar);
 
     LineSnapshot lines = Queues(0, 0);
     lines.modemLines = TIOCM_DSR;

@@ -1,0 +1,193 @@
+#include "ComThread.h"
+
+#include "ComPort.h"
+#include "MainThreadDispatcher.h"
+
+#include <cerrno>
+#include <chrono>
+#include <thread>
+
+namespace zephra::serial {
+
+namespace {
+
+/// Longest wait between two looks at the device: modem lines, the transmit
+/// queue and unread input are seen at least this often.
+constexpr std::chrono::milliseconds kTick(15);
+
+/// The object of the event thread running on this thread, if any.
+thread_local TComThread* tCurrentThread = nullptr;
+
+/// Errors that mean the device has gone (adapter unplugged, other end of a
+/// pseudo-terminal closed): the port is closed after reporting them.
+bool DeviceGone(int error) {
+    return error == EIO || error == ENXIO || error == ENODEV;
+}
+
+void ShowCurrentException() {
+    MainThreadDispatcher().ShowException(std::current_exception());
+}
+
+} // namespace
+
+TComThread::TComThread(TCustomComPort* ComPort, std::unique_ptr<detail::LineEventSource> Source,
+                       std::uint32_t Mask, bool Synchronize)
+    : port_(ComPort), source_(std::move(Source)), synchronize_(Synchronize), mask_(Mask) {
+    // Only what happens from now on is an event, as for a freshly set mask.
+    detail::LineSnapshot snapshot;
+    if (source_->Snapshot(snapshot) == 0) {
+        tracker_ = detail::LineEventTracker(snapshot);
+    }
+}
+
+std::shared_ptr<TComThread> TComThread::Create(TCustomComPort* ComPort,
+                                               std::unique_ptr<detail::LineEventSource> Source,
+                                               std::uint32_t Mask) {
+    std::shared_ptr<TComThread> thread(
+        new TComThread(ComPort, std::move(Source), Mask, ComPort->SynchronizeEvents()));
+    // The running thread keeps its object alive; the port may let go at any time.
+    std::thread([thread] { thread->Execute(); }).detach();
+    return thread;
+}
+
+void TComThread::Terminate() {
+    {
+        std::lock_guard lock(mutex_);
+        port_ = nullptr;
+    }
+    source_->Wake();
+}
+
+void TComThread::SetMask(std::uint32_t Mask) {
+    mask_ = Mask;
+    source_->Wake();
+}
+
+bool TComThread::PassCloseToMainThread(TCustomComPort* ComPort) {
+    TComThread* current = tCurrentThread;
+    if (current == nullptr || MainThreadDispatcher().IsMainThread()) {
+        return false;
+    }
+    {
+        std::lock_guard lock(current->mutex_);
+        if (current->port_ != ComPort) {
+            return false;
+        }
+    }
+    // Queued rather than waited for: a handler running here holds the lock
+    // that closing on the main thread needs.
+    MainThreadDispatcher().Queue([self = current->shared_from_this()] {
+        std::lock_guard lock(self->mutex_);
+        if (self->port_ != nullptr) {
+            try {
+                self->port_->Close();
+            } catch (...) {
+                ShowCurrentException();
+            }
+        }
+    });
+    return true;
+}
+
+void TComThread::Execute() {
+    tCurrentThread = this;
+    while (WaitEventStep()) {
+    }
+    finished_ = true;
+}
+
+bool TComThread::WaitEventStep() {
+    bool forInput = false;
+    {
+        std::lock_guard lock(mutex_);
+        if (port_ == nullptr) {
+            return false;
+        }
+        // Input that handlers leave unread keeps the descriptor readable; the
+        // tick then finds new bytes without spinning.
+        forInput = !tracker_.InputQueued();
+    }
+    detail::WaitOutcome outcome = detail::WaitOutcome::Ready;
+    int error = source_->Wait(forInput, kTick, outcome);
+    std::uint32_t events = 0;
+    {
+        std::lock_guard lock(mutex_);
+        if (port_ == nullptr) {
+            return false;
+        }
+        if (error == 0 && outcome == detail::WaitOutcome::HungUp) {
+            error = EIO;
+        }
+        if (error == 0) {
+            // Armed before the look, so output handed over after it waits for the next one.
+            if (txArmed_.exchange(false)) {
+                tracker_.ArmTxEmpty();
+            }
+            detail::LineSnapshot snapshot;
+            error = source_->Snapshot(snapshot);
+            if (error == 0) {
+                events = tracker_.Update(snapshot) & mask_;
+            }
+        }
+    }
+    if (error != 0) {
+        ReportError(error);
+        return false;
+    }
+    if (events != 0) {
+        Dispatch(events);
+        std::lock_guard lock(mutex_);
+        if (port_ == nullptr) {
+            return false;
+        }
+        detail::LineSnapshot snapshot;
+        if (source_->Snapshot(snapshot) == 0) {
+            tracker_.RebaseInput(snapshot.inputCount);
+        }
+    }
+    return true;
+}
+
+template <typename Call> void TComThread::WithPort(bool onMainThread, Call call) {
+    const std::shared_ptr<TComThread> self = shared_from_this();
+    const auto run = [self, &call] {
+        std::lock_guard lock(self->mutex_);
+        if (self->port_ != nullptr) {
+            call(*self->port_);
+        }
+    };
+    if (onMainThread) {
+        MainThreadDispatcher().Synchronize(run);
+    } else {
+        run();
+    }
+}
+
+void TComThread::Dispatch(std::uint32_t events) {
+    WithPort(synchronize_, [events](TCustomComPort& port) {
+        port.FEventMask = events;
+        port.DispatchEvents();
+    });
+}
+
+void TComThread::ReportError(int error) {
+    WithPort(true, [error](TCustomComPort& port) {
+        port.FThreadError = error;
+        try {
+            port.RaiseThreadError();
+        } catch (...) {
+            ShowCurrentException();
+        }
+    });
+    if (DeviceGone(error)) {
+        WithPort(true, [](TCustomComPort& port) {
+            try {
+                port.Close();
+            } catch (...) {
+                ShowCurrentException();
+            }
+        });
+    }
+}
+
+} // namespace zephra::serial

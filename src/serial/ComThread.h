@@ -1,0 +1,72 @@
+#pragma once
+
+#include "LineEventTracker.h"
+#include "LineEvents.h"
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+
+namespace zephra::serial {
+
+class TCustomComPort;
+
+/// The event thread of a port: waits for line events of the open device and
+/// dispatches them to the port's handlers, on the main thread when the port
+/// synchronises its events.
+///
+/// The thread is never joined. Stopping (`Terminate`) forgets the port and
+/// ends the thread's wait at once; the thread then ends on its own and the
+/// object goes with the last reference. Everything the thread does to the
+/// port or the device happens under the object's lock after checking that the
+/// port has not been forgotten, so a closed or destroyed port is never touched.
+/// A dispatch that runs on the event thread holds the lock: `Terminate` waits
+/// for it to finish.
+class TComThread : public std::enable_shared_from_this<TComThread> {
+public:
+    /// Starts a thread for `ComPort` that waits on `Source` for the events of
+    /// `Mask` (`detail::LineEventBits`). Throws std::system_error when no thread
+    /// can be created.
+    static std::shared_ptr<TComThread> Create(TCustomComPort* ComPort,
+                                              std::unique_ptr<detail::LineEventSource> Source,
+                                              std::uint32_t Mask);
+
+    /// Asks the thread to end and forgets the port. Returns without waiting
+    /// for the thread, except for a dispatch running on it.
+    void Terminate();
+    /// Whether the thread has ended, asked to or after an error.
+    bool Finished() const { return finished_; }
+    /// The events to wait for; a running wait ends and starts again with them.
+    void SetMask(std::uint32_t Mask);
+    /// The port has handed output to the device: the next empty transmit
+    /// queue is a TxEmpty event.
+    void ArmTxEmpty() { txArmed_ = true; }
+
+    /// On an event thread that still serves `ComPort`: hands a `Close` of
+    /// that port to the main thread and returns True. Otherwise False.
+    static bool PassCloseToMainThread(TCustomComPort* ComPort);
+
+private:
+    TComThread(TCustomComPort* ComPort, std::unique_ptr<detail::LineEventSource> Source,
+               std::uint32_t Mask, bool Synchronize);
+    void Execute();
+    /// One wait and what follows it; False when the thread is to end.
+    bool WaitEventStep();
+    void Dispatch(std::uint32_t events);
+    void ReportError(int error);
+    /// Runs `call` with the port on the main thread (or here when not
+    /// synchronising), unless the port has been forgotten by then.
+    template <typename Call> void WithPort(bool onMainThread, Call call);
+
+    std::recursive_mutex mutex_;
+    TCustomComPort* port_;                            ///< guarded by mutex_; null once terminated
+    std::unique_ptr<detail::LineEventSource> source_; ///< device calls under mutex_
+    detail::LineEventTracker tracker_;                ///< the thread's own
+    const bool synchronize_;
+    std::atomic<std::uint32_t> mask_;
+    std::atomic<bool> txArmed_{false};
+    std::atomic<bool> finished_{false};
+};
+
+} // namespace zephra::serial
