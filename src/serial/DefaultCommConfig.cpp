@@ -67,8 +67,6 @@ DeviceState InitialConfig() {
     DeviceState state;
     state.BaudRate = 9600;
     state.ByteSize = 8;
-    state.DtrControl = 1;
-    state.RtsControl = 1;
     return state;
 }
 

@@ -14,7 +14,8 @@ std::string DefaultConfigFolder();
 /// path or a COMn name of the port map) from `configFolder` into `state`.
 /// The device must exist (else ENOENT) and be a character device (else
 /// ENOTTY). A port with no stored configuration gets 9600 bit/s, 8 data bits,
-/// no parity, one stop bit, DTR and RTS on and no flow control; unreadable
+/// no parity, one stop bit and no flow control, with DTR and RTS control 0,
+/// which the port reads back as "leave the lines as they are"; unreadable
 /// entries of a stored one keep those values. Returns 0 or an errno.
 int ReadDefaultCommConfig(const std::string& portName, const std::string& configFolder,
                           const std::string& portMapFolder, DeviceState& state);
