@@ -44,14 +44,17 @@ WeightReading ComPortBalance::GetWeight() {
     std::string line;
     try {
         SendCommand('P');
-        line = ComPort_.ReadAnsiLine();
+        while (line.size() < BalanceMaxReplyLength && (line.empty() || line.back() != '\r'))
+            line += ComPort_.ReadAnsiChar();
         ComPort_.SetActive(false);
         Exchanged();
     } catch (const EComError& e) {
         Exchanged();
         throw BalanceError(e.what());
     }
-    return ParseWeightReply(line);
+    WeightReading reading = ParseWeightReply(line);
+    reading.Error = reading.Error || line.back() != '\r';
+    return reading;
 }
 
 void ComPortBalance::Exchanged() {

@@ -4,6 +4,7 @@
 #include "serial/ComPort.h"
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -19,6 +20,11 @@ inline constexpr int BalanceReplyTimeoutMs = 5000;
 // what has arrived by then, so an exchange that follows at once would read
 // that line feed as the first character of its reply.
 inline constexpr int BalanceSettleMs = 50;
+
+// Longest reply read. The balance's lines have 16 or 22 characters; a longer
+// run of bytes without a CR (a balance printing continuously at another
+// rate, say) is an unreadable reply instead of a wait without end.
+inline constexpr std::size_t BalanceMaxReplyLength = 64;
 
 // "COM" followed by the port number in decimal (3 gives "COM3", 12 "COM12").
 std::string BalanceDeviceName(std::int32_t ScalePortNumber);
@@ -40,7 +46,8 @@ public:
 
     // ESC "T" CR; no reply is read.
     void Tare() override;
-    // ESC "P" CR, then the reply line (see ParseWeightReply).
+    // ESC "P" CR, then the reply line up to its CR (see ParseWeightReply);
+    // unreadable when no CR comes within BalanceMaxReplyLength characters.
     WeightReading GetWeight() override;
     void Close() noexcept override;
 

@@ -89,6 +89,15 @@ TEST_F(BalanceLinkTest, GarbageModeAndLongRepliesAreUnreadable) {
     }
 }
 
+TEST_F(BalanceLinkTest, EndlessReplyWithoutLineEndIsUnreadable) {
+    Simulator simulator({"--babble"});
+    Connect(simulator);
+    const auto begin = std::chrono::steady_clock::now();
+    EXPECT_TRUE(balance.GetWeight().Error);
+    EXPECT_LT(std::chrono::steady_clock::now() - begin, std::chrono::seconds(3));
+    EXPECT_FALSE(port.Active());
+}
+
 TEST_F(BalanceLinkTest, UnpluggedBalanceIsAPortError) {
     Simulator simulator({"--unplug-after", "1"});
     Connect(simulator);

@@ -11,6 +11,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <memory>
 #include <poll.h>
 #include <pty.h>
@@ -146,9 +147,19 @@ int main(int argc, char** argv) {
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     };
 
+    if (options.babble) {
+        // A full queue drops bytes instead of stopping the simulator.
+        fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
+    }
+    std::uniform_int_distribution<int> babbleByte(0x80, 0xFE);
     while (!interrupted) {
         pollfd wait{master, POLLIN, 0};
-        if (poll(&wait, 1, 500) <= 0)
+        if (options.babble) {
+            const char c = static_cast<char>(babbleByte(garbageRandom));
+            (void)write(master, &c, 1);
+        }
+        const int timeoutMs = options.babble ? 1 + CharacterTime.count() / 1000 : 500;
+        if (poll(&wait, 1, timeoutMs) <= 0)
             continue;
         char buffer[64];
         const ssize_t n = read(master, buffer, sizeof buffer);
@@ -168,7 +179,7 @@ int main(int argc, char** argv) {
                 }
                 continue;
             }
-            if (command != 'P' || options.silent) {
+            if (command != 'P' || options.silent || options.babble) {
                 std::fprintf(stderr, "%8.1f s  request not answered\n", now());
                 continue;
             }

@@ -36,6 +36,8 @@ const char* const Usage =
     "  --delay MS              delay before the reply starts (default 30)\n"
     "  --silent                fault: never answer\n"
     "  --garbage               fault: answer every request with garbage\n"
+    "  --babble                fault: send garbage all the time, never a line end\n"
+    "                          (a balance printing continuously at another rate)\n"
     "  --unplug-after N        fault: hang up after N answered readings\n"
     "  -h, --help              show this help\n";
 
@@ -112,6 +114,8 @@ std::optional<SimOptions> ParseSimOptions(int argc, char** argv, int& exitCode) 
             options.silent = true;
         } else if (arg == "--garbage") {
             options.garbage = true;
+        } else if (arg == "--babble") {
+            options.babble = true;
         } else if (arg == "--unplug-after") {
             if (!count(options.unplugAfter))
                 return fail("--unplug-after needs a number of readings");

@@ -18,6 +18,7 @@ struct SimOptions {
     double unstableFraction = 0.0; // share of requests that meet an unstable reading
     bool silent = false;           // never answer
     bool garbage = false;          // always answer with garbage
+    bool babble = false;           // send garbage without pause and without line ends
     int unplugAfter = -1;          // hang up after this many answered readings
     int replyDelayMs = 30;         // time the balance takes before it starts to answer
 };
