@@ -131,6 +131,9 @@ bool TComThread::WaitEventStep() {
         }
     }
     if (error != 0) {
+        // Ending from here on: a mask change while the error is being reported
+        // must already see that this thread waits no more.
+        finished_ = true;
         ReportError(error);
         return false;
     }

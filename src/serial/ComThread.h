@@ -35,7 +35,7 @@ public:
     /// Asks the thread to end and forgets the port. Returns without waiting
     /// for the thread, except for a dispatch running on it.
     void Terminate();
-    /// Whether the thread has ended, asked to or after an error.
+    /// Whether the thread has ended, or is ending after an error and waits no more.
     bool Finished() const { return finished_; }
     /// The events to wait for; a running wait ends and starts again with them.
     void SetMask(std::uint32_t Mask);

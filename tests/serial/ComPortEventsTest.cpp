@@ -32,6 +32,7 @@ class ComPortEvents : public ::testing::Test {
 protected:
     void SetUp() override {
         SetMainThreadDispatcher(&dispatcher);
+        dispatcher.ClearShown();
         // Threads of earlier tests finish once their last calls have run.
         dispatcher.PumpUntil([] { return false; }, 50ms);
         threadsBefore = ThreadCount();

@@ -114,6 +114,11 @@ public:
         return changed_.wait_for(lock, limit, [&] { return !tasks_.empty(); });
     }
 
+    void ClearShown() {
+        std::lock_guard lock(mutex_);
+        shown_.clear();
+    }
+
     std::vector<std::string> Shown() {
         std::lock_guard lock(mutex_);
         return shown_;
