@@ -42,8 +42,11 @@
 // where the driver counts them, CTS/DSR/RLSD changes, ring, break and line
 // errors; RxFlag, PrinterError, Event1 and Event2 never occur. A device that
 // goes away while open (an unplugged adapter) is reported through `OnError`
-// with EIO and the port closes. `ThreadPriority` is kept but not applied:
-// ordinary threads have no priorities on Linux.
+// with EIO and the port closes. A `Close` called on the event thread is queued
+// to the main thread and returns at once. Stopping the thread (removing the
+// last handler, closing, destroying the port) never waits for it, except for
+// a handler running on it without synchronisation. `ThreadPriority` is kept
+// but not applied: ordinary threads have no priorities on Linux.
 //
 // Device arrival and removal: while `OnDeviceArrival` or `OnDeviceRemoved` is
 // assigned, the serial device nodes of `DeviceFolder` (/dev) are watched and
