@@ -24,7 +24,7 @@ public:
         wake_ = true;
         woken_.notify_all();
     }
-    int Snapshot(LineSnapshot& snapshot) override {
+    int Snapshot(bool, LineSnapshot& snapshot) override {
         snapshot = LineSnapshot{};
         return 0;
     }

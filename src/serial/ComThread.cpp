@@ -24,6 +24,10 @@ bool DeviceGone(int error) {
     return error == EIO || error == ENXIO || error == ENODEV;
 }
 
+bool WantsModemLines(std::uint32_t mask) {
+    return (mask & (detail::evCTS | detail::evDSR | detail::evRLSD | detail::evRing)) != 0;
+}
+
 void ShowCurrentException() {
     MainThreadDispatcher().ShowException(std::current_exception());
 }
@@ -35,7 +39,7 @@ TComThread::TComThread(TCustomComPort* ComPort, std::unique_ptr<detail::LineEven
     : port_(ComPort), source_(std::move(Source)), synchronize_(Synchronize), mask_(Mask) {
     // Only what happens from now on is an event, as for a freshly set mask.
     detail::LineSnapshot snapshot;
-    if (source_->Snapshot(snapshot) == 0) {
+    if (source_->Snapshot(WantsModemLines(Mask), snapshot) == 0) {
         tracker_ = detail::LineEventTracker(snapshot);
     }
 }
@@ -124,7 +128,7 @@ bool TComThread::WaitEventStep() {
                 tracker_.ArmTxEmpty();
             }
             detail::LineSnapshot snapshot;
-            error = source_->Snapshot(snapshot);
+            error = source_->Snapshot(WantsModemLines(mask_), snapshot);
             if (error == 0) {
                 events = tracker_.Update(snapshot) & mask_;
             }
@@ -144,7 +148,7 @@ bool TComThread::WaitEventStep() {
             return false;
         }
         detail::LineSnapshot snapshot;
-        if (source_->Snapshot(snapshot) == 0) {
+        if (source_->Snapshot(false, snapshot) == 0) {
             tracker_.RebaseInput(snapshot.inputCount);
         }
     }

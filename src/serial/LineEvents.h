@@ -56,8 +56,11 @@ public:
     virtual int Wait(bool forInput, std::chrono::milliseconds limit, WaitOutcome& outcome) = 0;
     /// Ends a running wait, or the next one, at once. Any thread.
     virtual void Wake() = 0;
-    /// Returns 0 or an errno; EIO means the device is gone.
-    virtual int Snapshot(LineSnapshot& snapshot) = 0;
+    /// Reads the queues and counters; the modem-line levels only when
+    /// `withModemLines` and the driver keeps no counters (on some USB devices
+    /// reading them costs a request to the device). Returns 0 or an errno;
+    /// EIO means the device is gone.
+    virtual int Snapshot(bool withModemLines, LineSnapshot& snapshot) = 0;
 };
 
 } // namespace zephra::serial::detail

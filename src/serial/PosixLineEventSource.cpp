@@ -59,7 +59,7 @@ void PosixLineEventSource::Wake() {
     [[maybe_unused]] const ssize_t written = ::write(wakeFd_, &one, sizeof one);
 }
 
-int PosixLineEventSource::Snapshot(LineSnapshot& snapshot) {
+int PosixLineEventSource::Snapshot(bool withModemLines, LineSnapshot& snapshot) {
     int count = 0;
     if (ioctl(fd_, FIONREAD, &count) != 0) {
         return errno;
@@ -70,15 +70,8 @@ int PosixLineEventSource::Snapshot(LineSnapshot& snapshot) {
         return errno;
     }
     snapshot.outputCount = static_cast<std::uint32_t>(count);
-    int lines = 0;
-    if (ioctl(fd_, TIOCMGET, &lines) == 0) {
-        snapshot.modemLines = static_cast<std::uint32_t>(lines);
-    } else if (!Unsupported(errno)) {
-        return errno;
-    } else {
-        snapshot.modemLines.reset();
-    }
     serial_icounter_struct counters{};
+    snapshot.counters.reset();
     if (ioctl(fd_, TIOCGICOUNT, &counters) == 0) {
         snapshot.counters = LineCounters{static_cast<std::uint32_t>(counters.cts),
                                          static_cast<std::uint32_t>(counters.dsr),
@@ -93,8 +86,15 @@ int PosixLineEventSource::Snapshot(LineSnapshot& snapshot) {
                                          static_cast<std::uint32_t>(counters.buf_overrun)};
     } else if (!Unsupported(errno)) {
         return errno;
-    } else {
-        snapshot.counters.reset();
+    }
+    snapshot.modemLines.reset();
+    int lines = 0;
+    if (withModemLines && !snapshot.counters) {
+        if (ioctl(fd_, TIOCMGET, &lines) == 0) {
+            snapshot.modemLines = static_cast<std::uint32_t>(lines);
+        } else if (!Unsupported(errno)) {
+            return errno;
+        }
     }
     return 0;
 }

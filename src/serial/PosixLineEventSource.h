@@ -20,7 +20,7 @@ public:
 
     int Wait(bool forInput, std::chrono::milliseconds limit, WaitOutcome& outcome) override;
     void Wake() override;
-    int Snapshot(LineSnapshot& snapshot) override;
+    int Snapshot(bool withModemLines, LineSnapshot& snapshot) override;
 
 private:
     int fd_;

@@ -68,7 +68,7 @@ public:
         return script_->Wait(limit, outcome);
     }
     void Wake() override { script_->Wake(); }
-    int Snapshot(LineSnapshot& snapshot) override { return script_->Snapshot(snapshot); }
+    int Snapshot(bool, LineSnapshot& snapshot) override { return script_->Snapshot(snapshot); }
 
 private:
     std::shared_ptr<Script> script_;
