@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdint>
+#include <mutex>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <sys/inotify.h>
@@ -52,6 +53,8 @@ struct DeviceWatcher::Shared {
     int stopFd = -1;
     std::thread thread;
     std::atomic<bool> stopping{false};
+    /// Held while the owner finishes starting, so reports wait until it is complete.
+    std::mutex starting;
 
     ~Shared() {
         for (int fd : {inotifyFd, stopFd}) {
@@ -62,6 +65,7 @@ struct DeviceWatcher::Shared {
     }
 
     void Run() {
+        { const std::lock_guard started(starting); }
         alignas(inotify_event) char buffer[16 * (sizeof(inotify_event) + NAME_MAX + 1)];
         for (;;) {
             pollfd fds[2] = {{inotifyFd, POLLIN, 0}, {stopFd, POLLIN, 0}};
@@ -112,9 +116,11 @@ DeviceWatcher::DeviceWatcher(const std::string& folder, Callback callback, int& 
         shared_.reset();
         return;
     }
+    std::unique_lock starting(shared_->starting);
     try {
         shared_->thread = std::thread([shared = shared_] { shared->Run(); });
     } catch (const std::system_error& e) {
+        starting.unlock();
         error = e.code().value();
         shared_.reset();
         return;

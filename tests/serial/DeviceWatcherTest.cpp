@@ -95,15 +95,18 @@ TEST(DeviceWatcher, CanBeDestroyedFromItsOwnReport) {
     bool destroyed = false;
     int error = -1;
     std::unique_ptr<DeviceWatcher> watcher;
-    watcher = std::make_unique<DeviceWatcher>(
-        dev.Path().string(),
-        [&](bool, const std::string&) {
-            std::lock_guard lock(mutex);
-            watcher.reset();
-            destroyed = true;
-            done.notify_all();
-        },
-        error);
+    {
+        std::lock_guard lock(mutex);
+        watcher = std::make_unique<DeviceWatcher>(
+            dev.Path().string(),
+            [&](bool, const std::string&) {
+                std::lock_guard lock(mutex);
+                watcher.reset();
+                destroyed = true;
+                done.notify_all();
+            },
+            error);
+    }
     ASSERT_EQ(error, 0);
     std::ofstream(dev.Path() / "ttyS4").put('x');
     std::unique_lock lock(mutex);
