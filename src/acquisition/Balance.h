@@ -15,8 +15,8 @@ struct WeightReading {
 };
 
 // A failure of the link to the balance itself: the port cannot be opened, a
-// system call fails, or no reply came within the time limit. The message is
-// the port's own text ("Timeout", "No such file or directory", ...).
+// system call fails, or no reply came within the time limit. The message
+// names the port and gives the port's own text ("COM3: Timeout").
 class BalanceError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

@@ -61,8 +61,8 @@ void CollectionRun::Guarded(void (CollectionRun::*step)()) {
     try {
         (this->*step)();
     } catch (const BalanceError& e) {
-        boxes_.Error(std::string("Scale connection error: ") + e.what() +
-                     ". Data collection will exit.");
+        boxes_.Error(std::string("The scale could not be read (") + e.what() +
+                     "). Data collection will exit.");
         Finish(RunEnd::PortError);
     }
 }

@@ -36,7 +36,7 @@ void ComPortBalance::Tare() {
         Exchanged();
     } catch (const EComError& e) {
         Exchanged();
-        throw BalanceError(e.what());
+        throw BalanceError(ComPort_.DeviceName() + ": " + e.what());
     }
 }
 
@@ -50,7 +50,7 @@ WeightReading ComPortBalance::GetWeight() {
         Exchanged();
     } catch (const EComError& e) {
         Exchanged();
-        throw BalanceError(e.what());
+        throw BalanceError(ComPort_.DeviceName() + ": " + e.what());
     }
     WeightReading reading = ParseWeightReply(line);
     reading.Error = reading.Error || line.back() != '\r';

@@ -37,8 +37,8 @@ void ConfigureBalancePort(serial::TComPort& ComPort, std::int32_t ScalePortNumbe
 // The balance protocol over the main window's port. Each exchange opens the
 // port, writes the command bytes one at a time and closes it again; a weight
 // request reads one reply line ending in CR before closing. Port failures are
-// thrown as BalanceError with the port's text and leave the port as it was at
-// the failure; `Close` then closes it. An exchange that follows the previous
+// thrown as BalanceError, "<device name>: <port's text>", and leave the port
+// as it was at the failure; `Close` then closes it. An exchange that follows the previous
 // one within BalanceSettleMs first waits for the rest of that time.
 class ComPortBalance : public Balance {
 public:

@@ -62,7 +62,7 @@ TEST_F(BalanceLinkTest, SilentBalanceEndsInTimeoutWithinTheLimit) {
         balance.GetWeight();
         ADD_FAILURE() << "no error";
     } catch (const BalanceError& e) {
-        EXPECT_STREQ(e.what(), "Timeout");
+        EXPECT_EQ(e.what(), simulator.Device() + ": Timeout");
     }
     const auto waited = std::chrono::steady_clock::now() - begin;
     EXPECT_GE(waited, std::chrono::milliseconds(BalanceReplyTimeoutMs - 50));
