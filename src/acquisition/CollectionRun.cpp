@@ -61,9 +61,9 @@ void CollectionRun::Guarded(void (CollectionRun::*step)()) {
     try {
         (this->*step)();
     } catch (const BalanceError& e) {
+        Finish(RunEnd::PortError);
         boxes_.Error(std::string("The scale could not be read (") + e.what() +
                      "). Data collection will exit.");
-        Finish(RunEnd::PortError);
     }
 }
 
@@ -71,8 +71,8 @@ void CollectionRun::StartSteps() {
     balance_.Tare();
     const WeightReading start = balance_.GetWeight();
     if (start.Error) {
-        boxes_.Information(TroubleReadingText);
         Finish(RunEnd::StartUnreadable);
+        boxes_.Information(TroubleReadingText);
         return;
     }
     w0_ = start.WeightVal;
@@ -124,16 +124,16 @@ void CollectionRun::PassSteps() {
 bool CollectionRun::TakeReading() {
     const WeightReading reading = balance_.GetWeight();
     if (reading.Error) {
-        boxes_.Information(TroubleReadingText);
         Finish(RunEnd::ReadingUnreadable);
+        boxes_.Information(TroubleReadingText);
         return false;
     }
     nowMs_ = clock_.NowMs();
     const double volume = (reading.WeightVal - w0_) / settings_.Density;
     const ReadingTexts texts = MakeReadingTexts(volume, nowMs_ - startMs_);
     if (volume - previousVolume_ < 1.0) {
-        boxes_.Information(VolumeTooSmallText);
         Finish(RunEnd::VolumeTooSmall);
+        boxes_.Information(VolumeTooSmallText);
         return false;
     }
     TData& data = target_.Wine().WineRec.Data;
@@ -148,6 +148,8 @@ bool CollectionRun::TakeReading() {
     return true;
 }
 
+// Called before a stop's message is shown: a message box runs an event loop,
+// and the owner's timer must find the run already ended there.
 void CollectionRun::Finish(RunEnd end) {
     running_ = false;
     end_ = end;

@@ -121,6 +121,17 @@ private slots:
         QVERIFY(wineWindow_->close());
     }
 
+    void noPassRunsWhileAStopMessageIsUp() {
+        balance_->unreadableAt = 3;
+        boxes_->modalMs = 400; // about 40 s of the run's time
+        QSignalSpy finished(session_.get(), &CollectionSession::Finished);
+        session_->Begin();
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 5000);
+        QCOMPARE(session_->End(), RunEnd::ReadingUnreadable);
+        QCOMPARE(balance_->requests, 4);
+        QCOMPARE(boxes_->Count(TroubleReadingText), 1);
+    }
+
     void windowsCannotCloseDuringARun() {
         session_->Begin();
         QVERIFY(!wineWindow_->close());

@@ -2,6 +2,8 @@
 
 #include "document/MessageBoxes.h"
 
+#include <QTest>
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,6 +14,8 @@ public:
     zephra::BoxAnswer Show(zephra::BoxKind kind, const std::string& text, zephra::BoxButtons,
                            zephra::BoxAnswer) override {
         shown.emplace_back(kind, text);
+        if (modalMs > 0)
+            QTest::qWait(modalMs); // events go on, as under a real modal box
         return kind == zephra::BoxKind::Question ? questionAnswer : zephra::BoxAnswer::Ok;
     }
     int Count(const std::string& text) const {
@@ -23,4 +27,5 @@ public:
 
     std::vector<std::pair<zephra::BoxKind, std::string>> shown;
     zephra::BoxAnswer questionAnswer = zephra::BoxAnswer::Yes;
+    int modalMs = 0; // how long each box stays up
 };
