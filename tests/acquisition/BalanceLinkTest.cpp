@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <string>
 #include <unistd.h>
+#include <utility>
 
 using namespace zephra;
 
@@ -29,6 +30,23 @@ protected:
     serial::TComPort port{nullptr};
     ComPortBalance balance{port};
 };
+
+TEST(BalancePortTest, StartUpSettingsAndDeviceNames) {
+    for (const auto& [number, name] :
+         {std::pair{3, "COM3"}, std::pair{0, "COM0"}, std::pair{12, "COM12"}}) {
+        serial::TComPort port(nullptr);
+        ConfigureBalancePort(port, number);
+        EXPECT_EQ(port.DeviceName(), name);
+        EXPECT_EQ(port.DataBits(), serial::TDataBits::db7);
+        EXPECT_EQ(port.BaudRate(), serial::TBaudRate::br1200);
+        EXPECT_EQ(port.Parity(), serial::TParity::paOdd);
+        EXPECT_EQ(port.StopBits(), serial::TStopBits::sb1);
+        EXPECT_TRUE(port.Options().Empty());
+        EXPECT_EQ(port.Timeouts().ReadConstant(), BalanceReplyTimeoutMs);
+        EXPECT_EQ(port.Timeouts().ReadInterval(), 0);
+        EXPECT_FALSE(port.Active());
+    }
+}
 
 TEST_F(BalanceLinkTest, WeightValuesAndSigns) {
     for (const char* grams : {"-12.34", "7.5", "0", "1234.56"}) {
