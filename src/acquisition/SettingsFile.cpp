@@ -1,5 +1,7 @@
 #include "acquisition/SettingsFile.h"
 
+#include "document/AtomicFile.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -49,31 +51,7 @@ int WriteDataFile(const std::string& path, const TEnvironmentRec& env) {
     if (folderError)
         return folderError.value();
 
-    std::string temporary = path + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return errno;
-    const auto* bytes = reinterpret_cast<const unsigned char*>(&env);
-    std::size_t done = 0;
-    int error = 0;
-    while (done < sizeof env && error == 0) {
-        const ssize_t n = ::write(fd, bytes + done, sizeof env - done);
-        if (n < 0 && errno != EINTR)
-            error = errno;
-        else if (n > 0)
-            done += static_cast<std::size_t>(n);
-    }
-    if (error == 0 && ::fchmod(fd, 0644) != 0)
-        error = errno;
-    if (error == 0 && ::fsync(fd) != 0)
-        error = errno;
-    if (::close(fd) != 0 && error == 0)
-        error = errno;
-    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0)
-        error = errno;
-    if (error != 0)
-        ::unlink(temporary.c_str());
-    return error;
+    return WriteFileAtomically(path, &env, sizeof env);
 }
 
 } // namespace zephra

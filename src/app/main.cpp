@@ -3,12 +3,14 @@
 #include "document/ui/QtClock.h"
 #include "document/ui/QtFileDialogs.h"
 #include "document/ui/QtMessageBoxes.h"
+#include "serial/ui/InstallSerialUi.h"
 
 #include <QApplication>
 #include <QFont>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    zephra::serial::ui::InstallSerialUi(&app);
     QApplication::setApplicationName(QStringLiteral("ZEPHRA"));
     QApplication::setOrganizationName(QStringLiteral("ORVANE"));
     QApplication::setWindowIcon(zephra::ApplicationIcon());

@@ -27,15 +27,15 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args,
             parsed.help = true;
             continue;
         }
-        const auto spec = std::find_if(specs.begin(), specs.end(),
-                                       [&](const OptionSpec& s) { return s.name == arg; });
-        if (spec == specs.end()) {
+        const auto option = std::find_if(specs.begin(), specs.end(),
+                                         [&](const OptionSpec& s) { return s.name == arg; });
+        if (option == specs.end()) {
             throw UsageError("unknown option '" + arg + "'");
         }
-        if (!spec->repeatable && parsed.has(arg)) {
+        if (!option->repeatable && parsed.has(arg)) {
             throw UsageError("option '" + arg + "' given more than once");
         }
-        const auto count = static_cast<std::size_t>(spec->valueCount);
+        const auto count = static_cast<std::size_t>(option->valueCount);
         if (args.size() - i - 1 < count) {
             throw UsageError("option '" + arg + "' needs " + std::to_string(count) +
                              (count == 1 ? " value" : " values"));

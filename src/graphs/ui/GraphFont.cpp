@@ -17,11 +17,11 @@ QFont FaceOfPixelSize(int pixelSize) {
 
 } // namespace
 
-QFont GraphFont(const FontSpec& spec) {
-    if (spec.Height < 0) {
-        return FaceOfPixelSize(-spec.Height);
+QFont GraphFont(const FontSpec& font) {
+    if (font.Height < 0) {
+        return FaceOfPixelSize(-font.Height);
     }
-    const int cell = spec.Height > 0 ? spec.Height : 1;
+    const int cell = font.Height > 0 ? font.Height : 1;
     int pixelSize = cell;
     while (pixelSize > 1 && QFontMetrics(FaceOfPixelSize(pixelSize)).height() > cell) {
         --pixelSize;

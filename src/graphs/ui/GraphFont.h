@@ -14,6 +14,6 @@ namespace zephra {
 // height is the whole cell (the largest pixel size whose line height fits),
 // a negative one the character height as a pixel size. Rotation is applied
 // when drawing.
-QFont GraphFont(const FontSpec& spec);
+QFont GraphFont(const FontSpec& font);
 
 } // namespace zephra
