@@ -1,4 +1,5 @@
 #include "analysis/Calculate.h"
+#include "document/WineFile.h"
 
 #include <benchmark/benchmark.h>
 
@@ -59,6 +60,19 @@ void BM_CalculateTypicalWine(benchmark::State& state) {
     Run(state, Wine("30.0", "  30", "20.0", 15));
 }
 BENCHMARK(BM_CalculateTypicalWine)->Unit(benchmark::kMicrosecond);
+
+// The shipped sample wine: a 36-point trial every 15 s with resistances of
+// 9·10¹⁰ to 3.5·10¹¹ m⁻¹, as read from its file.
+void BM_CalculateSampleWine(benchmark::State& state) {
+    NoBoxes boxes;
+    TWineRec wine{};
+    if (!ZephraFileOpen(ZEPHRA_SAMPLE_WINE, wine, boxes)) {
+        state.SkipWithError("the sample wine could not be read");
+        return;
+    }
+    Run(state, wine);
+}
+BENCHMARK(BM_CalculateSampleWine)->Unit(benchmark::kMicrosecond);
 
 // One reading every 15 min at 1000 psi: resistances near 10¹⁵ m⁻¹, where
 // the power model's search climbs about a million coarse steps.
