@@ -2,6 +2,7 @@
 
 #include "acquisition/DataCollapse.h"
 #include "acquisition/WeightReply.h"
+#include "support/RecordingBoxes.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include <vector>
 
 using namespace zephra;
+using zephra::test::RecordingBoxes;
 
 namespace {
 
@@ -68,15 +70,6 @@ public:
     TWineClass wine;
     int recalculations = 0;
     int collapses = 0;
-};
-
-class RecordingBoxes : public MessageBoxes {
-public:
-    BoxAnswer Show(BoxKind kind, const std::string& text, BoxButtons, BoxAnswer) override {
-        shown.emplace_back(kind, text);
-        return BoxAnswer::Ok;
-    }
-    std::vector<std::pair<BoxKind, std::string>> shown;
 };
 
 class Recorder : public RunObserver {
@@ -204,8 +197,8 @@ TEST_F(CollectionRunTest, FirstReadingUnder1MlStopsWithTheVolumeMessage) {
     EXPECT_EQ(end, RunEnd::VolumeTooSmall);
     EXPECT_EQ(StoredPoints(), 0);
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].first, BoxKind::Information);
-    EXPECT_EQ(boxes.shown[0].second, VolumeTooSmallText);
+    EXPECT_EQ(boxes.shown[0].kind, BoxKind::Information);
+    EXPECT_EQ(boxes.shown[0].text, VolumeTooSmallText);
 }
 
 TEST_F(CollectionRunTest, UnreadableRepliesStopWithTheTroubleMessage) {
@@ -227,7 +220,7 @@ TEST_F(CollectionRunTest, UnreadableRepliesStopWithTheTroubleMessage) {
         EXPECT_EQ(t.wine.WineRec.Data.V[1].empty(), request == 0);
         EXPECT_TRUE(t.wine.WineRec.Data.V[2].empty());
         ASSERT_EQ(shown.shown.size(), 1u);
-        EXPECT_EQ(shown.shown[0].second, TroubleReadingText);
+        EXPECT_EQ(shown.shown[0].text, TroubleReadingText);
         EXPECT_GE(b.closes, 1);
     }
 }
@@ -238,8 +231,8 @@ TEST_F(CollectionRunTest, PortErrorMidRunEndsCleanlyKeepingThePoints) {
     EXPECT_EQ(end, RunEnd::PortError);
     EXPECT_EQ(StoredPoints(), 4);
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].first, BoxKind::Error);
-    EXPECT_NE(boxes.shown[0].second.find("Timeout"), std::string::npos);
+    EXPECT_EQ(boxes.shown[0].kind, BoxKind::Error);
+    EXPECT_NE(boxes.shown[0].text.find("Timeout"), std::string::npos);
     EXPECT_GE(balance.closes, 1);
 }
 

@@ -1,7 +1,7 @@
 #include "document/WineFile.h"
 
-#include "RecordingBoxes.h"
 #include "TempFolder.h"
+#include "support/RecordingBoxes.h"
 
 #include <gtest/gtest.h>
 

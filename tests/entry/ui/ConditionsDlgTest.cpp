@@ -1,7 +1,7 @@
 #include "entry/ui/ConditionsDlg.h"
 
-#include "ScriptedBoxes.h"
 #include "TypeInto.h"
+#include "support/RecordingBoxes.h"
 
 #include <QElapsedTimer>
 #include <QGroupBox>
@@ -12,7 +12,7 @@
 #include <QTimer>
 
 using namespace zephra;
-using zephra::test::ScriptedBoxes;
+using zephra::test::RecordingBoxes;
 using zephra::test::TypeInto;
 
 namespace {
@@ -52,7 +52,7 @@ class ConditionsDlgTest : public QObject {
 
 private slots:
     void startsEmptyWithNormalAndBpm() {
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         TConditionsDlg dlg(boxes);
         for (QLineEdit* box : {dlg.WineName, dlg.FilterName, dlg.LabPressure, dlg.FilterDiameter,
                                dlg.MaxPressure, dlg.Area, dlg.Rate, dlg.Comments}) {
@@ -84,7 +84,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QPoint, position);
         QFETCH(int, maxLength);
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         TConditionsDlg dlg(boxes);
         auto* box = dlg.findChild<QLineEdit*>(name);
         QVERIFY(box != nullptr);
@@ -93,7 +93,7 @@ private slots:
     }
 
     void tabGoesThroughTheFormInOrder() {
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         TConditionsDlg dlg(boxes);
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
@@ -109,7 +109,7 @@ private slots:
     }
 
     void untouchedOkAsksForTheWineName() {
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         TConditionsDlg dlg(boxes);
         dlg.show();
         PressOk(dlg);
@@ -120,7 +120,7 @@ private slots:
     }
 
     void bothNamesAndNoPressureAsksForThePressure() {
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         TConditionsDlg dlg(boxes);
         dlg.show();
         TypeInto(dlg.WineName, "Merlot");
@@ -164,7 +164,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         QFETCH(QString, message);
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         TConditionsDlg dlg(boxes);
         dlg.show();
         FillValid(dlg);
@@ -184,7 +184,7 @@ private slots:
     }
 
     void aFailureLeavesTheLaterBoxesAsTyped() {
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         TConditionsDlg dlg(boxes);
         dlg.show();
         FillValid(dlg);
@@ -206,7 +206,7 @@ private slots:
     }
 
     void formattedValuesShowWhileInputIsHeldOff() {
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         TConditionsDlg dlg(boxes);
         dlg.show();
         FillValid(dlg);
@@ -232,7 +232,7 @@ private slots:
     }
 
     void cancelClosesAsCancelledWithoutChecking() {
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         TConditionsDlg dlg(boxes);
         dlg.show();
         TypeInto(dlg.LabPressure, "5");
@@ -243,7 +243,7 @@ private slots:
     }
 
     void commentsTakeAtMost128Characters() {
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         TConditionsDlg dlg(boxes);
         dlg.show();
         TypeInto(dlg.Comments, QString(130, QChar('c')));
@@ -251,7 +251,7 @@ private slots:
     }
 
     void formRoundTripsThroughTheBoxes() {
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         TConditionsDlg dlg(boxes);
         ConditionsForm form;
         form.WineName = "Ch\u00e2teau \u03a9";

@@ -1,7 +1,7 @@
 #include "entry/ui/DataDlg.h"
 
-#include "ScriptedBoxes.h"
 #include "TypeInto.h"
+#include "support/RecordingBoxes.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,7 +9,7 @@
 #include <QTest>
 
 using namespace zephra;
-using zephra::test::ScriptedBoxes;
+using zephra::test::RecordingBoxes;
 using zephra::test::TypeInto;
 
 namespace {
@@ -28,7 +28,7 @@ class DataDlgTest : public QObject {
 
 private slots:
     void startsEmptyWithNothingSelected() {
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         TDataDlg dlg(boxes);
         QCOMPARE(dlg.windowTitle(), QString("Filtration Data"));
         QCOMPARE(dlg.size(), QSize(521, 474));
@@ -41,7 +41,7 @@ private slots:
     }
 
     void rowsStandInTwoGroupsOf18() {
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         TDataDlg dlg(boxes);
         for (int i = 0; i < TDataDlg::Rows; ++i) {
             const int row = i + 1;
@@ -67,7 +67,7 @@ private slots:
     }
 
     void tabGoesOkCancelVolumesThenTimesRowByRow() {
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         TDataDlg dlg(boxes);
         dlg.show();
         QList<QWidget*> expected{dlg.OKButton, dlg.CancelButton};
@@ -118,7 +118,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         QFETCH(bool, accepted);
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         TDataDlg dlg(boxes);
         dlg.show();
         auto* edit = dlg.findChild<QLineEdit*>(box);
@@ -138,7 +138,7 @@ private slots:
     }
 
     void severalBadBoxesGiveOneMessageAndStopAtTheFirst() {
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         TDataDlg dlg(boxes);
         dlg.show();
         TypeInto(dlg.V[0], "12.5");
@@ -184,7 +184,7 @@ private slots:
     void skipButtonsFollowTheForm() {
         QFETCH(int, skip);
         QFETCH(int, selected);
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         TDataDlg dlg(boxes);
         DataForm form;
         form.Skip = 3;
@@ -198,7 +198,7 @@ private slots:
     }
 
     void onlyOneSkipButtonIsSelected() {
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         TDataDlg dlg(boxes);
         dlg.show();
         DataForm form;

@@ -5,8 +5,8 @@
 #include "entry/ui/DataDlg.h"
 
 #include "ModalDriver.h"
-#include "ScriptedBoxes.h"
 #include "TypeInto.h"
+#include "support/RecordingBoxes.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,7 +17,7 @@
 #include <cstring>
 
 using namespace zephra;
-using zephra::test::ScriptedBoxes;
+using zephra::test::RecordingBoxes;
 using zephra::test::TypeInto;
 using zephra::test::WhenDialogOpens;
 
@@ -83,7 +83,7 @@ TWineClass NewWine() {
 // A wine holding the trial in its readings, with blank results.
 TWineClass WineWithTrial() {
     TWineClass wine = NewWine();
-    ScriptedBoxes boxes;
+    RecordingBoxes boxes;
     WhenDialogOpens<TDataDlg>([](TDataDlg& dlg) {
         TypeTrial(dlg, TwentyPointTrial());
         QTest::mouseClick(dlg.OKButton, Qt::LeftButton);
@@ -109,7 +109,7 @@ class EntryCommandsTest : public QObject {
 
 private slots:
     void newWineIsFilledFromTheConfirmedDialog() {
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         WhenDialogOpens<TConditionsDlg>([](TConditionsDlg& dlg) {
             FillConditions(dlg, QString::fromUtf8("Ch\u00e2teau \u03a9"), "K250");
             QTest::mouseClick(dlg.OKButton, Qt::LeftButton);
@@ -138,7 +138,7 @@ private slots:
     }
 
     void newWineTakesTheChoices() {
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         WhenDialogOpens<TConditionsDlg>([](TConditionsDlg& dlg) {
             FillConditions(dlg, "ABCDEFGHIJKLMNOPQRST", "K");
             TypeInto(dlg.Area, "1");
@@ -157,7 +157,7 @@ private slots:
     }
 
     void namesAreStoredInWindows1252() {
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         // "Cafe" with a combining acute accent, and a name of 16 characters
         // none of which Windows-1252 holds.
         const QString decomposed = QString::fromUtf8("Cafe\u0301");
@@ -175,7 +175,7 @@ private slots:
     }
 
     void cancelledNewWineMakesNothing() {
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         WhenDialogOpens<TConditionsDlg>([](TConditionsDlg& dlg) {
             FillConditions(dlg, "Merlot", "K250");
             QTest::mouseClick(dlg.CancelButton, Qt::LeftButton);
@@ -199,7 +199,7 @@ private slots:
     void editConditionsStoresLabAAndRecalculates() {
         QFETCH(QString, diameter);
         QFETCH(QString, labA);
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         TWineClass wine = NewWine();
         WhenDialogOpens<TConditionsDlg>([diameter](TConditionsDlg& dlg) {
             QCOMPARE(dlg.LabPressure->text(), QString(" 5.0"));
@@ -218,7 +218,7 @@ private slots:
     }
 
     void commentsAreGoneTheNextTime() {
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         TWineClass wine = NewWine();
         WhenDialogOpens<TConditionsDlg>([](TConditionsDlg& dlg) {
             TypeInto(dlg.Comments, QString(128, QChar('x')));
@@ -235,7 +235,7 @@ private slots:
     }
 
     void cancelledEditConditionsChangesNothing() {
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         TWineClass wine = NewWine();
         const TWineRec before = wine.WineRec;
         WhenDialogOpens<TConditionsDlg>([](TConditionsDlg& dlg) {
@@ -251,7 +251,7 @@ private slots:
     }
 
     void typedTrialIsStoredAndCalculated() {
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         TWineClass wine = NewWine();
         WhenDialogOpens<TDataDlg>([](TDataDlg& dlg) {
             TypeTrial(dlg, TwentyPointTrial());
@@ -272,7 +272,7 @@ private slots:
     }
 
     void okWithNothingChangedStillRecalculates() {
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         TWineClass wine = WineWithTrial();
         const TData before = wine.WineRec.Data;
         QCOMPARE(Text(wine.WineRec.bE), std::string(5, ' '));
@@ -285,7 +285,7 @@ private slots:
     }
 
     void correctedEntryIsStoredAfterAFailedCheck() {
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         TWineClass wine = NewWine();
         WhenDialogOpens<TDataDlg>([](TDataDlg& dlg) {
             TypeInto(dlg.V[0], "10");
@@ -307,7 +307,7 @@ private slots:
     }
 
     void cancelAfterAFailedCheckStoresNothing() {
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         TWineClass wine = NewWine();
         const TWineRec before = wine.WineRec;
         WhenDialogOpens<TDataDlg>([](TDataDlg& dlg) {
@@ -323,7 +323,7 @@ private slots:
     }
 
     void minSkipIsPreselectedAndStored() {
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         TWineClass wine = WineWithTrial();
         wine.WineRec.Data.MinSkip.set(5);
         bool fivePreselected = false;
@@ -338,7 +338,7 @@ private slots:
     }
 
     void minSkipAbove12IsKept() {
-        ScriptedBoxes boxes;
+        RecordingBoxes boxes;
         TWineClass wine = WineWithTrial();
         wine.WineRec.Data.MinSkip.set(20);
         bool noneSelected = false;

@@ -1,6 +1,6 @@
-#include "RecordingBoxes.h"
 #include "document/WineFile.h"
 #include "graphs/ui/GraphImages.h"
+#include "support/RecordingBoxes.h"
 
 #include <QGuiApplication>
 #include <QProcess>

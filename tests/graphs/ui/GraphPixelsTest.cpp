@@ -1,8 +1,8 @@
-#include "RecordingBoxes.h"
 #include "WineFixture.h"
 #include "graphs/GraphColours.h"
 #include "graphs/ui/GraphCommands.h"
 #include "graphs/ui/GraphImages.h"
+#include "support/RecordingBoxes.h"
 
 #include <QLabel>
 #include <QPixmap>

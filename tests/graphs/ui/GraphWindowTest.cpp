@@ -1,9 +1,9 @@
 #include "graphs/ui/GraphWindow.h"
-#include "RecordingBoxes.h"
 #include "WineFixture.h"
 #include "graphs/GraphColours.h"
 #include "graphs/ui/GraphCommands.h"
 #include "graphs/ui/GraphImages.h"
+#include "support/RecordingBoxes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -68,7 +68,7 @@ private slots:
         QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
         QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
         QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
-        QVERIFY(boxes.Shown.empty());
+        QVERIFY(boxes.shown.empty());
 
         // A snapshot: changing the wine afterwards does not reach the window.
         const QImage expected = GraphWindowImage(rec, GraphScale::Laboratory,
@@ -102,9 +102,9 @@ private slots:
         QVERIFY(graph->Picture().isNull());
         QVERIFY(!graph->CopyAction()->isEnabled());
         QVERIFY(!graph->SaveAction()->isEnabled());
-        QCOMPARE(boxes.Shown.size(), std::size_t{1});
-        QCOMPARE(boxes.Shown[0].Kind, BoxKind::Error);
-        QVERIFY(QString::fromStdString(boxes.Shown[0].Text).contains("division by zero"));
+        QCOMPARE(boxes.shown.size(), std::size_t{1});
+        QCOMPARE(boxes.shown[0].kind, BoxKind::Error);
+        QVERIFY(QString::fromStdString(boxes.shown[0].text).contains("division by zero"));
         delete window;
     }
 
@@ -115,12 +115,12 @@ private slots:
         DrawGraph(graph, RisingWine().Make(), boxes);
         const QImage before = graph.pixmap().toImage();
         QVERIFY(!before.isNull());
-        QVERIFY(boxes.Shown.empty());
+        QVERIFY(boxes.shown.empty());
 
         DrawGraph(graph, FaultyWine(), boxes);
         QCOMPARE(graph.pixmap().toImage(), before);
-        QCOMPARE(boxes.Shown.size(), std::size_t{1});
-        QCOMPARE(boxes.Shown[0].Kind, BoxKind::Error);
+        QCOMPARE(boxes.shown.size(), std::size_t{1});
+        QCOMPARE(boxes.shown[0].kind, BoxKind::Error);
     }
 
     void contextMenuCopiesThePicture() {
@@ -150,17 +150,17 @@ private slots:
         QCOMPARE(asked->Suggested, QStringLiteral("Production Scale Graph.png"));
         QImage saved(dir.filePath("picture.png"), "PNG");
         QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), window.Picture());
-        QVERIFY(boxes.Shown.empty());
+        QVERIFY(boxes.shown.empty());
 
         window.SetPictureFileDialog(std::make_unique<ScriptedFileDialog>(std::nullopt));
         window.SaveAction()->trigger();
-        QVERIFY(boxes.Shown.empty());
+        QVERIFY(boxes.shown.empty());
 
         window.SetPictureFileDialog(
             std::make_unique<ScriptedFileDialog>(dir.filePath("missing/folder/p.png")));
         window.SaveAction()->trigger();
-        QCOMPARE(boxes.Shown.size(), std::size_t{1});
-        QCOMPARE(boxes.Shown[0].Kind, BoxKind::Error);
+        QCOMPARE(boxes.shown.size(), std::size_t{1});
+        QCOMPARE(boxes.shown[0].kind, BoxKind::Error);
     }
 };
 
