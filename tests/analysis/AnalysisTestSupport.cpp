@@ -1,17 +1,10 @@
 #include "AnalysisTestSupport.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 
 namespace zephra::test {
-
-BoxAnswer RecordedBoxes::Show(BoxKind kind, const std::string& text, BoxButtons buttons,
-                              BoxAnswer defaultButton) {
-    Texts.push_back(text);
-    if (kind != BoxKind::Warning || buttons != BoxButtons::Ok || defaultButton != BoxAnswer::Ok) {
-        AllWarningsWithOk = false;
-    }
-    return BoxAnswer::Ok;
-}
 
 TWineRec MakeWine(const ConditionTexts& conditions, const std::vector<Reading>& readings,
                   std::uint16_t minSkip) {
@@ -73,6 +66,22 @@ std::vector<std::string> AllTexts(const TWineRec& rec) {
         }
     }
     return texts;
+}
+
+void ExpectBlankResults(const TWineRec& rec, const std::string& RmE) {
+    EXPECT_EQ(Text(rec.RmE), RmE);
+    EXPECT_EQ(Text(rec.RmP), "      ");
+    EXPECT_EQ(Text(rec.rE), "     ");
+    EXPECT_EQ(Text(rec.rP), "     ");
+    EXPECT_EQ(Text(rec.bE), "     ");
+    EXPECT_EQ(Text(rec.bP), "     ");
+    EXPECT_EQ(Text(rec.a), "       ");
+    EXPECT_EQ(Text(rec.ExpectedVolE), "      ");
+    EXPECT_EQ(Text(rec.ExpectedVolP), "      ");
+    EXPECT_EQ(Text(rec.LabEquivVol), "    ");
+    EXPECT_EQ(Text(rec.LabFaceVel), "    ");
+    EXPECT_EQ(Text(rec.ProdFaceVel), "    ");
+    EXPECT_EQ(rec.Model.get(), 0);
 }
 
 } // namespace zephra::test

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "document/MessageBoxes.h"
 #include "document/WineRec.h"
 
 #include <cstdint>
@@ -8,16 +7,6 @@
 #include <vector>
 
 namespace zephra::test {
-
-// Message boxes that answer OK and keep every text shown.
-class RecordedBoxes : public MessageBoxes {
-public:
-    BoxAnswer Show(BoxKind kind, const std::string& text, BoxButtons buttons,
-                   BoxAnswer defaultButton) override;
-
-    std::vector<std::string> Texts;
-    bool AllWarningsWithOk = true;
-};
 
 // One raw reading as typed: volume, minutes, seconds.
 struct Reading {
@@ -50,6 +39,10 @@ TWineRec TypicalWine();
 // Every text field of the record (conditions, data, results, table), for
 // checking that no text holds "nan" or "inf".
 std::vector<std::string> AllTexts(const TWineRec& rec);
+
+// Expects the results of a calculation that could not fit the models: every
+// result blank but RmE, which holds `RmE`.
+void ExpectBlankResults(const TWineRec& rec, const std::string& RmE = "      ");
 
 std::string Text(const auto& shortString) {
     return std::string(shortString.text());

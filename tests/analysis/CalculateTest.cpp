@@ -2,18 +2,21 @@
 
 #include "AnalysisTestSupport.h"
 #include "document/Real48.h"
+#include "support/RecordingBoxes.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 
 namespace zephra {
 namespace {
 
+using test::ExpectBlankResults;
 using test::MakeWine;
 using test::ReadingsEvery;
-using test::RecordedBoxes;
+using test::RecordingBoxes;
 using test::Text;
 using test::TypicalVolumes;
 using test::TypicalWine;
@@ -32,11 +35,18 @@ const std::string NoFoulingMessage =
 const std::string RmPowerMessage = "Expected volume cannot be calculated from Power Model. Rm is "
                                    "greater than maximum allowable production resistance.";
 
+bool AllWarningsWithOk(const RecordingBoxes& boxes) {
+    return std::ranges::all_of(boxes.shown, [](const RecordingBoxes::Box& box) {
+        return box.kind == BoxKind::Warning && box.buttons == BoxButtons::Ok &&
+               box.defaultButton == BoxAnswer::Ok;
+    });
+}
+
 std::vector<std::string> CalculateShown(TWineRec& rec) {
-    RecordedBoxes boxes;
+    RecordingBoxes boxes;
     Calculate(rec, true, boxes, ",");
-    EXPECT_TRUE(boxes.AllWarningsWithOk);
-    return boxes.Texts;
+    EXPECT_TRUE(AllWarningsWithOk(boxes));
+    return boxes.Texts();
 }
 
 std::vector<std::string> Column(const TWineRec& rec, ShortString<6> TTableRow::*cell) {
@@ -53,23 +63,6 @@ std::vector<std::string> VAColumn(const TWineRec& rec) {
         texts.push_back(Text(row.VA));
     }
     return texts;
-}
-
-// The results of a calculation that could not fit the models.
-void ExpectBlankResults(const TWineRec& rec, const std::string& RmE) {
-    EXPECT_EQ(Text(rec.RmE), RmE);
-    EXPECT_EQ(Text(rec.RmP), "      ");
-    EXPECT_EQ(Text(rec.rE), "     ");
-    EXPECT_EQ(Text(rec.rP), "     ");
-    EXPECT_EQ(Text(rec.bE), "     ");
-    EXPECT_EQ(Text(rec.bP), "     ");
-    EXPECT_EQ(Text(rec.a), "       ");
-    EXPECT_EQ(Text(rec.ExpectedVolE), "      ");
-    EXPECT_EQ(Text(rec.ExpectedVolP), "      ");
-    EXPECT_EQ(Text(rec.LabEquivVol), "    ");
-    EXPECT_EQ(Text(rec.LabFaceVel), "    ");
-    EXPECT_EQ(Text(rec.ProdFaceVel), "    ");
-    EXPECT_EQ(rec.Model.get(), 0);
 }
 
 std::vector<std::string> FirstTypicalVolumes(std::size_t count) {
@@ -374,7 +367,7 @@ TEST(Calculate, ExpectedVolumesUseTheThousandsSeparatorGiven) {
     test::ConditionTexts conditions;
     conditions.ProdA = "1000";
     TWineRec rec = MakeWine(conditions, ReadingsEvery(15, TypicalVolumes()));
-    RecordedBoxes boxes;
+    RecordingBoxes boxes;
     Calculate(rec, false, boxes, ".");
     EXPECT_EQ(Text(rec.ExpectedVolE), "249.119");
     EXPECT_EQ(Text(rec.ExpectedVolP), "4.172.583");
@@ -417,12 +410,12 @@ TEST(Calculate, WithoutDialogsTheRecordEndsTheSame) {
     for (std::size_t i = 0; i < wines.size(); ++i) {
         TWineRec shown = wines[i];
         TWineRec silent = wines[i];
-        RecordedBoxes shownBoxes;
-        RecordedBoxes silentBoxes;
+        RecordingBoxes shownBoxes;
+        RecordingBoxes silentBoxes;
         Calculate(shown, true, shownBoxes, ",");
         Calculate(silent, false, silentBoxes, ",");
         EXPECT_EQ(0, std::memcmp(&shown, &silent, sizeof shown)) << "wine " << i;
-        EXPECT_TRUE(silentBoxes.Texts.empty()) << "wine " << i;
+        EXPECT_TRUE(silentBoxes.Texts().empty()) << "wine " << i;
     }
 }
 

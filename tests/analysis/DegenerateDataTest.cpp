@@ -2,6 +2,7 @@
 
 #include "AnalysisTestSupport.h"
 #include "document/Real48.h"
+#include "support/RecordingBoxes.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +12,10 @@
 namespace zephra {
 namespace {
 
+using test::ExpectBlankResults;
 using test::MakeWine;
 using test::ReadingsEvery;
-using test::RecordedBoxes;
+using test::RecordingBoxes;
 using test::Text;
 using test::TypicalVolumes;
 
@@ -28,9 +30,9 @@ const std::string VAZeroMessage = "The Power Model has no value at a V/A of 0.00
                                   "show no Power Model resistance.";
 
 std::vector<std::string> CalculateShown(TWineRec& rec) {
-    RecordedBoxes boxes;
+    RecordingBoxes boxes;
     Calculate(rec, true, boxes, ",");
-    return boxes.Texts;
+    return boxes.Texts();
 }
 
 void ExpectNoNonFiniteText(const TWineRec& rec) {
@@ -42,22 +44,6 @@ void ExpectNoNonFiniteText(const TWineRec& rec) {
         EXPECT_EQ(lower.find("nan"), std::string::npos) << text;
         EXPECT_EQ(lower.find("inf"), std::string::npos) << text;
     }
-}
-
-void ExpectBlankResults(const TWineRec& rec) {
-    EXPECT_EQ(Text(rec.RmE), "      ");
-    EXPECT_EQ(Text(rec.RmP), "      ");
-    EXPECT_EQ(Text(rec.rE), "     ");
-    EXPECT_EQ(Text(rec.rP), "     ");
-    EXPECT_EQ(Text(rec.bE), "     ");
-    EXPECT_EQ(Text(rec.bP), "     ");
-    EXPECT_EQ(Text(rec.a), "       ");
-    EXPECT_EQ(Text(rec.ExpectedVolE), "      ");
-    EXPECT_EQ(Text(rec.ExpectedVolP), "      ");
-    EXPECT_EQ(Text(rec.LabEquivVol), "    ");
-    EXPECT_EQ(Text(rec.LabFaceVel), "    ");
-    EXPECT_EQ(Text(rec.ProdFaceVel), "    ");
-    EXPECT_EQ(rec.Model.get(), 0);
 }
 
 TEST(DegenerateData, UnusableConditionsBlankEverythingWithAWarning) {
@@ -187,7 +173,7 @@ TEST(DegenerateData, ARecordOfArbitraryTextsNeverCrashesOrShowsNonFiniteNumbers)
         TWineRec rec = MakeWine(conditions, readings, static_cast<std::uint16_t>(random() % 20));
         rec.Conditions.WineType.set(static_cast<std::int16_t>(random() % 3));
         TWineRec silent = rec;
-        RecordedBoxes boxes;
+        RecordingBoxes boxes;
         Calculate(rec, true, boxes, ",");
         Calculate(silent, false, boxes, ",");
         ExpectNoNonFiniteText(rec);

@@ -5,6 +5,7 @@
 
 #include "AnalysisTestSupport.h"
 #include "document/Real48.h"
+#include "support/RecordingBoxes.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,7 @@
 namespace zephra {
 namespace {
 
-using test::RecordedBoxes;
+using test::RecordingBoxes;
 using test::Text;
 
 const std::string PowerFailedMessage =
@@ -35,7 +36,7 @@ TEST(ExponentialModel, PointsOnTheModelGiveItsConstants) {
     const ExponentialFit fit = ExactExponential(1e11, 2, 10);
     ASSERT_EQ(fit.Status, ExponentialFitStatus::Fitted);
     TWineRec rec{};
-    RecordedBoxes boxes;
+    RecordingBoxes boxes;
     AnalysisWarnings warnings(true, boxes);
     // ln(10¹³ / 10¹¹) / 2 · 10 m² · 1000 / 3.7854 = 6082.8 gallons.
     StoreExponentialResults(rec, fit, 10, 1e13, ",", warnings);
@@ -44,7 +45,7 @@ TEST(ExponentialModel, PointsOnTheModelGiveItsConstants) {
     EXPECT_EQ(Text(rec.rE), "1.000");
     EXPECT_EQ(Text(rec.ExpectedVolE), "6,083");
     EXPECT_TRUE(rec.ExpectedVolP.empty());
-    EXPECT_TRUE(boxes.Texts.empty());
+    EXPECT_TRUE(boxes.Texts().empty());
 }
 
 TEST(ExponentialModel, ExpectedVolumeSpecialCases) {
@@ -63,12 +64,12 @@ TEST(ExponentialModel, ExpectedVolumeSpecialCases) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         TWineRec rec{};
-        RecordedBoxes boxes;
+        RecordingBoxes boxes;
         AnalysisWarnings warnings(true, boxes);
         StoreExponentialResults(rec, ExactExponential(c.Rm, c.m, 6), 10, c.R_max, ",", warnings);
         EXPECT_EQ(Text(rec.ExpectedVolE), c.volumeE);
         EXPECT_EQ(Text(rec.ExpectedVolP), c.volumeP);
-        EXPECT_EQ(boxes.Texts.size(), c.messages);
+        EXPECT_EQ(boxes.Texts().size(), c.messages);
     }
 }
 
@@ -147,11 +148,11 @@ TEST(PowerModel, ResistancesTooHighForTheSearchFailTheModelWithAWarning) {
 
     TWineRec rec{};
     rec.aReal = DoubleToReal48(7);
-    RecordedBoxes boxes;
+    RecordingBoxes boxes;
     AnalysisWarnings warnings(true, boxes);
     EXPECT_FALSE(FitPowerModel(rec, v, R, 10, 1e13, ",", warnings));
-    EXPECT_EQ(boxes.Texts, std::vector<std::string>{"The resistances are too high for the Power "
-                                                    "Model. Its results are left blank."});
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"The resistances are too high for the Power "
+                                                      "Model. Its results are left blank."});
     EXPECT_EQ(Text(rec.RmP), "      ");
     EXPECT_EQ(Text(rec.ExpectedVolP), "      ");
     EXPECT_EQ(Real48ToDouble(rec.aReal), 7);
@@ -164,14 +165,14 @@ TEST(PowerModel, AFailedSearchBlanksThePowerResultsSilently) {
         rec.TableData[i].V.assign("  10.0");
         rec.TableData[i].Rpower.assign("123.45");
     }
-    RecordedBoxes boxes;
+    RecordingBoxes boxes;
     AnalysisWarnings warnings(true, boxes);
     const std::vector<double> v{0.01, 0.02, 0.03, 0.04};
     const std::vector<double> R{5e11, 0, 6e11, 7e11};
 
     EXPECT_FALSE(FitPowerModel(rec, v, R, 10, 1e13, ",", warnings));
 
-    EXPECT_TRUE(boxes.Texts.empty());
+    EXPECT_TRUE(boxes.Texts().empty());
     EXPECT_EQ(Text(rec.RmP), "      ");
     EXPECT_EQ(Text(rec.a), "       ");
     EXPECT_EQ(Text(rec.bP), "     ");
@@ -192,10 +193,10 @@ TEST(PowerModel, ACoefficientBeyondTheSixByteRealFailsTheModelWithAWarning) {
     }
     TWineRec rec{};
     rec.aReal = DoubleToReal48(99);
-    RecordedBoxes boxes;
+    RecordingBoxes boxes;
     AnalysisWarnings warnings(true, boxes);
     EXPECT_FALSE(FitPowerModel(rec, v, R, 10, 1e13, ",", warnings));
-    EXPECT_EQ(boxes.Texts, std::vector{PowerFailedMessage});
+    EXPECT_EQ(boxes.Texts(), std::vector{PowerFailedMessage});
     EXPECT_EQ(Text(rec.a), "       ");
     EXPECT_EQ(Real48ToDouble(rec.aReal), 99);
 }
@@ -221,12 +222,12 @@ TEST(PowerModel, ExpectedVolumeCases) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         TWineRec rec{};
-        RecordedBoxes boxes;
+        RecordingBoxes boxes;
         AnalysisWarnings warnings(true, boxes);
         StorePowerExpectedVolume(rec, {PowerSearchEnd::Fitted, c.m, c.b, 0.99, c.Rm}, 10, c.R_max,
                                  ",", warnings);
         EXPECT_EQ(Text(rec.ExpectedVolP), c.volume);
-        EXPECT_EQ(boxes.Texts, c.messages);
+        EXPECT_EQ(boxes.Texts(), c.messages);
     }
 }
 
@@ -242,15 +243,15 @@ TEST(PowerModel, ARowWhoseVAReadsZeroHasNoPowerValue) {
         rec.TableData[i].V.assign("  10.0");
         rec.TableData[i].VA.assign(VA[i]);
     }
-    RecordedBoxes boxes;
+    RecordingBoxes boxes;
     AnalysisWarnings warnings(true, boxes);
     ASSERT_TRUE(FitPowerModel(rec, v, R, 10, 1e13, ",", warnings));
     EXPECT_EQ(Text(rec.TableData[0].Rpower), "      ");
     EXPECT_EQ(Text(rec.TableData[1].Rpower), "250.00");
     EXPECT_EQ(Text(rec.TableData[2].Rpower), "341.42");
-    EXPECT_EQ(boxes.Texts, std::vector<std::string>{"The Power Model has no value at a V/A of "
-                                                    "0.000. Those rows show no Power Model "
-                                                    "resistance."});
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"The Power Model has no value at a V/A of "
+                                                      "0.000. Those rows show no Power Model "
+                                                      "resistance."});
 }
 
 TEST(FoulingModels, ModelIsZeroWhenThePowerModelFails) {
@@ -265,7 +266,7 @@ TEST(FoulingModels, ModelIsZeroWhenThePowerModelFails) {
     in.R_max = 1e13;
     TWineRec rec{};
     rec.Model.set(1);
-    RecordedBoxes boxes;
+    RecordingBoxes boxes;
     AnalysisWarnings warnings(false, boxes);
     FitFoulingModels(rec, in, ",", warnings);
     EXPECT_EQ(rec.Model.get(), 0);
