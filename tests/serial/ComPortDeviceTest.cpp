@@ -2,6 +2,7 @@
 // what a pseudo-terminal cannot show (modem lines, line errors, stalled
 // output, failing system calls).
 
+#include "CaptureError.h"
 #include "FakeComDevice.h"
 #include "serial/ComPort.h"
 
@@ -12,6 +13,7 @@ namespace {
 
 using detail::EscapeFunction;
 using std::chrono::milliseconds;
+using test::CaptureError;
 using test::FakeComDevice;
 
 class ComPortDevice : public ::testing::Test {
@@ -21,16 +23,6 @@ protected:
         device = owned.get();
         port = std::make_unique<TComPort>(nullptr, std::move(owned));
         port->SetDeviceName("/dev/fake0");
-    }
-
-    template <typename Call> EComError CaptureError(Call call) {
-        try {
-            call();
-        } catch (const EComError& error) {
-            return error;
-        }
-        ADD_FAILURE() << "no EComError raised";
-        return EComError(-1, "");
     }
 
     FakeComDevice* device;

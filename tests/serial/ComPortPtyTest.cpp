@@ -1,5 +1,6 @@
 // The component on real pseudo-terminals: the test holds the master end.
 
+#include "CaptureError.h"
 #include "PseudoTerminal.h"
 #include "TempFolder.h"
 #include "serial/ComPort.h"
@@ -21,18 +22,9 @@ namespace zephra::serial {
 namespace {
 
 using namespace std::chrono_literals;
+using test::CaptureError;
 using test::PseudoTerminal;
 using Clock = std::chrono::steady_clock;
-
-template <typename Call> EComError CaptureError(Call call) {
-    try {
-        call();
-    } catch (const EComError& error) {
-        return error;
-    }
-    ADD_FAILURE() << "no EComError raised";
-    return EComError(-1, "");
-}
 
 class ComPortPty : public ::testing::Test {
 protected:

@@ -1,5 +1,6 @@
 // Settings, setter rules, errors and the component states, on the fake device.
 
+#include "CaptureError.h"
 #include "FakeComDevice.h"
 #include "serial/ComPort.h"
 #include "serial/DeviceStateMapping.h"
@@ -9,6 +10,7 @@
 namespace zephra::serial {
 namespace {
 
+using test::CaptureError;
 using test::FakeComDevice;
 
 struct FakePort {
@@ -21,16 +23,6 @@ struct FakePort {
     FakeComDevice* device;
     std::unique_ptr<TComPort> port;
 };
-
-template <typename Call> EComError CaptureError(Call call) {
-    try {
-        call();
-    } catch (const EComError& error) {
-        return error;
-    }
-    ADD_FAILURE() << "no EComError raised";
-    return EComError(-1, "");
-}
 
 TEST(ComPortSettings, DefaultsAfterCreate) {
     TComPort port(nullptr);
