@@ -1,7 +1,7 @@
 #include "CliRun.h"
 
-#include "document/TempFolder.h"
 #include "document/WineRec.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

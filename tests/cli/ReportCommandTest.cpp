@@ -1,6 +1,6 @@
 #include "CliRun.h"
 
-#include "document/TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

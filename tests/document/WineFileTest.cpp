@@ -1,7 +1,7 @@
 #include "document/WineFile.h"
 
-#include "TempFolder.h"
 #include "support/RecordingBoxes.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

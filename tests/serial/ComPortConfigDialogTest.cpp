@@ -6,7 +6,7 @@
 #include "serial/PortConfigDialog.h"
 
 #include "PseudoTerminal.h"
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +18,8 @@
 
 namespace zephra::serial {
 namespace {
+
+using zephra::test::TempFolder;
 
 /// Records what it is shown and answers as the test says.
 class ScriptedDialog final : public TPortConfigDialog {
@@ -36,7 +38,7 @@ public:
 class ConfigDialog : public ::testing::Test {
 protected:
     void SetUp() override {
-        setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
+        setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
         SetPortConfigDialog(&dialog);
         port.SetDeviceName(pty.SlavePath());
     }
@@ -118,12 +120,12 @@ TEST_F(ConfigDialog, AConfirmedChangeReachesAnOpenPort) {
 }
 
 TEST_F(ConfigDialog, ANameThatIsNoCharacterDeviceRaisesTheSystemError) {
-    const std::string file = (config.Path() / "plain").string();
+    const std::string file = (config.path() / "plain").string();
     std::ofstream(file) << "x";
     const struct {
         std::string name;
         int error;
-    } cases[] = {{file, ENOTTY}, {(config.Path() / "none").string(), ENOENT}};
+    } cases[] = {{file, ENOTTY}, {(config.path() / "none").string(), ENOENT}};
     for (const auto& c : cases) {
         port.SetDeviceName(c.name);
         for (auto call : {&TCustomComPort::ConfigDialog, &TCustomComPort::DefaultConfigDialog}) {
@@ -171,14 +173,14 @@ TEST(DefaultCommConfig, UnreadableEntriesKeepTheirInitialValues) {
     detail::DeviceState stored;
     stored.BaudRate = 57600;
     stored.ByteSize = 7;
-    ASSERT_EQ(detail::WriteDefaultCommConfig(pty.SlavePath(), folder.Path().string(), stored), 0);
+    ASSERT_EQ(detail::WriteDefaultCommConfig(pty.SlavePath(), folder.path().string(), stored), 0);
     // Damage the file: a value out of range, a word, a line without "=".
-    for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
         std::ofstream(entry.path(), std::ios::app) << "Parity=9\nStopBits=two\ngarbage\n";
     }
     detail::DeviceState read;
-    ASSERT_EQ(detail::ReadDefaultCommConfig(pty.SlavePath(), folder.Path().string(),
-                                            folder.Path().string(), read),
+    ASSERT_EQ(detail::ReadDefaultCommConfig(pty.SlavePath(), folder.path().string(),
+                                            folder.path().string(), read),
               0);
     EXPECT_EQ(read.BaudRate, 57600u);
     EXPECT_EQ(read.ByteSize, 7);

@@ -6,7 +6,7 @@
 
 #include "FakeComDevice.h"
 #include "QueuedDispatcher.h"
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +22,7 @@ using namespace std::chrono_literals;
 using detail::LineCounters;
 using detail::LineSnapshot;
 using test::QueuedDispatcher;
+using zephra::test::TempFolder;
 
 /// Device counters set by the test; each change ends the event thread's wait.
 class Script {
@@ -171,7 +172,7 @@ protected:
 };
 
 TEST_F(ComPortDispatch, OneWakeUpCallsTheHandlersInTheirFixedOrderAndLogsThem) {
-    const std::string log = (folder.Path() / "port.log").string();
+    const std::string log = (folder.path() / "port.log").string();
     port.SetLogFile(log);
     AssignAllHandlers();
     port.Open();

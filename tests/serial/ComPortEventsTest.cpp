@@ -4,7 +4,7 @@
 
 #include "PseudoTerminal.h"
 #include "QueuedDispatcher.h"
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +21,7 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using test::PseudoTerminal;
 using test::QueuedDispatcher;
+using zephra::test::TempFolder;
 
 /// Threads of this process, event threads and device watchers included.
 int ThreadCount() {
@@ -170,26 +171,26 @@ TEST_F(ComPortEvents, HandlersCanCloseAndReopenThePort) {
 
 TEST_F(ComPortEvents, DeviceArrivalAndRemovalInTheDeviceFolder) {
     TempFolder dev;
-    const std::string base = dev.Path().string() + "/";
+    const std::string base = dev.path().string() + "/";
     std::vector<std::string> reports;
-    port.SetDeviceFolder(dev.Path().string());
+    port.SetDeviceFolder(dev.path().string());
     port.SetOnDeviceArrival([&](TCustomComPort* sender, const std::string& name) {
         EXPECT_EQ(sender, &port);
         reports.push_back("+" + name);
     });
-    std::ofstream(dev.Path() / "ttyUSB0").put('x');
+    std::ofstream(dev.path() / "ttyUSB0").put('x');
     EXPECT_TRUE(dispatcher.PumpUntil([&] { return reports.size() == 1; }));
 
     port.SetOnDeviceRemoved(
         [&](TCustomComPort*, const std::string& name) { reports.push_back("-" + name); });
-    fs::remove(dev.Path() / "ttyUSB0");
+    fs::remove(dev.path() / "ttyUSB0");
     EXPECT_TRUE(dispatcher.PumpUntil([&] { return reports.size() == 2; }));
     EXPECT_EQ(reports, (std::vector<std::string>{"+" + base + "ttyUSB0", "-" + base + "ttyUSB0"}));
 
     port.SetOnDeviceArrival(nullptr);
     port.SetOnDeviceRemoved(nullptr);
     EXPECT_TRUE(ThreadsBackTo(threadsBefore)) << "the watch ends with the last handler";
-    std::ofstream(dev.Path() / "ttyUSB1").put('x');
+    std::ofstream(dev.path() / "ttyUSB1").put('x');
     dispatcher.PumpUntil([] { return false; }, 100ms);
     EXPECT_EQ(reports.size(), 2u);
 }
@@ -198,7 +199,7 @@ TEST_F(ComPortEvents, TheWatchEndsWithThePort) {
     TempFolder dev;
     {
         TComPort watching(nullptr);
-        watching.SetDeviceFolder(dev.Path().string());
+        watching.SetDeviceFolder(dev.path().string());
         watching.SetOnDeviceRemoved([](TCustomComPort*, const std::string&) {});
         EXPECT_EQ(ThreadCount(), threadsBefore + 1);
     }

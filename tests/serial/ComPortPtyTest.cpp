@@ -2,9 +2,9 @@
 
 #include "CaptureError.h"
 #include "PseudoTerminal.h"
-#include "TempFolder.h"
 #include "serial/ComPort.h"
 #include "serial/Termios2.h"
+#include "support/TempFolder.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -25,6 +25,7 @@ using namespace std::chrono_literals;
 using test::CaptureError;
 using test::PseudoTerminal;
 using Clock = std::chrono::steady_clock;
+using zephra::test::TempFolder;
 
 class ComPortPty : public ::testing::Test {
 protected:
@@ -36,7 +37,7 @@ protected:
             savedConfigHome_ = saved;
         }
         std::filesystem::create_directories(PortMap());
-        setenv("XDG_CONFIG_HOME", config_.Path().c_str(), 1);
+        setenv("XDG_CONFIG_HOME", config_.path().c_str(), 1);
         port.SetDeviceName(pty.SlavePath());
     }
     ~ComPortPty() override {
@@ -47,7 +48,7 @@ protected:
         }
     }
 
-    std::filesystem::path PortMap() const { return config_.Path() / "zephra/ports"; }
+    std::filesystem::path PortMap() const { return config_.path() / "zephra/ports"; }
 
     /// Waits until the port sees `count` bytes queued (a pty delivers with a short delay).
     void WaitForInput(std::uint32_t count) {
@@ -351,7 +352,7 @@ TEST_F(ComPortPty, AllZeroTimeoutsWaitForEveryByte) {
 
 TEST_F(ComPortPty, LogLinesForTheBalanceCommand) {
     TempFolder folder;
-    const std::string log = (folder.Path() / "traffic.log").string();
+    const std::string log = (folder.path() / "traffic.log").string();
     port.SetLogFile(log);
     port.Open();
     port.WriteAnsiString("\x1bP\r");

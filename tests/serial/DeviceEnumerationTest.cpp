@@ -1,6 +1,6 @@
 #include "serial/DeviceEnumeration.h"
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,7 @@ namespace zephra::serial {
 namespace {
 
 namespace fs = std::filesystem;
+using zephra::test::TempFolder;
 
 /// A fake device model: a USB adapter behind a usb-serial level, a USB modem
 /// whose interface has no driver bound, a built-in UART, a built-in UART in
@@ -75,9 +76,9 @@ protected:
         Attribute(ports() / "notes", "");
     }
 
-    fs::path sys() const { return temp_.Path() / "sys"; }
-    fs::path dev() const { return temp_.Path() / "dev"; }
-    fs::path ports() const { return temp_.Path() / "ports"; }
+    fs::path sys() const { return temp_.path() / "sys"; }
+    fs::path dev() const { return temp_.path() / "dev"; }
+    fs::path ports() const { return temp_.path() / "ports"; }
     std::string Node(const std::string& name) const { return (dev() / name).string(); }
     DeviceEnumeration Enumeration() const {
         return DeviceEnumeration(sys().string(), dev().string(), ports().string());
@@ -202,7 +203,7 @@ TEST_F(DeviceEnumerationTest, DeviceInfoMatchesTheExactNameOnly) {
 }
 
 TEST_F(DeviceEnumerationTest, MissingTreesListNothing) {
-    const fs::path none = temp_.Path() / "none";
+    const fs::path none = temp_.path() / "none";
     const DeviceEnumeration enumeration(none.string(), none.string(), none.string());
     TStrings list{"kept"};
     enumeration.EnumDevices(list);

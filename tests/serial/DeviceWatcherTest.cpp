@@ -1,6 +1,6 @@
 #include "serial/DeviceWatcher.h"
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
+using zephra::test::TempFolder;
 
 TEST(SerialNodeName, AcceptsSerialDevicesOnly) {
     for (const char* name : {"ttyS0", "ttyS10", "ttyUSB0", "ttyACM3", "ttyAMA0", "rfcomm0"}) {
@@ -60,15 +61,15 @@ TEST(DeviceWatcher, ReportsSerialNodesThatAppearAndDisappear) {
     int error = -1;
     {
         DeviceWatcher watcher(
-            dev.Path().string(),
+            dev.path().string(),
             [&](bool arrived, const std::string& path) { reports.Add(arrived, path); }, error);
         ASSERT_EQ(error, 0);
-        std::ofstream(dev.Path() / "tty5").put('x');
-        std::ofstream(dev.Path() / "ttyUSB0").put('x');
-        std::ofstream(dev.Path() / "notes").put('x');
-        fs::rename(dev.Path() / "ttyUSB0", dev.Path() / "ttyUSB1");
-        fs::remove(dev.Path() / "ttyUSB1");
-        const std::string base = dev.Path().string() + "/";
+        std::ofstream(dev.path() / "tty5").put('x');
+        std::ofstream(dev.path() / "ttyUSB0").put('x');
+        std::ofstream(dev.path() / "notes").put('x');
+        fs::rename(dev.path() / "ttyUSB0", dev.path() / "ttyUSB1");
+        fs::remove(dev.path() / "ttyUSB1");
+        const std::string base = dev.path().string() + "/";
         EXPECT_EQ(reports.Wait(4),
                   (std::vector<std::pair<std::string, std::string>>{{"+", base + "ttyUSB0"},
                                                                     {"-", base + "ttyUSB0"},
@@ -76,7 +77,7 @@ TEST(DeviceWatcher, ReportsSerialNodesThatAppearAndDisappear) {
                                                                     {"-", base + "ttyUSB1"}}));
     }
     // Nothing is reported once the watcher is gone.
-    std::ofstream(dev.Path() / "ttyACM0").put('x');
+    std::ofstream(dev.path() / "ttyACM0").put('x');
     std::this_thread::sleep_for(100ms);
     EXPECT_EQ(reports.Count(), 4u);
 }
@@ -84,7 +85,7 @@ TEST(DeviceWatcher, ReportsSerialNodesThatAppearAndDisappear) {
 TEST(DeviceWatcher, AMissingFolderGivesItsError) {
     TempFolder temp;
     int error = 0;
-    DeviceWatcher watcher((temp.Path() / "none").string(), [](bool, const std::string&) {}, error);
+    DeviceWatcher watcher((temp.path() / "none").string(), [](bool, const std::string&) {}, error);
     EXPECT_EQ(error, ENOENT);
 }
 
@@ -98,7 +99,7 @@ TEST(DeviceWatcher, CanBeDestroyedFromItsOwnReport) {
     {
         std::lock_guard lock(mutex);
         watcher = std::make_unique<DeviceWatcher>(
-            dev.Path().string(),
+            dev.path().string(),
             [&](bool, const std::string&) {
                 std::lock_guard lock(mutex);
                 watcher.reset();
@@ -108,7 +109,7 @@ TEST(DeviceWatcher, CanBeDestroyedFromItsOwnReport) {
             error);
     }
     ASSERT_EQ(error, 0);
-    std::ofstream(dev.Path() / "ttyS4").put('x');
+    std::ofstream(dev.path() / "ttyS4").put('x');
     std::unique_lock lock(mutex);
     EXPECT_TRUE(done.wait_for(lock, 2s, [&] { return destroyed; }));
 }

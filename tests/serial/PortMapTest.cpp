@@ -1,6 +1,6 @@
 #include "serial/PortMap.h"
 
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -10,25 +10,27 @@
 namespace zephra::serial::detail {
 namespace {
 
+using zephra::test::TempFolder;
+
 TEST(PortMap, ComNamesWithoutLinkAreTheStandardSerialPorts) {
     TempFolder folder;
-    const std::string ports = folder.Path().string();
+    const std::string ports = folder.path().string();
     EXPECT_EQ(ResolveDeviceName("COM1", ports), "/dev/ttyS0");
     EXPECT_EQ(ResolveDeviceName("COM12", ports), "/dev/ttyS11");
 }
 
 TEST(PortMap, ALinkInThePortMapWins) {
     TempFolder folder;
-    std::filesystem::create_symlink("/dev/ttyUSB0", folder.Path() / "COM3");
-    EXPECT_EQ(ResolveDeviceName("COM3", folder.Path().string()), (folder.Path() / "COM3").string());
-    EXPECT_EQ(ResolveDeviceName("COM4", folder.Path().string()), "/dev/ttyS3");
+    std::filesystem::create_symlink("/dev/ttyUSB0", folder.path() / "COM3");
+    EXPECT_EQ(ResolveDeviceName("COM3", folder.path().string()), (folder.path() / "COM3").string());
+    EXPECT_EQ(ResolveDeviceName("COM4", folder.path().string()), "/dev/ttyS3");
 }
 
 TEST(PortMap, OtherNamesAreUsedUnchanged) {
     TempFolder folder;
     for (const char* name :
          {"/dev/ttyUSB0", "/dev/pts/3", "COM0", "COM01", "com3", "COM", "COM3x", "ttyS0"}) {
-        EXPECT_EQ(ResolveDeviceName(name, folder.Path().string()), name);
+        EXPECT_EQ(ResolveDeviceName(name, folder.path().string()), name);
     }
 }
 
