@@ -3,7 +3,7 @@
 // output, failing system calls).
 
 #include "CaptureError.h"
-#include "FakeComDevice.h"
+#include "FakePort.h"
 #include "serial/ComPort.h"
 
 #include <gtest/gtest.h>
@@ -14,20 +14,9 @@ namespace {
 using detail::EscapeFunction;
 using std::chrono::milliseconds;
 using test::CaptureError;
-using test::FakeComDevice;
+using test::FakePort;
 
-class ComPortDevice : public ::testing::Test {
-protected:
-    ComPortDevice() {
-        auto owned = std::make_unique<FakeComDevice>();
-        device = owned.get();
-        port = std::make_unique<TComPort>(nullptr, std::move(owned));
-        port->SetDeviceName("/dev/fake0");
-    }
-
-    FakeComDevice* device;
-    std::unique_ptr<TComPort> port;
-};
+class ComPortDevice : public ::testing::Test, protected FakePort {};
 
 TEST_F(ComPortDevice, OpenOpensTheNamedPathAndEmptiesBothQueues) {
     device->input = {1, 2, 3};

@@ -2,6 +2,7 @@
 
 #include "CaptureError.h"
 #include "FakeComDevice.h"
+#include "FakePort.h"
 #include "serial/ComPort.h"
 #include "serial/DeviceStateMapping.h"
 
@@ -12,17 +13,7 @@ namespace {
 
 using test::CaptureError;
 using test::FakeComDevice;
-
-struct FakePort {
-    FakePort() {
-        auto owned = std::make_unique<FakeComDevice>();
-        device = owned.get();
-        port = std::make_unique<TComPort>(nullptr, std::move(owned));
-        port->SetDeviceName("/dev/fake0");
-    }
-    FakeComDevice* device;
-    std::unique_ptr<TComPort> port;
-};
+using test::FakePort;
 
 TEST(ComPortSettings, DefaultsAfterCreate) {
     TComPort port(nullptr);
