@@ -2,6 +2,10 @@
 
 #include "support/TempFolder.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
@@ -25,6 +29,14 @@ void Redirect(const std::string& path, int flags, int target) {
 std::string FileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TWineRec RecordIn(const std::string& path) {
+    const std::string bytes = FileBytes(path);
+    TWineRec rec{};
+    EXPECT_EQ(bytes.size(), WineRecSize) << path;
+    std::memcpy(&rec, bytes.data(), std::min(bytes.size(), sizeof rec));
+    return rec;
 }
 
 std::vector<std::string> NewWineArgs(const std::string& path) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/WineRec.h"
+
 #include <string>
 #include <vector>
 
@@ -18,6 +20,9 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& input 
 
 // The arguments of "new" for a valid wine written to `path`.
 std::vector<std::string> NewWineArgs(const std::string& path);
+
+// The wine record in a file written by the tool (checked to be one record).
+TWineRec RecordIn(const std::string& path);
 
 // The bytes of a file; empty when it cannot be read.
 std::string FileBytes(const std::string& path);

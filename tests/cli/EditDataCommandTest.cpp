@@ -11,14 +11,6 @@ namespace zephra::test {
 namespace {
 
 const std::string Examples = ZEPHRA_EXAMPLES_DIR;
-
-TWineRec RecordIn(const std::string& path) {
-    const std::string bytes = FileBytes(path);
-    TWineRec rec{};
-    std::memcpy(&rec, bytes.data(), std::min(bytes.size(), sizeof rec));
-    return rec;
-}
-
 class EditDataCommandTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(RunCli(NewWineArgs(wine)).status, 0); }
@@ -72,6 +64,7 @@ TEST_F(EditDataCommandTest, CsvOfTheSampleMakesTheSampleWine) {
                                      "--units",
                                      "bpm"};
     ASSERT_EQ(RunCli(args).status, 0);
+    ASSERT_EQ(RunCli({"edit-conditions", wine}).status, 0);
     const CliResult result = RunCli({"edit-data", wine, "--csv", "--skip", "1"},
                                     FileBytes(Examples + "/chardonnay.csv"));
     EXPECT_EQ(result.status, 0);

@@ -11,14 +11,6 @@
 namespace zephra::test {
 namespace {
 
-TWineRec RecordIn(const std::string& path) {
-    const std::string bytes = FileBytes(path);
-    TWineRec rec{};
-    EXPECT_EQ(bytes.size(), WineRecSize);
-    std::memcpy(&rec, bytes.data(), std::min(bytes.size(), sizeof rec));
-    return rec;
-}
-
 TEST(NewCommandTest, WritesTheNewWineRecord) {
     TempFolder folder;
     const std::string path = folder.file("w.zph");
