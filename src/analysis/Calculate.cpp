@@ -8,6 +8,7 @@
 #include "analysis/ThousandsSeparator.h"
 #include "entry/FixedText.h"
 #include "entry/NumberText.h"
+#include "entry/UnitConstants.h"
 
 #include <array>
 #include <cmath>
@@ -17,10 +18,6 @@ namespace {
 
 constexpr int Rows = 36;
 constexpr int MinimumFittedPoints = 4;
-constexpr double PaPerPsi = 6894.8;
-constexpr double Pi = 3.14159;
-constexpr double LitresPerBottle = 0.75;
-constexpr double LitresPerGallon = 3.7854;
 constexpr double NormalViscosity = 0.0015;
 constexpr double DessertViscosity = 0.0021;
 constexpr double MlPerCubicMetre = 1000000;

@@ -5,6 +5,7 @@
 #include "analysis/ResistanceText.h"
 #include "entry/FixedText.h"
 #include "entry/NumberText.h"
+#include "entry/UnitConstants.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,7 +32,6 @@ ExponentialFit FitExponentialModel(const TRegressionData& v, const TRegressionDa
 
 void StoreExponentialResults(TWineRec& rec, const ExponentialFit& fit, double A_prod, double R_max,
                              std::string_view separator, AnalysisWarnings& warnings) {
-    constexpr double LitresPerGallon = 3.7854;
     rec.bE.assign(FixedText(fit.m, 5, 3));
     rec.RmE.assign(ResistanceText(fit.Rm));
     rec.rE.assign(FixedText(fit.r, 5, 3));

@@ -7,6 +7,7 @@
 #include "document/Real48.h"
 #include "entry/FixedText.h"
 #include "entry/NumberText.h"
+#include "entry/UnitConstants.h"
 
 #include <cmath>
 
@@ -15,7 +16,6 @@ namespace zephra {
 void StorePowerExpectedVolume(TWineRec& rec, const PowerSearchResult& fit, double A_prod,
                               double R_max, std::string_view separator,
                               AnalysisWarnings& warnings) {
-    constexpr double LitresPerGallon = 3.7854;
     if (fit.Rm >= R_max) {
         warnings.Warn("Expected volume cannot be calculated from Power Model. Rm is greater than "
                       "maximum allowable production resistance.");

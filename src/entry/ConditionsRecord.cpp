@@ -3,14 +3,11 @@
 #include "document/Windows1252.h"
 #include "entry/FixedText.h"
 #include "entry/NumberText.h"
+#include "entry/UnitConstants.h"
 
 namespace zephra {
 
 namespace {
-
-constexpr double LitresPerBottle = 0.75;
-constexpr double LitresPerGallon = 3.7854;
-constexpr double Pi = 3.14159;
 
 void StoreConditions(TConditions& c, const ConditionsForm& form) {
     c.WineName.assign(Utf8ToWin1252(form.WineName));
