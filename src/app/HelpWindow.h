@@ -8,8 +8,8 @@ namespace zephra {
 
 // The user guide built into the program: one HTML page from the resources in
 // a browser whose links work (the contents jump within the page, web links
-// open in the desktop's browser). A top-level window that stays with its
-// owner, the main window.
+// open in the desktop's browser). A top-level window of its own that opens
+// over its owner, the main window, and is released with it.
 class HelpWindow : public QWidget {
     Q_OBJECT
 

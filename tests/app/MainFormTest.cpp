@@ -475,6 +475,8 @@ private slots:
             QVERIFY(graph->isVisible());
             QVERIFY(graph->windowHandle() != nullptr);
             QCOMPARE(graph->windowHandle()->transientParent(), form->windowHandle());
+            // Only a dialog-type window is marked transient for the desktop.
+            QCOMPARE(graph->windowType(), Qt::Dialog);
             QVERIFY(graph->screen()->availableGeometry().contains(graph->geometry()));
             QVERIFY(graph->geometry().intersects(form->frameGeometry()));
         }
