@@ -2,6 +2,8 @@
 
 #include "entry/NumberText.h"
 
+#include <algorithm>
+
 namespace zephra {
 
 namespace {
@@ -103,7 +105,10 @@ bool HoldsLineBreak(std::string_view text) {
 }
 
 std::string PasteFailureMessage(const PasteFailure& failure) {
-    return "Nothing was pasted: line " + std::to_string(failure.Line) + " (\"" + failure.Text +
+    // Tabs between spreadsheet cells would show as wide gaps in a message.
+    std::string shown = failure.Text;
+    std::replace(shown.begin(), shown.end(), '\t', ' ');
+    return "Nothing was pasted: line " + std::to_string(failure.Line) + " (\"" + shown +
            "\") is not a volume and a time. Each line needs a volume and a time as "
            "\"volume, minutes, seconds\" or \"volume, m:ss\".";
 }

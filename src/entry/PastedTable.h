@@ -38,7 +38,8 @@ std::variant<std::vector<PastedReading>, PasteFailure> ReadPastedTable(std::stri
 // rather than a value for one box.
 bool HoldsLineBreak(std::string_view text);
 
-// The message shown when a paste cannot be read.
+// The message shown when a paste cannot be read; it quotes the line with
+// its tabs shown as blanks.
 std::string PasteFailureMessage(const PasteFailure& failure);
 
 // The message shown when a field of line `line` is longer than its box

@@ -69,9 +69,10 @@ TEST(PastedTableTest, FirstUnreadableLineIsNamed) {
 }
 
 TEST(PastedTableTest, MessagesNameTheLine) {
-    EXPECT_EQ(PasteFailureMessage({3, "abc"}),
-              "Nothing was pasted: line 3 (\"abc\") is not a volume and a time. Each line needs "
-              "a volume and a time as \"volume, minutes, seconds\" or \"volume, m:ss\".");
+    EXPECT_EQ(PasteFailureMessage({3, "Volume\tMin\tSec"}),
+              "Nothing was pasted: line 3 (\"Volume Min Sec\") is not a volume and a time. Each "
+              "line needs a volume and a time as \"volume, minutes, seconds\" or \"volume, "
+              "m:ss\".");
     EXPECT_EQ(PasteTooWideMessage(2, "1234.56"),
               "Nothing was pasted: \"1234.56\" on line 2 is longer than its box takes.");
     EXPECT_EQ(PasteTooLongMessage(30, 8, 36),
