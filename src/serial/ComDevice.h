@@ -73,6 +73,10 @@ public:
     /// The clock that the device's waits are measured against.
     virtual Clock::time_point Now() const = 0;
 
+    /// Whether the device is a pseudo-terminal, which always runs with 8 data
+    /// bits and no parity whatever it is asked for.
+    virtual bool IsPseudoTerminal() const { return false; }
+
     /// Makes the source the event thread waits on for line events of the open
     /// device. Returns 0 or an errno. By default the device has no counters or
     /// modem lines and its queues stay empty.

@@ -4,10 +4,13 @@
 #include "ComThread.h"
 #include "DeviceStateMapping.h"
 #include "DeviceWatcher.h"
+#include "LineModeCheck.h"
 #include "PortMap.h"
 #include "PosixComDevice.h"
 #include "Transfer.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <system_error>
 
 namespace zephra::serial {
@@ -32,6 +35,8 @@ detail::Milliseconds TransmissionTime(std::uint64_t bytes, std::uint32_t rate) {
 
 /// Extra time granted to queued output when the port closes.
 constexpr detail::Milliseconds kCloseDrainMargin(1000);
+/// Longest time a close waits for queued output, however much there is.
+constexpr detail::Milliseconds kCloseDrainLimit(2000);
 
 } // namespace
 
@@ -193,6 +198,13 @@ void TCustomComPort::ApplyDeviceState() {
     CheckSystemResult(FDevice->GetState(state));
     detail::SettingsToDeviceState(*this, state);
     CheckSystemResult(FDevice->SetState(state));
+    detail::DeviceState applied;
+    CheckSystemResult(FDevice->GetState(applied));
+    if (!detail::LineModeKept(state, applied, FDevice->IsPseudoTerminal())) {
+        // What the device dropped would garble every exchange; refuse it as
+        // the device would have refused an unsupported mode outright.
+        CheckSystemResult(EINVAL);
+    }
 }
 
 // ---- Errors -----------------------------------------------------------------
@@ -291,7 +303,8 @@ void TCustomComPort::CloseDevice() {
 
 void TCustomComPort::DrainBeforeClose() {
     // The last command before a close must still reach the device, so queued
-    // output gets the time it needs at the line rate plus a margin. Errors are
+    // output gets the time it needs at the line rate plus a margin, up to a
+    // limit that keeps a close quick when much output is held. Errors are
     // ignored: a port always closes.
     detail::Transfer& write = *FWriteTransfer;
     const std::uint32_t unaccepted = write.Pending ? write.Requested - write.Done : 0;
@@ -300,8 +313,9 @@ void TCustomComPort::DrainBeforeClose() {
     detail::DeviceState state;
     const std::uint32_t rate = FDevice->GetState(state) == 0 ? state.BaudRate : 0;
     const detail::Clock::time_point deadline =
-        FDevice->Now() + kCloseDrainMargin +
-        TransmissionTime(std::uint64_t{unaccepted} + queued, rate);
+        FDevice->Now() +
+        std::min(kCloseDrainLimit,
+                 kCloseDrainMargin + TransmissionTime(std::uint64_t{unaccepted} + queued, rate));
 
     while (write.Pending) {
         std::size_t done = 0;
@@ -379,19 +393,6 @@ void TCustomComPort::ClearBreak() {
 void TCustomComPort::ResetDevice() {
     RequireOpen();
     CheckSystemResult(FDevice->Escape(EscapeFunction::ResetDevice));
-}
-
-void TCustomComPort::TransmitChar(char Value) {
-    RequireOpen();
-    const auto byte = static_cast<std::uint8_t>(Value);
-    for (;;) {
-        std::size_t done = 0;
-        CheckSystemResult(FDevice->Write(&byte, 1, done));
-        if (done == 1) {
-            return;
-        }
-        CheckSystemResult(FDevice->WaitReady(Direction::Output, std::nullopt));
-    }
 }
 
 TModemStatus TCustomComPort::ModemStatus() {

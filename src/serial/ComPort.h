@@ -542,8 +542,8 @@ public:
     void Open();
     /// Closes an active port: BeforeClose, `CloseDevice`, log "Close <name>", AfterClose.
     /// Output still queued is sent first; after a bound (the time the queued
-    /// bytes need at the line rate, plus one second) what remains is dropped so
-    /// a stopped line cannot hang the program.
+    /// bytes need at the line rate plus one second, at most two seconds) what
+    /// remains is dropped so a stopped line cannot hang the program.
     void Close();
 
     // ---- Device control (raise the "closed port" error while closed) -------
@@ -562,7 +562,9 @@ public:
     /// Linux has no reset for serial devices: checks the port only.
     void ResetDevice();
     /// Writes one byte straight to the device, ahead of a not-yet-accepted write
-    /// but after bytes the kernel already holds.
+    /// but after bytes the kernel already holds. On a line whose output is
+    /// stopped it waits as long as the write timeouts allow (without limit
+    /// when both are 0) and then raises "Timeout".
     void TransmitChar(char Value);
     /// The modem input lines; raises ENOTTY on a device without them (a pseudo-terminal).
     /// Empty in design state.

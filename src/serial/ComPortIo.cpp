@@ -98,14 +98,17 @@ void TCustomComPort::Collect(Transfer& transfer, const char* completeMessage) {
             RaiseComError(0, kTimeoutMessage);
         }
     }
+    // The transfer is collected before anything here can fail: its buffer may
+    // belong to a caller that is gone by the next wait.
+    const bool collected = transfer.Requested > 0;
+    transfer.Requested = 0;
     CheckLineErrors();
-    if (transfer.Requested > 0) {
+    if (collected) {
         // Only the bytes actually transferred: the rest of the buffer holds nothing of the line.
         const void* data = transfer.Dir == Direction::Input
                                ? static_cast<const void*>(transfer.ReadBuffer)
                                : static_cast<const void*>(transfer.WriteBuffer);
         Log(completeMessage, data, transfer.Done);
-        transfer.Requested = 0;
     }
 }
 
@@ -122,11 +125,14 @@ void TCustomComPort::Read(void* Buf, int Count, bool WaitForCompletion) {
     if (Count < 0) {
         RaiseComError(0, kIncorrectParameterMessage);
     }
+    if (Count != 0) {
+        // Logged before the read is recorded, so a failing log leaves nothing behind.
+        Log("Read request " + std::to_string(Count) + " byte(s)");
+    }
     Transfer& transfer = *FReadTransfer;
     transfer.Requested = static_cast<std::uint32_t>(Count);
     transfer.ReadBuffer = static_cast<std::uint8_t*>(Buf);
     if (Count != 0) {
-        Log("Read request " + std::to_string(Count) + " byte(s)");
         StartTransfer(transfer, transfer.Requested);
         if (WaitForCompletion) {
             WaitForReadCompletion();
@@ -146,11 +152,14 @@ void TCustomComPort::Write(const void* Buf, int Count, bool WaitForCompletion) {
     if (Count < 0) {
         RaiseComError(0, kIncorrectParameterMessage);
     }
+    if (Count != 0) {
+        // Logged before the write is recorded, so a failing log leaves nothing behind.
+        Log("Write request ", Buf, static_cast<std::size_t>(Count));
+    }
     Transfer& transfer = *FWriteTransfer;
     transfer.Requested = static_cast<std::uint32_t>(Count);
     transfer.WriteBuffer = static_cast<const std::uint8_t*>(Buf);
     if (Count != 0) {
-        Log("Write request ", Buf, static_cast<std::size_t>(Count));
         if (!WaitForCompletion) {
             const auto* bytes = static_cast<const std::uint8_t*>(Buf);
             FBuffer.assign(bytes, bytes + Count);
@@ -166,6 +175,26 @@ void TCustomComPort::Write(const void* Buf, int Count, bool WaitForCompletion) {
     }
     if (AfterWrite) {
         AfterWrite(this, Buf, Count, WaitForCompletion);
+    }
+}
+
+void TCustomComPort::TransmitChar(char Value) {
+    RequireOpen();
+    const auto byte = static_cast<std::uint8_t>(Value);
+    // A line whose output is stopped takes nothing: the write timeouts bound the wait.
+    const detail::TransferPlan plan =
+        detail::TransferPlan::ForWrite(TimeoutValuesOf(FTimeouts), 1, FDevice->Now());
+    for (;;) {
+        std::size_t done = 0;
+        CheckSystemResult(FDevice->Write(&byte, 1, done));
+        if (done == 1) {
+            return;
+        }
+        const detail::Clock::time_point now = FDevice->Now();
+        if (plan.Finished(0, now)) {
+            RaiseComError(0, kTimeoutMessage);
+        }
+        CheckSystemResult(FDevice->WaitReady(Direction::Output, plan.WaitLimit(0, now)));
     }
 }
 

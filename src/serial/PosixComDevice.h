@@ -31,6 +31,8 @@ public:
     int ModemStatus(std::uint32_t& bits) override;
     int TakeLineErrors(std::uint32_t& bits) override;
     Clock::time_point Now() const override { return Clock::now(); }
+    /// Recognised by the device number of the pseudo-terminal slaves.
+    bool IsPseudoTerminal() const override;
     int CreateLineEventSource(std::unique_ptr<LineEventSource>& source) override;
 
 private:
