@@ -4,6 +4,7 @@
 #include "ComThread.h"
 #include "DeviceStateMapping.h"
 #include "DeviceWatcher.h"
+#include "DispatchGate.h"
 #include "LineModeCheck.h"
 #include "PortMap.h"
 #include "PosixComDevice.h"
@@ -46,16 +47,20 @@ TCustomComPort::TCustomComPort(TComponent* AOwner)
 TCustomComPort::TCustomComPort(TComponent* AOwner, std::unique_ptr<ComDevice> Device)
     : TComponent(AOwner), FDevice(std::move(Device)),
       FReadTransfer(std::make_unique<detail::Transfer>(Direction::Input)),
-      FWriteTransfer(std::make_unique<detail::Transfer>(Direction::Output)) {}
+      FWriteTransfer(std::make_unique<detail::Transfer>(Direction::Output)),
+      FDispatchGate(std::make_shared<detail::DispatchGate>()) {}
 
 TCustomComPort::~TCustomComPort() {
     UnregisterDeviceChange();
     try {
         Close();
     } catch (...) {
-        // A handler or the log failed while closing; the device is released all the same.
-        CloseDevice();
+        // A handler or the log failed while closing; the device is released below all the same.
     }
+    // Also when the close was handed to the main thread or failed half-way.
+    CloseDevice();
+    // A handler still running on an event thread must not outlive its port.
+    FDispatchGate->WaitIdle();
 }
 
 void TCustomComPort::Loaded() {

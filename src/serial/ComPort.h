@@ -44,9 +44,11 @@
 // goes away while open (an unplugged adapter) is reported through `OnError`
 // with EIO and the port closes. A `Close` called on the event thread is queued
 // to the main thread and returns at once. Stopping the thread (removing the
-// last handler, closing, destroying the port) never waits for it, except for
-// a handler running on it without synchronisation. `ThreadPriority` is kept
-// but not applied: ordinary threads have no priorities on Linux.
+// last handler, closing) never waits for it, not even for a handler running on
+// it without synchronisation; such a handler must itself be safe against the
+// main thread closing the port. Destroying the port waits for that handler
+// to return, so it must not wait for the main thread then. `ThreadPriority`
+// is kept but not applied: ordinary threads have no priorities on Linux.
 //
 // Device arrival and removal: while `OnDeviceArrival` or `OnDeviceRemoved` is
 // assigned, the serial device nodes of `DeviceFolder` (/dev) are watched and
@@ -56,9 +58,11 @@
 #include "DeviceInfo.h"
 #include "EnumSet.h"
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -71,6 +75,7 @@ class DeviceWatcher;
 
 namespace detail {
 class ComDevice;
+class DispatchGate;
 struct CommProperties;
 struct DeviceState;
 struct Transfer;
@@ -715,6 +720,8 @@ private:
     void Collect(detail::Transfer& transfer, const char* completeMessage);
     void Abandon(detail::Transfer& transfer);
     void DrainBeforeClose();
+    /// The device's line errors since the last call, as line-error bits.
+    std::uint32_t TakeLineErrors();
     void ReportLineErrors(std::uint32_t errorBits);
     std::vector<std::uint8_t> ReadUnitsUntil(const std::vector<std::uint8_t>& Terminator,
                                              int UnitSize);
@@ -748,6 +755,14 @@ private:
     TDeviceRemovedEvent FOnDeviceRemoved;
 
     std::shared_ptr<TComThread> FComThread;
+    /// Handler runs on event threads; destroying the port waits for them.
+    std::shared_ptr<detail::DispatchGate> FDispatchGate;
+    /// Bytes read from the device so far; the event thread tells new
+    /// input by it.
+    std::atomic<std::uint64_t> FInputTaken{0};
+    /// The device's line-error baseline is taken by the main thread and by an
+    /// event thread that dispatches without synchronisation.
+    std::mutex FLineErrorLock;
     std::uint32_t FCommMask = 0;  ///< events the device is asked to report
     std::uint32_t FEventMask = 0; ///< events of the event thread's last wake-up
     int FThreadError = 0;

@@ -4,6 +4,7 @@
 #include "ComThread.h"
 #include "Transfer.h"
 
+#include <mutex>
 #include <string>
 
 namespace zephra::serial {
@@ -67,6 +68,9 @@ void TCustomComPort::Progress(Transfer& transfer, bool block) {
                         : FDevice->Write(transfer.WriteBuffer + transfer.Done, remaining, moved);
         const detail::Clock::time_point now = FDevice->Now();
         if (moved > 0) {
+            if (transfer.Dir == Direction::Input) {
+                FInputTaken += moved;
+            }
             transfer.Done += static_cast<std::uint32_t>(moved);
             transfer.Plan.BytesArrived(now);
         }
@@ -229,12 +233,21 @@ void TCustomComPort::ReportLineErrors(std::uint32_t errorBits) {
     FOnLineError(this, errors);
 }
 
+std::uint32_t TCustomComPort::TakeLineErrors() {
+    std::uint32_t errors = 0;
+    int result = 0;
+    {
+        std::lock_guard lock(FLineErrorLock);
+        result = FDevice->TakeLineErrors(errors);
+    }
+    CheckSystemResult(result);
+    return errors;
+}
+
 std::uint32_t TCustomComPort::InputCount() {
     // A pending read takes queued bytes first, so that they are not counted twice.
     Progress(*FReadTransfer, false);
-    std::uint32_t errors = 0;
-    CheckSystemResult(FDevice->TakeLineErrors(errors));
-    ReportLineErrors(errors);
+    ReportLineErrors(TakeLineErrors());
     std::uint32_t count = 0;
     CheckSystemResult(FDevice->InputCount(count));
     return count;
@@ -242,9 +255,7 @@ std::uint32_t TCustomComPort::InputCount() {
 
 std::uint32_t TCustomComPort::OutputCount() {
     Progress(*FWriteTransfer, false);
-    std::uint32_t errors = 0;
-    CheckSystemResult(FDevice->TakeLineErrors(errors));
-    ReportLineErrors(errors);
+    ReportLineErrors(TakeLineErrors());
     std::uint32_t count = 0;
     CheckSystemResult(FDevice->OutputCount(count));
     const Transfer& write = *FWriteTransfer;
@@ -253,15 +264,12 @@ std::uint32_t TCustomComPort::OutputCount() {
 
 void TCustomComPort::CheckLineErrors() {
     RequireOpen();
-    std::uint32_t errors = 0;
-    CheckSystemResult(FDevice->TakeLineErrors(errors));
-    ReportLineErrors(errors);
+    ReportLineErrors(TakeLineErrors());
 }
 
 void TCustomComPort::ClearLineErrors() {
     RequireOpen();
-    std::uint32_t errors = 0;
-    CheckSystemResult(FDevice->TakeLineErrors(errors));
+    TakeLineErrors();
 }
 
 } // namespace zephra::serial
