@@ -265,7 +265,12 @@ void TCustomComPort::OpenDevice() {
     CloseDevice();
     try {
         const std::string path = detail::ResolveDeviceName(FDeviceName, detail::PortMapFolder());
-        CheckSystemResult(FDevice->Open(path));
+        int opened = 0;
+        {
+            std::lock_guard lock(FLineErrorLock);
+            opened = FDevice->Open(path);
+        }
+        CheckSystemResult(opened);
         // Bytes that arrived while the port was closed are never read.
         PurgeInput();
         PurgeOutput();
@@ -298,6 +303,7 @@ void TCustomComPort::CloseDevice() {
     StopEventThread();
     if (FDevice->Handle() >= 0) {
         DrainBeforeClose();
+        std::lock_guard lock(FLineErrorLock);
         FDevice->Close();
     }
     for (detail::Transfer* transfer : {FReadTransfer.get(), FWriteTransfer.get()}) {

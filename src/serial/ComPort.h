@@ -761,7 +761,8 @@ private:
     /// input by it.
     std::atomic<std::uint64_t> FInputTaken{0};
     /// The device's line-error baseline is taken by the main thread and by an
-    /// event thread that dispatches without synchronisation.
+    /// event thread that dispatches without synchronisation; opening and
+    /// closing the device reset it.
     std::mutex FLineErrorLock;
     std::uint32_t FCommMask = 0;  ///< events the device is asked to report
     std::uint32_t FEventMask = 0; ///< events of the event thread's last wake-up

@@ -2,6 +2,7 @@
 
 #include "ComDevice.h"
 
+#include <atomic>
 #include <linux/serial.h>
 
 namespace zephra::serial::detail {
@@ -40,7 +41,8 @@ private:
     int ModemLines(std::optional<int>& lines);
     int SetModemLine(int line, bool on);
 
-    int fd_ = -1;
+    /// Read by an event thread that checks whether the port is still open.
+    std::atomic<int> fd_{-1};
     bool hasCounters_ = false;
     serial_icounter_struct counters_{};
 };

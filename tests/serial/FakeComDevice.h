@@ -2,6 +2,7 @@
 
 #include "serial/ComDevice.h"
 
+#include <atomic>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -238,7 +239,7 @@ private:
         }
     }
 
-    bool open_ = false;
+    std::atomic<bool> open_{false};
 };
 
 } // namespace zephra::serial::test
