@@ -28,6 +28,10 @@
 //   `opOutputCTSFlow` switches it on.
 // - 1.5 stop bits exist only together with 5 data bits; 4, 9 and 16 data bits
 //   do not exist. Such settings raise EINVAL when applied.
+// - Applied settings are read back: a device that did not keep the data bits,
+//   parity, stop bits or flow control raises EINVAL (an opening port stays
+//   closed). A pseudo-terminal always runs with 8 data bits and no parity,
+//   which is accepted.
 // - Buffer sizes cannot be set; `BufferSizes` keeps the values.
 // - `PriorityClass` is kept (and refused on an open port) but not applied: an
 //   unprivileged process could not restore a lowered priority afterwards.
