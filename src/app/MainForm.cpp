@@ -326,6 +326,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 void TMainForm::EditConditionsExecute() {
     if (TMDIChild* window = Documents->ActiveWineWindow()) {
+        if (RefusedDuringCollection(*this, *window, services_.Boxes))
+            return;
         if (zephra::EditConditions(this, services_.Boxes, window->WineClass))
             window->FillLines();
     }
@@ -333,6 +335,8 @@ void TMainForm::EditConditionsExecute() {
 
 void TMainForm::EditDataExecute() {
     if (TMDIChild* window = Documents->ActiveWineWindow()) {
+        if (RefusedDuringCollection(*this, *window, services_.Boxes))
+            return;
         if (zephra::EditData(this, services_.Boxes, window->WineClass))
             window->FillLines();
     }
