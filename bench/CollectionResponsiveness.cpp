@@ -1,16 +1,20 @@
 // zephra-collection-responsiveness: how long the window's event loop can go
 // without a turn while a collection run talks to the balance simulator.
 //
-// Usage: zephra-collection-responsiveness [SIMULATOR [CASES]] (default: the
-// simulator built beside it; CASES, say "slow,silent", picks cases by name). For a normal, a slow
-// (3 s before each reply) and a silent balance it runs a collection on a real wine window, with the
-// run's clock going 20 times faster than real time so that readings come every 0.75 s, and reports
-// the longest gap between two turns of the event loop (a 1 ms timer ticking on the main thread).
-// The start of the run (clearing and recalculating the wine, opening the progress window) is one
-// turn of its own, reported apart. The main thread still recalculates and redraws the wine after
-// every point; the balance exchanges run beside it. The machine's other load shows in the figures:
-// run it a few times.
+// Usage: zephra-collection-responsiveness [CASES] (CASES, say "slow,silent",
+// picks cases by name). For a normal, a slow (3 s before each reply) and a
+// silent balance it runs a collection on a real wine window, with the run's
+// clock going 20 times faster than real time so that readings come every
+// 0.75 s, and reports the longest gap between two turns of the event loop (a
+// 1 ms timer ticking on the main thread). The start of the run (clearing and
+// recalculating the wine, opening the progress window) is one turn of its
+// own, reported apart. For the gaps during the run it prints the longest,
+// the main thread's CPU time within it, the 99.9th percentile and how many
+// reached 50 ms. The main thread still recalculates and redraws the wine
+// after every point; the balance exchanges run beside it. The machine's
+// other load shows in the figures: run it a few times.
 
+#include "../tests/acquisition/ChildProcess.h"
 #include "acquisition/ComPortBalance.h"
 #include "acquisition/ExchangeThread.h"
 #include "acquisition/PortDevice.h"
@@ -26,18 +30,9 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 using namespace zephra;
 
@@ -70,45 +65,6 @@ public:
     std::optional<QString> ChooseOpen(QWidget*, const FileDialogSetup&) override { return {}; }
     std::optional<QString> ChooseSave(QWidget*, const FileDialogSetup&) override { return {}; }
     QString DocumentsFolder() override { return {}; }
-};
-
-// The balance simulator, ended when this goes.
-class Simulator {
-public:
-    Simulator(const std::string& program, std::vector<std::string> options) {
-        options.insert(options.begin(), program);
-        std::vector<char*> argv;
-        for (std::string& option : options)
-            argv.push_back(option.data());
-        argv.push_back(nullptr);
-        int out[2];
-        if (pipe(out) != 0)
-            return;
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-        if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0)
-            pid_ = -1;
-        posix_spawn_file_actions_destroy(&actions);
-        close(out[1]);
-        char c = 0;
-        pollfd wait{out[0], POLLIN, 0};
-        while (poll(&wait, 1, 5000) == 1 && read(out[0], &c, 1) == 1 && c != '\n')
-            device_ += c;
-        close(out[0]);
-    }
-    ~Simulator() {
-        if (pid_ > 0) {
-            kill(pid_, SIGTERM);
-            waitpid(pid_, nullptr, 0);
-        }
-    }
-    const std::string& Device() const { return device_; }
-
-private:
-    pid_t pid_ = -1;
-    std::string device_;
 };
 
 // CPU time of the calling thread, in milliseconds.
@@ -144,9 +100,8 @@ const char* EndName(RunEnd end) {
     }
 }
 
-Measurement Measure(const std::string& simulatorProgram, const std::vector<std::string>& options,
-                    int stopAfterMs) {
-    Simulator simulator(simulatorProgram, options);
+Measurement Measure(const std::vector<std::string>& options, int stopAfterMs) {
+    Simulator simulator(options);
     serial::TComPort port(nullptr);
     ConfigureBalancePort(port, 1);
     port.SetDeviceName(simulator.Device());
@@ -228,9 +183,6 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsSet("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const std::string simulator = argc > 1 ? argv[1]
-                                           : QCoreApplication::applicationDirPath().toStdString() +
-                                                 "/../tools/balance-sim/zephra-balance-sim";
     struct Case {
         const char* name;
         std::vector<std::string> options;
@@ -244,11 +196,11 @@ int main(int argc, char** argv) {
     };
     std::printf("%-20s %6s %6s %-11s %6s | gaps during the run: %7s %9s %11s %6s\n", "balance",
                 "ticks", "points", "end", "start", "longest", "(its CPU)", "99.9th pct.", ">=50ms");
-    const std::string only = argc > 2 ? argv[2] : "";
+    const std::string only = argc > 1 ? argv[1] : "";
     for (const Case& c : cases) {
         if (!only.empty() && only.find(std::string(c.name).substr(0, 4)) == std::string::npos)
             continue;
-        const Measurement m = Measure(simulator, c.options, c.stopAfterMs);
+        const Measurement m = Measure(c.options, c.stopAfterMs);
         std::vector<qint64> gaps = m.gapsMs;
         std::sort(gaps.begin(), gaps.end());
         const qint64 p999 = gaps.empty() ? 0 : gaps[gaps.size() * 999 / 1000];
