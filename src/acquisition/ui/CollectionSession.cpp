@@ -26,9 +26,16 @@ CollectionSession::CollectionSession(QWidget& mainWindow, QWidget& wineWindow,
 }
 
 CollectionSession::~CollectionSession() {
-    mainWindow_.removeEventFilter(this);
-    wineWindow_.removeEventFilter(this);
+    RemoveGuards();
     delete progress_;
+}
+
+// The windows may be gone already when the main window is torn down.
+void CollectionSession::RemoveGuards() {
+    for (QWidget* window : {guardedMain_.data(), guardedWine_.data()}) {
+        if (window)
+            window->removeEventFilter(this);
+    }
 }
 
 void CollectionSession::Begin() {
@@ -47,6 +54,8 @@ void CollectionSession::Begin() {
     progress_->show();
     progress_->activateWindow();
     progress_->repaint();
+    guardedMain_ = &mainWindow_;
+    guardedWine_ = &wineWindow_;
     mainWindow_.installEventFilter(this);
     wineWindow_.installEventFilter(this);
 
@@ -80,8 +89,7 @@ void CollectionSession::Pass() {
 void CollectionSession::Finish() {
     finished_ = true;
     timer_.stop();
-    mainWindow_.removeEventFilter(this);
-    wineWindow_.removeEventFilter(this);
+    RemoveGuards();
     if (progress_) {
         progress_->CloseForRunEnd();
         delete progress_;

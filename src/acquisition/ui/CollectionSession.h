@@ -65,6 +65,7 @@ protected:
 
 private:
     void Finish();
+    void RemoveGuards();
     void CountdownChanged(const std::string& text) override;
     void PointStored(const StoredPoint& point, const TWineRec& record) override;
     void Collapsed(double intervalSeconds, const TWineRec& record) override;
@@ -79,6 +80,8 @@ private:
     CollectionRun run_;
     QTimer timer_;
     QPointer<TDataCollectionDlg> progress_;
+    QPointer<QWidget> guardedMain_;
+    QPointer<QWidget> guardedWine_;
     bool inPass_ = false;
     bool finished_ = false;
 };
