@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QStyle>
 
 namespace zephra {
 
@@ -21,7 +22,7 @@ constexpr int StatusBottomMargin = 8;
 constexpr int CaptionLeft = 18;
 constexpr int ValueLeft = 96;
 constexpr int ValueWidth = ClientWidth - ValueLeft - 8;
-// Distance from the wine window's top right corner.
+// Distance from the wine window's bottom right corner.
 constexpr int PlacementMargin = 8;
 
 } // namespace
@@ -85,8 +86,11 @@ void TDataCollectionDlg::ShowStatus(QLabel* value, const QString& text) {
 }
 
 void TDataCollectionDlg::PlaceOver(const QWidget& wineWindow) {
-    const QPoint topRight = wineWindow.mapToGlobal(wineWindow.contentsRect().topRight());
-    QPoint place(topRight.x() - width() - PlacementMargin, topRight.y() + PlacementMargin);
+    const QPoint bottomRight = wineWindow.mapToGlobal(wineWindow.contentsRect().bottomRight());
+    // Before it is shown the window has no frame yet: leave room for a title bar.
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    QPoint place(bottomRight.x() - width() - PlacementMargin,
+                 bottomRight.y() - height() - titleBar - PlacementMargin);
     if (const QScreen* screen = wineWindow.screen()) {
         const QRect area = screen->availableGeometry();
         place.setX(qBound(area.left(), place.x(), area.right() - width()));

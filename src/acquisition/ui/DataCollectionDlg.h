@@ -38,7 +38,8 @@ public:
     void ShowCountdown(const QString& text);
     // Shows `text` in a status line's value, when it differs from what shows.
     void ShowStatus(QLabel* value, const QString& text);
-    // Moves the window over the top right of `wineWindow`, inside the screen.
+    // Moves the window over the bottom right of `wineWindow`, clear of the
+    // graph at its top, inside the screen.
     void PlaceOver(const QWidget& wineWindow);
     // Closes the window for good (the run has ended).
     void CloseForRunEnd();
