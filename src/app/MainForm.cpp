@@ -341,6 +341,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 void TMainForm::EditConditionsExecute() {
     if (TMDIChild* window = Documents->ActiveWineWindow()) {
+        if (RefusedDuringCollection(*this, *window, services_.Boxes))
+            return;
         if (zephra::EditConditions(this, services_.Boxes, window->WineClass))
             window->FillLines();
     }
@@ -348,6 +350,8 @@ void TMainForm::EditConditionsExecute() {
 
 void TMainForm::EditDataExecute() {
     if (TMDIChild* window = Documents->ActiveWineWindow()) {
+        if (RefusedDuringCollection(*this, *window, services_.Boxes))
+            return;
         if (zephra::EditData(this, services_.Boxes, window->WineClass))
             window->FillLines();
     }
