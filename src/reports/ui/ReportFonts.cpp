@@ -11,6 +11,9 @@ QFont Face(const char* family, double points, bool bold) {
     font.setPixelSize(static_cast<int>(std::lround(points * UnitsPerPoint)));
     font.setBold(bold);
     font.setKerning(false);
+    // No ligatures: "fi" stays two letters, so the text can be found and
+    // copied from the PDF as it reads.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
