@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <fstream>
+
 namespace zephra::test {
 namespace {
 
@@ -17,33 +19,13 @@ TEST(ExportCommandTest, CsvGoesBackThroughEditDataToTheSameRecordBytes) {
         "row,volume_ml,minutes,seconds,elapsed_s,va_m,r,rexp,rpower,skipped\r\n"
         "1,40.4,0,15,15,0.012,88.83,115.19,89.03,1\r\n"));
 
-    // The sample wine's conditions on an empty wine, then the exported data.
+    // The sample wine with its data wiped, then the exported data read in.
     TempFolder folder;
     const std::string wine = folder.file("again.zph");
-    ASSERT_EQ(RunCli({"new",
-                      wine,
-                      "--wine",
-                      "Chardonnay 2024",
-                      "--filter",
-                      "Membrane 0.65",
-                      "--type",
-                      "normal",
-                      "--lab-pressure",
-                      "30",
-                      "--filter-diameter",
-                      "47",
-                      "--max-pressure",
-                      "30",
-                      "--area",
-                      "10",
-                      "--rate",
-                      "100",
-                      "--units",
-                      "bpm"})
-                  .status,
-              0);
-    ASSERT_EQ(RunCli({"edit-conditions", wine}).status, 0);
-    const CliResult imported = RunCli({"edit-data", wine, "--csv", "--skip", "1"}, exported.out);
+    std::ofstream(wine, std::ios::binary) << FileBytes(Sample);
+    ASSERT_EQ(RunCli({"edit-data", wine, "--csv"}, "").status, 0);
+    ASSERT_NE(FileBytes(wine), FileBytes(Sample));
+    const CliResult imported = RunCli({"edit-data", wine, "--csv"}, exported.out);
     ASSERT_EQ(imported.status, 0) << imported.err;
     EXPECT_EQ(FileBytes(wine), FileBytes(Sample));
 }

@@ -1,7 +1,7 @@
 #include "reports/DataCsv.h"
 
-#include "SampleWine.h"
 #include "reports/Csv.h"
+#include "support/SampleWine.h"
 
 #include <gtest/gtest.h>
 

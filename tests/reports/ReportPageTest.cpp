@@ -1,8 +1,8 @@
 #include "reports/ReportPage.h"
 
-#include "SampleWine.h"
 #include "graphs/FakeTextMetrics.h"
 #include "graphs/WineFixture.h"
+#include "support/SampleWine.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "reports/WineJson.h"
 
-#include "SampleWine.h"
+#include "support/SampleWine.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

@@ -1,9 +1,8 @@
 #include "UiScript.h"
 
-#include "document/WineFile.h"
 #include "reports/ui/ReportCommands.h"
 #include "support/PdfTools.h"
-#include "support/RecordingBoxes.h"
+#include "support/SampleWine.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -45,13 +44,6 @@ private:
     QString path_;
 };
 
-TWineRec SampleWine() {
-    TWineRec rec{};
-    test::RecordingBoxes boxes;
-    ZephraFileOpen(ZEPHRA_SAMPLE_WINE, rec, boxes);
-    return rec;
-}
-
 QByteArray Contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -77,7 +69,7 @@ private slots:
         ui = std::make_unique<UiScript>();
         frame = std::make_unique<QWidget>();
         commands = std::make_unique<ReportCommands>(*frame, ui->Services());
-        rec = SampleWine();
+        rec = test::SampleWine();
         QVERIFY(QFile::copy(ZEPHRA_SAMPLE_WINE, WineFile()));
     }
 

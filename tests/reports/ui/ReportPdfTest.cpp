@@ -1,4 +1,3 @@
-#include "document/WineFile.h"
 #include "graphs/GraphColours.h"
 #include "graphs/PixelGeometry.h"
 #include "graphs/ui/QtTextMetrics.h"
@@ -6,7 +5,7 @@
 #include "reports/ui/ReportDocument.h"
 #include "reports/ui/ReportPainter.h"
 #include "support/PdfTools.h"
-#include "support/RecordingBoxes.h"
+#include "support/SampleWine.h"
 #include "support/TempFolder.h"
 
 #include <QFile>
@@ -19,13 +18,6 @@ using namespace zephra;
 namespace {
 
 const ReportSource Source{"chardonnay.zph", "2026-03-14 09:05", "2026-03-15 10:00"};
-
-TWineRec SampleWine() {
-    TWineRec rec{};
-    test::RecordingBoxes boxes;
-    ZephraFileOpen(ZEPHRA_SAMPLE_WINE, rec, boxes);
-    return rec;
-}
 
 ReportPage PageOf(const TWineRec& rec) {
     const QtTextMetrics metrics;
@@ -66,7 +58,7 @@ class ReportPdfTest : public QObject {
 private slots:
     void textHoldsNamesConditionsEveryRowAndBothEstimates() {
         const test::TempFolder folder;
-        const TWineRec rec = SampleWine();
+        const TWineRec rec = test::SampleWine();
         const QString text = Simplified(test::PdfText(WritePdf(folder, {PageOf(rec)})));
         for (const char* expected : {"Chardonnay 2024",
                                      "Filter: Membrane 0.65 Wine type: Normal",
@@ -109,7 +101,7 @@ private slots:
 
     void accentedNamesSurviveInTextAndMetadata() {
         const test::TempFolder folder;
-        TWineRec rec = SampleWine();
+        TWineRec rec = test::SampleWine();
         rec.Conditions.WineName.assign("Ros\xE9 d'\xC9t\xE9"); // Windows-1252
         rec.Conditions.FilterName.assign("Pl\xE4ttchen \xC6");
         const std::string pdf = WritePdf(folder, {PageOf(rec)});
@@ -128,7 +120,7 @@ private slots:
 
     void graphsAreVectorGraphicsWhereTheLayoutPutsThem() {
         const test::TempFolder folder;
-        const ReportPage page = PageOf(SampleWine());
+        const ReportPage page = PageOf(test::SampleWine());
         const QPageLayout paper = ReportPageLayoutFor(QLocale::c());
         const std::string pdf = WritePdf(folder, {page}, paper);
         QCOMPARE(
@@ -177,7 +169,7 @@ private slots:
         QCOMPARE(ReportPageLayoutFor(QLocale(QLocale::German, QLocale::Germany)).pageSize().id(),
                  QPageSize::A4);
 
-        const ReportPage page = PageOf(SampleWine());
+        const ReportPage page = PageOf(test::SampleWine());
         for (const QPageLayout& paper : {letter, ReportPageLayoutFor(QLocale::c())}) {
             const QSizeF size = paper.paintRect(QPageLayout::Point).size();
             const ReportPageLayout layout = LayoutReportPage(page, size);
