@@ -70,6 +70,7 @@ ReportPage BuildReportPage(const TWineRec& rec, const ReportSource& source,
                            const TextMetrics& metrics) {
     const ReportLines panels = FillLines(rec);
     ReportPage page;
+    page.Kind = "ZEPHRA filterability report";
     page.Title = FieldText(rec.Conditions.WineName);
     page.HeaderLines = {"Filter: " + FieldText(rec.Conditions.FilterName) + "    Wine type: " +
                             (rec.Conditions.WineType.get() == 1 ? "Dessert" : "Normal"),

@@ -5,6 +5,7 @@
 
 #include <cctype>
 #include <charconv>
+#include <cmath>
 
 namespace zephra {
 
@@ -48,7 +49,8 @@ ResultValue ReadResultValue(std::string_view text) {
     if (trimmed.empty()) {
         return {};
     }
-    if (const auto number = ParseEntryNumber(trimmed)) {
+    // A number too large for a double ("1E400") stays the text it is.
+    if (const auto number = ParseEntryNumber(trimmed); number && std::isfinite(*number)) {
         return *number;
     }
     return std::string(trimmed);

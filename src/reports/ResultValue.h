@@ -12,7 +12,7 @@ namespace zephra {
 using ResultValue = std::variant<std::monostate, double, std::string>;
 
 // Reads a UTF-8 field text: a number when the whole text, blanks aside,
-// follows the entry grammar ("12.5", "-3", "1E15").
+// follows the entry grammar ("12.5", "-3", "1E15") and its value is finite.
 ResultValue ReadResultValue(std::string_view text);
 
 // Reads an expected volume in gallons: whole numbers grouped in thousands

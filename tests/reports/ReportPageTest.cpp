@@ -13,6 +13,7 @@ const ReportSource Source{"chardonnay.zph", "2026-03-14 09:05", "2026-03-15 10:0
 
 TEST(ReportPageTest, HeaderNamesTheWineItsFileAndDates) {
     const ReportPage page = BuildReportPage(test::SampleWine(), Source, test::FakeTextMetrics());
+    EXPECT_EQ(page.Kind, "ZEPHRA filterability report");
     EXPECT_EQ(page.Title, "Chardonnay 2024");
     EXPECT_EQ(page.HeaderLines,
               (std::vector<std::string>{"Filter: Membrane 0.65    Wine type: Normal",

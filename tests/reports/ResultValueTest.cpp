@@ -21,6 +21,7 @@ TEST(ResultValueTest, NumbersTextsAndBlanks) {
         {"> 1E15", std::string("> 1E15")},
         {"1,709", std::string("1,709")},
         {"12abc", std::string("12abc")},
+        {"1E400", std::string("1E400")},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ReadResultValue(c.text), c.value) << '"' << c.text << '"';

@@ -127,6 +127,12 @@ void PaintReportPage(QPainter& painter, const ReportPage& page, QSizeF size) {
 
     DrawLines(painter, report_fonts::Title(), {page.Title}, layout.Header, false);
     const double titleHeight = LineHeight(report_fonts::Title());
+    // The kind of page on the title's baseline, at the right margin.
+    const QFont header = report_fonts::Header();
+    painter.setFont(header);
+    painter.drawText(QPointF((size.width() - TextWidth(header, page.Kind)) * UnitsPerPoint,
+                             QFontMetricsF(report_fonts::Title()).ascent()),
+                     Text(page.Kind));
     DrawLines(painter, report_fonts::Header(), page.HeaderLines,
               layout.Header.adjusted(0, titleHeight, 0, 0), false);
     painter.setPen(QPen(Qt::black, RuleWidth * UnitsPerPoint));
