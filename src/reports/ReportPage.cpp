@@ -66,6 +66,10 @@ std::string ReportTitle(const std::vector<ReportPage>& pages) {
     return title;
 }
 
+std::string PageNumberText(int page, int pages) {
+    return "Page " + std::to_string(page) + " of " + std::to_string(pages);
+}
+
 ReportPage BuildReportPage(const TWineRec& rec, const ReportSource& source,
                            const TextMetrics& metrics) {
     const ReportLines panels = FillLines(rec);

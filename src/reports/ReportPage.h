@@ -43,6 +43,9 @@ struct ReportPage {
 // wines' names.
 std::string ReportTitle(const std::vector<ReportPage>& pages);
 
+// The footer of page `page` (1-based) of a report of `pages` pages.
+std::string PageNumberText(int page, int pages);
+
 // The page of one wine. `metrics` measures text in the graphs' font.
 ReportPage BuildReportPage(const TWineRec& rec, const ReportSource& source,
                            const TextMetrics& metrics);

@@ -42,7 +42,10 @@ TEST(PdfCommandTest, OnePagePerReadableWineInTheOrderGiven) {
     EXPECT_NE(first, std::string::npos);
     EXPECT_NE(second, std::string::npos);
     EXPECT_LT(first, second);
-    EXPECT_NE(text.find('\f'), std::string::npos) << "two pages";
+    const std::size_t pageBreak = text.find('\f');
+    EXPECT_NE(pageBreak, std::string::npos) << "two pages";
+    EXPECT_LT(text.find("Page 1 of 2"), pageBreak);
+    EXPECT_GT(text.find("Page 2 of 2"), pageBreak);
 }
 
 TEST(PdfCommandTest, PaperChoiceAndNothingWrittenWithoutAWine) {

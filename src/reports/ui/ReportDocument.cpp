@@ -57,7 +57,8 @@ void PaintReport(QPagedPaintDevice& device, const std::vector<ReportPage>& pages
         if (i > 0) {
             device.newPage();
         }
-        PaintReportPage(painter, pages[i], size);
+        const int count = static_cast<int>(pages.size());
+        PaintReportPage(painter, pages[i], size, PageNumberText(static_cast<int>(i) + 1, count));
     }
 }
 

@@ -109,7 +109,9 @@ ReportPageLayout LayoutReportPage(const ReportPage& page, QSizeF size) {
                             LineHeight(report_fonts::Caption());
     const double aspect = static_cast<double>(GraphWindowWidth) / GraphWindowHeight;
     const double halfWidth = (size.width() - GraphGap) / 2;
-    const double width = std::max(std::min(halfWidth, (size.height() - graphTop) * aspect), 0.0);
+    // The page number's line stays free below the graphs.
+    const double graphBottom = size.height() - LineHeight(report_fonts::Header()) - 4;
+    const double width = std::max(std::min(halfWidth, (graphBottom - graphTop) * aspect), 0.0);
     const double height = width / aspect;
     layout.LabGraph = QRectF((halfWidth - width) / 2, graphTop, width, height);
     layout.ProductionGraph =
@@ -117,7 +119,8 @@ ReportPageLayout LayoutReportPage(const ReportPage& page, QSizeF size) {
     return layout;
 }
 
-void PaintReportPage(QPainter& painter, const ReportPage& page, QSizeF size) {
+void PaintReportPage(QPainter& painter, const ReportPage& page, QSizeF size,
+                     const std::string& footer) {
     const ReportPageLayout layout = LayoutReportPage(page, size);
     const QPaintDevice& device = *painter.device();
     painter.save();
@@ -144,6 +147,10 @@ void PaintReportPage(QPainter& painter, const ReportPage& page, QSizeF size) {
     DrawLines(painter, report_fonts::Panel(), page.SummaryLines, layout.Summary, true);
     DrawGraph(painter, page.LabGraph, layout.LabGraph);
     DrawGraph(painter, page.ProductionGraph, layout.ProductionGraph);
+    painter.setFont(header);
+    painter.drawText(QPointF((size.width() - TextWidth(header, footer)) * UnitsPerPoint,
+                             size.height() * UnitsPerPoint - QFontMetricsF(header).descent()),
+                     Text(footer));
     painter.restore();
 }
 

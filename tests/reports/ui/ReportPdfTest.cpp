@@ -179,7 +179,7 @@ private slots:
                     layout.LabGraph.top());
             QVERIFY(layout.LabGraph.right() < layout.ProductionGraph.left());
             QVERIFY(layout.ProductionGraph.right() <= size.width() + 0.01);
-            QVERIFY(layout.LabGraph.bottom() <= size.height() + 0.01);
+            QVERIFY(layout.LabGraph.bottom() <= size.height() - 10);
             QVERIFY(layout.LabGraph.width() > 180);
         }
     }
