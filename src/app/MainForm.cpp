@@ -331,17 +331,17 @@ void TMainForm::FileSaveAsExecute() {
 
 void TMainForm::FileExportPdfExecute() {
     if (const TMDIChild* window = Documents->ActiveWineWindow())
-        Reports->ExportPdfExecute(window->WineClass.WineRec, window->FileName);
+        Reports->ExportPdfExecute(window->WineClass, window->FileName);
 }
 
 void TMainForm::FilePrintExecute() {
     if (const TMDIChild* window = Documents->ActiveWineWindow())
-        Reports->PrintExecute(window->WineClass.WineRec, window->FileName);
+        Reports->PrintExecute(window->WineClass, window->FileName);
 }
 
 void TMainForm::FileExportDataExecute() {
     if (const TMDIChild* window = Documents->ActiveWineWindow())
-        Reports->ExportDataExecute(window->WineClass.WineRec, window->FileName);
+        Reports->ExportDataExecute(window->WineClass, window->FileName);
 }
 
 void TMainForm::FileExitExecute() {

@@ -20,9 +20,11 @@ namespace {
 const QString PdfFilter = QStringLiteral("PDF files|*.pdf");
 const QString DataFilter = QStringLiteral("CSV files|*.csv|JSON files|*.json");
 
-ReportPage WineReportPage(const TWineRec& rec, const QString& wineFile) {
+ReportPage WineReportPage(const TWineClass& wine, const QString& wineFile) {
     const QtTextMetrics metrics;
-    return BuildReportPage(rec, ReportSourceOf(wineFile, QDateTime::currentDateTime()), metrics);
+    return BuildReportPage(wine.WineRec,
+                           ReportSourceOf(wineFile, QDateTime::currentDateTime(), wine.Modified),
+                           metrics);
 }
 
 } // namespace
@@ -35,20 +37,20 @@ ReportCommands::ReportCommands(QWidget& frame, UiServices services)
     DataDialog.Setup.Filter = DataFilter;
 }
 
-void ReportCommands::ExportPdfExecute(const TWineRec& rec, const QString& wineFile) {
+void ReportCommands::ExportPdfExecute(const TWineClass& wine, const QString& wineFile) {
     const std::optional<QString> chosen = AskFileName(PdfDialog, wineFile, QStringLiteral(".pdf"));
     if (!chosen)
         return;
     const QString path = ForceExtension(*chosen, QStringLiteral(".pdf"));
     if (!MayReplace(path))
         return;
-    const std::vector<ReportPage> pages{WineReportPage(rec, wineFile)};
+    const std::vector<ReportPage> pages{WineReportPage(wine, wineFile)};
     WriteOutput(path, ReportPdf(pages, {QString::fromStdString(ReportTitle(pages)), ReportAuthor()},
                                 ReportPageLayoutFor(QLocale::system())));
 }
 
-void ReportCommands::PrintExecute(const TWineRec& rec, const QString& wineFile) {
-    const std::vector<ReportPage> pages{WineReportPage(rec, wineFile)};
+void ReportCommands::PrintExecute(const TWineClass& wine, const QString& wineFile) {
+    const std::vector<ReportPage> pages{WineReportPage(wine, wineFile)};
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(ReportPageLayoutFor(QLocale::system()));
     printer.setDocName(QString::fromStdString(ReportTitle(pages)));
@@ -57,7 +59,7 @@ void ReportCommands::PrintExecute(const TWineRec& rec, const QString& wineFile) 
                               [&pages](QPrinter& target) { PaintReport(target, pages); });
 }
 
-void ReportCommands::ExportDataExecute(const TWineRec& rec, const QString& wineFile) {
+void ReportCommands::ExportDataExecute(const TWineClass& wine, const QString& wineFile) {
     const std::optional<QString> chosen = AskFileName(DataDialog, wineFile, QStringLiteral(".csv"));
     if (!chosen)
         return;
@@ -65,7 +67,8 @@ void ReportCommands::ExportDataExecute(const TWineRec& rec, const QString& wineF
     const QString path = json ? *chosen : ForceExtension(*chosen, QStringLiteral(".csv"));
     if (!MayReplace(path))
         return;
-    WriteOutput(path, QByteArray::fromStdString(json ? WineJsonText(rec) : DataCsvText(rec)));
+    WriteOutput(path, QByteArray::fromStdString(json ? WineJsonText(wine.WineRec)
+                                                     : DataCsvText(wine.WineRec)));
 }
 
 std::optional<QString> ReportCommands::AskFileName(FileDialog& dialog, const QString& wineFile,

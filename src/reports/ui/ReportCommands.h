@@ -16,8 +16,8 @@ namespace zephra {
 
 // The commands that take a wine out of the program: Export PDF..., Print...
 // and Export Data.... Each acts on the wine it is given, as it stands (the
-// stored results, nothing recalculated), with `wineFile` its file's path
-// (or the name of an unsaved wine).
+// stored results, nothing recalculated, unsaved changes included), with
+// `wineFile` its file's path (or the name of an unsaved wine).
 class ReportCommands {
 public:
     ReportCommands(QWidget& frame, UiServices services);
@@ -29,12 +29,12 @@ public:
     PrintDialogs* Printing;
 
     // Asks for a file name (".pdf" forced) and writes the wine's lab report.
-    void ExportPdfExecute(const TWineRec& rec, const QString& wineFile);
+    void ExportPdfExecute(const TWineClass& wine, const QString& wineFile);
     // Shows the lab report in the print preview, which prints it.
-    void PrintExecute(const TWineRec& rec, const QString& wineFile);
+    void PrintExecute(const TWineClass& wine, const QString& wineFile);
     // Asks for a file name and writes the wine's data: JSON when the name
     // ends in ".json", otherwise CSV (".csv" forced).
-    void ExportDataExecute(const TWineRec& rec, const QString& wineFile);
+    void ExportDataExecute(const TWineClass& wine, const QString& wineFile);
 
 private:
     // Shows `dialog` offering the wine file's name with `extension`, in the

@@ -4,12 +4,16 @@
 
 namespace zephra {
 
-ReportSource ReportSourceOf(const QString& path, const QDateTime& printed) {
+ReportSource ReportSourceOf(const QString& path, const QDateTime& printed, bool unsavedChanges) {
     const QFileInfo file(path);
     ReportSource source;
     source.FileName = file.fileName().toStdString();
-    source.Modified = file.exists() ? ReportTimeText(file.lastModified()).toStdString()
-                                    : std::string("not saved");
+    if (!file.exists()) {
+        source.Modified = "not saved";
+    } else {
+        source.Modified = ReportTimeText(file.lastModified()).toStdString() +
+                          (unsavedChanges ? " (changed since, not saved)" : "");
+    }
     source.Printed = ReportTimeText(printed).toStdString();
     return source;
 }

@@ -59,7 +59,7 @@ private:
     std::unique_ptr<UiScript> ui;
     std::unique_ptr<QWidget> frame;
     std::unique_ptr<ReportCommands> commands;
-    TWineRec rec{};
+    TWineClass wine;
 
     QString WineFile() const { return dir->filePath("chardonnay.zph"); }
 
@@ -69,7 +69,7 @@ private slots:
         ui = std::make_unique<UiScript>();
         frame = std::make_unique<QWidget>();
         commands = std::make_unique<ReportCommands>(*frame, ui->Services());
-        rec = test::SampleWine();
+        wine.WineRec = test::SampleWine();
         QVERIFY(QFile::copy(ZEPHRA_SAMPLE_WINE, WineFile()));
     }
 
@@ -85,7 +85,7 @@ private slots:
         const QString chosen = dir->filePath("lab/report.txt");
         QVERIFY(QDir(dir->path()).mkpath("lab"));
         ui->DialogAnswers = {chosen, chosen};
-        commands->ExportPdfExecute(rec, WineFile());
+        commands->ExportPdfExecute(wine, WineFile());
         QCOMPARE(ui->Dialogs.size(), std::size_t{1});
         QCOMPARE(ui->Dialogs[0].Setup.Filter, QStringLiteral("PDF files|*.pdf"));
         QCOMPARE(ui->Dialogs[0].Setup.FileName, QStringLiteral("chardonnay.pdf"));
@@ -99,7 +99,7 @@ private slots:
         // Again to the same name: Cancel at the question keeps the file.
         QFile(pdf).resize(10);
         ui->BoxAnswers = {BoxAnswer::Cancel};
-        commands->ExportPdfExecute(rec, WineFile());
+        commands->ExportPdfExecute(wine, WineFile());
         QCOMPARE(ui->BoxTexts(),
                  QStringList{"A file with that name already exists. Overwrite it?"});
         QCOMPARE(Contents(pdf).size(), 10);
@@ -109,18 +109,18 @@ private slots:
     void exportDataWritesJsonOrCsvByTheChosenName() {
         ui->DialogAnswers = {dir->filePath("wine.JSON"), dir->filePath("table"),
                              dir->filePath("table.txt")};
-        commands->ExportDataExecute(rec, WineFile());
+        commands->ExportDataExecute(wine, WineFile());
         QCOMPARE(ui->Dialogs[0].Setup.Filter, QStringLiteral("CSV files|*.csv|JSON files|*.json"));
         QCOMPARE(ui->Dialogs[0].Setup.FileName, QStringLiteral("chardonnay.csv"));
         const QJsonDocument json = QJsonDocument::fromJson(Contents(dir->filePath("wine.JSON")));
         QCOMPARE(json["conditions"]["wine"].toString(), QStringLiteral("Chardonnay 2024"));
 
-        commands->ExportDataExecute(rec, WineFile());
+        commands->ExportDataExecute(wine, WineFile());
         QVERIFY(Contents(dir->filePath("table.csv")).startsWith("row,volume_ml,"));
 
         ui->BoxAnswers = {BoxAnswer::Ok};
         QFile(dir->filePath("table.csv")).resize(3);
-        commands->ExportDataExecute(rec, WineFile());
+        commands->ExportDataExecute(wine, WineFile());
         QCOMPARE(ui->BoxTexts(),
                  QStringList{"A file with that name already exists. Overwrite it?"});
         QVERIFY(Contents(dir->filePath("table.csv")).size() > 1000);
@@ -129,11 +129,11 @@ private slots:
     void failedWriteIsReportedAndCancelWritesNothing() {
         ui->DialogAnswers = {dir->filePath("missing/folder/wine.csv"), std::nullopt};
         ui->BoxAnswers = {BoxAnswer::Ok};
-        commands->ExportDataExecute(rec, WineFile());
+        commands->ExportDataExecute(wine, WineFile());
         QCOMPARE(
             ui->BoxTexts(),
             QStringList{"I/O Error type 2 occurred while writing the file. Nothing was written."});
-        commands->ExportPdfExecute(rec, QStringLiteral("unsaved"));
+        commands->ExportPdfExecute(wine, QStringLiteral("unsaved"));
         QCOMPARE(ui->Dialogs[1].Setup.FileName, QStringLiteral("unsaved.pdf"));
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"chardonnay.zph"});
     }
@@ -142,7 +142,7 @@ private slots:
         const QString printed = dir->filePath("printed.pdf");
         PrintToFile printing(printed);
         commands->Printing = &printing;
-        commands->PrintExecute(rec, WineFile());
+        commands->PrintExecute(wine, WineFile());
         QCOMPARE(printing.Shown, 1);
         const std::string info = test::PdfInfo(printed.toStdString());
         QVERIFY2(QString::fromStdString(info).contains("Pages:           1"), info.c_str());
@@ -150,10 +150,18 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("Chardonnay 2024")));
         QVERIFY(text.contains(QStringLiteral("3,453 gallons")));
         QVERIFY(text.contains(QStringLiteral("File: chardonnay.zph")));
+        QVERIFY(!text.contains(QStringLiteral("changed since")));
+
+        // A wine with unsaved changes says that the page is not the file.
+        wine.Modified = true;
+        commands->PrintExecute(wine, WineFile());
+        QVERIFY(QString::fromStdString(test::PdfText(printed.toStdString()))
+                    .contains(QStringLiteral("(changed since, not saved)")));
+        wine.Modified = false;
 
         printing.Print = false;
         QFile::remove(printed);
-        commands->PrintExecute(rec, WineFile());
+        commands->PrintExecute(wine, WineFile());
         QVERIFY(!QFile::exists(printed));
         QCOMPARE(ui->Events, QStringList());
     }
