@@ -72,6 +72,11 @@ std::optional<std::array<std::size_t, 3>> HeaderColumns(const CsvRow& row, std::
 } // namespace
 
 DataPointsRead ReadDataPointsCsv(std::string_view text, int maxPoints) {
+    // Spreadsheets may start their UTF-8 CSV with a byte order mark.
+    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(ByteOrderMark)) {
+        text.remove_prefix(ByteOrderMark.size());
+    }
     DataPointsRead result;
     const CsvReadResult csv = ReadCsv(text);
     if (csv.Error) {

@@ -37,7 +37,8 @@ struct DataPointsRead {
 // "volume_ml" (or "volume"), "minutes" and "seconds" are taken by name,
 // whatever else the rows hold; without one every record is
 // "VOLUME,MINUTES,SECONDS". Blanks around a value are ignored; empty
-// records and records starting with "#" are skipped. More than
+// records and records starting with "#" are skipped, and so is a UTF-8 byte
+// order mark at the start. More than
 // `maxPoints` points is an error.
 DataPointsRead ReadDataPointsCsv(std::string_view text, int maxPoints);
 

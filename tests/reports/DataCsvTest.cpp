@@ -59,6 +59,14 @@ TEST(DataCsvTest, HeaderColumnsAreTakenByNameWhateverTheirOrder) {
     EXPECT_EQ(read.Points[1].Seconds, "30");
 }
 
+TEST(DataCsvTest, AByteOrderMarkBeforeTheHeaderIsIgnored) {
+    const DataPointsRead read =
+        ReadDataPointsCsv("\xEF\xBB\xBFvolume_ml,minutes,seconds\r\n25.0,0,15\r\n", 36);
+    ASSERT_FALSE(read.Error) << *read.Error;
+    ASSERT_EQ(read.Points.size(), 1u);
+    EXPECT_EQ(read.Points[0].Volume, "25.0");
+}
+
 TEST(DataCsvTest, PlainThreeColumnLinesStillRead) {
     const DataPointsRead read = ReadDataPointsCsv("25.0,0,15\n# note\n48.5, 0, 30\n", 36);
     ASSERT_FALSE(read.Error);
