@@ -1,7 +1,9 @@
+#include "analysis/UnusedRows.h"
 #include "cli/Arguments.h"
 #include "cli/CommandRegistry.h"
 #include "cli/WineFiles.h"
 #include "entry/DataCheck.h"
+#include "entry/DataCsv.h"
 
 #include <charconv>
 #include <istream>
@@ -33,58 +35,13 @@ constexpr const char* Help =
     "normalised as in the dialog (volume 0.1 to 100000 ml, minutes 0 to 999,\n"
     "seconds 0 to 59; decimal point \".\"): the first rejected box is reported\n"
     "with the dialog's message, followed by the box it found, and the file is not\n"
-    "changed. Problems the calculation finds (such as too few points) are printed\n"
-    "as '<file>: <message>' lines; the wine is still written.\n"
+    "changed. Problems the calculation finds (such as too few points), and rows\n"
+    "holding values that it does not use, are printed as '<file>: <message>'\n"
+    "lines; the wine is still written.\n"
     "\n"
     "Example: printf '25.0,0,15\\n48.5,0,30\\n' | zephra-cli edit-data wine.zph --csv\n"
     "\n"
     "Exit status: 0 success, 1 a rejected entry or a file error, 2 wrong usage.\n";
-
-std::string Trimmed(const std::string& text) {
-    const char* blanks = " \t\r";
-    const std::size_t first = text.find_first_not_of(blanks);
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
-
-// Reads the CSV data set into rows 1.. of the form, emptying the rest.
-// Returns false after printing what is wrong with the input.
-bool ReadCsv(std::istream& in, DataForm& form, std::ostream& err) {
-    form.Volume.fill({});
-    form.Minutes.fill({});
-    form.Seconds.fill({});
-    int row = 0;
-    int lineNumber = 0;
-    for (std::string line; std::getline(in, line);) {
-        ++lineNumber;
-        const std::string content = Trimmed(line);
-        if (content.empty() || content[0] == '#') {
-            continue;
-        }
-        std::vector<std::string> fields;
-        std::size_t start = 0;
-        for (std::size_t comma; (comma = content.find(',', start)) != std::string::npos;
-             start = comma + 1) {
-            fields.push_back(Trimmed(content.substr(start, comma - start)));
-        }
-        fields.push_back(Trimmed(content.substr(start)));
-        if (fields.size() != 3) {
-            err << "<stdin>:" << lineNumber << ": expected VOLUME,MINUTES,SECONDS\n";
-            return false;
-        }
-        if (row == DataPointCount) {
-            err << "<stdin>:" << lineNumber << ": more than " << DataPointCount << " points\n";
-            return false;
-        }
-        form.Volume[row] = fields[0];
-        form.Minutes[row] = fields[1];
-        form.Seconds[row] = fields[2];
-        ++row;
-    }
-    return true;
-}
 
 int NumberArgument(const std::string& text, int lo, int hi, const std::string& what) {
     int value = 0;
@@ -137,8 +94,11 @@ int RunEditData(const std::vector<std::string>& args, CommandStreams& io) {
         return ExitFailure;
     }
     DataForm form = LoadDataForm(rec);
-    if (parsed.has("--csv") && !ReadCsv(io.in, form, io.err)) {
-        return ExitFailure;
+    if (parsed.has("--csv")) {
+        if (const auto error = ReadDataCsv(io.in, form)) {
+            io.err << "<stdin>:" << error->Line << ": " << error->Message << '\n';
+            return ExitFailure;
+        }
     }
     for (const auto& [number, values] : points) {
         form.Volume[number - 1] = values[1];
@@ -154,8 +114,13 @@ int RunEditData(const std::vector<std::string>& args, CommandStreams& io) {
         return ExitFailure;
     }
     StoreDataForm(rec, form);
-    return Recalculate(path, rec, io.err) && SaveWine(path, rec, io.err) ? ExitSuccess
-                                                                         : ExitFailure;
+    if (!Recalculate(path, rec, io.err)) {
+        return ExitFailure;
+    }
+    if (const auto warning = UnusedRowsWarning(rec.Data)) {
+        io.err << path << ": " << *warning << '\n';
+    }
+    return SaveWine(path, rec, io.err) ? ExitSuccess : ExitFailure;
 }
 
 const CommandRegistration registration{"edit-data", "enter or change the data points of a wine",
