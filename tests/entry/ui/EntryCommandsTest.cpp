@@ -312,6 +312,7 @@ private slots:
             QTest::mouseClick(dlg.OKButton, Qt::LeftButton);
         });
         QVERIFY(EditData(nullptr, boxes, wine));
+        QVERIFY(!boxes.shown.empty());
         QCOMPARE(boxes.shown.back().text,
                  std::string("Rows 7 to 20 are not used: row 6 has no volume."));
         QCOMPARE(boxes.shown.back().kind, BoxKind::Warning);
