@@ -1,6 +1,10 @@
 // Any text through the number reader and the entry-field routine in each of
 // its three variants, with the limits of the real boxes. A text the routine
 // accepts must read back as a number (or be empty where blanks are allowed).
+//
+// Input: one byte choosing the box, one byte giving a repeat count (1..64),
+// then a piece of text that is repeated that many times: very long digit
+// runs, which break number readers, are then only a few mutations away.
 
 #include "entry/EntryFormat.h"
 #include "entry/NumberText.h"
@@ -37,11 +41,16 @@ void CheckAccepted(const std::string& stored, bool blankAllowed) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size == 0) {
+    if (size < 2) {
         return 0;
     }
     const BoxLimits& box = Boxes[data[0] % std::size(Boxes)];
-    const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
+    const int repeats = 1 + data[1] % 64;
+    const std::string piece(reinterpret_cast<const char*>(data + 2), size - 2);
+    std::string text;
+    for (int i = 0; i < repeats; ++i) {
+        text += piece;
+    }
 
     zephra::ParseEntryNumber(text);
     zephra::ReadStoredNumber(text);
