@@ -1,6 +1,5 @@
 #include "app/Application.h"
 
-#include "entry/ConditionsRecord.h"
 #include "entry/ui/DataDlg.h"
 #include "entry/ui/EntryCommands.h"
 
@@ -31,20 +30,6 @@ public:
     }
 };
 
-TWineClass NewWine() {
-    ConditionsForm form;
-    form.WineName = "Merlot";
-    form.FilterName = "K250";
-    form.LabPressure = " 5.0";
-    form.FilterDiameter = "47.0";
-    form.MaxPressure = "  30";
-    form.Area = "1.50";
-    form.Rate = " 100";
-    TWineClass wine;
-    wine.WineRec = NewWineRecord(form);
-    return wine;
-}
-
 TApplication& App() {
     return *static_cast<TApplication*>(QCoreApplication::instance());
 }
@@ -65,7 +50,7 @@ private slots:
     // is as it was.
     void errorInsideADialogLeavesItOpenAndTheWineAsItWas() {
         FailingBoxes failing;
-        TWineClass wine = NewWine();
+        TWineClass wine;
         const TWineRec before = wine.WineRec;
         bool openAfterTheError = false;
         WhenDialogOpens<TDataDlg>([&openAfterTheError](TDataDlg& dlg) {

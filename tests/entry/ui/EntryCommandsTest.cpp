@@ -121,6 +121,26 @@ void AddEnterCases(const char* box) {
     QTest::newRow("box") << box << true;
 }
 
+// Runs `command` on a new wine; once its dialog of type Dialog is open and
+// filled, Enter is pressed on the control of the current test row. The wine
+// changes exactly when the row expects the dialog confirmed.
+template <typename Dialog>
+void CheckEnter(bool (*command)(QWidget*, MessageBoxes&, TWineClass&),
+                std::function<void(Dialog&)> fill) {
+    QFETCH(QString, control);
+    QFETCH(bool, confirmed);
+    RecordingBoxes boxes;
+    TWineClass wine = NewWine();
+    const TWineRec before = wine.WineRec;
+    WhenDialogOpens<Dialog>([control, fill](Dialog& dlg) {
+        fill(dlg);
+        PressEnterOn(dlg, control);
+    });
+    QCOMPARE(command(nullptr, boxes, wine), confirmed);
+    QCOMPARE(wine.Modified, confirmed);
+    QCOMPARE(SameBytes(wine.WineRec, before), !confirmed);
+}
+
 } // namespace
 
 class EntryCommandsTest : public QObject {
@@ -271,34 +291,13 @@ private slots:
 
     void enterInTheConditionsDialog_data() { AddEnterCases("LabPressure"); }
     void enterInTheConditionsDialog() {
-        QFETCH(QString, control);
-        QFETCH(bool, confirmed);
-        RecordingBoxes boxes;
-        TWineClass wine = NewWine();
-        const TWineRec before = wine.WineRec;
-        WhenDialogOpens<TConditionsDlg>([control](TConditionsDlg& dlg) {
-            TypeInto(dlg.LabPressure, "9");
-            PressEnterOn(dlg, control);
-        });
-        QCOMPARE(EditConditions(nullptr, boxes, wine), confirmed);
-        QCOMPARE(wine.Modified, confirmed);
-        QCOMPARE(SameBytes(wine.WineRec, before), !confirmed);
+        CheckEnter<TConditionsDlg>(EditConditions,
+                                   [](TConditionsDlg& dlg) { TypeInto(dlg.LabPressure, "9"); });
     }
 
     void enterInTheDataDialog_data() { AddEnterCases("Sec20"); }
     void enterInTheDataDialog() {
-        QFETCH(QString, control);
-        QFETCH(bool, confirmed);
-        RecordingBoxes boxes;
-        TWineClass wine = NewWine();
-        const TWineRec before = wine.WineRec;
-        WhenDialogOpens<TDataDlg>([control](TDataDlg& dlg) {
-            TypeTrial(dlg, TwentyPointTrial());
-            PressEnterOn(dlg, control);
-        });
-        QCOMPARE(EditData(nullptr, boxes, wine), confirmed);
-        QCOMPARE(wine.Modified, confirmed);
-        QCOMPARE(SameBytes(wine.WineRec, before), !confirmed);
+        CheckEnter<TDataDlg>(EditData, [](TDataDlg& dlg) { TypeTrial(dlg, TwentyPointTrial()); });
     }
 
     // An empty volume in row 6 ends the data there: the rows after it are
