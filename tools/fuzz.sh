@@ -5,14 +5,14 @@
 # is kept in build-fuzz/artifacts/ (add it to fuzz/regressions/NAME/ once the
 # fault is fixed).
 #
-# Usage: tools/fuzz.sh [NAME [SECONDS]]
+# Usage: tools/fuzz.sh [NAME|all [SECONDS]]
 #   NAME     one target (WineFile, NumberText, WeightReply, SettingsFile,
-#            DataCsv); all of them when left out
+#            DataCsv); all of them when left out or "all"
 #   SECONDS  time per target, default 30
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${ZEPHRA_FUZZ_BUILD:-$root/build-fuzz}"
-only="${1:-}"
+only="${1:-all}"
 seconds="${2:-30}"
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
@@ -24,7 +24,7 @@ cmake --build "$build" -j2
 mkdir -p "$build/artifacts"
 for seeds in "$root"/fuzz/corpus/*/; do
     name="$(basename "$seeds")"
-    [[ -z "$only" || "$only" == "$name" ]] || continue
+    [[ "$only" == all || "$only" == "$name" ]] || continue
     # New inputs found by this run go to a scratch corpus, not into the
     # repository's seeds.
     corpus="$build/corpus/$name"
