@@ -179,7 +179,8 @@ int WriteFileAtomically(const std::string& path, const void* data, std::size_t s
 
     struct stat existing {};
     if (::stat(target.c_str(), &existing) != 0) {
-        return ReplaceThroughTemporary(target, data, size, nullptr);
+        // Only a missing file is created; a loop of links, say, is an error.
+        return errno == ENOENT ? ReplaceThroughTemporary(target, data, size, nullptr) : errno;
     }
     // Only a regular file is replaced; never a folder, a device or a pipe.
     if (!S_ISREG(existing.st_mode)) {

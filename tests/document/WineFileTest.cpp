@@ -247,7 +247,11 @@ TEST(WineFileTest, FailedSaveReturnsTheErrorAndLeavesNoTrace) {
     ASSERT_EQ(::mkfifo(folder.file("pipe.zph").c_str(), 0600), 0);
     EXPECT_EQ(WriteWineFile(folder.file("pipe.zph"), rec), EINVAL);
     EXPECT_TRUE(std::filesystem::is_fifo(folder.file("pipe.zph")));
-    EXPECT_EQ(EntriesIn(folder.path()), 3u);
+    std::filesystem::create_symlink("loop-b.zph", folder.path() / "loop-a.zph");
+    std::filesystem::create_symlink("loop-a.zph", folder.path() / "loop-b.zph");
+    EXPECT_EQ(WriteWineFile(folder.file("loop-a.zph"), rec), ELOOP);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.path() / "loop-b.zph"));
+    EXPECT_EQ(EntriesIn(folder.path()), 5u);
 }
 
 TEST(WineFileTest, WriteFailingHalfwayKeepsTheOldFileIntact) {
