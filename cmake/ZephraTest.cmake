@@ -2,6 +2,9 @@
 #
 # Registers one test executable with ctest. GoogleTest executables get
 # gtest_main; QT marks a Qt Test executable, which brings its own main.
+# The tests of the Qt-free core (every test outside a ui/ folder) carry the
+# label "core" and are collected in the target core_tests, so that a second
+# build (with the sanitizers, say) can build and run just them.
 # Every test runs with the "C" locale, offscreen Qt and a private runtime
 # folder so that results never depend on the machine's settings.
 function(zephra_add_test)
@@ -14,6 +17,10 @@ function(zephra_add_test)
     target_link_libraries(${ARG_NAME} PRIVATE GTest::gtest GTest::gtest_main GTest::gmock)
   endif()
   add_test(NAME ${ARG_NAME} COMMAND ${ARG_NAME})
+  if(NOT ARG_QT AND NOT CMAKE_CURRENT_SOURCE_DIR MATCHES "/ui$")
+    set_property(TEST ${ARG_NAME} PROPERTY LABELS core)
+    set_property(GLOBAL APPEND PROPERTY ZEPHRA_CORE_TESTS ${ARG_NAME})
+  endif()
   set_tests_properties(${ARG_NAME} PROPERTIES
     ENVIRONMENT "LC_ALL=C;QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/test-runtime"
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}

@@ -14,6 +14,7 @@ packages=(
     xvfb xauth fonts-dejavu-core fonts-liberation2
     desktop-file-utils libxml2-utils shared-mime-info dpkg-dev file
     nlohmann-json3-dev poppler-utils
+    clang libclang-rt-14-dev
 )
 
 missing=()

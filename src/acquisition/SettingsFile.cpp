@@ -26,21 +26,28 @@ std::string SettingsFilePath() {
 }
 
 int ReadDataFile(const std::string& path, TEnvironmentRec& env) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
+    // Non-blocking, so that a named pipe at the path cannot hold start-up.
+    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (file.get() < 0)
         return errno;
+    struct stat st {};
+    if (::fstat(file.get(), &st) != 0)
+        return errno;
+    if (!S_ISREG(st.st_mode))
+        return S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
     std::memset(&env, 0, sizeof env);
     auto* bytes = reinterpret_cast<unsigned char*>(&env);
     std::size_t done = 0;
     while (done < sizeof env) {
-        const ssize_t n = ::read(fd, bytes + done, sizeof env - done);
+        const ssize_t n = ::read(file.get(), bytes + done, sizeof env - done);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
+        if (n < 0)
+            return errno;
+        if (n == 0)
             break;
         done += static_cast<std::size_t>(n);
     }
-    ::close(fd);
     return 0;
 }
 

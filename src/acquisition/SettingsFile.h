@@ -11,9 +11,11 @@ namespace zephra {
 std::string SettingsFilePath();
 
 // Fills `env` from the first record of the settings file at `path`. Returns 0
-// once the file is open, or the errno of a failed open (the program then
-// reports it and ends). A file shorter than one record is not reported: the
-// bytes it has are read and the rest of `env` is zero.
+// once the file is read, or the errno of a failed open or read (the program
+// then reports it and ends); only a regular file is read: a folder gives
+// EISDIR, anything else (a named pipe, a device) EINVAL, without waiting. A
+// file shorter than one record is not reported: the bytes it has are read and
+// the rest of `env` is zero.
 int ReadDataFile(const std::string& path, TEnvironmentRec& env);
 
 // Replaces the settings file at `path` with `env` as its only record, the

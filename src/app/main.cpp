@@ -1,15 +1,15 @@
 #include "app/AppResources.h"
+#include "app/Application.h"
 #include "app/MainForm.h"
 #include "document/ui/QtClock.h"
 #include "document/ui/QtFileDialogs.h"
 #include "document/ui/QtMessageBoxes.h"
 #include "serial/ui/InstallSerialUi.h"
 
-#include <QApplication>
 #include <QFont>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    zephra::TApplication app(argc, argv);
     zephra::serial::ui::InstallSerialUi(&app);
     QApplication::setApplicationName(QStringLiteral("ZEPHRA"));
     QApplication::setOrganizationName(QStringLiteral("ORVANE"));
@@ -19,6 +19,7 @@ int main(int argc, char* argv[]) {
     QApplication::setFont(face);
 
     zephra::QtMessageBoxes boxes;
+    app.ReportErrorsThrough(boxes);
     zephra::QtFileDialogs dialogs;
     zephra::QtClock clock;
     zephra::TMainForm form(zephra::UiServices{boxes, dialogs, clock});

@@ -1,3 +1,4 @@
+#include "analysis/UnusedRows.h"
 #include "cli/Arguments.h"
 #include "cli/CommandRegistry.h"
 #include "cli/WineFiles.h"
@@ -38,29 +39,22 @@ constexpr const char* Help =
     "normalised as in the dialog (volume 0.1 to 100000 ml, minutes 0 to 999,\n"
     "seconds 0 to 59; decimal point \".\"): the first rejected box is reported\n"
     "with the dialog's message, followed by the box it found, and the file is not\n"
-    "changed. Problems the calculation finds (such as too few points) are printed\n"
-    "as '<file>: <message>' lines; the wine is still written.\n"
+    "changed. Problems the calculation finds (such as too few points), and rows\n"
+    "holding values that it does not use, are printed as '<file>: <message>'\n"
+    "lines; the wine is still written.\n"
     "\n"
     "Example: printf '25.0,0,15\\n48.5,0,30\\n' | zephra-cli edit-data wine.zph --csv\n"
     "\n"
     "Exit status: 0 success, 1 a rejected entry or a file error, 2 wrong usage.\n";
 
-// Reads the CSV data set into rows 1.. of the form, emptying the rest.
-// Returns false after printing what is wrong with the input.
+// Reads the CSV data set from `in` into the form. Returns false after
+// printing what is wrong with the input.
 bool ReadCsv(std::istream& in, DataForm& form, std::ostream& err) {
     const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    const DataPointsRead read = ReadDataPointsCsv(text, DataPointCount);
+    const DataPointsRead read = ReadDataCsv(text, form);
     if (read.Error) {
         err << "<stdin>:" << read.ErrorLine << ": " << *read.Error << '\n';
         return false;
-    }
-    form.Volume.fill({});
-    form.Minutes.fill({});
-    form.Seconds.fill({});
-    for (std::size_t i = 0; i < read.Points.size(); ++i) {
-        form.Volume[i] = read.Points[i].Volume;
-        form.Minutes[i] = read.Points[i].Minutes;
-        form.Seconds[i] = read.Points[i].Seconds;
     }
     return true;
 }
@@ -133,8 +127,13 @@ int RunEditData(const std::vector<std::string>& args, CommandStreams& io) {
         return ExitFailure;
     }
     StoreDataForm(rec, form);
-    return Recalculate(path, rec, io.err) && SaveWine(path, rec, io.err) ? ExitSuccess
-                                                                         : ExitFailure;
+    if (!Recalculate(path, rec, io.err)) {
+        return ExitFailure;
+    }
+    if (const auto warning = UnusedRowsWarning(rec.Data)) {
+        io.err << path << ": " << *warning << '\n';
+    }
+    return SaveWine(path, rec, io.err) ? ExitSuccess : ExitFailure;
 }
 
 const CommandRegistration registration{"edit-data", "enter or change the data points of a wine",

@@ -108,11 +108,14 @@ double ValueOf(const ScannedNumber& n) {
         const std::size_t first = n.fractionDigits.find_first_not_of('0');
         magnitude = -static_cast<long long>(first);
     }
+    // A number without an exponent (or with a zero one) scales by 10^0.
+    long long scale = 0;
     const bool hugeExponent = exponent.size() > 15;
-    const bool overflow =
-        hugeExponent
-            ? !n.exponentNegative
-            : magnitude + (n.exponentNegative ? -1 : 1) * std::stoll(std::string(exponent)) > 0;
+    if (!hugeExponent) {
+        std::from_chars(exponent.data(), exponent.data() + exponent.size(), scale);
+    }
+    const bool overflow = hugeExponent ? !n.exponentNegative
+                                       : magnitude + (n.exponentNegative ? -scale : scale) > 0;
     const double magnitudeValue = overflow ? std::numeric_limits<double>::infinity() : 0.0;
     return n.negative ? -magnitudeValue : magnitudeValue;
 }

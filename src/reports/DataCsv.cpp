@@ -123,4 +123,20 @@ DataPointsRead ReadDataPointsCsv(std::string_view text, int maxPoints) {
     return result;
 }
 
+DataPointsRead ReadDataCsv(std::string_view text, DataForm& form) {
+    DataPointsRead read = ReadDataPointsCsv(text, DataPointCount);
+    if (read.Error) {
+        return read;
+    }
+    form.Volume.fill({});
+    form.Minutes.fill({});
+    form.Seconds.fill({});
+    for (std::size_t i = 0; i < read.Points.size(); ++i) {
+        form.Volume[i] = read.Points[i].Volume;
+        form.Minutes[i] = read.Points[i].Minutes;
+        form.Seconds[i] = read.Points[i].Seconds;
+    }
+    return read;
+}
+
 } // namespace zephra

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/WineRec.h"
+#include "entry/DataCheck.h"
 
 #include <optional>
 #include <string>
@@ -41,5 +42,10 @@ struct DataPointsRead {
 // order mark at the start. More than
 // `maxPoints` points is an error.
 DataPointsRead ReadDataPointsCsv(std::string_view text, int maxPoints);
+
+// Reads a whole data set from CSV into the boxes of `form`, as
+// `edit-data --csv` takes it: the points fill rows 1 on, the rows after them
+// become empty. On an error the form is left as it was.
+DataPointsRead ReadDataCsv(std::string_view text, DataForm& form);
 
 } // namespace zephra

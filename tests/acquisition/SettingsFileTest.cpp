@@ -5,9 +5,12 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -61,6 +64,32 @@ TEST_F(SettingsFileTest, PortNumberIsSignedLittleEndian) {
 TEST_F(SettingsFileTest, MissingFileGivesErrno) {
     TEnvironmentRec env{};
     EXPECT_EQ(ReadDataFile((dir / "absent.dat").string(), env), ENOENT);
+}
+
+// Something other than a file at the settings path is an error that ends
+// start-up, and a named pipe nobody writes to must not hold it up.
+TEST_F(SettingsFileTest, FolderOrNamedPipeIsAnErrorWithoutWaiting) {
+    const std::string folder = (dir / "folder.dat").string();
+    fs::create_directory(folder);
+    const std::string pipe = (dir / "pipe.dat").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    struct Case {
+        std::string path;
+        int error;
+    };
+    for (const Case& c : {Case{folder, EISDIR}, Case{pipe, EINVAL}}) {
+        SCOPED_TRACE(c.path);
+        auto read = std::async(std::launch::async, [&] {
+            TEnvironmentRec env{};
+            return ReadDataFile(c.path, env);
+        });
+        if (read.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+            // Release a reader stuck on the pipe, so that the test can end.
+            ::close(::open(c.path.c_str(), O_WRONLY | O_NONBLOCK));
+            ADD_FAILURE() << "reading waited for a writer";
+        }
+        EXPECT_EQ(read.get(), c.error);
+    }
 }
 
 TEST_F(SettingsFileTest, ShortFileIsReadAsFarAsItGoesAndNotReported) {

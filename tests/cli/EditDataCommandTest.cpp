@@ -127,5 +127,28 @@ TEST_F(EditDataCommandTest, CalculationMessagesFollowTheData) {
                                  "calculate.\n");
 }
 
+// Rows after the first incomplete one are named on standard error; the
+// wine is still calculated and written as the boxes say.
+TEST_F(EditDataCommandTest, RowsTheCalculationDoesNotUseAreNamed) {
+    std::string csv;
+    for (int i = 1; i <= 12; ++i) {
+        csv += (i == 6 ? std::string() : std::to_string(20 * i + i * i)) + ",0," +
+               std::to_string(4 * i) + "\n";
+    }
+    const CliResult result = RunCli({"edit-data", wine, "--csv"}, csv);
+    EXPECT_EQ(result.status, 0);
+    const std::string warning = wine + ": Rows 7 to 12 are not used: row 6 has no volume.\n";
+    ASSERT_GE(result.err.size(), warning.size()) << result.err;
+    EXPECT_EQ(result.err.substr(result.err.size() - warning.size()), warning)
+        << "after the calculation's messages";
+    const TWineRec rec = RecordIn(wine);
+    EXPECT_TRUE(rec.Data.V[5].empty());
+    EXPECT_EQ(rec.Data.V[11].text(), " 384.0");
+
+    const CliResult complete = RunCli({"edit-data", wine, "--point", "6", "156", "0", "24"});
+    EXPECT_EQ(complete.status, 0);
+    EXPECT_EQ(complete.err.find("not used"), std::string::npos) << complete.err;
+}
+
 } // namespace
 } // namespace zephra::test

@@ -1,6 +1,7 @@
 #include "document/WineFile.h"
 
 #include "support/RecordingBoxes.h"
+#include "support/RunAsNobody.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -246,7 +247,11 @@ TEST(WineFileTest, FailedSaveReturnsTheErrorAndLeavesNoTrace) {
     ASSERT_EQ(::mkfifo(folder.file("pipe.zph").c_str(), 0600), 0);
     EXPECT_EQ(WriteWineFile(folder.file("pipe.zph"), rec), EINVAL);
     EXPECT_TRUE(std::filesystem::is_fifo(folder.file("pipe.zph")));
-    EXPECT_EQ(EntriesIn(folder.path()), 3u);
+    std::filesystem::create_symlink("loop-b.zph", folder.path() / "loop-a.zph");
+    std::filesystem::create_symlink("loop-a.zph", folder.path() / "loop-b.zph");
+    EXPECT_EQ(WriteWineFile(folder.file("loop-a.zph"), rec), ELOOP);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.path() / "loop-b.zph"));
+    EXPECT_EQ(EntriesIn(folder.path()), 5u);
 }
 
 TEST(WineFileTest, WriteFailingHalfwayKeepsTheOldFileIntact) {
@@ -268,6 +273,111 @@ TEST(WineFileTest, WriteFailingHalfwayKeepsTheOldFileIntact) {
     EXPECT_EQ(result, EFBIG);
     EXPECT_EQ(ReadBytes(folder.file("w.zph")), old);
     EXPECT_EQ(EntriesIn(folder.path()), 1u);
+}
+
+// Files whose identity a new file could not keep are written in place, by
+// a user without privileges: the save succeeds wherever a plain write would,
+// and the file keeps its inode, owner and links.
+class SaveKeepsTheFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!test::CanRunAsNobody()) {
+            GTEST_SKIP() << "needs root to set up files of another user";
+        }
+        ASSERT_EQ(::chmod(folder.path().c_str(), 0755), 0);
+    }
+
+    // A folder inside the temporary one, owned by `owner`.
+    std::string Folder(const std::string& name, uid_t owner, mode_t mode) {
+        const std::string path = folder.file(name);
+        EXPECT_EQ(::mkdir(path.c_str(), mode), 0);
+        EXPECT_EQ(::chown(path.c_str(), owner, owner), 0);
+        EXPECT_EQ(::chmod(path.c_str(), mode), 0);
+        return path;
+    }
+    // A file of `size` bytes owned by `owner`.
+    std::string File(const std::string& path, std::size_t size, uid_t owner, mode_t mode) {
+        WriteBytes(path, RandomBytes(size, 21));
+        EXPECT_EQ(::chown(path.c_str(), owner, owner), 0);
+        EXPECT_EQ(::chmod(path.c_str(), mode), 0);
+        return path;
+    }
+    static struct stat StatOf(const std::string& path) {
+        struct stat st {};
+        EXPECT_EQ(::stat(path.c_str(), &st), 0);
+        return st;
+    }
+    static int SaveAsNobody(const std::string& path, const TWineRec& rec) {
+        return test::RunAsNobody([&] { return WriteWineFile(path, rec); });
+    }
+    // The file holds exactly the record and is still the same file.
+    static void ExpectSavedInPlace(const std::string& path, const struct stat& before,
+                                   const TWineRec& rec) {
+        const struct stat after = StatOf(path);
+        EXPECT_EQ(ReadBytes(path), BytesOf(rec));
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        EXPECT_EQ(after.st_uid, before.st_uid);
+        EXPECT_EQ(after.st_gid, before.st_gid);
+        EXPECT_EQ(after.st_mode, before.st_mode);
+        EXPECT_EQ(after.st_nlink, before.st_nlink);
+    }
+
+    TempFolder folder;
+    const TWineRec rec = RecordOf(RandomBytes(WineRecSize, 22));
+};
+
+TEST_F(SaveKeepsTheFile, WritableFileInAFolderThatIsNot) {
+    const std::string locked = Folder("locked", 0, 0755);
+    for (const std::size_t size : {WineRecSize, std::size_t{4000}, std::size_t{100}}) {
+        SCOPED_TRACE(size);
+        const std::string path = File(locked + "/w.zph", size, test::NobodyUid, 0644);
+        const struct stat before = StatOf(path);
+        ASSERT_EQ(SaveAsNobody(path, rec), 0);
+        ExpectSavedInPlace(path, before, rec);
+        EXPECT_EQ(EntriesIn(locked), 1u);
+    }
+    EXPECT_EQ(SaveAsNobody(locked + "/new.zph", rec), EACCES) << "a new file needs the folder";
+}
+
+TEST_F(SaveKeepsTheFile, FileOfAnotherUserWhoseOwnerCannotBeGivenBack) {
+    const std::string shared = Folder("shared", test::NobodyUid, 0755);
+    const std::string path = File(shared + "/w.zph", WineRecSize, 0, 0666);
+    const struct stat before = StatOf(path);
+    ASSERT_EQ(SaveAsNobody(path, rec), 0);
+    ExpectSavedInPlace(path, before, rec);
+    EXPECT_EQ(EntriesIn(shared), 1u);
+}
+
+TEST_F(SaveKeepsTheFile, FileWithMoreThanOneHardLink) {
+    const std::string own = Folder("own", test::NobodyUid, 0755);
+    const std::string path = File(own + "/w.zph", WineRecSize, test::NobodyUid, 0644);
+    ASSERT_EQ(::link(path.c_str(), (own + "/other-name.zph").c_str()), 0);
+    const struct stat before = StatOf(path);
+    ASSERT_EQ(SaveAsNobody(path, rec), 0);
+    ExpectSavedInPlace(path, before, rec);
+    EXPECT_EQ(ReadBytes(own + "/other-name.zph"), BytesOf(rec));
+}
+
+TEST_F(SaveKeepsTheFile, DanglingSymbolicLinkCreatesTheFileItNames) {
+    const std::string own = Folder("own", test::NobodyUid, 0755);
+    ASSERT_EQ(::mkdir((own + "/wines").c_str(), 0755), 0);
+    ASSERT_EQ(::chown((own + "/wines").c_str(), test::NobodyUid, test::NobodyGid), 0);
+    std::filesystem::create_symlink("wines/w.zph", own + "/link.zph");
+    std::filesystem::create_symlink("link.zph", own + "/link-to-link.zph");
+    ASSERT_EQ(SaveAsNobody(own + "/link-to-link.zph", rec), 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(own + "/link-to-link.zph"));
+    EXPECT_TRUE(std::filesystem::is_symlink(own + "/link.zph"));
+    EXPECT_EQ(ReadBytes(own + "/wines/w.zph"), BytesOf(rec));
+    EXPECT_EQ(StatOf(own + "/wines/w.zph").st_uid, test::NobodyUid);
+}
+
+TEST_F(SaveKeepsTheFile, FileTheUserMayNotWriteIsRefusedAndKept) {
+    const std::string shared = Folder("shared", test::NobodyUid, 0755);
+    const std::string path = File(shared + "/w.zph", WineRecSize, 0, 0644);
+    const auto old = ReadBytes(path);
+    EXPECT_EQ(SaveAsNobody(path, rec), EACCES);
+    EXPECT_EQ(ReadBytes(path), old);
+    EXPECT_EQ(StatOf(path).st_uid, 0u);
 }
 
 } // namespace

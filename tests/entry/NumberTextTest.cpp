@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace zephra {
 namespace {
@@ -72,6 +73,32 @@ TEST(NumberTextTest, StoredTextReadsItsLongestNumberPrefix) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(ReadStoredNumber(c.text), c.value);
+    }
+}
+
+// Digit runs far beyond the range of a double, with no exponent to scale
+// them, are read as the grammar says: too large is infinite, too small is 0.
+TEST(NumberTextTest, DigitRunsOfAnyLengthReadWithoutAnExponent) {
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        std::string text;
+        double value;
+    };
+    const Case cases[] = {
+        {std::string(308, '9'), 1e308},          {"1" + std::string(308, '0'), 1e308},
+        {"1" + std::string(309, '0'), inf},      {std::string(400, '7'), inf},
+        {"-" + std::string(400, '7'), -inf},     {std::string(400, '7') + ".5", inf},
+        {"0." + std::string(330, '0') + "1", 0}, {"-0." + std::string(330, '0') + "1", -0.0},
+        {"." + std::string(5000, '0') + "1", 0}, {"0." + std::string(330, '0') + "1e400", 1e69},
+        {std::string(400, '7') + "e-800", 0},    {std::string(100000, '3'), inf},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 40));
+        const std::optional<double> value = ParseEntryNumber(c.text);
+        ASSERT_TRUE(value.has_value());
+        EXPECT_EQ(*value, c.value);
+        EXPECT_EQ(std::signbit(*value), std::signbit(c.value));
+        EXPECT_EQ(ReadStoredNumber(c.text + "x"), c.value);
     }
 }
 

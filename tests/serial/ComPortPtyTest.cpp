@@ -22,6 +22,7 @@ namespace zephra::serial {
 namespace {
 
 using namespace std::chrono_literals;
+using namespace std::string_literals;
 using test::CaptureError;
 using test::PseudoTerminal;
 using Clock = std::chrono::steady_clock;
@@ -263,7 +264,7 @@ TEST_F(ComPortPty, ASequenceTerminatorIsNotEndedByALoneCR) {
     port.Open();
     pty.Send("ab\rc\r\n");
     EXPECT_EQ(port.ReadAnsiUntil(std::string("\r\n")), "ab\rc\r\n");
-    pty.Send(std::string("h\0\r\0i\0\r\0\n\0z\0", 14));
+    pty.Send("h\0\r\0i\0\r\0\n\0z\0"s);
     EXPECT_EQ(port.ReadUntil(u"\r\n"), u"h\ri\r\n");
     EXPECT_EQ(port.ReadUntilBytes(std::vector<std::uint8_t>{'z', 0}),
               (std::vector<std::uint8_t>{'z', 0}));
@@ -271,7 +272,7 @@ TEST_F(ComPortPty, ASequenceTerminatorIsNotEndedByALoneCR) {
 
 TEST_F(ComPortPty, TerminatedReadsOfEachKind) {
     port.Open();
-    pty.Send(std::string("a;b\x07x\0\r\0q\0;\0\rlast\r", 21));
+    pty.Send("a;b\x07x\0\r\0q\0;\0\rlast\r"s);
     EXPECT_EQ(port.ReadAnsiUntil(';'), "a;");
     EXPECT_EQ(port.ReadUntilBytes(7), (std::vector<std::uint8_t>{'b', 7}));
     EXPECT_EQ(port.ReadLine(), u"x\r");
@@ -300,7 +301,7 @@ TEST_F(ComPortPty, ReadAnsiStringOnAnEmptyQueueReturnsAtOnce) {
 
 TEST_F(ComPortPty, ReadStringLeavesAnOddLastByteQueued) {
     port.Open();
-    pty.Send(std::string("a\0b\0c", 5));
+    pty.Send("a\0b\0c"s);
     WaitForInput(5);
     EXPECT_EQ(port.ReadString(), u"ab");
     EXPECT_EQ(port.InputCount(), 1u);

@@ -88,7 +88,6 @@ TConditionsDlg::TConditionsDlg(MessageBoxes& boxes, QWidget* parent)
     OKButton->setDefault(true);
     CancelButton =
         MakeButton(this, QStringLiteral("CancelButton"), QStringLiteral("Cancel"), 366, 344);
-    CancelButton->setAutoDefault(false);
 
     WineTypeNormal->setChecked(true);
     UnitsBPM->setChecked(true);

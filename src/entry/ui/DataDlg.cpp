@@ -96,7 +96,6 @@ TDataDlg::TDataDlg(MessageBoxes& boxes, QWidget* parent) : QDialog(parent), boxe
     CancelButton =
         MakeButton(this, QStringLiteral("CancelButton"), QStringLiteral("Cancel"), 432, 420);
     CancelButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    CancelButton->setAutoDefault(false);
 
     std::vector<QWidget*> tabOrder{OKButton, CancelButton};
     tabOrder.insert(tabOrder.end(), V.begin(), V.end());

@@ -73,6 +73,9 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& tex
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
     button->setGeometry(left, top, ButtonWidth, ButtonHeight);
+    // Enter on the focused button presses that button; while a box has the
+    // focus, Enter presses the dialog's default button.
+    button->setAutoDefault(true);
     return button;
 }
 

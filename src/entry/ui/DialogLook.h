@@ -34,7 +34,8 @@ QLabel* MakeLabelLeftOf(QWidget* box, const QString& text);
 // A label starting 6 pixels right of `box`, centred on it vertically.
 QLabel* MakeLabelRightOf(QWidget* box, const QString& text);
 
-// A 75 x 25 push button at (left, top).
+// A 75 x 25 push button at (left, top). Enter pressed while it has the focus
+// presses it.
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text, int left,
                         int top);
 

@@ -1,6 +1,7 @@
 #include "entry/ui/EntryCommands.h"
 
 #include "analysis/Calculate.h"
+#include "analysis/UnusedRows.h"
 #include "entry/ConditionsRecord.h"
 #include "entry/DataCheck.h"
 #include "entry/ui/ConditionsDlg.h"
@@ -41,6 +42,9 @@ bool EditData(QWidget* parent, MessageBoxes& boxes, TWineClass& wine) {
     StoreDataForm(wine.WineRec, dlg.Form());
     wine.Modified = true;
     Calculate(wine.WineRec, true, boxes);
+    if (const auto warning = UnusedRowsWarning(wine.WineRec.Data)) {
+        boxes.Warning(*warning);
+    }
     return true;
 }
 

@@ -30,7 +30,8 @@ bool EditConditions(QWidget* parent, MessageBoxes& boxes, TWineClass& wine);
 
 // Edit Data on an open wine: the Filtration Data dialog; when confirmed
 // stores the readings and MinSkip, sets Modified and recalculates with
-// message boxes. Returns true when the wine changed.
+// message boxes, then warns of rows holding values that the calculation does
+// not use. Returns true when the wine changed.
 bool EditData(QWidget* parent, MessageBoxes& boxes, TWineClass& wine);
 
 } // namespace zephra

@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <string>
+
 using namespace zephra;
 using zephra::test::RecordingBoxes;
 using zephra::test::TypeInto;
@@ -127,6 +129,11 @@ private slots:
         row("seconds 7.4", "Sec2", "7.4", "07", true);
         row("seconds 60", "Sec3", "60", "60", false);
         row("seconds blanks", "Sec3", "  ", "", true);
+        // Texts far beyond the range of a number are out of range, not a fault.
+        const std::string huge(400, '9');
+        row("volume of 400 digits", "V4", huge.c_str(), huge.c_str(), false);
+        const std::string tiny = "0." + std::string(330, '0') + "1";
+        row("volume below the smallest number", "V4", tiny.c_str(), tiny.c_str(), false);
     }
     void okNormalisesOrRejectsEachBox() {
         QFETCH(QString, box);

@@ -102,6 +102,45 @@ std::string Text(const auto& field) {
     return std::string(field.text());
 }
 
+// Gives the named control of the dialog the keyboard focus, as Tab would,
+// and presses Enter there.
+void PressEnterOn(QWidget& dialog, const QString& control) {
+    auto* target = dialog.findChild<QWidget*>(control);
+    QVERIFY(target != nullptr);
+    target->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(target, Qt::Key_Return);
+}
+
+// Enter on a focused button presses that button; Enter in a box presses
+// the default button, OK.
+void AddEnterCases(const char* box) {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("confirmed");
+    QTest::newRow("Cancel") << "CancelButton" << false;
+    QTest::newRow("OK") << "OKButton" << true;
+    QTest::newRow("box") << box << true;
+}
+
+// Runs `command` on a new wine; once its dialog of type Dialog is open and
+// filled, Enter is pressed on the control of the current test row. The wine
+// changes exactly when the row expects the dialog confirmed.
+template <typename Dialog>
+void CheckEnter(bool (*command)(QWidget*, MessageBoxes&, TWineClass&),
+                std::function<void(Dialog&)> fill) {
+    QFETCH(QString, control);
+    QFETCH(bool, confirmed);
+    RecordingBoxes boxes;
+    TWineClass wine = NewWine();
+    const TWineRec before = wine.WineRec;
+    WhenDialogOpens<Dialog>([control, fill](Dialog& dlg) {
+        fill(dlg);
+        PressEnterOn(dlg, control);
+    });
+    QCOMPARE(command(nullptr, boxes, wine), confirmed);
+    QCOMPARE(wine.Modified, confirmed);
+    QCOMPARE(SameBytes(wine.WineRec, before), !confirmed);
+}
+
 } // namespace
 
 class EntryCommandsTest : public QObject {
@@ -248,6 +287,38 @@ private slots:
         QVERIFY(SameBytes(wine.WineRec, before));
         QVERIFY(!wine.Modified);
         QCOMPARE(boxes.shown.size(), std::size_t(1));
+    }
+
+    void enterInTheConditionsDialog_data() { AddEnterCases("LabPressure"); }
+    void enterInTheConditionsDialog() {
+        CheckEnter<TConditionsDlg>(EditConditions,
+                                   [](TConditionsDlg& dlg) { TypeInto(dlg.LabPressure, "9"); });
+    }
+
+    void enterInTheDataDialog_data() { AddEnterCases("Sec20"); }
+    void enterInTheDataDialog() {
+        CheckEnter<TDataDlg>(EditData, [](TDataDlg& dlg) { TypeTrial(dlg, TwentyPointTrial()); });
+    }
+
+    // An empty volume in row 6 ends the data there: the rows after it are
+    // named once, after the calculation's own messages; nothing else changes.
+    void rowsTheCalculationDoesNotUseAreNamed() {
+        RecordingBoxes boxes;
+        TWineClass wine = NewWine();
+        WhenDialogOpens<TDataDlg>([](TDataDlg& dlg) {
+            TypeTrial(dlg, TwentyPointTrial());
+            TypeInto(dlg.V[5], "");
+            QTest::mouseClick(dlg.OKButton, Qt::LeftButton);
+        });
+        QVERIFY(EditData(nullptr, boxes, wine));
+        QVERIFY(!boxes.shown.empty());
+        QCOMPARE(boxes.shown.back().text,
+                 std::string("Rows 7 to 20 are not used: row 6 has no volume."));
+        QCOMPARE(boxes.shown.back().kind, BoxKind::Warning);
+        QCOMPARE(boxes.Count(boxes.shown.back().text), 1);
+        QVERIFY(wine.WineRec.Data.V[5].empty());
+        QVERIFY(!wine.WineRec.Data.V[19].empty());
+        QVERIFY(wine.WineRec.TableData[6].V.empty());
     }
 
     void typedTrialIsStoredAndCalculated() {
