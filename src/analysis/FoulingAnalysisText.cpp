@@ -3,7 +3,9 @@
 #include "document/Windows1252.h"
 #include "entry/FixedText.h"
 
+#include <charconv>
 #include <cmath>
+#include <iterator>
 #include <string_view>
 
 namespace zephra {
@@ -57,6 +59,13 @@ std::string SignificantText(std::optional<double> value, int digits) {
         return NoValue;
     }
     const double magnitude = std::abs(*value);
+    if (magnitude != 0 && (magnitude < 1e-3 || magnitude >= 1e9)) {
+        char text[32];
+        const auto end = std::to_chars(std::begin(text), std::end(text), *value,
+                                       std::chars_format::scientific, digits - 1)
+                             .ptr;
+        return std::string(text, end);
+    }
     int decimals = 0;
     if (magnitude > 0) {
         decimals = digits - 1 - static_cast<int>(std::floor(std::log10(magnitude)));
@@ -110,6 +119,7 @@ std::vector<std::string> AlignedLines(const std::vector<std::vector<std::string>
                 line += std::string(widths[i] - Characters(row[i]) + 2, ' ');
             }
         }
+        line.erase(line.find_last_not_of(' ') + 1);
         lines.push_back(line);
     }
     return lines;

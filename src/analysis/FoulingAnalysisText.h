@@ -12,8 +12,9 @@ namespace zephra {
 // summary items. The window, its "Copy Table" and the command-line tool
 // all show these same texts.
 
-// A number with `digits` significant digits in fixed-point notation ("."
-// whatever the locale); "—" for a value that cannot be computed.
+// A number with `digits` significant digits, in fixed-point notation or,
+// below 0.001 and from 10⁹ on, in scientific notation ("1.579e-06"); "."
+// whatever the locale; "—" for a value that cannot be computed.
 std::string SignificantText(std::optional<double> value, int digits = 4);
 
 // The header row and one row per law, in the order of AllBlockingLaws:
@@ -24,7 +25,8 @@ std::vector<std::vector<std::string>> FoulingTableRows(const FoulingAnalysis& an
 // The rows as tab-separated lines, each ending in a newline.
 std::string TabSeparated(const std::vector<std::vector<std::string>>& rows);
 
-// The rows as lines of columns padded to a common width (in characters).
+// The rows as lines of columns padded to a common width (in characters),
+// without trailing blanks.
 std::vector<std::string> AlignedLines(const std::vector<std::vector<std::string>>& rows);
 
 // Label and value of each summary item: points used, best law, Vmax with

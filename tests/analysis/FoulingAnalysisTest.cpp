@@ -211,6 +211,8 @@ TEST(FoulingAnalysisText, SignificantDigits) {
     EXPECT_EQ(SignificantText(12.34567), "12.35");
     EXPECT_EQ(SignificantText(0.00123456), "0.001235");
     EXPECT_EQ(SignificantText(0.0), "0");
+    EXPECT_EQ(SignificantText(1.5793907e-06), "1.579e-06");
+    EXPECT_EQ(SignificantText(-2.5e12, 2), "-2.5e+12");
     EXPECT_EQ(SignificantText(std::nullopt), "—");
     EXPECT_EQ(SignificantText(NAN), "—");
 }
