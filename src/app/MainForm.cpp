@@ -139,6 +139,7 @@ void TMainForm::CreateCommands() {
         make("Data", "&Collect New Data", QKeySequence(Qt::CTRL | Qt::Key_C), -1, QString());
     LaboratoryGraph = make("Data", "Laboratory Graph", none, -1, QString());
     ProductionGraph = make("Data", "Production Graph", none, -1, QString());
+    FoulingAnalysis = make("Data", "Fouling Analysis", none, -1, QString());
     SetScaleConnection = make("Data", "Set Scale Connection", none, -1, QString());
     HelpAbout = make("Help", "About", none, -1, QString());
     WindowCascade = make("Window", "&Cascade", none, 3, "Cascade");
@@ -146,7 +147,7 @@ void TMainForm::CreateCommands() {
     WindowTileVertical = make("Window", "&Tile Vertically", none, 5, "Tile Vertical");
 
     for (QAction* action : {FileClose, FileSave, FileSaveAs, EditConditions, EditData,
-                            CollectNewData, LaboratoryGraph, ProductionGraph})
+                            CollectNewData, LaboratoryGraph, ProductionGraph, FoulingAnalysis})
         action->setEnabled(false);
     SetWindowCommandsEnabled(false);
 }
@@ -179,6 +180,7 @@ void TMainForm::CreateMenus() {
     data->addSeparator();
     data->addAction(LaboratoryGraph);
     data->addAction(ProductionGraph);
+    data->addAction(FoulingAnalysis);
     data->addSeparator();
     data->addAction(SetScaleConnection);
 
@@ -226,6 +228,7 @@ void TMainForm::ConnectCommands() {
     bind(SetScaleConnection, &TMainForm::SetScaleConnectionExecute);
     bind(LaboratoryGraph, &TMainForm::LaboratoryGraphExecute);
     bind(ProductionGraph, &TMainForm::ProductionGraphExecute);
+    bind(FoulingAnalysis, &TMainForm::FoulingAnalysisExecute);
     bind(HelpAbout, &TMainForm::HelpAboutExecute);
     bind(WindowCascade, &TMainForm::WindowCascadeExecute);
     bind(WindowTileHorizontal, &TMainForm::WindowTileHorizontalExecute);
@@ -360,6 +363,11 @@ void TMainForm::LaboratoryGraphExecute() {
 void TMainForm::ProductionGraphExecute() {
     if (const TMDIChild* window = Documents->ActiveWineWindow())
         OpenProductionGraph(window->WineClass.WineRec, services_.Boxes);
+}
+
+void TMainForm::FoulingAnalysisExecute() {
+    if (const TMDIChild* window = Documents->ActiveWineWindow())
+        OpenFoulingAnalysis(window->WineClass.WineRec, services_.Boxes);
 }
 
 void TMainForm::HelpAboutExecute() {

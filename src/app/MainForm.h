@@ -52,6 +52,7 @@ public:
     QAction* CollectNewData;
     QAction* LaboratoryGraph;
     QAction* ProductionGraph;
+    QAction* FoulingAnalysis;
     QAction* SetScaleConnection;
     QAction* HelpAbout;
     QAction* WindowCascade;
@@ -80,6 +81,7 @@ public:
     void SetScaleConnectionExecute();
     void LaboratoryGraphExecute();
     void ProductionGraphExecute();
+    void FoulingAnalysisExecute();
     void HelpAboutExecute();
     void WindowCascadeExecute();
     void WindowTileHorizontalExecute();

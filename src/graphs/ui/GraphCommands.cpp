@@ -1,6 +1,7 @@
 #include "graphs/ui/GraphCommands.h"
 
 #include "graphs/FloatingPointFault.h"
+#include "graphs/ui/FoulingAnalysisWindow.h"
 #include "graphs/ui/GraphImages.h"
 #include "graphs/ui/GraphWindow.h"
 
@@ -45,6 +46,10 @@ QWidget* OpenLabGraph(const TWineRec& rec, MessageBoxes& boxes) {
 
 QWidget* OpenProductionGraph(const TWineRec& rec, MessageBoxes& boxes) {
     return OpenGraphWindow<TGraphWinProd>(rec, boxes);
+}
+
+QWidget* OpenFoulingAnalysis(const TWineRec& rec, MessageBoxes& boxes) {
+    return OpenGraphWindow<FoulingAnalysisWindow>(rec, boxes);
 }
 
 } // namespace zephra

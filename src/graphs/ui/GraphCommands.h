@@ -25,4 +25,8 @@ void DrawGraph(QLabel& graph, const TWineRec& rec, MessageBoxes& boxes);
 QWidget* OpenLabGraph(const TWineRec& rec, MessageBoxes& boxes);
 QWidget* OpenProductionGraph(const TWineRec& rec, MessageBoxes& boxes);
 
+// Opens a new top-level "Fouling Analysis" window for a snapshot of `rec`,
+// as the graph windows are opened.
+QWidget* OpenFoulingAnalysis(const TWineRec& rec, MessageBoxes& boxes);
+
 } // namespace zephra
