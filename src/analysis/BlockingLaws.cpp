@@ -3,6 +3,7 @@
 #include "analysis/StudentT.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -115,31 +116,14 @@ std::string ParametersOf(BlockingLaw law, const LinearFit& line, LawParameters& 
 } // namespace
 
 std::string_view LawKey(BlockingLaw law) {
-    switch (law) {
-    case BlockingLaw::Complete:
-        return "complete";
-    case BlockingLaw::Intermediate:
-        return "intermediate";
-    case BlockingLaw::Standard:
-        return "standard";
-    case BlockingLaw::Cake:
-        return "cake";
-    }
-    return {};
+    constexpr std::array<std::string_view, 4> keys{"complete", "intermediate", "standard", "cake"};
+    return keys[static_cast<std::size_t>(law)];
 }
 
 std::string_view LawTitle(BlockingLaw law) {
-    switch (law) {
-    case BlockingLaw::Complete:
-        return "complete blocking";
-    case BlockingLaw::Intermediate:
-        return "intermediate blocking";
-    case BlockingLaw::Standard:
-        return "standard blocking";
-    case BlockingLaw::Cake:
-        return "cake filtration";
-    }
-    return {};
+    constexpr std::array<std::string_view, 4> titles{"complete blocking", "intermediate blocking",
+                                                     "standard blocking", "cake filtration"};
+    return titles[static_cast<std::size_t>(law)];
 }
 
 double ClosedFormThroughput(BlockingLaw law, const LawParameters& p, double hours) {

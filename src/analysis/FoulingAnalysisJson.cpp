@@ -1,5 +1,6 @@
 #include "analysis/FoulingAnalysisJson.h"
 
+#include <array>
 #include <cmath>
 
 namespace zephra {
@@ -20,29 +21,20 @@ Json Row(int row) {
     return row > 0 ? Json(row) : Json(nullptr);
 }
 
-const char* ConstantKey(BlockingLaw law) {
-    switch (law) {
-    case BlockingLaw::Complete:
-        return "Kb_per_h";
-    case BlockingLaw::Intermediate:
-        return "Ki_m2_per_L";
-    case BlockingLaw::Standard:
-        return "Vmax_L_per_m2";
-    case BlockingLaw::Cake:
-        return "Kc_h_m4_per_L2";
-    }
-    return "";
-}
+// The key of the law's constant, in the order of AllBlockingLaws.
+constexpr std::array<const char*, 4> ConstantKeys{"Kb_per_h", "Ki_m2_per_L", "Vmax_L_per_m2",
+                                                  "Kc_h_m4_per_L2"};
 
 Json ModelJson(const LawFit& fit) {
     Json model;
-    model["law"] = LawKey(fit.Law);
+    model["law"] = std::string(LawKey(fit.Law));
     model["fitted"] = fit.Fitted;
     if (!fit.Fitted) {
         model["reason"] = fit.Reason;
     }
     model["J0_LMH"] = fit.Fitted ? Number(fit.Params.J0) : Json(nullptr);
-    model[ConstantKey(fit.Law)] = fit.Fitted ? Number(fit.Params.K) : Json(nullptr);
+    model[ConstantKeys[static_cast<std::size_t>(fit.Law)]] =
+        fit.Fitted ? Number(fit.Params.K) : Json(nullptr);
     model["r2"] = fit.Reason == NotEnoughData ? Json(nullptr) : Number(fit.Line.R2);
     model["rms_ml"] = fit.Fitted ? Number(fit.RmsMl) : Json(nullptr);
     return model;
@@ -62,7 +54,7 @@ nlohmann::ordered_json FoulingAnalysisJson(const FoulingAnalysis& a) {
     for (const LawFit& fit : a.Laws) {
         json["models"].push_back(ModelJson(fit));
     }
-    json["best"] = a.Best ? Json(LawKey(*a.Best)) : Json(nullptr);
+    json["best"] = a.Best ? Json(std::string(LawKey(*a.Best))) : Json(nullptr);
     json["vmax_L_per_m2"] = Number(a.VmaxLPerM2);
     json["vmax_ci95_L_per_m2"] = Number(a.VmaxHalfWidth95);
     json["J0_LMH"] = Number(a.J0Lmh);

@@ -28,28 +28,24 @@ constexpr const char* Help =
     "\n"
     "Exit status: 0 success, 1 the file could not be read, 2 wrong usage.\n";
 
+void PrintAligned(const std::vector<std::vector<std::string>>& rows, std::ostream& out) {
+    for (const std::string& line : AlignedLines(rows)) {
+        out << line << '\n';
+    }
+}
+
 void PrintText(const FoulingAnalysis& a, const TWineRec& rec, std::ostream& out) {
-    std::vector<std::vector<std::string>> head{
-        {"Wine:", a.Wine},
-        {"Filter:", a.Filter},
-        {"Laboratory area:",
-         a.LabAreaM2 > 0 ? FixedText(a.LabAreaM2 * 10000, 0, 3) + " cm²" : std::string("—")},
-    };
-    for (const std::string& line : AlignedLines(head)) {
-        out << line << '\n';
-    }
+    const std::string area =
+        a.LabAreaM2 > 0 ? FixedText(a.LabAreaM2 * 10000, 0, 3) + " cm²" : std::string("—");
+    PrintAligned({{"Wine:", a.Wine}, {"Filter:", a.Filter}, {"Laboratory area:", area}}, out);
     out << '\n';
-    for (const std::string& line : AlignedLines(FoulingTableRows(a))) {
-        out << line << '\n';
-    }
+    PrintAligned(FoulingTableRows(a), out);
     out << '\n';
     std::vector<std::vector<std::string>> summary;
     for (const auto& [label, value] : FoulingSummaryItems(a, rec)) {
         summary.push_back({label + ":", value});
     }
-    for (const std::string& line : AlignedLines(summary)) {
-        out << line << '\n';
-    }
+    PrintAligned(summary, out);
 }
 
 int RunAnalyze(const std::vector<std::string>& args, CommandStreams& io) {

@@ -4,6 +4,7 @@
 #include "graphs/GraphColours.h"
 #include "graphs/Markers.h"
 #include "graphs/PlotCanvas.h"
+#include "graphs/PlotFrame.h"
 #include "graphs/PlotMapping.h"
 
 #include <algorithm>
@@ -96,16 +97,6 @@ void DrawPoints(PlotCanvas& canvas, const AxisRanges& ranges, const FoulingAnaly
     }
 }
 
-void DrawFrame(PlotCanvas& canvas, const PixelRect& rect) {
-    canvas.PenColour = Black;
-    canvas.PenKind = PenStyle::Solid;
-    canvas.MoveTo({rect.Left, rect.Top});
-    canvas.LineTo({rect.Left, rect.Bottom});
-    canvas.LineTo({rect.Right, rect.Bottom});
-    canvas.LineTo({rect.Right, rect.Top});
-    canvas.LineTo({rect.Left, rect.Top});
-}
-
 void DrawAxes(PlotCanvas& canvas, const AxisRanges& ranges, const Axis& x, const Axis& y) {
     const PixelRect& rect = FoulingGraphPlotRect;
     canvas.BrushColour = GhostWhite;
@@ -151,11 +142,7 @@ void DrawLegend(PlotCanvas& canvas, const FoulingAnalysis& a) {
     const int rowHeight = 18;
     const PixelRect box{rect.Right - 215, rect.Bottom - 8 - 6 * rowHeight - 10, rect.Right - 10,
                         rect.Bottom - 10};
-    canvas.BrushColour = GhostWhite;
-    canvas.FillRect(box);
-    canvas.BrushColour = Black;
-    canvas.FrameRect(box);
-    canvas.BrushColour = GhostWhite;
+    DrawLegendBox(canvas, box);
 
     const int symbolLeft = box.Left + 8;
     const int textLeft = box.Left + 44;
@@ -231,7 +218,7 @@ DisplayList DrawFoulingGraphPicture(const FoulingAnalysis& a, Colour windowText,
         }
     }
     DrawPoints(canvas, ranges, a);
-    DrawFrame(canvas, FoulingGraphPlotRect);
+    DrawPlotFrame(canvas, FoulingGraphPlotRect);
     DrawAxes(canvas, ranges, x, y);
     DrawLegend(canvas, a);
     return std::move(canvas).Finish();

@@ -1,5 +1,6 @@
 #include "graphs/FoulingGraphPicture.h"
 
+#include "DisplayListQueries.h"
 #include "FakeTextMetrics.h"
 #include "graphs/GraphColours.h"
 #include "graphs/LineRaster.h"
@@ -13,6 +14,9 @@
 
 namespace zephra {
 namespace {
+
+using test::LinesIn;
+using test::Texts;
 
 // A standard-law trial of nine minutes on a 47 mm filter, the first of its
 // 36 points skipped.
@@ -32,30 +36,9 @@ FoulingAnalysis StandardTrial() {
     return a;
 }
 
-std::vector<TextOp> Texts(const DisplayList& list) {
-    std::vector<TextOp> texts;
-    for (const DrawOp& op : list.Ops) {
-        if (const auto* text = std::get_if<TextOp>(&op)) {
-            texts.push_back(*text);
-        }
-    }
-    return texts;
-}
-
 bool HasText(const DisplayList& list, const std::string& text) {
     const auto texts = Texts(list);
     return std::ranges::any_of(texts, [&](const TextOp& t) { return t.Text == text; });
-}
-
-// The line operations drawn in one colour.
-std::vector<LineOp> LinesIn(const DisplayList& list, Colour colour) {
-    std::vector<LineOp> lines;
-    for (const DrawOp& op : list.Ops) {
-        if (const auto* line = std::get_if<LineOp>(&op); line && line->Pen == colour) {
-            lines.push_back(*line);
-        }
-    }
-    return lines;
 }
 
 TEST(FoulingGraphPicture, DrawsEveryFittedLawFromTheOriginInItsOwnPen) {
