@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
 # Makes the sample wine chardonnay.zph with zephra-cli, the way a user
-# enters a trial without the window: the conditions first (confirmed once
-# more with edit-conditions, which works out the laboratory filter area the
-# report shows), then the 36 readings of chardonnay.csv, skipping the first
-# point.
+# enters a trial without the window: the conditions first, then the 36
+# readings of chardonnay.csv, skipping the first point.
 #
 # Usage: examples/make-sample.sh [PATH/TO/zephra-cli]
 set -euo pipefail
@@ -16,5 +14,4 @@ export LC_ALL=C
     --wine "Chardonnay 2024" --filter "Membrane 0.65" --type normal \
     --lab-pressure 30 --filter-diameter 47 \
     --max-pressure 30 --area 10 --rate 100 --units bpm
-"$cli" edit-conditions "$here/chardonnay.zph"
 "$cli" edit-data "$here/chardonnay.zph" --csv --skip 1 < "$here/chardonnay.csv"

@@ -6,6 +6,7 @@
 #include "acquisition/ui/ScaleConnection.h"
 #include "app/AboutBox.h"
 #include "app/AppResources.h"
+#include "app/HelpWindow.h"
 #include "app/SplashBox.h"
 #include "app/WelcomeDlg.h"
 #include "app/WindowArrangement.h"
@@ -14,6 +15,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
@@ -142,6 +144,7 @@ void TMainForm::CreateCommands() {
     FoulingAnalysis = make("Data", "Fouling Analysis", none, -1, QString());
     SetScaleConnection = make("Data", "Set Scale Connection", none, -1, QString());
     HelpAbout = make("Help", "About", none, -1, QString());
+    HelpContents = make("Help", "&Contents", QKeySequence(Qt::Key_F1), -1, QString());
     WindowCascade = make("Window", "&Cascade", none, 3, "Cascade");
     WindowTileHorizontal = make("Window", "Tile &Horizontally", none, 4, "Tile Horizontal");
     WindowTileVertical = make("Window", "&Tile Vertically", none, 5, "Tile Vertical");
@@ -191,6 +194,8 @@ void TMainForm::CreateMenus() {
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(HelpAbout);
+    help->addSeparator();
+    help->addAction(HelpContents);
 }
 
 void TMainForm::CreateToolBar() {
@@ -230,6 +235,7 @@ void TMainForm::ConnectCommands() {
     bind(ProductionGraph, &TMainForm::ProductionGraphExecute);
     bind(FoulingAnalysis, &TMainForm::FoulingAnalysisExecute);
     bind(HelpAbout, &TMainForm::HelpAboutExecute);
+    bind(HelpContents, &TMainForm::HelpContentsExecute);
     bind(WindowCascade, &TMainForm::WindowCascadeExecute);
     bind(WindowTileHorizontal, &TMainForm::WindowTileHorizontalExecute);
     bind(WindowTileVertical, &TMainForm::WindowTileVerticalExecute);
@@ -295,6 +301,15 @@ void TMainForm::Welcome() {
         RunCommand([this] { FileNewExecute(); });
 }
 
+void TMainForm::OpenAtStart(const QStringList& paths) {
+    if (paths.isEmpty())
+        return;
+    ShowWelcome = false;
+    for (const QString& path : paths)
+        RunCommand(
+            [this, &path] { Documents->CreateWineWindow(QFileInfo(path).absoluteFilePath()); });
+}
+
 void TMainForm::FileNewExecute() {
     Documents->FileNewExecute();
 }
@@ -357,12 +372,12 @@ void TMainForm::SetScaleConnectionExecute() {
 
 void TMainForm::LaboratoryGraphExecute() {
     if (const TMDIChild* window = Documents->ActiveWineWindow())
-        OpenLabGraph(window->WineClass.WineRec, services_.Boxes);
+        OpenLabGraph(window->WineClass.WineRec, services_.Boxes, this);
 }
 
 void TMainForm::ProductionGraphExecute() {
     if (const TMDIChild* window = Documents->ActiveWineWindow())
-        OpenProductionGraph(window->WineClass.WineRec, services_.Boxes);
+        OpenProductionGraph(window->WineClass.WineRec, services_.Boxes, this);
 }
 
 void TMainForm::FoulingAnalysisExecute() {
@@ -377,8 +392,18 @@ void TMainForm::HelpAboutExecute() {
     about.exec();
 }
 
+void TMainForm::HelpContentsExecute() {
+    if (help_ == nullptr) {
+        help_ = new HelpWindow(this);
+        help_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
 void TMainForm::WindowCascadeExecute() {
-    MdiArea->cascadeSubWindows();
+    Cascade(*MdiArea, WineWindowSize);
 }
 
 void TMainForm::WindowTileHorizontalExecute() {

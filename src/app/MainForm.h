@@ -6,6 +6,8 @@
 #include "serial/ComPort.h"
 
 #include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -14,6 +16,8 @@ class QAction;
 class QMdiArea;
 
 namespace zephra {
+
+class HelpWindow;
 
 // The main window: the frame of the wine windows, with the menu, tool bar
 // and status bar, one action object per command, and the rule that enables
@@ -55,6 +59,7 @@ public:
     QAction* FoulingAnalysis;
     QAction* SetScaleConnection;
     QAction* HelpAbout;
+    QAction* HelpContents;
     QAction* WindowCascade;
     QAction* WindowTileHorizontal;
     QAction* WindowTileVertical;
@@ -68,6 +73,12 @@ public:
     // Offers the welcome choice once per run: open a wine file or begin a
     // new wine.
     void Welcome();
+
+    // Opens the wine files named on the command line, each in its own wine
+    // window as the Open command does (relative paths from the current
+    // folder); the welcome choice is then not offered. A file that cannot be
+    // opened gets the Open command's message.
+    void OpenAtStart(const QStringList& paths);
 
     void FileNewExecute();
     void FileOpenExecute();
@@ -83,6 +94,8 @@ public:
     void ProductionGraphExecute();
     void FoulingAnalysisExecute();
     void HelpAboutExecute();
+    // Shows the user guide; a second use brings the open guide to the front.
+    void HelpContentsExecute();
     void WindowCascadeExecute();
     void WindowTileHorizontalExecute();
     void WindowTileVerticalExecute();
@@ -106,6 +119,7 @@ private:
 
     UiServices services_;
     bool startFailed_ = false;
+    QPointer<HelpWindow> help_;
 };
 
 } // namespace zephra

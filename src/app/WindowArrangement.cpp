@@ -42,6 +42,20 @@ void Tile(QMdiArea& area, bool stacked) {
 
 } // namespace
 
+void Cascade(QMdiArea& area, QSize size) {
+    QList<QMdiSubWindow*> windows = ShownWindows(area);
+    if (QMdiSubWindow* active = area.activeSubWindow(); windows.removeOne(active))
+        windows << active;
+    const auto n = static_cast<int>(windows.size());
+    for (int i = 0; i < n; ++i) {
+        const int offset = 30 * (i % 8);
+        QMdiSubWindow* window = windows[i];
+        window->showNormal();
+        window->setGeometry(QRect(QPoint(offset, offset), size));
+        window->raise();
+    }
+}
+
 void TileHorizontally(QMdiArea& area) {
     Tile(area, true);
 }

@@ -25,5 +25,7 @@ int main(int argc, char* argv[]) {
     if (form.StartFailed())
         return 1;
     form.show();
+    // Qt has taken its own options out; what is left names wine files.
+    form.OpenAtStart(QApplication::arguments().mid(1));
     return QApplication::exec();
 }

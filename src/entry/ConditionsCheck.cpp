@@ -1,5 +1,6 @@
 #include "entry/ConditionsCheck.h"
 
+#include "entry/DecimalCommaHint.h"
 #include "entry/EntryFormat.h"
 
 namespace zephra {
@@ -47,7 +48,8 @@ std::optional<ConditionsCheckFailure> ConditionsRangeCheck(ConditionsForm& form)
         double value = 0.0;
         Format(form.*rule.Text, error, value, rule.Hi, rule.Lo, rule.Width, rule.Decimals);
         if (error) {
-            return ConditionsCheckFailure{rule.Field, rule.Message};
+            return ConditionsCheckFailure{rule.Field,
+                                          WithDecimalCommaHint(rule.Message, form.*rule.Text)};
         }
     }
     return std::nullopt;

@@ -41,7 +41,9 @@ enum class ConditionsField {
 
 struct ConditionsCheckFailure {
     ConditionsField Field;
-    std::string Message; // the text of the information box
+    // The text of the information box; for a numeric field typed with a
+    // decimal comma it ends with DecimalCommaHint.
+    std::string Message;
 };
 
 // Checks the fields in order and stops at the first failure. A blank name

@@ -52,6 +52,9 @@ TWineRec NewWineRecord(const ConditionsForm& form) {
     const TConditions& c = rec.Conditions;
     rec.ProdFaceVel.assign(ProdFaceVelText(std::string(c.ProdRate.text()),
                                            std::string(c.ProdA.text()), c.ProdRateUnits.get()));
+    // The report shows the laboratory filter area from the start, the same
+    // value Edit Conditions stores and the calculation uses.
+    rec.LabA.assign(LabAText(std::string(c.LabFiltDia.text())));
     rec.bE.fillBlanks();
     rec.bP.fillBlanks();
     rec.rE.fillBlanks();

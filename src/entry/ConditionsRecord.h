@@ -16,9 +16,10 @@ namespace zephra {
 // The record of a new wine: every byte zero, then the names (converted to
 // Windows-1252, first 16 characters), WineType, VolType = 1, the five
 // numeric texts, ProdRateUnits, Model = 0, ProdFaceVel from the stored rate
-// and area, and the result fields blank (as many blanks as their capacity,
-// six in the two expected volumes). LabA, aReal, the readings, MinSkip and
-// the report table stay empty. Nothing is calculated.
+// and area, LabA from the stored filter diameter (as Edit Conditions sets
+// it), and the result fields blank (as many blanks as their capacity, six in
+// the two expected volumes). aReal, the readings, MinSkip and the report
+// table stay empty. Nothing is calculated.
 TWineRec NewWineRecord(const ConditionsForm& form);
 
 // The dialog's form as loaded from a wine for Edit Conditions: names in

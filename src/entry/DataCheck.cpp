@@ -1,9 +1,28 @@
 #include "entry/DataCheck.h"
 
 #include "document/Windows1252.h"
+#include "entry/DecimalCommaHint.h"
 #include "entry/EntryFormat.h"
 
 namespace zephra {
+
+std::string DataCheckMessage(const DataCheckFailure& failure, const DataForm& form) {
+    const int i = failure.Row - 1;
+    const auto describe = [&](const char* column, const std::string& text) {
+        return WithDecimalCommaHint("Row " + std::to_string(failure.Row) + ", " + column + ": " +
+                                        DataEntryErrorMessage,
+                                    text);
+    };
+    switch (failure.Column) {
+    case DataColumn::Volume:
+        return describe("volume", form.Volume[i]);
+    case DataColumn::Minutes:
+        return describe("minutes", form.Minutes[i]);
+    case DataColumn::Seconds:
+        return describe("seconds", form.Seconds[i]);
+    }
+    return DataEntryErrorMessage;
+}
 
 DataForm LoadDataForm(const TWineRec& rec) {
     DataForm form;

@@ -42,6 +42,12 @@ inline constexpr const char* DataEntryErrorMessage =
     "There is an error in the data entry. Please correct it and retry, or cancel. (Volume "
     "increments must be greater than 0.1 ml.)";
 
+// The dialog's message for a failed check: the row and column of the box,
+// then DataEntryErrorMessage, then the decimal-comma hint when the box's
+// text in `form` uses a comma as its decimal separator. For example
+// "Row 5, volume: There is an error in the data entry. ...".
+std::string DataCheckMessage(const DataCheckFailure& failure, const DataForm& form);
+
 // The form showing a wine's readings; no skip button is selected when
 // MinSkip is above 12.
 DataForm LoadDataForm(const TWineRec& rec);

@@ -1,6 +1,7 @@
 #include "UiScript.h"
 
 #include "app/AboutBox.h"
+#include "app/HelpWindow.h"
 #include "app/MainForm.h"
 #include "app/SplashBox.h"
 #include "app/WelcomeDlg.h"
@@ -8,17 +9,25 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
+#include <QWindow>
 #include <QtTest>
 
 #include <functional>
@@ -50,6 +59,21 @@ private:
     std::function<void(QWidget*)> act_;
     QTimer timer_;
 };
+
+// The targets of the document's links and the names its anchors carry.
+std::pair<QStringList, QStringList> LinksAndAnchors(const QTextDocument& document) {
+    QStringList links;
+    QStringList anchors;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (!format.anchorHref().isEmpty())
+                links << format.anchorHref();
+            anchors << format.anchorNames();
+        }
+    }
+    return {links, anchors};
+}
 
 QStringList MenuItems(const QMenu* menu) {
     QStringList items;
@@ -109,7 +133,7 @@ private:
         return {form->WindowCascade, form->WindowTileHorizontal, form->WindowTileVertical};
     }
     QList<QAction*> AlwaysEnabled() const {
-        return {form->FileNew, form->FileOpen, form->Exit, form->HelpAbout};
+        return {form->FileNew, form->FileOpen, form->Exit, form->HelpAbout, form->HelpContents};
     }
 
     void ExpectEnabled(const QList<QAction*>& actions, bool enabled) {
@@ -269,7 +293,7 @@ private slots:
         QCOMPARE(MenuItems(menus.at(2)->menu()),
                  (QStringList{"&Cascade", "Tile &Horizontally", "&Tile Vertically"}));
         QCOMPARE(menus.at(3)->text(), QStringLiteral("&Help"));
-        QCOMPARE(MenuItems(menus.at(3)->menu()), QStringList{"About"});
+        QCOMPARE(MenuItems(menus.at(3)->menu()), (QStringList{"About", "-", "&Contents"}));
 
         const QList<QAction*> wine = menus.at(0)->menu()->actions();
         QCOMPARE(wine.at(2)->statusTip(), QStringLiteral("Close the current window"));
@@ -437,6 +461,137 @@ private slots:
         form->HelpAbout->trigger();
         QCOMPARE(closer.Captions, QStringList{"About ORVANE ZEPHRA"});
         QCOMPARE(seen, (QStringList{"ZEPHRA", "Version 6.1.0 Veloria"}));
+    }
+
+    void cascadeKeepsTheWineWindowSize() {
+        StartForm();
+        TMDIChild* first = OpenWine("a.zph");
+        TMDIChild* second = OpenWine("b.zph");
+        TMDIChild* third = OpenWine("c.zph");
+        form->WindowTileVertical->trigger();
+        QVERIFY(first->width() < 512);
+        form->MdiArea->setActiveSubWindow(first);
+        form->WindowCascade->trigger();
+        // The active window goes last, on top of the others.
+        QCOMPARE(second->geometry(), QRect(0, 0, 512, 590));
+        QCOMPARE(third->geometry(), QRect(30, 30, 512, 590));
+        QCOMPARE(first->geometry(), QRect(60, 60, 512, 590));
+        QCOMPARE(form->MdiArea->subWindowList(QMdiArea::StackingOrder).last(), first);
+        QCOMPARE(form->Documents->ActiveWineWindow(), first);
+    }
+
+    void graphWindowsStayWithTheMainWindow() {
+        StartForm();
+        OpenWine("merlot.zph");
+        form->LaboratoryGraph->trigger();
+        form->ProductionGraph->trigger();
+        QStringList captions;
+        for (QWidget* graph : form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!graph->isWindow() || !graph->windowTitle().contains("Scale Graph"))
+                continue;
+            captions << graph->windowTitle();
+            QVERIFY(graph->isVisible());
+            QVERIFY(graph->windowHandle() != nullptr);
+            QCOMPARE(graph->windowHandle()->transientParent(), form->windowHandle());
+            // Only a dialog-type window is marked transient for the desktop.
+            QCOMPARE(graph->windowType(), Qt::Dialog);
+            QVERIFY(graph->screen()->availableGeometry().contains(graph->geometry()));
+            QVERIFY(graph->geometry().intersects(form->frameGeometry()));
+        }
+        captions.sort();
+        QCOMPARE(captions, (QStringList{"Lab Scale Graph", "Production Scale Graph"}));
+    }
+
+    void copyKeyCopiesTheSelectionOfAReportPanel() {
+        StartForm();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        TMDIChild* window = OpenWine("merlot.zph");
+        QSignalSpy collect(form->CollectNewData, &QAction::triggered);
+        ModalHandler closer; // the collection dialog, should it come up
+
+        for (QWidget* panel : QList<QWidget*>{window->Memo1, window->Memo2}) {
+            QApplication::clipboard()->clear();
+            QTest::mouseClick(panel->focusProxy() ? panel->focusProxy() : panel, Qt::LeftButton);
+            QCOMPARE(QApplication::focusWidget(), panel);
+            QString selected;
+            if (auto* text = qobject_cast<QTextEdit*>(panel)) {
+                text->selectAll();
+                selected = text->textCursor().selectedText();
+            } else {
+                auto* plain = qobject_cast<QPlainTextEdit*>(panel);
+                plain->selectAll();
+                selected = plain->textCursor().selectedText();
+            }
+            QVERIFY(selected.contains("Merlot") || selected.contains("Laboratory Conditions"));
+            QTest::keyClick(panel, Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(collect.count(), 0);
+            QCOMPARE(QApplication::clipboard()->text(),
+                     selected.replace(QChar::ParagraphSeparator, '\n'));
+        }
+
+        // Without a selection the key runs Collect New Data as before.
+        QTextCursor cursor = window->Memo2->textCursor();
+        cursor.clearSelection();
+        window->Memo2->setTextCursor(cursor);
+        QTest::keyClick(window->Memo2, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(collect.count(), 1);
+    }
+
+    void contentsShowsTheUserGuideWithWorkingLinks() {
+        StartForm();
+        QCOMPARE(form->HelpContents->shortcut(), QKeySequence(Qt::Key_F1));
+        form->HelpContents->trigger();
+        auto* help = form->findChild<HelpWindow*>();
+        QVERIFY(help != nullptr);
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->windowHandle()->transientParent(), form->windowHandle());
+        QTextBrowser* browser = help->Browser;
+        QCOMPARE(browser->documentTitle(), QStringLiteral("ZEPHRA User Guide"));
+        QVERIFY(browser->openExternalLinks());
+
+        // What a lab technician looks for is there.
+        const QString text = browser->toPlainText();
+        for (const char* topic : {"Running a trial", "Rm", "Rmax", "0 gallons", "port map",
+                                  "zephra-balance-sim", "zephra-cli", "Pasting a table"})
+            QVERIFY2(text.contains(topic), topic);
+
+        // Every link within the page has its anchor, and following one moves
+        // the page to it.
+        const auto [links, anchors] = LinksAndAnchors(*browser->document());
+        QVERIFY(links.size() >= 9);
+        for (const QString& link : links) {
+            if (link.startsWith('#'))
+                QVERIFY2(anchors.contains(link.mid(1)), qPrintable(link));
+        }
+        QCOMPARE(browser->verticalScrollBar()->value(), 0);
+        browser->setSource(QUrl("#zero"));
+        QTRY_VERIFY(browser->verticalScrollBar()->value() > 0);
+
+        // A second use brings back the same window.
+        form->HelpContents->trigger();
+        QCOMPARE(form->findChildren<HelpWindow*>().size(), 1);
+    }
+
+    void filesNamedAtStartOpenWithoutTheWelcome() {
+        form = std::make_unique<TMainForm>(ui->Services());
+        QVERIFY(form->ShowWelcome);
+        const QString first = MakeWineFile("first.zph");
+        MakeWineFile("second.zph");
+        const QString current = QDir::currentPath();
+        QDir::setCurrent(dir->path());
+        ui->BoxAnswers = {BoxAnswer::Ok};
+        form->OpenAtStart({first, "second.zph", "missing.zph"});
+        QDir::setCurrent(current);
+        QVERIFY(!form->ShowWelcome);
+        QCOMPARE(ui->BoxTexts(), QStringList{"Can not locate file."});
+        QCOMPARE(form->Documents->WineWindowCount, 2);
+        QCOMPARE(form->Documents->Windows().at(1)->FileName, dir->filePath("second.zph"));
+        ExpectEnabled(DocumentCommands(), true);
+
+        ModalHandler closer;
+        form->show();
+        QTest::qWait(50);
+        QCOMPARE(closer.Captions, QStringList());
     }
 
     void tileCommandsArrangeTheWineWindows() {

@@ -64,7 +64,6 @@ TEST_F(EditDataCommandTest, CsvOfTheSampleMakesTheSampleWine) {
                                      "--units",
                                      "bpm"};
     ASSERT_EQ(RunCli(args).status, 0);
-    ASSERT_EQ(RunCli({"edit-conditions", wine}).status, 0);
     const CliResult result = RunCli({"edit-data", wine, "--csv", "--skip", "1"},
                                     FileBytes(Examples + "/chardonnay.csv"));
     EXPECT_EQ(result.status, 0);

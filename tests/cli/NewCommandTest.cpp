@@ -50,7 +50,7 @@ TEST(NewCommandTest, WritesTheNewWineRecord) {
     EXPECT_EQ(rec.Conditions.ProdRate.text(), " 200");
     EXPECT_EQ(rec.Conditions.ProdRateUnits.get(), 1);
     EXPECT_EQ(rec.ProdFaceVel.text(), " 133");
-    EXPECT_TRUE(rec.LabA.empty());
+    EXPECT_EQ(rec.LabA.text(), " 17.3");
     EXPECT_EQ(rec.RmE.text(), "      ");
 }
 

@@ -103,5 +103,21 @@ TEST(ConditionsCheckTest, RangeLimitsAreInclusive) {
     EXPECT_EQ(form.Rate, "1999");
 }
 
+TEST(ConditionsCheckTest, DecimalCommaGetsTheHint) {
+    ConditionsForm form = Filled();
+    form.Area = "1,5";
+    const auto failure = ConditionsRangeCheck(form);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->Field, ConditionsField::Area);
+    EXPECT_EQ(failure->Message,
+              "Full-Scale Area is out of Range. Please enter a value between 1000 and 0.2. Use a "
+              "point (.) as the decimal separator.");
+    EXPECT_EQ(form.Area, "1,5") << "the failing text stays as typed";
+
+    form.Area = "x";
+    EXPECT_EQ(ConditionsRangeCheck(form)->Message,
+              "Full-Scale Area is out of Range. Please enter a value between 1000 and 0.2.");
+}
+
 } // namespace
 } // namespace zephra

@@ -62,7 +62,7 @@ TEST(ConditionsRecordTest, NewWineRecord) {
     EXPECT_EQ(c.ProdRateUnits.get(), 0);
     EXPECT_EQ(rec.Model.get(), 0);
     EXPECT_EQ(rec.ProdFaceVel.text(), "13.2");
-    EXPECT_TRUE(rec.LabA.empty());
+    EXPECT_EQ(rec.LabA.text(), " 17.3") << "a new wine has its laboratory filter area at once";
 
     EXPECT_EQ(rec.bE.text(), "     ");
     EXPECT_EQ(rec.bP.text(), "     ");

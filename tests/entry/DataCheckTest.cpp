@@ -110,5 +110,43 @@ TEST(DataCheckTest, SkipAboveTwelveSelectsNoButtonAndIsKept) {
     EXPECT_EQ(rec.Data.MinSkip.get(), 13);
 }
 
+TEST(DataCheckTest, MessageNamesRowAndColumn) {
+    struct Case {
+        DataColumn column;
+        int row;
+        const char* text;
+        const char* expected;
+    };
+    const std::string base = DataEntryErrorMessage;
+    const Case cases[] = {
+        {DataColumn::Volume, 5, "12,5",
+         "Row 5, volume: There is an error in the data entry. Please correct it and retry, or "
+         "cancel. (Volume increments must be greater than 0.1 ml.) Use a point (.) as the "
+         "decimal separator."},
+        {DataColumn::Minutes, 36, "1000", ""},
+        {DataColumn::Seconds, 1, "6o", ""},
+    };
+    for (const Case& c : cases) {
+        DataForm form;
+        const int i = c.row - 1;
+        (c.column == DataColumn::Volume    ? form.Volume[i]
+         : c.column == DataColumn::Minutes ? form.Minutes[i]
+                                           : form.Seconds[i]) = c.text;
+        const auto failure = DataRangeCheck(form);
+        ASSERT_TRUE(failure.has_value()) << c.text;
+        EXPECT_EQ(failure->Row, c.row);
+        const std::string message = DataCheckMessage(*failure, form);
+        if (*c.expected != '\0') {
+            EXPECT_EQ(message, c.expected);
+        }
+        const char* column = c.column == DataColumn::Volume    ? "volume"
+                             : c.column == DataColumn::Minutes ? "minutes"
+                                                               : "seconds";
+        EXPECT_EQ(message.rfind("Row " + std::to_string(c.row) + ", " + column + ": " + base, 0),
+                  0u)
+            << message;
+    }
+}
+
 } // namespace
 } // namespace zephra

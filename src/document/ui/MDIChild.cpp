@@ -2,6 +2,7 @@
 
 #include "document/Report.h"
 #include "document/WineFile.h"
+#include "document/ui/SelectionCopy.h"
 #include "document/ui/WineFileNames.h"
 #include "graphs/ui/GraphCommands.h"
 
@@ -23,8 +24,6 @@ namespace zephra {
 
 namespace {
 
-constexpr int WindowWidth = 512;
-constexpr int WindowHeight = 590;
 constexpr int ScrollWidth = 474;
 constexpr int ScrollHeight = 986;
 
@@ -42,7 +41,7 @@ QFont ReportFont() {
 
 void MakeReportPanel(QWidget& panel) {
     panel.setFont(ReportFont());
-    panel.setFocusPolicy(Qt::NoFocus);
+    LetCopyKeyCopySelection(panel);
     QPalette palette = panel.palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Window));
     palette.setColor(QPalette::Text, Qt::black);
@@ -100,7 +99,7 @@ TMDIChild::TMDIChild(UiServices services, const QList<TMDIChild*>& openWindows)
 
     scroll->setWidget(client);
     setWidget(scroll);
-    resize(WindowWidth, WindowHeight);
+    resize(WineWindowSize);
     SaveDialog.Setup.Filter = WineFileFilter;
     SaveDialog.Setup.InitialDir = services.Dialogs.DocumentsFolder();
 }

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QMdiSubWindow>
+#include <QSize>
 #include <QString>
 
 class QLabel;
@@ -13,6 +14,9 @@ class QPlainTextEdit;
 class QTextEdit;
 
 namespace zephra {
+
+// The outer size of a wine window when it opens.
+inline constexpr QSize WineWindowSize{512, 590};
 
 // The file name of a wine that has never been saved.
 inline const QString UnsavedFileName = QStringLiteral("unsaved");

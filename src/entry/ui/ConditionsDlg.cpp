@@ -1,6 +1,8 @@
 #include "entry/ui/ConditionsDlg.h"
 
 #include "entry/ui/DialogLook.h"
+#include "entry/ui/FailedBox.h"
+#include "entry/ui/LineBreakDrop.h"
 #include "entry/ui/PauseAfterCheck.h"
 
 #include <QButtonGroup>
@@ -99,6 +101,10 @@ TConditionsDlg::TConditionsDlg(MessageBoxes& boxes, QWidget* parent)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     }
 
+    for (QLineEdit* box : findChildren<QLineEdit*>()) {
+        DropLineBreaks(*box);
+    }
+
     connect(OKButton, &QPushButton::clicked, this, &TConditionsDlg::ConditionsRangeCheck);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -143,10 +149,31 @@ void TConditionsDlg::ConditionsRangeCheck() {
     Rate->setText(QString::fromStdString(form.Rate));
     if (failure) {
         boxes_.Information(failure->Message);
+        PointAtFailedBox(*BoxOf(failure->Field));
         return;
     }
     PauseAfterCheck(*this);
     accept();
+}
+
+QLineEdit* TConditionsDlg::BoxOf(ConditionsField field) const {
+    switch (field) {
+    case ConditionsField::WineName:
+        return WineName;
+    case ConditionsField::FilterName:
+        return FilterName;
+    case ConditionsField::LabPressure:
+        return LabPressure;
+    case ConditionsField::FilterDiameter:
+        return FilterDiameter;
+    case ConditionsField::MaxPressure:
+        return MaxPressure;
+    case ConditionsField::Area:
+        return Area;
+    case ConditionsField::Rate:
+        return Rate;
+    }
+    return WineName;
 }
 
 } // namespace zephra

@@ -15,7 +15,8 @@ namespace zephra {
 // "Filtration Conditions": the names, the wine type, the laboratory and the
 // full-scale conditions of a wine. OK runs ConditionsRangeCheck, which
 // rewrites the numeric boxes in their stored fixed-width form and closes the
-// dialog only when every field is acceptable. The dialog itself never
+// dialog only when every field is acceptable; the box that failed then has
+// the focus with its text selected. The dialog itself never
 // touches a record: the entry commands load and read its boxes.
 class TConditionsDlg : public QDialog {
     Q_OBJECT
@@ -51,6 +52,8 @@ private slots:
     void ConditionsRangeCheck();
 
 private:
+    QLineEdit* BoxOf(ConditionsField field) const;
+
     MessageBoxes& boxes_;
 };
 

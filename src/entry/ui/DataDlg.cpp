@@ -1,7 +1,11 @@
 #include "entry/ui/DataDlg.h"
 
+#include "entry/PastedTable.h"
 #include "entry/ui/DialogLook.h"
+#include "entry/ui/FailedBox.h"
+#include "entry/ui/LineBreakDrop.h"
 #include "entry/ui/PauseAfterCheck.h"
+#include "entry/ui/TablePaste.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -61,6 +65,12 @@ TDataDlg::TDataDlg(MessageBoxes& boxes, QWidget* parent) : QDialog(parent), boxe
                                     top, TimeWidth, MinutesLength, true);
         Sec[row - 1] = MakeEntryBox(this, QStringLiteral("Sec%1").arg(row), left + SecondsOffset,
                                     top, TimeWidth, SecondsLength, true);
+    }
+    for (int i = 0; i < Rows; ++i) {
+        for (QLineEdit* box : {V[i], Min[i], Sec[i]}) {
+            DropLineBreaks(*box);
+            InterceptTablePaste(*box, [this, i](const QString& text) { PasteTable(i + 1, text); });
+        }
     }
     for (const int left : GroupLeft) {
         AddHeading(this, QStringLiteral("Volume"), left + VolumeOffset, VolumeWidth, 32);
@@ -134,6 +144,40 @@ DataForm TDataDlg::Form() const {
     return form;
 }
 
+void TDataDlg::PasteTable(int firstRow, const QString& text) {
+    const auto table = ReadPastedTable(text.toStdString());
+    if (const auto* failure = std::get_if<PasteFailure>(&table)) {
+        boxes_.Information(PasteFailureMessage(*failure));
+        return;
+    }
+    const auto& readings = std::get<std::vector<PastedReading>>(table);
+    const int count = static_cast<int>(readings.size());
+    if (firstRow - 1 + count > Rows) {
+        boxes_.Information(PasteTooLongMessage(firstRow, count, Rows));
+        return;
+    }
+    // Every text is checked against its box first, so that a paste either
+    // fills all its rows or none.
+    for (int k = 0; k < count; ++k) {
+        const int i = firstRow - 1 + k;
+        const PastedReading& reading = readings[k];
+        const std::pair<QLineEdit*, const std::string*> cells[] = {
+            {V[i], &reading.Volume}, {Min[i], &reading.Minutes}, {Sec[i], &reading.Seconds}};
+        for (const auto& [box, field] : cells) {
+            if (static_cast<int>(field->size()) > box->maxLength()) {
+                boxes_.Information(PasteTooWideMessage(reading.Line, *field));
+                return;
+            }
+        }
+    }
+    for (int k = 0; k < count; ++k) {
+        const int i = firstRow - 1 + k;
+        V[i]->setText(QString::fromStdString(readings[k].Volume));
+        Min[i]->setText(QString::fromStdString(readings[k].Minutes));
+        Sec[i]->setText(QString::fromStdString(readings[k].Seconds));
+    }
+}
+
 void TDataDlg::DataRangeCheck() {
     DataForm form = Form();
     const std::optional<DataCheckFailure> failure = zephra::DataRangeCheck(form);
@@ -145,7 +189,11 @@ void TDataDlg::DataRangeCheck() {
         Sec[i]->setText(QString::fromStdString(form.Seconds[i]));
     }
     if (failure) {
-        boxes_.Information(DataEntryErrorMessage);
+        boxes_.Information(DataCheckMessage(*failure, form));
+        const int i = failure->Row - 1;
+        PointAtFailedBox(failure->Column == DataColumn::Volume    ? *V[i]
+                         : failure->Column == DataColumn::Minutes ? *Min[i]
+                                                                  : *Sec[i]);
         return;
     }
     PauseAfterCheck(*this);

@@ -17,7 +17,9 @@ namespace zephra {
 // "Filtration Data": the 36 readings of a wine (volume, minutes, seconds)
 // and the number of leading points to skip. OK runs DataRangeCheck, which
 // normalises the boxes in order and stops at the first bad one; the dialog
-// closes only when every box is acceptable. The dialog never touches a
+// closes only when every box is acceptable; the box that failed then has the
+// focus with its text selected. A table pasted into any box (several lines,
+// copied from a spreadsheet) fills the rows from that box's row on. The dialog never touches a
 // record: the Edit Data command loads and reads its boxes.
 class TDataDlg : public QDialog {
     Q_OBJECT
@@ -34,6 +36,13 @@ public:
     void SetForm(const DataForm& form);
     // The boxes' texts as UTF-8 and the selected skip button, if any.
     DataForm Form() const;
+
+    // Fills rows from `firstRow` (1..36) on with the readings of a pasted
+    // table, one line per row (see ReadPastedTable). A table that cannot be
+    // read, that runs past row 36 or holds a text longer than its box takes
+    // changes no box; a message names the reason and the line. The OK check
+    // examines the pasted texts like typed ones.
+    void PasteTable(int firstRow, const QString& text);
 
     // Row i (1..36) is V[i-1], Min[i-1], Sec[i-1].
     std::array<QLineEdit*, Rows> V;

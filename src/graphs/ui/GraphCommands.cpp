@@ -1,5 +1,6 @@
 #include "graphs/ui/GraphCommands.h"
 
+#include "document/ui/WindowPlacement.h"
 #include "graphs/FloatingPointFault.h"
 #include "graphs/ui/FoulingAnalysisWindow.h"
 #include "graphs/ui/GraphImages.h"
@@ -12,12 +13,26 @@ namespace zephra {
 
 namespace {
 
-template <typename Window> QWidget* OpenGraphWindow(const TWineRec& rec, MessageBoxes& boxes) {
-    auto* window = new Window(boxes);
+// The owner's graph windows already open, so that a new one does not hide
+// the last exactly.
+int OpenGraphWindows(const QWidget& owner) {
+    int open = 0;
+    for (const GraphWindow* other : owner.findChildren<GraphWindow*>(Qt::FindDirectChildrenOnly)) {
+        open += other->isVisible() ? 1 : 0;
+    }
+    return open;
+}
+
+template <typename Window>
+QWidget* OpenGraphWindow(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner) {
+    auto* window = new Window(boxes, owner);
     window->setAttribute(Qt::WA_DeleteOnClose);
     // Like the main window's other windows, it does not keep the program
     // running once the main window has closed.
     window->setAttribute(Qt::WA_QuitOnClose, false);
+    if (owner != nullptr) {
+        window->move(PlaceOverOwner(*owner, window->size(), 24 * (OpenGraphWindows(*owner) % 8)));
+    }
     window->show();
     window->FormCreate(rec);
     return window;
@@ -40,12 +55,12 @@ void DrawGraph(QLabel& graph, const TWineRec& rec, MessageBoxes& boxes) {
     graph.repaint();
 }
 
-QWidget* OpenLabGraph(const TWineRec& rec, MessageBoxes& boxes) {
-    return OpenGraphWindow<TGraphWinLab>(rec, boxes);
+QWidget* OpenLabGraph(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner) {
+    return OpenGraphWindow<TGraphWinLab>(rec, boxes, owner);
 }
 
-QWidget* OpenProductionGraph(const TWineRec& rec, MessageBoxes& boxes) {
-    return OpenGraphWindow<TGraphWinProd>(rec, boxes);
+QWidget* OpenProductionGraph(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner) {
+    return OpenGraphWindow<TGraphWinProd>(rec, boxes, owner);
 }
 
 QWidget* OpenFoulingAnalysis(const TWineRec& rec, MessageBoxes& boxes) {

@@ -22,8 +22,13 @@ void DrawGraph(QLabel& graph, const TWineRec& rec, MessageBoxes& boxes);
 // abandons the picture, the window stays open with its caption and an
 // empty client area, and the fault is reported through `boxes`. `boxes`
 // also reports a failed "Save Picture As..." and must outlive the window.
-QWidget* OpenLabGraph(const TWineRec& rec, MessageBoxes& boxes);
-QWidget* OpenProductionGraph(const TWineRec& rec, MessageBoxes& boxes);
+// With an `owner` (the main window) the graph window is transient for it, so
+// it stays above the owner and is never lost behind it, it opens centred
+// over the owner within the owner's screen, each further open graph window
+// of the owner 24 pixels right of and below that place, and it is released
+// with the owner.
+QWidget* OpenLabGraph(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner = nullptr);
+QWidget* OpenProductionGraph(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner = nullptr);
 
 // Opens a new top-level "Fouling Analysis" window for a snapshot of `rec`,
 // as the graph windows are opened.

@@ -12,7 +12,9 @@
 namespace zephra {
 
 GraphWindow::GraphWindow(GraphScale scale, QString caption, MessageBoxes& boxes, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    // A dialog-type window, because the desktop keeps only such a window
+    // above the window it belongs to (the parent, when there is one).
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       scale_(scale), caption_(std::move(caption)), boxes_(boxes),

@@ -68,8 +68,8 @@ private slots:
         QCOMPARE(scroll->widget()->size(), QSize(474, 986));
         QVERIFY(window->Memo1->isReadOnly());
         QVERIFY(window->Memo2->isReadOnly());
-        QCOMPARE(window->Memo1->focusPolicy(), Qt::NoFocus);
-        QCOMPARE(window->Memo2->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(window->Memo1->focusPolicy(), Qt::ClickFocus);
+        QCOMPARE(window->Memo2->focusPolicy(), Qt::ClickFocus);
         QCOMPARE(window->Memo2->lineWrapMode(), QPlainTextEdit::NoWrap);
         QCOMPARE(window->Memo1->lineWrapMode(), QTextEdit::WidgetWidth);
     }

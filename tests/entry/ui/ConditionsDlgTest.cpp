@@ -3,6 +3,8 @@
 #include "TypeInto.h"
 #include "support/RecordingBoxes.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -180,7 +182,57 @@ private slots:
         } else {
             QCOMPARE(boxes.Texts(), std::vector<std::string>{message.toStdString()});
             QVERIFY(dlg.isVisible());
+            QCOMPARE(dlg.focusWidget(), box);
+            QCOMPARE(box->selectedText(), typed);
         }
+    }
+
+    // The first of several bad boxes gets the focus, whatever had it.
+    void theRejectedBoxTakesTheFocusWithItsTextSelected() {
+        RecordingBoxes boxes;
+        TConditionsDlg dlg(boxes);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        FillValid(dlg);
+        TypeInto(dlg.FilterDiameter, "abc");
+        TypeInto(dlg.Rate, "9999");
+        dlg.Comments->setFocus();
+        PressOk(dlg);
+        QCOMPARE(boxes.Texts(), std::vector<std::string>{DiameterMessage});
+        QCOMPARE(QApplication::focusWidget(), dlg.FilterDiameter);
+        QCOMPARE(dlg.FilterDiameter->selectedText(), QString("abc"));
+    }
+
+    void aDecimalCommaGetsTheHint() {
+        RecordingBoxes boxes;
+        TConditionsDlg dlg(boxes);
+        dlg.show();
+        FillValid(dlg);
+        TypeInto(dlg.LabPressure, "2,5");
+        PressOk(dlg);
+        QCOMPARE(boxes.Texts(), std::vector<std::string>{std::string(PressureMessage) +
+                                                         " Use a point (.) as the decimal "
+                                                         "separator."});
+        QCOMPARE(dlg.LabPressure->text(), QString("2,5"));
+    }
+
+    void aLineBreakPastedIntoABoxIsDropped() {
+        RecordingBoxes boxes;
+        TConditionsDlg dlg(boxes);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        QApplication::clipboard()->setText("Pinot\r\nNoir\n");
+        dlg.WineName->setFocus();
+        QTest::keyClick(dlg.WineName, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(dlg.WineName->text(), QString("PinotNoir"));
+        QCOMPARE(dlg.WineName->cursorPosition(), 9);
+
+        TypeInto(dlg.Comments, "ab");
+        dlg.Comments->setCursorPosition(1);
+        QApplication::clipboard()->setText("\nx\n");
+        dlg.Comments->paste();
+        QCOMPARE(dlg.Comments->text(), QString("axb"));
+        QCOMPARE(dlg.Comments->cursorPosition(), 2);
     }
 
     void aFailureLeavesTheLaterBoxesAsTyped() {

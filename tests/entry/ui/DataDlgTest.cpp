@@ -3,10 +3,17 @@
 #include "TypeInto.h"
 #include "support/RecordingBoxes.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 
 using namespace zephra;
 using zephra::test::RecordingBoxes;
@@ -16,6 +23,14 @@ namespace {
 
 const char* const DataMessage = "There is an error in the data entry. Please correct it and retry, "
                                 "or cancel. (Volume increments must be greater than 0.1 ml.)";
+
+// The start of the message for the box named `box` ("V5", "Min1", "Sec36").
+std::string MessageFor(const QString& box) {
+    const qsizetype digits = box.indexOf(QRegularExpression("[0-9]"));
+    const QString column = box.left(digits);
+    const char* word = column == "V" ? "volume" : column == "Min" ? "minutes" : "seconds";
+    return "Row " + box.mid(digits).toStdString() + ", " + word + ": ";
+}
 
 void PressOk(TDataDlg& dlg) {
     QTest::mouseClick(dlg.OKButton, Qt::LeftButton);
@@ -131,7 +146,7 @@ private slots:
             QCOMPARE(dlg.result(), int(QDialog::Accepted));
             QVERIFY(!dlg.isVisible());
         } else {
-            QCOMPARE(boxes.Texts(), std::vector<std::string>{DataMessage});
+            QCOMPARE(boxes.Texts(), std::vector<std::string>{MessageFor(box) + DataMessage});
             QCOMPARE(boxes.shown[0].kind, BoxKind::Information);
             QVERIFY(dlg.isVisible());
         }
@@ -149,7 +164,8 @@ private slots:
         TypeInto(dlg.Min[0], "2.5");
         TypeInto(dlg.Sec[0], "61");
         PressOk(dlg);
-        QCOMPARE(boxes.Texts(), std::vector<std::string>{DataMessage});
+        QCOMPARE(boxes.Texts(),
+                 std::vector<std::string>{"Row 3, volume: " + std::string(DataMessage)});
         QCOMPARE(dlg.V[0]->text(), QString("  12.5"));
         QCOMPARE(dlg.V[1]->text(), QString("  20.0"));
         QCOMPARE(dlg.V[2]->text(), QString("0.05"));
@@ -195,6 +211,156 @@ private slots:
             QCOMPARE(dlg.Skip[k]->isChecked(), k == selected);
         }
         QCOMPARE(dlg.Form().Skip.value_or(-1), selected);
+    }
+
+    void ctrlVPastesATableFromTheFocusedRowOn() {
+        RecordingBoxes boxes;
+        TDataDlg dlg(boxes);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        TypeInto(dlg.V[0], "5");
+        TypeInto(dlg.V[3], "99");
+        // Three rows copied from a spreadsheet, the last in m:ss form.
+        QApplication::clipboard()->setText("10.5\t0\t15\r\n21\t0\t30\r\n30.25\t1:05\r\n");
+        dlg.Min[1]->setFocus();
+        QTest::keyClick(dlg.Min[1], Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(boxes.shown.empty());
+        QCOMPARE(dlg.V[0]->text(), QString("5"));
+        const QStringList expected[] = {
+            {"10.5", "0", "15"}, {"21", "0", "30"}, {"30.25", "1", "05"}};
+        for (int k = 0; k < 3; ++k) {
+            QCOMPARE(
+                (QStringList{dlg.V[1 + k]->text(), dlg.Min[1 + k]->text(), dlg.Sec[1 + k]->text()}),
+                expected[k]);
+        }
+        QVERIFY(dlg.V[4]->text().isEmpty());
+
+        // The pasted texts go through the usual check on OK.
+        PressOk(dlg);
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QCOMPARE(dlg.V[3]->text(), QString("  30.3"));
+        QCOMPARE(dlg.Sec[1]->text(), QString("15"));
+    }
+
+    void contextMenuPasteTakesATableToo() {
+        RecordingBoxes boxes;
+        TDataDlg dlg(boxes);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        QApplication::clipboard()->setText("40 2 0\n50 2 15\n");
+        bool pasteFound = false;
+        QTimer::singleShot(0, [&pasteFound] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu == nullptr) {
+                return;
+            }
+            for (QAction* item : menu->actions()) {
+                if (item->text().startsWith("&Paste")) {
+                    pasteFound = true;
+                    item->trigger();
+                }
+            }
+            menu->close();
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                dlg.V[34]->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(dlg.V[34], &event);
+        QVERIFY(pasteFound);
+        QCOMPARE(dlg.V[34]->text(), QString("40"));
+        QCOMPARE(dlg.Sec[35]->text(), QString("15"));
+    }
+
+    // Each paste that cannot be taken as a whole changes no box and says why.
+    void aPasteThatCannotBeTakenChangesNothing_data() {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("bad line") << 1 << "10 0 15\n20 0 x\n"
+                                  << "Nothing was pasted: line 2 (\"20 0 x\") is not a volume and "
+                                     "a time. Each line needs a volume and a time as \"volume, "
+                                     "minutes, seconds\" or \"volume, m:ss\".";
+        QTest::newRow("past row 36") << 35 << "10 0 15\n20 0 30\n30 0 45\n"
+                                     << "Nothing was pasted: 3 readings from row 35 on do not "
+                                        "fit in the 36 rows.";
+        QTest::newRow("too wide") << 2 << "10 0 15\n1234.56 0 30\n"
+                                  << "Nothing was pasted: \"1234.56\" on line 2 is longer than "
+                                     "its box takes.";
+    }
+    void aPasteThatCannotBeTakenChangesNothing() {
+        QFETCH(int, row);
+        QFETCH(QString, table);
+        QFETCH(QString, message);
+        RecordingBoxes boxes;
+        TDataDlg dlg(boxes);
+        dlg.show();
+        DataForm before;
+        before.Volume.fill("7");
+        before.Minutes.fill("1");
+        before.Seconds.fill("2");
+        dlg.SetForm(before);
+        dlg.PasteTable(row, table);
+        QCOMPARE(boxes.Texts(), std::vector<std::string>{message.toStdString()});
+        const DataForm after = dlg.Form();
+        QVERIFY(after.Volume == before.Volume);
+        QVERIFY(after.Minutes == before.Minutes);
+        QVERIFY(after.Seconds == before.Seconds);
+    }
+
+    void aWideVolumeFitsTheUnlimitedRows() {
+        RecordingBoxes boxes;
+        TDataDlg dlg(boxes);
+        dlg.PasteTable(4, "1234.56 0 30\n");
+        QVERIFY(boxes.shown.empty());
+        QCOMPARE(dlg.V[3]->text(), QString("1234.56"));
+    }
+
+    // The message names the row and column; that box gets the focus with
+    // its text selected.
+    void aRejectedBoxIsNamedAndFocused_data() {
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<bool>("commaHint");
+        QTest::newRow("volume with a comma") << "V" << 5 << "12,5"
+                                             << "Row 5, volume: " << true;
+        QTest::newRow("minutes") << "Min" << 20 << "1.x"
+                                 << "Row 20, minutes: " << false;
+        QTest::newRow("seconds") << "Sec" << 36 << "6o"
+                                 << "Row 36, seconds: " << false;
+    }
+    void aRejectedBoxIsNamedAndFocused() {
+        QFETCH(QString, column);
+        QFETCH(int, row);
+        QFETCH(QString, typed);
+        QFETCH(QString, prefix);
+        QFETCH(bool, commaHint);
+        RecordingBoxes boxes;
+        TDataDlg dlg(boxes);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        auto* box = dlg.findChild<QLineEdit*>(column + QString::number(row));
+        QVERIFY(box != nullptr);
+        TypeInto(box, typed);
+        dlg.V[0]->setFocus();
+        PressOk(dlg);
+        const std::string expected =
+            prefix.toStdString() + DataMessage +
+            (commaHint ? " Use a point (.) as the decimal separator." : "");
+        QCOMPARE(boxes.Texts(), std::vector<std::string>{expected});
+        QCOMPARE(QApplication::focusWidget(), box);
+        QCOMPARE(box->selectedText(), typed);
+    }
+
+    void aLineBreakThatReachesOneBoxIsDropped() {
+        RecordingBoxes boxes;
+        TDataDlg dlg(boxes);
+        // A paste that is not a table (the middle button's selection, for
+        // example) lands in the box itself.
+        QApplication::clipboard()->setText("12\n5");
+        dlg.V[0]->paste();
+        QCOMPARE(dlg.V[0]->text(), QString("125"));
+        QVERIFY(boxes.shown.empty());
     }
 
     void onlyOneSkipButtonIsSelected() {

@@ -132,7 +132,7 @@ private slots:
         QCOMPARE(Text(rec.bE), std::string(5, ' '));
         QCOMPARE(Text(rec.a), std::string(7, ' '));
         QCOMPARE(Text(rec.ExpectedVolP), std::string(6, ' '));
-        QVERIFY(rec.LabA.empty());
+        QCOMPARE(Text(rec.LabA), std::string(" 17.3"));
         QVERIFY(rec.Data.V[0].empty());
         QVERIFY(boxes.shown.empty());
     }
@@ -298,7 +298,7 @@ private slots:
             QTest::mouseClick(dlg.OKButton, Qt::LeftButton);
         });
         QVERIFY(EditData(nullptr, boxes, wine));
-        QCOMPARE(boxes.shown.front().text, std::string(DataMessage));
+        QCOMPARE(boxes.shown.front().text, "Row 2, volume: " + std::string(DataMessage));
         QCOMPARE(Text(wine.WineRec.Data.V[0]), std::string("  10.0"));
         QCOMPARE(Text(wine.WineRec.Data.V[1]), std::string("  20.0"));
         QCOMPARE(Text(wine.WineRec.Data.V[4]), std::string(" 12345"));
@@ -319,7 +319,8 @@ private slots:
         QVERIFY(!EditData(nullptr, boxes, wine));
         QVERIFY(SameBytes(wine.WineRec, before));
         QVERIFY(!wine.Modified);
-        QCOMPARE(boxes.Texts(), std::vector<std::string>{DataMessage});
+        QCOMPARE(boxes.Texts(),
+                 std::vector<std::string>{"Row 2, volume: " + std::string(DataMessage)});
     }
 
     void minSkipIsPreselectedAndStored() {

@@ -1,0 +1,89 @@
+#include "entry/PastedTable.h"
+
+#include <gtest/gtest.h>
+
+namespace zephra {
+namespace {
+
+std::vector<PastedReading> Readings(std::string_view text) {
+    auto result = ReadPastedTable(text);
+    EXPECT_TRUE(std::holds_alternative<std::vector<PastedReading>>(result)) << text;
+    return std::holds_alternative<std::vector<PastedReading>>(result)
+               ? std::get<std::vector<PastedReading>>(result)
+               : std::vector<PastedReading>{};
+}
+
+TEST(PastedTableTest, EveryLayoutOfALineGivesTheSameReading) {
+    const char* const layouts[] = {
+        "12.5\t1\t30",    // spreadsheet cells
+        "12.5,1,30",      // comma-separated
+        "12.5; 1; 30",    // semicolons with blanks
+        "  12.5   1  30", // aligned with blanks
+        "12.5\t1:30",     // minutes:seconds
+        "12.5, 1:30",
+    };
+    for (const char* line : layouts) {
+        const std::vector<PastedReading> readings = Readings(line);
+        ASSERT_EQ(readings.size(), 1u) << line;
+        EXPECT_EQ(readings[0].Volume, "12.5") << line;
+        EXPECT_EQ(readings[0].Minutes, "1") << line;
+        EXPECT_EQ(readings[0].Seconds, "30") << line;
+        EXPECT_EQ(readings[0].Line, 1) << line;
+    }
+}
+
+TEST(PastedTableTest, LinesEndInAnyConventionAndBlankLinesAreSkipped) {
+    const std::vector<PastedReading> readings =
+        Readings("10\t0\t15\r\n20\t0\t30\r\n\r\n31.5\t0:45\r40 1 0\n\n");
+    ASSERT_EQ(readings.size(), 4u);
+    EXPECT_EQ(readings[0].Volume, "10");
+    EXPECT_EQ(readings[2].Volume, "31.5");
+    EXPECT_EQ(readings[2].Seconds, "45");
+    EXPECT_EQ(readings[2].Line, 4);
+    EXPECT_EQ(readings[3].Minutes, "1");
+    EXPECT_EQ(readings[3].Line, 5);
+}
+
+TEST(PastedTableTest, FirstUnreadableLineIsNamed) {
+    struct Case {
+        const char* text;
+        int line;
+        const char* lineText;
+    };
+    const Case cases[] = {
+        {"Volume\tMin\tSec\n10\t0\t15\n", 1, "Volume\tMin\tSec"},
+        {"10\t0\t15\n20\t0\n", 2, "20\t0"},               // no seconds
+        {"10\t0\t15\n20\t0\t30\t7\n", 2, "20\t0\t30\t7"}, // a fourth field
+        {"10 0 15\n20 0 x\n30 1 0\n", 2, "20 0 x"},
+        {"10 0 15\n20 :30\n", 2, "20 :30"},
+        {"10 0 15\n\n20 1:3o\n", 3, "20 1:3o"},
+        {"12,5 1 30\n", 1, "12,5 1 30"}, // the comma splits: four fields
+    };
+    for (const Case& c : cases) {
+        const auto result = ReadPastedTable(c.text);
+        ASSERT_TRUE(std::holds_alternative<PasteFailure>(result)) << c.text;
+        const PasteFailure failure = std::get<PasteFailure>(result);
+        EXPECT_EQ(failure.Line, c.line) << c.text;
+        EXPECT_EQ(failure.Text, c.lineText) << c.text;
+    }
+}
+
+TEST(PastedTableTest, MessagesNameTheLine) {
+    EXPECT_EQ(PasteFailureMessage({3, "Volume\tMin\tSec"}),
+              "Nothing was pasted: line 3 (\"Volume Min Sec\") is not a volume and a time. Each "
+              "line needs a volume and a time as \"volume, minutes, seconds\" or \"volume, "
+              "m:ss\".");
+    EXPECT_EQ(PasteTooWideMessage(2, "1234.56"),
+              "Nothing was pasted: \"1234.56\" on line 2 is longer than its box takes.");
+    EXPECT_EQ(PasteTooLongMessage(30, 8, 36),
+              "Nothing was pasted: 8 readings from row 30 on do not fit in the 36 rows.");
+}
+
+TEST(PastedTableTest, OnlyTextWithALineBreakIsATable) {
+    EXPECT_FALSE(HoldsLineBreak("12.5\t1\t30"));
+    EXPECT_TRUE(HoldsLineBreak("12.5\t1\t30\n"));
+    EXPECT_TRUE(HoldsLineBreak("1\r2"));
+}
+
+} // namespace
+} // namespace zephra
