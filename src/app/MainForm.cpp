@@ -382,7 +382,7 @@ void TMainForm::ProductionGraphExecute() {
 
 void TMainForm::FoulingAnalysisExecute() {
     if (const TMDIChild* window = Documents->ActiveWineWindow())
-        OpenFoulingAnalysis(window->WineClass.WineRec, services_.Boxes);
+        OpenFoulingAnalysis(window->WineClass.WineRec, services_.Boxes, this);
 }
 
 void TMainForm::HelpAboutExecute() {

@@ -28,9 +28,12 @@ QString Html(const std::string& text) {
 } // namespace
 
 FoulingAnalysisWindow::FoulingAnalysisWindow(MessageBoxes& boxes, QWidget* parent)
-    : QWidget(parent, Qt::Window), boxes_(boxes),
-      fileDialog_(std::make_unique<QtPictureFileDialog>()), table_(new QTableWidget(this)),
-      summary_(new QLabel(this)), graph_(new QLabel(this)),
+    // A dialog-type window, kept above the window it belongs to, like the
+    // graph windows.
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      boxes_(boxes), fileDialog_(std::make_unique<QtPictureFileDialog>()),
+      table_(new QTableWidget(this)), summary_(new QLabel(this)), graph_(new QLabel(this)),
       copyAction_(new QAction(QStringLiteral("Copy"), this)),
       saveAction_(new QAction(QStringLiteral("Save Picture As..."), this)),
       copyTableAction_(new QAction(QStringLiteral("Copy Table"), this)) {

@@ -63,8 +63,8 @@ QWidget* OpenProductionGraph(const TWineRec& rec, MessageBoxes& boxes, QWidget* 
     return OpenGraphWindow<TGraphWinProd>(rec, boxes, owner);
 }
 
-QWidget* OpenFoulingAnalysis(const TWineRec& rec, MessageBoxes& boxes) {
-    return OpenGraphWindow<FoulingAnalysisWindow>(rec, boxes);
+QWidget* OpenFoulingAnalysis(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner) {
+    return OpenGraphWindow<FoulingAnalysisWindow>(rec, boxes, owner);
 }
 
 } // namespace zephra

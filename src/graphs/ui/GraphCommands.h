@@ -32,6 +32,6 @@ QWidget* OpenProductionGraph(const TWineRec& rec, MessageBoxes& boxes, QWidget* 
 
 // Opens a new top-level "Fouling Analysis" window for a snapshot of `rec`,
 // as the graph windows are opened.
-QWidget* OpenFoulingAnalysis(const TWineRec& rec, MessageBoxes& boxes);
+QWidget* OpenFoulingAnalysis(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner = nullptr);
 
 } // namespace zephra
