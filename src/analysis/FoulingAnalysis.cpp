@@ -5,6 +5,7 @@
 #include "entry/NumberText.h"
 #include "entry/UnitConstants.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zephra {

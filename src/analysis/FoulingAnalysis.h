@@ -18,6 +18,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zephra {
 
