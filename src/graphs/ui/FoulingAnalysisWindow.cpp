@@ -20,6 +20,7 @@ namespace zephra {
 namespace {
 
 const QString Caption = QStringLiteral("Fouling Analysis");
+constexpr int SummaryWidth = 420;
 
 QString Html(const std::string& text) {
     return QString::fromStdString(text).toHtmlEscaped();
@@ -44,6 +45,7 @@ FoulingAnalysisWindow::FoulingAnalysisWindow(MessageBoxes& boxes, QWidget* paren
     table_->setContextMenuPolicy(Qt::NoContextMenu);
     summary_->setTextFormat(Qt::RichText);
     summary_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    summary_->setMinimumWidth(SummaryWidth);
     graph_->setFixedSize(FoulingGraphWidth, FoulingGraphHeight);
 
     auto* lower = new QHBoxLayout;
@@ -52,6 +54,8 @@ FoulingAnalysisWindow::FoulingAnalysisWindow(MessageBoxes& boxes, QWidget* paren
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table_);
     layout->addLayout(lower);
+    // Its size from the start, so that it opens in full where it is placed.
+    resize(SummaryWidth + FoulingGraphWidth + 40, FoulingGraphHeight + 200);
 
     copyAction_->setEnabled(false);
     saveAction_->setEnabled(false);
