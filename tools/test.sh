@@ -3,3 +3,4 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 ctest --test-dir "$ZEPHRA_BUILD" --output-on-failure
+bash "$ZEPHRA_ROOT/tools/tsan-serial.sh"

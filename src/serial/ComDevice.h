@@ -42,7 +42,7 @@ public:
     virtual int Open(const std::string& path) = 0;
     /// Releases the device. Never fails.
     virtual void Close() = 0;
-    /// The file descriptor, or -1 while closed.
+    /// The file descriptor, or -1 while closed. Any thread.
     virtual int Handle() const = 0;
 
     virtual int GetState(DeviceState& state) = 0;
@@ -68,10 +68,15 @@ public:
     /// `bits` from the modem-status bits (ms...On).
     virtual int ModemStatus(std::uint32_t& bits) = 0;
     /// Line errors since the last call, as line-error bits (ce...); 0 on a device that counts none.
+    /// The port never runs it together with itself, `Open` or `Close`.
     virtual int TakeLineErrors(std::uint32_t& bits) = 0;
 
     /// The clock that the device's waits are measured against.
     virtual Clock::time_point Now() const = 0;
+
+    /// Whether the device is a pseudo-terminal, which always runs with 8 data
+    /// bits and no parity whatever it is asked for.
+    virtual bool IsPseudoTerminal() const { return false; }
 
     /// Makes the source the event thread waits on for line events of the open
     /// device. Returns 0 or an errno. By default the device has no counters or

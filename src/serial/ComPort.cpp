@@ -4,10 +4,14 @@
 #include "ComThread.h"
 #include "DeviceStateMapping.h"
 #include "DeviceWatcher.h"
+#include "DispatchGate.h"
+#include "LineModeCheck.h"
 #include "PortMap.h"
 #include "PosixComDevice.h"
 #include "Transfer.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <system_error>
 
 namespace zephra::serial {
@@ -32,6 +36,8 @@ detail::Milliseconds TransmissionTime(std::uint64_t bytes, std::uint32_t rate) {
 
 /// Extra time granted to queued output when the port closes.
 constexpr detail::Milliseconds kCloseDrainMargin(1000);
+/// Longest time a close waits for queued output, however much there is.
+constexpr detail::Milliseconds kCloseDrainLimit(2000);
 
 } // namespace
 
@@ -41,16 +47,20 @@ TCustomComPort::TCustomComPort(TComponent* AOwner)
 TCustomComPort::TCustomComPort(TComponent* AOwner, std::unique_ptr<ComDevice> Device)
     : TComponent(AOwner), FDevice(std::move(Device)),
       FReadTransfer(std::make_unique<detail::Transfer>(Direction::Input)),
-      FWriteTransfer(std::make_unique<detail::Transfer>(Direction::Output)) {}
+      FWriteTransfer(std::make_unique<detail::Transfer>(Direction::Output)),
+      FDispatchGate(std::make_shared<detail::DispatchGate>()) {}
 
 TCustomComPort::~TCustomComPort() {
     UnregisterDeviceChange();
     try {
         Close();
     } catch (...) {
-        // A handler or the log failed while closing; the device is released all the same.
-        CloseDevice();
+        // A handler or the log failed while closing; the device is released below all the same.
     }
+    // Also when the close was handed to the main thread or failed half-way.
+    CloseDevice();
+    // A handler still running on an event thread must not outlive its port.
+    FDispatchGate->WaitIdle();
 }
 
 void TCustomComPort::Loaded() {
@@ -193,6 +203,13 @@ void TCustomComPort::ApplyDeviceState() {
     CheckSystemResult(FDevice->GetState(state));
     detail::SettingsToDeviceState(*this, state);
     CheckSystemResult(FDevice->SetState(state));
+    detail::DeviceState applied;
+    CheckSystemResult(FDevice->GetState(applied));
+    if (!detail::LineModeKept(state, applied, FDevice->IsPseudoTerminal())) {
+        // What the device dropped would garble every exchange; refuse it as
+        // the device would have refused an unsupported mode outright.
+        CheckSystemResult(EINVAL);
+    }
 }
 
 // ---- Errors -----------------------------------------------------------------
@@ -248,7 +265,12 @@ void TCustomComPort::OpenDevice() {
     CloseDevice();
     try {
         const std::string path = detail::ResolveDeviceName(FDeviceName, detail::PortMapFolder());
-        CheckSystemResult(FDevice->Open(path));
+        int opened = 0;
+        {
+            std::lock_guard lock(FLineErrorLock);
+            opened = FDevice->Open(path);
+        }
+        CheckSystemResult(opened);
         // Bytes that arrived while the port was closed are never read.
         PurgeInput();
         PurgeOutput();
@@ -281,6 +303,7 @@ void TCustomComPort::CloseDevice() {
     StopEventThread();
     if (FDevice->Handle() >= 0) {
         DrainBeforeClose();
+        std::lock_guard lock(FLineErrorLock);
         FDevice->Close();
     }
     for (detail::Transfer* transfer : {FReadTransfer.get(), FWriteTransfer.get()}) {
@@ -291,7 +314,8 @@ void TCustomComPort::CloseDevice() {
 
 void TCustomComPort::DrainBeforeClose() {
     // The last command before a close must still reach the device, so queued
-    // output gets the time it needs at the line rate plus a margin. Errors are
+    // output gets the time it needs at the line rate plus a margin, up to a
+    // limit that keeps a close quick when much output is held. Errors are
     // ignored: a port always closes.
     detail::Transfer& write = *FWriteTransfer;
     const std::uint32_t unaccepted = write.Pending ? write.Requested - write.Done : 0;
@@ -300,8 +324,9 @@ void TCustomComPort::DrainBeforeClose() {
     detail::DeviceState state;
     const std::uint32_t rate = FDevice->GetState(state) == 0 ? state.BaudRate : 0;
     const detail::Clock::time_point deadline =
-        FDevice->Now() + kCloseDrainMargin +
-        TransmissionTime(std::uint64_t{unaccepted} + queued, rate);
+        FDevice->Now() +
+        std::min(kCloseDrainLimit,
+                 kCloseDrainMargin + TransmissionTime(std::uint64_t{unaccepted} + queued, rate));
 
     while (write.Pending) {
         std::size_t done = 0;
@@ -379,19 +404,6 @@ void TCustomComPort::ClearBreak() {
 void TCustomComPort::ResetDevice() {
     RequireOpen();
     CheckSystemResult(FDevice->Escape(EscapeFunction::ResetDevice));
-}
-
-void TCustomComPort::TransmitChar(char Value) {
-    RequireOpen();
-    const auto byte = static_cast<std::uint8_t>(Value);
-    for (;;) {
-        std::size_t done = 0;
-        CheckSystemResult(FDevice->Write(&byte, 1, done));
-        if (done == 1) {
-            return;
-        }
-        CheckSystemResult(FDevice->WaitReady(Direction::Output, std::nullopt));
-    }
 }
 
 TModemStatus TCustomComPort::ModemStatus() {

@@ -28,6 +28,10 @@
 //   `opOutputCTSFlow` switches it on.
 // - 1.5 stop bits exist only together with 5 data bits; 4, 9 and 16 data bits
 //   do not exist. Such settings raise EINVAL when applied.
+// - Applied settings are read back: a device that did not keep the data bits,
+//   parity, stop bits or flow control raises EINVAL (an opening port stays
+//   closed). A pseudo-terminal always runs with 8 data bits and no parity,
+//   which is accepted.
 // - Buffer sizes cannot be set; `BufferSizes` keeps the values.
 // - `PriorityClass` is kept (and refused on an open port) but not applied: an
 //   unprivileged process could not restore a lowered priority afterwards.
@@ -44,9 +48,11 @@
 // goes away while open (an unplugged adapter) is reported through `OnError`
 // with EIO and the port closes. A `Close` called on the event thread is queued
 // to the main thread and returns at once. Stopping the thread (removing the
-// last handler, closing, destroying the port) never waits for it, except for
-// a handler running on it without synchronisation. `ThreadPriority` is kept
-// but not applied: ordinary threads have no priorities on Linux.
+// last handler, closing) never waits for it, not even for a handler running on
+// it without synchronisation; such a handler must itself be safe against the
+// main thread closing the port. Destroying the port waits for that handler
+// to return, so it must not wait for the main thread then. `ThreadPriority`
+// is kept but not applied: ordinary threads have no priorities on Linux.
 //
 // Device arrival and removal: while `OnDeviceArrival` or `OnDeviceRemoved` is
 // assigned, the serial device nodes of `DeviceFolder` (/dev) are watched and
@@ -56,9 +62,11 @@
 #include "DeviceInfo.h"
 #include "EnumSet.h"
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -71,6 +79,7 @@ class DeviceWatcher;
 
 namespace detail {
 class ComDevice;
+class DispatchGate;
 struct CommProperties;
 struct DeviceState;
 struct Transfer;
@@ -542,8 +551,8 @@ public:
     void Open();
     /// Closes an active port: BeforeClose, `CloseDevice`, log "Close <name>", AfterClose.
     /// Output still queued is sent first; after a bound (the time the queued
-    /// bytes need at the line rate, plus one second) what remains is dropped so
-    /// a stopped line cannot hang the program.
+    /// bytes need at the line rate plus one second, at most two seconds) what
+    /// remains is dropped so a stopped line cannot hang the program.
     void Close();
 
     // ---- Device control (raise the "closed port" error while closed) -------
@@ -562,7 +571,9 @@ public:
     /// Linux has no reset for serial devices: checks the port only.
     void ResetDevice();
     /// Writes one byte straight to the device, ahead of a not-yet-accepted write
-    /// but after bytes the kernel already holds.
+    /// but after bytes the kernel already holds. On a line whose output is
+    /// stopped it waits as long as the write timeouts allow (without limit
+    /// when both are 0) and then raises "Timeout".
     void TransmitChar(char Value);
     /// The modem input lines; raises ENOTTY on a device without them (a pseudo-terminal).
     /// Empty in design state.
@@ -713,6 +724,8 @@ private:
     void Collect(detail::Transfer& transfer, const char* completeMessage);
     void Abandon(detail::Transfer& transfer);
     void DrainBeforeClose();
+    /// The device's line errors since the last call, as line-error bits.
+    std::uint32_t TakeLineErrors();
     void ReportLineErrors(std::uint32_t errorBits);
     std::vector<std::uint8_t> ReadUnitsUntil(const std::vector<std::uint8_t>& Terminator,
                                              int UnitSize);
@@ -746,6 +759,15 @@ private:
     TDeviceRemovedEvent FOnDeviceRemoved;
 
     std::shared_ptr<TComThread> FComThread;
+    /// Handler runs on event threads; destroying the port waits for them.
+    std::shared_ptr<detail::DispatchGate> FDispatchGate;
+    /// Bytes read from the device so far; the event thread tells new
+    /// input by it.
+    std::atomic<std::uint64_t> FInputTaken{0};
+    /// The device's line-error baseline is taken by the main thread and by an
+    /// event thread that dispatches without synchronisation; opening and
+    /// closing the device reset it.
+    std::mutex FLineErrorLock;
     std::uint32_t FCommMask = 0;  ///< events the device is asked to report
     std::uint32_t FEventMask = 0; ///< events of the event thread's last wake-up
     int FThreadError = 0;

@@ -63,10 +63,15 @@ void TCustomComPort::SetCommMask(std::uint32_t Mask) {
 
 void TCustomComPort::StartEventThread() {
     // A thread that ended on an error is gone for good; a new one takes over.
-    if (FComThread && !FComThread->Finished()) {
-        return;
+    // The ended one may still have its error report and a close to deliver:
+    // it is told to stop, so that they can no longer reach this port.
+    if (FComThread) {
+        if (!FComThread->Finished()) {
+            return;
+        }
+        FComThread->Terminate();
+        FComThread.reset();
     }
-    FComThread.reset();
     std::unique_ptr<detail::LineEventSource> source;
     CheckSystemResult(FDevice->CreateLineEventSource(source));
     try {

@@ -4,6 +4,7 @@
 #include "ComThread.h"
 #include "Transfer.h"
 
+#include <mutex>
 #include <string>
 
 namespace zephra::serial {
@@ -67,6 +68,9 @@ void TCustomComPort::Progress(Transfer& transfer, bool block) {
                         : FDevice->Write(transfer.WriteBuffer + transfer.Done, remaining, moved);
         const detail::Clock::time_point now = FDevice->Now();
         if (moved > 0) {
+            if (transfer.Dir == Direction::Input) {
+                FInputTaken += moved;
+            }
             transfer.Done += static_cast<std::uint32_t>(moved);
             transfer.Plan.BytesArrived(now);
         }
@@ -98,14 +102,17 @@ void TCustomComPort::Collect(Transfer& transfer, const char* completeMessage) {
             RaiseComError(0, kTimeoutMessage);
         }
     }
+    // The transfer is collected before anything here can fail: its buffer may
+    // belong to a caller that is gone by the next wait.
+    const bool collected = transfer.Requested > 0;
+    transfer.Requested = 0;
     CheckLineErrors();
-    if (transfer.Requested > 0) {
+    if (collected) {
         // Only the bytes actually transferred: the rest of the buffer holds nothing of the line.
         const void* data = transfer.Dir == Direction::Input
                                ? static_cast<const void*>(transfer.ReadBuffer)
                                : static_cast<const void*>(transfer.WriteBuffer);
         Log(completeMessage, data, transfer.Done);
-        transfer.Requested = 0;
     }
 }
 
@@ -122,11 +129,14 @@ void TCustomComPort::Read(void* Buf, int Count, bool WaitForCompletion) {
     if (Count < 0) {
         RaiseComError(0, kIncorrectParameterMessage);
     }
+    if (Count != 0) {
+        // Logged before the read is recorded, so a failing log leaves nothing behind.
+        Log("Read request " + std::to_string(Count) + " byte(s)");
+    }
     Transfer& transfer = *FReadTransfer;
     transfer.Requested = static_cast<std::uint32_t>(Count);
     transfer.ReadBuffer = static_cast<std::uint8_t*>(Buf);
     if (Count != 0) {
-        Log("Read request " + std::to_string(Count) + " byte(s)");
         StartTransfer(transfer, transfer.Requested);
         if (WaitForCompletion) {
             WaitForReadCompletion();
@@ -146,11 +156,14 @@ void TCustomComPort::Write(const void* Buf, int Count, bool WaitForCompletion) {
     if (Count < 0) {
         RaiseComError(0, kIncorrectParameterMessage);
     }
+    if (Count != 0) {
+        // Logged before the write is recorded, so a failing log leaves nothing behind.
+        Log("Write request ", Buf, static_cast<std::size_t>(Count));
+    }
     Transfer& transfer = *FWriteTransfer;
     transfer.Requested = static_cast<std::uint32_t>(Count);
     transfer.WriteBuffer = static_cast<const std::uint8_t*>(Buf);
     if (Count != 0) {
-        Log("Write request ", Buf, static_cast<std::size_t>(Count));
         if (!WaitForCompletion) {
             const auto* bytes = static_cast<const std::uint8_t*>(Buf);
             FBuffer.assign(bytes, bytes + Count);
@@ -166,6 +179,26 @@ void TCustomComPort::Write(const void* Buf, int Count, bool WaitForCompletion) {
     }
     if (AfterWrite) {
         AfterWrite(this, Buf, Count, WaitForCompletion);
+    }
+}
+
+void TCustomComPort::TransmitChar(char Value) {
+    RequireOpen();
+    const auto byte = static_cast<std::uint8_t>(Value);
+    // A line whose output is stopped takes nothing: the write timeouts bound the wait.
+    const detail::TransferPlan plan =
+        detail::TransferPlan::ForWrite(TimeoutValuesOf(FTimeouts), 1, FDevice->Now());
+    for (;;) {
+        std::size_t done = 0;
+        CheckSystemResult(FDevice->Write(&byte, 1, done));
+        if (done == 1) {
+            return;
+        }
+        const detail::Clock::time_point now = FDevice->Now();
+        if (plan.Finished(0, now)) {
+            RaiseComError(0, kTimeoutMessage);
+        }
+        CheckSystemResult(FDevice->WaitReady(Direction::Output, plan.WaitLimit(0, now)));
     }
 }
 
@@ -200,12 +233,21 @@ void TCustomComPort::ReportLineErrors(std::uint32_t errorBits) {
     FOnLineError(this, errors);
 }
 
+std::uint32_t TCustomComPort::TakeLineErrors() {
+    std::uint32_t errors = 0;
+    int result = 0;
+    {
+        std::lock_guard lock(FLineErrorLock);
+        result = FDevice->TakeLineErrors(errors);
+    }
+    CheckSystemResult(result);
+    return errors;
+}
+
 std::uint32_t TCustomComPort::InputCount() {
     // A pending read takes queued bytes first, so that they are not counted twice.
     Progress(*FReadTransfer, false);
-    std::uint32_t errors = 0;
-    CheckSystemResult(FDevice->TakeLineErrors(errors));
-    ReportLineErrors(errors);
+    ReportLineErrors(TakeLineErrors());
     std::uint32_t count = 0;
     CheckSystemResult(FDevice->InputCount(count));
     return count;
@@ -213,9 +255,7 @@ std::uint32_t TCustomComPort::InputCount() {
 
 std::uint32_t TCustomComPort::OutputCount() {
     Progress(*FWriteTransfer, false);
-    std::uint32_t errors = 0;
-    CheckSystemResult(FDevice->TakeLineErrors(errors));
-    ReportLineErrors(errors);
+    ReportLineErrors(TakeLineErrors());
     std::uint32_t count = 0;
     CheckSystemResult(FDevice->OutputCount(count));
     const Transfer& write = *FWriteTransfer;
@@ -224,15 +264,12 @@ std::uint32_t TCustomComPort::OutputCount() {
 
 void TCustomComPort::CheckLineErrors() {
     RequireOpen();
-    std::uint32_t errors = 0;
-    CheckSystemResult(FDevice->TakeLineErrors(errors));
-    ReportLineErrors(errors);
+    ReportLineErrors(TakeLineErrors());
 }
 
 void TCustomComPort::ClearLineErrors() {
     RequireOpen();
-    std::uint32_t errors = 0;
-    CheckSystemResult(FDevice->TakeLineErrors(errors));
+    TakeLineErrors();
 }
 
 } // namespace zephra::serial

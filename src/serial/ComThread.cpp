@@ -35,11 +35,13 @@ void ShowCurrentException() {
 } // namespace
 
 TComThread::TComThread(TCustomComPort* ComPort, std::unique_ptr<detail::LineEventSource> Source,
-                       std::uint32_t Mask, bool Synchronize)
-    : port_(ComPort), source_(std::move(Source)), synchronize_(Synchronize), mask_(Mask) {
+                       std::uint32_t Mask, bool Synchronize,
+                       std::shared_ptr<detail::DispatchGate> Gate)
+    : port_(ComPort), source_(std::move(Source)), synchronize_(Synchronize), gate_(std::move(Gate)),
+      mask_(Mask) {
     // Only what happens from now on is an event, as for a freshly set mask.
     detail::LineSnapshot snapshot;
-    if (source_->Snapshot(WantsModemLines(Mask), snapshot) == 0) {
+    if (Look(WantsModemLines(Mask), snapshot) == 0) {
         tracker_ = detail::LineEventTracker(snapshot);
     }
 }
@@ -47,8 +49,8 @@ TComThread::TComThread(TCustomComPort* ComPort, std::unique_ptr<detail::LineEven
 std::shared_ptr<TComThread> TComThread::Create(TCustomComPort* ComPort,
                                                std::unique_ptr<detail::LineEventSource> Source,
                                                std::uint32_t Mask) {
-    std::shared_ptr<TComThread> thread(
-        new TComThread(ComPort, std::move(Source), Mask, ComPort->SynchronizeEvents()));
+    std::shared_ptr<TComThread> thread(new TComThread(
+        ComPort, std::move(Source), Mask, ComPort->SynchronizeEvents(), ComPort->FDispatchGate));
     // The running thread keeps its object alive; the port may let go at any time.
     std::thread([thread] { thread->Execute(); }).detach();
     return thread;
@@ -78,13 +80,18 @@ bool TComThread::PassCloseToMainThread(TCustomComPort* ComPort) {
             return false;
         }
     }
-    // Queued rather than waited for: a handler running here holds the lock
-    // that closing on the main thread needs.
+    // Queued rather than waited for: the handler that asks may be one the
+    // main thread is waiting for.
     MainThreadDispatcher().Queue([self = current->shared_from_this()] {
-        std::lock_guard lock(self->mutex_);
-        if (self->port_ != nullptr) {
+        TCustomComPort* port = nullptr;
+        {
+            std::lock_guard lock(self->mutex_);
+            port = self->port_;
+        }
+        // On the main thread a port that is not forgotten stays alive during the call.
+        if (port != nullptr) {
             try {
-                self->port_->Close();
+                port->Close();
             } catch (...) {
                 ShowCurrentException();
             }
@@ -128,7 +135,7 @@ bool TComThread::WaitEventStep() {
                 tracker_.ArmTxEmpty();
             }
             detail::LineSnapshot snapshot;
-            error = source_->Snapshot(WantsModemLines(mask_), snapshot);
+            error = Look(WantsModemLines(mask_), snapshot);
             if (error == 0) {
                 events = tracker_.Update(snapshot) & mask_;
             }
@@ -143,25 +150,32 @@ bool TComThread::WaitEventStep() {
     }
     if (events != 0) {
         Dispatch(events);
-        std::lock_guard lock(mutex_);
-        if (port_ == nullptr) {
-            return false;
-        }
-        detail::LineSnapshot snapshot;
-        if (source_->Snapshot(false, snapshot) == 0) {
-            tracker_.RebaseInput(snapshot.inputCount);
-        }
     }
     return true;
+}
+
+int TComThread::Look(bool withModemLines, detail::LineSnapshot& snapshot) {
+    // Taken before the queue is read: a read in between can only make the
+    // bytes received so far look fewer, which never hides a new one.
+    const std::uint64_t taken = port_->FInputTaken;
+    const int error = source_->Snapshot(withModemLines, snapshot);
+    snapshot.inputTaken = taken;
+    return error;
 }
 
 template <typename Call> void TComThread::WithPort(bool onMainThread, Call call) {
     const std::shared_ptr<TComThread> self = shared_from_this();
     const auto run = [self, &call] {
-        std::lock_guard lock(self->mutex_);
-        if (self->port_ != nullptr) {
-            call(*self->port_);
+        std::unique_lock lock(self->mutex_);
+        TCustomComPort* port = self->port_;
+        if (port == nullptr) {
+            return;
         }
+        // The call runs without the lock, so closing the port never waits for
+        // a handler; the gate keeps the port from being destroyed under it.
+        const detail::DispatchGate::Run running(*self->gate_);
+        lock.unlock();
+        call(*port);
     };
     if (onMainThread) {
         MainThreadDispatcher().Synchronize(run);

@@ -36,6 +36,11 @@ std::uint32_t CounterEvents(const LineCounters& before, const LineCounters& afte
     return events;
 }
 
+/// Every byte received since the port opened that has not been discarded.
+std::uint64_t BytesReceived(const LineSnapshot& snapshot) {
+    return snapshot.inputTaken + snapshot.inputCount;
+}
+
 std::uint32_t LevelEvents(std::uint32_t before, std::uint32_t after) {
     const std::uint32_t changed = before ^ after;
     std::uint32_t events = 0;
@@ -58,15 +63,15 @@ std::uint32_t LevelEvents(std::uint32_t before, std::uint32_t after) {
 
 std::uint32_t LineEventTracker::Update(const LineSnapshot& snapshot) {
     std::uint32_t events = 0;
+    // Reads between two looks do not hide bytes that arrived meanwhile, and
+    // drivers that count only line events (USB CDC-ACM) still show new bytes.
+    if (BytesReceived(snapshot) > BytesReceived(last_)) {
+        events |= evRxChar;
+    }
     if (snapshot.counters && last_.counters) {
         events |= CounterEvents(*last_.counters, *snapshot.counters);
-    } else {
-        if (snapshot.inputCount > last_.inputCount) {
-            events |= evRxChar;
-        }
-        if (snapshot.modemLines && last_.modemLines) {
-            events |= LevelEvents(*last_.modemLines, *snapshot.modemLines);
-        }
+    } else if (snapshot.modemLines && last_.modemLines) {
+        events |= LevelEvents(*last_.modemLines, *snapshot.modemLines);
     }
     if (snapshot.inputCount >= kRx80Threshold && last_.inputCount < kRx80Threshold) {
         events |= evRx80Full;

@@ -2,17 +2,16 @@
 
 #include "LineEvents.h"
 
-#include <algorithm>
-
 namespace zephra::serial::detail {
 
 /// Turns successive device snapshots into line-event bits.
 ///
-/// Counters, where the driver keeps them, give every event exactly, pulses
-/// shorter than a look included. Without them received bytes show as a
-/// growing input queue and modem changes as differing line levels; breaks and
-/// line errors then go unseen. The transmit queue counts as emptied once it
-/// is seen empty after output was started (`ArmTxEmpty`) or seen non-empty.
+/// Received bytes show as growth of the bytes read plus the bytes queued, or
+/// of the driver's receive counter. Other counters, where the driver keeps
+/// them, give every event exactly, pulses shorter than a look included;
+/// without them modem changes show as differing line levels, and breaks and
+/// line errors go unseen. The transmit queue counts as emptied once it is seen
+/// empty after output was started (`ArmTxEmpty`) or seen non-empty.
 class LineEventTracker {
 public:
     /// Nominal size of the line discipline's input buffer; 80 % of it is the
@@ -26,11 +25,6 @@ public:
     void ArmTxEmpty() { txArmed_ = true; }
     /// The events between the last snapshot and `snapshot`, as `LineEventBits`.
     std::uint32_t Update(const LineSnapshot& snapshot);
-    /// After handlers ran: input they read lowers the count later growth is
-    /// measured from; input that arrived meanwhile still counts as new.
-    void RebaseInput(std::uint32_t inputCount) {
-        last_.inputCount = std::min(last_.inputCount, inputCount);
-    }
     /// Whether unread input is known to be queued (a readiness wait would end at once).
     bool InputQueued() const { return last_.inputCount > 0; }
 

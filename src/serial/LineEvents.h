@@ -31,7 +31,10 @@ struct LineCounters {
 
 /// What the event thread reads from the device at each look.
 struct LineSnapshot {
-    std::uint32_t inputCount = 0;  ///< bytes received and not read
+    std::uint32_t inputCount = 0; ///< bytes received and not read
+    /// Bytes the port has read from the device so far; filled in by
+    /// the event thread, not by the source.
+    std::uint64_t inputTaken = 0;
     std::uint32_t outputCount = 0; ///< bytes the driver has still to send
     /// TIOCM_* bits of the modem lines; absent where the device has none.
     std::optional<std::uint32_t> modemLines;

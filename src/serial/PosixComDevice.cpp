@@ -8,9 +8,12 @@
 #include <cmath>
 #include <fcntl.h>
 #include <limits>
+#include <linux/major.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
@@ -96,6 +99,16 @@ void PosixComDevice::Close() {
     hasCounters_ = false;
 }
 
+bool PosixComDevice::IsPseudoTerminal() const {
+    struct stat info {};
+    if (fd_ < 0 || fstat(fd_, &info) != 0 || !S_ISCHR(info.st_mode)) {
+        return false;
+    }
+    const unsigned int deviceMajor = major(info.st_rdev);
+    return deviceMajor >= UNIX98_PTY_SLAVE_MAJOR &&
+           deviceMajor < UNIX98_PTY_SLAVE_MAJOR + UNIX98_PTY_MAJOR_COUNT;
+}
+
 int PosixComDevice::ModemLines(std::optional<int>& lines) {
     int bits = 0;
     if (ioctl(fd_, TIOCMGET, &bits) == 0) {
@@ -136,23 +149,28 @@ int PosixComDevice::SetState(const DeviceState& state) {
         return error;
     }
     if (tcsetattr(fd_, TCSANOW, &tio) != 0 && errno != EINVAL) {
-        // glibc answers EINVAL when the driver changed CSIZE or PARENB after
-        // applying the rest, which a pseudo-terminal does whenever the rate
-        // stays the same; the rate, the part that matters, is checked below.
         return errno;
     }
+    // EINVAL does not tell whether the driver applied part of the settings or
+    // none, and a success does not tell that it applied all: the port reads the
+    // line settings back and the rate is checked here.
     if (numericRate) {
         if (const int error = SetNumericSpeed(fd_, state.BaudRate)) {
             return error;
         }
     }
-    // tcsetattr succeeds when any part was applied, so check the rate that matters most.
     if (state.BaudRate != 0) {
-        std::uint32_t actual = 0;
-        if (const int error = GetNumericSpeed(fd_, actual)) {
+        std::uint32_t output = 0;
+        std::uint32_t input = 0;
+        if (const int error = GetNumericSpeed(fd_, output)) {
             return error;
         }
-        if (!RateAccepted(state.BaudRate, actual)) {
+        if (const int error = GetNumericInputSpeed(fd_, input)) {
+            return error;
+        }
+        // An input rate of 0 follows the output rate.
+        if (!RateAccepted(state.BaudRate, output) ||
+            (input != 0 && !RateAccepted(state.BaudRate, input))) {
             return EINVAL;
         }
     }

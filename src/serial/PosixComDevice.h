@@ -2,6 +2,7 @@
 
 #include "ComDevice.h"
 
+#include <atomic>
 #include <linux/serial.h>
 
 namespace zephra::serial::detail {
@@ -31,6 +32,8 @@ public:
     int ModemStatus(std::uint32_t& bits) override;
     int TakeLineErrors(std::uint32_t& bits) override;
     Clock::time_point Now() const override { return Clock::now(); }
+    /// Recognised by the device number of the pseudo-terminal slaves.
+    bool IsPseudoTerminal() const override;
     int CreateLineEventSource(std::unique_ptr<LineEventSource>& source) override;
 
 private:
@@ -38,7 +41,8 @@ private:
     int ModemLines(std::optional<int>& lines);
     int SetModemLine(int line, bool on);
 
-    int fd_ = -1;
+    /// Read by an event thread that checks whether the port is still open.
+    std::atomic<int> fd_{-1};
     bool hasCounters_ = false;
     serial_icounter_struct counters_{};
 };

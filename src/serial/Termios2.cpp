@@ -6,10 +6,18 @@
 
 namespace zephra::serial::detail {
 
+namespace {
+
+int GetSettings(int fd, termios2& settings) {
+    return ioctl(fd, TCGETS2, &settings) == 0 ? 0 : errno;
+}
+
+} // namespace
+
 int SetNumericSpeed(int fd, std::uint32_t rate) {
     termios2 settings{};
-    if (ioctl(fd, TCGETS2, &settings) != 0) {
-        return errno;
+    if (const int error = GetSettings(fd, settings)) {
+        return error;
     }
     settings.c_cflag &= ~(CBAUD | (CBAUD << IBSHIFT));
     settings.c_cflag |= BOTHER | (BOTHER << IBSHIFT);
@@ -23,11 +31,16 @@ int SetNumericSpeed(int fd, std::uint32_t rate) {
 
 int GetNumericSpeed(int fd, std::uint32_t& rate) {
     termios2 settings{};
-    if (ioctl(fd, TCGETS2, &settings) != 0) {
-        return errno;
-    }
+    const int error = GetSettings(fd, settings);
     rate = settings.c_ospeed;
-    return 0;
+    return error;
+}
+
+int GetNumericInputSpeed(int fd, std::uint32_t& rate) {
+    termios2 settings{};
+    const int error = GetSettings(fd, settings);
+    rate = settings.c_ispeed;
+    return error;
 }
 
 } // namespace zephra::serial::detail

@@ -12,5 +12,7 @@ namespace zephra::serial::detail {
 int SetNumericSpeed(int fd, std::uint32_t rate);
 /// Reads the output rate of `fd` in bit/s, whether set by constant or by number.
 int GetNumericSpeed(int fd, std::uint32_t& rate);
+/// Reads the input rate of `fd` in bit/s.
+int GetNumericInputSpeed(int fd, std::uint32_t& rate);
 
 } // namespace zephra::serial::detail

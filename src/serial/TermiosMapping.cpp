@@ -88,6 +88,10 @@ int StateToTermios(const DeviceState& state, termios& tio, bool& numericRate) {
         if (const std::optional<speed_t> speed = StandardSpeed(state.BaudRate)) {
             cfsetispeed(&tio, *speed);
             cfsetospeed(&tio, *speed);
+            // A numeric rate set before leaves its mark in the input-speed
+            // field, which the C library's calls do not touch; cleared, the
+            // input follows the output rate again.
+            tio.c_cflag &= ~CIBAUD;
         } else {
             numericRate = true;
         }

@@ -8,13 +8,22 @@ namespace {
 
 constexpr std::uint32_t kMaxDword = 0xFFFFFFFFu;
 
+/// `start` plus `total` milliseconds, or no deadline when that lies beyond
+/// what the clock can hold (a total of the largest values is weeks or years).
+std::optional<Clock::time_point> DeadlineAfter(Clock::time_point start, std::uint64_t total) {
+    const auto room = std::chrono::floor<Milliseconds>(Clock::time_point::max() - start);
+    if (total >= static_cast<std::uint64_t>(room.count())) {
+        return std::nullopt;
+    }
+    return start + Milliseconds(static_cast<Milliseconds::rep>(total));
+}
+
 std::optional<Clock::time_point> TotalDeadline(std::uint32_t multiplier, std::uint32_t constant,
                                                std::uint32_t count, Clock::time_point start) {
     if (multiplier == 0 && constant == 0) {
         return std::nullopt;
     }
-    const std::uint64_t total = std::uint64_t{multiplier} * count + constant;
-    return start + Milliseconds(static_cast<Milliseconds::rep>(total));
+    return DeadlineAfter(start, std::uint64_t{multiplier} * count + constant);
 }
 
 } // namespace
@@ -30,7 +39,7 @@ TransferPlan TransferPlan::ForRead(const TimeoutValues& timeouts, std::uint32_t 
         }
         if (timeouts.ReadMultiplier == kMaxDword && timeouts.ReadConstant != kMaxDword) {
             plan.mode_ = Mode::WaitFirstByte;
-            plan.totalDeadline_ = start + Milliseconds(timeouts.ReadConstant);
+            plan.totalDeadline_ = DeadlineAfter(start, timeouts.ReadConstant);
             return plan;
         }
     } else if (timeouts.ReadInterval > 0) {
@@ -64,7 +73,7 @@ bool TransferPlan::Finished(std::uint32_t done, Clock::time_point now) const {
     case Mode::ReturnQueued:
         return true;
     case Mode::WaitFirstByte:
-        return done > 0 || now >= *totalDeadline_;
+        return done > 0 || (totalDeadline_ && now >= *totalDeadline_);
     case Mode::WaitAll:
         break;
     }

@@ -5,8 +5,12 @@
 #include "CaptureError.h"
 #include "FakePort.h"
 #include "serial/ComPort.h"
+#include "support/TempFolder.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <system_error>
 
 namespace zephra::serial {
 namespace {
@@ -15,6 +19,8 @@ using detail::EscapeFunction;
 using std::chrono::milliseconds;
 using test::CaptureError;
 using test::FakePort;
+using zephra::test::TempFolder;
+namespace fs = std::filesystem;
 
 class ComPortDevice : public ::testing::Test, protected FakePort {};
 
@@ -290,6 +296,125 @@ TEST_F(ComPortDevice, ActiveTwiceOpensOnceAndCloseOnAClosedPortCallsNothing) {
     EXPECT_EQ(beforeClose, 1);
     EXPECT_EQ(afterClose, 1);
     EXPECT_FALSE(port->Active());
+}
+
+TEST_F(ComPortDevice, ALineModeTheDeviceDoesNotKeepIsRefusedAndThePortStaysClosed) {
+    using State = detail::DeviceState;
+    struct Case {
+        const char* name;
+        bool pseudoTerminal;
+        std::function<void(State&)> driver;
+        bool refused;
+    };
+    const Case cases[] = {
+        {"a device that keeps everything", false, nullptr, false},
+        {"7 data bits become 8", false, [](State& s) { s.ByteSize = 8; }, true},
+        {"odd parity is dropped", false, [](State& s) { s.Parity = 0; }, true},
+        {"odd parity becomes even", false, [](State& s) { s.Parity = 2; }, true},
+        {"2 stop bits become 1", false, [](State& s) { s.StopBits = 0; }, true},
+        {"the RTS/CTS handshake is dropped", false, [](State& s) { s.RtsControl = 0; }, true},
+        {"XON/XOFF is dropped", false, [](State& s) { s.InX = s.OutX = false; }, true},
+        {"a pseudo-terminal runs with 8 data bits and no parity", true,
+         [](State& s) { s.ByteSize = 8, s.Parity = 0; }, false},
+        {"a pseudo-terminal that drops the stop bits", true,
+         [](State& s) { s.ByteSize = 8, s.Parity = 0, s.StopBits = 0; }, true},
+        {"a pseudo-terminal that drops XON/XOFF", true, [](State& s) { s.InX = false; }, true},
+        {"a pseudo-terminal that makes 7 data bits 6", true, [](State& s) { s.ByteSize = 6; },
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakePort fake;
+        fake.device->pseudoTerminal = c.pseudoTerminal;
+        fake.device->driver = c.driver;
+        fake.port->SetDataBits(TDataBits::db7);
+        fake.port->SetParity(TParity::paOdd);
+        fake.port->SetStopBits(TStopBits::sb2);
+        fake.port->FlowControl().SetRTS(TRTSControl::rcHandshake);
+        fake.port->FlowControl().SetXOnXOff(TXOnXOffControl::xcInputOutput);
+        if (c.refused) {
+            const EComError error = CaptureError([&] { fake.port->Open(); });
+            EXPECT_EQ(error.ErrorCode(), EINVAL);
+            EXPECT_STREQ(error.what(), "Invalid argument");
+            EXPECT_FALSE(fake.port->Active());
+        } else {
+            EXPECT_NO_THROW(fake.port->Open());
+            EXPECT_TRUE(fake.port->Active());
+        }
+    }
+}
+
+TEST_F(ComPortDevice, ALineModeRefusedOnAnOpenPortLeavesItOpen) {
+    device->driver = [](detail::DeviceState& s) { s.ByteSize = 8; };
+    port->Open();
+    const EComError error = CaptureError([&] { port->SetDataBits(TDataBits::db7); });
+    EXPECT_EQ(error.ErrorCode(), EINVAL);
+    EXPECT_TRUE(port->Active());
+    EXPECT_EQ(port->DataBits(), TDataBits::db7);
+}
+
+TEST_F(ComPortDevice, CloseWaitsAtMostTwoSecondsForOutputThatCannotLeave) {
+    struct Case {
+        const char* name;
+        std::size_t heldByFlowControl;
+        std::uint32_t stuckInTheDevice;
+    };
+    const Case cases[] = {
+        {"600 bytes the device does not take", 600, 0},
+        {"64 KiB queued in the device", 0, 65536},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakePort fake;
+        fake.port->SetBaudRate(TBaudRate::br1200);
+        fake.port->Open();
+        fake.device->acceptLimit = 0;
+        fake.device->queuedOutput = c.stuckInTheDevice;
+        fake.device->outputStuck = true;
+        if (c.heldByFlowControl > 0) {
+            fake.port->WriteAnsiString(std::string(c.heldByFlowControl, 'w'));
+        }
+        const auto start = fake.device->now;
+        fake.port->Close();
+        EXPECT_FALSE(fake.port->Active());
+        EXPECT_LE(fake.device->now - start, milliseconds(2000));
+        EXPECT_EQ(fake.device->queuedOutput, 0u) << "what is left is dropped";
+    }
+}
+
+TEST_F(ComPortDevice, AFailedCallLeavesNothingForTheNextWaitToLog) {
+    TempFolder folder;
+    const fs::path logFolder = folder.path() / "logs";
+    fs::create_directories(logFolder);
+    port->SetLogFile((logFolder / "port.log").string());
+    const auto completeLines = [&] {
+        std::ifstream file(logFolder / "port.log");
+        int count = 0;
+        for (std::string line; std::getline(file, line);) {
+            count += line.find("Read complete") != std::string::npos ? 1 : 0;
+        }
+        return count;
+    };
+    port->Open();
+    device->input.assign(3000, 'A');
+    std::vector<std::uint8_t> bytes(3000);
+    port->ReadBytes(bytes, 0, 3000);
+    ASSERT_EQ(completeLines(), 1);
+
+    // The request of the next read cannot be logged.
+    fs::remove_all(logFolder);
+    device->input.push_back('B');
+    EXPECT_THROW(port->ReadByte(), std::system_error);
+    fs::create_directories(logFolder);
+    port->WaitForReadCompletion();
+    EXPECT_EQ(completeLines(), 0) << "the failed read left nothing to log";
+
+    // A read whose wait fails after the bytes came.
+    device->failures["TakeLineErrors"] = EIO;
+    EXPECT_EQ(CaptureError([&] { port->ReadByte(); }).ErrorCode(), EIO);
+    device->failures.clear();
+    port->WaitForReadCompletion();
+    EXPECT_EQ(completeLines(), 0) << "the failed wait left nothing to log";
 }
 
 } // namespace

@@ -10,10 +10,12 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cerrno>
 #include <condition_variable>
 #include <fstream>
 #include <mutex>
+#include <thread>
 
 namespace zephra::serial {
 namespace {
@@ -52,6 +54,10 @@ public:
         snapshot = snapshot_;
         return error_;
     }
+
+    /// Set when two threads were in the device's TakeLineErrors at once.
+    std::atomic<bool> lineErrorsTakenTwiceAtOnce{false};
+    std::atomic<bool> takingLineErrors{false};
 
 private:
     std::mutex mutex_;
@@ -103,7 +109,16 @@ public:
     }
     int Escape(detail::EscapeFunction function) override { return fake_.Escape(function); }
     int ModemStatus(std::uint32_t& bits) override { return fake_.ModemStatus(bits); }
-    int TakeLineErrors(std::uint32_t& bits) override { return fake_.TakeLineErrors(bits); }
+    int TakeLineErrors(std::uint32_t& bits) override {
+        if (script_->takingLineErrors.exchange(true)) {
+            script_->lineErrorsTakenTwiceAtOnce = true;
+        }
+        // Long enough for a second caller to come along.
+        std::this_thread::sleep_for(1ms);
+        const int error = fake_.TakeLineErrors(bits);
+        script_->takingLineErrors = false;
+        return error;
+    }
     detail::Clock::time_point Now() const override { return fake_.Now(); }
     int CreateLineEventSource(std::unique_ptr<detail::LineEventSource>& source) override {
         source = std::make_unique<ScriptedSource>(script_);
@@ -114,6 +129,13 @@ private:
     test::FakeComDevice& fake_;
     std::shared_ptr<Script> script_;
 };
+
+/// A device without counters (a pseudo-terminal) with `input` bytes queued.
+LineSnapshot Queued(std::uint32_t input) {
+    LineSnapshot snapshot;
+    snapshot.inputCount = input;
+    return snapshot;
+}
 
 LineSnapshot WithCounters(const LineCounters& counters, std::uint32_t input = 0) {
     LineSnapshot snapshot;
@@ -247,6 +269,60 @@ TEST_F(ComPortDispatch, AnotherThreadErrorIsReportedAndEndsTheThreadOnly) {
     script->Set(WithCounters({0, 0, 0, 0, 5, 0, 0, 0, 0, 0, 0}));
     EXPECT_TRUE(dispatcher.PumpUntil([&] { return !calls.empty(); }));
     EXPECT_EQ(calls, std::vector<std::string>{"RxChar again"});
+}
+
+TEST_F(ComPortDispatch, BytesThatArriveWhileAHandlerReadsAreANewEvent) {
+    script->Set(Queued(0));
+    std::string received;
+    port.SetOnRxChar([&](TCustomComPort* sender) {
+        received += sender->ReadAnsiString();
+        if (received == "abc") {
+            // Two bytes arrive while the handler runs.
+            fake.input = {'d', 'e'};
+            script->Set(Queued(2));
+        }
+    });
+    port.Open();
+    fake.input = {'a', 'b', 'c'};
+    script->Set(Queued(3));
+    EXPECT_TRUE(dispatcher.PumpUntil([&] { return received == "abcde"; })) << received;
+}
+
+TEST_F(ComPortDispatch, ReceivedBytesCountWhereTheDriverCountsOnlyLineEvents) {
+    int calls = 0;
+    port.SetOnRxChar([&](TCustomComPort*) { ++calls; });
+    port.Open();
+    // The modem and error counters are there, the receive counter stays 0.
+    script->Set(WithCounters({}, 3));
+    EXPECT_TRUE(dispatcher.PumpUntil([&] { return calls == 1; }));
+}
+
+TEST_F(ComPortDispatch, AThreadEndedByAnErrorDoesNotCloseThePortAfterItsSuccessorStarted) {
+    port.SetOnRxChar(Record("RxChar"));
+    port.OnError = [this](TCustomComPort*, EComError& e, TComAction&) {
+        errors.push_back(e.ErrorCode());
+        // The device is back, and a new handler starts a new thread.
+        script->Set(WithCounters({}));
+        port.SetOnTxEmpty(Record("TxEmpty"));
+    };
+    port.Open();
+    script->Set(WithCounters({}), EIO);
+    EXPECT_TRUE(dispatcher.PumpUntil([&] { return !errors.empty(); }));
+    dispatcher.PumpUntil([] { return false; }, 200ms);
+    EXPECT_TRUE(port.Active());
+    EXPECT_EQ(errors, std::vector<int>{EIO});
+}
+
+TEST_F(ComPortDispatch, LineErrorsAreTakenByOneThreadAtATime) {
+    port.SetSynchronizeEvents(false);
+    port.SetOnLineError([](TCustomComPort*, TLineErrors) {});
+    port.Open();
+    for (std::uint32_t frame = 1; frame <= 100; ++frame) {
+        // Each new frame error makes the event thread take the line errors too.
+        script->Set(WithCounters({0, 0, 0, 0, 0, 0, frame, 0, 0, 0, 0}));
+        port.CheckLineErrors();
+    }
+    EXPECT_FALSE(script->lineErrorsTakenTwiceAtOnce);
 }
 
 } // namespace

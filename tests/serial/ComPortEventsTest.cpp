@@ -10,9 +10,12 @@
 
 #include <atomic>
 #include <cerrno>
+#include <condition_variable>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
 #include <system_error>
+#include <thread>
 
 namespace zephra::serial {
 namespace {
@@ -130,7 +133,8 @@ TEST_F(ComPortEvents, WithoutSynchronisingHandlersRunOnTheEventThread) {
     });
     port.Open();
     pty.Send("z");
-    EXPECT_TRUE(dispatcher.PumpUntil([&] { return !port.Active(); }));
+    // The close does not wait for the handler, which may still be finishing.
+    EXPECT_TRUE(dispatcher.PumpUntil([&] { return !port.Active() && calls > 0; }));
     EXPECT_EQ(calls, 1);
     EXPECT_FALSE(onMainThread);
     EXPECT_TRUE(ThreadsBackTo(threadsBefore));
@@ -204,6 +208,78 @@ TEST_F(ComPortEvents, TheWatchEndsWithThePort) {
         EXPECT_EQ(ThreadCount(), threadsBefore + 1);
     }
     EXPECT_EQ(ThreadCount(), threadsBefore);
+}
+
+TEST_F(ComPortEvents, ClosingDoesNotWaitForAHandlerRunningOnTheEventThread) {
+    port.SetSynchronizeEvents(false);
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool entered = false, closed = false, left = false;
+    port.SetOnRxChar([&](TCustomComPort*) {
+        std::unique_lock lock(mutex);
+        entered = true;
+        changed.notify_all();
+        // Like a handler that waits for the main thread, which is closing the port.
+        changed.wait_for(lock, 3s, [&] { return closed; });
+        left = true;
+        changed.notify_all();
+    });
+    port.Open();
+    pty.Send("x");
+    {
+        std::unique_lock lock(mutex);
+        ASSERT_TRUE(changed.wait_for(lock, 2s, [&] { return entered; }));
+    }
+    const auto start = std::chrono::steady_clock::now();
+    port.Close();
+    const auto took = std::chrono::steady_clock::now() - start;
+    {
+        std::unique_lock lock(mutex);
+        closed = true;
+        changed.notify_all();
+        EXPECT_TRUE(changed.wait_for(lock, 2s, [&] { return left; }));
+    }
+    EXPECT_LT(took, 1s);
+    EXPECT_FALSE(port.Active());
+    EXPECT_TRUE(ThreadsBackTo(threadsBefore));
+}
+
+TEST_F(ComPortEvents, AHandlerWaitingForTheMainThreadDoesNotBlockClose) {
+    port.SetSynchronizeEvents(false);
+    std::atomic<bool> entered{false}, left{false};
+    port.SetOnRxChar([&](TCustomComPort*) {
+        entered = true;
+        dispatcher.Synchronize([] {});
+        left = true;
+    });
+    port.Open();
+    pty.Send("x");
+    ASSERT_TRUE(dispatcher.WaitForCall());
+    ASSERT_TRUE(entered);
+    port.Close();
+    EXPECT_TRUE(dispatcher.PumpUntil([&] { return bool(left); }));
+    EXPECT_TRUE(ThreadsBackTo(threadsBefore));
+}
+
+TEST_F(ComPortEvents, DestroyingThePortWaitsForAHandlerRunningOnTheEventThread) {
+    PseudoTerminal otherPty;
+    auto other = std::make_unique<TComPort>(nullptr);
+    other->SetDeviceName(otherPty.SlavePath());
+    other->SetSynchronizeEvents(false);
+    std::atomic<bool> entered{false}, finished{false};
+    other->SetOnRxChar([&](TCustomComPort* sender) {
+        entered = true;
+        std::this_thread::sleep_for(100ms);
+        // The port is still there.
+        EXPECT_EQ(sender->DeviceName(), otherPty.SlavePath());
+        finished = true;
+    });
+    other->Open();
+    otherPty.Send("x");
+    ASSERT_TRUE(dispatcher.PumpUntil([&] { return bool(entered); }));
+    other.reset();
+    EXPECT_TRUE(finished);
+    EXPECT_TRUE(ThreadsBackTo(threadsBefore));
 }
 
 } // namespace

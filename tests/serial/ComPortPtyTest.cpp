@@ -461,5 +461,58 @@ TEST_F(ComPortPty, PurgeInputDiscardsReceivedBytes) {
     port.Flush();
 }
 
+TEST_F(ComPortPty, AStandardRateAfterACustomOneSetsBothDirections) {
+    port.SetCustomBaudRate(14400);
+    port.Open();
+    port.SetBaudRate(TBaudRate::br9600);
+    std::uint32_t input = 0, output = 0;
+    ASSERT_EQ(detail::GetNumericInputSpeed(pty.Master(), input), 0);
+    ASSERT_EQ(detail::GetNumericSpeed(pty.Master(), output), 0);
+    EXPECT_EQ(input, 9600u);
+    EXPECT_EQ(output, 9600u);
+}
+
+TEST_F(ComPortPty, TransmitCharOnAStoppedLineEndsWithTimeout) {
+    port.Timeouts().SetWriteConstant(200);
+    port.Open();
+    port.SetXOff();
+    const auto start = Clock::now();
+    const EComError error = CaptureError([&] { port.TransmitChar('x'); });
+    EXPECT_EQ(error.ErrorCode(), 0);
+    EXPECT_STREQ(error.what(), "Timeout");
+    EXPECT_GE(Clock::now() - start, 195ms);
+    port.SetXOn();
+    port.TransmitChar('y');
+    EXPECT_EQ(pty.Receive(1), "y");
+}
+
+TEST_F(ComPortPty, AMaximalMultiplierMakesLargeTransfersWaitInsteadOfEndingAtOnce) {
+    // -1 is the largest multiplier; times 3000 bytes it is far beyond any clock.
+    port.Timeouts().SetReadMultiplier(-1);
+    port.Timeouts().SetWriteMultiplier(-1);
+    port.FlowControl().SetXOnXOff(TXOnXOffControl::xcOutput);
+    port.Open();
+    const std::string data(3000, 'd');
+
+    std::thread sender([&] {
+        std::this_thread::sleep_for(100ms);
+        pty.Send(data);
+    });
+    std::vector<std::uint8_t> received(data.size());
+    port.ReadBytes(received, 0, static_cast<int>(received.size()));
+    sender.join();
+    EXPECT_TRUE(std::string(received.begin(), received.end()) == data) << "the read ended early";
+
+    pty.Send("\x13"); // XOFF holds the port's output
+    std::this_thread::sleep_for(20ms);
+    std::thread releaser([&] {
+        std::this_thread::sleep_for(100ms);
+        pty.Send("\x11");
+    });
+    port.Write(data.data(), static_cast<int>(data.size()), true);
+    releaser.join();
+    EXPECT_EQ(pty.Receive(data.size()).size(), data.size()) << "the write ended early";
+}
+
 } // namespace
 } // namespace zephra::serial

@@ -2,8 +2,10 @@
 
 #include "serial/ComDevice.h"
 
+#include <atomic>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -35,6 +37,9 @@ public:
     std::uint32_t modemBits = 0;
     std::uint32_t lineErrors = 0;
     detail::DeviceState state;
+    /// What the driver makes of a requested state (a device that cannot do everything).
+    std::function<void(detail::DeviceState&)> driver;
+    bool pseudoTerminal = false;
     /// errno to return from the call of that name ("Open", "SetState", "Read", ...).
     std::map<std::string, int> failures;
 
@@ -83,6 +88,9 @@ public:
             return error;
         }
         state = in;
+        if (driver) {
+            driver(state);
+        }
         appliedStates.push_back(in);
         return 0;
     }
@@ -214,6 +222,7 @@ public:
         return 0;
     }
     detail::Clock::time_point Now() const override { return now; }
+    bool IsPseudoTerminal() const override { return pseudoTerminal; }
 
 private:
     int Failure(const std::string& call) const {
@@ -230,7 +239,7 @@ private:
         }
     }
 
-    bool open_ = false;
+    std::atomic<bool> open_{false};
 };
 
 } // namespace zephra::serial::test

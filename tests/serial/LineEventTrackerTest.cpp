@@ -14,6 +14,12 @@ LineSnapshot Queues(std::uint32_t input, std::uint32_t output) {
     return snapshot;
 }
 
+/// `snapshot` after the port has read `taken` bytes in all.
+LineSnapshot AfterReading(std::uint64_t taken, LineSnapshot snapshot) {
+    snapshot.inputTaken = taken;
+    return snapshot;
+}
+
 LineSnapshot Counted(LineCounters counters, std::uint32_t input = 0) {
     LineSnapshot snapshot = Queues(input, 0);
     snapshot.counters = counters;
@@ -57,10 +63,12 @@ TEST(LineEventTracker, WithoutCountersInputGrowthAndLineLevelsCount) {
     LineEventTracker tracker(Queues(0, 0));
     EXPECT_EQ(tracker.Update(Queues(3, 0)), evRxChar);
     EXPECT_EQ(tracker.Update(Queues(3, 0)), 0u) << "unread bytes are not new";
-    tracker.RebaseInput(0); // a handler read them
-    EXPECT_EQ(tracker.Update(Queues(2, 0)), evRxChar);
-    tracker.RebaseInput(5); // more arrived while the handler ran, unread
-    EXPECT_EQ(tracker.Update(Queues(5, 0)), evRxChar);
+    EXPECT_EQ(tracker.Update(AfterReading(3, Queues(2, 0))), evRxChar)
+        << "a handler read the three bytes and two came meanwhile";
+    EXPECT_EQ(tracker.Update(AfterReading(5, Queues(0, 0))), 0u) << "reading is no event";
+    EXPECT_EQ(tracker.Update(AfterReading(5, Queues(5, 0))), evRxChar);
+    EXPECT_EQ(tracker.Update(AfterReading(5, Queues(0, 0))), 0u) << "discarded input";
+    EXPECT_EQ(tracker.Update(AfterReading(5, Queues(1, 0))), evRxChar);
 
     LineSnapshot lines = Queues(0, 0);
     lines.modemLines = TIOCM_DSR;
@@ -87,8 +95,17 @@ TEST(LineEventTracker, InputCrossingEightyPercentCountsOnTheWayUp) {
     EXPECT_EQ(tracker.Update(Queues(3276, 0)), evRxChar);
     EXPECT_EQ(tracker.Update(Queues(3277, 0)), evRxChar | evRx80Full);
     EXPECT_EQ(tracker.Update(Queues(4000, 0)), evRxChar);
-    tracker.RebaseInput(100);
-    EXPECT_EQ(tracker.Update(Queues(3500, 0)), evRxChar | evRx80Full);
+    EXPECT_EQ(tracker.Update(AfterReading(3900, Queues(100, 0))), 0u);
+    EXPECT_EQ(tracker.Update(AfterReading(3900, Queues(3500, 0))), evRxChar | evRx80Full);
+}
+
+TEST(LineEventTracker, ReceivedBytesCountWhereTheDriverCountsOnlyLineEvents) {
+    // USB CDC-ACM drivers keep the modem and error counters but not rx.
+    const LineCounters counters{1, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0};
+    LineEventTracker tracker(Counted(counters));
+    EXPECT_EQ(tracker.Update(Counted(counters, 3)), evRxChar);
+    EXPECT_EQ(tracker.Update(Counted(counters, 3)), 0u);
+    EXPECT_EQ(tracker.Update(AfterReading(3, Counted(counters, 1))), evRxChar);
 }
 
 } // namespace

@@ -69,5 +69,20 @@ TEST(TransferPlan, HugeTotalsDoNotOverflow) {
     EXPECT_FALSE(plan.Finished(0, t0 + std::chrono::hours(24 * 365)));
 }
 
+TEST(TransferPlan, AMaximalMultiplierNeverPutsTheDeadlineInThePast) {
+    // From 2148 bytes on, the largest multiplier's total in nanoseconds no
+    // longer fits the clock.
+    for (const std::uint32_t count : {2147u, 2148u, 100000u, kMax}) {
+        SCOPED_TRACE(count);
+        const TransferPlan read = TransferPlan::ForRead({0, kMax, 0, 0, 0}, count, t0);
+        EXPECT_FALSE(read.Finished(0, t0));
+        EXPECT_FALSE(read.Finished(0, t0 + std::chrono::hours(24 * 365)));
+        EXPECT_GT(read.WaitLimit(0, t0).value_or(milliseconds::max()), milliseconds(1000));
+        const TransferPlan write = TransferPlan::ForWrite({0, 0, 0, kMax, kMax}, count, t0);
+        EXPECT_FALSE(write.Finished(0, t0));
+        EXPECT_FALSE(write.Finished(0, t0 + std::chrono::hours(24 * 365)));
+    }
+}
+
 } // namespace
 } // namespace zephra::serial::detail
