@@ -22,8 +22,15 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// An exchange ended early because `Interrupt` was called; nothing was read.
+class BalanceInterrupted : public std::runtime_error {
+public:
+    BalanceInterrupted() : std::runtime_error("interrupted") {}
+};
+
 // The laboratory balance as the collection run uses it. Failures of the link
-// are thrown as BalanceError.
+// are thrown as BalanceError. Every member but `Interrupt` belongs to the one
+// thread that does the exchanges.
 class Balance {
 public:
     virtual ~Balance() = default;
@@ -34,6 +41,10 @@ public:
     virtual WeightReading GetWeight() = 0;
     // Makes sure the port is closed, also after a failed exchange. Never throws.
     virtual void Close() noexcept = 0;
+    // Safe from any thread: a pending wait for the balance, and every later
+    // exchange, ends at once with BalanceInterrupted. For good: the run that
+    // uses the balance is over.
+    virtual void Interrupt() noexcept {}
 };
 
 } // namespace zephra

@@ -17,13 +17,15 @@ void Blank(auto& field, std::size_t count) {
 
 } // namespace
 
-CollectionRun::CollectionRun(CollectionTarget& target, Balance& balance, RunClock& clock,
+CollectionRun::CollectionRun(CollectionTarget& target, BalanceExchanges& exchanges, RunClock& clock,
                              MessageBoxes& boxes, RunSettings settings, RunObserver* observer)
-    : target_(target), balance_(balance), clock_(clock), boxes_(boxes), settings_(settings),
+    : target_(target), exchanges_(exchanges), clock_(clock), boxes_(boxes), settings_(settings),
       observer_(observer) {}
 
 void CollectionRun::ClearRecord() {
     TWineRec& rec = target_.Wine().WineRec;
+    before_ = rec;
+    modifiedBefore_ = target_.Wine().Modified;
     for (int i = 0; i < 36; ++i) {
         rec.Data.V[i].clear();
         rec.Data.T[i].M.clear();
@@ -47,39 +49,57 @@ void CollectionRun::ClearRecord() {
 
 void CollectionRun::Start() {
     running_ = true;
-    Guarded(&CollectionRun::StartSteps);
+    BeginExchange(Awaiting::StartWeight, true);
 }
 
 void CollectionRun::Pass() {
     if (running_)
-        Guarded(&CollectionRun::PassSteps);
+        PassSteps();
 }
 
-// A failing balance link ends the run like any other stop: the error is shown
-// and the points stored so far stay.
-void CollectionRun::Guarded(void (CollectionRun::*step)()) {
-    try {
-        (this->*step)();
-    } catch (const BalanceError& e) {
-        Finish(RunEnd::PortError);
-        boxes_.Error(std::string("The scale could not be read (") + e.what() +
-                     "). Data collection will exit.");
+void CollectionRun::BeginExchange(Awaiting what, bool tare) {
+    awaiting_ = what;
+    exchanges_.Begin(tare);
+    TakeOutcome();
+}
+
+// Takes up the outcome of the pending exchange when it is there; false while
+// the exchange goes on or when its outcome ended the run.
+bool CollectionRun::TakeOutcome() {
+    std::optional<ExchangeOutcome> outcome = exchanges_.TakeOutcome();
+    if (!outcome)
+        return false;
+    const Awaiting what = awaiting_;
+    awaiting_ = Awaiting::Nothing;
+    if (!outcome->linkError.empty()) {
+        StopOnLinkError(outcome->linkError);
+        return false;
     }
+    if (what == Awaiting::StartWeight) {
+        StartWeightArrived(*outcome);
+        return false;
+    }
+    return ReadingArrived(*outcome);
 }
 
-void CollectionRun::StartSteps() {
-    balance_.Tare();
-    const WeightReading start = balance_.GetWeight();
-    if (start.Error) {
+void CollectionRun::StartWeightArrived(const ExchangeOutcome& outcome) {
+    if (outcome.reading.Error) {
         Finish(RunEnd::StartUnreadable);
         boxes_.Information(TroubleReadingText);
         return;
     }
-    w0_ = start.WeightVal;
-    startMs_ = clock_.NowMs();
+    w0_ = outcome.reading.WeightVal;
+    startMs_ = outcome.replyMs;
     nowMs_ = startMs_;
     r_ = 1;
     started_ = true;
+}
+
+// A failing balance link ends the run like any other stop: the error is shown
+// and the points stored so far stay.
+void CollectionRun::StopOnLinkError(const std::string& error) {
+    Finish(RunEnd::PortError);
+    boxes_.Error("The scale could not be read (" + error + "). Data collection will exit.");
 }
 
 double CollectionRun::ElapsedSeconds() const {
@@ -89,6 +109,12 @@ double CollectionRun::ElapsedSeconds() const {
 void CollectionRun::PassSteps() {
     if (stopRequest_) {
         Finish(RunEnd::StopKey);
+        return;
+    }
+    if (awaiting_ != Awaiting::Nothing) {
+        // A due reading is tested against the clock reading after its reply.
+        if (TakeOutcome())
+            TestMaxDuration();
         return;
     }
     nowMs_ = clock_.NowMs();
@@ -104,32 +130,37 @@ void CollectionRun::PassSteps() {
     }
     if (elapsed >= r_ * interval_) {
         if (r_ <= 36) {
-            if (!TakeReading())
+            BeginExchange(Awaiting::Reading, false);
+            if (awaiting_ != Awaiting::Nothing || !running_)
                 return;
         } else if (interval_ < IntervalLimitSeconds) {
             interval_ = 2.0 * interval_;
             target_.DataCollapse();
             r_ = 19;
             if (observer_)
-                observer_->Collapsed(interval_);
+                observer_->Collapsed(interval_, target_.Wine().WineRec);
         } else {
             Finish(RunEnd::IntervalLimit);
             return;
         }
     }
+    TestMaxDuration();
+}
+
+void CollectionRun::TestMaxDuration() {
     if (ElapsedSeconds() > settings_.MaxMinutes * 60.0)
         Finish(RunEnd::MaxDuration);
 }
 
-bool CollectionRun::TakeReading() {
-    const WeightReading reading = balance_.GetWeight();
-    if (reading.Error) {
+// The rest of taking reading r, from the reply on; false when it ended the run.
+bool CollectionRun::ReadingArrived(const ExchangeOutcome& outcome) {
+    if (outcome.reading.Error) {
         Finish(RunEnd::ReadingUnreadable);
         boxes_.Information(TroubleReadingText);
         return false;
     }
-    nowMs_ = clock_.NowMs();
-    const double volume = (reading.WeightVal - w0_) / settings_.Density;
+    nowMs_ = outcome.replyMs;
+    const double volume = (outcome.reading.WeightVal - w0_) / settings_.Density;
     const ReadingTexts texts = MakeReadingTexts(volume, nowMs_ - startMs_);
     if (volume - previousVolume_ < 1.0) {
         Finish(RunEnd::VolumeTooSmall);
@@ -140,11 +171,16 @@ bool CollectionRun::TakeReading() {
     data.V[r_ - 1].assign(texts.V);
     data.T[r_ - 1].M.assign(texts.M);
     data.T[r_ - 1].Sc.assign(texts.Sc);
+    storedAny_ = true;
     target_.Recalculate();
-    if (observer_)
-        observer_->PointStored(r_, texts);
+    const ReadingTexts stored{std::string(data.V[r_ - 1].text()),
+                              std::string(data.T[r_ - 1].M.text()),
+                              std::string(data.T[r_ - 1].Sc.text())};
+    const StoredPoint point{r_, stored, outcome.reading.WeightVal, volume};
     r_ += 1;
     previousVolume_ = volume;
+    if (observer_)
+        observer_->PointStored(point, target_.Wine().WineRec);
     return true;
 }
 
@@ -153,7 +189,16 @@ bool CollectionRun::TakeReading() {
 void CollectionRun::Finish(RunEnd end) {
     running_ = false;
     end_ = end;
-    balance_.Close();
+    awaiting_ = Awaiting::Nothing;
+    exchanges_.Release();
+    if (!storedAny_) {
+        TWineClass& wine = target_.Wine();
+        // Only a save clears the flag that ClearRecord set.
+        const bool savedMeanwhile = !wine.Modified;
+        wine.WineRec = before_;
+        wine.Modified = modifiedBefore_ || savedMeanwhile;
+        target_.Refresh();
+    }
 }
 
 } // namespace zephra

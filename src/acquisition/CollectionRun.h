@@ -1,6 +1,6 @@
 #pragma once
 
-#include "acquisition/Balance.h"
+#include "acquisition/BalanceExchanges.h"
 #include "acquisition/ReadingTexts.h"
 #include "acquisition/RunClock.h"
 #include "document/MessageBoxes.h"
@@ -28,21 +28,36 @@ public:
     virtual void Recalculate() = 0;
     // Thins the data set to its even-numbered points (DataCollapse), then recalculates.
     virtual void DataCollapse() = 0;
+    // Shows the wine again as it stands, without calculating: the record was
+    // put back as it was.
+    virtual void Refresh() = 0;
+};
+
+// One stored reading as the run took it.
+struct StoredPoint {
+    int index = 0;         // 1 to 36
+    ReadingTexts texts;    // as stored in the record
+    double grams = 0.0;    // the balance's reading
+    double volumeMl = 0.0; // volume gained since the start
 };
 
 // What a run reports while it goes; every method has a do-nothing default.
+// `record` is the wine as it stands after the change, recalculated.
 class RunObserver {
 public:
     virtual ~RunObserver() = default;
     // The countdown to the next reading changed (see CountdownText).
     virtual void CountdownChanged(const std::string& text) { (void)text; }
-    // Point `index` (1 to 36) was stored with these texts.
-    virtual void PointStored(int index, const ReadingTexts& texts) {
-        (void)index;
-        (void)texts;
+    // A point was stored.
+    virtual void PointStored(const StoredPoint& point, const TWineRec& record) {
+        (void)point;
+        (void)record;
     }
     // The set was thinned for the interval `intervalSeconds`.
-    virtual void Collapsed(double intervalSeconds) { (void)intervalSeconds; }
+    virtual void Collapsed(double intervalSeconds, const TWineRec& record) {
+        (void)intervalSeconds;
+        (void)record;
+    }
 };
 
 // Why a run ended.
@@ -72,19 +87,32 @@ struct RunSettings {
 // stage are full. A run ends at the maximum duration, on a stop request, on
 // an unreadable reply, on a volume gain below 1 ml, or when the balance link
 // fails; the failure is shown through the message boxes and the points
-// stored so far stay. When a run has ended the port is closed.
+// stored so far stay.
+//
+// The exchanges with the balance go on beside the run: a pass that finds a
+// reading due begins one and, unless its outcome is there at once, returns;
+// a later pass takes the outcome up. The caller never waits for the balance,
+// and a stop request ends the run at the next pass even while an exchange
+// is pending. When a run has ended its exchanges are released, which closes
+// the port.
+//
+// A run that ends before its first point is stored gives the wine back
+// exactly the record it had before `ClearRecord` and its Modified flag
+// (still set when the cleared wine was saved meanwhile, since the file then
+// no longer holds what the window shows).
 class CollectionRun {
 public:
-    CollectionRun(CollectionTarget& target, Balance& balance, RunClock& clock, MessageBoxes& boxes,
-                  RunSettings settings, RunObserver* observer = nullptr);
+    CollectionRun(CollectionTarget& target, BalanceExchanges& exchanges, RunClock& clock,
+                  MessageBoxes& boxes, RunSettings settings, RunObserver* observer = nullptr);
 
     // Empties the data points, sets MinSkip to 1, blanks the results, marks the
     // wine modified and recalculates.
     void ClearRecord();
-    // Tares the balance and reads the starting weight; the clock starts then.
+    // Begins the tare and the starting weight; the clock starts at its reply.
     void Start();
-    // One pass of the schedule: takes a reading when one is due, thins the set
-    // when a stage is full, updates the countdown, tests the stop conditions.
+    // One pass of the schedule: takes up a pending exchange, begins a reading
+    // when one is due, thins the set when a stage is full, updates the
+    // countdown, tests the stop conditions.
     void Pass();
     // The stop request (the X key): the run ends at its next pass.
     void RequestStop() { stopRequest_ = true; }
@@ -93,28 +121,46 @@ public:
     // Whether the starting weight was read, so the schedule began.
     bool Started() const { return started_; }
     RunEnd End() const { return end_; }
+    // Whether an exchange with the balance is pending.
+    bool AwaitingBalance() const { return awaiting_ != Awaiting::Nothing; }
+    // Whether at least one point was stored; if not, the wine is as it was.
+    bool StoredAny() const { return storedAny_; }
     // Index of the next point to store (1 to 36; 37 when the stage is full).
     int NextPoint() const { return r_; }
+    // Points in the record now (fewer after a thinning than were taken).
+    int PointsInRecord() const { return started_ ? r_ - 1 : 0; }
     double IntervalSeconds() const { return interval_; }
+    // Milliseconds from the start to the latest clock reading of the run.
+    std::int64_t ElapsedMs() const { return started_ ? nowMs_ - startMs_ : 0; }
 
 private:
-    void Guarded(void (CollectionRun::*step)());
-    void StartSteps();
+    enum class Awaiting { Nothing, StartWeight, Reading };
+
     void PassSteps();
-    bool TakeReading();
+    void BeginExchange(Awaiting what, bool tare);
+    bool TakeOutcome();
+    void StartWeightArrived(const ExchangeOutcome& outcome);
+    bool ReadingArrived(const ExchangeOutcome& outcome);
+    void StopOnLinkError(const std::string& error);
+    void TestMaxDuration();
     void Finish(RunEnd end);
     double ElapsedSeconds() const;
 
     CollectionTarget& target_;
-    Balance& balance_;
+    BalanceExchanges& exchanges_;
     RunClock& clock_;
     MessageBoxes& boxes_;
     RunSettings settings_;
     RunObserver* observer_;
 
+    TWineRec before_{};
+    bool modifiedBefore_ = false;
+
     bool stopRequest_ = false;
     bool running_ = false;
     bool started_ = false;
+    bool storedAny_ = false;
+    Awaiting awaiting_ = Awaiting::Nothing;
     RunEnd end_ = RunEnd::Running;
     double interval_ = 15.0;
     double previousVolume_ = 0.0;

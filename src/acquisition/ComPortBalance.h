@@ -3,6 +3,7 @@
 #include "acquisition/Balance.h"
 #include "serial/ComPort.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -39,10 +40,15 @@ void ConfigureBalancePort(serial::TComPort& ComPort, std::int32_t ScalePortNumbe
 // request reads one reply line ending in CR before closing. Port failures are
 // thrown as BalanceError, "<device name>: <port's text>", and leave the port
 // as it was at the failure; `Close` then closes it. An exchange that follows the previous
-// one within BalanceSettleMs first waits for the rest of that time.
+// one within BalanceSettleMs first waits for the rest of that time. The
+// waits (the settling time, each character of the reply) end at once when
+// `Interrupt` is called from another thread.
 class ComPortBalance : public Balance {
 public:
-    explicit ComPortBalance(serial::TComPort& ComPort) : ComPort_(ComPort) {}
+    explicit ComPortBalance(serial::TComPort& ComPort);
+    ~ComPortBalance() override;
+    ComPortBalance(const ComPortBalance&) = delete;
+    ComPortBalance& operator=(const ComPortBalance&) = delete;
 
     // ESC "T" CR; no reply is read.
     void Tare() override;
@@ -50,13 +56,20 @@ public:
     // unreadable when no CR comes within BalanceMaxReplyLength characters.
     WeightReading GetWeight() override;
     void Close() noexcept override;
+    void Interrupt() noexcept override;
 
 private:
     void SendCommand(char letter);
+    char ReadReplyChar();
+    // Waits up to `timeoutMs` for `fd` to be readable (no fd: -1); false when
+    // the time passed. Throws BalanceInterrupted once interrupted.
+    bool WaitReadable(int fd, int timeoutMs);
     void Exchanged();
 
     serial::TComPort& ComPort_;
     std::chrono::steady_clock::time_point lastExchange_{};
+    int interruptFd_;
+    std::atomic<bool> interrupted_{false};
 };
 
 } // namespace zephra

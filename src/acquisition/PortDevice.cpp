@@ -4,6 +4,7 @@
 #include "serial/PortMap.h"
 
 #include <filesystem>
+#include <regex>
 #include <system_error>
 
 namespace zephra {
@@ -22,6 +23,15 @@ std::optional<std::string> ComPortDevice(int n) {
     if (error || !fs::exists(device, error))
         return std::nullopt;
     return device.string();
+}
+
+std::string PortDescription(const std::string& deviceName) {
+    std::smatch number;
+    static const std::regex comPort("COM([1-9][0-9]{0,5})");
+    if (!std::regex_match(deviceName, number, comPort))
+        return deviceName;
+    const std::optional<std::string> device = ComPortDevice(std::stoi(number[1].str()));
+    return deviceName + " \u2192 " + device.value_or("not present");
 }
 
 } // namespace zephra

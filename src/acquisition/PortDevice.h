@@ -10,4 +10,8 @@ namespace zephra {
 // device does not exist (a dangling link, a missing node).
 std::optional<std::string> ComPortDevice(int n);
 
+// The port `deviceName` as the user should see it: "COMn → <device>" (or
+// "COMn → not present") for a port of the port map, any other name as it is.
+std::string PortDescription(const std::string& deviceName);
+
 } // namespace zephra

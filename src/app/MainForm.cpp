@@ -344,6 +344,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 void TMainForm::EditConditionsExecute() {
     if (TMDIChild* window = Documents->ActiveWineWindow()) {
+        if (RefusedDuringCollection(*this, *window, services_.Boxes))
+            return;
         if (zephra::EditConditions(this, services_.Boxes, window->WineClass))
             window->FillLines();
     }
@@ -351,6 +353,8 @@ void TMainForm::EditConditionsExecute() {
 
 void TMainForm::EditDataExecute() {
     if (TMDIChild* window = Documents->ActiveWineWindow()) {
+        if (RefusedDuringCollection(*this, *window, services_.Boxes))
+            return;
         if (zephra::EditData(this, services_.Boxes, window->WineClass))
             window->FillLines();
     }

@@ -1,6 +1,7 @@
 #include "acquisition/CollectionRun.h"
 #include "acquisition/ComPortBalance.h"
 #include "acquisition/DataCollapse.h"
+#include "acquisition/ExchangeThread.h"
 #include "acquisition/SettingsFile.h"
 #include "analysis/Calculate.h"
 #include "cli/Arguments.h"
@@ -31,8 +32,8 @@ constexpr const char* Help =
     "arrives. The run ends after the maximum duration, on Ctrl+C, when a reply is\n"
     "not a number, when less than 1 ml was gained since the previous point, or\n"
     "when the balance link fails; the wine is then recalculated and saved to\n"
-    "OUT.zph. When the balance could not be tared and read at the start, the\n"
-    "file is left as it was.\n"
+    "OUT.zph. A run that ends before its first point is stored leaves the file\n"
+    "as it was.\n"
     "\n"
     "  --density D         density of the wine in g/ml, 0.1 to 2\n"
     "  --max-minutes M     maximum test duration: 9, 18, 36, 72 or 144\n"
@@ -40,8 +41,9 @@ constexpr const char* Help =
     "                      the port of the settings file\n"
     "\n"
     "Exit status: 0 the run ended by time, by Ctrl+C or by a too small volume\n"
-    "gain, and the wine was saved; 1 the balance could not be read or the wine\n"
-    "could not be read or saved; 2 wrong usage.\n";
+    "gain, and the wine was saved, or Ctrl+C came before the first point; 1 the\n"
+    "run ended otherwise before its first point, the balance could not be read\n"
+    "or the wine could not be read or saved; 2 wrong usage.\n";
 
 volatile std::sig_atomic_t interrupted = 0;
 
@@ -59,6 +61,7 @@ public:
         zephra::DataCollapse(wine_.WineRec.Data);
         Recalculate();
     }
+    void Refresh() override {}
 
 private:
     TWineClass& wine_;
@@ -69,11 +72,11 @@ private:
 class PointPrinter : public RunObserver {
 public:
     explicit PointPrinter(std::ostream& out) : out_(out) {}
-    void PointStored(int index, const ReadingTexts& texts) override {
-        out_ << "point " << index << ": " << texts.V << " ml at " << texts.M << ":" << texts.Sc
-             << std::endl;
+    void PointStored(const StoredPoint& point, const TWineRec&) override {
+        out_ << "point " << point.index << ": " << point.texts.V << " ml at " << point.texts.M
+             << ":" << point.texts.Sc << std::endl;
     }
-    void Collapsed(double intervalSeconds) override {
+    void Collapsed(double intervalSeconds, const TWineRec&) override {
         out_ << "interval now " << intervalSeconds
              << " s: points thinned to the 18 even-numbered ones" << std::endl;
     }
@@ -156,9 +159,10 @@ int RunCollect(const std::vector<std::string>& args, CommandStreams& io) {
     PrintedBoxes boxes(io.err, path);
     FileTarget target(wine, boxes);
     ComPortBalance balance(port);
-    SteadyRunClock clock;
+    BootTimeRunClock clock;
+    ExchangeThread exchanges(balance, clock);
     PointPrinter printer(io.out);
-    CollectionRun run(target, balance, clock, boxes, settings, &printer);
+    CollectionRun run(target, exchanges, clock, boxes, settings, &printer);
 
     interrupted = 0;
     auto* previous = std::signal(SIGINT, OnInterrupt);
@@ -173,16 +177,15 @@ int RunCollect(const std::vector<std::string>& args, CommandStreams& io) {
     }
     std::signal(SIGINT, previous);
 
-    io.out << "run ended: " << EndText(run.End()) << std::endl;
-    if (!run.Started()) {
-        // Nothing was measured: the file keeps the data it had.
-        io.out << path << " not changed" << std::endl;
-        return ExitFailure;
+    const RunEnd end = run.End();
+    io.out << "run ended: " << EndText(end) << std::endl;
+    if (!run.StoredAny()) {
+        io.err << path << " not changed: the run ended before its first point\n";
+        return end == RunEnd::StopKey ? ExitSuccess : ExitFailure;
     }
     if (!SaveWine(path, wine.WineRec, io.err))
         return ExitFailure;
     io.out << "saved " << path << std::endl;
-    const RunEnd end = run.End();
     return end == RunEnd::MaxDuration || end == RunEnd::StopKey || end == RunEnd::VolumeTooSmall
                ? ExitSuccess
                : ExitFailure;

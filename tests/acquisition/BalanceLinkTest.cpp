@@ -3,15 +3,18 @@
 #include "acquisition/CollectionRun.h"
 #include "acquisition/ComPortBalance.h"
 #include "acquisition/DataCollapse.h"
+#include "acquisition/ExchangeThread.h"
 
 #include "ChildProcess.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <unistd.h>
 #include <utility>
 
@@ -141,17 +144,79 @@ TEST_F(BalanceLinkTest, ComNameResolvesThroughThePortMap) {
     std::filesystem::remove_all(config);
 }
 
+// A clock that the test moves by hand; read on the exchange thread too.
+struct JumpingClock : RunClock {
+    std::int64_t NowMs() override { return now; }
+    std::atomic<std::int64_t> now = 0;
+};
+
+// Waits up to `limitMs` for `done`; true when it came.
+template <typename Done> bool WaitFor(Done done, int limitMs) {
+    const auto limit = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > limit)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+TEST_F(BalanceLinkTest, ExchangeThreadDeliversTheOutcomeAndWakesItsOwner) {
+    Simulator simulator({"--weight", "50", "--noise", "0"});
+    Connect(simulator);
+    JumpingClock clock;
+    clock.now = 777;
+    std::atomic<int> wakes = 0;
+    ExchangeThread exchanges(balance, clock, [&] { ++wakes; });
+    exchanges.Begin(false);
+    ASSERT_TRUE(WaitFor([&] { return wakes == 1; }, 5000));
+    std::optional<ExchangeOutcome> outcome = exchanges.TakeOutcome();
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(outcome->reading.WeightVal, 50.0);
+    EXPECT_EQ(outcome->linkError, "");
+    EXPECT_EQ(outcome->replyMs, 777);
+    EXPECT_FALSE(exchanges.TakeOutcome());
+
+    exchanges.Begin(true); // the tare zeroes the load
+    ASSERT_TRUE(WaitFor([&] { return wakes == 2; }, 5000));
+    EXPECT_EQ(exchanges.TakeOutcome()->reading.WeightVal, 0.0);
+    EXPECT_FALSE(exchanges.Released());
+    exchanges.Release();
+    ASSERT_TRUE(WaitFor([&] { return exchanges.Released(); }, 1000));
+    EXPECT_FALSE(port.Active());
+}
+
+// A balance that answers late or never: releasing the exchanges ends the
+// pending wait at once and closes the port; nothing of it arrives.
+TEST_F(BalanceLinkTest, ReleaseEndsAPendingExchangeWithoutWaitingForTheBalance) {
+    for (const std::vector<std::string> options :
+         {std::vector<std::string>{"--delay", "3000"}, std::vector<std::string>{"--silent"}}) {
+        SCOPED_TRACE(options[0]);
+        Simulator simulator(options);
+        Connect(simulator);
+        JumpingClock clock;
+        ExchangeThread exchanges(balance, clock);
+        exchanges.Begin(true);
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        EXPECT_FALSE(exchanges.TakeOutcome());
+        const auto released = std::chrono::steady_clock::now();
+        exchanges.Release();
+        ASSERT_TRUE(WaitFor([&] { return exchanges.Released(); }, 1000));
+        EXPECT_LT(std::chrono::steady_clock::now() - released, std::chrono::milliseconds(500));
+        EXPECT_FALSE(exchanges.TakeOutcome());
+        EXPECT_FALSE(port.Active());
+    }
+}
+
 // The run engine over the real link, with a simulated clock so that the
 // whole 9-minute schedule takes only the time of its 37 exchanges.
 TEST_F(BalanceLinkTest, NineMinuteRunOverThePseudoTerminal) {
-    struct JumpingClock : RunClock {
-        std::int64_t NowMs() override { return now; }
-        std::int64_t now = 0;
-    } clock;
+    JumpingClock clock;
     struct Target : CollectionTarget {
         TWineClass& Wine() override { return wine; }
         void Recalculate() override {}
         void DataCollapse() override { zephra::DataCollapse(wine.WineRec.Data); }
+        void Refresh() override {}
         TWineClass wine;
     } target;
     struct Boxes : MessageBoxes {
@@ -162,16 +227,22 @@ TEST_F(BalanceLinkTest, NineMinuteRunOverThePseudoTerminal) {
     } boxes;
     Simulator simulator({"--flow", "6000", "--fouling", "0"});
     Connect(simulator);
-    CollectionRun run(target, balance, clock, boxes, {1.0, 9});
+    ExchangeThread exchanges(balance, clock);
+    CollectionRun run(target, exchanges, clock, boxes, {1.0, 9});
     run.ClearRecord();
     run.Start();
     while (run.Running()) {
-        clock.now += 5000;
+        // simulated time stands still while the balance answers
+        if (!run.AwaitingBalance())
+            clock.now += 5000;
+        else
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
         run.Pass();
     }
     EXPECT_EQ(run.End(), RunEnd::MaxDuration);
     EXPECT_FALSE(target.wine.WineRec.Data.V[35].empty());
     EXPECT_EQ(target.wine.WineRec.Data.T[35].M.text(), "  9");
+    ASSERT_TRUE(WaitFor([&] { return exchanges.Released(); }, 1000));
     EXPECT_FALSE(port.Active());
 }
 

@@ -15,11 +15,12 @@
 
 extern char** environ;
 
-// A program running with its standard output on a pipe (standard error is
-// dropped). Ended with SIGTERM when still running at destruction.
+// A program running with its standard output on a pipe; standard error is
+// dropped, or with `withErrors` goes into the same pipe. Ended with SIGTERM
+// when still running at destruction.
 class ChildProcess {
 public:
-    explicit ChildProcess(std::vector<std::string> args) {
+    explicit ChildProcess(std::vector<std::string> args, bool withErrors = false) {
         std::vector<char*> argv;
         for (auto& arg : args)
             argv.push_back(arg.data());
@@ -31,7 +32,10 @@ public:
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
         posix_spawn_file_actions_addclose(&actions, out[0]);
-        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+        if (withErrors)
+            posix_spawn_file_actions_adddup2(&actions, out[1], STDERR_FILENO);
+        else
+            posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
         if (posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ) != 0)
             pid_ = -1;
         posix_spawn_file_actions_destroy(&actions);
@@ -58,6 +62,15 @@ public:
         while (poll(&wait, 1, timeoutMs) == 1 && read(out_, &c, 1) == 1 && c != '\n')
             line += c;
         return line;
+    }
+    // Everything the program writes until it ends.
+    std::string ReadAll() {
+        std::string text;
+        char buffer[256];
+        ssize_t n = 0;
+        while ((n = read(out_, buffer, sizeof buffer)) > 0)
+            text.append(buffer, static_cast<std::size_t>(n));
+        return text;
     }
     void Signal(int signal) const { kill(pid_, signal); }
     // Waits for the end and returns the exit status (-1 when killed).

@@ -9,7 +9,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -30,13 +32,31 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir); }
 
-    std::string Bytes() const {
-        std::ifstream in(wine, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
+    std::string Bytes() const { return Bytes(wine); }
+    std::vector<std::string> Collect(const std::string& device, const char* density = "0.995",
+                                     const std::string& file = {}) {
+        return {ZEPHRA_CLI, "collect",       "--density",
+                density,    "--max-minutes", "9",
+                "--port",   device,          file.empty() ? wine : file};
     }
-    std::vector<std::string> Collect(const std::string& device, const char* density = "0.995") {
-        return {ZEPHRA_CLI, "collect", "--density", density, "--max-minutes",
-                "9",        "--port",  device,      wine};
+    // A copy of the wine with five points, as a lab's earlier trial.
+    std::string WineWithFivePoints(const std::string& name) const {
+        zephra::TWineRec rec{};
+        std::ifstream in(wine, std::ios::binary);
+        in.read(reinterpret_cast<char*>(&rec), sizeof rec);
+        const char* volumes[] = {"  10.0", "  19.5", "  28.1", "  36.0", "  43.2"};
+        for (int i = 0; i < 5; ++i) {
+            rec.Data.V[i].assign(volumes[i]);
+            rec.Data.T[i].M.assign("  " + std::to_string(i));
+            rec.Data.T[i].Sc.assign("30");
+        }
+        const std::string path = (dir / name).string();
+        EXPECT_EQ(zephra::WriteWineFile(path, rec), 0);
+        return path;
+    }
+    static std::string Bytes(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
     }
 
     fs::path dir;
@@ -77,6 +97,54 @@ TEST_F(CollectToolTest, SilentBalanceLeavesTheFileAsItWas) {
     ChildProcess collect(Collect(simulator.Device()));
     EXPECT_EQ(collect.Wait(), 1);
     EXPECT_EQ(Bytes(), before);
+}
+
+// A run that ends before its first point leaves the wine file as it was
+// and says so; only an error end is a failure. The runs go on at once. (A
+// port error after the starting weight takes the same way; an unplugged
+// simulator would free its pseudo-terminal for another program's to take.)
+TEST_F(CollectToolTest, RunWithoutAPointLeavesTheFileUntouched) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> simulator;
+        bool interrupt;    // Ctrl+C once the run is under way
+        const char* ended; // the tool's last word on the run
+        int status;
+    };
+    const Case cases[] = {
+        {"Ctrl+C before the first point", {"--flow", "40"}, true, "stopped", 0},
+        {"gain below 1 ml", {"--weight", "10", "--noise", "0"}, false, "volume gain below 1 ml", 1},
+    };
+    struct Running {
+        std::string file;
+        std::string before;
+        std::unique_ptr<Simulator> simulator;
+        std::unique_ptr<ChildProcess> collect;
+    };
+    std::vector<Running> runs;
+    for (const Case& c : cases) {
+        Running run;
+        run.file = WineWithFivePoints(std::string(c.name) + ".zph");
+        run.before = Bytes(run.file);
+        run.simulator = std::make_unique<Simulator>(c.simulator);
+        run.collect = std::make_unique<ChildProcess>(
+            Collect(run.simulator->Device(), "0.995", run.file), true);
+        runs.push_back(std::move(run));
+    }
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        SCOPED_TRACE(cases[i].name);
+        ChildProcess& collect = *runs[i].collect;
+        EXPECT_EQ(collect.ReadLine(5000).rfind("collecting from ", 0), 0u);
+        if (cases[i].interrupt)
+            collect.Signal(SIGINT);
+        const std::string output = collect.ReadAll();
+        EXPECT_NE(output.find(std::string("run ended: ") + cases[i].ended), std::string::npos)
+            << output;
+        EXPECT_NE(output.find(runs[i].file + " not changed"), std::string::npos) << output;
+        EXPECT_EQ(output.find("saved"), std::string::npos) << output;
+        EXPECT_EQ(collect.Wait(), cases[i].status);
+        EXPECT_EQ(Bytes(runs[i].file), runs[i].before);
+    }
 }
 
 TEST_F(CollectToolTest, RejectsADensityOutOfRange) {

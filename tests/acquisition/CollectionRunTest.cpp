@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -58,6 +60,38 @@ private:
     std::int64_t tareMs_ = 0;
 };
 
+// Exchanges that happen at once on the test's thread, so that the schedule
+// runs on simulated time. While `hold` is set an outcome stays pending.
+class ImmediateExchanges : public BalanceExchanges {
+public:
+    ImmediateExchanges(Balance& balance, RunClock& clock) : balance_(balance), clock_(clock) {}
+    void Begin(bool tare) override {
+        ++begun;
+        outcome_ = Exchange(balance_, clock_, tare);
+    }
+    std::optional<ExchangeOutcome> TakeOutcome() override {
+        if (hold)
+            return std::nullopt;
+        std::optional<ExchangeOutcome> outcome = std::move(outcome_);
+        outcome_.reset();
+        return outcome;
+    }
+    void Release() noexcept override {
+        released = true;
+        balance_.Close();
+    }
+    bool Released() const override { return released; }
+
+    bool hold = false;
+    bool released = false;
+    int begun = 0;
+
+private:
+    Balance& balance_;
+    RunClock& clock_;
+    std::optional<ExchangeOutcome> outcome_;
+};
+
 class FakeTarget : public CollectionTarget {
 public:
     TWineClass& Wine() override { return wine; }
@@ -67,21 +101,26 @@ public:
         ++collapses;
         Recalculate();
     }
+    void Refresh() override { ++refreshes; }
     TWineClass wine;
     int recalculations = 0;
     int collapses = 0;
+    int refreshes = 0;
 };
 
 class Recorder : public RunObserver {
 public:
     explicit Recorder(FakeClock& clock) : clock_(clock) {}
     void CountdownChanged(const std::string& text) override { countdowns.push_back(text); }
-    void PointStored(int index, const ReadingTexts&) override {
-        points.push_back(index);
-        if (stopAfterPoint == index && run)
+    void PointStored(const StoredPoint& point, const TWineRec& record) override {
+        points.push_back(point.index);
+        EXPECT_EQ(record.Data.V[point.index - 1].text(), point.texts.V);
+        if (stopAfterPoint == point.index && run)
             run->RequestStop();
     }
-    void Collapsed(double interval) override { collapses.emplace_back(clock_.now, interval); }
+    void Collapsed(double interval, const TWineRec&) override {
+        collapses.emplace_back(clock_.now, interval);
+    }
 
     std::vector<std::string> countdowns;
     std::vector<int> points;
@@ -95,15 +134,19 @@ private:
 
 class CollectionRunTest : public ::testing::Test {
 protected:
-    // Runs a whole collection with a pass every `passMs` of simulated time.
-    void RunCollection(int maxMinutes, std::int64_t passMs = 100) {
-        CollectionRun run(target, balance, clock, boxes, {1.0, maxMinutes}, &recorder);
+    // Runs a whole collection with a pass every `passMs` of simulated time;
+    // `eachPass` acts on the run before each pass.
+    void RunCollection(int maxMinutes, std::int64_t passMs = 100,
+                       const std::function<void(CollectionRun&)>& eachPass = {}) {
+        CollectionRun run(target, exchanges, clock, boxes, {1.0, maxMinutes}, &recorder);
         recorder.run = &run;
         run.ClearRecord();
         run.Start();
         startMs = clock.now;
         for (int guard = 0; run.Running() && guard < 10'000'000; ++guard) {
             clock.now += passMs;
+            if (eachPass)
+                eachPass(run);
             run.Pass();
         }
         ASSERT_FALSE(run.Running());
@@ -126,6 +169,7 @@ protected:
 
     FakeClock clock;
     FakeBalance balance{clock};
+    ImmediateExchanges exchanges{balance, clock};
     FakeTarget target;
     RecordingBoxes boxes;
     Recorder recorder{clock};
@@ -170,7 +214,7 @@ TEST_F(CollectionRunTest, EighteenMinutesThinAt555SecondsAndContinueEvery30Secon
 
 TEST_F(CollectionRunTest, OverdueReadingsAreTakenOnePerPass) {
     balance.gramsPerSecond = 20.0; // over 1 ml within one reply
-    CollectionRun run(target, balance, clock, boxes, {1.0, 9});
+    CollectionRun run(target, exchanges, clock, boxes, {1.0, 9});
     run.ClearRecord();
     run.Start();
     clock.now += 50'000; // a pass delayed past three due moments
@@ -206,10 +250,11 @@ TEST_F(CollectionRunTest, UnreadableRepliesStopWithTheTroubleMessage) {
         SCOPED_TRACE(request);
         FakeClock c;
         FakeBalance b(c);
+        ImmediateExchanges e(b, c);
         FakeTarget t;
         RecordingBoxes shown;
         b.unreadableAt = request;
-        CollectionRun run(t, b, c, shown, {1.0, 18});
+        CollectionRun run(t, e, c, shown, {1.0, 18});
         run.ClearRecord();
         run.Start();
         while (run.Running()) {
@@ -242,7 +287,6 @@ TEST_F(CollectionRunTest, PortErrorAtTheTareEndsBeforeAnyReading) {
     EXPECT_EQ(end, RunEnd::PortError);
     EXPECT_EQ(balance.requests, 0);
     EXPECT_FALSE(started);
-    EXPECT_TRUE(target.wine.Modified);
 }
 
 TEST_F(CollectionRunTest, ClearRecordEmptiesPointsAndBlanksResults) {
@@ -253,7 +297,7 @@ TEST_F(CollectionRunTest, ClearRecordEmptiesPointsAndBlanksResults) {
     rec.ExpectedVolE.assign("12345 gallons");
     rec.a.assign("1.23456");
     rec.LabFaceVel.assign("0.25");
-    CollectionRun run(target, balance, clock, boxes, {1.0, 9});
+    CollectionRun run(target, exchanges, clock, boxes, {1.0, 9});
     run.ClearRecord();
     EXPECT_TRUE(rec.Data.V[35].empty());
     EXPECT_TRUE(rec.Data.T[35].M.empty());
@@ -264,6 +308,134 @@ TEST_F(CollectionRunTest, ClearRecordEmptiesPointsAndBlanksResults) {
     EXPECT_EQ(rec.bE.text(), "     ");
     EXPECT_TRUE(target.wine.Modified);
     EXPECT_EQ(target.recalculations, 1);
+}
+
+// Every way a run can end before its first point: the wine gets back its
+// record byte for byte and its Modified flag, whatever that flag was.
+TEST_F(CollectionRunTest, RunThatStoresNoPointGivesTheWineBackAsItWas) {
+    struct Case {
+        const char* name;
+        std::function<void(FakeBalance&)> arrange;
+        std::int64_t stopAfterMs; // a stop request after this much run time; -1: none
+        RunEnd end;
+    };
+    const Case cases[] = {
+        {"starting weight unreadable", [](FakeBalance& b) { b.unreadableAt = 0; }, -1,
+         RunEnd::StartUnreadable},
+        {"tare fails", [](FakeBalance& b) { b.failTare = true; }, -1, RunEnd::PortError},
+        {"starting weight times out", [](FakeBalance& b) { b.throwAt = 0; }, -1, RunEnd::PortError},
+        {"first reading unreadable", [](FakeBalance& b) { b.unreadableAt = 1; }, -1,
+         RunEnd::ReadingUnreadable},
+        {"first reading times out", [](FakeBalance& b) { b.throwAt = 1; }, -1, RunEnd::PortError},
+        {"first gain under 1 ml", [](FakeBalance& b) { b.gramsPerSecond = 0.06; }, -1,
+         RunEnd::VolumeTooSmall},
+        {"stopped before the first point", [](FakeBalance&) {}, 10'000, RunEnd::StopKey},
+    };
+    for (const Case& c : cases) {
+        for (const bool modified : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (modified ? ", modified" : ", unmodified"));
+            FakeClock clock;
+            FakeBalance balance(clock);
+            ImmediateExchanges exchanges(balance, clock);
+            FakeTarget target;
+            RecordingBoxes boxes;
+            TWineRec& rec = target.wine.WineRec;
+            const char* volumes[] = {"  10.0", "  19.5", "  28.1", "  36.0", "  43.2"};
+            for (int i = 0; i < 5; ++i) {
+                rec.Data.V[i].assign(volumes[i]);
+                rec.Data.T[i].M.assign("  " + std::to_string(i));
+                rec.Data.T[i].Sc.assign("30");
+            }
+            rec.Data.MinSkip.set(2);
+            rec.ExpectedVolE.assign("  1234");
+            rec.a.assign("0.01234");
+            target.wine.Modified = modified;
+            const TWineRec before = rec;
+            c.arrange(balance);
+
+            CollectionRun run(target, exchanges, clock, boxes, {1.0, 18});
+            run.ClearRecord();
+            run.Start();
+            const std::int64_t start = clock.now;
+            while (run.Running()) {
+                clock.now += 100;
+                if (c.stopAfterMs >= 0 && clock.now - start >= c.stopAfterMs)
+                    run.RequestStop();
+                run.Pass();
+            }
+            EXPECT_EQ(run.End(), c.end);
+            EXPECT_FALSE(run.StoredAny());
+            EXPECT_EQ(std::memcmp(&rec, &before, sizeof rec), 0);
+            EXPECT_EQ(target.wine.Modified, modified);
+            EXPECT_EQ(target.refreshes, 1);
+            EXPECT_TRUE(exchanges.released);
+        }
+    }
+}
+
+// Saving the cleared wine during the run wrote a file without the old
+// points: the wine given back stays marked modified.
+TEST_F(CollectionRunTest, WineSavedDuringARunWithoutPointsStaysModified) {
+    RunCollection(18, 100, [&](CollectionRun& run) {
+        if (clock.now - startMs == 5'000)
+            target.wine.Modified = false;
+        if (clock.now - startMs == 10'000)
+            run.RequestStop();
+    });
+    EXPECT_EQ(end, RunEnd::StopKey);
+    EXPECT_EQ(StoredPoints(), 0);
+    EXPECT_TRUE(target.wine.Modified);
+}
+
+TEST_F(CollectionRunTest, RunWithOnePointKeepsItAndStaysModified) {
+    target.wine.WineRec.Data.V[4].assign("  43.2");
+    recorder.stopAfterPoint = 1;
+    RunCollection(18);
+    EXPECT_EQ(end, RunEnd::StopKey);
+    EXPECT_EQ(StoredPoints(), 1);
+    EXPECT_TRUE(target.wine.WineRec.Data.V[4].empty());
+    EXPECT_TRUE(target.wine.Modified);
+    EXPECT_EQ(target.refreshes, 0);
+}
+
+// While the balance has not answered, passes go on without beginning another
+// exchange or storing anything; the outcome is taken up when it comes, with
+// the time of its reply, and a stop request does not wait for it.
+TEST_F(CollectionRunTest, PendingExchangeIsTakenUpLaterAndStopDoesNotWaitForIt) {
+    CollectionRun run(target, exchanges, clock, boxes, {1.0, 18}, &recorder);
+    run.ClearRecord();
+    run.Start();
+    ASSERT_TRUE(run.Started());
+    const std::int64_t start = clock.now;
+    exchanges.hold = true;
+    clock.now = start + 15'000;
+    run.Pass(); // the first reading begins: its reply comes 133 ms later
+    for (int i = 0; i < 50; ++i) {
+        clock.now += 100;
+        run.Pass();
+    }
+    EXPECT_EQ(exchanges.begun, 2);
+    EXPECT_EQ(StoredPoints(), 0);
+    EXPECT_EQ(recorder.countdowns.size(), 0u);
+    EXPECT_TRUE(run.Running());
+
+    exchanges.hold = false;
+    run.Pass();
+    ASSERT_EQ(StoredPoints(), 1);
+    EXPECT_EQ(PointSeconds(1), 15);
+    EXPECT_EQ(run.ElapsedMs(), 15'133);
+
+    exchanges.hold = true;
+    clock.now = start + 30'000;
+    run.Pass(); // the second reading begins and stays pending
+    EXPECT_EQ(exchanges.begun, 3);
+    run.RequestStop();
+    run.Pass();
+    EXPECT_FALSE(run.Running());
+    EXPECT_EQ(run.End(), RunEnd::StopKey);
+    EXPECT_TRUE(exchanges.released);
+    EXPECT_EQ(StoredPoints(), 1);
+    EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(CollectionRunTest, IntervalStopsDoublingAtItsUpperBound) {

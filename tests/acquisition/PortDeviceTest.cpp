@@ -26,6 +26,12 @@ TEST(PortDeviceTest, FollowsThePortMapAndReportsMissingDevices) {
     // without a link: the serial port node, which this machine may or may not have
     EXPECT_EQ(zephra::ComPortDevice(40).has_value(), fs::exists("/dev/ttyS39"));
 
+    // as the collection window names the port
+    EXPECT_EQ(zephra::PortDescription("COM3"), "COM3 \u2192 " + (config / "device").string());
+    EXPECT_EQ(zephra::PortDescription("COM4"), "COM4 \u2192 not present");
+    EXPECT_EQ(zephra::PortDescription("/dev/pts/7"), "/dev/pts/7");
+    EXPECT_EQ(zephra::PortDescription("COM"), "COM");
+
     unsetenv("XDG_CONFIG_HOME");
     fs::remove_all(config);
 }

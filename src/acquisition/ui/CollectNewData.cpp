@@ -1,6 +1,8 @@
 #include "acquisition/ui/CollectNewData.h"
 
 #include "acquisition/ComPortBalance.h"
+#include "acquisition/ExchangeThread.h"
+#include "acquisition/PortDevice.h"
 #include "acquisition/ui/CollectionSession.h"
 #include "acquisition/ui/NewDataDlg.h"
 #include "acquisition/ui/WineWindowTarget.h"
@@ -18,16 +20,25 @@ public:
     DesktopCollection(QWidget& mainWindow, TMDIChild& wineWindow, serial::TComPort& ComPort,
                       UiServices services, RunSettings settings, std::function<void()> saveAs)
         : QObject(&mainWindow), balance_(ComPort), target_(wineWindow, services.Boxes),
-          session_(mainWindow, wineWindow, target_, balance_, clock_, services.Boxes, settings,
-                   std::move(saveAs), this) {
+          exchanges_(balance_, clock_, [this] { PassSoon(); }),
+          session_(mainWindow, wineWindow, target_, exchanges_, clock_, services.Boxes, settings,
+                   PortDescription(ComPort.DeviceName()), std::move(saveAs), this) {
         connect(&session_, &CollectionSession::Finished, this, &QObject::deleteLater);
     }
     void Begin() { session_.Begin(); }
 
 private:
+    // Called on the exchange thread: the session takes the outcome up on
+    // the main thread at once.
+    void PassSoon() {
+        QMetaObject::invokeMethod(
+            this, [this] { session_.Pass(); }, Qt::QueuedConnection);
+    }
+
     ComPortBalance balance_;
-    SteadyRunClock clock_;
+    BootTimeRunClock clock_;
     WineWindowTarget target_;
+    ExchangeThread exchanges_;
     CollectionSession session_;
 };
 
@@ -35,8 +46,19 @@ private:
 
 bool CollectionInProgress(const QWidget& mainWindow) {
     for (const CollectionSession* session : mainWindow.findChildren<CollectionSession*>()) {
-        if (session->Running())
+        if (session->InProgress())
             return true;
+    }
+    return false;
+}
+
+bool RefusedDuringCollection(const QWidget& mainWindow, const QWidget& wineWindow,
+                             MessageBoxes& boxes) {
+    for (const CollectionSession* session : mainWindow.findChildren<CollectionSession*>()) {
+        if (session->CollectsInto(wineWindow)) {
+            boxes.Information(CollectionSession::RunInProgressText);
+            return true;
+        }
     }
     return false;
 }

@@ -1,9 +1,11 @@
 #include "acquisition/ui/CollectionSession.h"
 
+#include "acquisition/RunStatusText.h"
 #include "acquisition/ui/DataCollectionDlg.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QWidget>
 
 namespace zephra {
@@ -12,60 +14,89 @@ const char* const CollectionSession::RunInProgressText =
     "Data collection is in progress. Strike 'X' key to stop data collection first.";
 
 CollectionSession::CollectionSession(QWidget& mainWindow, QWidget& wineWindow,
-                                     CollectionTarget& target, Balance& balance, RunClock& clock,
-                                     MessageBoxes& boxes, RunSettings settings,
-                                     std::function<void()> saveAs, QObject* parent)
-    : QObject(parent), mainWindow_(mainWindow), wineWindow_(wineWindow), boxes_(boxes),
-      saveAs_(std::move(saveAs)), run_(target, balance, clock, boxes, settings, this) {
+                                     CollectionTarget& target, BalanceExchanges& exchanges,
+                                     RunClock& clock, MessageBoxes& boxes, RunSettings settings,
+                                     std::string portText, std::function<void()> saveAs,
+                                     QObject* parent)
+    : QObject(parent), mainWindow_(mainWindow), wineWindow_(wineWindow), exchanges_(exchanges),
+      boxes_(boxes), portText_(std::move(portText)), saveAs_(std::move(saveAs)),
+      run_(target, exchanges, clock, boxes, settings, this) {
     timer_.setInterval(PassIntervalMs);
     connect(&timer_, &QTimer::timeout, this, &CollectionSession::Pass);
 }
 
 CollectionSession::~CollectionSession() {
-    mainWindow_.removeEventFilter(this);
-    wineWindow_.removeEventFilter(this);
+    RemoveGuards();
     delete progress_;
+}
+
+// The windows may be gone already when the main window is torn down.
+void CollectionSession::RemoveGuards() {
+    for (QWidget* window : {guardedMain_.data(), guardedWine_.data()}) {
+        if (window)
+            window->removeEventFilter(this);
+    }
 }
 
 void CollectionSession::Begin() {
     run_.ClearRecord();
     progress_ = new TDataCollectionDlg(&mainWindow_);
-    connect(progress_, &TDataCollectionDlg::StopRequested, this, [this] { run_.RequestStop(); });
+    connect(progress_, &TDataCollectionDlg::StopRequested, this, [this] {
+        run_.RequestStop();
+        Pass();
+    });
+    progress_->ShowStatus(progress_->Port, QString::fromStdString(portText_));
+    progress_->ShowStatus(progress_->Elapsed, QString::fromStdString(ElapsedText(0)));
+    ShowPoints();
+    progress_->ShowStatus(progress_->Interval,
+                          QString::fromStdString(IntervalText(run_.IntervalSeconds())));
+    progress_->PlaceOver(wineWindow_);
     progress_->show();
     progress_->activateWindow();
     progress_->repaint();
+    guardedMain_ = &mainWindow_;
+    guardedWine_ = &wineWindow_;
     mainWindow_.installEventFilter(this);
     wineWindow_.installEventFilter(this);
 
     run_.Start();
-    if (run_.Running())
-        timer_.start();
-    else
-        Finish();
+    timer_.start();
+    Pass();
 }
 
 void CollectionSession::Pass() {
+    // A message box of the run runs an event loop, in which the timer goes on.
+    if (inPass_ || finished_)
+        return;
+    inPass_ = true;
     run_.Pass();
+    inPass_ = false;
     if (!run_.Running()) {
-        Finish();
+        if (exchanges_.Released())
+            Finish();
         return;
     }
-    // The X key reaches the progress window only while it has the focus; take
-    // it back unless the user is busy in a dialog of their own.
-    if (progress_ && !progress_->isActiveWindow() && !QApplication::activeModalWidget())
-        progress_->activateWindow();
+    if (progress_) {
+        progress_->ShowStatus(progress_->Elapsed,
+                              QString::fromStdString(ElapsedText(run_.ElapsedMs())));
+        // The X key reaches the progress window only while it has the focus;
+        // take it back unless the user is busy in a dialog of their own.
+        if (!progress_->isActiveWindow() && !QApplication::activeModalWidget())
+            progress_->activateWindow();
+    }
 }
 
 void CollectionSession::Finish() {
+    finished_ = true;
     timer_.stop();
-    mainWindow_.removeEventFilter(this);
-    wineWindow_.removeEventFilter(this);
+    RemoveGuards();
     if (progress_) {
         progress_->CloseForRunEnd();
         delete progress_;
     }
-    if (boxes_.Show(BoxKind::Question, SaveQuestionText, BoxButtons::YesNo, BoxAnswer::Yes) ==
-        BoxAnswer::Yes)
+    // A run that stored nothing has put the wine back as it was: nothing to save.
+    if (run_.StoredAny() && boxes_.Show(BoxKind::Question, SaveQuestionText, BoxButtons::YesNo,
+                                        BoxAnswer::Yes) == BoxAnswer::Yes)
         saveAs_();
     emit Finished();
 }
@@ -73,6 +104,25 @@ void CollectionSession::Finish() {
 void CollectionSession::CountdownChanged(const std::string& text) {
     if (progress_)
         progress_->ShowCountdown(QString::fromStdString(text));
+}
+
+void CollectionSession::PointStored(const StoredPoint& point, const TWineRec&) {
+    if (!progress_)
+        return;
+    ShowPoints();
+    progress_->ShowStatus(progress_->LastReading, QString::fromStdString(LastReadingText(point)));
+}
+
+void CollectionSession::Collapsed(double intervalSeconds, const TWineRec&) {
+    if (!progress_)
+        return;
+    ShowPoints();
+    progress_->ShowStatus(progress_->Interval,
+                          QString::fromStdString(IntervalText(intervalSeconds)));
+}
+
+void CollectionSession::ShowPoints() {
+    progress_->ShowStatus(progress_->Points, QString::number(run_.PointsInRecord()));
 }
 
 bool CollectionSession::eventFilter(QObject* watched, QEvent* event) {

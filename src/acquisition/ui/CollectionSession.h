@@ -8,17 +8,19 @@
 #include <QTimer>
 
 #include <functional>
+#include <string>
 
 class QWidget;
 
 namespace zephra {
 
-// A collection run on screen: the progress window, a timer that drives the
-// run's passes, and the guards that hold the run's windows open. While the
-// run goes on, neither its wine window nor the main window can be closed
-// (the user is told to stop the run first). When the run ends, whatever the
-// reason, the progress window closes, the port is closed, and the user is
-// asked whether to save the data; Yes calls `saveAs`.
+// A collection run on screen: the progress window with the run's status,
+// a timer that drives the run's passes, and the guards that hold the run's
+// windows open. While the run goes on, neither its wine window nor the main
+// window can be closed (the user is told to stop the run first). When the
+// run has ended, whatever the reason, and its exchanges have closed the
+// port, the progress window closes and, when the run stored at least one
+// point, the user is asked whether to save the data; Yes calls `saveAs`.
 class CollectionSession : public QObject, private RunObserver {
     Q_OBJECT
 
@@ -27,40 +29,61 @@ public:
     // comparisons, so a reading is at most this late.
     static constexpr int PassIntervalMs = 100;
 
+    // `portText` names the balance's port in the progress window.
     CollectionSession(QWidget& mainWindow, QWidget& wineWindow, CollectionTarget& target,
-                      Balance& balance, RunClock& clock, MessageBoxes& boxes, RunSettings settings,
-                      std::function<void()> saveAs, QObject* parent = nullptr);
+                      BalanceExchanges& exchanges, RunClock& clock, MessageBoxes& boxes,
+                      RunSettings settings, std::string portText, std::function<void()> saveAs,
+                      QObject* parent = nullptr);
     ~CollectionSession() override;
 
-    // Clears the wine, shows the progress window, tares, reads the starting
-    // weight and starts the passes.
+    // Clears the wine, shows the progress window over the wine window, and
+    // begins the tare and the starting weight; the passes follow.
     void Begin();
+    // One pass of the run now. The timer runs one every PassIntervalMs; the
+    // owner runs one as soon as an exchange has an outcome.
+    void Pass();
     bool Running() const { return run_.Running(); }
+    // Until the run has ended, its port is closed and the save question answered.
+    bool InProgress() const { return !finished_; }
     RunEnd End() const { return run_.End(); }
+    const CollectionRun& Run() const { return run_; }
     TDataCollectionDlg* ProgressWindow() const { return progress_; }
+    // Whether `window` is the wine window of this session's run in progress.
+    bool CollectsInto(const QWidget& window) const {
+        return InProgress() && &window == &wineWindow_;
+    }
 
     // The text shown when a window of the run is to close during the run.
     static const char* const RunInProgressText;
 
 signals:
-    // The run has ended and the save question was answered.
+    // The run has ended and the save question, if any, was answered.
     void Finished();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Pass();
     void Finish();
+    void RemoveGuards();
     void CountdownChanged(const std::string& text) override;
+    void PointStored(const StoredPoint& point, const TWineRec& record) override;
+    void Collapsed(double intervalSeconds, const TWineRec& record) override;
+    void ShowPoints();
 
     QWidget& mainWindow_;
     QWidget& wineWindow_;
+    BalanceExchanges& exchanges_;
     MessageBoxes& boxes_;
+    std::string portText_;
     std::function<void()> saveAs_;
     CollectionRun run_;
     QTimer timer_;
     QPointer<TDataCollectionDlg> progress_;
+    QPointer<QWidget> guardedMain_;
+    QPointer<QWidget> guardedWine_;
+    bool inPass_ = false;
+    bool finished_ = false;
 };
 
 } // namespace zephra

@@ -3,15 +3,33 @@
 #include "entry/ui/DialogLook.h"
 
 #include <QCloseEvent>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScreen>
+#include <QStyle>
 
 namespace zephra {
+
+namespace {
+
+constexpr int ClientWidth = 220;
+constexpr int CountdownHeight = 107;
+// The status lines start under a rule below the countdown part.
+constexpr int StatusTop = 100;
+constexpr int StatusLineHeight = 18;
+constexpr int StatusBottomMargin = 8;
+constexpr int CaptionLeft = 18;
+constexpr int ValueLeft = 96;
+constexpr int ValueWidth = ClientWidth - ValueLeft - 8;
+// Distance from the wine window's bottom right corner.
+constexpr int PlacementMargin = 8;
+
+} // namespace
 
 TDataCollectionDlg::TDataCollectionDlg(QWidget* owner) : QDialog(owner) {
     setWindowTitle(QStringLiteral("Data Collection"));
     setFont(EntryDialogFont());
-    setFixedSize(220, 107);
     // A title without any border icons, above every other window.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -23,6 +41,28 @@ TDataCollectionDlg::TDataCollectionDlg(QWidget* owner) : QDialog(owner) {
     Time = MakeLabel(this, QString(), 115, 24);
     Time->setFixedWidth(60);
     Stop = MakeLabel(this, QStringLiteral("Strike 'X' key to stop data collection"), 18, 64);
+
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    rule->setGeometry(8, CountdownHeight - 14, ClientWidth - 16, 2);
+
+    Port = AddStatusLine(QStringLiteral("Port:"));
+    Elapsed = AddStatusLine(QStringLiteral("Elapsed:"));
+    Points = AddStatusLine(QStringLiteral("Points stored:"));
+    LastReading = AddStatusLine(QStringLiteral("Last reading:"));
+    Interval = AddStatusLine(QStringLiteral("Interval:"));
+}
+
+QLabel* TDataCollectionDlg::AddStatusLine(const QString& caption) {
+    const int top = StatusTop + StatusLineHeight * statusLines_;
+    MakeLabel(this, caption, CaptionLeft, top);
+    auto* value = new QLabel(this);
+    value->setGeometry(ValueLeft, top, ValueWidth, 17);
+    value->setTextFormat(Qt::PlainText);
+    statusLines_ += 1;
+    setFixedSize(ClientWidth, StatusTop + StatusLineHeight * statusLines_ + StatusBottomMargin);
+    return value;
 }
 
 void TDataCollectionDlg::IterruptDataCollection(const QString& key) {
@@ -35,6 +75,28 @@ void TDataCollectionDlg::ShowCountdown(const QString& text) {
         return;
     Time->setText(text);
     repaint();
+}
+
+void TDataCollectionDlg::ShowStatus(QLabel* value, const QString& text) {
+    const QString shown = value->fontMetrics().elidedText(text, Qt::ElideMiddle, value->width());
+    if (value->text() == shown)
+        return;
+    value->setText(shown);
+    value->setToolTip(shown == text ? QString() : text);
+}
+
+void TDataCollectionDlg::PlaceOver(const QWidget& wineWindow) {
+    const QPoint bottomRight = wineWindow.mapToGlobal(wineWindow.contentsRect().bottomRight());
+    // Before it is shown the window has no frame yet: leave room for a title bar.
+    const int titleBar = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    QPoint place(bottomRight.x() - width() - PlacementMargin,
+                 bottomRight.y() - height() - titleBar - PlacementMargin);
+    if (const QScreen* screen = wineWindow.screen()) {
+        const QRect area = screen->availableGeometry();
+        place.setX(qBound(area.left(), place.x(), area.right() - width()));
+        place.setY(qBound(area.top(), place.y(), area.bottom() - height()));
+    }
+    move(place);
 }
 
 void TDataCollectionDlg::CloseForRunEnd() {

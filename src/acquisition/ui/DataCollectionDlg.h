@@ -6,9 +6,11 @@ class QLabel;
 
 namespace zephra {
 
-// "Data Collection": the progress window of a run, always on top at the
-// screen's top left, with the countdown to the next reading. The X key stops
-// the run. The user cannot close it; the run closes it when it ends.
+// "Data Collection": the progress window of a run, always on top, with the
+// countdown to the next reading and the stop hint, and under them the
+// run's status lines (port, elapsed time, points stored, last reading,
+// reading interval). The X key stops the run. The user cannot close it;
+// the run closes it when it ends.
 class TDataCollectionDlg : public QDialog {
     Q_OBJECT
 
@@ -19,10 +21,26 @@ public:
     QLabel* Time;
     QLabel* Stop;
 
+    // Values of the status lines.
+    QLabel* Port;
+    QLabel* Elapsed;
+    QLabel* Points;
+    QLabel* LastReading;
+    QLabel* Interval;
+
+    // Adds a status line under the others, "caption" and an empty value, and
+    // makes the window taller by one line; returns the value label.
+    QLabel* AddStatusLine(const QString& caption);
+
     // Key handler: "X" or "x" asks the run to stop; other keys are ignored.
     void IterruptDataCollection(const QString& key);
     // Shows `text` in `Time` and repaints, when it differs from what shows.
     void ShowCountdown(const QString& text);
+    // Shows `text` in a status line's value, when it differs from what shows.
+    void ShowStatus(QLabel* value, const QString& text);
+    // Moves the window over the bottom right of `wineWindow`, clear of the
+    // graph at its top, inside the screen.
+    void PlaceOver(const QWidget& wineWindow);
     // Closes the window for good (the run has ended).
     void CloseForRunEnd();
 
@@ -35,6 +53,7 @@ protected:
     void reject() override;
 
 private:
+    int statusLines_ = 0;
     bool closing_ = false;
 };
 

@@ -12,6 +12,10 @@ TWineClass& WineWindowTarget::Wine() {
 
 void WineWindowTarget::Recalculate() {
     Calculate(window_.WineClass.WineRec, false, boxes_);
+    Refresh();
+}
+
+void WineWindowTarget::Refresh() {
     window_.FillLines();
 }
 

@@ -18,6 +18,8 @@ public:
     void Recalculate() override;
     // The window's DataCollapse: thins the points, recalculates, redraws.
     void DataCollapse() override;
+    // The report and graph of the window, from the record as it stands.
+    void Refresh() override;
 
 private:
     TMDIChild& window_;

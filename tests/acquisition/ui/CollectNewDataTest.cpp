@@ -6,11 +6,13 @@
 #include "../ChildProcess.h"
 #include "acquisition/ComPortBalance.h"
 #include "acquisition/ui/CollectNewData.h"
+#include "acquisition/ui/CollectionSession.h"
 #include "acquisition/ui/DataCollectionDlg.h"
 #include "acquisition/ui/NewDataDlg.h"
 #include "document/ui/MDIChild.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -102,6 +104,59 @@ private slots:
         QCOMPARE(saves_, 1);
         QVERIFY(!port.Active());
         QVERIFY(wine_->WineClass.WineRec.Data.V[1].empty());
+    }
+
+    // The window never waits for the balance: while the starting weight is
+    // still pending, events posted to the main thread are handled, the other
+    // commands see the run, and X ends it at once. Nothing was stored, so
+    // the wine is as it was and no question is asked.
+    void slowOrSilentBalanceNeverHoldsTheWindow_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("slow") << QStringList{"--delay", "3000", "--weight", "10"};
+        QTest::newRow("silent") << QStringList{"--silent"};
+    }
+    void slowOrSilentBalanceNeverHoldsTheWindow() {
+        QFETCH(QStringList, options);
+        std::vector<std::string> args;
+        for (const QString& option : options)
+            args.push_back(option.toStdString());
+        Simulator simulator(args);
+        serial::TComPort port(nullptr);
+        ConfigureBalancePort(port, 1);
+        port.SetDeviceName(simulator.Device());
+        AnswerNewDataDialog(QStringLiteral("1"), true);
+        CollectNewDataExecute(*mainWindow_, *wine_, port, *services_, [this] { ++saves_; });
+        auto* session = mainWindow_->findChild<CollectionSession*>();
+        QVERIFY(session);
+
+        bool handled = false;
+        bool pendingWhenHandled = false;
+        QMetaObject::invokeMethod(
+            mainWindow_.get(),
+            [&] {
+                handled = true;
+                pendingWhenHandled = session->Run().AwaitingBalance();
+            },
+            Qt::QueuedConnection);
+        QTRY_VERIFY_WITH_TIMEOUT(handled, 1000);
+        QVERIFY(pendingWhenHandled);
+        QVERIFY(!session->Run().Started());
+
+        // the wine being collected refuses the commands that change it
+        QVERIFY(RefusedDuringCollection(*mainWindow_, *wine_, *boxes_));
+        QCOMPARE(boxes_->Count(CollectionSession::RunInProgressText), 1);
+        TMDIChild other(*services_, openWindows_);
+        QVERIFY(!RefusedDuringCollection(*mainWindow_, other, *boxes_));
+
+        TDataCollectionDlg* progress = session->ProgressWindow();
+        QTest::keyClick(progress, Qt::Key_X);
+        QTRY_VERIFY_WITH_TIMEOUT(!CollectionInProgress(*mainWindow_), 1000);
+        QCOMPARE(boxes_->shown.size(), std::size_t(1)); // no error, no save question
+        QCOMPARE(saves_, 0);
+        QCOMPARE(wine_->WineClass.WineRec.Data.V[0].text(), std::string_view("  12.3"));
+        QCOMPARE(wine_->WineClass.WineRec.Data.MinSkip.get(), 3);
+        QVERIFY(!wine_->WineClass.Modified);
+        QVERIFY(!port.Active());
     }
 
 private:

@@ -1,11 +1,13 @@
 #include "ScriptedBoxes.h"
 
 #include "acquisition/DataCollapse.h"
+#include "acquisition/ExchangeThread.h"
 #include "acquisition/ui/CollectionSession.h"
 #include "acquisition/ui/DataCollectionDlg.h"
 
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QWidget>
 #include <QtTest>
@@ -14,15 +16,16 @@ using namespace zephra;
 
 namespace {
 
-// Simulated time running 100 times faster than real time: every pass of the
-// session's timer moves the run on by about 10 s.
+// Simulated time running `factor` times faster than real time: at 100 every
+// pass of the session's timer moves the run on by about 10 s.
 class FastClock : public RunClock {
 public:
-    FastClock() { timer_.start(); }
-    std::int64_t NowMs() override { return timer_.elapsed() * 100; }
+    explicit FastClock(int factor = 100) : factor_(factor) { timer_.start(); }
+    std::int64_t NowMs() override { return timer_.elapsed() * factor_; }
 
 private:
     QElapsedTimer timer_;
+    int factor_;
 };
 
 class FakeBalance : public Balance {
@@ -35,12 +38,13 @@ public:
             throw BalanceError("Timeout");
         if (request == unreadableAt)
             return {"   x", 0.0, true};
-        return {"", 250.0 + static_cast<double>(clock_.NowMs()) / 1000.0, false};
+        // at least 5 g more at every request, however close together they come
+        return {"", 250.0 + 5.0 * request + static_cast<double>(clock_.NowMs()) / 1000.0, false};
     }
     void Close() noexcept override { ++closes; }
 
-    int requests = 0;
-    int closes = 0;
+    std::atomic<int> requests = 0;
+    std::atomic<int> closes = 0;
     int throwAt = -1;
     int unreadableAt = -1;
 
@@ -53,6 +57,7 @@ public:
     TWineClass& Wine() override { return wine; }
     void Recalculate() override {}
     void DataCollapse() override { zephra::DataCollapse(wine.WineRec.Data); }
+    void Refresh() override {}
     TWineClass wine;
 };
 
@@ -62,22 +67,10 @@ class CollectionSessionTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        clock_ = std::make_unique<FastClock>();
-        balance_ = std::make_unique<FakeBalance>(*clock_);
-        target_ = std::make_unique<FakeTarget>();
-        boxes_ = std::make_unique<ScriptedBoxes>();
-        saves_ = 0;
-        mainWindow_ = std::make_unique<QWidget>();
-        wineWindow_ = std::make_unique<QWidget>(mainWindow_.get(), Qt::Window);
-        mainWindow_->show();
-        wineWindow_->show();
-        session_ = std::make_unique<CollectionSession>(*mainWindow_, *wineWindow_, *target_,
-                                                       *balance_, *clock_, *boxes_,
-                                                       RunSettings{1.0, 18}, [this] { ++saves_; });
-    }
+    void init() { MakeSession(100, 18); }
     void cleanup() {
         session_.reset();
+        exchanges_.reset();
         wineWindow_.reset();
         mainWindow_.reset();
     }
@@ -144,23 +137,104 @@ private slots:
         QVERIFY(wineWindow_->close());
     }
 
-    void failedStartStillAsksTheQuestion() {
+    void runWithoutAPointAsksNothingAndGivesTheWineBack() {
+        target_->wine.WineRec.Data.V[0].assign("  12.3");
         balance_->unreadableAt = 0;
         QSignalSpy finished(session_.get(), &CollectionSession::Finished);
         session_->Begin();
-        QCOMPARE(finished.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 3000);
         QCOMPARE(session_->End(), RunEnd::StartUnreadable);
         QCOMPARE(boxes_->Count(TroubleReadingText), 1);
-        QCOMPARE(boxes_->Count(SaveQuestionText), 1);
+        QCOMPARE(boxes_->Count(SaveQuestionText), 0);
         QVERIFY(session_->ProgressWindow() == nullptr);
-        QVERIFY(target_->wine.Modified);
+        QCOMPARE(Data().V[0].text(), std::string_view("  12.3"));
+        QVERIFY(!target_->wine.Modified);
+        QCOMPARE(saves_, 0);
+    }
+
+    void liveWindowShowsThePortThePointsTheLastReadingAndTheElapsedTime() {
+        session_->Begin();
+        TDataCollectionDlg* progress = session_->ProgressWindow();
+        QCOMPARE(progress->Port->text(), QStringLiteral("COM3 \u2192 /dev/pts/9"));
+        QCOMPARE(progress->Interval->text(), QStringLiteral("15 s"));
+        QTRY_VERIFY_WITH_TIMEOUT(!Data().V[1].empty(), 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(progress->Points->text(),
+                                  QString::number(session_->Run().PointsInRecord()), 1000);
+        QVERIFY(session_->Run().PointsInRecord() >= 2);
+        // the weight read and the volume stored for the last point
+        const int last = session_->Run().PointsInRecord() - 1;
+        const QString stored = QString::fromStdString(std::string(Data().V[last].text()));
+        QVERIFY(QRegularExpression(QStringLiteral("^[0-9]+\\.[0-9][0-9] g, ") +
+                                   QRegularExpression::escape(stored.trimmed()) +
+                                   QStringLiteral(" ml$"))
+                    .match(progress->LastReading->text())
+                    .hasMatch());
+        QVERIFY(QRegularExpression(QStringLiteral("^[0-9]+:[0-5][0-9]$"))
+                    .match(progress->Elapsed->text())
+                    .hasMatch());
+        QVERIFY(progress->Elapsed->text() != QStringLiteral("0:00"));
+        // the specified part keeps its place
+        QCOMPARE(progress->Next->geometry().topLeft(), QPoint(18, 24));
+        QCOMPARE(progress->Time->geometry().topLeft(), QPoint(115, 24));
+        QCOMPARE(progress->Stop->geometry().topLeft(), QPoint(18, 64));
+        QCOMPARE(progress->width(), 220);
+        QVERIFY(progress->Interval->geometry().bottom() < progress->height());
+    }
+
+    void liveWindowShowsTheDoubledIntervalAfterThinning() {
+        MakeSession(1000, 144); // readings one per pass, 100 s of run time each
+        session_->Begin();
+        QPointer<TDataCollectionDlg> progress = session_->ProgressWindow();
+        QTRY_VERIFY_WITH_TIMEOUT(!progress || progress->Interval->text() == QStringLiteral("30 s"),
+                                 8000);
+        QVERIFY(progress);
+        QCOMPARE(progress->Points->text(), QStringLiteral("18"));
+        QTest::keyClick(progress, Qt::Key_X);
+        QTRY_VERIFY_WITH_TIMEOUT(!session_->InProgress(), 1000);
+    }
+
+    void progressWindowSitsOverTheWineWindow() {
+        mainWindow_->setGeometry(0, 0, 800, 600);
+        wineWindow_->setGeometry(200, 150, 500, 400);
+        session_->Begin();
+        const QRect progress = session_->ProgressWindow()->frameGeometry();
+        QVERIFY2(wineWindow_->frameGeometry().contains(progress),
+                 qPrintable(QStringLiteral("%1,%2").arg(progress.x()).arg(progress.y())));
+        QTest::keyClick(session_->ProgressWindow(), Qt::Key_X);
+        QTRY_VERIFY_WITH_TIMEOUT(!session_->InProgress(), 1000);
     }
 
 private:
+    void MakeSession(int clockFactor, int maxMinutes) {
+        cleanup();
+        clock_ = std::make_unique<FastClock>(clockFactor);
+        balance_ = std::make_unique<FakeBalance>(*clock_);
+        target_ = std::make_unique<FakeTarget>();
+        boxes_ = std::make_unique<ScriptedBoxes>();
+        saves_ = 0;
+        mainWindow_ = std::make_unique<QWidget>();
+        wineWindow_ = std::make_unique<QWidget>(mainWindow_.get(), Qt::Window);
+        mainWindow_->show();
+        wineWindow_->show();
+        exchanges_ = std::make_unique<ExchangeThread>(*balance_, *clock_, [this] {
+            QMetaObject::invokeMethod(
+                mainWindow_.get(),
+                [this] {
+                    if (session_)
+                        session_->Pass();
+                },
+                Qt::QueuedConnection);
+        });
+        session_ = std::make_unique<CollectionSession>(
+            *mainWindow_, *wineWindow_, *target_, *exchanges_, *clock_, *boxes_,
+            RunSettings{1.0, maxMinutes}, "COM3 \u2192 /dev/pts/9", [this] { ++saves_; });
+    }
+
     const TData& Data() const { return target_->wine.WineRec.Data; }
 
     std::unique_ptr<FastClock> clock_;
     std::unique_ptr<FakeBalance> balance_;
+    std::unique_ptr<ExchangeThread> exchanges_;
     std::unique_ptr<FakeTarget> target_;
     std::unique_ptr<ScriptedBoxes> boxes_;
     std::unique_ptr<QWidget> mainWindow_;

@@ -1,0 +1,122 @@
+// The main window's commands while a collection run goes on, against the
+// balance simulator on a pseudo-terminal.
+
+#include "UiScript.h"
+
+#include "../acquisition/ChildProcess.h"
+#include "acquisition/CollectionRun.h"
+#include "acquisition/ui/CollectionSession.h"
+#include "acquisition/ui/DataCollectionDlg.h"
+#include "acquisition/ui/NewDataDlg.h"
+#include "app/MainForm.h"
+#include "document/WineFile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+using namespace zephra;
+using zephra::testing::UiScript;
+
+class CollectionCommandsTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<UiScript> ui;
+    std::unique_ptr<TMainForm> form;
+
+    TMDIChild* OpenWine(const QString& name) {
+        TWineRec rec{};
+        rec.Conditions.WineName.assign("Merlot");
+        rec.Data.V[0].assign("  12.3");
+        rec.Data.T[0].M.assign("  0");
+        rec.Data.T[0].Sc.assign("15");
+        const QString path = dir->filePath(name);
+        if (WriteWineFile(QFile::encodeName(path).toStdString(), rec) != 0)
+            qFatal("cannot write a test wine");
+        return form->Documents->CreateWineWindow(path);
+    }
+
+private slots:
+    void init() {
+        dir = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir->filePath("config")));
+        QDir().mkpath(dir->filePath("config/zephra"));
+        QFile settings(dir->filePath("config/zephra/zephra.dat"));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write(QByteArray(1544, '\0'));
+        settings.close();
+        ui = std::make_unique<UiScript>();
+        form = std::make_unique<TMainForm>(ui->Services());
+        form->ShowWelcome = false;
+        form->show();
+        ui->Events.clear();
+    }
+    void cleanup() {
+        form.reset();
+        QCOMPARE(ui->Unexpected, QStringList());
+        ui.reset();
+        dir.reset();
+    }
+
+    // Edit Data and Edit Conditions on the wine being collected would show
+    // the rows of the moment and write them back over the readings taken
+    // meanwhile: they are refused with the run's message. Another wine
+    // window may still be edited.
+    void editCommandsAreRefusedOnTheWineBeingCollected() {
+        Simulator simulator({"--flow", "40", "--fouling", "0"});
+        form->ComPort.SetDeviceName(simulator.Device());
+        TMDIChild* other = OpenWine("other.zph");
+        TMDIChild* collected = OpenWine("collected.zph");
+        QCOMPARE(form->Documents->ActiveWineWindow(), collected);
+
+        QStringList dialogs;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal)
+                return;
+            dialogs << modal->windowTitle();
+            if (auto* newData = qobject_cast<TNewDataDlg*>(modal)) {
+                newData->Density->setText(QStringLiteral("1"));
+                newData->GoButton->click();
+            } else {
+                modal->close();
+            }
+        });
+        answer.start(10);
+        form->CollectNewData->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(form->findChild<CollectionSession*>(), 2000);
+        QCOMPARE(dialogs, QStringList{"Collect New Data"});
+
+        ui->BoxAnswers = {BoxAnswer::Ok, BoxAnswer::Ok};
+        form->EditData->trigger();
+        form->EditConditions->trigger();
+        const QString refused = QString::fromLatin1(CollectionSession::RunInProgressText);
+        QCOMPARE(ui->Events, (QStringList{"box: " + refused, "box: " + refused}));
+        QCOMPARE(dialogs, QStringList{"Collect New Data"});
+
+        form->MdiArea->setActiveSubWindow(other);
+        form->EditData->trigger();
+        QCOMPARE(dialogs.size(), 2);
+
+        auto* progress = form->findChild<TDataCollectionDlg*>();
+        QVERIFY(progress);
+        QTest::keyClick(progress, Qt::Key_X);
+        QTRY_VERIFY_WITH_TIMEOUT(!form->findChild<CollectionSession*>(), 2000);
+        QCOMPARE(collected->WineClass.WineRec.Data.V[0].text(), std::string_view("  12.3"));
+    }
+};
+
+QTEST_MAIN(CollectionCommandsTest)
+#include "CollectionCommandsTest.moc"
