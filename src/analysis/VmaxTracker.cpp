@@ -26,16 +26,27 @@ VmaxTrackerStatus VmaxTracker::Update(const FoulingAnalysis& analysis) {
     return status;
 }
 
+std::string VmaxIntervalText(const VmaxTrackerStatus& status) {
+    if (!status.VmaxLPerM2) {
+        return SignificantText(std::nullopt);
+    }
+    return SignificantText(status.VmaxLPerM2) + " ± " + SignificantText(status.HalfWidth95, 2) +
+           " L/m²";
+}
+
+std::string BestLawText(const VmaxTrackerStatus& status) {
+    return status.Best ? std::string(LawTitle(*status.Best)) : "none";
+}
+
 std::string VmaxTrackerLine(const VmaxTrackerStatus& status) {
     if (!status.Shown) {
         return {};
     }
-    std::string line = "Vmax " + SignificantText(status.VmaxLPerM2);
+    std::string line = "Vmax " + VmaxIntervalText(status);
     if (status.VmaxLPerM2) {
-        line += " ± " + SignificantText(status.HalfWidth95, 2) + " L/m² (95 %)";
+        line += " (95 %)";
     }
-    line += ", best law: ";
-    line += status.Best ? LawTitle(*status.Best) : "none";
+    line += ", best law: " + BestLawText(status);
     if (status.Known) {
         line += std::string(". ") + VmaxKnownText;
     }

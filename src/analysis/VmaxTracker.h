@@ -36,6 +36,12 @@ private:
     int pointsInRow_ = 0;
 };
 
+// Vmax with the half-width of its interval, "621.8 ± 30 L/m²", or "—".
+std::string VmaxIntervalText(const VmaxTrackerStatus& status);
+
+// The best law's title, or "none".
+std::string BestLawText(const VmaxTrackerStatus& status);
+
 // One line for the status, empty while nothing is shown: "Vmax 123.4 ± 2.1
 // L/m² (95 %), best law: standard blocking", followed by VmaxKnownText on
 // the same line when Vmax is known.
