@@ -13,7 +13,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     xvfb xauth fonts-dejavu-core fonts-liberation2
     desktop-file-utils libxml2-utils shared-mime-info dpkg-dev file
-    nlohmann-json3-dev
+    nlohmann-json3-dev poppler-utils
 )
 
 missing=()

@@ -64,6 +64,7 @@ TMainForm::TMainForm(UiServices services) : services_(services) {
             EnableDocumentActions();
     });
     connect(Documents.get(), &WineWindows::WineWindowRemoved, this, &TMainForm::Notification);
+    Reports = std::make_unique<ReportCommands>(*this, services);
 
     CreateCommands();
     CreateMenus();
@@ -133,6 +134,13 @@ void TMainForm::CreateCommands() {
         make("FileDone", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S), 2, "Save|Save current wine");
     FileSaveAs = make("FileDone", "Save &As...", none, -1,
                       "Save as|Save the current wine with a new file name");
+    FileExportPdf = make("FileDone", "Export &PDF...", none, -1,
+                         "Export PDF|Write the lab report of the current wine as a PDF file");
+    FilePrint = make("FileDone", "&Print...", QKeySequence(Qt::CTRL | Qt::Key_P), -1,
+                     "Print|Print the lab report of the current wine");
+    FileExportData =
+        make("FileDone", "Export Da&ta...", none, -1,
+             "Export data|Write the data and results of the current wine as CSV or JSON");
     Exit = make("File", "E&xit", none, -1, "Exit|Exit application");
     EditConditions =
         make("Data", "&Edit Conditions", QKeySequence(Qt::CTRL | Qt::Key_E), -1, QString());
@@ -151,6 +159,8 @@ void TMainForm::CreateCommands() {
 
     for (QAction* action : {FileClose, FileSave, FileSaveAs, EditConditions, EditData,
                             CollectNewData, LaboratoryGraph, ProductionGraph, FoulingAnalysis})
+        action->setEnabled(false);
+    for (QAction* action : {FileExportPdf, FilePrint, FileExportData})
         action->setEnabled(false);
     SetWindowCommandsEnabled(false);
 }
@@ -173,6 +183,10 @@ void TMainForm::CreateMenus() {
     wine->addAction(view(FileClose, "Close|Close the current window"));
     wine->addAction(FileSave);
     wine->addAction(view(FileSaveAs, "Save As|Save current file with different name"));
+    wine->addSeparator();
+    wine->addAction(FileExportPdf);
+    wine->addAction(FileExportData);
+    wine->addAction(FilePrint);
     wine->addSeparator();
     wine->addAction(Exit);
 
@@ -226,6 +240,9 @@ void TMainForm::ConnectCommands() {
     bind(FileClose, &TMainForm::FileCloseExecute);
     bind(FileSave, &TMainForm::FileSaveExecute);
     bind(FileSaveAs, &TMainForm::FileSaveAsExecute);
+    bind(FileExportPdf, &TMainForm::FileExportPdfExecute);
+    bind(FilePrint, &TMainForm::FilePrintExecute);
+    bind(FileExportData, &TMainForm::FileExportDataExecute);
     bind(Exit, &TMainForm::FileExitExecute);
     bind(EditConditions, &TMainForm::EditConditionsExecute);
     bind(EditData, &TMainForm::EditDataExecute);
@@ -328,6 +345,21 @@ void TMainForm::FileSaveExecute() {
 
 void TMainForm::FileSaveAsExecute() {
     Documents->FileSaveAsExecute();
+}
+
+void TMainForm::FileExportPdfExecute() {
+    if (const TMDIChild* window = Documents->ActiveWineWindow())
+        Reports->ExportPdfExecute(window->WineClass, window->FileName);
+}
+
+void TMainForm::FilePrintExecute() {
+    if (const TMDIChild* window = Documents->ActiveWineWindow())
+        Reports->PrintExecute(window->WineClass, window->FileName);
+}
+
+void TMainForm::FileExportDataExecute() {
+    if (const TMDIChild* window = Documents->ActiveWineWindow())
+        Reports->ExportDataExecute(window->WineClass, window->FileName);
 }
 
 void TMainForm::FileExitExecute() {

@@ -3,6 +3,7 @@
 #include "acquisition/EnvironmentRec.h"
 #include "document/ui/UiServices.h"
 #include "document/ui/WineWindows.h"
+#include "reports/ui/ReportCommands.h"
 #include "serial/ComPort.h"
 
 #include <QMainWindow>
@@ -43,6 +44,7 @@ public:
 
     QMdiArea* MdiArea;
     std::unique_ptr<WineWindows> Documents;
+    std::unique_ptr<ReportCommands> Reports;
 
     // Commands: each is one action object shared by the menu and tool bar.
     QAction* FileNew;
@@ -50,6 +52,9 @@ public:
     QAction* FileClose;
     QAction* FileSave;
     QAction* FileSaveAs;
+    QAction* FileExportPdf;
+    QAction* FilePrint;
+    QAction* FileExportData;
     QAction* Exit;
     QAction* EditConditions;
     QAction* EditData;
@@ -85,6 +90,9 @@ public:
     void FileCloseExecute();
     void FileSaveExecute();
     void FileSaveAsExecute();
+    void FileExportPdfExecute();
+    void FilePrintExecute();
+    void FileExportDataExecute();
     void FileExitExecute();
     void EditConditionsExecute();
     void EditDataExecute();

@@ -2,9 +2,11 @@
 #include "cli/CommandRegistry.h"
 #include "cli/WineFiles.h"
 #include "entry/DataCheck.h"
+#include "reports/DataCsv.h"
 
 #include <charconv>
 #include <istream>
+#include <iterator>
 #include <ostream>
 
 namespace zephra::cli {
@@ -18,9 +20,12 @@ constexpr const char* Help =
     "Changes the data points of a wine as the Edit Data dialog does, then marks\n"
     "it changed, recalculates and writes it back.\n"
     "\n"
-    "  --csv          read the whole data set from standard input: one point per\n"
-    "                 line, 'VOLUME,MINUTES,SECONDS' (ml, whole minutes, seconds),\n"
-    "                 point 1 first, at most 36 lines. Blanks around a value are\n"
+    "  --csv          read the whole data set from standard input as CSV: one\n"
+    "                 point per line, 'VOLUME,MINUTES,SECONDS' (ml, whole minutes,\n"
+    "                 seconds), point 1 first, at most 36 lines. A first line\n"
+    "                 naming the columns (as 'zephra-cli export --format csv'\n"
+    "                 writes) takes the volume_ml, minutes and seconds columns by\n"
+    "                 name and ignores the others. Blanks around a value are\n"
     "                 ignored, empty lines and lines starting with '#' are skipped.\n"
     "                 Points after the last line become empty.\n"
     "  --point I VOLUME MINUTES SECONDS\n"
@@ -40,48 +45,22 @@ constexpr const char* Help =
     "\n"
     "Exit status: 0 success, 1 a rejected entry or a file error, 2 wrong usage.\n";
 
-std::string Trimmed(const std::string& text) {
-    const char* blanks = " \t\r";
-    const std::size_t first = text.find_first_not_of(blanks);
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
-}
-
 // Reads the CSV data set into rows 1.. of the form, emptying the rest.
 // Returns false after printing what is wrong with the input.
 bool ReadCsv(std::istream& in, DataForm& form, std::ostream& err) {
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const DataPointsRead read = ReadDataPointsCsv(text, DataPointCount);
+    if (read.Error) {
+        err << "<stdin>:" << read.ErrorLine << ": " << *read.Error << '\n';
+        return false;
+    }
     form.Volume.fill({});
     form.Minutes.fill({});
     form.Seconds.fill({});
-    int row = 0;
-    int lineNumber = 0;
-    for (std::string line; std::getline(in, line);) {
-        ++lineNumber;
-        const std::string content = Trimmed(line);
-        if (content.empty() || content[0] == '#') {
-            continue;
-        }
-        std::vector<std::string> fields;
-        std::size_t start = 0;
-        for (std::size_t comma; (comma = content.find(',', start)) != std::string::npos;
-             start = comma + 1) {
-            fields.push_back(Trimmed(content.substr(start, comma - start)));
-        }
-        fields.push_back(Trimmed(content.substr(start)));
-        if (fields.size() != 3) {
-            err << "<stdin>:" << lineNumber << ": expected VOLUME,MINUTES,SECONDS\n";
-            return false;
-        }
-        if (row == DataPointCount) {
-            err << "<stdin>:" << lineNumber << ": more than " << DataPointCount << " points\n";
-            return false;
-        }
-        form.Volume[row] = fields[0];
-        form.Minutes[row] = fields[1];
-        form.Seconds[row] = fields[2];
-        ++row;
+    for (std::size_t i = 0; i < read.Points.size(); ++i) {
+        form.Volume[i] = read.Points[i].Volume;
+        form.Minutes[i] = read.Points[i].Minutes;
+        form.Seconds[i] = read.Points[i].Seconds;
     }
     return true;
 }

@@ -1,11 +1,11 @@
 #include "cli/Arguments.h"
 #include "cli/CommandRegistry.h"
+#include "cli/GuiApplication.h"
 #include "cli/PrintedBoxes.h"
 #include "cli/WineFiles.h"
 #include "graphs/FloatingPointFault.h"
 #include "graphs/ui/GraphImages.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QString>
 
@@ -33,21 +33,6 @@ constexpr const char* Help =
 
 constexpr int WineGraphWidth = 250;
 constexpr int WineGraphHeight = 200;
-
-// Fonts and painting need a GUI application; the tool makes one on the
-// offscreen platform so that it runs without a display.
-std::unique_ptr<QGuiApplication> EnsureGuiApplication() {
-    if (QGuiApplication::instance() != nullptr) {
-        return nullptr;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "zephra-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
 
 QImage DrawPicture(const std::string& kind, const TWineRec& rec) {
     if (kind == "window") {

@@ -15,4 +15,9 @@ struct ReportLines {
 
 ReportLines FillLines(const TWineRec& rec);
 
+// Where the table panel holds row 1 of the table; row i follows at
+// FirstTableRowLine + i - 1. The lines before it are the conditions, the
+// column heads and the starting row.
+inline constexpr std::size_t FirstTableRowLine = 14;
+
 } // namespace zephra

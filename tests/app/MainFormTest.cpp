@@ -283,7 +283,8 @@ private slots:
         QCOMPARE(menus.size(), 4);
         QCOMPARE(menus.at(0)->text(), QStringLiteral("&Wine"));
         QCOMPARE(MenuItems(menus.at(0)->menu()),
-                 (QStringList{"&New", "&Open", "&Close", "&Save", "Save &As...", "-", "E&xit"}));
+                 (QStringList{"&New", "&Open", "&Close", "&Save", "Save &As...", "-",
+                              "Export &PDF...", "Export Da&ta...", "&Print...", "-", "E&xit"}));
         QCOMPARE(menus.at(1)->text(), QStringLiteral("&Data"));
         QCOMPARE(MenuItems(menus.at(1)->menu()),
                  (QStringList{"&Edit Conditions", "Edit &Data", "&Collect New Data", "-",
@@ -310,6 +311,29 @@ private slots:
         wine.at(2)->trigger();
         QCOMPARE(form->Documents->WineWindowCount, 0);
         QVERIFY(!wine.at(2)->isEnabled());
+    }
+
+    void reportCommandsAreEnabledLikeSaveAndActOnTheActiveWine() {
+        StartForm();
+        const QList<QAction*> reports{form->FileExportPdf, form->FilePrint, form->FileExportData};
+        for (const QAction* action : reports)
+            QCOMPARE(action->property("category").toString(), QStringLiteral("FileDone"));
+        QCOMPARE(form->FilePrint->shortcut(), QKeySequence("Ctrl+P"));
+        ExpectEnabled(reports, false);
+        TMDIChild* window = OpenWine("merlot.zph");
+        ExpectEnabled(reports, true);
+
+        const QString data = dir->filePath("merlot data");
+        ui->DialogAnswers.push_back(data);
+        ui->Events.clear();
+        form->FileExportData->trigger();
+        QCOMPARE(ui->Events, QStringList{"save dialog"});
+        QCOMPARE(ui->Dialogs.back().Setup.FileName, QStringLiteral("merlot.csv"));
+        QVERIFY(QFile::exists(data + ".csv"));
+
+        QVERIFY(window->close());
+        Settle();
+        ExpectEnabled(reports, false);
     }
 
     void toolBarShowsNewOpenSaveAndTheWindowCommands() {

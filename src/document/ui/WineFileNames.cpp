@@ -12,14 +12,18 @@ QString FolderOf(const QString& path) {
 }
 
 QString ForceWineExtension(const QString& path) {
+    return ForceExtension(path, QStringLiteral(".zph"));
+}
+
+QString ForceExtension(const QString& path, const QString& extension) {
     const qsizetype fileStart = path.lastIndexOf(QLatin1Char('/')) + 1;
     const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
     if (dot < fileStart)
-        return path + QStringLiteral(".zph");
-    const QString extension = path.mid(dot);
-    if (extension == QStringLiteral(".zph") || extension == QStringLiteral(".ZPH"))
+        return path + extension;
+    const QString current = path.mid(dot);
+    if (current == extension || current == extension.toUpper())
         return path;
-    return path.left(dot) + QStringLiteral(".zph");
+    return path.left(dot) + extension;
 }
 
 bool SameIgnoringAsciiCase(const QString& a, const QString& b) {

@@ -18,6 +18,10 @@ QString FolderOf(const QString& path);
 // ".zph" is appended to a name without one.
 QString ForceWineExtension(const QString& path);
 
+// The same for any extension (given with its ".", in lower case): the
+// extension in lower or upper case stays, any other is replaced.
+QString ForceExtension(const QString& path, const QString& extension);
+
 // Equal when only the case of ASCII letters differs.
 bool SameIgnoringAsciiCase(const QString& a, const QString& b);
 

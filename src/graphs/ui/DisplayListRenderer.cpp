@@ -65,18 +65,18 @@ void Draw(QImage& image, const LineOp& op) {
     }
 }
 
-void Draw(QImage& image, const TextOp& op) {
+// Draws a text operation on a painter whose units are picture pixels.
+void PaintText(QPainter& painter, const TextOp& op) {
     const QFont font = GraphFont(op.Font);
     const QFontMetrics metrics(font);
     const QString text = QString::fromStdString(op.Text);
     const int width = metrics.horizontalAdvance(text);
     const int height = metrics.height();
 
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.save();
     if (op.Clip) {
-        painter.setClipRect(
-            QRect(op.Clip->Left, op.Clip->Top, op.Clip->Width(), op.Clip->Height()));
+        painter.setClipRect(QRect(op.Clip->Left, op.Clip->Top, op.Clip->Width(), op.Clip->Height()),
+                            Qt::IntersectClip);
     }
     painter.translate(op.Origin.X, op.Origin.Y);
     if (op.Font.Rotated) {
@@ -89,6 +89,60 @@ void Draw(QImage& image, const TextOp& op) {
     painter.setFont(font);
     painter.setPen(QColor(ToRgb(op.Ink)));
     painter.drawText(0, metrics.ascent(), text);
+    painter.restore();
+}
+
+void Draw(QImage& image, const TextOp& op) {
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    PaintText(painter, op);
+}
+
+QRectF Area(const PixelRect& r) {
+    return QRectF(r.Left, r.Top, r.Width(), r.Height());
+}
+
+// The vector forms of the operations, with the same pixel rules.
+void Paint(QPainter& painter, const FillRectOp& op) {
+    painter.fillRect(Area(op.Rect), QColor(ToRgb(op.Brush)));
+}
+
+void PaintBorder(QPainter& painter, const PixelRect& r, Colour colour) {
+    if (r.Right <= r.Left || r.Bottom <= r.Top) {
+        return;
+    }
+    const QColor c(ToRgb(colour));
+    painter.fillRect(QRectF(r.Left, r.Top, r.Width(), 1), c);
+    painter.fillRect(QRectF(r.Left, r.Bottom - 1, r.Width(), 1), c);
+    painter.fillRect(QRectF(r.Left, r.Top, 1, r.Height()), c);
+    painter.fillRect(QRectF(r.Right - 1, r.Top, 1, r.Height()), c);
+}
+
+void Paint(QPainter& painter, const FrameRectOp& op) {
+    PaintBorder(painter, op.Rect, op.Brush);
+}
+
+void Paint(QPainter& painter, const RectangleOp& op) {
+    if (op.Rect.Width() > 2 && op.Rect.Height() > 2) {
+        painter.fillRect(
+            QRectF(op.Rect.Left + 1, op.Rect.Top + 1, op.Rect.Width() - 2, op.Rect.Height() - 2),
+            QColor(ToRgb(op.Brush)));
+    }
+    PaintBorder(painter, op.Rect, op.Pen);
+}
+
+void Paint(QPainter& painter, const LineOp& op) {
+    QPen pen(QColor(ToRgb(op.Pen)), 1.0, Qt::SolidLine, Qt::FlatCap);
+    if (op.Style == PenStyle::Dotted) {
+        pen.setDashPattern({1.0, 1.0});
+    }
+    painter.setPen(pen);
+    painter.drawLine(QPointF(op.From.X + 0.5, op.From.Y + 0.5),
+                     QPointF(op.To.X + 0.5, op.To.Y + 0.5));
+}
+
+void Paint(QPainter& painter, const TextOp& op) {
+    PaintText(painter, op);
 }
 
 } // namespace
@@ -100,6 +154,16 @@ QImage RenderDisplayList(const DisplayList& list) {
         std::visit([&](const auto& o) { Draw(image, o); }, op);
     }
     return image;
+}
+
+void PaintDisplayList(QPainter& painter, const DisplayList& list) {
+    painter.save();
+    painter.setClipRect(QRectF(0, 0, list.Width, list.Height), Qt::IntersectClip);
+    painter.setBrush(Qt::NoBrush);
+    for (const DrawOp& op : list.Ops) {
+        std::visit([&](const auto& o) { Paint(painter, o); }, op);
+    }
+    painter.restore();
 }
 
 } // namespace zephra

@@ -1,0 +1,57 @@
+#include "cli/Arguments.h"
+#include "cli/CommandRegistry.h"
+#include "cli/OutputFile.h"
+#include "cli/WineFiles.h"
+#include "reports/DataCsv.h"
+#include "reports/WineJson.h"
+
+#include <ostream>
+
+namespace zephra::cli {
+
+namespace {
+
+constexpr const char* Help =
+    "Usage: zephra-cli export --format csv|json FILE.zph [-o OUT]\n"
+    "\n"
+    "Writes the data of a wine for a spreadsheet or another program, to OUT or\n"
+    "to standard output:\n"
+    "  csv   the data table (RFC 4180, UTF-8, '.' decimals): a header row, then\n"
+    "        one row per counted point: row, volume_ml, minutes, seconds,\n"
+    "        elapsed_s, va_m, r, rexp, rpower (as the report's table shows them)\n"
+    "        and skipped (1 for the points the fouling fits do not use).\n"
+    "        'zephra-cli edit-data FILE.zph --csv' reads this file back.\n"
+    "  json  the conditions, the counted points and every stored result; the\n"
+    "        keys are described in the README.\n"
+    "The stored results are written as they are; nothing is recalculated.\n"
+    "\n"
+    "Exit status: 0 success, 1 the wine could not be read or OUT not written,\n"
+    "2 wrong usage.\n";
+
+int RunExport(const std::vector<std::string>& args, CommandStreams& io) {
+    const ParsedArguments parsed = ParseArguments(args, {{"--format", 1, false}, {"-o", 1, false}});
+    if (parsed.help) {
+        io.out << Help;
+        return ExitSuccess;
+    }
+    const std::string format = parsed.value("--format", "");
+    if (format != "csv" && format != "json") {
+        throw UsageError("--format must be 'csv' or 'json'");
+    }
+    if (parsed.positional.size() != 1) {
+        throw UsageError("expected one wine file");
+    }
+    TWineRec rec{};
+    if (!ReadWine(parsed.positional[0], rec, io.err)) {
+        return ExitFailure;
+    }
+    const std::string text = format == "csv" ? DataCsvText(rec) : WineJsonText(rec);
+    return WriteOutput(parsed.value("-o", ""), text, io.out, io.err) ? ExitSuccess : ExitFailure;
+}
+
+const CommandRegistration registration{"export", "write the data of a wine as CSV or JSON",
+                                       RunExport};
+
+} // namespace
+
+} // namespace zephra::cli

@@ -1,0 +1,97 @@
+#include "cli/Arguments.h"
+#include "cli/CommandRegistry.h"
+#include "cli/GuiApplication.h"
+#include "cli/OutputFile.h"
+#include "cli/WineFiles.h"
+#include "graphs/ui/QtTextMetrics.h"
+#include "reports/ui/ReportDocument.h"
+#include "reports/ui/ReportSourceOf.h"
+
+#include <QDateTime>
+
+#include <ostream>
+
+namespace zephra::cli {
+
+namespace {
+
+constexpr const char* Help =
+    "Usage: zephra-cli pdf FILE.zph... -o OUT.pdf [--paper a4|letter]\n"
+    "\n"
+    "Writes the lab report of each wine as one page of a PDF file, in the order\n"
+    "given: names, file and dates, the laboratory and full-scale conditions,\n"
+    "the data table (points the fouling fits do not use marked '*'), both\n"
+    "fouling models with their full-scale estimates, and the laboratory- and\n"
+    "production-scale graphs. The paper follows the locale (US Letter where it\n"
+    "measures in US units, A4 elsewhere) unless --paper is given.\n"
+    "The stored results are shown as they are; nothing is recalculated.\n"
+    "Runs without a display.\n"
+    "\n"
+    "A wine that cannot be read is reported on standard error and left out; no\n"
+    "file is written when none could be read.\n"
+    "\n"
+    "Exit status: 0 success, 1 a wine was left out or OUT.pdf not written,\n"
+    "2 wrong usage.\n";
+
+QPageLayout PaperLayout(const std::string& paper) {
+    if (paper == "a4") {
+        return ReportPageLayoutFor(QLocale(QLocale::German, QLocale::Germany));
+    }
+    if (paper == "letter") {
+        return ReportPageLayoutFor(QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+    return ReportPageLayoutFor(QLocale::system());
+}
+
+int RunPdf(const std::vector<std::string>& args, CommandStreams& io) {
+    const ParsedArguments parsed = ParseArguments(args, {{"-o", 1, false}, {"--paper", 1, false}});
+    if (parsed.help) {
+        io.out << Help;
+        return ExitSuccess;
+    }
+    const std::string paper = parsed.value("--paper", "");
+    if (parsed.has("--paper") && paper != "a4" && paper != "letter") {
+        throw UsageError("--paper must be 'a4' or 'letter'");
+    }
+    if (!parsed.has("-o")) {
+        throw UsageError("-o OUT.pdf is required");
+    }
+    if (parsed.positional.empty()) {
+        throw UsageError("expected at least one wine file");
+    }
+
+    const std::unique_ptr<QGuiApplication> app = EnsureGuiApplication();
+    const QtTextMetrics metrics;
+    const QDateTime now = QDateTime::currentDateTime();
+    std::vector<ReportPage> pages;
+    bool leftOut = false;
+    for (const std::string& path : parsed.positional) {
+        TWineRec rec{};
+        if (ReadWine(path, rec, io.err)) {
+            pages.push_back(
+                BuildReportPage(rec, ReportSourceOf(QString::fromStdString(path), now), metrics));
+        } else {
+            leftOut = true;
+        }
+    }
+    if (pages.empty()) {
+        io.err << "zephra-cli pdf: no wine could be read; nothing was written\n";
+        return ExitFailure;
+    }
+    const QByteArray pdf = ReportPdf(
+        pages, {QString::fromStdString(ReportTitle(pages)), ReportAuthor()}, PaperLayout(paper));
+    const std::string output = parsed.value("-o", "");
+    if (!WriteOutput(output,
+                     std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())),
+                     io.out, io.err)) {
+        return ExitFailure;
+    }
+    return leftOut ? ExitFailure : ExitSuccess;
+}
+
+const CommandRegistration registration{"pdf", "write the lab report of wines as a PDF file",
+                                       RunPdf};
+
+} // namespace
+
+} // namespace zephra::cli

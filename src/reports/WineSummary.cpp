@@ -1,0 +1,108 @@
+#include "reports/WineSummary.h"
+
+#include "reports/CountedRows.h"
+#include "reports/Csv.h"
+#include "reports/FieldText.h"
+#include "reports/ResultValue.h"
+
+#include <algorithm>
+
+namespace zephra {
+
+namespace {
+
+// Fields of one wine, in the order of SummaryColumns; `plainGallons` writes
+// the estimates without their thousands grouping.
+std::vector<std::string> SummaryFields(const WineSummary& w, bool plainGallons) {
+    const auto gallons = [plainGallons](const std::string& text) {
+        return plainGallons ? ResultValueText(ReadGallonValue(text)) : text;
+    };
+    return {w.File,
+            w.Wine,
+            w.Filter,
+            w.Type,
+            std::to_string(w.Points),
+            std::to_string(w.Skipped),
+            w.RmE,
+            w.bE,
+            w.rE,
+            w.RmP,
+            w.a,
+            w.bP,
+            w.rP,
+            gallons(w.ExpectedVolE),
+            gallons(w.ExpectedVolP)};
+}
+
+// The columns holding names: left-aligned in the text table.
+constexpr std::size_t NameColumns = 4;
+
+// Characters as a reader counts them: UTF-8 continuation bytes do not count.
+std::size_t DisplayWidth(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+} // namespace
+
+WineSummary SummarizeWine(const std::string& file, const TWineRec& rec) {
+    WineSummary w;
+    w.File = file;
+    w.Wine = FieldText(rec.Conditions.WineName);
+    w.Filter = FieldText(rec.Conditions.FilterName);
+    w.Type = rec.Conditions.WineType.get() == 1 ? "dessert" : "normal";
+    const std::vector<CountedRow> rows = CountedRows(rec);
+    w.Points = static_cast<int>(rows.size());
+    w.Skipped = static_cast<int>(
+        std::count_if(rows.begin(), rows.end(), [](const CountedRow& r) { return r.Skipped; }));
+    w.RmE = FieldText(rec.RmE);
+    w.bE = FieldText(rec.bE);
+    w.rE = FieldText(rec.rE);
+    w.RmP = FieldText(rec.RmP);
+    w.a = FieldText(rec.a);
+    w.bP = FieldText(rec.bP);
+    w.rP = FieldText(rec.rP);
+    w.ExpectedVolE = FieldText(rec.ExpectedVolE);
+    w.ExpectedVolP = FieldText(rec.ExpectedVolP);
+    return w;
+}
+
+std::vector<std::string> SummaryColumns() {
+    return {"file", "wine", "filter", "type", "points", "skipped", "RmE",      "bE",
+            "rE",   "RmP",  "a",      "bP",   "rP",     "exp_gal", "power_gal"};
+}
+
+std::string SummaryCsvText(const std::vector<WineSummary>& wines) {
+    std::string out = CsvRecord(SummaryColumns());
+    for (const WineSummary& w : wines) {
+        out += CsvRecord(SummaryFields(w, true));
+    }
+    return out;
+}
+
+std::vector<std::string> SummaryTextLines(const std::vector<WineSummary>& wines) {
+    std::vector<std::vector<std::string>> table{SummaryColumns()};
+    for (const WineSummary& w : wines) {
+        table.push_back(SummaryFields(w, false));
+    }
+    std::vector<std::size_t> widths(table[0].size(), 0);
+    for (const auto& row : table) {
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            widths[c] = std::max(widths[c], DisplayWidth(row[c]));
+        }
+    }
+    std::vector<std::string> lines;
+    for (const auto& row : table) {
+        std::string line;
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            const std::string pad(widths[c] - DisplayWidth(row[c]), ' ');
+            line += c == 0 ? "" : "  ";
+            line += c < NameColumns ? row[c] + pad : pad + row[c];
+        }
+        lines.push_back(line.substr(0, line.find_last_not_of(' ') + 1));
+    }
+    return lines;
+}
+
+} // namespace zephra

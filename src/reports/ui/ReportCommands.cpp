@@ -1,0 +1,103 @@
+#include "reports/ui/ReportCommands.h"
+
+#include "document/AtomicFile.h"
+#include "document/ui/WineFileNames.h"
+#include "graphs/ui/QtTextMetrics.h"
+#include "reports/DataCsv.h"
+#include "reports/WineJson.h"
+#include "reports/ui/ReportDocument.h"
+#include "reports/ui/ReportSourceOf.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+
+namespace zephra {
+
+namespace {
+
+const QString PdfFilter = QStringLiteral("PDF files|*.pdf");
+const QString DataFilter = QStringLiteral("CSV files|*.csv|JSON files|*.json");
+
+ReportPage WineReportPage(const TWineClass& wine, const QString& wineFile) {
+    const QtTextMetrics metrics;
+    return BuildReportPage(wine.WineRec,
+                           ReportSourceOf(wineFile, QDateTime::currentDateTime(), wine.Modified),
+                           metrics);
+}
+
+} // namespace
+
+ReportCommands::ReportCommands(QWidget& frame, UiServices services)
+    : PdfDialog(FileDialog::Kind::Save, services.Dialogs),
+      DataDialog(FileDialog::Kind::Save, services.Dialogs), Printing(&qtPrinting_), frame_(frame),
+      services_(services) {
+    PdfDialog.Setup.Filter = PdfFilter;
+    DataDialog.Setup.Filter = DataFilter;
+}
+
+void ReportCommands::ExportPdfExecute(const TWineClass& wine, const QString& wineFile) {
+    const std::optional<QString> chosen = AskFileName(PdfDialog, wineFile, QStringLiteral(".pdf"));
+    if (!chosen)
+        return;
+    const QString path = ForceExtension(*chosen, QStringLiteral(".pdf"));
+    if (!MayReplace(path))
+        return;
+    const std::vector<ReportPage> pages{WineReportPage(wine, wineFile)};
+    WriteOutput(path, ReportPdf(pages, {QString::fromStdString(ReportTitle(pages)), ReportAuthor()},
+                                ReportPageLayoutFor(QLocale::system())));
+}
+
+void ReportCommands::PrintExecute(const TWineClass& wine, const QString& wineFile) {
+    const std::vector<ReportPage> pages{WineReportPage(wine, wineFile)};
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(ReportPageLayoutFor(QLocale::system()));
+    printer.setDocName(QString::fromStdString(ReportTitle(pages)));
+    printer.setCreator(QStringLiteral("ZEPHRA"));
+    Printing->PreviewAndPrint(&frame_, printer,
+                              [&pages](QPrinter& target) { PaintReport(target, pages); });
+}
+
+void ReportCommands::ExportDataExecute(const TWineClass& wine, const QString& wineFile) {
+    const std::optional<QString> chosen = AskFileName(DataDialog, wineFile, QStringLiteral(".csv"));
+    if (!chosen)
+        return;
+    const bool json = chosen->endsWith(QStringLiteral(".json"), Qt::CaseInsensitive);
+    const QString path = json ? *chosen : ForceExtension(*chosen, QStringLiteral(".csv"));
+    if (!MayReplace(path))
+        return;
+    WriteOutput(path, QByteArray::fromStdString(json ? WineJsonText(wine.WineRec)
+                                                     : DataCsvText(wine.WineRec)));
+}
+
+std::optional<QString> ReportCommands::AskFileName(FileDialog& dialog, const QString& wineFile,
+                                                   const QString& extension) {
+    const QFileInfo wine(wineFile);
+    dialog.Setup.FileName = wine.completeBaseName() + extension;
+    if (wine.exists())
+        dialog.Setup.InitialDir = wine.absolutePath();
+    else if (dialog.Setup.InitialDir.isEmpty())
+        dialog.Setup.InitialDir = services_.Dialogs.DocumentsFolder();
+    if (!dialog.Execute(&frame_))
+        return std::nullopt;
+    dialog.Setup.InitialDir = FolderOf(dialog.Setup.FileName);
+    return dialog.Setup.FileName;
+}
+
+bool ReportCommands::MayReplace(const QString& path) {
+    return !QFileInfo::exists(path) ||
+           services_.Boxes.Show(BoxKind::Warning,
+                                "A file with that name already exists. Overwrite it?",
+                                BoxButtons::OkCancel, BoxAnswer::Cancel) == BoxAnswer::Ok;
+}
+
+void ReportCommands::WriteOutput(const QString& path, const QByteArray& bytes) {
+    const int code = WriteFileAtomically(QFile::encodeName(path).toStdString(), bytes.constData(),
+                                         static_cast<std::size_t>(bytes.size()));
+    if (code != 0)
+        services_.Boxes.Warning("I/O Error type " + std::to_string(code) +
+                                " occurred while writing the file. Nothing was written.");
+}
+
+} // namespace zephra

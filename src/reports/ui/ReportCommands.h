@@ -1,0 +1,54 @@
+#pragma once
+
+#include "document/WineRec.h"
+#include "document/ui/FileDialogs.h"
+#include "document/ui/UiServices.h"
+#include "reports/ui/PrintDialogs.h"
+#include "reports/ui/QtPrintDialogs.h"
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace zephra {
+
+// The commands that take a wine out of the program: Export PDF..., Print...
+// and Export Data.... Each acts on the wine it is given, as it stands (the
+// stored results, nothing recalculated, unsaved changes included), with
+// `wineFile` its file's path (or the name of an unsaved wine).
+class ReportCommands {
+public:
+    ReportCommands(QWidget& frame, UiServices services);
+
+    // The save dialogs, kept between uses like the wine file dialogs.
+    FileDialog PdfDialog;
+    FileDialog DataDialog;
+    // The print preview and print dialogs: Qt's unless a test sets its own.
+    PrintDialogs* Printing;
+
+    // Asks for a file name (".pdf" forced) and writes the wine's lab report.
+    void ExportPdfExecute(const TWineClass& wine, const QString& wineFile);
+    // Shows the lab report in the print preview, which prints it.
+    void PrintExecute(const TWineClass& wine, const QString& wineFile);
+    // Asks for a file name and writes the wine's data: JSON when the name
+    // ends in ".json", otherwise CSV (".csv" forced).
+    void ExportDataExecute(const TWineClass& wine, const QString& wineFile);
+
+private:
+    // Shows `dialog` offering the wine file's name with `extension`, in the
+    // wine's folder; the chosen path, or nothing when cancelled.
+    std::optional<QString> AskFileName(FileDialog& dialog, const QString& wineFile,
+                                       const QString& extension);
+    // True when nothing is at `path` or the user agrees to replace it.
+    bool MayReplace(const QString& path);
+    // Writes the bytes; reports a failure in a message box.
+    void WriteOutput(const QString& path, const QByteArray& bytes);
+
+    QWidget& frame_;
+    UiServices services_;
+    QtPrintDialogs qtPrinting_;
+};
+
+} // namespace zephra

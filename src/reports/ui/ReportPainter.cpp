@@ -1,0 +1,157 @@
+#include "reports/ui/ReportPainter.h"
+
+#include "graphs/GraphWindowPicture.h"
+#include "graphs/ui/DisplayListRenderer.h"
+#include "reports/ui/ReportFonts.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace zephra {
+
+namespace {
+
+using report_fonts::UnitsPerPoint;
+
+constexpr double PanelGap = 14;   // between the table and the summary
+constexpr double SectionGap = 10; // between header, panels and graphs
+constexpr double GraphGap = 12;   // between the two graphs
+constexpr double RuleWidth = 0.5;
+
+QString Text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+// Line spacing and text widths in points.
+double LineHeight(const QFont& font) {
+    return QFontMetricsF(font).lineSpacing() / UnitsPerPoint;
+}
+
+double TextWidth(const QFont& font, const std::string& text) {
+    return QFontMetricsF(font).horizontalAdvance(Text(text)) / UnitsPerPoint;
+}
+
+double WidestLine(const QFont& font, const std::vector<std::string>& lines) {
+    double widest = 0;
+    for (const std::string& line : lines) {
+        widest = std::max(widest, TextWidth(font, line));
+    }
+    return widest;
+}
+
+double HeaderHeight(const ReportPage& page) {
+    return LineHeight(report_fonts::Title()) +
+           LineHeight(report_fonts::Header()) * static_cast<double>(page.HeaderLines.size()) + 4;
+}
+
+QRectF Units(const QRectF& points) {
+    return QRectF(points.topLeft() * UnitsPerPoint, points.size() * UnitsPerPoint);
+}
+
+// Draws lines from the top of `area`; each line is centred when `centred`.
+void DrawLines(QPainter& painter, const QFont& font, const std::vector<std::string>& lines,
+               const QRectF& area, bool centred) {
+    painter.setFont(font);
+    const QFontMetricsF metrics(font);
+    const QRectF units = Units(area);
+    double y = units.top() + metrics.ascent();
+    for (const std::string& line : lines) {
+        const QString text = Text(line);
+        const double x = centred
+                             ? units.left() + (units.width() - metrics.horizontalAdvance(text)) / 2
+                             : units.left();
+        painter.drawText(QPointF(x, y), text);
+        y += metrics.lineSpacing();
+    }
+}
+
+void DrawGraph(QPainter& painter, const ReportGraph& graph, const QRectF& area) {
+    const QRectF units = Units(area);
+    painter.setFont(report_fonts::Caption());
+    const QFontMetricsF caption(painter.font());
+    painter.drawText(QPointF(units.left(), units.top() - caption.descent() - 2 * UnitsPerPoint),
+                     Text(graph.Caption));
+    if (graph.Picture) {
+        painter.save();
+        painter.translate(units.topLeft());
+        painter.scale(units.width() / graph.Picture->Width, units.height() / graph.Picture->Height);
+        PaintDisplayList(painter, *graph.Picture);
+        painter.restore();
+        return;
+    }
+    painter.setPen(QPen(Qt::black, RuleWidth * UnitsPerPoint));
+    painter.drawRect(units);
+    painter.setFont(report_fonts::Header());
+    painter.drawText(units, Qt::AlignCenter | Qt::TextWordWrap,
+                     QStringLiteral("The graph cannot be drawn: ") + Text(graph.Fault));
+}
+
+} // namespace
+
+ReportPageLayout LayoutReportPage(const ReportPage& page, QSizeF size) {
+    ReportPageLayout layout;
+    const double headerHeight = HeaderHeight(page);
+    layout.Header = QRectF(0, 0, size.width(), headerHeight);
+
+    const QFont panel = report_fonts::Panel();
+    const double panelTop = headerHeight + SectionGap;
+    const double tableWidth = WidestLine(panel, page.TableLines);
+    layout.Table = QRectF(0, panelTop, tableWidth,
+                          LineHeight(panel) * static_cast<double>(page.TableLines.size()));
+    const double summaryLeft = tableWidth + PanelGap;
+    layout.Summary = QRectF(summaryLeft, panelTop, std::max(size.width() - summaryLeft, 0.0),
+                            LineHeight(panel) * static_cast<double>(page.SummaryLines.size()));
+
+    const double graphTop = std::max(layout.Table.bottom(), layout.Summary.bottom()) + SectionGap +
+                            LineHeight(report_fonts::Caption());
+    const double aspect = static_cast<double>(GraphWindowWidth) / GraphWindowHeight;
+    const double halfWidth = (size.width() - GraphGap) / 2;
+    // The page number's line stays free below the graphs.
+    const double graphBottom = size.height() - LineHeight(report_fonts::Header()) - 4;
+    const double width = std::max(std::min(halfWidth, (graphBottom - graphTop) * aspect), 0.0);
+    const double height = width / aspect;
+    layout.LabGraph = QRectF((halfWidth - width) / 2, graphTop, width, height);
+    layout.ProductionGraph =
+        QRectF(halfWidth + GraphGap + (halfWidth - width) / 2, graphTop, width, height);
+    return layout;
+}
+
+void PaintReportPage(QPainter& painter, const ReportPage& page, QSizeF size,
+                     const std::string& footer) {
+    const ReportPageLayout layout = LayoutReportPage(page, size);
+    const QPaintDevice& device = *painter.device();
+    painter.save();
+    painter.scale(device.logicalDpiX() / 72.0 / UnitsPerPoint,
+                  device.logicalDpiY() / 72.0 / UnitsPerPoint);
+    painter.setPen(Qt::black);
+
+    DrawLines(painter, report_fonts::Title(), {page.Title}, layout.Header, false);
+    const double titleHeight = LineHeight(report_fonts::Title());
+    // The kind of page on the title's baseline, at the right margin.
+    const QFont header = report_fonts::Header();
+    painter.setFont(header);
+    painter.drawText(QPointF((size.width() - TextWidth(header, page.Kind)) * UnitsPerPoint,
+                             QFontMetricsF(report_fonts::Title()).ascent()),
+                     Text(page.Kind));
+    DrawLines(painter, report_fonts::Header(), page.HeaderLines,
+              layout.Header.adjusted(0, titleHeight, 0, 0), false);
+    painter.setPen(QPen(Qt::black, RuleWidth * UnitsPerPoint));
+    const double rule = (layout.Header.bottom() + SectionGap / 2) * UnitsPerPoint;
+    painter.drawLine(QPointF(0, rule), QPointF(size.width() * UnitsPerPoint, rule));
+    painter.setPen(Qt::black);
+
+    DrawLines(painter, report_fonts::Panel(), page.TableLines, layout.Table, false);
+    DrawLines(painter, report_fonts::Panel(), page.SummaryLines, layout.Summary, true);
+    DrawGraph(painter, page.LabGraph, layout.LabGraph);
+    DrawGraph(painter, page.ProductionGraph, layout.ProductionGraph);
+    painter.setFont(header);
+    painter.drawText(QPointF((size.width() - TextWidth(header, footer)) * UnitsPerPoint,
+                             size.height() * UnitsPerPoint - QFontMetricsF(header).descent()),
+                     Text(footer));
+    painter.restore();
+}
+
+} // namespace zephra

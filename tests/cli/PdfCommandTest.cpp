@@ -1,0 +1,66 @@
+#include "CliRun.h"
+
+#include "support/PdfTools.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace zephra::test {
+namespace {
+
+const std::string Sample = ZEPHRA_EXAMPLES_DIR "/chardonnay.zph";
+
+TEST(PdfCommandTest, OnePagePerReadableWineInTheOrderGiven) {
+    TempFolder folder;
+    const std::string rose = folder.file("rose.zph");
+    ASSERT_EQ(RunCli({"new", rose, "--wine", "Ros\xC3\xA9 d'\xC3\x89t\xC3\xA9", "--filter",
+                      "Pad K200", "--lab-pressure", "30", "--filter-diameter", "47",
+                      "--max-pressure", "30", "--area", "10", "--rate", "100"})
+                  .status,
+              0);
+    const std::string missing = folder.file("missing.zph");
+    const std::string out = folder.file("report.pdf");
+
+    const CliResult result = RunCli({"pdf", rose, missing, Sample, "-o", out});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find(missing + ": I/O Error type 2 occurred while reading file."),
+              std::string::npos)
+        << result.err;
+
+    const std::string info = PdfInfo(out);
+    EXPECT_NE(info.find("Pages:           2"), std::string::npos) << info;
+    EXPECT_NE(info.find("Page size:       595 x 842 pts (A4)"), std::string::npos) << info;
+    EXPECT_NE(info.find("Title:           Filterability report: Ros\xC3\xA9 d'\xC3\x89t\xC3\xA9, "
+                        "Chardonnay 2024"),
+              std::string::npos)
+        << info;
+    const std::string text = PdfText(out);
+    const std::size_t first = text.find("Ros\xC3\xA9 d'\xC3\x89t\xC3\xA9");
+    const std::size_t second = text.find("Chardonnay 2024");
+    EXPECT_NE(first, std::string::npos);
+    EXPECT_NE(second, std::string::npos);
+    EXPECT_LT(first, second);
+    const std::size_t pageBreak = text.find('\f');
+    EXPECT_NE(pageBreak, std::string::npos) << "two pages";
+    EXPECT_LT(text.find("Page 1 of 2"), pageBreak);
+    EXPECT_GT(text.find("Page 2 of 2"), pageBreak);
+}
+
+TEST(PdfCommandTest, PaperChoiceAndNothingWrittenWithoutAWine) {
+    TempFolder folder;
+    const std::string out = folder.file("letter.pdf");
+    ASSERT_EQ(RunCli({"pdf", Sample, "--paper", "letter", "-o", out}).status, 0);
+    EXPECT_NE(PdfInfo(out).find("612 x 792 pts (letter)"), std::string::npos) << PdfInfo(out);
+
+    const std::string none = folder.file("none.pdf");
+    const CliResult result = RunCli({"pdf", folder.file("missing.zph"), "-o", none});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_FALSE(std::ifstream(none).good());
+    EXPECT_EQ(RunCli({"pdf", Sample}).status, 2) << "-o is required";
+    EXPECT_EQ(RunCli({"pdf", Sample, "--paper", "a3", "-o", out}).status, 2);
+}
+
+} // namespace
+} // namespace zephra::test

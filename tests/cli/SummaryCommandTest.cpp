@@ -1,0 +1,84 @@
+#include "CliRun.h"
+
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace zephra::test {
+namespace {
+
+const std::string Sample = ZEPHRA_EXAMPLES_DIR "/chardonnay.zph";
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::vector<std::string> Words(const std::string& line) {
+    std::vector<std::string> words;
+    std::istringstream in(line);
+    for (std::string word; in >> word;) {
+        words.push_back(word);
+    }
+    return words;
+}
+
+class SummaryCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // A second wine with an accented name, and a file too short to be one.
+        ASSERT_EQ(
+            RunCli({"new", rose, "--wine", "Ros\xC3\xA9 d'\xC3\x89t\xC3\xA9", "--filter",
+                    "Pad K200", "--type", "dessert", "--lab-pressure", "30", "--filter-diameter",
+                    "47", "--max-pressure", "30", "--area", "10", "--rate", "100"})
+                .status,
+            0);
+        std::ofstream(broken) << "not a wine";
+    }
+
+    TempFolder folder;
+    const std::string rose = folder.file("rose.zph");
+    const std::string broken = folder.file("broken.zph");
+};
+
+TEST_F(SummaryCommandTest, ThreeWinesOneUnreadableGiveTwoWineLinesAndStatus1) {
+    const CliResult result = RunCli({"summary", Sample, broken, rose});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, broken + ": Error reading the data file.\n");
+    const std::vector<std::string> lines = Lines(result.out);
+    ASSERT_EQ(lines.size(), 3u) << result.out;
+    EXPECT_TRUE(lines[0].starts_with("file")) << "a header line names the columns";
+    EXPECT_TRUE(lines[1].starts_with(Sample));
+    EXPECT_EQ(Words(lines[1]),
+              (std::vector<std::string>{Sample, "Chardonnay", "2024", "Membrane", "0.65", "normal",
+                                        "36", "1", "110.38", "3.557", "0.987", "79.58", "783.348",
+                                        "0.999", "1.000", "1,709", "3,453"}));
+    EXPECT_EQ(Words(lines[2]), (std::vector<std::string>{rose, "Ros\xC3\xA9", "d'\xC3\x89t\xC3\xA9",
+                                                         "Pad", "K200", "dessert", "0", "0"}));
+}
+
+TEST_F(SummaryCommandTest, CsvHasOneRecordPerReadableWine) {
+    const CliResult result = RunCli({"summary", "--csv", Sample, rose});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out,
+              "file,wine,filter,type,points,skipped,RmE,bE,rE,RmP,a,bP,rP,exp_gal,power_gal\r\n" +
+                  Sample +
+                  ",Chardonnay 2024,Membrane 0.65,normal,36,1,110.38,3.557,0.987,79.58,783.348,"
+                  "0.999,1.000,1709,3453\r\n" +
+                  rose + ",Ros\xC3\xA9 d'\xC3\x89t\xC3\xA9,Pad K200,dessert,0,0,,,,,,,,,\r\n");
+}
+
+TEST_F(SummaryCommandTest, NeedsAWine) {
+    EXPECT_EQ(RunCli({"summary"}).status, 2);
+    EXPECT_EQ(RunCli({"summary", "--csv"}).status, 2);
+}
+
+} // namespace
+} // namespace zephra::test

@@ -1,0 +1,83 @@
+#include "reports/WineJson.h"
+
+#include "support/SampleWine.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+namespace zephra {
+namespace {
+
+using nlohmann::json;
+
+TEST(WineJsonTest, HoldsConditionsPointsAndEveryResult) {
+    const json wine = json::parse(WineJsonText(test::SampleWine()));
+
+    const json& c = wine.at("conditions");
+    EXPECT_EQ(c.at("wine"), "Chardonnay 2024");
+    EXPECT_EQ(c.at("filter"), "Membrane 0.65");
+    EXPECT_EQ(c.at("wine_type"), "normal");
+    EXPECT_EQ(c.at("lab_pressure_psi"), 30);
+    EXPECT_EQ(c.at("lab_filter_diameter_mm"), 47);
+    EXPECT_DOUBLE_EQ(c.at("lab_filter_area_cm2").get<double>(), 17.3);
+    EXPECT_EQ(c.at("max_pressure_psi"), 30);
+    EXPECT_EQ(c.at("area_m2"), 10);
+    EXPECT_EQ(c.at("rate"), 100);
+    EXPECT_EQ(c.at("rate_units"), "bpm");
+    EXPECT_EQ(wine.at("skip"), 1);
+
+    const json& points = wine.at("points");
+    ASSERT_EQ(points.size(), 36u);
+    EXPECT_EQ(points[0], json::parse(R"({"row":1,"volume_ml":40.4,"minutes":0,"seconds":15,
+        "elapsed_s":15,"va_m":0.012,"r":88.83,"rexp":115.19,"rpower":89.03,"skipped":true})"));
+    EXPECT_EQ(points[35].at("elapsed_s"), 540);
+    EXPECT_EQ(points[35].at("skipped"), false);
+
+    const json& r = wine.at("results");
+    EXPECT_DOUBLE_EQ(r.at("exponential").at("rm").get<double>(), 110.38);
+    EXPECT_DOUBLE_EQ(r.at("exponential").at("b").get<double>(), 3.557);
+    EXPECT_DOUBLE_EQ(r.at("exponential").at("r").get<double>(), 0.987);
+    EXPECT_EQ(r.at("exponential").at("expected_volume_gal"), 1709);
+    EXPECT_DOUBLE_EQ(r.at("power").at("rm").get<double>(), 79.58);
+    EXPECT_DOUBLE_EQ(r.at("power").at("a").get<double>(), 783.348);
+    EXPECT_NEAR(r.at("power").at("a_per_m").get<double>(), 783.348e9, 0.001e9);
+    EXPECT_DOUBLE_EQ(r.at("power").at("b").get<double>(), 0.999);
+    EXPECT_EQ(r.at("power").at("r"), 1);
+    EXPECT_EQ(r.at("power").at("expected_volume_gal"), 3453);
+    EXPECT_EQ(r.at("power_fits_better"), true);
+    EXPECT_DOUBLE_EQ(r.at("max_production_r").get<double>(), 1103.1);
+    EXPECT_EQ(r.at("lab_equivalent_volume_gal"), 914);
+    EXPECT_DOUBLE_EQ(r.at("lab_face_velocity_gpm_m2").get<double>(), 10.2);
+    EXPECT_DOUBLE_EQ(r.at("production_face_velocity_gpm_m2").get<double>(), 2.0);
+}
+
+TEST(WineJsonTest, SpecialTextsAreStringsBlanksNullAccentsKept) {
+    TWineRec rec = test::SampleWine();
+    rec.Conditions.WineName.assign("Ros\xE9 d'\xC9t\xE9"); // Windows-1252
+    rec.Conditions.WineType.set(1);
+    rec.Conditions.ProdRateUnits.set(1);
+    rec.RmE.assign("   neg");
+    rec.ExpectedVolP.assign("over 1,000,000,000,000");
+    rec.ExpectedVolE.assign("      ");
+    rec.bP.clear();
+
+    const json wine = json::parse(WineJsonText(rec));
+    EXPECT_EQ(wine.at("conditions").at("wine"), "Ros\xC3\xA9 d'\xC3\x89t\xC3\xA9");
+    EXPECT_EQ(wine.at("conditions").at("wine_type"), "dessert");
+    EXPECT_EQ(wine.at("conditions").at("rate_units"), "gpm");
+    const json& r = wine.at("results");
+    EXPECT_EQ(r.at("exponential").at("rm"), "neg");
+    EXPECT_EQ(r.at("power").at("expected_volume_gal"), "over 1,000,000,000,000");
+    EXPECT_TRUE(r.at("exponential").at("expected_volume_gal").is_null());
+    EXPECT_TRUE(r.at("power").at("b").is_null());
+}
+
+TEST(WineJsonTest, ANewWineHasNoPointsAndNullResults) {
+    const json wine = json::parse(WineJsonText(TWineRec{}));
+    EXPECT_TRUE(wine.at("points").empty());
+    EXPECT_TRUE(wine.at("results").at("power").at("rm").is_null());
+    EXPECT_EQ(wine.at("results").at("power").at("a_per_m"), 0);
+}
+
+} // namespace
+} // namespace zephra
