@@ -10,6 +10,7 @@
 #include "entry/NumberText.h"
 #include "entry/UnitConstants.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -39,6 +40,28 @@ public:
         : rec_(rec), warnings_(ShowDialogs, boxes), separator_(separator) {}
 
     void Run() {
+        if (!ReachFits()) {
+            return;
+        }
+        if (n_ < MinimumFittedPoints) {
+            warnings_.Warn("Data is insufficient to calculate fouling constants.");
+            BlankFitResults(rec_, SixBlanks);
+            EmptyColumn(rec_, &TTableRow::Rexp);
+            EmptyColumn(rec_, &TTableRow::Rpower);
+            return;
+        }
+        const FoulingFitInput input = FitInput();
+        if (!std::isfinite(input.LabEquivVolume) || !std::isfinite(input.LabFaceVelocity)) {
+            ShowValuesOutOfRange();
+            return;
+        }
+        FitFoulingModels(rec_, input, separator_, warnings_);
+    }
+
+    // Every step before the fits: the table's cells, the resistances and the
+    // skip. False when the calculation has already ended (its results
+    // written) because the conditions or the data cannot be calculated with.
+    bool ReachFits() {
         FillData(rec_);
         ReadElapsedTimes();
         ReadConditions();
@@ -49,7 +72,7 @@ public:
             rec_.Model.set(0);
             EmptyRowsAfter(rec_, 0);
             BlankFitResults(rec_, SixBlanks);
-            return;
+            return false;
         }
         rec_.MaxProdR.assign(ResistanceText(R_max_));
         rec_.Model.set(0);
@@ -64,27 +87,27 @@ public:
                                       : "There is a non-positive interval in the Volume data. "
                                         "Unable to calculate.");
             BlankAllResults("   neg");
-            return;
+            return false;
         }
         if (!ValuesUsable()) {
             ShowValuesOutOfRange();
-            return;
+            return false;
         }
-
         SkipInitialPoints();
-        if (n_ < MinimumFittedPoints) {
-            warnings_.Warn("Data is insufficient to calculate fouling constants.");
-            BlankFitResults(rec_, SixBlanks);
-            EmptyColumn(rec_, &TTableRow::Rexp);
-            EmptyColumn(rec_, &TTableRow::Rpower);
-            return;
+        return true;
+    }
+
+    // The counted points as ReachFits left them.
+    FiltrationPoints Points() const {
+        FiltrationPoints points;
+        points.LabArea = A_lab_;
+        const int counted = std::max(n_ + k_, 0);
+        for (int i = 1; i <= counted; ++i) {
+            points.Volume.push_back(V_[i]);
+            points.Time.push_back(T_[i]);
         }
-        const FoulingFitInput input = FitInput();
-        if (!std::isfinite(input.LabEquivVolume) || !std::isfinite(input.LabFaceVelocity)) {
-            ShowValuesOutOfRange();
-            return;
-        }
-        FitFoulingModels(rec_, input, separator_, warnings_);
+        points.FirstFitted = static_cast<std::size_t>(std::min(k_, counted));
+        return points;
     }
 
 private:
@@ -281,7 +304,25 @@ private:
     bool rangeError_ = false;
 };
 
+// Answers nothing: the point selection shows no boxes.
+class NoBoxes : public MessageBoxes {
+public:
+    BoxAnswer Show(BoxKind, const std::string&, BoxButtons, BoxAnswer defaultButton) override {
+        return defaultButton;
+    }
+};
+
 } // namespace
+
+std::optional<FiltrationPoints> FittedPointsOf(const TWineRec& rec) {
+    TWineRec copy = rec;
+    NoBoxes boxes;
+    Calculation calculation(copy, false, boxes, {});
+    if (!calculation.ReachFits()) {
+        return std::nullopt;
+    }
+    return calculation.Points();
+}
 
 void Calculate(TWineRec& rec, bool ShowDialogs, MessageBoxes& boxes) {
     Calculate(rec, ShowDialogs, boxes, LocaleThousandsSeparator());

@@ -149,6 +149,7 @@ void TMainForm::CreateCommands() {
         make("Data", "&Collect New Data", QKeySequence(Qt::CTRL | Qt::Key_C), -1, QString());
     LaboratoryGraph = make("Data", "Laboratory Graph", none, -1, QString());
     ProductionGraph = make("Data", "Production Graph", none, -1, QString());
+    FoulingAnalysis = make("Data", "Fouling Analysis", none, -1, QString());
     SetScaleConnection = make("Data", "Set Scale Connection", none, -1, QString());
     HelpAbout = make("Help", "About", none, -1, QString());
     HelpContents = make("Help", "&Contents", QKeySequence(Qt::Key_F1), -1, QString());
@@ -157,7 +158,7 @@ void TMainForm::CreateCommands() {
     WindowTileVertical = make("Window", "&Tile Vertically", none, 5, "Tile Vertical");
 
     for (QAction* action : {FileClose, FileSave, FileSaveAs, EditConditions, EditData,
-                            CollectNewData, LaboratoryGraph, ProductionGraph})
+                            CollectNewData, LaboratoryGraph, ProductionGraph, FoulingAnalysis})
         action->setEnabled(false);
     for (QAction* action : {FileExportPdf, FilePrint, FileExportData})
         action->setEnabled(false);
@@ -196,6 +197,7 @@ void TMainForm::CreateMenus() {
     data->addSeparator();
     data->addAction(LaboratoryGraph);
     data->addAction(ProductionGraph);
+    data->addAction(FoulingAnalysis);
     data->addSeparator();
     data->addAction(SetScaleConnection);
 
@@ -248,6 +250,7 @@ void TMainForm::ConnectCommands() {
     bind(SetScaleConnection, &TMainForm::SetScaleConnectionExecute);
     bind(LaboratoryGraph, &TMainForm::LaboratoryGraphExecute);
     bind(ProductionGraph, &TMainForm::ProductionGraphExecute);
+    bind(FoulingAnalysis, &TMainForm::FoulingAnalysisExecute);
     bind(HelpAbout, &TMainForm::HelpAboutExecute);
     bind(HelpContents, &TMainForm::HelpContentsExecute);
     bind(WindowCascade, &TMainForm::WindowCascadeExecute);
@@ -411,6 +414,11 @@ void TMainForm::LaboratoryGraphExecute() {
 void TMainForm::ProductionGraphExecute() {
     if (const TMDIChild* window = Documents->ActiveWineWindow())
         OpenProductionGraph(window->WineClass.WineRec, services_.Boxes, this);
+}
+
+void TMainForm::FoulingAnalysisExecute() {
+    if (const TMDIChild* window = Documents->ActiveWineWindow())
+        OpenFoulingAnalysis(window->WineClass.WineRec, services_.Boxes, this);
 }
 
 void TMainForm::HelpAboutExecute() {

@@ -61,6 +61,7 @@ public:
     QAction* CollectNewData;
     QAction* LaboratoryGraph;
     QAction* ProductionGraph;
+    QAction* FoulingAnalysis;
     QAction* SetScaleConnection;
     QAction* HelpAbout;
     QAction* HelpContents;
@@ -99,6 +100,7 @@ public:
     void SetScaleConnectionExecute();
     void LaboratoryGraphExecute();
     void ProductionGraphExecute();
+    void FoulingAnalysisExecute();
     void HelpAboutExecute();
     // Shows the user guide; a second use brings the open guide to the front.
     void HelpContentsExecute();

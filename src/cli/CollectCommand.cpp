@@ -4,6 +4,7 @@
 #include "acquisition/ExchangeThread.h"
 #include "acquisition/SettingsFile.h"
 #include "analysis/Calculate.h"
+#include "analysis/VmaxTracker.h"
 #include "cli/Arguments.h"
 #include "cli/CommandRegistry.h"
 #include "cli/PrintedBoxes.h"
@@ -68,13 +69,17 @@ private:
     MessageBoxes& boxes_;
 };
 
-// Prints the points and the thinning as they happen.
+// Prints the points, with Vmax as far as it is known, and the thinning as
+// they happen.
 class PointPrinter : public RunObserver {
 public:
     explicit PointPrinter(std::ostream& out) : out_(out) {}
-    void PointStored(const StoredPoint& point, const TWineRec&) override {
+    void PointStored(const StoredPoint& point, const TWineRec& record) override {
         out_ << "point " << point.index << ": " << point.texts.V << " ml at " << point.texts.M
              << ":" << point.texts.Sc << std::endl;
+        const std::string vmax = VmaxTrackerLine(tracker_.Update(AnalyzeFouling(record)));
+        if (!vmax.empty())
+            out_ << "  " << vmax << std::endl;
     }
     void Collapsed(double intervalSeconds, const TWineRec&) override {
         out_ << "interval now " << intervalSeconds
@@ -83,6 +88,7 @@ public:
 
 private:
     std::ostream& out_;
+    VmaxTracker tracker_;
 };
 
 const char* EndText(RunEnd end) {

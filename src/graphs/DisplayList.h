@@ -17,7 +17,9 @@ struct Colour {
     friend bool operator==(const Colour&, const Colour&) = default;
 };
 
-enum class PenStyle { Solid, Dotted };
+// Dotted: one pixel drawn, two left out. Dashed: eight drawn, four left
+// out. DashDot: eight drawn, three out, two drawn, three out.
+enum class PenStyle { Solid, Dotted, Dashed, DashDot };
 
 // A font of the default face, normal style. Height > 0 is the height of the
 // whole character cell in pixels, Height < 0 minus the character (em)
@@ -48,12 +50,15 @@ struct RectangleOp {
     Colour Brush;
 };
 
-// A line from `From` up to, but not including, `To`.
+// A line from `From` up to, but not including, `To`. Its pen pattern
+// starts PatternStart pixels in, so a polyline's pattern runs on across
+// its segments.
 struct LineOp {
     PixelPoint From;
     PixelPoint To;
     Colour Pen;
     PenStyle Style = PenStyle::Solid;
+    std::int64_t PatternStart = 0;
 };
 
 // Text whose character cell has its top-left corner at Origin (for rotated

@@ -8,6 +8,7 @@
 #include "graphs/GraphData.h"
 #include "graphs/Markers.h"
 #include "graphs/PlotCanvas.h"
+#include "graphs/PlotFrame.h"
 #include "graphs/PlotLayers.h"
 #include "graphs/PlotMapping.h"
 
@@ -36,16 +37,6 @@ void DrawMaxResistanceLine(PlotCanvas& canvas, const PixelRect& rect, const Axis
     const int y = Translate(rect, ranges, 0.0, maxProdR).Y;
     canvas.MoveTo({rect.Left, y});
     canvas.LineTo({rect.Right, y});
-}
-
-void DrawFrame(PlotCanvas& canvas, const PixelRect& rect) {
-    canvas.PenColour = Black;
-    canvas.BrushColour = GhostWhite;
-    canvas.MoveTo({rect.Left, rect.Top});
-    canvas.LineTo({rect.Left, rect.Bottom});
-    canvas.LineTo({rect.Right, rect.Bottom});
-    canvas.LineTo({rect.Right, rect.Top});
-    canvas.LineTo({rect.Left, rect.Top});
 }
 
 void DrawAxisTitles(PlotCanvas& canvas, const PixelRect& rect) {
@@ -110,12 +101,7 @@ void DrawLegend(PlotCanvas& canvas, const PixelRect& rect, GraphScale scale) {
     const bool production = scale == GraphScale::Production;
     const PixelRect box{rect.Right - 152, rect.Bottom - (production ? 125 : 105), rect.Right - 15,
                         rect.Bottom - 25};
-    canvas.BrushColour = GhostWhite;
-    canvas.FillRect(box);
-    canvas.BrushColour = Black;
-    canvas.FrameRect(box);
-    canvas.BrushColour = GhostWhite;
-    canvas.PenColour = Black;
+    DrawLegendBox(canvas, box);
 
     const int textLeft = rect.Right - 116;
     const auto entry = [&](int topFromBottom, const char* text) {
@@ -174,7 +160,7 @@ DisplayList DrawGraphWindowPicture(const TWineRec& rec, GraphScale scale, Colour
     }
     DrawPointMarkers(canvas, rect, ranges, data, 2, 3);
 
-    DrawFrame(canvas, rect);
+    DrawPlotFrame(canvas, rect);
     DrawAxisTitles(canvas, rect);
     DrawXAxis(canvas, rect, ranges, scale);
     DrawYAxis(canvas, rect, ranges);

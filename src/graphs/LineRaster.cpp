@@ -50,4 +50,20 @@ std::vector<RasterPixel> RasterLine(PixelPoint from, PixelPoint to, int width, i
     return pixels;
 }
 
+bool PenDraws(PenStyle style, std::int64_t index) {
+    switch (style) {
+    case PenStyle::Solid:
+        return true;
+    case PenStyle::Dotted:
+        return index % 3 == 0;
+    case PenStyle::Dashed:
+        return index % 12 < 8;
+    case PenStyle::DashDot: {
+        const std::int64_t i = index % 16;
+        return i < 8 || (i >= 11 && i < 13);
+    }
+    }
+    return true;
+}
+
 } // namespace zephra

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graphs/DisplayList.h"
 #include "graphs/PixelGeometry.h"
 
 #include <cstdint>
@@ -24,9 +25,7 @@ struct RasterPixel {
 // size, however far outside it the end points lie.
 std::vector<RasterPixel> RasterLine(PixelPoint from, PixelPoint to, int width, int height);
 
-// The standard dotted pen: one pixel drawn, two left out.
-inline bool DottedPenDraws(std::int64_t index) {
-    return index % 3 == 0;
-}
+// Whether a pen of `style` draws the pixel `index` pixels along its pattern.
+bool PenDraws(PenStyle style, std::int64_t index);
 
 } // namespace zephra

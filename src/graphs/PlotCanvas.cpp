@@ -1,5 +1,7 @@
 #include "graphs/PlotCanvas.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 
 namespace zephra {
@@ -23,10 +25,15 @@ void PlotCanvas::Rectangle(const PixelRect& rect) {
 
 void PlotCanvas::MoveTo(PixelPoint p) {
     position_ = p;
+    patternPosition_ = 0;
 }
 
 void PlotCanvas::LineTo(PixelPoint p) {
-    list_.Ops.push_back(LineOp{position_, p, PenColour, PenKind});
+    list_.Ops.push_back(LineOp{position_, p, PenColour, PenKind, patternPosition_});
+    // A line has one pixel per step along its longer axis.
+    const std::int64_t dx = std::abs(std::int64_t{p.X} - position_.X);
+    const std::int64_t dy = std::abs(std::int64_t{p.Y} - position_.Y);
+    patternPosition_ += std::max(dx, dy);
     position_ = p;
 }
 

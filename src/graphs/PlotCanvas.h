@@ -3,6 +3,7 @@
 #include "graphs/DisplayList.h"
 #include "graphs/TextMetrics.h"
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -30,6 +31,8 @@ public:
     void Rectangle(const PixelRect& rect);
     void MoveTo(PixelPoint p);
     // A line from the current position to p, without p; p becomes current.
+    // The pen's pattern runs on from the previous line unless MoveTo came
+    // between.
     void LineTo(PixelPoint p);
     // Text opaque on the brush colour (unless the brush is clear), cell
     // top-left at (x, y).
@@ -48,6 +51,7 @@ private:
     const TextMetrics& metrics_;
     DisplayList list_;
     PixelPoint position_;
+    std::int64_t patternPosition_ = 0;
 };
 
 } // namespace zephra

@@ -124,9 +124,10 @@ private:
     void Settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     QList<QAction*> DocumentCommands() const {
-        return {form->FileClose,       form->FileSave,        form->FileSaveAs,
-                form->EditConditions,  form->EditData,        form->CollectNewData,
-                form->LaboratoryGraph, form->ProductionGraph, form->SetScaleConnection};
+        return {form->FileClose,         form->FileSave,        form->FileSaveAs,
+                form->EditConditions,    form->EditData,        form->CollectNewData,
+                form->LaboratoryGraph,   form->ProductionGraph, form->FoulingAnalysis,
+                form->SetScaleConnection};
     }
     QList<QAction*> WindowCommands() const {
         return {form->WindowCascade, form->WindowTileHorizontal, form->WindowTileVertical};
@@ -228,6 +229,7 @@ private slots:
         row("CollectNewData", "Data", "&Collect New Data", QKeySequence("Ctrl+C"), false, "", "");
         row("LaboratoryGraph", "Data", "Laboratory Graph", none, false, "", "");
         row("ProductionGraph", "Data", "Production Graph", none, false, "", "");
+        row("FoulingAnalysis", "Data", "Fouling Analysis", none, false, "", "");
         row("SetScaleConnection", "Data", "Set Scale Connection", none, false, "", "");
         row("HelpAbout", "Help", "About", none, false, "", "");
         row("WindowCascade", "Window", "&Cascade", none, true, "Cascade", "Cascade");
@@ -258,6 +260,7 @@ private slots:
             {"CollectNewData", form->CollectNewData},
             {"LaboratoryGraph", form->LaboratoryGraph},
             {"ProductionGraph", form->ProductionGraph},
+            {"FoulingAnalysis", form->FoulingAnalysis},
             {"SetScaleConnection", form->SetScaleConnection},
             {"HelpAbout", form->HelpAbout},
             {"WindowCascade", form->WindowCascade},
@@ -283,10 +286,10 @@ private slots:
                  (QStringList{"&New", "&Open", "&Close", "&Save", "Save &As...", "-",
                               "Export &PDF...", "Export Da&ta...", "&Print...", "-", "E&xit"}));
         QCOMPARE(menus.at(1)->text(), QStringLiteral("&Data"));
-        QCOMPARE(
-            MenuItems(menus.at(1)->menu()),
-            (QStringList{"&Edit Conditions", "Edit &Data", "&Collect New Data", "-",
-                         "Laboratory Graph", "Production Graph", "-", "Set Scale Connection"}));
+        QCOMPARE(MenuItems(menus.at(1)->menu()),
+                 (QStringList{"&Edit Conditions", "Edit &Data", "&Collect New Data", "-",
+                              "Laboratory Graph", "Production Graph", "Fouling Analysis", "-",
+                              "Set Scale Connection"}));
         QCOMPARE(menus.at(2)->text(), QStringLiteral("&View"));
         QCOMPARE(MenuItems(menus.at(2)->menu()),
                  (QStringList{"&Cascade", "Tile &Horizontally", "&Tile Vertically"}));
@@ -345,7 +348,7 @@ private slots:
     void enablingRuleFollowsTheOpenWineWindows() {
         StartForm();
         ExpectEnabled(AlwaysEnabled(), true);
-        ExpectEnabled(DocumentCommands().mid(0, 8), false);
+        ExpectEnabled(DocumentCommands().mid(0, 9), false);
         ExpectEnabled({form->SetScaleConnection}, true);
         ExpectEnabled(WindowCommands(), false);
 
@@ -372,6 +375,21 @@ private slots:
 
         OpenWine("c.zph");
         ExpectEnabled(DocumentCommands(), true);
+    }
+
+    void foulingAnalysisOpensAWindowForTheActiveWine() {
+        StartForm();
+        OpenWine("a.zph");
+        form->FoulingAnalysis->trigger();
+        QWidget* opened = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->isVisible() && widget->windowTitle() == QStringLiteral("Fouling Analysis"))
+                opened = widget;
+        }
+        QVERIFY(opened != nullptr);
+        QVERIFY(
+            !form->findChildren<QToolBar*>().first()->actions().contains(form->FoulingAnalysis));
+        delete opened;
     }
 
     void failedOpenLeavesTheCommandsDisabled() {

@@ -1,3 +1,4 @@
+#include "DisplayListQueries.h"
 #include "FakeTextMetrics.h"
 #include "WineFixture.h"
 #include "graphs/FloatingPointFault.h"
@@ -15,7 +16,9 @@ namespace zephra {
 namespace {
 
 using test::FakeTextMetrics;
+using test::LinesIn;
 using test::RisingWine;
+using test::Texts;
 using test::WineFixture;
 namespace colours = graph_colours;
 
@@ -23,26 +26,6 @@ const FakeTextMetrics Metrics;
 
 DisplayList WineGraph(const TWineRec& rec) {
     return DrawWineGraph(rec, 250, 200, DesktopColours{}, Metrics);
-}
-
-std::vector<LineOp> LinesIn(const DisplayList& list, Colour colour) {
-    std::vector<LineOp> lines;
-    for (const DrawOp& op : list.Ops) {
-        if (const auto* line = std::get_if<LineOp>(&op); line && line->Pen == colour) {
-            lines.push_back(*line);
-        }
-    }
-    return lines;
-}
-
-std::vector<TextOp> Texts(const DisplayList& list) {
-    std::vector<TextOp> texts;
-    for (const DrawOp& op : list.Ops) {
-        if (const auto* text = std::get_if<TextOp>(&op)) {
-            texts.push_back(*text);
-        }
-    }
-    return texts;
 }
 
 std::vector<std::string> TextStrings(const DisplayList& list) {

@@ -10,11 +10,23 @@ FiltrationModel::FiltrationModel(const SimOptions& options)
 double FiltrationModel::Load(double seconds) const {
     if (options_.fixedGrams)
         return *options_.fixedGrams;
-    const double minutes = (seconds - origin_) / 60.0;
+    const double t = (seconds - origin_) / 60.0;
     const double flow = options_.flowGramsPerMinute;
     const double k = options_.foulingPerMinute;
-    // The integral of flow / (1 + k t): the collected mass grows ever more slowly.
-    return k > 0 ? flow / k * std::log1p(k * minutes) : flow * minutes;
+    if (k <= 0)
+        return flow * t;
+    // The collected mass: the integral of the law's flow over the minutes.
+    switch (options_.law) {
+    case FoulingLaw::Complete:
+        return -flow / k * std::expm1(-k * t);
+    case FoulingLaw::Intermediate:
+        return flow / k * std::log1p(k * t);
+    case FoulingLaw::Standard:
+        return flow * t / (1 + k * t);
+    case FoulingLaw::Cake:
+        return flow / k * (std::sqrt(1 + 2 * k * t) - 1);
+    }
+    return flow * t;
 }
 
 double FiltrationModel::Reading(double seconds) {

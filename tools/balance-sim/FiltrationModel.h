@@ -7,7 +7,8 @@
 namespace zephra::balancesim {
 
 // The load on the balance: filtrate collected by a filter whose flow falls
-// as it fouls, or a constant load; plus reading noise and the tare.
+// as it fouls by one of the blocking laws, or a constant load; plus reading
+// noise and the tare.
 class FiltrationModel {
 public:
     explicit FiltrationModel(const SimOptions& options);

@@ -23,8 +23,14 @@ const char* const Usage =
     "                          ($XDG_CONFIG_HOME/zephra/ports, default\n"
     "                          ~/.config/zephra/ports); removed at exit\n"
     "  --flow G                initial flow in g/min (default 30)\n"
-    "  --fouling K             fouling rate per minute: the flow falls as\n"
-    "                          flow / (1 + K * minutes) (default 0.1)\n"
+    "  --fouling K             fouling constant per minute (default 0.1)\n"
+    "  --law L                 how the filter fouls, t in minutes (default\n"
+    "                          intermediate):\n"
+    "                            complete      flow * exp(-K t)\n"
+    "                            intermediate  flow / (1 + K t)\n"
+    "                            standard      flow / (1 + K t)^2\n"
+    "                                          (Vmax = flow / K grams)\n"
+    "                            cake          flow / sqrt(1 + 2 K t)\n"
     "  --noise G               standard deviation of the reading in g (default 0.01)\n"
     "  --weight G              a constant load of G grams instead of a filtration\n"
     "  --seed N                seed of the noise (default 1)\n"
@@ -85,6 +91,18 @@ std::optional<SimOptions> ParseSimOptions(int argc, char** argv, int& exitCode) 
         } else if (arg == "--fouling") {
             if (!number(options.foulingPerMinute) || options.foulingPerMinute < 0)
                 return fail("--fouling needs a rate per minute, 0 or more");
+        } else if (arg == "--law") {
+            const std::string law = hasValue ? argv[++i] : "";
+            if (law == "complete")
+                options.law = FoulingLaw::Complete;
+            else if (law == "intermediate")
+                options.law = FoulingLaw::Intermediate;
+            else if (law == "standard")
+                options.law = FoulingLaw::Standard;
+            else if (law == "cake")
+                options.law = FoulingLaw::Cake;
+            else
+                return fail("--law needs complete, intermediate, standard or cake");
         } else if (arg == "--noise") {
             if (!number(options.noiseGrams) || options.noiseGrams < 0)
                 return fail("--noise needs a number of grams, 0 or more");

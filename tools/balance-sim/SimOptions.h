@@ -5,10 +5,15 @@
 
 namespace zephra::balancesim {
 
+// How the filter fouls: the four blocking laws of constant-pressure
+// filtration, each with a constant K per minute (see FiltrationModel).
+enum class FoulingLaw { Complete, Intermediate, Standard, Cake };
+
 // What the simulated balance does, as chosen on the command line.
 struct SimOptions {
     double flowGramsPerMinute = 30.0; // filtrate flow at the start of the filtration
-    double foulingPerMinute = 0.1;    // flow(t) = flow / (1 + fouling * t), t in minutes
+    double foulingPerMinute = 0.1;    // the law's constant K, per minute
+    FoulingLaw law = FoulingLaw::Intermediate;
     double noiseGrams = 0.01;         // standard deviation of the reading noise
     std::optional<double> fixedGrams; // a constant load instead of a filtration
     unsigned seed = 1;

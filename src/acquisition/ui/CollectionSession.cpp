@@ -106,11 +106,17 @@ void CollectionSession::CountdownChanged(const std::string& text) {
         progress_->ShowCountdown(QString::fromStdString(text));
 }
 
-void CollectionSession::PointStored(const StoredPoint& point, const TWineRec&) {
+void CollectionSession::PointStored(const StoredPoint& point, const TWineRec& record) {
+    const VmaxTrackerStatus vmax = tracker_.Update(AnalyzeFouling(record));
     if (!progress_)
         return;
     ShowPoints();
     progress_->ShowStatus(progress_->LastReading, QString::fromStdString(LastReadingText(point)));
+    if (vmax.Shown) {
+        progress_->ShowStatus(progress_->Vmax, QString::fromStdString(VmaxIntervalText(vmax)));
+        progress_->ShowStatus(progress_->BestLaw, QString::fromStdString(BestLawText(vmax)));
+    }
+    progress_->ShowVmaxKnown(vmax.Known);
 }
 
 void CollectionSession::Collapsed(double intervalSeconds, const TWineRec&) {

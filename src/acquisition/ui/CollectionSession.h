@@ -2,6 +2,7 @@
 
 #include "acquisition/CollectionRun.h"
 #include "acquisition/ui/DataCollectionDlg.h"
+#include "analysis/VmaxTracker.h"
 
 #include <QObject>
 #include <QPointer>
@@ -84,6 +85,7 @@ private:
     QPointer<QWidget> guardedWine_;
     bool inPass_ = false;
     bool finished_ = false;
+    VmaxTracker tracker_;
 };
 
 } // namespace zephra

@@ -1,5 +1,6 @@
 #include "acquisition/ui/DataCollectionDlg.h"
 
+#include "analysis/VmaxTracker.h"
 #include "entry/ui/DialogLook.h"
 
 #include <QCloseEvent>
@@ -19,6 +20,8 @@ constexpr int CountdownHeight = 107;
 constexpr int StatusTop = 100;
 constexpr int StatusLineHeight = 18;
 constexpr int StatusBottomMargin = 8;
+// The two lines of the note that Vmax is known.
+constexpr int KnownHeight = 34;
 constexpr int CaptionLeft = 18;
 constexpr int ValueLeft = 96;
 constexpr int ValueWidth = ClientWidth - ValueLeft - 8;
@@ -52,6 +55,21 @@ TDataCollectionDlg::TDataCollectionDlg(QWidget* owner) : QDialog(owner) {
     Points = AddStatusLine(QStringLiteral("Points stored:"));
     LastReading = AddStatusLine(QStringLiteral("Last reading:"));
     Interval = AddStatusLine(QStringLiteral("Interval:"));
+    Vmax = AddStatusLine(QStringLiteral("Vmax:"));
+    BestLaw = AddStatusLine(QStringLiteral("Best law:"));
+    VmaxKnown = new QLabel(QString::fromUtf8(VmaxKnownText), this);
+    VmaxKnown->setWordWrap(true);
+    VmaxKnown->setGeometry(CaptionLeft, StatusTop + StatusLineHeight * statusLines_,
+                           ClientWidth - 2 * CaptionLeft, KnownHeight);
+    VmaxKnown->hide();
+}
+
+void TDataCollectionDlg::ShowVmaxKnown(bool known) {
+    if (VmaxKnown->isVisible() == known)
+        return;
+    VmaxKnown->setVisible(known);
+    setFixedSize(ClientWidth, StatusTop + StatusLineHeight * statusLines_ + StatusBottomMargin +
+                                  (known ? KnownHeight : 0));
 }
 
 QLabel* TDataCollectionDlg::AddStatusLine(const QString& caption) {

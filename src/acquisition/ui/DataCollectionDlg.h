@@ -27,6 +27,12 @@ public:
     QLabel* Points;
     QLabel* LastReading;
     QLabel* Interval;
+    // Vmax with its 95 % interval and the best law, from the fourth fitted
+    // point on; under them, once Vmax is known, the note that the trial can
+    // be stopped.
+    QLabel* Vmax;
+    QLabel* BestLaw;
+    QLabel* VmaxKnown;
 
     // Adds a status line under the others, "caption" and an empty value, and
     // makes the window taller by one line; returns the value label.
@@ -38,6 +44,8 @@ public:
     void ShowCountdown(const QString& text);
     // Shows `text` in a status line's value, when it differs from what shows.
     void ShowStatus(QLabel* value, const QString& text);
+    // Shows or hides VmaxKnown, the window growing or shrinking to hold it.
+    void ShowVmaxKnown(bool known);
     // Moves the window over the bottom right of `wineWindow`, clear of the
     // graph at its top, inside the screen.
     void PlaceOver(const QWidget& wineWindow);

@@ -59,7 +59,7 @@ void Draw(QImage& image, const RectangleOp& op) {
 void Draw(QImage& image, const LineOp& op) {
     const QRgb rgb = ToRgb(op.Pen);
     for (const RasterPixel& p : RasterLine(op.From, op.To, image.width(), image.height())) {
-        if (op.Style == PenStyle::Solid || DottedPenDraws(p.Index)) {
+        if (PenDraws(op.Style, op.PatternStart + p.Index)) {
             image.setPixel(p.X, p.Y, rgb);
         }
     }

@@ -2,6 +2,7 @@
 
 #include "document/ui/WindowPlacement.h"
 #include "graphs/FloatingPointFault.h"
+#include "graphs/ui/FoulingAnalysisWindow.h"
 #include "graphs/ui/GraphImages.h"
 #include "graphs/ui/GraphWindow.h"
 
@@ -60,6 +61,10 @@ QWidget* OpenLabGraph(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner) 
 
 QWidget* OpenProductionGraph(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner) {
     return OpenGraphWindow<TGraphWinProd>(rec, boxes, owner);
+}
+
+QWidget* OpenFoulingAnalysis(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner) {
+    return OpenGraphWindow<FoulingAnalysisWindow>(rec, boxes, owner);
 }
 
 } // namespace zephra

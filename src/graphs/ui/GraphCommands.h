@@ -30,4 +30,8 @@ void DrawGraph(QLabel& graph, const TWineRec& rec, MessageBoxes& boxes);
 QWidget* OpenLabGraph(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner = nullptr);
 QWidget* OpenProductionGraph(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner = nullptr);
 
+// Opens a new top-level "Fouling Analysis" window for a snapshot of `rec`,
+// as the graph windows are opened.
+QWidget* OpenFoulingAnalysis(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner = nullptr);
+
 } // namespace zephra

@@ -1,5 +1,6 @@
 #include "graphs/ui/GraphImages.h"
 
+#include "graphs/FoulingGraphPicture.h"
 #include "graphs/ui/DisplayListRenderer.h"
 #include "graphs/ui/QtTextMetrics.h"
 
@@ -27,6 +28,11 @@ QImage WineGraphImage(const TWineRec& rec, QSize size, const DesktopColours& col
 QImage GraphWindowImage(const TWineRec& rec, GraphScale scale, Colour windowText) {
     const QtTextMetrics metrics;
     return RenderDisplayList(DrawGraphWindowPicture(rec, scale, windowText, metrics));
+}
+
+QImage FoulingGraphImage(const FoulingAnalysis& analysis, Colour windowText) {
+    const QtTextMetrics metrics;
+    return RenderDisplayList(DrawFoulingGraphPicture(analysis, windowText, metrics));
 }
 
 } // namespace zephra

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/FoulingAnalysis.h"
 #include "document/WineRec.h"
 #include "graphs/GraphWindowPicture.h"
 #include "graphs/WineGraphPicture.h"
@@ -18,5 +19,6 @@ DesktopColours DesktopColoursOf(const QPalette& palette);
 // picture cannot be drawn; nothing is drawn from a NaN or infinity.
 QImage WineGraphImage(const TWineRec& rec, QSize size, const DesktopColours& colours);
 QImage GraphWindowImage(const TWineRec& rec, GraphScale scale, Colour windowText);
+QImage FoulingGraphImage(const FoulingAnalysis& analysis, Colour windowText);
 
 } // namespace zephra

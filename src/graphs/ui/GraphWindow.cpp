@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
@@ -60,18 +59,7 @@ void GraphWindow::CopyPicture() {
 }
 
 void GraphWindow::SavePictureAs() {
-    const std::optional<QString> chosen =
-        fileDialog_->AskSavePath(this, caption_ + QStringLiteral(".png"));
-    if (!chosen) {
-        return;
-    }
-    QString path = *chosen;
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".png");
-    }
-    if (!picture_.save(path, "PNG")) {
-        boxes_.Error("The picture could not be saved to " + path.toStdString() + ".");
-    }
+    SavePictureAsPng(this, *fileDialog_, picture_, caption_ + QStringLiteral(".png"), boxes_);
 }
 
 TGraphWinLab::TGraphWinLab(MessageBoxes& boxes, QWidget* parent)

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace zephra {
@@ -16,6 +17,21 @@ std::optional<QString> QtPictureFileDialog::AskSavePath(QWidget* parent,
         return std::nullopt;
     }
     return path;
+}
+
+void SavePictureAsPng(QWidget* parent, PictureFileDialog& dialog, const QImage& picture,
+                      const QString& suggestedName, MessageBoxes& boxes) {
+    const std::optional<QString> chosen = dialog.AskSavePath(parent, suggestedName);
+    if (!chosen) {
+        return;
+    }
+    QString path = *chosen;
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".png");
+    }
+    if (!picture.save(path, "PNG")) {
+        boxes.Error("The picture could not be saved to " + path.toStdString() + ".");
+    }
 }
 
 } // namespace zephra

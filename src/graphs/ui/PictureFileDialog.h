@@ -1,5 +1,8 @@
 #pragma once
 
+#include "document/MessageBoxes.h"
+
+#include <QImage>
 #include <QString>
 
 #include <optional>
@@ -23,5 +26,11 @@ class QtPictureFileDialog : public PictureFileDialog {
 public:
     std::optional<QString> AskSavePath(QWidget* parent, const QString& suggestedName) override;
 };
+
+// Asks where to save `picture` (suggesting `suggestedName`), adds ".png"
+// to a name without an extension and saves it as PNG; a failed save is
+// reported through `boxes`. Nothing happens when the user cancels.
+void SavePictureAsPng(QWidget* parent, PictureFileDialog& dialog, const QImage& picture,
+                      const QString& suggestedName, MessageBoxes& boxes);
 
 } // namespace zephra

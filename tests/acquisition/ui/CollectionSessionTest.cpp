@@ -12,6 +12,8 @@
 #include <QWidget>
 #include <QtTest>
 
+#include <functional>
+
 using namespace zephra;
 
 namespace {
@@ -38,8 +40,11 @@ public:
             throw BalanceError("Timeout");
         if (request == unreadableAt)
             return {"   x", 0.0, true};
+        const double seconds = static_cast<double>(clock_.NowMs()) / 1000.0;
+        if (filtrate)
+            return {"", 250.0 + filtrate(seconds), false};
         // at least 5 g more at every request, however close together they come
-        return {"", 250.0 + 5.0 * request + static_cast<double>(clock_.NowMs()) / 1000.0, false};
+        return {"", 250.0 + 5.0 * request + seconds, false};
     }
     void Close() noexcept override { ++closes; }
 
@@ -47,6 +52,8 @@ public:
     std::atomic<int> closes = 0;
     int throwAt = -1;
     int unreadableAt = -1;
+    // Grams of filtrate after the seconds, when set (before the run starts).
+    std::function<double(double)> filtrate;
 
 private:
     RunClock& clock_;
@@ -202,6 +209,35 @@ private slots:
                  qPrintable(QStringLiteral("%1,%2").arg(progress.x()).arg(progress.y())));
         QTest::keyClick(session_->ProgressWindow(), Qt::Key_X);
         QTRY_VERIFY_WITH_TIMEOUT(!session_->InProgress(), 1000);
+    }
+
+    void liveWindowShowsVmaxUntilItIsKnown() {
+        // A 47 mm filter whose flux of 2000 L/m²/h falls by the standard law
+        // towards Vmax = 300 L/m²: the grams of filtrate after t seconds.
+        TConditions& c = target_->wine.WineRec.Conditions;
+        c.LabP.assign("30.0");
+        c.LabFiltDia.assign("47.0");
+        c.ProdP.assign("  30");
+        c.ProdA.assign("10.0");
+        c.ProdRate.assign("20.0");
+        const double area = 0.0235 * 0.0235 * 3.14159;
+        balance_->filtrate = [area](double seconds) {
+            const double clean = 2000 * seconds / 3600;
+            return clean / (1 + clean / 300) * area * 1000;
+        };
+        session_->Begin();
+        TDataCollectionDlg* window = session_->ProgressWindow();
+        QVERIFY(window->Vmax->text().isEmpty());
+        QVERIFY(window->VmaxKnown->isHidden());
+        const int height = window->height();
+        QTRY_VERIFY_WITH_TIMEOUT(window->Vmax->text().contains(QStringLiteral("L/m²")), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(window->VmaxKnown->isVisible(), 8000);
+        QCOMPARE(window->VmaxKnown->text(),
+                 QStringLiteral("Vmax known within ±5 % — the trial can be stopped."));
+        QCOMPARE(window->BestLaw->text(), QStringLiteral("standard blocking"));
+        QVERIFY(window->height() > height);
+        QTest::keyClick(window, Qt::Key_X);
+        QTRY_VERIFY_WITH_TIMEOUT(!session_->Running(), 2000);
     }
 
 private:

@@ -1,0 +1,171 @@
+#include "analysis/FoulingAnalysisText.h"
+
+#include "document/Windows1252.h"
+#include "entry/FixedText.h"
+
+#include <charconv>
+#include <cmath>
+#include <iterator>
+#include <string_view>
+
+namespace zephra {
+
+namespace {
+
+constexpr const char* NoValue = "—";
+
+std::string Trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+// The number of characters of UTF-8 text.
+std::size_t Characters(std::string_view text) {
+    std::size_t count = 0;
+    for (const char c : text) {
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }
+    return count;
+}
+
+std::string ConstantText(const LawFit& fit) {
+    const std::optional<double> value =
+        fit.Fitted ? std::optional<double>(fit.Params.K) : std::nullopt;
+    switch (fit.Law) {
+    case BlockingLaw::Complete:
+        return "Kb = " + SignificantText(value) + " 1/h";
+    case BlockingLaw::Intermediate:
+        return "Ki = " + SignificantText(value) + " m²/L";
+    case BlockingLaw::Standard:
+        return "Vmax = " + SignificantText(value) + " L/m²";
+    case BlockingLaw::Cake:
+        return "Kc = " + SignificantText(value) + " h·m⁴/L²";
+    }
+    return {};
+}
+
+std::string StoredEstimate(std::string_view text) {
+    const std::string value = Trimmed(Win1252ToUtf8(text));
+    return value.empty() ? NoValue : value + " gal";
+}
+
+} // namespace
+
+std::string SignificantText(std::optional<double> value, int digits) {
+    if (!value || !std::isfinite(*value)) {
+        return NoValue;
+    }
+    const double magnitude = std::abs(*value);
+    if (magnitude != 0 && (magnitude < 1e-3 || magnitude >= 1e9)) {
+        char text[32];
+        const auto end = std::to_chars(std::begin(text), std::end(text), *value,
+                                       std::chars_format::scientific, digits - 1)
+                             .ptr;
+        return std::string(text, end);
+    }
+    int decimals = 0;
+    if (magnitude > 0) {
+        decimals = digits - 1 - static_cast<int>(std::floor(std::log10(magnitude)));
+    }
+    return FixedText(*value, 0, std::clamp(decimals, 0, 9));
+}
+
+std::vector<std::vector<std::string>> FoulingTableRows(const FoulingAnalysis& a) {
+    std::vector<std::vector<std::string>> rows{
+        {"Law", "J0 (LMH)", "Constant", "R²", "RMS (ml)", "Note"}};
+    for (const LawFit& fit : a.Laws) {
+        const bool lineShown = fit.Reason != NotEnoughData && std::isfinite(fit.Line.R2);
+        std::string note = fit.Fitted ? std::string() : "not fitted: " + fit.Reason;
+        if (a.Best == fit.Law) {
+            note = "best";
+        }
+        rows.push_back({std::string(LawTitle(fit.Law)),
+                        SignificantText(fit.Fitted ? std::optional(fit.Params.J0) : std::nullopt),
+                        ConstantText(fit), lineShown ? FixedText(fit.Line.R2, 0, 4) : NoValue,
+                        SignificantText(fit.Fitted ? std::optional(fit.RmsMl) : std::nullopt, 3),
+                        note});
+    }
+    return rows;
+}
+
+std::string TabSeparated(const std::vector<std::vector<std::string>>& rows) {
+    std::string text;
+    for (const auto& row : rows) {
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            text += (i > 0 ? "\t" : "") + row[i];
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+std::vector<std::string> AlignedLines(const std::vector<std::vector<std::string>>& rows) {
+    std::vector<std::size_t> widths;
+    for (const auto& row : rows) {
+        widths.resize(std::max(widths.size(), row.size()));
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            widths[i] = std::max(widths[i], Characters(row[i]));
+        }
+    }
+    std::vector<std::string> lines;
+    for (const auto& row : rows) {
+        std::string line;
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            line += row[i];
+            if (i + 1 < row.size()) {
+                line += std::string(widths[i] - Characters(row[i]) + 2, ' ');
+            }
+        }
+        line.erase(line.find_last_not_of(' ') + 1);
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::vector<std::pair<std::string, std::string>> FoulingSummaryItems(const FoulingAnalysis& a,
+                                                                     const TWineRec& rec) {
+    std::string points = std::to_string(a.PointsUsed);
+    if (a.PointsUsed > 0) {
+        points += " (rows " + std::to_string(a.FirstRow) + " to " + std::to_string(a.LastRow) + ")";
+    }
+    std::string vmax = NoValue;
+    if (a.VmaxLPerM2) {
+        vmax = SignificantText(a.VmaxLPerM2) + " ± " + SignificantText(a.VmaxHalfWidth95, 2) +
+               " L/m² (95 %)";
+    }
+    std::string capacity = NoValue;
+    if (a.ProductionCapacityGal) {
+        capacity = FixedText(*a.ProductionCapacityGal, 0, 0) +
+                   " gal (constant pressure, no safety factor)";
+    }
+    std::string fi = "not reached";
+    if (a.FI.Seconds) {
+        fi = FixedText(*a.FI.Seconds, 0, 1) + " s";
+        if (!a.FI.StandardConditions) {
+            fi += " (non-standard conditions)";
+        }
+    }
+    std::string best = "none";
+    if (!a.EnoughData) {
+        best = std::string(NotEnoughData);
+    } else if (a.Best) {
+        best = LawTitle(*a.Best);
+    }
+    return {
+        {"Points used", points},
+        {"Best described by", best},
+        {"Vmax", vmax},
+        {"J0", a.J0Lmh ? SignificantText(a.J0Lmh) + " LMH" : NoValue},
+        {"Capacity by Vmax", capacity},
+        {"Exponential model estimate", StoredEstimate(rec.ExpectedVolE.text())},
+        {"Power model estimate", StoredEstimate(rec.ExpectedVolP.text())},
+        {"Flux decline",
+         a.FluxDeclinePercent ? FixedText(*a.FluxDeclinePercent, 0, 1) + " %" : NoValue},
+        {"Filterability index", fi},
+    };
+}
+
+} // namespace zephra

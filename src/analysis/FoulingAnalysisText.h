@@ -1,0 +1,39 @@
+#pragma once
+
+#include "analysis/FoulingAnalysis.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace zephra {
+
+// The texts that show an analysis: the table of the four laws and the
+// summary items. The window, its "Copy Table" and the command-line tool
+// all show these same texts.
+
+// A number with `digits` significant digits, in fixed-point notation or,
+// below 0.001 and from 10⁹ on, in scientific notation ("1.579e-06"); "."
+// whatever the locale; "—" for a value that cannot be computed.
+std::string SignificantText(std::optional<double> value, int digits = 4);
+
+// The header row and one row per law, in the order of AllBlockingLaws:
+// law, J0 (LMH), the law's constant with its unit, R² of the linear fit, RMS
+// error (ml), and "best" or the reason the law is not fitted.
+std::vector<std::vector<std::string>> FoulingTableRows(const FoulingAnalysis& analysis);
+
+// The rows as tab-separated lines, each ending in a newline.
+std::string TabSeparated(const std::vector<std::vector<std::string>>& rows);
+
+// The rows as lines of columns padded to a common width (in characters),
+// without trailing blanks.
+std::vector<std::string> AlignedLines(const std::vector<std::vector<std::string>>& rows);
+
+// Label and value of each summary item: points used, best law, Vmax with
+// its interval, J0, the production capacity by Vmax beside the two
+// estimates of the filterability calculation stored in `rec`, flux decline
+// and filterability index.
+std::vector<std::pair<std::string, std::string>>
+FoulingSummaryItems(const FoulingAnalysis& analysis, const TWineRec& rec);
+
+} // namespace zephra

@@ -1,0 +1,78 @@
+#include "analysis/FoulingAnalysisJson.h"
+#include "analysis/FoulingAnalysisText.h"
+#include "cli/Arguments.h"
+#include "cli/CommandRegistry.h"
+#include "cli/WineFiles.h"
+#include "entry/FixedText.h"
+
+#include <ostream>
+
+namespace zephra::cli {
+
+namespace {
+
+constexpr const char* Help =
+    "Usage: zephra-cli analyze [--json] FILE.zph\n"
+    "\n"
+    "Prints the fouling analysis of a wine: the four blocking laws (complete,\n"
+    "intermediate and standard blocking, cake filtration) fitted to the points\n"
+    "the filterability calculation uses, with their parameters, the R² of each\n"
+    "law's linear fit and the RMS difference between measured and fitted\n"
+    "volumes; the law that describes the trial best; Vmax of the standard law\n"
+    "with its 95 % interval, J0, the production capacity by Vmax (constant\n"
+    "pressure, no safety factor), the flux decline and the filterability index.\n"
+    "The data are analysed as they stand; nothing is stored in the file.\n"
+    "\n"
+    "  --json   print one JSON object instead of aligned text (a value that\n"
+    "           cannot be computed is null)\n"
+    "\n"
+    "Exit status: 0 success, 1 the file could not be read, 2 wrong usage.\n";
+
+void PrintAligned(const std::vector<std::vector<std::string>>& rows, std::ostream& out) {
+    for (const std::string& line : AlignedLines(rows)) {
+        out << line << '\n';
+    }
+}
+
+void PrintText(const FoulingAnalysis& a, const TWineRec& rec, std::ostream& out) {
+    const std::string area =
+        a.LabAreaM2 > 0 ? FixedText(a.LabAreaM2 * 10000, 0, 3) + " cm²" : std::string("—");
+    PrintAligned({{"Wine:", a.Wine}, {"Filter:", a.Filter}, {"Laboratory area:", area}}, out);
+    out << '\n';
+    PrintAligned(FoulingTableRows(a), out);
+    out << '\n';
+    std::vector<std::vector<std::string>> summary;
+    for (const auto& [label, value] : FoulingSummaryItems(a, rec)) {
+        summary.push_back({label + ":", value});
+    }
+    PrintAligned(summary, out);
+}
+
+int RunAnalyze(const std::vector<std::string>& args, CommandStreams& io) {
+    const ParsedArguments parsed = ParseArguments(args, {{"--json", 0, false}});
+    if (parsed.help) {
+        io.out << Help;
+        return ExitSuccess;
+    }
+    if (parsed.positional.size() != 1) {
+        throw UsageError("expected one wine file");
+    }
+    TWineRec rec{};
+    if (!ReadWine(parsed.positional[0], rec, io.err)) {
+        return ExitFailure;
+    }
+    const FoulingAnalysis analysis = AnalyzeFouling(rec);
+    if (parsed.has("--json")) {
+        io.out << FoulingAnalysisJson(analysis).dump(2) << '\n';
+    } else {
+        PrintText(analysis, rec, io.out);
+    }
+    return ExitSuccess;
+}
+
+const CommandRegistration registration{"analyze", "print the fouling analysis of a wine",
+                                       RunAnalyze};
+
+} // namespace
+
+} // namespace zephra::cli

@@ -1,0 +1,143 @@
+#include "graphs/ui/FoulingAnalysisWindow.h"
+
+#include "analysis/FoulingAnalysisText.h"
+#include "graphs/FloatingPointFault.h"
+#include "graphs/FoulingGraphPicture.h"
+#include "graphs/ui/GraphImages.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPixmap>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace zephra {
+
+namespace {
+
+const QString Caption = QStringLiteral("Fouling Analysis");
+constexpr int SummaryWidth = 420;
+
+QString Html(const std::string& text) {
+    return QString::fromStdString(text).toHtmlEscaped();
+}
+
+} // namespace
+
+FoulingAnalysisWindow::FoulingAnalysisWindow(MessageBoxes& boxes, QWidget* parent)
+    // A dialog-type window, kept above the window it belongs to, like the
+    // graph windows.
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      boxes_(boxes), fileDialog_(std::make_unique<QtPictureFileDialog>()),
+      table_(new QTableWidget(this)), summary_(new QLabel(this)), graph_(new QLabel(this)),
+      copyAction_(new QAction(QStringLiteral("Copy"), this)),
+      saveAction_(new QAction(QStringLiteral("Save Picture As..."), this)),
+      copyTableAction_(new QAction(QStringLiteral("Copy Table"), this)) {
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::NoSelection);
+    table_->setFocusPolicy(Qt::NoFocus);
+    table_->verticalHeader()->hide();
+    table_->setContextMenuPolicy(Qt::NoContextMenu);
+    summary_->setTextFormat(Qt::RichText);
+    summary_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    summary_->setMinimumWidth(SummaryWidth);
+    graph_->setFixedSize(FoulingGraphWidth, FoulingGraphHeight);
+
+    auto* lower = new QHBoxLayout;
+    lower->addWidget(summary_, 1);
+    lower->addWidget(graph_, 0);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table_);
+    layout->addLayout(lower);
+    // Its size from the start, so that it opens in full where it is placed.
+    resize(SummaryWidth + FoulingGraphWidth + 40, FoulingGraphHeight + 200);
+
+    copyAction_->setEnabled(false);
+    saveAction_->setEnabled(false);
+    connect(copyAction_, &QAction::triggered, this,
+            [this] { QGuiApplication::clipboard()->setImage(picture_); });
+    connect(saveAction_, &QAction::triggered, this, [this] {
+        SavePictureAsPng(this, *fileDialog_, picture_, Caption + QStringLiteral(".png"), boxes_);
+    });
+    connect(copyTableAction_, &QAction::triggered, this, [this] {
+        QGuiApplication::clipboard()->setText(
+            QString::fromStdString(TabSeparated(FoulingTableRows(analysis_))));
+    });
+    addAction(copyAction_);
+    addAction(saveAction_);
+    addAction(copyTableAction_);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+FoulingAnalysisWindow::~FoulingAnalysisWindow() = default;
+
+void FoulingAnalysisWindow::SetPictureFileDialog(std::unique_ptr<PictureFileDialog> dialog) {
+    fileDialog_ = std::move(dialog);
+}
+
+void FoulingAnalysisWindow::FormCreate(const TWineRec& rec) {
+    setWindowTitle(Caption);
+    analysis_ = AnalyzeFouling(rec);
+    FillTable();
+    FillSummary(rec);
+    try {
+        picture_ = FoulingGraphImage(analysis_, Colour{0, 0, 0});
+    } catch (const FloatingPointFault& fault) {
+        boxes_.Error(fault.what());
+        return;
+    }
+    graph_->setPixmap(QPixmap::fromImage(picture_));
+    copyAction_->setEnabled(true);
+    saveAction_->setEnabled(true);
+}
+
+void FoulingAnalysisWindow::FillTable() {
+    const auto rows = FoulingTableRows(analysis_);
+    const int columns = static_cast<int>(rows.front().size());
+    table_->setColumnCount(columns);
+    table_->setRowCount(static_cast<int>(rows.size()) - 1);
+    QStringList headers;
+    for (const std::string& header : rows.front()) {
+        headers << QString::fromStdString(header);
+    }
+    table_->setHorizontalHeaderLabels(headers);
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        const bool best = rows[r].back() == "best";
+        for (int c = 0; c < columns; ++c) {
+            auto* item = new QTableWidgetItem(QString::fromStdString(rows[r][c]));
+            if (best) {
+                QFont font = item->font();
+                font.setBold(true);
+                item->setFont(font);
+            }
+            table_->setItem(static_cast<int>(r) - 1, c, item);
+        }
+    }
+    table_->resizeColumnsToContents();
+    table_->horizontalHeader()->setStretchLastSection(true);
+    int height = table_->horizontalHeader()->height() + 2 * table_->frameWidth();
+    for (int r = 0; r < table_->rowCount(); ++r) {
+        height += table_->rowHeight(r);
+    }
+    table_->setFixedHeight(height);
+}
+
+void FoulingAnalysisWindow::FillSummary(const TWineRec& rec) {
+    QString html = QStringLiteral("<p><b>") + Html(analysis_.Wine + " - " + analysis_.Filter) +
+                   QStringLiteral("</b></p><table cellspacing=\"4\">");
+    for (const auto& [label, value] : FoulingSummaryItems(analysis_, rec)) {
+        html += QStringLiteral("<tr><td>") + Html(label) + QStringLiteral(":</td><td>") +
+                Html(value) + QStringLiteral("</td></tr>");
+    }
+    html += QStringLiteral("</table><p>Vmax and the capacity come from the standard blocking "
+                           "law: a constant-pressure estimate without a safety factor.</p>");
+    summary_->setText(html);
+    summary_->setWordWrap(true);
+}
+
+} // namespace zephra

@@ -1,0 +1,152 @@
+#include "graphs/ui/FoulingAnalysisWindow.h"
+
+#include "analysis/FoulingAnalysisText.h"
+#include "document/WineFile.h"
+#include "graphs/FoulingGraphPicture.h"
+#include "graphs/ui/GraphCommands.h"
+#include "graphs/ui/GraphImages.h"
+#include "support/RecordingBoxes.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QPixmap>
+#include <QPointer>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace zephra {
+
+using test::RecordingBoxes;
+
+namespace {
+
+class ScriptedFileDialog : public PictureFileDialog {
+public:
+    explicit ScriptedFileDialog(QString answer) : answer_(std::move(answer)) {}
+    std::optional<QString> AskSavePath(QWidget*, const QString&) override { return answer_; }
+
+private:
+    QString answer_;
+};
+
+TWineRec Sample() {
+    TWineRec rec{};
+    RecordingBoxes boxes;
+    if (!ZephraFileOpen(ZEPHRA_SAMPLE_WINE, rec, boxes)) {
+        qFatal("the sample wine cannot be read");
+    }
+    return rec;
+}
+
+} // namespace
+
+class FoulingAnalysisWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void showsTheTableTheSummaryAndTheGraphOfASnapshot() {
+        RecordingBoxes boxes;
+        TWineRec rec = Sample();
+        QPointer<QWidget> opened = OpenFoulingAnalysis(rec, boxes);
+        QVERIFY(opened);
+        QVERIFY(opened->isWindow());
+        QVERIFY(opened->isVisible());
+        QCOMPARE(opened->windowTitle(), QStringLiteral("Fouling Analysis"));
+        auto* window = static_cast<FoulingAnalysisWindow*>(opened.data());
+        QVERIFY(boxes.shown.empty());
+
+        const QTableWidget* table = window->Table();
+        QCOMPARE(table->rowCount(), 4);
+        QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("Law"));
+        QCOMPARE(table->item(0, 0)->text(), QStringLiteral("complete blocking"));
+        QCOMPARE(table->item(2, 2)->text().left(7), QStringLiteral("Vmax = "));
+        QCOMPARE(table->item(3, 5)->text(), QStringLiteral("best"));
+        QVERIFY(table->item(3, 0)->font().bold());
+        QVERIFY(!table->item(0, 0)->font().bold());
+
+        const QString summary = window->Summary()->text();
+        QVERIFY(summary.contains(QStringLiteral("Chardonnay 2024 - Membrane 0.65")));
+        QVERIFY(summary.contains(QStringLiteral("Capacity by Vmax")));
+        QVERIFY(summary.contains(QStringLiteral("1,709 gal")));
+        QVERIFY(summary.contains(QStringLiteral("3,453 gal")));
+        QVERIFY(summary.contains(QStringLiteral("cake filtration")));
+
+        // The graph shown is the analysis' picture, drawn from the snapshot.
+        const QImage expected = FoulingGraphImage(AnalyzeFouling(rec), Colour{0, 0, 0});
+        rec.Data.V[5].assign("   1.0");
+        QCOMPARE(window->Picture(), expected);
+        QCOMPARE(window->GraphLabel()->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                 expected);
+        QCOMPARE(expected.size(), QSize(FoulingGraphWidth, FoulingGraphHeight));
+
+        opened->close();
+        QTRY_VERIFY(opened.isNull());
+    }
+
+    void contextMenuCopiesThePictureAndTheTable() {
+        RecordingBoxes boxes;
+        FoulingAnalysisWindow window(boxes);
+        window.FormCreate(Sample());
+        QCOMPARE(window.contextMenuPolicy(), Qt::ActionsContextMenu);
+        QCOMPARE(window.actions().size(), 3);
+        QCOMPARE(window.actions()[0]->text(), QStringLiteral("Copy"));
+        QCOMPARE(window.actions()[1]->text(), QStringLiteral("Save Picture As..."));
+        QCOMPARE(window.actions()[2]->text(), QStringLiteral("Copy Table"));
+
+        window.CopyAction()->trigger();
+        QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+                 window.Picture());
+
+        window.CopyTableAction()->trigger();
+        const QString text = QApplication::clipboard()->text();
+        QCOMPARE(text, QString::fromStdString(TabSeparated(FoulingTableRows(window.Analysis()))));
+        const QStringList lines = text.split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines[0], QStringLiteral("Law\tJ0 (LMH)\tConstant\tR²\tRMS (ml)\tNote"));
+        QCOMPARE(lines[4].split('\t').size(), 6);
+        QVERIFY(lines[4].startsWith(QStringLiteral("cake filtration\t")));
+    }
+
+    void savePictureAsWritesThePictureShown() {
+        RecordingBoxes boxes;
+        QTemporaryDir dir;
+        FoulingAnalysisWindow window(boxes);
+        window.SetPictureFileDialog(std::make_unique<ScriptedFileDialog>(dir.filePath("fouling")));
+        window.FormCreate(Sample());
+        window.SaveAction()->trigger();
+        QVERIFY(boxes.shown.empty());
+        const QImage saved(dir.filePath("fouling.png"), "PNG");
+        QVERIFY(!saved.isNull());
+        QCOMPARE(saved.convertToFormat(QImage::Format_RGB32), window.Picture());
+        QCOMPARE(saved.convertToFormat(QImage::Format_RGB32),
+                 window.GraphLabel()->pixmap().toImage().convertToFormat(QImage::Format_RGB32));
+
+        window.SetPictureFileDialog(
+            std::make_unique<ScriptedFileDialog>(dir.filePath("missing/folder/x.png")));
+        window.SaveAction()->trigger();
+        QCOMPARE(boxes.shown.size(), std::size_t{1});
+        QCOMPARE(boxes.shown[0].kind, BoxKind::Error);
+    }
+
+    void wineWithoutDataShowsNotEnoughData() {
+        RecordingBoxes boxes;
+        TWineRec rec = Sample();
+        for (auto& v : rec.Data.V) {
+            v.clear();
+        }
+        FoulingAnalysisWindow window(boxes);
+        window.FormCreate(rec);
+        QVERIFY(boxes.shown.empty());
+        QCOMPARE(window.Table()->item(0, 5)->text(), QStringLiteral("not fitted: not enough data"));
+        QVERIFY(window.Summary()->text().contains(QStringLiteral("not enough data")));
+        QVERIFY(!window.Picture().isNull());
+    }
+};
+
+} // namespace zephra
+
+QTEST_MAIN(zephra::FoulingAnalysisWindowTest)
+#include "FoulingAnalysisWindowTest.moc"
