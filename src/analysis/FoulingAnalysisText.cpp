@@ -12,8 +12,6 @@ namespace zephra {
 
 namespace {
 
-constexpr const char* NoValue = "—";
-
 std::string Trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) {

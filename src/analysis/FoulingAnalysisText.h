@@ -13,6 +13,9 @@ namespace zephra {
 // summary items. The window, its "Copy Table" and the command-line tool
 // all show these same texts.
 
+// What stands for a value that cannot be computed.
+inline constexpr const char* NoValue = "—";
+
 // A number with `digits` significant digits, in fixed-point notation or,
 // below 0.001 and from 10⁹ on, in scientific notation ("1.579e-06"); "."
 // whatever the locale; "—" for a value that cannot be computed.

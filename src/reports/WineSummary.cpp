@@ -14,8 +14,6 @@ namespace zephra {
 
 namespace {
 
-constexpr const char* NoValue = "—";
-
 // Fields of one wine, in the order of SummaryColumns; `forCsv` writes the
 // estimates without their thousands grouping and the analysis's numbers in
 // full, with empty fields for values that cannot be computed.
