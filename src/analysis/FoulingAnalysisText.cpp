@@ -12,8 +12,6 @@ namespace zephra {
 
 namespace {
 
-constexpr const char* NoValue = "—";
-
 std::string Trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) {
@@ -125,21 +123,33 @@ std::vector<std::string> AlignedLines(const std::vector<std::vector<std::string>
     return lines;
 }
 
+std::string BestLawText(const FoulingAnalysis& a) {
+    if (!a.EnoughData) {
+        return std::string(NotEnoughData);
+    }
+    return a.Best ? std::string(LawTitle(*a.Best)) : "none";
+}
+
+std::string VmaxText(const FoulingAnalysis& a) {
+    if (!a.VmaxLPerM2) {
+        return NoValue;
+    }
+    return SignificantText(a.VmaxLPerM2) + " ± " + SignificantText(a.VmaxHalfWidth95, 2) +
+           " L/m² (95 %)";
+}
+
+std::string CapacityText(const FoulingAnalysis& a) {
+    if (!a.ProductionCapacityGal) {
+        return NoValue;
+    }
+    return FixedText(*a.ProductionCapacityGal, 0, 0) + " gal";
+}
+
 std::vector<std::pair<std::string, std::string>> FoulingSummaryItems(const FoulingAnalysis& a,
                                                                      const TWineRec& rec) {
     std::string points = std::to_string(a.PointsUsed);
     if (a.PointsUsed > 0) {
         points += " (rows " + std::to_string(a.FirstRow) + " to " + std::to_string(a.LastRow) + ")";
-    }
-    std::string vmax = NoValue;
-    if (a.VmaxLPerM2) {
-        vmax = SignificantText(a.VmaxLPerM2) + " ± " + SignificantText(a.VmaxHalfWidth95, 2) +
-               " L/m² (95 %)";
-    }
-    std::string capacity = NoValue;
-    if (a.ProductionCapacityGal) {
-        capacity = FixedText(*a.ProductionCapacityGal, 0, 0) +
-                   " gal (constant pressure, no safety factor)";
     }
     std::string fi = "not reached";
     if (a.FI.Seconds) {
@@ -148,18 +158,13 @@ std::vector<std::pair<std::string, std::string>> FoulingSummaryItems(const Fouli
             fi += " (non-standard conditions)";
         }
     }
-    std::string best = "none";
-    if (!a.EnoughData) {
-        best = std::string(NotEnoughData);
-    } else if (a.Best) {
-        best = LawTitle(*a.Best);
-    }
     return {
         {"Points used", points},
-        {"Best described by", best},
-        {"Vmax", vmax},
+        {"Best described by", BestLawText(a)},
+        {"Vmax", VmaxText(a)},
         {"J0", a.J0Lmh ? SignificantText(a.J0Lmh) + " LMH" : NoValue},
-        {"Capacity by Vmax", capacity},
+        {"Capacity by Vmax",
+         CapacityText(a) + (a.ProductionCapacityGal ? " " + std::string(CapacityTerms) : "")},
         {"Exponential model estimate", StoredEstimate(rec.ExpectedVolE.text())},
         {"Power model estimate", StoredEstimate(rec.ExpectedVolP.text())},
         {"Flux decline",

@@ -3,6 +3,7 @@
 #include "analysis/FoulingAnalysis.h"
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -11,6 +12,9 @@ namespace zephra {
 // The texts that show an analysis: the table of the four laws and the
 // summary items. The window, its "Copy Table" and the command-line tool
 // all show these same texts.
+
+// What stands for a value that cannot be computed.
+inline constexpr const char* NoValue = "—";
 
 // A number with `digits` significant digits, in fixed-point notation or,
 // below 0.001 and from 10⁹ on, in scientific notation ("1.579e-06"); "."
@@ -28,6 +32,18 @@ std::string TabSeparated(const std::vector<std::vector<std::string>>& rows);
 // The rows as lines of columns padded to a common width (in characters),
 // without trailing blanks.
 std::vector<std::string> AlignedLines(const std::vector<std::vector<std::string>>& rows);
+
+// The best law's title, "none" when no law is fitted, or "not enough data".
+std::string BestLawText(const FoulingAnalysis& analysis);
+
+// Vmax with its 95 % interval ("1234 ± 56 L/m² (95 %)"), or "—".
+std::string VmaxText(const FoulingAnalysis& analysis);
+
+// The production capacity by Vmax in whole gallons ("1643 gal"), or "—".
+std::string CapacityText(const FoulingAnalysis& analysis);
+
+// The terms the capacity by Vmax holds under.
+inline constexpr std::string_view CapacityTerms = "(constant pressure, no safety factor)";
 
 // Label and value of each summary item: points used, best law, Vmax with
 // its interval, J0, the production capacity by Vmax beside the two

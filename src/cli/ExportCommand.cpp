@@ -21,9 +21,11 @@ constexpr const char* Help =
     "        elapsed_s, va_m, r, rexp, rpower (as the report's table shows them)\n"
     "        and skipped (1 for the points the fouling fits do not use).\n"
     "        'zephra-cli edit-data FILE.zph --csv' reads this file back.\n"
-    "  json  the conditions, the counted points and every stored result; the\n"
+    "  json  the conditions, the counted points, every stored result and the\n"
+    "        fouling analysis as 'zephra-cli analyze --json' prints it; the\n"
     "        keys are described in the README.\n"
-    "The stored results are written as they are; nothing is recalculated.\n"
+    "The stored results are written as they are; nothing is recalculated. The\n"
+    "analysis is made from the data as they stand and stored nowhere.\n"
     "\n"
     "Exit status: 0 success, 1 the wine could not be read or OUT not written,\n"
     "2 wrong usage.\n";

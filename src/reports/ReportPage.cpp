@@ -1,5 +1,7 @@
 #include "reports/ReportPage.h"
 
+#include "analysis/FoulingAnalysis.h"
+#include "analysis/FoulingAnalysisText.h"
 #include "document/Report.h"
 #include "graphs/FloatingPointFault.h"
 #include "graphs/GraphWindowPicture.h"
@@ -44,6 +46,18 @@ std::vector<std::string> TableLines(const TWineRec& rec, const std::vector<std::
     return WithoutOuterEmptyLines(lines);
 }
 
+std::vector<std::string> AnalysisLines(const TWineRec& rec) {
+    const FoulingAnalysis analysis = AnalyzeFouling(rec);
+    std::vector<std::string> lines{
+        "Fouling analysis", "Best described by: " + BestLawText(analysis),
+        "Vmax: " + VmaxText(analysis), "Capacity by Vmax: " + CapacityText(analysis)};
+    // The terms on a line of their own keep the lines within the column.
+    if (analysis.ProductionCapacityGal) {
+        lines.emplace_back(CapacityTerms);
+    }
+    return lines;
+}
+
 ReportGraph Graph(const TWineRec& rec, GraphScale scale, const TextMetrics& metrics) {
     ReportGraph graph;
     graph.Caption =
@@ -82,6 +96,7 @@ ReportPage BuildReportPage(const TWineRec& rec, const ReportSource& source,
                         "Printed: " + source.Printed};
     page.TableLines = TableLines(rec, panels.Table);
     page.SummaryLines = WithoutOuterEmptyLines(panels.Summary);
+    page.AnalysisLines = AnalysisLines(rec);
     page.LabGraph = Graph(rec, GraphScale::Laboratory, metrics);
     page.ProductionGraph = Graph(rec, GraphScale::Production, metrics);
     return page;

@@ -30,11 +30,12 @@ struct ReportGraph {
 // table keeps its counted rows only, those not used by the fits marked
 // with "*" and explained in a note below it.
 struct ReportPage {
-    std::string Kind;                      // what the page is, beside the title
-    std::string Title;                     // the wine's name
-    std::vector<std::string> HeaderLines;  // filter, wine type, file, dates
-    std::vector<std::string> TableLines;   // conditions and data table
-    std::vector<std::string> SummaryLines; // fouling models and estimates
+    std::string Kind;                       // what the page is, beside the title
+    std::string Title;                      // the wine's name
+    std::vector<std::string> HeaderLines;   // filter, wine type, file, dates
+    std::vector<std::string> TableLines;    // conditions and data table
+    std::vector<std::string> SummaryLines;  // fouling models and estimates
+    std::vector<std::string> AnalysisLines; // best blocking law, Vmax, capacity
     ReportGraph LabGraph;
     ReportGraph ProductionGraph;
 };

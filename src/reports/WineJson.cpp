@@ -1,5 +1,7 @@
 #include "reports/WineJson.h"
 
+#include "analysis/FoulingAnalysis.h"
+#include "analysis/FoulingAnalysisJson.h"
 #include "document/Real48.h"
 #include "reports/CountedRows.h"
 #include "reports/FieldText.h"
@@ -100,7 +102,8 @@ std::string WineJsonText(const TWineRec& rec) {
     const Json wine = {{"conditions", ConditionsJson(rec)},
                        {"skip", rec.Data.MinSkip.get()},
                        {"points", PointsJson(rec)},
-                       {"results", ResultsJson(rec)}};
+                       {"results", ResultsJson(rec)},
+                       {"analysis", FoulingAnalysisJson(AnalyzeFouling(rec))}};
     return wine.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 

@@ -1,5 +1,8 @@
 #include "reports/WineSummary.h"
 
+#include "analysis/FoulingAnalysis.h"
+#include "analysis/FoulingAnalysisText.h"
+#include "entry/FixedText.h"
 #include "reports/CountedRows.h"
 #include "reports/Csv.h"
 #include "reports/FieldText.h"
@@ -11,31 +14,48 @@ namespace zephra {
 
 namespace {
 
-// Fields of one wine, in the order of SummaryColumns; `plainGallons` writes
-// the estimates without their thousands grouping.
-std::vector<std::string> SummaryFields(const WineSummary& w, bool plainGallons) {
-    const auto gallons = [plainGallons](const std::string& text) {
-        return plainGallons ? ResultValueText(ReadGallonValue(text)) : text;
+// Fields of one wine, in the order of SummaryColumns; `forCsv` writes the
+// estimates without their thousands grouping and the analysis's numbers in
+// full, with empty fields for values that cannot be computed.
+std::vector<std::string> SummaryFields(const WineSummary& w, bool forCsv) {
+    const auto gallons = [forCsv](const std::string& text) {
+        return forCsv ? ResultValueText(ReadGallonValue(text)) : text;
     };
-    return {w.File,
-            w.Wine,
-            w.Filter,
-            w.Type,
-            std::to_string(w.Points),
-            std::to_string(w.Skipped),
-            w.RmE,
-            w.bE,
-            w.rE,
-            w.RmP,
-            w.a,
-            w.bP,
-            w.rP,
-            gallons(w.ExpectedVolE),
-            gallons(w.ExpectedVolP)};
+    std::vector<std::string> fields{w.File,
+                                    w.Wine,
+                                    w.Filter,
+                                    w.Type,
+                                    std::to_string(w.Points),
+                                    std::to_string(w.Skipped),
+                                    w.RmE,
+                                    w.bE,
+                                    w.rE,
+                                    w.RmP,
+                                    w.a,
+                                    w.bP,
+                                    w.rP,
+                                    gallons(w.ExpectedVolE),
+                                    gallons(w.ExpectedVolP)};
+    if (forCsv) {
+        const auto number = [](std::optional<double> value) {
+            return value ? ResultValueText(*value) : std::string();
+        };
+        fields.insert(fields.end(), {w.BestLaw, number(w.Vmax), number(w.CapacityGal)});
+    } else {
+        fields.insert(fields.end(),
+                      {w.BestLaw.empty() ? NoValue : w.BestLaw, SignificantText(w.Vmax),
+                       w.CapacityGal ? FixedText(*w.CapacityGal, 0, 0) : NoValue});
+    }
+    return fields;
 }
 
-// The columns holding names: left-aligned in the text table.
+// The columns holding names or words: left-aligned in the text table.
 constexpr std::size_t NameColumns = 4;
+constexpr std::size_t BestLawColumn = 15;
+
+bool LeftAligned(std::size_t column) {
+    return column < NameColumns || column == BestLawColumn;
+}
 
 // Characters as a reader counts them: UTF-8 continuation bytes do not count.
 std::size_t DisplayWidth(const std::string& text) {
@@ -65,12 +85,34 @@ WineSummary SummarizeWine(const std::string& file, const TWineRec& rec) {
     w.rP = FieldText(rec.rP);
     w.ExpectedVolE = FieldText(rec.ExpectedVolE);
     w.ExpectedVolP = FieldText(rec.ExpectedVolP);
+    const FoulingAnalysis analysis = AnalyzeFouling(rec);
+    if (analysis.Best) {
+        w.BestLaw = LawKey(*analysis.Best);
+    }
+    w.Vmax = analysis.VmaxLPerM2;
+    w.CapacityGal = analysis.ProductionCapacityGal;
     return w;
 }
 
 std::vector<std::string> SummaryColumns() {
-    return {"file", "wine", "filter", "type", "points", "skipped", "RmE",      "bE",
-            "rE",   "RmP",  "a",      "bP",   "rP",     "exp_gal", "power_gal"};
+    return {"file",
+            "wine",
+            "filter",
+            "type",
+            "points",
+            "skipped",
+            "RmE",
+            "bE",
+            "rE",
+            "RmP",
+            "a",
+            "bP",
+            "rP",
+            "exp_gal",
+            "power_gal",
+            "best_law",
+            "vmax_L_per_m2",
+            "production_capacity_gal"};
 }
 
 std::string SummaryCsvText(const std::vector<WineSummary>& wines) {
@@ -98,7 +140,7 @@ std::vector<std::string> SummaryTextLines(const std::vector<WineSummary>& wines)
         for (std::size_t c = 0; c < row.size(); ++c) {
             const std::string pad(widths[c] - DisplayWidth(row[c]), ' ');
             line += c == 0 ? "" : "  ";
-            line += c < NameColumns ? row[c] + pad : pad + row[c];
+            line += LeftAligned(c) ? row[c] + pad : pad + row[c];
         }
         lines.push_back(line.substr(0, line.find_last_not_of(' ') + 1));
     }

@@ -2,6 +2,7 @@
 
 #include "document/WineRec.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,12 @@ struct WineSummary {
     std::string RmE, bE, rE;
     std::string RmP, a, bP, rP;
     std::string ExpectedVolE, ExpectedVolP; // US gallons
+    // From the fouling analysis: the best law's key ("standard"; empty when
+    // no law is fitted), Vmax in L/m² and the production capacity by Vmax
+    // in US gallons, when they can be computed.
+    std::string BestLaw;
+    std::optional<double> Vmax;
+    std::optional<double> CapacityGal;
 };
 
 WineSummary SummarizeWine(const std::string& file, const TWineRec& rec);
@@ -27,11 +34,13 @@ WineSummary SummarizeWine(const std::string& file, const TWineRec& rec);
 std::vector<std::string> SummaryColumns();
 
 // The summaries as CSV: the header row, then one row per wine; the gallon
-// estimates as plain numbers where they are numbers.
+// estimates as plain numbers where they are numbers, values that cannot be
+// computed empty.
 std::string SummaryCsvText(const std::vector<WineSummary>& wines);
 
 // The summaries as lines of aligned columns: the header line, then one line
-// per wine; texts on the left of their columns, numbers on the right.
+// per wine; texts on the left of their columns, numbers on the right, "—"
+// for a value that cannot be computed.
 std::vector<std::string> SummaryTextLines(const std::vector<WineSummary>& wines);
 
 } // namespace zephra

@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include <fstream>
+#include <iterator>
 
 namespace zephra::test {
 namespace {
@@ -41,6 +42,14 @@ TEST(ExportCommandTest, JsonToAFileParsesAndHoldsTheResults) {
     EXPECT_EQ(wine.at("points").size(), 36u);
     EXPECT_EQ(wine.at("results").at("power").at("expected_volume_gal"), 3453);
     EXPECT_EQ(wine.at("results").at("exponential").at("expected_volume_gal"), 1709);
+    // The analysis follows the results, the same object as "analyze --json".
+    const nlohmann::ordered_json ordered = nlohmann::ordered_json::parse(FileBytes(out));
+    ASSERT_EQ(ordered.size(), 5u);
+    EXPECT_EQ(std::prev(ordered.end()).key(), "analysis");
+    EXPECT_EQ(std::prev(ordered.end(), 2).key(), "results");
+    EXPECT_EQ(wine.at("analysis"),
+              nlohmann::json::parse(RunCli({"analyze", "--json", Sample}).out));
+    EXPECT_EQ(wine.at("analysis").at("best"), "cake");
 }
 
 TEST(ExportCommandTest, WrongFormatMissingFileAndUnwritableOutput) {

@@ -3,6 +3,7 @@
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include <fstream>
 #include <sstream>
@@ -57,22 +58,50 @@ TEST_F(SummaryCommandTest, ThreeWinesOneUnreadableGiveTwoWineLinesAndStatus1) {
     EXPECT_TRUE(lines[0].starts_with("file")) << "a header line names the columns";
     EXPECT_TRUE(lines[1].starts_with(Sample));
     EXPECT_EQ(Words(lines[1]),
-              (std::vector<std::string>{Sample, "Chardonnay", "2024", "Membrane", "0.65", "normal",
-                                        "36", "1", "110.38", "3.557", "0.987", "79.58", "783.348",
-                                        "0.999", "1.000", "1,709", "3,453"}));
-    EXPECT_EQ(Words(lines[2]), (std::vector<std::string>{rose, "Ros\xC3\xA9", "d'\xC3\x89t\xC3\xA9",
-                                                         "Pad", "K200", "dessert", "0", "0"}));
+              (std::vector<std::string>{Sample,   "Chardonnay", "2024",    "Membrane", "0.65",
+                                        "normal", "36",         "1",       "110.38",   "3.557",
+                                        "0.987",  "79.58",      "783.348", "0.999",    "1.000",
+                                        "1,709",  "3,453",      "cake",    "621.8",    "1643"}));
+    EXPECT_EQ(Words(lines[2]),
+              (std::vector<std::string>{rose, "Ros\xC3\xA9", "d'\xC3\x89t\xC3\xA9", "Pad", "K200",
+                                        "dessert", "0", "0", "\xE2\x80\x94", "\xE2\x80\x94",
+                                        "\xE2\x80\x94"}));
+}
+
+std::vector<std::string> CommaFields(const std::string& line) {
+    std::vector<std::string> fields;
+    std::istringstream in(line);
+    for (std::string field; std::getline(in, field, ',');) {
+        fields.push_back(field);
+    }
+    if (line.ends_with(',')) {
+        fields.emplace_back();
+    }
+    return fields;
 }
 
 TEST_F(SummaryCommandTest, CsvHasOneRecordPerReadableWine) {
     const CliResult result = RunCli({"summary", "--csv", Sample, rose});
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.out,
-              "file,wine,filter,type,points,skipped,RmE,bE,rE,RmP,a,bP,rP,exp_gal,power_gal\r\n" +
-                  Sample +
-                  ",Chardonnay 2024,Membrane 0.65,normal,36,1,110.38,3.557,0.987,79.58,783.348,"
-                  "0.999,1.000,1709,3453\r\n" +
-                  rose + ",Ros\xC3\xA9 d'\xC3\x89t\xC3\xA9,Pad K200,dessert,0,0,,,,,,,,,\r\n");
+    const std::vector<std::string> lines = Lines(result.out);
+    ASSERT_EQ(lines.size(), 3u) << result.out;
+    EXPECT_EQ(lines[0], "file,wine,filter,type,points,skipped,RmE,bE,rE,RmP,a,bP,rP,exp_gal,"
+                        "power_gal,best_law,vmax_L_per_m2,production_capacity_gal\r");
+    EXPECT_TRUE(lines[1].starts_with(
+        Sample + ",Chardonnay 2024,Membrane 0.65,normal,36,1,110.38,3.557,0.987,79.58,783.348,"
+                 "0.999,1.000,1709,3453,"))
+        << lines[1];
+    EXPECT_EQ(lines[2],
+              rose + ",Ros\xC3\xA9 d'\xC3\x89t\xC3\xA9,Pad K200,dessert,0,0,,,,,,,,,,,,\r");
+
+    // The analysis columns hold what the analysis itself gives, in full.
+    const nlohmann::json analysis =
+        nlohmann::json::parse(RunCli({"analyze", "--json", Sample}).out);
+    std::vector<std::string> fields = CommaFields(lines[1].substr(0, lines[1].size() - 1));
+    ASSERT_EQ(fields.size(), 18u) << lines[1];
+    EXPECT_EQ(fields[15], analysis["best"]);
+    EXPECT_EQ(std::stod(fields[16]), analysis["vmax_L_per_m2"].get<double>());
+    EXPECT_EQ(std::stod(fields[17]), analysis["production_capacity_gal"].get<double>());
 }
 
 TEST_F(SummaryCommandTest, NeedsAWine) {

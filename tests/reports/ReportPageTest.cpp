@@ -48,6 +48,20 @@ TEST(ReportPageTest, TableKeepsTheCountedRowsAndMarksTheSkippedOnes) {
     EXPECT_EQ(page.SummaryLines.back(), " 1,709 gallons");
 }
 
+TEST(ReportPageTest, AnalysisGivesTheBestLawVmaxAndCapacity) {
+    const ReportPage page = BuildReportPage(test::SampleWine(), Source, test::FakeTextMetrics());
+    EXPECT_EQ(page.AnalysisLines,
+              (std::vector<std::string>{"Fouling analysis", "Best described by: cake filtration",
+                                        "Vmax: 621.8 \xC2\xB1 30 L/m\xC2\xB2 (95 %)",
+                                        "Capacity by Vmax: 1643 gal",
+                                        "(constant pressure, no safety factor)"}));
+
+    const ReportPage empty = BuildReportPage(TWineRec{}, Source, test::FakeTextMetrics());
+    EXPECT_EQ(empty.AnalysisLines,
+              (std::vector<std::string>{"Fouling analysis", "Best described by: not enough data",
+                                        "Vmax: \xE2\x80\x94", "Capacity by Vmax: \xE2\x80\x94"}));
+}
+
 TEST(ReportPageTest, NoNoteWithoutSkippedRowsAndNoRowsWithoutData) {
     TWineRec rec = test::SampleWine();
     rec.Data.MinSkip.set(0);

@@ -1,9 +1,13 @@
 #include "reports/WineSummary.h"
 
+#include "analysis/FoulingAnalysis.h"
 #include "reports/Csv.h"
 #include "support/SampleWine.h"
 
 #include <gtest/gtest.h>
+
+#include <iterator>
+#include <sstream>
 
 namespace zephra {
 namespace {
@@ -36,9 +40,16 @@ TEST(WineSummaryTest, CsvHasAHeaderAndPlainGallons) {
     ASSERT_FALSE(csv.Error);
     ASSERT_EQ(csv.Rows.size(), 3u);
     EXPECT_EQ(csv.Rows[0].Fields, SummaryColumns());
-    EXPECT_EQ(csv.Rows[1].Fields, (Fields{"chardonnay.zph", "Chardonnay 2024", "Membrane 0.65",
-                                          "normal", "36", "1", "110.38", "3.557", "0.987", "79.58",
-                                          "783.348", "0.999", "1.000", "1709", "3453"}));
+    EXPECT_EQ(
+        csv.Rows[1].Fields,
+        (Fields{"chardonnay.zph", "Chardonnay 2024", "Membrane 0.65", "normal", "36", "1", "110.38",
+                "3.557", "0.987", "79.58", "783.348", "0.999", "1.000", "1709", "3453",
+                csv.Rows[1].Fields[15], csv.Rows[1].Fields[16], csv.Rows[1].Fields[17]}));
+    // The analysis's values in full, so a spreadsheet gets what it computed.
+    const FoulingAnalysis analysis = AnalyzeFouling(test::SampleWine());
+    EXPECT_EQ(csv.Rows[1].Fields[15], "cake");
+    EXPECT_EQ(std::stod(csv.Rows[1].Fields[16]), analysis.VmaxLPerM2.value());
+    EXPECT_EQ(std::stod(csv.Rows[1].Fields[17]), analysis.ProductionCapacityGal.value());
     EXPECT_EQ(csv.Rows[2].Fields[1], "Ros\xC3\xA9 \xC3\xA9t\xC3\xA9");
     EXPECT_EQ(csv.Rows[2].Fields[3], "dessert");
     EXPECT_EQ(csv.Rows[2].Fields[13], "over 1,000,000,000,000");
@@ -66,6 +77,22 @@ TEST(WineSummaryTest, TextColumnsLineUpWithAccentedNames) {
     EXPECT_EQ(CharactersBefore(lines[2], lines[2].size()),
               CharactersBefore(lines[0], lines[0].size()));
     EXPECT_NE(lines[2].find("  over 1,000,000,000,000      3,453"), std::string::npos) << lines[2];
+    EXPECT_NE(lines[1].find("  3,453  cake              621.8                     1643"),
+              std::string::npos)
+        << lines[1];
+}
+
+TEST(WineSummaryTest, AnalysisThatCannotBeComputedIsEmptyInCsvAndADashInText) {
+    const std::vector<WineSummary> wines{SummarizeWine("new.zph", TWineRec{})};
+    const CsvReadResult csv = ReadCsv(SummaryCsvText(wines));
+    ASSERT_EQ(csv.Rows.size(), 2u);
+    EXPECT_EQ((Fields(csv.Rows[1].Fields.end() - 3, csv.Rows[1].Fields.end())),
+              (Fields{"", "", ""}));
+    const std::vector<std::string> lines = SummaryTextLines(wines);
+    std::istringstream words(lines[1]);
+    const Fields shown{std::istream_iterator<std::string>(words), {}};
+    EXPECT_EQ((Fields(shown.end() - 3, shown.end())),
+              (Fields{"\xE2\x80\x94", "\xE2\x80\x94", "\xE2\x80\x94"}));
 }
 
 } // namespace

@@ -105,7 +105,11 @@ ReportPageLayout LayoutReportPage(const ReportPage& page, QSizeF size) {
     layout.Summary = QRectF(summaryLeft, panelTop, std::max(size.width() - summaryLeft, 0.0),
                             LineHeight(panel) * static_cast<double>(page.SummaryLines.size()));
 
-    const double graphTop = std::max(layout.Table.bottom(), layout.Summary.bottom()) + SectionGap +
+    layout.Analysis =
+        QRectF(summaryLeft, layout.Summary.bottom() + SectionGap, layout.Summary.width(),
+               LineHeight(panel) * static_cast<double>(page.AnalysisLines.size()));
+
+    const double graphTop = std::max(layout.Table.bottom(), layout.Analysis.bottom()) + SectionGap +
                             LineHeight(report_fonts::Caption());
     const double aspect = static_cast<double>(GraphWindowWidth) / GraphWindowHeight;
     const double halfWidth = (size.width() - GraphGap) / 2;
@@ -145,6 +149,7 @@ void PaintReportPage(QPainter& painter, const ReportPage& page, QSizeF size,
 
     DrawLines(painter, report_fonts::Panel(), page.TableLines, layout.Table, false);
     DrawLines(painter, report_fonts::Panel(), page.SummaryLines, layout.Summary, true);
+    DrawLines(painter, report_fonts::Panel(), page.AnalysisLines, layout.Analysis, true);
     DrawGraph(painter, page.LabGraph, layout.LabGraph);
     DrawGraph(painter, page.ProductionGraph, layout.ProductionGraph);
     painter.setFont(header);

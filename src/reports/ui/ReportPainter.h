@@ -14,12 +14,14 @@ struct ReportPageLayout {
     QRectF Header;   // title and header lines
     QRectF Table;    // conditions and data table
     QRectF Summary;  // fouling models and estimates
+    QRectF Analysis; // the fouling analysis, under the summary
     QRectF LabGraph; // the pictures, scaled to fit, without their captions
     QRectF ProductionGraph;
 };
 
 // Places a page's parts in a printable area of `size` points: header on
-// top, the table panel on the left with the summary beside it, the two
+// top, the table panel on the left with the summary and the analysis below
+// it beside it, the two
 // graphs side by side below, as large as the space left above the line of
 // the page number allows.
 ReportPageLayout LayoutReportPage(const ReportPage& page, QSizeF size);

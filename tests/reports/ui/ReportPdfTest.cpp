@@ -3,12 +3,14 @@
 #include "graphs/ui/QtTextMetrics.h"
 #include "reports/CountedRows.h"
 #include "reports/ui/ReportDocument.h"
+#include "reports/ui/ReportFonts.h"
 #include "reports/ui/ReportPainter.h"
 #include "support/PdfTools.h"
 #include "support/SampleWine.h"
 #include "support/TempFolder.h"
 
 #include <QFile>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QRegularExpression>
 #include <QtTest>
@@ -83,6 +85,11 @@ private slots:
                                      "3,453 gallons",
                                      "1,709 gallons",
                                      "* not used by the fouling fits",
+                                     "Fouling analysis",
+                                     "Best described by: cake filtration",
+                                     "Vmax: 621.8 \xC2\xB1 30 L/m\xC2\xB2 (95 %)",
+                                     "Capacity by Vmax: 1643 gal",
+                                     "(constant pressure, no safety factor)",
                                      "Laboratory-scale graph",
                                      "Production-scale graph"})
             QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
@@ -175,7 +182,15 @@ private slots:
             const ReportPageLayout layout = LayoutReportPage(page, size);
             QVERIFY(layout.Table.right() < layout.Summary.left());
             QVERIFY(layout.Summary.right() <= size.width() + 0.01);
-            QVERIFY(std::max(layout.Table.bottom(), layout.Summary.bottom()) <
+            QVERIFY(layout.Summary.bottom() < layout.Analysis.top());
+            QCOMPARE(layout.Analysis.left(), layout.Summary.left());
+            for (const std::string& line : page.AnalysisLines) {
+                const double width = QFontMetricsF(report_fonts::Panel())
+                                         .horizontalAdvance(QString::fromStdString(line)) /
+                                     report_fonts::UnitsPerPoint;
+                QVERIFY2(width <= layout.Analysis.width(), line.c_str());
+            }
+            QVERIFY(std::max(layout.Table.bottom(), layout.Analysis.bottom()) <
                     layout.LabGraph.top());
             QVERIFY(layout.LabGraph.right() < layout.ProductionGraph.left());
             QVERIFY(layout.ProductionGraph.right() <= size.width() + 0.01);
