@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Sets up and builds ZEPHRA, then runs the whole test suite, the core tests
 # again under the address and undefined-behaviour sanitizers, every fuzz
-# target for 20 s, and the serial tests under ThreadSanitizer. One stage per
+# target for 10 s, and the serial tests under ThreadSanitizer. One stage per
 # line.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 ctest --test-dir "$ZEPHRA_BUILD" -j"$(nproc)" --output-on-failure
 bash "$ZEPHRA_ROOT/tools/sanitizer-tests.sh"
-bash "$ZEPHRA_ROOT/tools/fuzz.sh" all 20
+bash "$ZEPHRA_ROOT/tools/fuzz.sh" all 10
 bash "$ZEPHRA_ROOT/tools/tsan-serial.sh"
