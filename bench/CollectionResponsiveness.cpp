@@ -14,14 +14,14 @@
 // after every point; the balance exchanges run beside it. The machine's
 // other load shows in the figures: run it a few times.
 
-#include "../tests/acquisition/ChildProcess.h"
 #include "acquisition/ComPortBalance.h"
 #include "acquisition/ExchangeThread.h"
 #include "acquisition/PortDevice.h"
 #include "acquisition/ui/CollectionSession.h"
-#include "acquisition/ui/WineWindowTarget.h"
-#include "document/ui/MDIChild.h"
-#include "document/ui/QtClock.h"
+#include "app/wine/WineWindow.h"
+#include "app/wine/WineWindowTarget.h"
+#include "support/ChildProcess.h"
+#include "ui_common/QtClock.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -119,7 +119,7 @@ Measurement Measure(const std::vector<std::string>& options, int stopAfterMs) {
 
     FastRunClock clock;
     ComPortBalance balance(port);
-    WineWindowTarget target(*wineWindow, boxes);
+    WineWindowTarget target(*wineWindow);
     CollectionSession* session = nullptr;
     ExchangeThread exchanges(balance, clock, [&] {
         QMetaObject::invokeMethod(

@@ -1,6 +1,10 @@
 #include "acquisition/CollectionRun.h"
 
 #include "acquisition/CountdownText.h"
+#include "acquisition/DataCollapse.h"
+#include "acquisition/RunStatusText.h"
+#include "analysis/Calculate.h"
+#include "analysis/FoulingAnalysis.h"
 
 #include <string>
 
@@ -44,7 +48,13 @@ void CollectionRun::ClearRecord() {
     Blank(rec.LabEquivVol, 4);
     Blank(rec.LabFaceVel, 4);
     target_.Wine().Modified = true;
-    target_.Recalculate();
+    Recalculate();
+}
+
+// The calculation without message boxes, then the wine shown again.
+void CollectionRun::Recalculate() {
+    Calculate(target_.Wine().WineRec, false, boxes_);
+    target_.Refresh();
 }
 
 void CollectionRun::Start() {
@@ -135,10 +145,11 @@ void CollectionRun::PassSteps() {
                 return;
         } else if (interval_ < IntervalLimitSeconds) {
             interval_ = 2.0 * interval_;
-            target_.DataCollapse();
+            DataCollapse(target_.Wine().WineRec.Data);
+            Recalculate();
             r_ = 19;
             if (observer_)
-                observer_->Collapsed(interval_, target_.Wine().WineRec);
+                observer_->Collapsed(interval_, PointsInRecord());
         } else {
             Finish(RunEnd::IntervalLimit);
             return;
@@ -172,16 +183,33 @@ bool CollectionRun::ReadingArrived(const ExchangeOutcome& outcome) {
     data.T[r_ - 1].M.assign(texts.M);
     data.T[r_ - 1].Sc.assign(texts.Sc);
     storedAny_ = true;
-    target_.Recalculate();
-    const ReadingTexts stored{std::string(data.V[r_ - 1].text()),
-                              std::string(data.T[r_ - 1].M.text()),
-                              std::string(data.T[r_ - 1].Sc.text())};
-    const StoredPoint point{r_, stored, outcome.reading.WeightVal, volume};
+    Recalculate();
+    const StoredPoint point = PointShown(r_, outcome.reading.WeightVal, volume);
     r_ += 1;
     previousVolume_ = volume;
     if (observer_)
-        observer_->PointStored(point, target_.Wine().WineRec);
+        observer_->PointStored(point);
     return true;
+}
+
+// Point `index` as stored in the recalculated record, with the live analysis
+// of the trial as it stands.
+StoredPoint CollectionRun::PointShown(int index, double grams, double volume) {
+    const TWineRec& rec = target_.Wine().WineRec;
+    StoredPoint point;
+    point.index = index;
+    point.texts = {std::string(rec.Data.V[index - 1].text()),
+                   std::string(rec.Data.T[index - 1].M.text()),
+                   std::string(rec.Data.T[index - 1].Sc.text())};
+    point.grams = grams;
+    point.volumeMl = volume;
+    point.pointsInRecord = index;
+    point.lastReading = LastReadingText(point);
+    point.vmax = tracker_.Update(AnalyzeFouling(rec));
+    point.vmaxText = VmaxIntervalText(point.vmax);
+    point.bestLawText = BestLawText(point.vmax);
+    point.vmaxLine = VmaxTrackerLine(point.vmax);
+    return point;
 }
 
 // Called before a stop's message is shown: a message box runs an event loop,

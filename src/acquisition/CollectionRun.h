@@ -3,6 +3,7 @@
 #include "acquisition/BalanceExchanges.h"
 #include "acquisition/ReadingTexts.h"
 #include "acquisition/RunClock.h"
+#include "analysis/VmaxTracker.h"
 #include "document/MessageBoxes.h"
 #include "document/WineRec.h"
 
@@ -19,44 +20,49 @@ inline constexpr const char* VolumeTooSmallText =
 inline constexpr const char* SaveQuestionText =
     "Data collection is complete. Would you like to save the new data to a file?";
 
-// The wine a run writes into, as its window (or the command-line tool) holds it.
+// The wine a run writes into, as its window (or the command-line tool)
+// holds it. The run changes and recalculates the record itself; whoever
+// shows the wine only shows it again.
 class CollectionTarget {
 public:
     virtual ~CollectionTarget() = default;
     virtual TWineClass& Wine() = 0;
-    // Calculate without message boxes, then refresh whatever shows the wine.
-    virtual void Recalculate() = 0;
-    // Thins the data set to its even-numbered points (DataCollapse), then recalculates.
-    virtual void DataCollapse() = 0;
-    // Shows the wine again as it stands, without calculating: the record was
-    // put back as it was.
+    // Shows the wine again as it stands (report panels, graph); nothing to
+    // calculate.
     virtual void Refresh() = 0;
 };
 
-// One stored reading as the run took it.
+// One stored reading as the run took it, with everything a window or the
+// command-line tool shows of it: the run has already recalculated the
+// wine and analysed the trial with this point.
 struct StoredPoint {
-    int index = 0;         // 1 to 36
-    ReadingTexts texts;    // as stored in the record
-    double grams = 0.0;    // the balance's reading
-    double volumeMl = 0.0; // volume gained since the start
+    int index = 0;           // 1 to 36
+    ReadingTexts texts;      // as stored in the record
+    double grams = 0.0;      // the balance's reading
+    double volumeMl = 0.0;   // volume gained since the start
+    int pointsInRecord = 0;  // points the record holds now
+    std::string lastReading; // "212.40 g, 213.5 ml" (LastReadingText)
+    // The live fouling analysis: Vmax with its interval and the best law,
+    // shown from the fourth fitted point on, and whether the trial can stop.
+    VmaxTrackerStatus vmax;
+    std::string vmaxText;    // VmaxIntervalText
+    std::string bestLawText; // BestLawText
+    std::string vmaxLine;    // VmaxTrackerLine: the whole status in one line
 };
 
 // What a run reports while it goes; every method has a do-nothing default.
-// `record` is the wine as it stands after the change, recalculated.
 class RunObserver {
 public:
     virtual ~RunObserver() = default;
     // The countdown to the next reading changed (see CountdownText).
     virtual void CountdownChanged(const std::string& text) { (void)text; }
-    // A point was stored.
-    virtual void PointStored(const StoredPoint& point, const TWineRec& record) {
-        (void)point;
-        (void)record;
-    }
-    // The set was thinned for the interval `intervalSeconds`.
-    virtual void Collapsed(double intervalSeconds, const TWineRec& record) {
+    // A point was stored; the wine is recalculated and shown again.
+    virtual void PointStored(const StoredPoint& point) { (void)point; }
+    // The set was thinned to `pointsInRecord` points for the interval
+    // `intervalSeconds`; the wine is recalculated and shown again.
+    virtual void Collapsed(double intervalSeconds, int pointsInRecord) {
         (void)intervalSeconds;
-        (void)record;
+        (void)pointsInRecord;
     }
 };
 
@@ -78,7 +84,10 @@ struct RunSettings {
     int MaxMinutes = 18;  // 9, 18, 36, 72 or 144
 };
 
-// A timed data collection run, without any window. The owner calls
+// A timed data collection run, without any window. It owns what it
+// computes: after every change of the data it recalculates the wine
+// (without message boxes), and after every stored point it analyses the
+// trial for the live Vmax; its target only shows the wine again. The owner calls
 // `ClearRecord`, shows its progress, calls `Start`, then calls `Pass` often
 // (at least every 100 ms keeps the schedule within that) until `Running` is
 // false. The schedule depends only on clock comparisons: readings are due at
@@ -106,7 +115,7 @@ public:
                   MessageBoxes& boxes, RunSettings settings, RunObserver* observer = nullptr);
 
     // Empties the data points, sets MinSkip to 1, blanks the results, marks the
-    // wine modified and recalculates.
+    // wine modified, recalculates and shows it.
     void ClearRecord();
     // Begins the tare and the starting weight; the clock starts at its reply.
     void Start();
@@ -144,6 +153,8 @@ private:
     void StopOnLinkError(const std::string& error);
     void TestMaxDuration();
     void Finish(RunEnd end);
+    void Recalculate();
+    StoredPoint PointShown(int index, double grams, double volume);
     double ElapsedSeconds() const;
 
     CollectionTarget& target_;
@@ -169,6 +180,7 @@ private:
     std::int64_t nowMs_ = 0;
     int r_ = 1;
     std::string countdown_;
+    VmaxTracker tracker_;
 };
 
 } // namespace zephra

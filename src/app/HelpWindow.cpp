@@ -1,6 +1,6 @@
 #include "app/HelpWindow.h"
 
-#include "document/ui/WindowPlacement.h"
+#include "ui_common/WindowPlacement.h"
 
 #include <QTextBrowser>
 #include <QUrl>

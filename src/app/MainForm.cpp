@@ -2,15 +2,17 @@
 
 #include "acquisition/ComPortBalance.h"
 #include "acquisition/SettingsFile.h"
-#include "acquisition/ui/CollectNewData.h"
+#include "acquisition/ui/RunsInProgress.h"
 #include "acquisition/ui/ScaleConnection.h"
 #include "app/AboutBox.h"
 #include "app/AppResources.h"
 #include "app/HelpWindow.h"
+#include "app/ProductVersion.h"
 #include "app/SplashBox.h"
 #include "app/WelcomeDlg.h"
 #include "app/WindowArrangement.h"
-#include "entry/ui/EntryCommands.h"
+#include "app/wine/CollectNewData.h"
+#include "app/wine/EntryCommands.h"
 #include "graphs/ui/GraphCommands.h"
 
 #include <QAction>
@@ -108,8 +110,8 @@ void TMainForm::StartUp() {
 
 void TMainForm::ShowSplash() {
     TSplashBox splash;
-    splash.ProductName->setText(QStringLiteral("ZEPHRA"));
-    splash.Version->setText(QStringLiteral("Version 6.1.0 Veloria"));
+    splash.ProductName->setText(ProductNameText);
+    splash.Version->setText(ProductVersionText);
     splash.show();
     splash.repaint();
     services_.Time.Wait(3000);
@@ -378,8 +380,7 @@ void TMainForm::EditConditionsExecute() {
     if (TMDIChild* window = Documents->ActiveWineWindow()) {
         if (RefusedDuringCollection(*this, *window, services_.Boxes))
             return;
-        if (zephra::EditConditions(this, services_.Boxes, window->WineClass))
-            window->FillLines();
+        zephra::EditConditions(this, *window);
     }
 }
 
@@ -387,8 +388,7 @@ void TMainForm::EditDataExecute() {
     if (TMDIChild* window = Documents->ActiveWineWindow()) {
         if (RefusedDuringCollection(*this, *window, services_.Boxes))
             return;
-        if (zephra::EditData(this, services_.Boxes, window->WineClass))
-            window->FillLines();
+        zephra::EditData(this, *window);
     }
 }
 
@@ -423,8 +423,8 @@ void TMainForm::FoulingAnalysisExecute() {
 
 void TMainForm::HelpAboutExecute() {
     TAboutBox about(this);
-    about.ProductName->setText(QStringLiteral("ZEPHRA"));
-    about.Version->setText(QStringLiteral("Version 6.1.0 Veloria"));
+    about.ProductName->setText(ProductNameText);
+    about.Version->setText(ProductVersionText);
     about.exec();
 }
 

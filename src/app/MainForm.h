@@ -1,10 +1,10 @@
 #pragma once
 
 #include "acquisition/EnvironmentRec.h"
-#include "document/ui/UiServices.h"
-#include "document/ui/WineWindows.h"
+#include "app/wine/WineWindows.h"
 #include "reports/ui/ReportCommands.h"
 #include "serial/ComPort.h"
+#include "ui_common/UiServices.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -1,10 +1,10 @@
 #include "app/AppResources.h"
 #include "app/Application.h"
 #include "app/MainForm.h"
-#include "document/ui/QtClock.h"
-#include "document/ui/QtFileDialogs.h"
-#include "document/ui/QtMessageBoxes.h"
 #include "serial/ui/InstallSerialUi.h"
+#include "ui_common/QtClock.h"
+#include "ui_common/QtFileDialogs.h"
+#include "ui_common/QtMessageBoxes.h"
 
 #include <QFont>
 

@@ -1,10 +1,7 @@
 #include "acquisition/CollectionRun.h"
 #include "acquisition/ComPortBalance.h"
-#include "acquisition/DataCollapse.h"
 #include "acquisition/ExchangeThread.h"
 #include "acquisition/SettingsFile.h"
-#include "analysis/Calculate.h"
-#include "analysis/VmaxTracker.h"
 #include "cli/Arguments.h"
 #include "cli/CommandRegistry.h"
 #include "cli/PrintedBoxes.h"
@@ -52,21 +49,15 @@ void OnInterrupt(int) {
     interrupted = 1;
 }
 
-// The wine of the file, recalculated without messages after every change.
+// The wine of the file; nothing shows it while the run goes.
 class FileTarget : public CollectionTarget {
 public:
-    FileTarget(TWineClass& wine, MessageBoxes& boxes) : wine_(wine), boxes_(boxes) {}
+    explicit FileTarget(TWineClass& wine) : wine_(wine) {}
     TWineClass& Wine() override { return wine_; }
-    void Recalculate() override { Calculate(wine_.WineRec, false, boxes_); }
-    void DataCollapse() override {
-        zephra::DataCollapse(wine_.WineRec.Data);
-        Recalculate();
-    }
     void Refresh() override {}
 
 private:
     TWineClass& wine_;
-    MessageBoxes& boxes_;
 };
 
 // Prints the points, with Vmax as far as it is known, and the thinning as
@@ -74,21 +65,19 @@ private:
 class PointPrinter : public RunObserver {
 public:
     explicit PointPrinter(std::ostream& out) : out_(out) {}
-    void PointStored(const StoredPoint& point, const TWineRec& record) override {
+    void PointStored(const StoredPoint& point) override {
         out_ << "point " << point.index << ": " << point.texts.V << " ml at " << point.texts.M
              << ":" << point.texts.Sc << std::endl;
-        const std::string vmax = VmaxTrackerLine(tracker_.Update(AnalyzeFouling(record)));
-        if (!vmax.empty())
-            out_ << "  " << vmax << std::endl;
+        if (!point.vmaxLine.empty())
+            out_ << "  " << point.vmaxLine << std::endl;
     }
-    void Collapsed(double intervalSeconds, const TWineRec&) override {
+    void Collapsed(double intervalSeconds, int) override {
         out_ << "interval now " << intervalSeconds
              << " s: points thinned to the 18 even-numbered ones" << std::endl;
     }
 
 private:
     std::ostream& out_;
-    VmaxTracker tracker_;
 };
 
 const char* EndText(RunEnd end) {
@@ -163,7 +152,7 @@ int RunCollect(const std::vector<std::string>& args, CommandStreams& io) {
         return ExitFailure;
 
     PrintedBoxes boxes(io.err, path);
-    FileTarget target(wine, boxes);
+    FileTarget target(wine);
     ComPortBalance balance(port);
     BootTimeRunClock clock;
     ExchangeThread exchanges(balance, clock);

@@ -2,10 +2,9 @@
 
 #include "acquisition/CollectionRun.h"
 #include "acquisition/ComPortBalance.h"
-#include "acquisition/DataCollapse.h"
 #include "acquisition/ExchangeThread.h"
 
-#include "ChildProcess.h"
+#include "support/ChildProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -214,8 +213,6 @@ TEST_F(BalanceLinkTest, NineMinuteRunOverThePseudoTerminal) {
     JumpingClock clock;
     struct Target : CollectionTarget {
         TWineClass& Wine() override { return wine; }
-        void Recalculate() override {}
-        void DataCollapse() override { zephra::DataCollapse(wine.WineRec.Data); }
         void Refresh() override {}
         TWineClass wine;
     } target;

@@ -1,6 +1,6 @@
 // zephra-cli collect against zephra-balance-sim in real time.
 
-#include "ChildProcess.h"
+#include "support/ChildProcess.h"
 
 #include "document/WineFile.h"
 

@@ -1,6 +1,5 @@
 #include "acquisition/CollectionRun.h"
 
-#include "acquisition/DataCollapse.h"
 #include "acquisition/WeightReply.h"
 #include "support/RecordingBoxes.h"
 
@@ -92,19 +91,19 @@ private:
     std::optional<ExchangeOutcome> outcome_;
 };
 
+// A wine that remembers what was last shown of it.
 class FakeTarget : public CollectionTarget {
 public:
     TWineClass& Wine() override { return wine; }
-    void Recalculate() override { ++recalculations; }
-    void DataCollapse() override {
-        zephra::DataCollapse(wine.WineRec.Data);
-        ++collapses;
-        Recalculate();
+    void Refresh() override {
+        ++refreshes;
+        shown = wine.WineRec;
     }
-    void Refresh() override { ++refreshes; }
+    bool ShowsTheWineAsItStands() const {
+        return std::memcmp(&shown, &wine.WineRec, sizeof shown) == 0;
+    }
     TWineClass wine;
-    int recalculations = 0;
-    int collapses = 0;
+    TWineRec shown{};
     int refreshes = 0;
 };
 
@@ -112,15 +111,13 @@ class Recorder : public RunObserver {
 public:
     explicit Recorder(FakeClock& clock) : clock_(clock) {}
     void CountdownChanged(const std::string& text) override { countdowns.push_back(text); }
-    void PointStored(const StoredPoint& point, const TWineRec& record) override {
+    void PointStored(const StoredPoint& point) override {
         points.push_back(point.index);
-        EXPECT_EQ(record.Data.V[point.index - 1].text(), point.texts.V);
+        EXPECT_EQ(point.pointsInRecord, point.index);
         if (stopAfterPoint == point.index && run)
             run->RequestStop();
     }
-    void Collapsed(double interval, const TWineRec&) override {
-        collapses.emplace_back(clock_.now, interval);
-    }
+    void Collapsed(double interval, int) override { collapses.emplace_back(clock_.now, interval); }
 
     std::vector<std::string> countdowns;
     std::vector<int> points;
@@ -184,7 +181,7 @@ TEST_F(CollectionRunTest, NineMinutesGiveExactly36PointsAt15SecondsWithoutThinni
     EXPECT_EQ(end, RunEnd::MaxDuration);
     EXPECT_TRUE(started);
     EXPECT_EQ(StoredPoints(), 36);
-    EXPECT_EQ(target.collapses, 0);
+    EXPECT_TRUE(recorder.collapses.empty());
     EXPECT_TRUE(boxes.shown.empty());
     for (int i = 1; i <= 36; ++i)
         EXPECT_EQ(PointSeconds(i), 15 * i) << i;
@@ -307,7 +304,8 @@ TEST_F(CollectionRunTest, ClearRecordEmptiesPointsAndBlanksResults) {
     EXPECT_EQ(rec.LabFaceVel.text(), "    ");
     EXPECT_EQ(rec.bE.text(), "     ");
     EXPECT_TRUE(target.wine.Modified);
-    EXPECT_EQ(target.recalculations, 1);
+    EXPECT_EQ(target.refreshes, 1);
+    EXPECT_TRUE(target.ShowsTheWineAsItStands());
 }
 
 // Every way a run can end before its first point: the wine gets back its
@@ -367,7 +365,7 @@ TEST_F(CollectionRunTest, RunThatStoresNoPointGivesTheWineBackAsItWas) {
             EXPECT_FALSE(run.StoredAny());
             EXPECT_EQ(std::memcmp(&rec, &before, sizeof rec), 0);
             EXPECT_EQ(target.wine.Modified, modified);
-            EXPECT_EQ(target.refreshes, 1);
+            EXPECT_TRUE(target.ShowsTheWineAsItStands());
             EXPECT_TRUE(exchanges.released);
         }
     }
@@ -395,7 +393,8 @@ TEST_F(CollectionRunTest, RunWithOnePointKeepsItAndStaysModified) {
     EXPECT_EQ(StoredPoints(), 1);
     EXPECT_TRUE(target.wine.WineRec.Data.V[4].empty());
     EXPECT_TRUE(target.wine.Modified);
-    EXPECT_EQ(target.refreshes, 0);
+    EXPECT_EQ(target.refreshes, 2); // cleared, then the point
+    EXPECT_TRUE(target.ShowsTheWineAsItStands());
 }
 
 // While the balance has not answered, passes go on without beginning another
@@ -442,7 +441,7 @@ TEST_F(CollectionRunTest, IntervalStopsDoublingAtItsUpperBound) {
     balance.gramsPerSecond = 1000.0;
     RunCollection(1'000'000, 500'000);
     EXPECT_EQ(end, RunEnd::IntervalLimit);
-    EXPECT_EQ(target.collapses, 16); // 15 s x 2^16 is the first interval past the bound
+    EXPECT_EQ(recorder.collapses.size(), 16u); // 15 s x 2^16 is the first interval past the bound
 }
 
 } // namespace

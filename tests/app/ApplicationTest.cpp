@@ -1,11 +1,12 @@
 #include "app/Application.h"
 
+#include "app/wine/EntryCommands.h"
 #include "entry/ui/DataDlg.h"
-#include "entry/ui/EntryCommands.h"
 
-#include "../entry/ui/ModalDriver.h"
-#include "../entry/ui/TypeInto.h"
+#include "support/ModalDriver.h"
 #include "support/RecordingBoxes.h"
+#include "support/TypeInto.h"
+#include "support/WineWindowOn.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,6 +20,7 @@ using namespace zephra;
 using zephra::test::RecordingBoxes;
 using zephra::test::TypeInto;
 using zephra::test::WhenDialogOpens;
+using zephra::test::WineWindowOn;
 
 namespace {
 
@@ -59,7 +61,7 @@ private slots:
             openAfterTheError = dlg.isVisible();
             QTest::mouseClick(dlg.CancelButton, Qt::LeftButton);
         });
-        QVERIFY(!EditData(nullptr, failing, wine));
+        QVERIFY(!EditData(nullptr, WineWindowOn(failing, wine).Window()));
         QVERIFY(openAfterTheError);
         QCOMPARE(errors.Texts(), std::vector<std::string>{"The message box could not be shown."});
         QCOMPARE(errors.shown.at(0).kind, BoxKind::Error);

@@ -3,13 +3,13 @@
 
 #include "UiScript.h"
 
-#include "../acquisition/ChildProcess.h"
 #include "acquisition/CollectionRun.h"
 #include "acquisition/ui/CollectionSession.h"
 #include "acquisition/ui/DataCollectionDlg.h"
 #include "acquisition/ui/NewDataDlg.h"
 #include "app/MainForm.h"
 #include "document/WineFile.h"
+#include "support/ChildProcess.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "acquisition/ui/COMDlg.h"
 
 #include "acquisition/PortDevice.h"
-#include "entry/ui/DialogLook.h"
+#include "ui_common/DialogLook.h"
 
 #include <QButtonGroup>
 #include <QFontMetrics>

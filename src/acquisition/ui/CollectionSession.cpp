@@ -47,7 +47,7 @@ void CollectionSession::Begin() {
     });
     progress_->ShowStatus(progress_->Port, QString::fromStdString(portText_));
     progress_->ShowStatus(progress_->Elapsed, QString::fromStdString(ElapsedText(0)));
-    ShowPoints();
+    ShowPoints(run_.PointsInRecord());
     progress_->ShowStatus(progress_->Interval,
                           QString::fromStdString(IntervalText(run_.IntervalSeconds())));
     progress_->PlaceOver(wineWindow_);
@@ -106,29 +106,28 @@ void CollectionSession::CountdownChanged(const std::string& text) {
         progress_->ShowCountdown(QString::fromStdString(text));
 }
 
-void CollectionSession::PointStored(const StoredPoint& point, const TWineRec& record) {
-    const VmaxTrackerStatus vmax = tracker_.Update(AnalyzeFouling(record));
+void CollectionSession::PointStored(const StoredPoint& point) {
     if (!progress_)
         return;
-    ShowPoints();
-    progress_->ShowStatus(progress_->LastReading, QString::fromStdString(LastReadingText(point)));
-    if (vmax.Shown) {
-        progress_->ShowStatus(progress_->Vmax, QString::fromStdString(VmaxIntervalText(vmax)));
-        progress_->ShowStatus(progress_->BestLaw, QString::fromStdString(BestLawText(vmax)));
+    ShowPoints(point.pointsInRecord);
+    progress_->ShowStatus(progress_->LastReading, QString::fromStdString(point.lastReading));
+    if (point.vmax.Shown) {
+        progress_->ShowStatus(progress_->Vmax, QString::fromStdString(point.vmaxText));
+        progress_->ShowStatus(progress_->BestLaw, QString::fromStdString(point.bestLawText));
     }
-    progress_->ShowVmaxKnown(vmax.Known);
+    progress_->ShowVmaxKnown(point.vmax.Known);
 }
 
-void CollectionSession::Collapsed(double intervalSeconds, const TWineRec&) {
+void CollectionSession::Collapsed(double intervalSeconds, int pointsInRecord) {
     if (!progress_)
         return;
-    ShowPoints();
+    ShowPoints(pointsInRecord);
     progress_->ShowStatus(progress_->Interval,
                           QString::fromStdString(IntervalText(intervalSeconds)));
 }
 
-void CollectionSession::ShowPoints() {
-    progress_->ShowStatus(progress_->Points, QString::number(run_.PointsInRecord()));
+void CollectionSession::ShowPoints(int pointsInRecord) {
+    progress_->ShowStatus(progress_->Points, QString::number(pointsInRecord));
 }
 
 bool CollectionSession::eventFilter(QObject* watched, QEvent* event) {

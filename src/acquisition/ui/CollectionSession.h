@@ -2,7 +2,6 @@
 
 #include "acquisition/CollectionRun.h"
 #include "acquisition/ui/DataCollectionDlg.h"
-#include "analysis/VmaxTracker.h"
 
 #include <QObject>
 #include <QPointer>
@@ -68,9 +67,9 @@ private:
     void Finish();
     void RemoveGuards();
     void CountdownChanged(const std::string& text) override;
-    void PointStored(const StoredPoint& point, const TWineRec& record) override;
-    void Collapsed(double intervalSeconds, const TWineRec& record) override;
-    void ShowPoints();
+    void PointStored(const StoredPoint& point) override;
+    void Collapsed(double intervalSeconds, int pointsInRecord) override;
+    void ShowPoints(int pointsInRecord);
 
     QWidget& mainWindow_;
     QWidget& wineWindow_;
@@ -85,7 +84,6 @@ private:
     QPointer<QWidget> guardedWine_;
     bool inPass_ = false;
     bool finished_ = false;
-    VmaxTracker tracker_;
 };
 
 } // namespace zephra

@@ -1,7 +1,7 @@
 #include "acquisition/ui/DataCollectionDlg.h"
 
 #include "analysis/VmaxTracker.h"
-#include "entry/ui/DialogLook.h"
+#include "ui_common/DialogLook.h"
 
 #include <QCloseEvent>
 #include <QFrame>

@@ -2,8 +2,8 @@
 
 #include "entry/EntryFormat.h"
 #include "entry/NumberText.h"
-#include "entry/ui/DialogLook.h"
-#include "entry/ui/PauseAfterCheck.h"
+#include "ui_common/DialogLook.h"
+#include "ui_common/PauseAfterCheck.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -3,8 +3,8 @@
 #include "acquisition/ComPortBalance.h"
 #include "acquisition/SettingsFile.h"
 #include "acquisition/ui/COMDlg.h"
-#include "acquisition/ui/CollectNewData.h"
 #include "acquisition/ui/CollectionSession.h"
+#include "acquisition/ui/RunsInProgress.h"
 
 namespace zephra {
 

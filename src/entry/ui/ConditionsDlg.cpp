@@ -1,9 +1,9 @@
 #include "entry/ui/ConditionsDlg.h"
 
-#include "entry/ui/DialogLook.h"
-#include "entry/ui/FailedBox.h"
 #include "entry/ui/LineBreakDrop.h"
-#include "entry/ui/PauseAfterCheck.h"
+#include "ui_common/DialogLook.h"
+#include "ui_common/FailedBox.h"
+#include "ui_common/PauseAfterCheck.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

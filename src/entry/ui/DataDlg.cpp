@@ -1,11 +1,11 @@
 #include "entry/ui/DataDlg.h"
 
 #include "entry/PastedTable.h"
-#include "entry/ui/DialogLook.h"
-#include "entry/ui/FailedBox.h"
 #include "entry/ui/LineBreakDrop.h"
-#include "entry/ui/PauseAfterCheck.h"
 #include "entry/ui/TablePaste.h"
+#include "ui_common/DialogLook.h"
+#include "ui_common/FailedBox.h"
+#include "ui_common/PauseAfterCheck.h"
 
 #include <QButtonGroup>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "graphs/ui/GraphCommands.h"
 
-#include "document/ui/WindowPlacement.h"
 #include "graphs/FloatingPointFault.h"
 #include "graphs/ui/FoulingAnalysisWindow.h"
 #include "graphs/ui/GraphImages.h"
 #include "graphs/ui/GraphWindow.h"
+#include "ui_common/WindowPlacement.h"
 
 #include <QLabel>
 #include <QPixmap>

@@ -1,15 +1,15 @@
 #include "reports/ui/ReportCommands.h"
 
 #include "document/AtomicFile.h"
-#include "document/ui/WineFileNames.h"
 #include "graphs/ui/QtTextMetrics.h"
 #include "reports/DataCsv.h"
 #include "reports/WineJson.h"
 #include "reports/ui/ReportDocument.h"
 #include "reports/ui/ReportSourceOf.h"
+#include "ui_common/OverwriteQuestion.h"
+#include "ui_common/WineFileNames.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
 
@@ -42,7 +42,7 @@ void ReportCommands::ExportPdfExecute(const TWineClass& wine, const QString& win
     if (!chosen)
         return;
     const QString path = ForceExtension(*chosen, QStringLiteral(".pdf"));
-    if (!MayReplace(path))
+    if (!MayOverwrite(services_.Boxes, path))
         return;
     const std::vector<ReportPage> pages{WineReportPage(wine, wineFile)};
     WriteOutput(path, ReportPdf(pages, {QString::fromStdString(ReportTitle(pages)), ReportAuthor()},
@@ -65,7 +65,7 @@ void ReportCommands::ExportDataExecute(const TWineClass& wine, const QString& wi
         return;
     const bool json = chosen->endsWith(QStringLiteral(".json"), Qt::CaseInsensitive);
     const QString path = json ? *chosen : ForceExtension(*chosen, QStringLiteral(".csv"));
-    if (!MayReplace(path))
+    if (!MayOverwrite(services_.Boxes, path))
         return;
     WriteOutput(path, QByteArray::fromStdString(json ? WineJsonText(wine.WineRec)
                                                      : DataCsvText(wine.WineRec)));
@@ -85,15 +85,8 @@ std::optional<QString> ReportCommands::AskFileName(FileDialog& dialog, const QSt
     return dialog.Setup.FileName;
 }
 
-bool ReportCommands::MayReplace(const QString& path) {
-    return !QFileInfo::exists(path) ||
-           services_.Boxes.Show(BoxKind::Warning,
-                                "A file with that name already exists. Overwrite it?",
-                                BoxButtons::OkCancel, BoxAnswer::Cancel) == BoxAnswer::Ok;
-}
-
 void ReportCommands::WriteOutput(const QString& path, const QByteArray& bytes) {
-    const int code = WriteFileAtomically(QFile::encodeName(path).toStdString(), bytes.constData(),
+    const int code = WriteFileAtomically(LocalPath(path), bytes.constData(),
                                          static_cast<std::size_t>(bytes.size()));
     if (code != 0)
         services_.Boxes.Warning("I/O Error type " + std::to_string(code) +

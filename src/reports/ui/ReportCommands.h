@@ -1,10 +1,10 @@
 #pragma once
 
 #include "document/WineRec.h"
-#include "document/ui/FileDialogs.h"
-#include "document/ui/UiServices.h"
 #include "reports/ui/PrintDialogs.h"
 #include "reports/ui/QtPrintDialogs.h"
+#include "ui_common/FileDialogs.h"
+#include "ui_common/UiServices.h"
 
 #include <QString>
 
@@ -41,8 +41,6 @@ private:
     // wine's folder; the chosen path, or nothing when cancelled.
     std::optional<QString> AskFileName(FileDialog& dialog, const QString& wineFile,
                                        const QString& extension);
-    // True when nothing is at `path` or the user agrees to replace it.
-    bool MayReplace(const QString& path);
     // Writes the bytes; reports a failure in a message box.
     void WriteOutput(const QString& path, const QByteArray& bytes);
 

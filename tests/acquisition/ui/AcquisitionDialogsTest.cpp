@@ -1,4 +1,4 @@
-#include "ScriptedBoxes.h"
+#include "support/ScriptedBoxes.h"
 
 #include "acquisition/SettingsFile.h"
 #include "acquisition/ui/COMDlg.h"

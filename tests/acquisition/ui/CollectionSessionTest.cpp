@@ -1,6 +1,5 @@
-#include "ScriptedBoxes.h"
+#include "support/ScriptedBoxes.h"
 
-#include "acquisition/DataCollapse.h"
 #include "acquisition/ExchangeThread.h"
 #include "acquisition/ui/CollectionSession.h"
 #include "acquisition/ui/DataCollectionDlg.h"
@@ -62,8 +61,6 @@ private:
 class FakeTarget : public CollectionTarget {
 public:
     TWineClass& Wine() override { return wine; }
-    void Recalculate() override {}
-    void DataCollapse() override { zephra::DataCollapse(wine.WineRec.Data); }
     void Refresh() override {}
     TWineClass wine;
 };

@@ -1,7 +1,7 @@
 #include "entry/ui/ConditionsDlg.h"
 
-#include "TypeInto.h"
 #include "support/RecordingBoxes.h"
+#include "support/TypeInto.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,7 +1,7 @@
 #include "entry/ui/DataDlg.h"
 
-#include "TypeInto.h"
 #include "support/RecordingBoxes.h"
+#include "support/TypeInto.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "document/WineRec.h"
+#include "ui_common/FileDialogs.h"
+#include "ui_common/UiServices.h"
+
+#include <QList>
+#include <QMdiSubWindow>
+#include <QSize>
+#include <QString>
+
+class QLabel;
+class QPlainTextEdit;
+class QTextEdit;
+
+namespace zephra {
+
+// The outer size of a wine window when it opens.
+inline constexpr QSize WineWindowSize{512, 590};
+
+// The file name of a wine that has never been saved.
+inline const QString UnsavedFileName = QStringLiteral("unsaved");
+
+// A wine window: a child window of the main frame that owns one wine, shows
+// its report in two panels and its small graph, and asks about unsaved
+// changes before it goes away. It deletes itself once closed.
+class TMDIChild : public QMdiSubWindow {
+    Q_OBJECT
+
+public:
+    // `openWindows` lists the frame's open wine windows; the close prompt
+    // checks their captions.
+    TMDIChild(UiServices services, const QList<TMDIChild*>& openWindows);
+
+    QString FileName = UnsavedFileName;
+    TWineClass WineClass;
+    FileDialog SaveDialog;
+
+    QTextEdit* Memo1;      // summary panel
+    QPlainTextEdit* Memo2; // table panel
+    QLabel* Graph;
+
+    // Places the window once it is in the frame: with n open wine windows at
+    // 30 x (n mod 8) pixels right and down, so every eighth starts again at
+    // the top left.
+    void SetUp(int openWindowCount);
+
+    // The calculation cycle: recalculates every result of the record from
+    // its conditions and data points (with message boxes when
+    // `ShowDialogs`), then rebuilds the report panels and redraws the graph.
+    // Every command that changes the wine's conditions or data ends here.
+    void Calculate(bool ShowDialogs);
+
+    // Rebuilds both report panels from the record, then redraws the graph.
+    void FillLines();
+
+    // Writes the wine to `fileName`, without any question or message; on
+    // success the window takes the new name (SetCurrentFile). Returns 0, or
+    // the I/O error code when nothing was saved.
+    int SaveTo(const QString& fileName);
+
+    // The wine is now kept in `fileName`: the window takes the file's name
+    // as its caption and the wine is no longer modified. Every successful
+    // save and every opened file ends here.
+    void SetCurrentFile(const QString& fileName);
+
+    // The close prompt: true when the window may close. Asks to save a
+    // modified wine through the window's own save dialog.
+    bool FormQuery();
+
+    // Writes the wine to `fileName` after the close prompt's checks; on
+    // success the window takes the new name.
+    void WriteWineFile(const QString& fileName, bool& Error);
+
+    QString Caption() const { return windowTitle(); }
+
+    // The message boxes of the window's commands.
+    MessageBoxes& Boxes() const { return services_.Boxes; }
+
+signals:
+    // The window has closed and is about to be destroyed.
+    void Closed(TMDIChild* window);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormClose();
+
+    UiServices services_;
+    const QList<TMDIChild*>& openWindows_;
+};
+
+} // namespace zephra

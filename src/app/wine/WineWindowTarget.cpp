@@ -1,0 +1,15 @@
+#include "app/wine/WineWindowTarget.h"
+
+#include "app/wine/WineWindow.h"
+
+namespace zephra {
+
+TWineClass& WineWindowTarget::Wine() {
+    return window_.WineClass;
+}
+
+void WineWindowTarget::Refresh() {
+    window_.FillLines();
+}
+
+} // namespace zephra

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "acquisition/CollectionRun.h"
+
+namespace zephra {
+
+class TMDIChild;
+
+// A run's target on a wine window: the window's wine, shown again in the
+// window after every change the run makes.
+class WineWindowTarget : public CollectionTarget {
+public:
+    explicit WineWindowTarget(TMDIChild& window) : window_(window) {}
+
+    TWineClass& Wine() override;
+    // The report panels and the graph of the window, from the record as it stands.
+    void Refresh() override;
+
+private:
+    TMDIChild& window_;
+};
+
+} // namespace zephra

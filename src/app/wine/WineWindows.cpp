@@ -1,0 +1,205 @@
+#include "app/wine/WineWindows.h"
+
+#include "app/wine/EntryCommands.h"
+#include "document/WineFile.h"
+#include "ui_common/OverwriteQuestion.h"
+#include "ui_common/WineFileNames.h"
+
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QStatusBar>
+
+#include <string>
+
+namespace zephra {
+
+WineWindows::WineWindows(QWidget& frame, QMdiArea& area, QStatusBar& statusBar, UiServices services)
+    : OpenDialog(FileDialog::Kind::Open, services.Dialogs),
+      SaveDialog(FileDialog::Kind::Save, services.Dialogs), frame_(frame), area_(area),
+      statusBar_(statusBar), services_(services) {
+    const QString documents = services.Dialogs.DocumentsFolder();
+    OpenDialog.Setup.InitialDir = documents;
+    SaveDialog.Setup.InitialDir = documents;
+}
+
+TMDIChild* WineWindows::ActiveWineWindow() const {
+    auto* window = qobject_cast<TMDIChild*>(area_.currentSubWindow());
+    return windows_.contains(window) ? window : nullptr;
+}
+
+TMDIChild* WineWindows::MakeWineWindow() {
+    auto* window = new TMDIChild(services_, windows_);
+    connect(window, &TMDIChild::Closed, this, &WineWindows::WindowClosed);
+    // Windows destroyed with the frame are never closed: forget them too.
+    connect(window, &QObject::destroyed, this, [this, window] { windows_.removeOne(window); });
+    windows_.append(window);
+    area_.addSubWindow(window);
+    window->show();
+    // After show: the area places a window of its own accord when it appears.
+    window->SetUp(WineWindowCount);
+    area_.setActiveSubWindow(window);
+    return window;
+}
+
+void WineWindows::Count() {
+    ++WineWindowCount;
+    emit WineWindowAdded(WineWindowCount);
+}
+
+void WineWindows::WindowClosed(TMDIChild* window) {
+    windows_.removeOne(window);
+    --WineWindowCount;
+    emit WineWindowRemoved(WineWindowCount);
+}
+
+void WineWindows::FileNewExecute() {
+    TWineRec rec{};
+    QString caption;
+    if (!NewWineFromConditions(&frame_, services_.Boxes, rec, caption))
+        return;
+    CreateNewWineWindow(rec, caption);
+}
+
+TMDIChild* WineWindows::CreateNewWineWindow(const TWineRec& rec, const QString& caption) {
+    TMDIChild* window = MakeWineWindow();
+    window->WineClass.WineRec = rec;
+    window->setWindowTitle(caption);
+    window->WineClass.Modified = true;
+    window->FileName = UnsavedFileName;
+    window->FillLines();
+    Count();
+    return window;
+}
+
+void WineWindows::FileOpenExecute() {
+    OpenDialog.Setup.Filter = WineFileFilter;
+    OpenDialog.Setup.FileName.clear();
+    if (!OpenDialog.Execute(&frame_))
+        return;
+    const QString path = OpenDialog.Setup.FileName;
+    CreateWineWindow(path);
+    OpenDialog.Setup.InitialDir = FolderOf(path);
+}
+
+TMDIChild* WineWindows::CreateWineWindow(const QString& fileName) {
+    for (const TMDIChild* window : windows_) {
+        if (window->FileName == fileName) {
+            services_.Boxes.Information(("A file with that name is already open. It must be "
+                                         "closed or saved under another name before opening "
+                                         "again.  " +
+                                         fileName)
+                                            .toStdString());
+            return nullptr;
+        }
+    }
+    TMDIChild* window = MakeWineWindow();
+    window->SetCurrentFile(fileName);
+    Count();
+
+    if (!QFileInfo::exists(fileName)) {
+        services_.Boxes.Information("Can not locate file.");
+        window->close();
+        return nullptr;
+    }
+    TWineRec rec{};
+    if (!ZephraFileOpen(LocalPath(fileName), rec, services_.Boxes)) {
+        window->close();
+        return nullptr;
+    }
+    window->WineClass.WineRec = rec;
+    window->FillLines();
+    return window;
+}
+
+void WineWindows::FileSaveExecute() {
+    TMDIChild* window = ActiveWineWindow();
+    if (window == nullptr)
+        return;
+    if (window->FileName != UnsavedFileName) {
+        bool error = false;
+        SaveWineFile(window->FileName, error, false);
+    } else {
+        FileSaveAsExecute();
+    }
+}
+
+void WineWindows::FileSaveAsExecute() {
+    TMDIChild* window = ActiveWineWindow();
+    if (window == nullptr)
+        return;
+    SaveCancelled = false;
+    SaveDialog.Setup.Filter = WineFileFilter;
+    SaveDialog.Setup.FileName.clear();
+    if (window->FileName != UnsavedFileName)
+        SaveDialog.Setup.InitialDir = FolderOf(window->FileName);
+    bool error = false;
+    do {
+        if (!SaveDialog.Execute(&frame_)) {
+            SaveCancelled = true;
+        } else {
+            const QString name = ForceWineExtension(SaveDialog.Setup.FileName);
+            SaveWineFile(name, error, true);
+            OpenDialog.Setup.InitialDir = FolderOf(name);
+        }
+    } while (error && !SaveCancelled);
+}
+
+void WineWindows::SaveWineFile(const QString& LocalFileName, bool& Error, bool SaveAs) {
+    Error = false;
+    TMDIChild* window = ActiveWineWindow();
+    if (window == nullptr) {
+        Error = true;
+        return;
+    }
+    if (SaveAs) {
+        for (const TMDIChild* other : windows_) {
+            if (other != window && SameIgnoringAsciiCase(other->FileName, LocalFileName)) {
+                services_.Boxes.Information(("That file is open in another window. Please "
+                                             "choose another file name or close that window. " +
+                                             LocalFileName)
+                                                .toStdString());
+                Error = true;
+            }
+        }
+        if (!Error)
+            Error = !MayOverwrite(services_.Boxes, LocalFileName);
+    }
+    if (Error)
+        return;
+    if (const int code = window->SaveTo(LocalFileName)) {
+        Error = true;
+        services_.Boxes.Warning("I/O Error type " + std::to_string(code) +
+                                " occurred while saving the wine file. Your data was not saved!");
+        return;
+    }
+    statusBar_.showMessage(QStringLiteral("File Saved"));
+    services_.Time.Wait(400);
+    statusBar_.clearMessage();
+}
+
+void WineWindows::FileCloseExecute() {
+    TMDIChild* window = ActiveWineWindow();
+    if (window == nullptr)
+        return;
+    if (window->WineClass.Modified) {
+        const BoxAnswer answer = services_.Boxes.Show(
+            BoxKind::Warning, ("Save " + window->Caption() + " before closing?").toStdString(),
+            BoxButtons::YesNo, BoxAnswer::Yes);
+        if (answer != BoxAnswer::Yes)
+            return;
+        FileSaveAsExecute();
+        if (SaveCancelled)
+            return;
+    }
+    window->close();
+}
+
+bool WineWindows::QueryCloseAll() {
+    for (TMDIChild* window : windows_) {
+        if (!window->FormQuery())
+            return false;
+    }
+    return true;
+}
+
+} // namespace zephra

@@ -1,0 +1,175 @@
+// The Collect New Data command on a real wine window, against the balance
+// simulator on a pseudo-terminal.
+
+#include "support/ScriptedBoxes.h"
+
+#include "acquisition/ComPortBalance.h"
+#include "acquisition/ui/CollectionSession.h"
+#include "acquisition/ui/DataCollectionDlg.h"
+#include "acquisition/ui/NewDataDlg.h"
+#include "acquisition/ui/RunsInProgress.h"
+#include "app/wine/CollectNewData.h"
+#include "app/wine/WineWindow.h"
+#include "support/ChildProcess.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+
+using namespace zephra;
+
+namespace {
+
+class NoFileDialogs : public FileDialogs {
+public:
+    std::optional<QString> ChooseOpen(QWidget*, const FileDialogSetup&) override { return {}; }
+    std::optional<QString> ChooseSave(QWidget*, const FileDialogSetup&) override { return {}; }
+    QString DocumentsFolder() override { return {}; }
+};
+
+class InstantClock : public Clock {
+public:
+    void Wait(int) override {}
+    std::int64_t NowMs() override { return 0; }
+};
+
+// Answers the Collect New Data dialog as soon as it shows.
+void AnswerNewDataDialog(const QString& density, bool begin) {
+    QTimer::singleShot(0, [density, begin] {
+        auto* dialog = qobject_cast<TNewDataDlg*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QVERIFY(dialog->MaxDuration18->isChecked());
+        dialog->MaxDuration9->setChecked(true);
+        dialog->Density->setText(density);
+        (begin ? dialog->GoButton : dialog->CancelButton)->click();
+    });
+}
+
+} // namespace
+
+class CollectNewDataTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        boxes_ = std::make_unique<ScriptedBoxes>();
+        services_ = std::make_unique<UiServices>(UiServices{*boxes_, dialogs_, clock_});
+        mainWindow_ = std::make_unique<QWidget>();
+        wine_ = new TMDIChild(*services_, openWindows_);
+        wine_->setParent(mainWindow_.get());
+        wine_->WineClass.WineRec.Data.V[0].assign("  12.3");
+        wine_->WineClass.WineRec.Data.MinSkip.set(3);
+        mainWindow_->show();
+        saves_ = 0;
+    }
+    void cleanup() { mainWindow_.reset(); }
+
+    void cancelInTheFirstDialogChangesNothing() {
+        serial::TComPort port(nullptr);
+        AnswerNewDataDialog(QStringLiteral("1"), false);
+        CollectNewDataExecute(*mainWindow_, *wine_, port, *services_, [this] { ++saves_; });
+        QVERIFY(!CollectionInProgress(*mainWindow_));
+        QCOMPARE(wine_->WineClass.WineRec.Data.V[0].text(), std::string_view("  12.3"));
+        QCOMPARE(wine_->WineClass.WineRec.Data.MinSkip.get(), 3);
+        QVERIFY(!wine_->WineClass.Modified);
+        QVERIFY(boxes_->shown.empty());
+    }
+
+    void runOverThePortFillsTheWindowUntilTheXKey() {
+        Simulator simulator({"--flow", "40", "--fouling", "0"});
+        serial::TComPort port(nullptr);
+        ConfigureBalancePort(port, 1);
+        port.SetDeviceName(simulator.Device());
+        AnswerNewDataDialog(QStringLiteral("1"), true);
+        CollectNewDataExecute(*mainWindow_, *wine_, port, *services_, [this] { ++saves_; });
+        QVERIFY(CollectionInProgress(*mainWindow_));
+        QVERIFY(wine_->WineClass.Modified);
+        QCOMPARE(wine_->WineClass.WineRec.Data.MinSkip.get(), 1);
+        QVERIFY(wine_->WineClass.WineRec.Data.V[0].empty());
+
+        // A second run is refused while this one goes on.
+        CollectNewDataExecute(*mainWindow_, *wine_, port, *services_, [] {});
+        QCOMPARE(boxes_->shown.size(), std::size_t(1));
+
+        QTRY_VERIFY_WITH_TIMEOUT(!wine_->WineClass.WineRec.Data.V[0].empty(), 20000);
+        QCOMPARE(wine_->WineClass.WineRec.Data.T[0].Sc.text().substr(0, 1), std::string_view("1"));
+        auto* progress = mainWindow_->findChild<TDataCollectionDlg*>();
+        QVERIFY(progress);
+        QTest::keyClick(progress, Qt::Key_X);
+        QTRY_VERIFY_WITH_TIMEOUT(!CollectionInProgress(*mainWindow_), 2000);
+        QCOMPARE(boxes_->Count(SaveQuestionText), 1);
+        QCOMPARE(saves_, 1);
+        QVERIFY(!port.Active());
+        QVERIFY(wine_->WineClass.WineRec.Data.V[1].empty());
+    }
+
+    // The window never waits for the balance: while the starting weight is
+    // still pending, events posted to the main thread are handled, the other
+    // commands see the run, and X ends it at once. Nothing was stored, so
+    // the wine is as it was and no question is asked.
+    void slowOrSilentBalanceNeverHoldsTheWindow_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("slow") << QStringList{"--delay", "3000", "--weight", "10"};
+        QTest::newRow("silent") << QStringList{"--silent"};
+    }
+    void slowOrSilentBalanceNeverHoldsTheWindow() {
+        QFETCH(QStringList, options);
+        std::vector<std::string> args;
+        for (const QString& option : options)
+            args.push_back(option.toStdString());
+        Simulator simulator(args);
+        serial::TComPort port(nullptr);
+        ConfigureBalancePort(port, 1);
+        port.SetDeviceName(simulator.Device());
+        AnswerNewDataDialog(QStringLiteral("1"), true);
+        CollectNewDataExecute(*mainWindow_, *wine_, port, *services_, [this] { ++saves_; });
+        auto* session = mainWindow_->findChild<CollectionSession*>();
+        QVERIFY(session);
+
+        bool handled = false;
+        bool pendingWhenHandled = false;
+        QMetaObject::invokeMethod(
+            mainWindow_.get(),
+            [&] {
+                handled = true;
+                pendingWhenHandled = session->Run().AwaitingBalance();
+            },
+            Qt::QueuedConnection);
+        QTRY_VERIFY_WITH_TIMEOUT(handled, 1000);
+        QVERIFY(pendingWhenHandled);
+        QVERIFY(!session->Run().Started());
+
+        // the wine being collected refuses the commands that change it
+        QVERIFY(RefusedDuringCollection(*mainWindow_, *wine_, *boxes_));
+        QCOMPARE(boxes_->Count(CollectionSession::RunInProgressText), 1);
+        TMDIChild other(*services_, openWindows_);
+        QVERIFY(!RefusedDuringCollection(*mainWindow_, other, *boxes_));
+
+        TDataCollectionDlg* progress = session->ProgressWindow();
+        QTest::keyClick(progress, Qt::Key_X);
+        QTRY_VERIFY_WITH_TIMEOUT(!CollectionInProgress(*mainWindow_), 1000);
+        QCOMPARE(boxes_->shown.size(), std::size_t(1)); // no error, no save question
+        QCOMPARE(saves_, 0);
+        QCOMPARE(wine_->WineClass.WineRec.Data.V[0].text(), std::string_view("  12.3"));
+        QCOMPARE(wine_->WineClass.WineRec.Data.MinSkip.get(), 3);
+        QVERIFY(!wine_->WineClass.Modified);
+        QVERIFY(!port.Active());
+    }
+
+private:
+    NoFileDialogs dialogs_;
+    InstantClock clock_;
+    std::unique_ptr<ScriptedBoxes> boxes_;
+    std::unique_ptr<UiServices> services_;
+    QList<TMDIChild*> openWindows_;
+    std::unique_ptr<QWidget> mainWindow_;
+    TMDIChild* wine_ = nullptr;
+    int saves_ = 0;
+};
+
+QTEST_MAIN(CollectNewDataTest)
+#include "CollectNewDataTest.moc"

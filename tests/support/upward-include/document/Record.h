@@ -1,0 +1,4 @@
+#pragma once
+
+// A record header that reaches up to the main window: the floor check must refuse it.
+#include "app/MainForm.h"
