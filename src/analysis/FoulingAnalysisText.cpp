@@ -20,15 +20,6 @@ std::string Trimmed(std::string_view text) {
     return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
-// The number of characters of UTF-8 text.
-std::size_t Characters(std::string_view text) {
-    std::size_t count = 0;
-    for (const char c : text) {
-        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }
-    return count;
-}
-
 std::string ConstantText(const LawFit& fit) {
     const std::optional<double> value =
         fit.Fitted ? std::optional<double>(fit.Params.K) : std::nullopt;
@@ -98,29 +89,6 @@ std::string TabSeparated(const std::vector<std::vector<std::string>>& rows) {
         text += '\n';
     }
     return text;
-}
-
-std::vector<std::string> AlignedLines(const std::vector<std::vector<std::string>>& rows) {
-    std::vector<std::size_t> widths;
-    for (const auto& row : rows) {
-        widths.resize(std::max(widths.size(), row.size()));
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            widths[i] = std::max(widths[i], Characters(row[i]));
-        }
-    }
-    std::vector<std::string> lines;
-    for (const auto& row : rows) {
-        std::string line;
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            line += row[i];
-            if (i + 1 < row.size()) {
-                line += std::string(widths[i] - Characters(row[i]) + 2, ' ');
-            }
-        }
-        line.erase(line.find_last_not_of(' ') + 1);
-        lines.push_back(line);
-    }
-    return lines;
 }
 
 std::string BestLawText(const FoulingAnalysis& a) {

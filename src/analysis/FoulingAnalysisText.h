@@ -29,10 +29,6 @@ std::vector<std::vector<std::string>> FoulingTableRows(const FoulingAnalysis& an
 // The rows as tab-separated lines, each ending in a newline.
 std::string TabSeparated(const std::vector<std::vector<std::string>>& rows);
 
-// The rows as lines of columns padded to a common width (in characters),
-// without trailing blanks.
-std::vector<std::string> AlignedLines(const std::vector<std::vector<std::string>>& rows);
-
 // The best law's title, "none" when no law is fitted, or "not enough data".
 std::string BestLawText(const FoulingAnalysis& analysis);
 

@@ -3,6 +3,7 @@
 #include "cli/Arguments.h"
 #include "cli/CommandRegistry.h"
 #include "cli/WineFiles.h"
+#include "entry/AlignedLines.h"
 #include "entry/FixedText.h"
 
 #include <ostream>

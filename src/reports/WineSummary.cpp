@@ -2,6 +2,7 @@
 
 #include "analysis/FoulingAnalysis.h"
 #include "analysis/FoulingAnalysisText.h"
+#include "entry/AlignedLines.h"
 #include "entry/FixedText.h"
 #include "reports/CountedRows.h"
 #include "reports/Csv.h"
@@ -55,13 +56,6 @@ constexpr std::size_t BestLawColumn = 15;
 
 bool LeftAligned(std::size_t column) {
     return column < NameColumns || column == BestLawColumn;
-}
-
-// Characters as a reader counts them: UTF-8 continuation bytes do not count.
-std::size_t DisplayWidth(const std::string& text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
 }
 
 } // namespace
@@ -128,23 +122,10 @@ std::vector<std::string> SummaryTextLines(const std::vector<WineSummary>& wines)
     for (const WineSummary& w : wines) {
         table.push_back(SummaryFields(w, false));
     }
-    std::vector<std::size_t> widths(table[0].size(), 0);
-    for (const auto& row : table) {
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            widths[c] = std::max(widths[c], DisplayWidth(row[c]));
-        }
-    }
-    std::vector<std::string> lines;
-    for (const auto& row : table) {
-        std::string line;
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            const std::string pad(widths[c] - DisplayWidth(row[c]), ' ');
-            line += c == 0 ? "" : "  ";
-            line += LeftAligned(c) ? row[c] + pad : pad + row[c];
-        }
-        lines.push_back(line.substr(0, line.find_last_not_of(' ') + 1));
-    }
-    return lines;
+    std::vector<ColumnAlign> align;
+    for (std::size_t c = 0; c < table[0].size(); ++c)
+        align.push_back(LeftAligned(c) ? ColumnAlign::Left : ColumnAlign::Right);
+    return AlignedLines(table, align);
 }
 
 } // namespace zephra

@@ -4,6 +4,7 @@
 #include "LawTrials.h"
 #include "analysis/FoulingAnalysisJson.h"
 #include "analysis/FoulingAnalysisText.h"
+#include "entry/AlignedLines.h"
 
 #include <gtest/gtest.h>
 
