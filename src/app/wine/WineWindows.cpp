@@ -130,8 +130,10 @@ void WineWindows::FileSaveAsExecute() {
     SaveCancelled = false;
     SaveDialog.Setup.Filter = WineFileFilter;
     SaveDialog.Setup.FileName.clear();
-    if (window->FileName != UnsavedFileName)
+    if (window->FileName != UnsavedFileName) {
         SaveDialog.Setup.InitialDir = FolderOf(window->FileName);
+        SaveDialog.Setup.FileName = FilePart(window->FileName);
+    }
     bool error = false;
     do {
         if (!SaveDialog.Execute(&frame_)) {
@@ -187,8 +189,9 @@ void WineWindows::FileCloseExecute() {
             BoxButtons::YesNo, BoxAnswer::Yes);
         if (answer != BoxAnswer::Yes)
             return;
-        FileSaveAsExecute();
-        if (SaveCancelled)
+        FileSaveExecute();
+        // Still modified: the save failed or its dialog was cancelled.
+        if (window->WineClass.Modified)
             return;
     }
     window->close();

@@ -40,8 +40,13 @@ public:
 
     void FileNewExecute();
     void FileOpenExecute();
+    // Saves to the wine's file; a wine never saved goes through Save As.
     void FileSaveExecute();
+    // The save dialog starts in the wine's folder with its file name, or
+    // empty for a wine never saved.
     void FileSaveAsExecute();
+    // Asks to save a modified wine first; Yes saves as Save does, and the
+    // window closes once the wine is saved.
     void FileCloseExecute();
 
     // Opens the wine file at `fileName` in a new window; returns it, or
