@@ -22,6 +22,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <cstring>
 #include <memory>
 
 using namespace zephra;
@@ -139,11 +140,13 @@ private slots:
         QCOMPARE(ui->Events,
                  (QStringList{"box: " + QString::fromLatin1(SaveQuestionText), "wait 400"}));
         QVERIFY(!window->WineClass.Modified);
-        QFile saved(dir->filePath("merlot.zph"));
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(saved.readAll(),
-                 QByteArray(reinterpret_cast<const char*>(&window->WineClass.WineRec),
-                            sizeof(TWineRec)));
+        WineFileContents saved;
+        QVERIFY(
+            ReadWineFile(QFile::encodeName(dir->filePath("merlot.zph")).toStdString(), saved, *ui));
+        QCOMPARE(std::memcmp(&saved.Rec, &window->WineClass.WineRec, sizeof(TWineRec)), 0);
+        // The run noted when the trial started.
+        QCOMPARE(saved.Notes.TrialStarted.size(), TrialStartedLength);
+        QVERIFY(saved.Notes == window->WineClass.Notes);
     }
 };
 

@@ -188,7 +188,7 @@ bool TMDIChild::SaveReportingFailure(const QString& fileName) {
 }
 
 int TMDIChild::SaveTo(const QString& fileName) {
-    const int code = zephra::WriteWineFile(LocalPath(fileName), WineClass.WineRec);
+    const int code = zephra::WriteWineFile(LocalPath(fileName), WineClass.WineRec, WineClass.Notes);
     if (code == 0)
         SetCurrentFile(fileName);
     return code;

@@ -23,7 +23,8 @@ class WineWindows : public QObject {
 
 public:
     // `frame` is the parent of the dialogs; new wine windows go into `area`;
-    // the "File Saved" notice goes to `statusBar`.
+    // the "File Saved" notice and the warning about notes of an opened file
+    // that could not be read go to `statusBar`.
     WineWindows(QWidget& frame, QMdiArea& area, QStatusBar& statusBar, UiServices services);
 
     // Number of open wine windows, as counted for placement and enabling.
@@ -54,7 +55,8 @@ public:
     TMDIChild* CreateWineWindow(const QString& fileName);
 
     // Shows a confirmed new wine in a new window, modified and unsaved.
-    TMDIChild* CreateNewWineWindow(const TWineRec& rec, const QString& caption);
+    TMDIChild* CreateNewWineWindow(const TWineRec& rec, const QString& caption,
+                                   const WineNotes& notes = {});
 
     // Writes the active wine to `LocalFileName`; `SaveAs` switches on the
     // check against the other windows' files and the overwrite question.

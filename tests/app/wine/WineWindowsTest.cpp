@@ -192,6 +192,49 @@ private slots:
         QCOMPARE(wines->WineWindowCount, 0);
     }
 
+    // The notes after the record (full names, comments) stay with the wine
+    // from the file it was opened from to the file it is saved to.
+    void notesComeWithTheFileAndGoBackWithTheSave() {
+        WineNotes notes;
+        notes.WineName = "Merlot Grand Cru Reserve 2024";
+        notes.Comments = "Cold stabilised";
+        const QString path = Path("merlot.zph");
+        QVERIFY(WriteWineFile(QFile::encodeName(path).toStdString(), NamedWine("Merlot Grand Cru"),
+                              notes) == 0);
+        TMDIChild* window = wines->CreateWineWindow(path);
+        QVERIFY(window->WineClass.Notes == notes);
+        QCOMPARE(frame->statusBar()->currentMessage(), QString());
+
+        window->WineClass.Notes.Comments = "Second trial";
+        window->WineClass.Modified = true;
+        wines->FileSaveExecute();
+        WineFileContents saved;
+        QVERIFY(ReadWineFile(QFile::encodeName(path).toStdString(), saved, *ui));
+        QCOMPARE(saved.Notes.Comments, std::string("Second trial"));
+        QCOMPARE(saved.Notes.WineName, notes.WineName);
+    }
+
+    void damagedNotesAreIgnoredWithAWarningInTheStatusBar() {
+        WineNotes notes;
+        notes.Comments = "Cold stabilised";
+        const QString path = Path("merlot.zph");
+        QVERIFY(WriteWineFile(QFile::encodeName(path).toStdString(), NamedWine("Merlot"), notes) ==
+                0);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.seek(WineRecSize + 4));
+        file.write("\x07", 1); // the version
+        file.close();
+        TMDIChild* window = wines->CreateWineWindow(path);
+        QVERIFY(window != nullptr);
+        QVERIFY(ui->Boxes.empty());
+        QVERIFY(window->WineClass.Notes.Empty());
+        QCOMPARE(Bytes(window->WineClass.WineRec), Bytes(NamedWine("Merlot")));
+        QCOMPARE(frame->statusBar()->currentMessage(),
+                 QStringLiteral("merlot.zph: The notes after the wine record were ignored: their "
+                                "version 7 is not known."));
+    }
+
     void saveOnANewWineActsAsSaveAs() {
         TMDIChild* window = NewWine();
         QString statusDuringWait;
