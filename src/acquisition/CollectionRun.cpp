@@ -29,6 +29,7 @@ CollectionRun::CollectionRun(CollectionTarget& target, BalanceExchanges& exchang
 void CollectionRun::ClearRecord() {
     TWineRec& rec = target_.Wine().WineRec;
     before_ = rec;
+    notesBefore_ = target_.Wine().Notes;
     modifiedBefore_ = target_.Wine().Modified;
     for (int i = 0; i < 36; ++i) {
         rec.Data.V[i].clear();
@@ -99,6 +100,7 @@ void CollectionRun::StartWeightArrived(const ExchangeOutcome& outcome) {
         return;
     }
     w0_ = outcome.reading.WeightVal;
+    target_.Wine().Notes.TrialStarted = TrialStartedText(clock_.WallTime());
     startMs_ = outcome.replyMs;
     nowMs_ = startMs_;
     r_ = 1;
@@ -224,6 +226,7 @@ void CollectionRun::Finish(RunEnd end) {
         // Only a save clears the flag that ClearRecord set.
         const bool savedMeanwhile = !wine.Modified;
         wine.WineRec = before_;
+        wine.Notes = notesBefore_;
         wine.Modified = modifiedBefore_ || savedMeanwhile;
         target_.Refresh();
     }

@@ -105,8 +105,10 @@ struct RunSettings {
 // is pending. When a run has ended its exchanges are released, which closes
 // the port.
 //
-// A run that ends before its first point is stored gives the wine back
-// exactly the record it had before `ClearRecord` and its Modified flag
+// When the starting weight is read, the wine's notes take the wall-clock time
+// as the time the trial started. A run that ends before its first point is
+// stored gives the wine back exactly the record and the notes it had before
+// `ClearRecord` and its Modified flag
 // (still set when the cleared wine was saved meanwhile, since the file then
 // no longer holds what the window shows).
 class CollectionRun {
@@ -165,6 +167,7 @@ private:
     RunObserver* observer_;
 
     TWineRec before_{};
+    WineNotes notesBefore_;
     bool modifiedBefore_ = false;
 
     bool stopRequest_ = false;

@@ -396,7 +396,7 @@ void TMainForm::CollectNewDataExecute() {
     if (TMDIChild* window = Documents->ActiveWineWindow()) {
         zephra::CollectNewDataExecute(*this, *window, ComPort, services_, [this, window] {
             MdiArea->setActiveSubWindow(window);
-            FileSaveAsExecute();
+            FileSaveExecute();
         });
     }
 }

@@ -148,7 +148,7 @@ int RunCollect(const std::vector<std::string>& args, CommandStreams& io) {
     }
 
     TWineClass wine;
-    if (!ReadWine(path, wine.WineRec, io.err))
+    if (!ReadWine(path, wine.WineRec, wine.Notes, io.err))
         return ExitFailure;
 
     PrintedBoxes boxes(io.err, path);
@@ -178,7 +178,7 @@ int RunCollect(const std::vector<std::string>& args, CommandStreams& io) {
         io.err << path << " not changed: the run ended before its first point\n";
         return end == RunEnd::StopKey ? ExitSuccess : ExitFailure;
     }
-    if (!SaveWine(path, wine.WineRec, io.err))
+    if (!SaveWine(path, wine.WineRec, wine.Notes, io.err))
         return ExitFailure;
     io.out << "saved " << path << std::endl;
     return end == RunEnd::MaxDuration || end == RunEnd::StopKey || end == RunEnd::VolumeTooSmall

@@ -28,15 +28,17 @@ void ApplyChoice(const ParsedArguments& parsed, const std::string& option, const
 } // namespace
 
 const char* const ConditionsOptionsHelp =
-    "  --wine NAME              name of the wine (stored as its first 16 characters)\n"
-    "  --filter NAME            name of the filter (first 16 characters)\n"
+    "  --wine NAME              name of the wine (the record keeps its first 16\n"
+    "                           characters, the file's notes the full name)\n"
+    "  --filter NAME            name of the filter (likewise)\n"
     "  --type normal|dessert    type of wine\n"
     "  --lab-pressure PSI       laboratory pressure, 0.1 to 1000\n"
     "  --filter-diameter MM     laboratory filter diameter, 1 to 1000\n"
     "  --max-pressure PSI       maximum full-scale pressure, 1 to 1000\n"
     "  --area M2                full-scale filter area, 0.2 to 1000\n"
     "  --rate RATE              full-scale flow rate, 0.1 to 1999\n"
-    "  --units bpm|gpm          rate in bottles or US gallons per minute\n";
+    "  --units bpm|gpm          rate in bottles or US gallons per minute\n"
+    "  --comments TEXT          comments on the trial, kept in the file's notes\n";
 
 std::vector<OptionSpec> ConditionsOptionSpecs() {
     return {{"--wine", 1, false},
@@ -47,7 +49,8 @@ std::vector<OptionSpec> ConditionsOptionSpecs() {
             {"--max-pressure", 1, false},
             {"--area", 1, false},
             {"--rate", 1, false},
-            {"--units", 1, false}};
+            {"--units", 1, false},
+            {"--comments", 1, false}};
 }
 
 void ApplyConditionsOptions(const ParsedArguments& parsed, ConditionsForm& form) {
@@ -60,6 +63,7 @@ void ApplyConditionsOptions(const ParsedArguments& parsed, ConditionsForm& form)
     ApplyText(parsed, "--area", form.Area);
     ApplyText(parsed, "--rate", form.Rate);
     ApplyChoice(parsed, "--units", "bpm", "gpm", form.RateUnits);
+    ApplyText(parsed, "--comments", form.Comments);
 }
 
 } // namespace zephra::cli

@@ -41,18 +41,19 @@ int RunEditConditions(const std::vector<std::string>& args, CommandStreams& io) 
     const std::string& path = parsed.positional[0];
 
     TWineRec rec;
-    if (!ReadWine(path, rec, io.err)) {
+    WineNotes notes;
+    if (!ReadWine(path, rec, notes, io.err)) {
         return ExitFailure;
     }
-    ConditionsForm form = LoadConditionsForm(rec);
+    ConditionsForm form = LoadConditionsForm(rec, notes);
     ApplyConditionsOptions(parsed, form);
     if (const auto failure = ConditionsRangeCheck(form)) {
         io.err << path << ": " << failure->Message << '\n';
         return ExitFailure;
     }
-    StoreEditedConditions(rec, form);
-    return Recalculate(path, rec, io.err) && SaveWine(path, rec, io.err) ? ExitSuccess
-                                                                         : ExitFailure;
+    StoreEditedConditions(rec, notes, form);
+    return Recalculate(path, rec, io.err) && SaveWine(path, rec, notes, io.err) ? ExitSuccess
+                                                                                : ExitFailure;
 }
 
 const CommandRegistration registration{

@@ -106,7 +106,8 @@ int RunEditData(const std::vector<std::string>& args, CommandStreams& io) {
 
     const std::string& path = parsed.positional[0];
     TWineRec rec{};
-    if (!ReadWine(path, rec, io.err)) {
+    WineNotes notes;
+    if (!ReadWine(path, rec, notes, io.err)) {
         return ExitFailure;
     }
     DataForm form = LoadDataForm(rec);
@@ -133,7 +134,7 @@ int RunEditData(const std::vector<std::string>& args, CommandStreams& io) {
     if (const auto warning = UnusedRowsWarning(rec.Data)) {
         io.err << path << ": " << *warning << '\n';
     }
-    return SaveWine(path, rec, io.err) ? ExitSuccess : ExitFailure;
+    return SaveWine(path, rec, notes, io.err) ? ExitSuccess : ExitFailure;
 }
 
 const CommandRegistration registration{"edit-data", "enter or change the data points of a wine",

@@ -44,10 +44,11 @@ int RunExport(const std::vector<std::string>& args, CommandStreams& io) {
         throw UsageError("expected one wine file");
     }
     TWineRec rec{};
-    if (!ReadWine(parsed.positional[0], rec, io.err)) {
+    WineNotes notes;
+    if (!ReadWine(parsed.positional[0], rec, notes, io.err)) {
         return ExitFailure;
     }
-    const std::string text = format == "csv" ? DataCsvText(rec) : WineJsonText(rec);
+    const std::string text = format == "csv" ? DataCsvText(rec) : WineJsonText(rec, notes);
     return WriteOutput(parsed.value("-o", ""), text, io.out, io.err) ? ExitSuccess : ExitFailure;
 }
 

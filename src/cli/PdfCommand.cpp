@@ -68,9 +68,10 @@ int RunPdf(const std::vector<std::string>& args, CommandStreams& io) {
     bool leftOut = false;
     for (const std::string& path : parsed.positional) {
         TWineRec rec{};
-        if (ReadWine(path, rec, io.err)) {
-            pages.push_back(
-                BuildReportPage(rec, ReportSourceOf(QString::fromStdString(path), now), metrics));
+        WineNotes notes;
+        if (ReadWine(path, rec, notes, io.err)) {
+            pages.push_back(BuildReportPage(rec, ReportSourceOf(QString::fromStdString(path), now),
+                                            metrics, notes));
         } else {
             leftOut = true;
         }

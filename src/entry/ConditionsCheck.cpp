@@ -1,5 +1,7 @@
 #include "entry/ConditionsCheck.h"
 
+#include "document/WineTrailer.h"
+#include "entry/ConditionsRecord.h"
 #include "entry/DecimalCommaHint.h"
 #include "entry/EntryFormat.h"
 
@@ -30,6 +32,16 @@ const NumericRule NumericRules[] = {
      "Full-Scale Rate is out of Range. Please enter a value between 1999 and 0.1."},
 };
 
+// The text box among the names and the comments that holds the most.
+ConditionsField LongestText(const ConditionsForm& form) {
+    if (form.WineName.size() >= form.FilterName.size() &&
+        form.WineName.size() >= form.Comments.size()) {
+        return ConditionsField::WineName;
+    }
+    return form.FilterName.size() >= form.Comments.size() ? ConditionsField::FilterName
+                                                          : ConditionsField::Comments;
+}
+
 } // namespace
 
 std::optional<ConditionsCheckFailure> ConditionsRangeCheck(ConditionsForm& form) {
@@ -51,6 +63,13 @@ std::optional<ConditionsCheckFailure> ConditionsRangeCheck(ConditionsForm& form)
             return ConditionsCheckFailure{rule.Field,
                                           WithDecimalCommaHint(rule.Message, form.*rule.Text)};
         }
+    }
+    if (const std::size_t over = TrailerOverrun(FormNotes(form))) {
+        return ConditionsCheckFailure{
+            LongestText(form),
+            "Wine Name, Filter Name and Comments are too long to be kept in the wine file. "
+            "Please shorten them by " +
+                std::to_string(over) + " characters."};
     }
     return std::nullopt;
 }

@@ -45,10 +45,17 @@ template <std::size_t N> Json Gallons(const ShortString<N>& field) {
     return ToJson(ReadGallonValue(FieldText(field)));
 }
 
-Json ConditionsJson(const TWineRec& rec) {
+// A text of the notes; null when they hold none.
+Json NoteText(const std::string& text) {
+    return text.empty() ? Json(nullptr) : Json(text);
+}
+
+Json ConditionsJson(const TWineRec& rec, const WineNotes& notes) {
     const TConditions& c = rec.Conditions;
     return {{"wine", Win1252ToUtf8(c.WineName.text())},
             {"filter", Win1252ToUtf8(c.FilterName.text())},
+            {"wine_name_full", FullWineName(rec, notes)},
+            {"filter_name_full", FullFilterName(rec, notes)},
             {"wine_type", c.WineType.get() == 1 ? "dessert" : "normal"},
             {"lab_pressure_psi", Value(c.LabP)},
             {"lab_filter_diameter_mm", Value(c.LabFiltDia)},
@@ -98,8 +105,10 @@ Json ResultsJson(const TWineRec& rec) {
 
 } // namespace
 
-std::string WineJsonText(const TWineRec& rec) {
-    const Json wine = {{"conditions", ConditionsJson(rec)},
+std::string WineJsonText(const TWineRec& rec, const WineNotes& notes) {
+    const Json wine = {{"conditions", ConditionsJson(rec, notes)},
+                       {"comments", NoteText(notes.Comments)},
+                       {"trial_started", NoteText(notes.TrialStarted)},
                        {"skip", rec.Data.MinSkip.get()},
                        {"points", PointsJson(rec)},
                        {"results", ResultsJson(rec)},

@@ -60,11 +60,11 @@ bool LeftAligned(std::size_t column) {
 
 } // namespace
 
-WineSummary SummarizeWine(const std::string& file, const TWineRec& rec) {
+WineSummary SummarizeWine(const std::string& file, const TWineRec& rec, const WineNotes& notes) {
     WineSummary w;
     w.File = file;
-    w.Wine = FieldText(rec.Conditions.WineName);
-    w.Filter = FieldText(rec.Conditions.FilterName);
+    w.Wine = TrimBlanks(FullWineName(rec, notes));
+    w.Filter = TrimBlanks(FullFilterName(rec, notes));
     w.Type = rec.Conditions.WineType.get() == 1 ? "dessert" : "normal";
     const std::vector<CountedRow> rows = CountedRows(rec);
     w.Points = static_cast<int>(rows.size());

@@ -8,8 +8,8 @@
 
 namespace zephra {
 
-// One wine in a comparison of many: its names, its points and its results
-// as stored (UTF-8 texts without their padding).
+// One wine in a comparison of many: its full names, its points and its
+// results as stored (UTF-8 texts without their padding).
 struct WineSummary {
     std::string File;
     std::string Wine;
@@ -28,7 +28,9 @@ struct WineSummary {
     std::optional<double> CapacityGal;
 };
 
-WineSummary SummarizeWine(const std::string& file, const TWineRec& rec);
+// The summary of one wine, with the full names its notes keep.
+WineSummary SummarizeWine(const std::string& file, const TWineRec& rec,
+                          const WineNotes& notes = {});
 
 // The column names, in the order of the fields above.
 std::vector<std::string> SummaryColumns();

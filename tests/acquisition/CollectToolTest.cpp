@@ -39,7 +39,8 @@ protected:
                 density,    "--max-minutes", "9",
                 "--port",   device,          file.empty() ? wine : file};
     }
-    // A copy of the wine with five points, as a lab's earlier trial.
+    // A copy of the wine with five points and its notes, as a lab's earlier
+    // trial.
     std::string WineWithFivePoints(const std::string& name) const {
         zephra::TWineRec rec{};
         std::ifstream in(wine, std::ios::binary);
@@ -50,8 +51,11 @@ protected:
             rec.Data.T[i].M.assign("  " + std::to_string(i));
             rec.Data.T[i].Sc.assign("30");
         }
+        zephra::WineNotes notes;
+        notes.Comments = "Earlier trial";
+        notes.TrialStarted = "2025-10-01T08:00:00+02:00";
         const std::string path = (dir / name).string();
-        EXPECT_EQ(zephra::WriteWineFile(path, rec), 0);
+        EXPECT_EQ(zephra::WriteWineFile(path, rec, notes), 0);
         return path;
     }
     static std::string Bytes(const std::string& path) {
@@ -75,7 +79,6 @@ TEST_F(CollectToolTest, PrintsEachPointAndSavesWhenInterrupted) {
     EXPECT_EQ(collect.ReadLine(2000), "run ended: stopped");
     EXPECT_EQ(collect.Wait(), 0);
 
-    zephra::TWineRec rec{};
     struct NoBoxes : zephra::MessageBoxes {
         zephra::BoxAnswer Show(zephra::BoxKind, const std::string& text, zephra::BoxButtons,
                                zephra::BoxAnswer) override {
@@ -83,7 +86,10 @@ TEST_F(CollectToolTest, PrintsEachPointAndSavesWhenInterrupted) {
             return zephra::BoxAnswer::Ok;
         }
     } boxes;
-    ASSERT_TRUE(zephra::ZephraFileOpen(wine, rec, boxes));
+    zephra::WineFileContents saved;
+    ASSERT_TRUE(zephra::ReadWineFile(wine, saved, boxes));
+    const zephra::TWineRec& rec = saved.Rec;
+    EXPECT_EQ(saved.Notes.TrialStarted.size(), zephra::TrialStartedLength);
     EXPECT_EQ(rec.Data.T[0].M.text(), "  0");
     EXPECT_EQ(rec.Data.T[0].Sc.text().substr(0, 1), "1");
     EXPECT_FALSE(rec.Data.V[0].empty());

@@ -19,7 +19,9 @@ namespace {
 class FakeClock : public RunClock {
 public:
     std::int64_t NowMs() override { return now; }
+    std::time_t WallTime() override { return wall; }
     std::int64_t now = 5'000'000;
+    std::time_t wall = 1778743867; // 2026-05-14 07:31:07 UTC
 };
 
 // A balance whose load grows steadily with the simulated time; each request
@@ -347,8 +349,11 @@ TEST_F(CollectionRunTest, RunThatStoresNoPointGivesTheWineBackAsItWas) {
             rec.Data.MinSkip.set(2);
             rec.ExpectedVolE.assign("  1234");
             rec.a.assign("0.01234");
+            target.wine.Notes.Comments = "First trial";
+            target.wine.Notes.TrialStarted = "2025-10-01T08:00:00+02:00";
             target.wine.Modified = modified;
             const TWineRec before = rec;
+            const WineNotes notesBefore = target.wine.Notes;
             c.arrange(balance);
 
             CollectionRun run(target, exchanges, clock, boxes, {1.0, 18});
@@ -364,6 +369,7 @@ TEST_F(CollectionRunTest, RunThatStoresNoPointGivesTheWineBackAsItWas) {
             EXPECT_EQ(run.End(), c.end);
             EXPECT_FALSE(run.StoredAny());
             EXPECT_EQ(std::memcmp(&rec, &before, sizeof rec), 0);
+            EXPECT_EQ(target.wine.Notes, notesBefore);
             EXPECT_EQ(target.wine.Modified, modified);
             EXPECT_TRUE(target.ShowsTheWineAsItStands());
             EXPECT_TRUE(exchanges.released);
@@ -395,6 +401,18 @@ TEST_F(CollectionRunTest, RunWithOnePointKeepsItAndStaysModified) {
     EXPECT_TRUE(target.wine.Modified);
     EXPECT_EQ(target.refreshes, 2); // cleared, then the point
     EXPECT_TRUE(target.ShowsTheWineAsItStands());
+}
+
+// The wine keeps the wall-clock time its starting weight was read, beside
+// its other notes.
+TEST_F(CollectionRunTest, TrialStartIsTheTimeTheStartingWeightWasRead) {
+    target.wine.Notes.Comments = "Second trial";
+    target.wine.Notes.TrialStarted = "2025-10-01T08:00:00+02:00";
+    recorder.stopAfterPoint = 1;
+    RunCollection(18);
+    EXPECT_EQ(StoredPoints(), 1);
+    EXPECT_EQ(target.wine.Notes.TrialStarted, TrialStartedText(clock.wall));
+    EXPECT_EQ(target.wine.Notes.Comments, "Second trial");
 }
 
 // While the balance has not answered, passes go on without beginning another

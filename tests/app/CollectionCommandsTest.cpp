@@ -22,6 +22,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <cstring>
 #include <memory>
 
 using namespace zephra;
@@ -115,6 +116,37 @@ private slots:
         QTest::keyClick(progress, Qt::Key_X);
         QTRY_VERIFY_WITH_TIMEOUT(!form->findChild<CollectionSession*>(), 2000);
         QCOMPARE(collected->WineClass.WineRec.Data.V[0].text(), std::string_view("  12.3"));
+    }
+
+    // Yes to the question after a run saves a wine that has a file to that
+    // file, as Save does: no save dialog, no overwrite question.
+    void saveQuestionAfterARunSavesANamedWineToItsFile() {
+        Simulator simulator({"--flow", "40", "--fouling", "0"});
+        form->ComPort.SetDeviceName(simulator.Device());
+        TMDIChild* window = OpenWine("merlot.zph");
+        QTimer::singleShot(0, [] {
+            auto* newData = qobject_cast<TNewDataDlg*>(QApplication::activeModalWidget());
+            QVERIFY(newData);
+            newData->Density->setText(QStringLiteral("1"));
+            newData->GoButton->click();
+        });
+        form->CollectNewData->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!window->WineClass.WineRec.Data.V[0].empty(), 20000);
+        auto* progress = form->findChild<TDataCollectionDlg*>();
+        QVERIFY(progress);
+        ui->BoxAnswers = {BoxAnswer::Yes};
+        QTest::keyClick(progress, Qt::Key_X);
+        QTRY_VERIFY_WITH_TIMEOUT(!form->findChild<CollectionSession*>(), 2000);
+        QCOMPARE(ui->Events,
+                 (QStringList{"box: " + QString::fromLatin1(SaveQuestionText), "wait 400"}));
+        QVERIFY(!window->WineClass.Modified);
+        WineFileContents saved;
+        QVERIFY(
+            ReadWineFile(QFile::encodeName(dir->filePath("merlot.zph")).toStdString(), saved, *ui));
+        QCOMPARE(std::memcmp(&saved.Rec, &window->WineClass.WineRec, sizeof(TWineRec)), 0);
+        // The run noted when the trial started.
+        QCOMPARE(saved.Notes.TrialStarted.size(), TrialStartedLength);
+        QVERIFY(saved.Notes == window->WineClass.Notes);
     }
 };
 

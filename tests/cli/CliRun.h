@@ -21,7 +21,8 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& input 
 // The arguments of "new" for a valid wine written to `path`.
 std::vector<std::string> NewWineArgs(const std::string& path);
 
-// The wine record in a file written by the tool (checked to be one record).
+// The wine record in a file written by the tool (checked to hold one record,
+// with or without notes after it).
 TWineRec RecordIn(const std::string& path);
 
 // The bytes of a file; empty when it cannot be read.

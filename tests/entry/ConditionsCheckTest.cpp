@@ -119,5 +119,43 @@ TEST(ConditionsCheckTest, DecimalCommaGetsTheHint) {
               "Full-Scale Area is out of Range. Please enter a value between 1000 and 0.2.");
 }
 
+// The names and comments go into the notes after the wine record; what
+// would not fit the file is refused last, at the box holding the most.
+TEST(ConditionsCheckTest, NamesAndCommentsThatWouldNotFitTheFileAreRefusedLast) {
+    struct Case {
+        std::size_t wine, filter, comments;
+        ConditionsField failed;
+    };
+    const Case cases[] = {{1200, 100, 1000, ConditionsField::WineName},
+                          {100, 1200, 1000, ConditionsField::FilterName},
+                          {100, 100, 2100, ConditionsField::Comments}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.comments);
+        ConditionsForm form = Filled();
+        form.WineName = std::string(c.wine, 'w');
+        form.FilterName = std::string(c.filter, 'f');
+        form.Comments = std::string(c.comments, 'c');
+        const auto failure = ConditionsRangeCheck(form);
+        ASSERT_TRUE(failure.has_value());
+        EXPECT_EQ(failure->Field, c.failed);
+        EXPECT_TRUE(failure->Message.starts_with(
+            "Wine Name, Filter Name and Comments are too long to be kept in the wine file. "
+            "Please shorten them by "))
+            << failure->Message;
+        EXPECT_EQ(form.LabPressure, " 5.0") << "the numbers were checked first";
+    }
+
+    // Up to the last character that fits.
+    ConditionsForm form = Filled();
+    form.Comments = std::string(2200, 'c');
+    const auto failure = ConditionsRangeCheck(form);
+    ASSERT_TRUE(failure.has_value());
+    const std::size_t over = std::stoul(failure->Message.substr(failure->Message.rfind("by ") + 3));
+    form.Comments.resize(form.Comments.size() - over);
+    EXPECT_FALSE(ConditionsRangeCheck(form).has_value());
+    EXPECT_EQ(failure->Message.substr(failure->Message.rfind("by ")),
+              "by " + std::to_string(over) + " characters.");
+}
+
 } // namespace
 } // namespace zephra

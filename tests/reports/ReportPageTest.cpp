@@ -92,5 +92,25 @@ TEST(ReportPageTest, BothGraphsAreDisplayListsOrSayWhyNot) {
     EXPECT_FALSE(faulty.TableLines.empty());
 }
 
+TEST(ReportPageTest, NotesGiveTheFullNamesTheTrialStartAndTheComments) {
+    WineNotes notes;
+    notes.WineName = "Chardonnay 2024 Reserve Lot 7";
+    notes.FilterName = "Membrane 0.65 \xC2\xB5m PES cartridge";
+    notes.TrialStarted = "2026-05-14T09:31:07+02:00";
+    notes.Comments = "Cold stabilised";
+    const ReportPage page =
+        BuildReportPage(test::SampleWine(), Source, test::FakeTextMetrics(), notes);
+    EXPECT_EQ(page.Title, "Chardonnay 2024 Reserve Lot 7");
+    EXPECT_EQ(
+        page.HeaderLines,
+        (std::vector<std::string>{
+            "Filter: Membrane 0.65 \xC2\xB5m PES cartridge    Wine type: Normal",
+            "Trial started: 2026-05-14 09:31", "File: chardonnay.zph    Modified: 2026-03-14 09:05",
+            "Printed: 2026-03-15 10:00"}));
+    EXPECT_EQ(page.Comments, "Cold stabilised");
+    // The summary panel keeps the record's 16 characters.
+    EXPECT_EQ(page.SummaryLines.front(), " Wine: Chardonnay 2024");
+}
+
 } // namespace
 } // namespace zephra

@@ -79,5 +79,24 @@ TEST(WineJsonTest, ANewWineHasNoPointsAndNullResults) {
     EXPECT_EQ(wine.at("results").at("power").at("a_per_m"), 0);
 }
 
+TEST(WineJsonTest, NotesGiveFullNamesCommentsAndTrialStartOrNull) {
+    const json plain = json::parse(WineJsonText(test::SampleWine()));
+    EXPECT_EQ(plain.at("conditions").at("wine_name_full"), "Chardonnay 2024");
+    EXPECT_EQ(plain.at("conditions").at("filter_name_full"), "Membrane 0.65");
+    EXPECT_TRUE(plain.at("comments").is_null());
+    EXPECT_TRUE(plain.at("trial_started").is_null());
+
+    WineNotes notes;
+    notes.WineName = "Chardonnay 2024 Reserve Lot 7";
+    notes.Comments = "Cold \"stabilised\"\nfined";
+    notes.TrialStarted = "2026-05-14T09:31:07+02:00";
+    const json noted = json::parse(WineJsonText(test::SampleWine(), notes));
+    EXPECT_EQ(noted.at("conditions").at("wine"), "Chardonnay 2024");
+    EXPECT_EQ(noted.at("conditions").at("wine_name_full"), "Chardonnay 2024 Reserve Lot 7");
+    EXPECT_EQ(noted.at("conditions").at("filter_name_full"), "Membrane 0.65");
+    EXPECT_EQ(noted.at("comments"), "Cold \"stabilised\"\nfined");
+    EXPECT_EQ(noted.at("trial_started"), "2026-05-14T09:31:07+02:00");
+}
+
 } // namespace
 } // namespace zephra

@@ -95,5 +95,13 @@ TEST(WineSummaryTest, AnalysisThatCannotBeComputedIsEmptyInCsvAndADashInText) {
               (Fields{"\xE2\x80\x94", "\xE2\x80\x94", "\xE2\x80\x94"}));
 }
 
+TEST(WineSummaryTest, NamesAreTheFullNamesOfTheNotes) {
+    WineNotes notes;
+    notes.WineName = "Chardonnay 2024 Reserve Lot 7";
+    const WineSummary w = SummarizeWine("chardonnay.zph", test::SampleWine(), notes);
+    EXPECT_EQ(w.Wine, "Chardonnay 2024 Reserve Lot 7");
+    EXPECT_EQ(w.Filter, "Membrane 0.65");
+}
+
 } // namespace
 } // namespace zephra

@@ -11,12 +11,15 @@
 
 namespace zephra {
 
-bool NewWineFromConditions(QWidget* parent, MessageBoxes& boxes, TWineRec& rec, QString& caption) {
+bool NewWineFromConditions(QWidget* parent, MessageBoxes& boxes, TWineRec& rec, WineNotes& notes,
+                           QString& caption) {
     TConditionsDlg dlg(boxes, parent);
     if (dlg.exec() != QDialog::Accepted) {
         return false;
     }
-    rec = NewWineRecord(dlg.Form());
+    const ConditionsForm form = dlg.Form();
+    rec = NewWineRecord(form);
+    notes = FormNotes(form);
     caption = dlg.WineName->text() + QLatin1Char(' ') + dlg.FilterName->text();
     return true;
 }
@@ -24,11 +27,11 @@ bool NewWineFromConditions(QWidget* parent, MessageBoxes& boxes, TWineRec& rec, 
 bool EditConditions(QWidget* parent, TMDIChild& window) {
     TWineClass& wine = window.WineClass;
     TConditionsDlg dlg(window.Boxes(), parent);
-    dlg.SetForm(LoadConditionsForm(wine.WineRec));
+    dlg.SetForm(LoadConditionsForm(wine.WineRec, wine.Notes));
     if (dlg.exec() != QDialog::Accepted) {
         return false;
     }
-    StoreEditedConditions(wine.WineRec, dlg.Form());
+    StoreEditedConditions(wine.WineRec, wine.Notes, dlg.Form());
     wine.Modified = true;
     window.Calculate(true);
     return true;

@@ -140,9 +140,16 @@ bool TMDIChild::FormQuery() {
     if (answer != BoxAnswer::Yes)
         return false;
 
-    SaveDialog.Setup.Filter = WineFileFilter;
-    if (FileName != UnsavedFileName)
+    if (FileName != UnsavedFileName) {
+        const bool saved = SaveReportingFailure(FileName);
+        services_.Time.Wait(200);
+        if (saved)
+            return true;
+        // The file cannot be written: offer another place, from its own.
         SaveDialog.Setup.InitialDir = FolderOf(FileName);
+        SaveDialog.Setup.FileName = FilePart(FileName);
+    }
+    SaveDialog.Setup.Filter = WineFileFilter;
     bool error = false;
     do {
         if (!SaveDialog.Execute(this))
@@ -168,17 +175,20 @@ void TMDIChild::WriteWineFile(const QString& fileName, bool& Error) {
     }
     if (!Error)
         Error = !MayOverwrite(services_.Boxes, fileName);
-    if (Error)
-        return;
-    if (const int code = SaveTo(fileName)) {
+    if (!Error)
+        Error = !SaveReportingFailure(fileName);
+}
+
+bool TMDIChild::SaveReportingFailure(const QString& fileName) {
+    const int code = SaveTo(fileName);
+    if (code != 0)
         services_.Boxes.Error("I/O Error type " + std::to_string(code) +
                               " - The file did not get saved.");
-        Error = true;
-    }
+    return code == 0;
 }
 
 int TMDIChild::SaveTo(const QString& fileName) {
-    const int code = zephra::WriteWineFile(LocalPath(fileName), WineClass.WineRec);
+    const int code = zephra::WriteWineFile(LocalPath(fileName), WineClass.WineRec, WineClass.Notes);
     if (code == 0)
         SetCurrentFile(fileName);
     return code;

@@ -64,8 +64,9 @@ public:
     // save and every opened file ends here.
     void SetCurrentFile(const QString& fileName);
 
-    // The close prompt: true when the window may close. Asks to save a
-    // modified wine through the window's own save dialog.
+    // The close prompt: true when the window may close. Yes saves a
+    // modified wine to its file; a wine never saved, or one whose file
+    // cannot be written, is saved through the window's own save dialog.
     bool FormQuery();
 
     // Writes the wine to `fileName` after the close prompt's checks; on
@@ -86,6 +87,8 @@ protected:
 
 private:
     void FormClose();
+    // SaveTo with the close prompt's error box on failure; true when saved.
+    bool SaveReportingFailure(const QString& fileName);
 
     UiServices services_;
     const QList<TMDIChild*>& openWindows_;

@@ -23,7 +23,8 @@ class WineWindows : public QObject {
 
 public:
     // `frame` is the parent of the dialogs; new wine windows go into `area`;
-    // the "File Saved" notice goes to `statusBar`.
+    // the "File Saved" notice and the warning about notes of an opened file
+    // that could not be read go to `statusBar`.
     WineWindows(QWidget& frame, QMdiArea& area, QStatusBar& statusBar, UiServices services);
 
     // Number of open wine windows, as counted for placement and enabling.
@@ -40,8 +41,13 @@ public:
 
     void FileNewExecute();
     void FileOpenExecute();
+    // Saves to the wine's file; a wine never saved goes through Save As.
     void FileSaveExecute();
+    // The save dialog starts in the wine's folder with its file name, or
+    // empty for a wine never saved.
     void FileSaveAsExecute();
+    // Asks to save a modified wine first; Yes saves as Save does, and the
+    // window closes once the wine is saved.
     void FileCloseExecute();
 
     // Opens the wine file at `fileName` in a new window; returns it, or
@@ -49,7 +55,8 @@ public:
     TMDIChild* CreateWineWindow(const QString& fileName);
 
     // Shows a confirmed new wine in a new window, modified and unsaved.
-    TMDIChild* CreateNewWineWindow(const TWineRec& rec, const QString& caption);
+    TMDIChild* CreateNewWineWindow(const TWineRec& rec, const QString& caption,
+                                   const WineNotes& notes = {});
 
     // Writes the active wine to `LocalFileName`; `SaveAs` switches on the
     // check against the other windows' files and the overwrite question.

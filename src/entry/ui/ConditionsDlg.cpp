@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <iterator>
 
 namespace zephra {
@@ -20,7 +21,9 @@ namespace {
 
 constexpr int NameBoxWidth = 121;
 constexpr int NumberBoxWidth = 41;
-constexpr int NameLength = 16;
+// The names take any length: the record keeps their first 16 characters,
+// the wine file's notes the full names.
+constexpr int NameLength = 0;
 constexpr int NumberLength = 4;
 constexpr int CommentsLength = 128;
 
@@ -118,6 +121,11 @@ void TConditionsDlg::SetForm(const ConditionsForm& form) {
     Area->setText(QString::fromStdString(form.Area));
     Rate->setText(QString::fromStdString(form.Rate));
     (form.RateUnits == 0 ? UnitsBPM : UnitsGPM)->setChecked(true);
+    // Comments stored by other means may be longer than the box takes when
+    // typed; they are shown whole, never cut.
+    const QString comments = QString::fromStdString(form.Comments);
+    Comments->setMaxLength(std::max<int>(CommentsLength, static_cast<int>(comments.size())));
+    Comments->setText(comments);
 }
 
 ConditionsForm TConditionsDlg::Form() const {
@@ -133,6 +141,7 @@ ConditionsForm TConditionsDlg::Form() const {
     form.Area = Area->text().toStdString();
     form.Rate = Rate->text().toStdString();
     form.RateUnits = UnitsBPM->isChecked() ? 0 : 1;
+    form.Comments = Comments->text().toStdString();
     return form;
 }
 
@@ -171,6 +180,8 @@ QLineEdit* TConditionsDlg::BoxOf(ConditionsField field) const {
         return Area;
     case ConditionsField::Rate:
         return Rate;
+    case ConditionsField::Comments:
+        return Comments;
     }
     return WineName;
 }

@@ -13,7 +13,7 @@ class QRadioButton;
 namespace zephra {
 
 // "Filtration Conditions": the names, the wine type, the laboratory and the
-// full-scale conditions of a wine. OK runs ConditionsRangeCheck, which
+// full-scale conditions of a wine, and comments. OK runs ConditionsRangeCheck, which
 // rewrites the numeric boxes in their stored fixed-width form and closes the
 // dialog only when every field is acceptable; the box that failed then has
 // the focus with its text selected. The dialog itself never
@@ -26,7 +26,7 @@ public:
     // Rejected fields are reported through `boxes`.
     explicit TConditionsDlg(MessageBoxes& boxes, QWidget* parent = nullptr);
 
-    // Shows `form` in the boxes and choices (the Comments box is untouched).
+    // Shows `form` in the boxes and choices.
     void SetForm(const ConditionsForm& form);
     // The boxes' texts as UTF-8 (the names in composed form) and the two
     // choices.

@@ -24,7 +24,7 @@ ReportPage WineReportPage(const TWineClass& wine, const QString& wineFile) {
     const QtTextMetrics metrics;
     return BuildReportPage(wine.WineRec,
                            ReportSourceOf(wineFile, QDateTime::currentDateTime(), wine.Modified),
-                           metrics);
+                           metrics, wine.Notes);
 }
 
 } // namespace
@@ -67,7 +67,7 @@ void ReportCommands::ExportDataExecute(const TWineClass& wine, const QString& wi
     const QString path = json ? *chosen : ForceExtension(*chosen, QStringLiteral(".csv"));
     if (!MayOverwrite(services_.Boxes, path))
         return;
-    WriteOutput(path, QByteArray::fromStdString(json ? WineJsonText(wine.WineRec)
+    WriteOutput(path, QByteArray::fromStdString(json ? WineJsonText(wine.WineRec, wine.Notes)
                                                      : DataCsvText(wine.WineRec)));
 }
 

@@ -42,13 +42,32 @@ double WidestLine(const QFont& font, const std::vector<std::string>& lines) {
     return widest;
 }
 
-double HeaderHeight(const ReportPage& page) {
-    return LineHeight(report_fonts::Title()) +
-           LineHeight(report_fonts::Header()) * static_cast<double>(page.HeaderLines.size()) + 4;
-}
-
 QRectF Units(const QRectF& points) {
     return QRectF(points.topLeft() * UnitsPerPoint, points.size() * UnitsPerPoint);
+}
+
+QString CommentsText(const ReportPage& page) {
+    return QStringLiteral("Comments: ") + Text(page.Comments);
+}
+
+// The comments below the header lines, wrapped at blanks to `width`.
+QRectF CommentsArea(const ReportPage& page, double top, double width) {
+    if (page.Comments.empty()) {
+        return QRectF(0, top, width, 0);
+    }
+    const QRectF wrapped =
+        QFontMetricsF(report_fonts::Header())
+            .boundingRect(Units(QRectF(0, 0, width, 1e6)), Qt::TextWordWrap, CommentsText(page));
+    return QRectF(0, top, width, wrapped.height() / UnitsPerPoint);
+}
+
+double HeaderLinesBottom(const ReportPage& page) {
+    return LineHeight(report_fonts::Title()) +
+           LineHeight(report_fonts::Header()) * static_cast<double>(page.HeaderLines.size());
+}
+
+double HeaderHeight(const ReportPage& page, double width) {
+    return CommentsArea(page, HeaderLinesBottom(page), width).bottom() + 4;
 }
 
 // Draws lines from the top of `area`; each line is centred when `centred`.
@@ -93,7 +112,7 @@ void DrawGraph(QPainter& painter, const ReportGraph& graph, const QRectF& area) 
 
 ReportPageLayout LayoutReportPage(const ReportPage& page, QSizeF size) {
     ReportPageLayout layout;
-    const double headerHeight = HeaderHeight(page);
+    const double headerHeight = HeaderHeight(page, size.width());
     layout.Header = QRectF(0, 0, size.width(), headerHeight);
 
     const QFont panel = report_fonts::Panel();
@@ -142,6 +161,11 @@ void PaintReportPage(QPainter& painter, const ReportPage& page, QSizeF size,
                      Text(page.Kind));
     DrawLines(painter, report_fonts::Header(), page.HeaderLines,
               layout.Header.adjusted(0, titleHeight, 0, 0), false);
+    if (!page.Comments.empty()) {
+        painter.setFont(header);
+        painter.drawText(Units(CommentsArea(page, HeaderLinesBottom(page), size.width())),
+                         Qt::TextWordWrap, CommentsText(page));
+    }
     painter.setPen(QPen(Qt::black, RuleWidth * UnitsPerPoint));
     const double rule = (layout.Header.bottom() + SectionGap / 2) * UnitsPerPoint;
     painter.drawLine(QPointF(0, rule), QPointF(size.width() * UnitsPerPoint, rule));
