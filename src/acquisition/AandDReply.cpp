@@ -28,24 +28,26 @@ WeightReading ParseAandDReply(std::string_view line) {
         if (text.size() > 3 && text.substr(0, 2) == comparison && text[2] == separator)
             text.remove_prefix(3);
     }
-    // The value ends at the separator (CSV form) or at the first blank.
-    text = TrimBlanks(text);
-    std::size_t end = text.find(separator);
-    const bool csv = end != std::string_view::npos;
-    if (!csv)
-        end = std::min(text.find(' '), text.size());
-    std::string value(text.substr(0, end));
-    const std::string_view unit = TrimBlanks(text.substr(std::min(end + (csv ? 1 : 0), text.size())));
+    // With semicolons as separators the decimal point is a comma.
+    std::string body(TrimBlanks(text));
+    if (separator == ';')
+        std::replace(body.begin(), body.end(), ',', '.');
+    // The value ends at the separator (CSV form) or where the unit begins.
+    const std::string_view data = body;
+    const std::size_t end = data.find(separator);
+    const auto [valueText, rest] = end != std::string_view::npos
+                                       ? std::pair(data.substr(0, end), data.substr(end + 1))
+                                       : SplitAfterNumber(data);
+    const std::string value(TrimBlanks(valueText));
+    const std::string_view unit = TrimBlanks(rest);
     if (header == "OL") {
         reading.Condition =
             !value.empty() && value.front() == '-' ? BalanceCondition::Underload
                                                    : BalanceCondition::Overload;
         return reading;
     }
-    if (separator == ';')
-        std::replace(value.begin(), value.end(), ',', '.');
     const std::optional<double> number = ReadWeightNumber(value);
-    if (!number || unit.empty())
+    if (!number || unit.empty() || unit.find(' ') != std::string_view::npos)
         return reading;
     reading.WeightStr = value;
     reading.Stable = header != "US";

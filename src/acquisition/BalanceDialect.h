@@ -19,7 +19,7 @@ enum class BalanceDialect {
     Continuous, // no request: the balance prints lines on its own
 };
 
-// Every dialect, in the order detection tries them.
+// Every dialect, the program's own first.
 const std::vector<BalanceDialect>& AllDialects();
 
 // The key of a dialect in settings and on the command line ("esc-p",

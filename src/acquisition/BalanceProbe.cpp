@@ -38,7 +38,10 @@ auto BalanceProbe::WithBalance(const BalanceProfile& profile, int replyTimeoutMs
 }
 
 std::optional<DetectedBalance> BalanceProbe::Detect() {
-    for (const BalanceDialect dialect : AllDialects()) {
+    static const BalanceDialect order[] = {BalanceDialect::Continuous, BalanceDialect::EscP,
+                                           BalanceDialect::MtSics,     BalanceDialect::AandD,
+                                           BalanceDialect::Ohaus,      BalanceDialect::Sma};
+    for (const BalanceDialect dialect : order) {
         BalanceProfile profile;
         profile.Dialect = dialect;
         profile.Line = DefaultLine(dialect);

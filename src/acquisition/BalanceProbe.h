@@ -31,10 +31,11 @@ public:
     // `where`: a COM name, a device path or tcp://HOST:PORT.
     explicit BalanceProbe(std::string where);
 
-    // Tries each dialect in the order of AllDialects at its default line
-    // settings: asks for its identification where the family has one, then
-    // for a weight. The first that answers with a weight is the balance;
-    // nothing when none does.
+    // Tries each dialect at its default line settings: asks for its
+    // identification where the family has one, then for a weight. The first
+    // that answers with a weight is the balance; nothing when none does.
+    // Continuous printing is tried first, as its lines would answer any
+    // other dialect's request.
     std::optional<DetectedBalance> Detect();
     // One weight from the balance of `profile` (its address is not used:
     // `where` is). Failures of the link are thrown as BalanceError.

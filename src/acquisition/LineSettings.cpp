@@ -112,7 +112,7 @@ void ApplyLineSettings(serial::TComPort& port, const LineSettings& line) {
     options.Exclude(serial::TOption::opOutputCTSFlow);
     port.SetOptions(options);
     port.FlowControl().SetRTS(line.Flow == Handshake::RtsCts ? serial::TRTSControl::rcHandshake
-                                                             : serial::TRTSControl::rcEnable);
+                                                             : serial::TRTSControl::rcDisable);
     port.FlowControl().SetXOnXOff(line.Flow == Handshake::XonXoff
                                       ? serial::TXOnXOffControl::xcInputOutput
                                       : serial::TXOnXOffControl::xcDisable);

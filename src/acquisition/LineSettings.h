@@ -41,8 +41,9 @@ std::optional<int> ParseBaudRate(std::string_view text);
 std::string LineText(const LineSettings& line);
 
 // Sets the rate, framing and handshake of the closed `port` (standard rates
-// by name, any other as a custom rate). "none" switches both handshakes off
-// and keeps RTS asserted, as most balances expect.
+// by name, any other as a custom rate). Without the RTS/CTS handshake RTS is
+// switched off: setting it on would fail on a device without modem lines,
+// and a balance without that handshake does not look at it.
 void ApplyLineSettings(serial::TComPort& port, const LineSettings& line);
 
 } // namespace zephra

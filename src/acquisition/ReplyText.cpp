@@ -47,6 +47,28 @@ std::vector<std::string_view> Words(std::string_view text) {
     return words;
 }
 
+std::pair<std::string_view, std::string_view> SplitAfterNumber(std::string_view text) {
+    auto digit = [&](std::size_t i) {
+        return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]));
+    };
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    while (digit(i) || (i < text.size() && text[i] == '.'))
+        ++i;
+    if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
+            ++j;
+        if (digit(j)) {
+            while (digit(j))
+                ++j;
+            i = j;
+        }
+    }
+    return {text.substr(0, i), text.substr(i)};
+}
+
 std::optional<double> ReadWeightNumber(std::string_view text) {
     text = TrimBlanks(text);
     bool negative = false;

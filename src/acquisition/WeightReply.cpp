@@ -15,7 +15,8 @@ WeightReading ParseWeightReply(std::string_view line) {
     reading.Error = !value || !std::isfinite(*value);
     if (!reading.Error)
         reading.WeightVal = negative ? *value * -1.0 : *value;
-    reading.Unit = std::string(TrimLine(line.substr(std::min<std::size_t>(10, line.size()))));
+    reading.Unit =
+        std::string(TrimBlanks(TrimLine(line.substr(std::min<std::size_t>(10, line.size())))));
     reading.Stable = !reading.Unit.empty();
     return reading;
 }

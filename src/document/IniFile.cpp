@@ -76,6 +76,21 @@ bool WritableValue(const std::string& value) {
            value.find("\t;") == std::string::npos;
 }
 
+// `text` without the blanks at the start of its lines: the library would
+// take an indented line for the continuation of the value above it.
+std::string WithoutIndents(const std::string& text) {
+    std::string flush;
+    flush.reserve(text.size());
+    bool lineStart = true;
+    for (char c : text) {
+        if (lineStart && (c == ' ' || c == '\t'))
+            continue;
+        lineStart = c == '\n';
+        flush += c;
+    }
+    return flush;
+}
+
 } // namespace
 
 std::optional<std::string> IniFile::Value(const std::string& section,
@@ -111,7 +126,7 @@ IniReadResult ParseIniText(const std::string& text) {
     IniReadResult result;
     // The parser reads up to a NUL; bytes after one are not INI text.
     const int status = ini_parse_string(
-        text.c_str(),
+        WithoutIndents(text).c_str(),
         [](void* user, const char* section, const char* name, const char* value) -> int {
             static_cast<IniFile*>(user)->Set(section, name, value);
             return 1;

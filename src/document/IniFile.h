@@ -9,7 +9,9 @@ namespace zephra {
 
 // A small INI file: named sections of "key = value" lines, in the order they
 // were read or set. Section and key names compare without regard to ASCII
-// case. Comments (lines starting with ";" or "#") are not kept.
+// case. Comments (lines starting with ";" or "#", and from " ;" on in a
+// value) are not kept; blanks at the start of a line are ignored, so there
+// are no continuation lines.
 class IniFile {
 public:
     struct Section {

@@ -134,14 +134,15 @@ public:
         int n = 0;
         if (master_ >= 0)
             fds[n++] = {master_, POLLIN, 0};
-        if (listener_ >= 0)
+        // One connection at a time: the next waits until this one ends.
+        if (listener_ >= 0 && client_ < 0)
             fds[n++] = {listener_, POLLIN, 0};
         if (client_ >= 0)
             fds[n++] = {client_, POLLIN, 0};
         return n;
     }
 
-    // Reads what arrived after a poll; a new connection replaces the old one.
+    // Reads what arrived after a poll, or takes a waiting connection.
     std::string Receive(const pollfd* fds, int count) {
         std::string bytes;
         for (int i = 0; i < count; ++i) {
@@ -150,8 +151,6 @@ public:
             if (fds[i].fd == listener_) {
                 const int accepted = accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
                 if (accepted >= 0) {
-                    if (client_ >= 0)
-                        close(client_);
                     client_ = accepted;
                     std::fprintf(stderr, "connected\n");
                 }
@@ -332,11 +331,19 @@ int main(int argc, char** argv) {
                 continue;
             const bool rateRight = endpoint.RateRight();
             const CommandKind kind = KindOf(options.protocol, *command);
+            std::optional<SimReading> shown = SimReading{};
+            if (kind == CommandKind::Weight || kind == CommandKind::Tare)
+                shown = reading();
             if (kind == CommandKind::Tare) {
-                if (rateRight && !options.silent) {
+                // The standard command set's T waits for a stable load and
+                // is refused ("T I") when it does not settle; TI tares at once.
+                const bool refused = options.protocol == SimProtocol::MtSics && *command == "T" &&
+                                     shown && !shown->stable;
+                if (rateRight && !options.silent && !refused) {
                     model.Tare(now());
+                    shown = SimReading{0.0, shown ? shown->stable : true, false};
                     std::fprintf(stderr, "%8.1f s  tare\n", now());
-                } else {
+                } else if (!refused) {
                     std::fprintf(stderr, "%8.1f s  tare ignored\n", now());
                     continue;
                 }
@@ -345,9 +352,6 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "%8.1f s  request not answered\n", now());
                 continue;
             }
-            std::optional<SimReading> shown = SimReading{};
-            if (kind == CommandKind::Weight || kind == CommandKind::Tare)
-                shown = reading();
             if (!shown) {
                 std::fprintf(stderr, "%8.1f s  unstable, nothing sent\n", now());
                 continue;

@@ -36,7 +36,7 @@ const char* const Usage =
     "  --tcp PORT              serve on 127.0.0.1:PORT (0: a free port) instead of\n"
     "                          a pseudo-terminal, one connection at a time\n"
     "  --overload-after N      fault: report an overload from the N+1st answered\n"
-    "                          reading on\n"
+    "                          reading (continuous: printed line) on\n"
     "  --link COMn             also link the device as COMn in the port map\n"
     "                          ($XDG_CONFIG_HOME/zephra/ports, default\n"
     "                          ~/.config/zephra/ports); removed at exit\n"

@@ -211,8 +211,11 @@ std::optional<std::string> ReplyTo(SimProtocol protocol, const std::string& comm
     case SimProtocol::MtSics:
         if (kind == CommandKind::Weight)
             return MtSics(reading, unit);
+        if (kind == CommandKind::Tare && command == "T" && !reading.stable)
+            return std::string("T I\r\n");
         if (kind == CommandKind::Tare)
-            return command + " S " + Format("%10.*f", 0.0, Decimals(unit)) + " " + unit + "\r\n";
+            return command + (reading.stable ? " S " : " D ") +
+                   Format("%10.*f", 0.0, Decimals(unit)) + " " + unit + "\r\n";
         if (kind == CommandKind::Identify)
             return std::string("I4 A \"0123456789\"\r\n");
         return std::string("ES\r\n");
