@@ -68,6 +68,10 @@ BalanceProfileRead ReadBalanceProfile(const std::string& path) {
     return result;
 }
 
+BalanceSetup LoadBalanceSetup(const std::string& path) {
+    return {ReadBalanceProfile(path).profile, path};
+}
+
 int WriteBalanceProfile(const std::string& path, const BalanceProfile& profile) {
     IniFile file;
     file.Set(Section, "dialect", DialectKey(profile.Dialect));

@@ -43,6 +43,17 @@ struct BalanceProfileRead {
 // give no profile: the program then uses the ESC P link of the settings file.
 BalanceProfileRead ReadBalanceProfile(const std::string& path);
 
+// The profile in effect (none: the ESC P link of the settings file) and the
+// file that keeps it.
+struct BalanceSetup {
+    std::optional<BalanceProfile> profile;
+    std::string path;
+};
+
+// The setup kept at `path`: its profile when the file can be used (see
+// ReadBalanceProfile), else none.
+BalanceSetup LoadBalanceSetup(const std::string& path);
+
 // Writes `profile` to `path` as ReadBalanceProfile reads it, atomically.
 // Returns 0 or the errno of the failure.
 int WriteBalanceProfile(const std::string& path, const BalanceProfile& profile);
