@@ -41,9 +41,8 @@ WeightReading ParseAandDReply(std::string_view line) {
     const std::string value(TrimBlanks(valueText));
     const std::string_view unit = TrimBlanks(rest);
     if (header == "OL") {
-        reading.Condition =
-            !value.empty() && value.front() == '-' ? BalanceCondition::Underload
-                                                   : BalanceCondition::Overload;
+        reading.Condition = !value.empty() && value.front() == '-' ? BalanceCondition::Underload
+                                                                   : BalanceCondition::Overload;
         return reading;
     }
     const std::optional<double> number = ReadWeightNumber(value);

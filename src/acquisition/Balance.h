@@ -24,8 +24,8 @@ struct WeightReading {
     std::string WeightStr;
     double WeightVal = 0.0;
     bool Error = false;
-    bool Stable = true;                                   // false for a reading in motion
-    std::string Unit{};                                   // the unit as sent; empty when none
+    bool Stable = true;                                  // false for a reading in motion
+    std::string Unit{};                                  // the unit as sent; empty when none
     BalanceCondition Condition = BalanceCondition::None; // why there is no weight
     std::string Detail{}; // the balance's error code, or the unit that is not converted
 };

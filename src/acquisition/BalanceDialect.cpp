@@ -12,15 +12,23 @@ struct DialectInfo {
 };
 
 const DialectInfo Dialects[] = {
-    {BalanceDialect::EscP, "esc-p", "ESC P print command, 16-character reply",
+    {BalanceDialect::EscP,
+     "esc-p",
+     "ESC P print command, 16-character reply",
      {1200, 7, 'O', 1, Handshake::None}},
-    {BalanceDialect::MtSics, "mt-sics", "standard interface command set (SICS)",
+    {BalanceDialect::MtSics,
+     "mt-sics",
+     "standard interface command set (SICS)",
      {9600, 8, 'N', 1, Handshake::None}},
-    {BalanceDialect::AandD, "a-and-d", "A&D standard format, Q command",
+    {BalanceDialect::AandD,
+     "a-and-d",
+     "A&D standard format, Q command",
      {2400, 7, 'E', 1, Handshake::None}},
     {BalanceDialect::Ohaus, "ohaus", "OHAUS IP command", {9600, 8, 'N', 1, Handshake::None}},
     {BalanceDialect::Sma, "sma", "SMA standard scale protocol", {9600, 8, 'N', 1, Handshake::None}},
-    {BalanceDialect::Continuous, "continuous", "continuous printing of every reading",
+    {BalanceDialect::Continuous,
+     "continuous",
+     "continuous printing of every reading",
      {9600, 8, 'N', 1, Handshake::None}},
 };
 

@@ -4,11 +4,11 @@
 
 namespace zephra {
 
-ContinuousBalance::ContinuousBalance(std::unique_ptr<BalanceTransport> transport, int replyTimeoutMs)
+ContinuousBalance::ContinuousBalance(std::unique_ptr<BalanceTransport> transport,
+                                     int replyTimeoutMs)
     : LinkedBalance(std::move(transport), replyTimeoutMs) {}
 
-void ContinuousBalance::Tare() {
-}
+void ContinuousBalance::Tare() {}
 
 WeightReading ContinuousBalance::GetWeight() {
     Link().Open();

@@ -65,12 +65,10 @@ void SetRate(serial::TComPort& port, int rate) {
         TBaudRate value;
     };
     static constexpr Named named[] = {
-        {300, TBaudRate::br300},       {600, TBaudRate::br600},
-        {1200, TBaudRate::br1200},     {2400, TBaudRate::br2400},
-        {4800, TBaudRate::br4800},     {9600, TBaudRate::br9600},
-        {14400, TBaudRate::br14400},   {19200, TBaudRate::br19200},
-        {38400, TBaudRate::br38400},   {57600, TBaudRate::br57600},
-        {115200, TBaudRate::br115200},
+        {300, TBaudRate::br300},     {600, TBaudRate::br600},       {1200, TBaudRate::br1200},
+        {2400, TBaudRate::br2400},   {4800, TBaudRate::br4800},     {9600, TBaudRate::br9600},
+        {14400, TBaudRate::br14400}, {19200, TBaudRate::br19200},   {38400, TBaudRate::br38400},
+        {57600, TBaudRate::br57600}, {115200, TBaudRate::br115200},
     };
     for (const Named& n : named) {
         if (n.rate == rate) {

@@ -15,9 +15,9 @@ enum class Handshake { None, RtsCts, XonXoff };
 // bits) and handshake.
 struct LineSettings {
     int BaudRate = 9600;
-    int DataBits = 8;   // 5 to 8
-    char Parity = 'N';  // N (none), E (even), O (odd), M (mark), S (space)
-    int StopBits = 1;   // 1 or 2
+    int DataBits = 8;  // 5 to 8
+    char Parity = 'N'; // N (none), E (even), O (odd), M (mark), S (space)
+    int StopBits = 1;  // 1 or 2
     Handshake Flow = Handshake::None;
 
     bool operator==(const LineSettings&) const = default;

@@ -79,8 +79,8 @@ std::optional<double> ReadWeightNumber(std::string_view text) {
         if (!text.empty() && (text.front() == '-' || text.front() == '+'))
             return std::nullopt;
     }
-    if (text.empty() || !(std::isdigit(static_cast<unsigned char>(text.front())) ||
-                          text.front() == '.'))
+    if (text.empty() ||
+        !(std::isdigit(static_cast<unsigned char>(text.front())) || text.front() == '.'))
         return std::nullopt;
     const std::optional<double> value = ParseEntryNumber(text);
     if (!value || !std::isfinite(*value))

@@ -13,8 +13,8 @@ namespace {
 // The end of the value field: the first letter after a digit, dash or blank.
 std::size_t UnitStart(std::string_view field) {
     for (std::size_t i = 0; i < field.size(); ++i) {
-        if (std::isalpha(static_cast<unsigned char>(field[i])) &&
-            field[i] != 'E' && field[i] != 'e')
+        if (std::isalpha(static_cast<unsigned char>(field[i])) && field[i] != 'E' &&
+            field[i] != 'e')
             return i;
     }
     return field.size();

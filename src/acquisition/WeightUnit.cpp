@@ -17,9 +17,8 @@ std::optional<double> GramsPerUnit(std::string_view unit) {
         double grams;
     };
     static constexpr Unit units[] = {
-        {"g", 1.0},          {"kg", 1000.0},          {"mg", 0.001},
-        {"lb", 453.59237},   {"lbs", 453.59237},      {"oz", 28.349523125},
-        {"ozt", 31.1034768}, {"ct", 0.2},
+        {"g", 1.0},         {"kg", 1000.0},       {"mg", 0.001},       {"lb", 453.59237},
+        {"lbs", 453.59237}, {"oz", 28.349523125}, {"ozt", 31.1034768}, {"ct", 0.2},
     };
     for (const Unit& u : units) {
         if (name == u.name)

@@ -65,7 +65,8 @@ std::optional<ChosenBalance> ChooseBalance(const ParsedArguments& parsed, std::o
             throw UsageError("--baud must be a line rate from 50 to 4000000");
         chosen.profile->Line.BaudRate = *rate;
     }
-    if (parsed.has("--framing") && !ParseFraming(parsed.value("--framing", ""), chosen.profile->Line))
+    if (parsed.has("--framing") &&
+        !ParseFraming(parsed.value("--framing", ""), chosen.profile->Line))
         throw UsageError("--framing must be data bits, parity and stop bits, like 8N1 or 7E1");
     if (parsed.has("--handshake")) {
         const std::optional<Handshake> flow = HandshakeFromKey(parsed.value("--handshake", ""));
@@ -88,8 +89,8 @@ std::optional<ChosenBalance> ChooseBalance(const ParsedArguments& parsed, std::o
     } else {
         TEnvironmentRec environment{};
         if (const int error = ReadDataFile(SettingsFilePath(), environment)) {
-            err << SettingsFilePath() << ": cannot read the settings file (I/O Error type "
-                << error << "); give the balance's port with --port\n";
+            err << SettingsFilePath() << ": cannot read the settings file (I/O Error type " << error
+                << "); give the balance's port with --port\n";
             return std::nullopt;
         }
         chosen.where = BalanceDeviceName(environment.ScalePortNumber());

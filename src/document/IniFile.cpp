@@ -107,8 +107,9 @@ std::optional<std::string> IniFile::Value(const std::string& section,
 }
 
 void IniFile::Set(const std::string& section, const std::string& key, const std::string& value) {
-    auto s = std::find_if(sections_.begin(), sections_.end(),
-                          [&](const Section& candidate) { return SameName(candidate.name, section); });
+    auto s = std::find_if(sections_.begin(), sections_.end(), [&](const Section& candidate) {
+        return SameName(candidate.name, section);
+    });
     if (s == sections_.end()) {
         sections_.push_back({section, {}});
         s = std::prev(sections_.end());

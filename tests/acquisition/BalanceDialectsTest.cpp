@@ -111,8 +111,8 @@ TEST(BalanceDialectsTest, FaultsInEveryDialect) {
         {
             // A continuous balance counts every line it prints as a reading.
             const bool continuous = dialect == BalanceDialect::Continuous;
-            Simulator simulator(With(
-                {"--weight", "10", "--overload-after", continuous ? "0" : "1"}, Key(dialect)));
+            Simulator simulator(
+                With({"--weight", "10", "--overload-after", continuous ? "0" : "1"}, Key(dialect)));
             Linked linked(dialect, simulator.Device());
             if (!continuous)
                 EXPECT_FALSE(linked.balance->GetWeight().Error);
@@ -247,9 +247,9 @@ TEST(TcpTransportTest, NetworkFailuresAreLinkErrors) {
         EXPECT_GE(steady_clock::now() - begin, milliseconds(ShortReplyMs - 50));
         done.set_value();
     }
-    EXPECT_EQ(failure("tcp://no-such-host.invalid:4001").rfind("tcp://no-such-host.invalid:4001: ",
-                                                               0),
-              0u);
+    EXPECT_EQ(
+        failure("tcp://no-such-host.invalid:4001").rfind("tcp://no-such-host.invalid:4001: ", 0),
+        0u);
 }
 
 TEST(TcpTransportTest, InterruptEndsAPendingWaitAtOnce) {
@@ -286,8 +286,7 @@ TEST(BalanceProbeTest, DetectionFindsEveryDialect) {
                 options.insert(options.end(), {"--tcp", "0"});
             auto simulator = std::make_unique<Simulator>(With(options, Key(dialect)));
             const std::string where = simulator->Device();
-            runs.push_back({dialect, std::move(simulator),
-                            std::async(std::launch::async, [where] {
+            runs.push_back({dialect, std::move(simulator), std::async(std::launch::async, [where] {
                                 return BalanceProbe(where).Detect();
                             })});
         }

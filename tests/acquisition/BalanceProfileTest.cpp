@@ -1,7 +1,7 @@
 // Line settings, network addresses and the balance profile in balance.conf.
 
-#include "acquisition/BalanceFactory.h"
 #include "acquisition/BalanceProfile.h"
+#include "acquisition/BalanceFactory.h"
 #include "acquisition/LineSettings.h"
 #include "acquisition/SettingsFile.h"
 #include "acquisition/TcpTransport.h"
@@ -54,17 +54,37 @@ TEST(LineSettingsTest, AppliedToThePort) {
     };
     using namespace serial;
     for (const Case& c : {
-             Case{{9600, 8, 'N', 1, Handshake::None}, TBaudRate::br9600, 9600, TDataBits::db8,
-                  TParity::paNone, TStopBits::sb1, TRTSControl::rcDisable,
+             Case{{9600, 8, 'N', 1, Handshake::None},
+                  TBaudRate::br9600,
+                  9600,
+                  TDataBits::db8,
+                  TParity::paNone,
+                  TStopBits::sb1,
+                  TRTSControl::rcDisable,
                   TXOnXOffControl::xcDisable},
-             Case{{2400, 7, 'E', 1, Handshake::RtsCts}, TBaudRate::br2400, 2400, TDataBits::db7,
-                  TParity::paEven, TStopBits::sb1, TRTSControl::rcHandshake,
+             Case{{2400, 7, 'E', 1, Handshake::RtsCts},
+                  TBaudRate::br2400,
+                  2400,
+                  TDataBits::db7,
+                  TParity::paEven,
+                  TStopBits::sb1,
+                  TRTSControl::rcHandshake,
                   TXOnXOffControl::xcDisable},
-             Case{{1200, 7, 'O', 2, Handshake::XonXoff}, TBaudRate::br1200, 1200,
-                  TDataBits::db7, TParity::paOdd, TStopBits::sb2, TRTSControl::rcDisable,
+             Case{{1200, 7, 'O', 2, Handshake::XonXoff},
+                  TBaudRate::br1200,
+                  1200,
+                  TDataBits::db7,
+                  TParity::paOdd,
+                  TStopBits::sb2,
+                  TRTSControl::rcDisable,
                   TXOnXOffControl::xcInputOutput},
-             Case{{31250, 8, 'M', 1, Handshake::None}, TBaudRate::brCustom, 31250,
-                  TDataBits::db8, TParity::paMark, TStopBits::sb1, TRTSControl::rcDisable,
+             Case{{31250, 8, 'M', 1, Handshake::None},
+                  TBaudRate::brCustom,
+                  31250,
+                  TDataBits::db8,
+                  TParity::paMark,
+                  TStopBits::sb1,
+                  TRTSControl::rcDisable,
                   TXOnXOffControl::xcDisable},
          }) {
         SCOPED_TRACE(LineText(c.line));
@@ -89,8 +109,8 @@ TEST(TcpAddressTest, OnlyWholeAddressesAreTaken) {
     ASSERT_TRUE(v6);
     EXPECT_EQ(v6->host, "::1");
     for (const char* bad : {"tcp://", "tcp://host", "tcp://host:", "tcp://:4001", "tcp://host:0",
-                            "tcp://host:65536", "tcp://host:4001/x", "tcp://::1:23",
-                            "tcp://a b:1", "TCP://host:1", "COM3", "/dev/ttyUSB0"})
+                            "tcp://host:65536", "tcp://host:4001/x", "tcp://::1:23", "tcp://a b:1",
+                            "TCP://host:1", "COM3", "/dev/ttyUSB0"})
         EXPECT_FALSE(ParseTcpAddress(bad)) << bad;
     EXPECT_TRUE(IsNetworkAddress("tcp://x"));
     EXPECT_FALSE(IsNetworkAddress("/dev/tcp"));

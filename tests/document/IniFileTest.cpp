@@ -37,15 +37,15 @@ protected:
 
 TEST_F(IniFileTest, ReadsSectionsKeysAndComments) {
     const IniReadResult read = ReadIniFile(Write("a.conf", "; a comment\n"
-                                                            "# another\n"
-                                                            "[Balance]\n"
-                                                            "Dialect = mt-sics\n"
-                                                            "baud=19200\n"
-                                                            "  framing   =   7E1   \n"
-                                                            "\n"
-                                                            "[other]\r\n"
-                                                            "key = first\r\n"
-                                                            "key = second ; inline comment\r\n"));
+                                                           "# another\n"
+                                                           "[Balance]\n"
+                                                           "Dialect = mt-sics\n"
+                                                           "baud=19200\n"
+                                                           "  framing   =   7E1   \n"
+                                                           "\n"
+                                                           "[other]\r\n"
+                                                           "key = first\r\n"
+                                                           "key = second ; inline comment\r\n"));
     EXPECT_EQ(read.error, 0);
     EXPECT_EQ(read.badLine, 0);
     EXPECT_EQ(read.file.Value("balance", "dialect"), "mt-sics");
@@ -103,10 +103,10 @@ TEST_F(IniFileTest, RefusesWhatWouldNotReadBack) {
         const char* key;
         const char* value;
     };
-    for (const Case& c : {Case{"a]", "k", "v"}, Case{"", "k", "v"}, Case{"s", "", "v"},
-                          Case{"s", "k=x", "v"}, Case{"s", "k", "line\nbreak"},
-                          Case{"s", "k", " padded"}, Case{"s", "k", "a ; comment"},
-                          Case{"s", "#k", "v"}, Case{"s\n", "k", "v"}}) {
+    for (const Case& c :
+         {Case{"a]", "k", "v"}, Case{"", "k", "v"}, Case{"s", "", "v"}, Case{"s", "k=x", "v"},
+          Case{"s", "k", "line\nbreak"}, Case{"s", "k", " padded"}, Case{"s", "k", "a ; comment"},
+          Case{"s", "#k", "v"}, Case{"s\n", "k", "v"}}) {
         SCOPED_TRACE(std::string(c.section) + "/" + c.key + "/" + c.value);
         IniFile file;
         file.Set(c.section, c.key, c.value);

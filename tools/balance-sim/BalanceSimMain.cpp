@@ -176,7 +176,8 @@ public:
     // the rate is all that can be checked; the network has no rate.
     bool RateRight() const {
         termios settings{};
-        return master_ < 0 || (tcgetattr(master_, &settings) == 0 && cfgetospeed(&settings) == speed_);
+        return master_ < 0 ||
+               (tcgetattr(master_, &settings) == 0 && cfgetospeed(&settings) == speed_);
     }
 
     bool Connected() const { return master_ >= 0 || client_ >= 0; }

@@ -30,10 +30,10 @@ struct SimOptions {
     int unplugAfter = -1;          // hang up after this many answered readings
     int replyDelayMs = 30;         // time the balance takes before it starts to answer
     SimProtocol protocol = SimProtocol::EscP;
-    std::string unit = "g";        // the unit the balance weighs in
-    int baud = 0;                  // the balance's line rate; 0: the protocol's own
-    int tcpPort = -1;              // serve on 127.0.0.1 at this port (0: any free one)
-    int overloadAfter = -1;        // report an overload from this many answered readings on
+    std::string unit = "g"; // the unit the balance weighs in
+    int baud = 0;           // the balance's line rate; 0: the protocol's own
+    int tcpPort = -1;       // serve on 127.0.0.1 at this port (0: any free one)
+    int overloadAfter = -1; // report an overload from this many answered readings on
 };
 
 // Parses the command line. Prints the usage (on stdout for --help, else on

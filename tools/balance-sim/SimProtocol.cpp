@@ -16,7 +16,7 @@ struct ProtocolInfo {
 };
 
 constexpr ProtocolInfo Protocols[] = {
-    {SimProtocol::EscP, "esc-p", 1200},   {SimProtocol::MtSics, "mt-sics", 9600},
+    {SimProtocol::EscP, "esc-p", 1200},    {SimProtocol::MtSics, "mt-sics", 9600},
     {SimProtocol::AandD, "a-and-d", 2400}, {SimProtocol::Ohaus, "ohaus", 9600},
     {SimProtocol::Sma, "sma", 9600},       {SimProtocol::Continuous, "continuous", 9600},
 };
@@ -27,9 +27,8 @@ double InUnit(double grams, const std::string& unit) {
         const char* name;
         double grams;
     };
-    static constexpr Unit units[] = {{"kg", 1000.0},       {"mg", 0.001},
-                                     {"lb", 453.59237},    {"oz", 28.349523125},
-                                     {"ozt", 31.1034768},  {"ct", 0.2}};
+    static constexpr Unit units[] = {{"kg", 1000.0},       {"mg", 0.001},       {"lb", 453.59237},
+                                     {"oz", 28.349523125}, {"ozt", 31.1034768}, {"ct", 0.2}};
     for (const Unit& u : units) {
         if (unit == u.name)
             return grams / u.grams;
@@ -78,8 +77,8 @@ std::string AandD(const SimReading& r, const std::string& unit) {
 }
 
 std::string Ohaus(const SimReading& r, const std::string& unit) {
-    const std::string value =
-        r.overload ? Padded("OL", 11, true) : Format("%11.*f", InUnit(r.grams, unit), Decimals(unit));
+    const std::string value = r.overload ? Padded("OL", 11, true)
+                                         : Format("%11.*f", InUnit(r.grams, unit), Decimals(unit));
     return value + " " + Padded(unit, 5, false) + " " + (r.stable ? " " : "?") + "  \r\n";
 }
 

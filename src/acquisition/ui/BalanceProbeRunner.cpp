@@ -28,8 +28,7 @@ void BalanceProbeRunner::Detect(const std::string& where, Done done) {
         std::move(done));
 }
 
-void BalanceProbeRunner::Read(const std::string& where, const BalanceProfile& profile,
-                              Done done) {
+void BalanceProbeRunner::Read(const std::string& where, const BalanceProfile& profile, Done done) {
     Run(
         where,
         [profile](BalanceProbe& probe) {
@@ -44,29 +43,29 @@ void BalanceProbeRunner::Read(const std::string& where, const BalanceProfile& pr
         std::move(done));
 }
 
-void BalanceProbeRunner::Run(const std::string& where,
-                             std::function<Answer(BalanceProbe&)> probe, Done done) {
+void BalanceProbeRunner::Run(const std::string& where, std::function<Answer(BalanceProbe&)> probe,
+                             Done done) {
     if (busy_)
         return;
     Stop();
     busy_ = true;
     probe_ = std::make_shared<BalanceProbe>(where);
-    thread_ = std::thread([this, probe = std::move(probe), done = std::move(done),
-                           balance = probe_] {
-        Answer answer;
-        try {
-            answer = probe(*balance);
-        } catch (const BalanceInterrupted&) {
-            return; // the runner is going away
-        }
-        QMetaObject::invokeMethod(
-            this,
-            [this, answer, done] {
-                busy_ = false;
-                done(answer);
-            },
-            Qt::QueuedConnection);
-    });
+    thread_ =
+        std::thread([this, probe = std::move(probe), done = std::move(done), balance = probe_] {
+            Answer answer;
+            try {
+                answer = probe(*balance);
+            } catch (const BalanceInterrupted&) {
+                return; // the runner is going away
+            }
+            QMetaObject::invokeMethod(
+                this,
+                [this, answer, done] {
+                    busy_ = false;
+                    done(answer);
+                },
+                Qt::QueuedConnection);
+        });
 }
 
 } // namespace zephra

@@ -146,8 +146,8 @@ void TCOMDlg::BuildBalanceSection() {
     for (const char* name : HandshakeNames)
         Handshake->addItem(QString::fromLatin1(name));
 
-    DetectButton =
-        MakeButton(this, QStringLiteral("DetectButton"), QStringLiteral("Detect"), SectionLabel, 194);
+    DetectButton = MakeButton(this, QStringLiteral("DetectButton"), QStringLiteral("Detect"),
+                              SectionLabel, 194);
     TestButton = MakeButton(this, QStringLiteral("TestButton"), QStringLiteral("Test"),
                             SectionLabel + 85, 194);
     connect(DetectButton, &QPushButton::clicked, this, [this] { Detect(false); });
@@ -161,8 +161,8 @@ void TCOMDlg::BuildBalanceSection() {
     Result->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     QWidget* previous = BalanceButton;
-    for (QWidget* next : std::initializer_list<QWidget*>{Dialect, Address, Baud, Framing,
-                                                         Handshake, DetectButton, TestButton}) {
+    for (QWidget* next : std::initializer_list<QWidget*>{Dialect, Address, Baud, Framing, Handshake,
+                                                         DetectButton, TestButton}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -255,15 +255,16 @@ void TCOMDlg::Detect(bool acceptWhenFound) {
     if (where.empty())
         return;
     SetProbing(true, QStringLiteral("Trying every dialect on %1...").arg(Text(where)));
-    runner_->Detect(where, [this, where, acceptWhenFound](const BalanceProbeRunner::Answer& answer) {
-        if (!answer.detected) {
-            SetProbing(false, QStringLiteral("No balance answered on %1 in any dialect. Check "
-                                             "the cable, the port and that the balance is on.")
-                                  .arg(Text(where)));
-            return;
-        }
-        Detected(answer.detected, acceptWhenFound);
-    });
+    runner_->Detect(
+        where, [this, where, acceptWhenFound](const BalanceProbeRunner::Answer& answer) {
+            if (!answer.detected) {
+                SetProbing(false, QStringLiteral("No balance answered on %1 in any dialect. Check "
+                                                 "the cable, the port and that the balance is on.")
+                                      .arg(Text(where)));
+                return;
+            }
+            Detected(answer.detected, acceptWhenFound);
+        });
 }
 
 void TCOMDlg::Detected(const std::optional<DetectedBalance>& found, bool acceptWhenFound) {

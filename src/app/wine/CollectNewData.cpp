@@ -24,9 +24,10 @@ public:
                       const std::optional<BalanceProfile>& profile)
         : QObject(&mainWindow), balance_(MakeRunBalance(ComPort, profile)), target_(wineWindow),
           exchanges_(*balance_, clock_, [this] { PassSoon(); }),
-          session_(mainWindow, wineWindow, target_, exchanges_, clock_, services.Boxes, settings,
-                   PortDescription(profile ? BalanceWhere(*profile, ComPort) : ComPort.DeviceName()),
-                   std::move(saveAs), this) {
+          session_(
+              mainWindow, wineWindow, target_, exchanges_, clock_, services.Boxes, settings,
+              PortDescription(profile ? BalanceWhere(*profile, ComPort) : ComPort.DeviceName()),
+              std::move(saveAs), this) {
         connect(&session_, &CollectionSession::Finished, this, &QObject::deleteLater);
     }
     void Begin() { session_.Begin(); }

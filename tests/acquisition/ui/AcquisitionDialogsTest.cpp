@@ -157,8 +157,8 @@ private slots:
         QCOMPARE(plain.OKButton->geometry(), QRect(128, 272, 75, 25));
         QVERIFY(plain.Dialect->geometry().left() >= 225);
 
-        const BalanceProfile profile{BalanceDialect::Sma, {4800, 8, 'E', 1, Handshake::RtsCts},
-                                     "tcp://10.0.0.5:4001"};
+        const BalanceProfile profile{
+            BalanceDialect::Sma, {4800, 8, 'E', 1, Handshake::RtsCts}, "tcp://10.0.0.5:4001"};
         TCOMDlg shown(nullptr, profile);
         QVERIFY(shown.BalanceSectionShown());
         QCOMPARE(shown.Profile(), std::optional<BalanceProfile>(profile));

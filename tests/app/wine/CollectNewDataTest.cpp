@@ -117,10 +117,11 @@ private slots:
         serial::TComPort port(nullptr);
         ConfigureBalancePort(port, 1);
         port.SetDeviceName(simulator.Device());
-        const BalanceProfile profile{BalanceDialect::MtSics,
-                                     {19200, 8, 'N', 1, Handshake::None}, ""};
+        const BalanceProfile profile{
+            BalanceDialect::MtSics, {19200, 8, 'N', 1, Handshake::None}, ""};
         AnswerNewDataDialog(QStringLiteral("1"), true);
-        CollectNewDataExecute(*mainWindow_, *wine_, port, *services_, [this] { ++saves_; }, profile);
+        CollectNewDataExecute(
+            *mainWindow_, *wine_, port, *services_, [this] { ++saves_; }, profile);
         QVERIFY(CollectionInProgress(*mainWindow_));
         QCOMPARE(port.BaudRate(), serial::TBaudRate::br19200);
         QCOMPARE(port.DataBits(), serial::TDataBits::db8);
