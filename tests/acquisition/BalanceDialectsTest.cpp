@@ -114,12 +114,14 @@ TEST(BalanceDialectsTest, FaultsInEveryDialect) {
             Simulator simulator(
                 With({"--weight", "10", "--overload-after", continuous ? "0" : "1"}, Key(dialect)));
             Linked linked(dialect, simulator.Device());
-            if (!continuous)
+            if (!continuous) {
                 EXPECT_FALSE(linked.balance->GetWeight().Error);
+            }
             const WeightReading over = linked.balance->GetWeight();
             EXPECT_TRUE(over.Error);
-            if (dialect != BalanceDialect::EscP)
+            if (dialect != BalanceDialect::EscP) {
                 EXPECT_EQ(over.Condition, BalanceCondition::Overload);
+            }
         }
         {
             Simulator simulator(With({"--silent"}, Key(dialect)));

@@ -48,8 +48,9 @@ void Check(WeightReading (*parse)(std::string_view), const std::vector<ReplyCase
         EXPECT_EQ(reading.Error, c.error);
         EXPECT_EQ(reading.Condition, c.condition);
         if (c.error) {
-            if (c.condition == Cond::Refused || c.condition == Cond::UnknownUnit)
+            if (c.condition == Cond::Refused || c.condition == Cond::UnknownUnit) {
                 EXPECT_EQ(reading.Detail, c.detail);
+            }
             continue;
         }
         EXPECT_NEAR(reading.WeightVal, c.grams, 1e-9 * std::max(1.0, std::abs(c.grams)));

@@ -285,10 +285,12 @@ TEST_F(CollectToolTest, EveryDialectCollectsAndFailuresKeepThePoints) {
         EXPECT_NE(output.find(std::string("run ended: ") + c.ended), std::string::npos) << output;
         EXPECT_NE(output.find(c.message), std::string::npos) << output;
         EXPECT_NE(output.find("saved " + runs[i].file), std::string::npos) << output;
-        if (std::string(c.name) == "auto")
+        if (std::string(c.name) == "auto") {
             EXPECT_NE(output.find("found a-and-d 2400 7E1: "), std::string::npos) << output;
-        if (std::string(c.name) == "profile")
+        }
+        if (std::string(c.name) == "profile") {
             EXPECT_NE(output.find("(sma 19200 8N1); Ctrl+C stops"), std::string::npos) << output;
+        }
         const zephra::TWineRec rec = Stored(runs[i].file);
         ASSERT_FALSE(rec.Data.V[0].empty()) << output;
         EXPECT_TRUE(rec.Data.V[1].empty());
