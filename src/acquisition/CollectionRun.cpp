@@ -1,5 +1,6 @@
 #include "acquisition/CollectionRun.h"
 
+#include "acquisition/BalanceConditionText.h"
 #include "acquisition/CountdownText.h"
 #include "acquisition/DataCollapse.h"
 #include "acquisition/RunStatusText.h"
@@ -95,8 +96,7 @@ bool CollectionRun::TakeOutcome() {
 
 void CollectionRun::StartWeightArrived(const ExchangeOutcome& outcome) {
     if (outcome.reading.Error) {
-        Finish(RunEnd::StartUnreadable);
-        boxes_.Information(TroubleReadingText);
+        StopOnNoWeight(outcome.reading, RunEnd::StartUnreadable);
         return;
     }
     w0_ = outcome.reading.WeightVal;
@@ -112,6 +112,15 @@ void CollectionRun::StartWeightArrived(const ExchangeOutcome& outcome) {
 void CollectionRun::StopOnLinkError(const std::string& error) {
     Finish(RunEnd::PortError);
     boxes_.Error("The scale could not be read (" + error + "). Data collection will exit.");
+}
+
+// A reply without a weight ends the run: with the balance's own condition
+// when it reported one, else as an unreadable reply.
+void CollectionRun::StopOnNoWeight(const WeightReading& reading, RunEnd unreadable) {
+    const std::string condition = BalanceConditionText(reading);
+    Finish(condition.empty() ? unreadable : RunEnd::BalanceCondition);
+    boxes_.Information(condition.empty() ? std::string(TroubleReadingText)
+                                         : condition + " Data collection will exit.");
 }
 
 double CollectionRun::ElapsedSeconds() const {
@@ -168,8 +177,7 @@ void CollectionRun::TestMaxDuration() {
 // The rest of taking reading r, from the reply on; false when it ended the run.
 bool CollectionRun::ReadingArrived(const ExchangeOutcome& outcome) {
     if (outcome.reading.Error) {
-        Finish(RunEnd::ReadingUnreadable);
-        boxes_.Information(TroubleReadingText);
+        StopOnNoWeight(outcome.reading, RunEnd::ReadingUnreadable);
         return false;
     }
     nowMs_ = outcome.replyMs;

@@ -76,6 +76,7 @@ enum class RunEnd {
     VolumeTooSmall,    // less than 1 ml gained since the previous point
     IntervalLimit,     // the reading interval reached its upper bound
     PortError,         // the link to the balance failed
+    BalanceCondition,  // the balance reported an overload, an error... (BalanceConditionText)
 };
 
 // Settings chosen for a run.
@@ -94,7 +95,8 @@ struct RunSettings {
 // r x T seconds after the start, T starting at 15 s and doubling, with the
 // data set thinned to its even-numbered points, whenever the 36 points of a
 // stage are full. A run ends at the maximum duration, on a stop request, on
-// an unreadable reply, on a volume gain below 1 ml, or when the balance link
+// an unreadable reply or one that reports a condition of the balance (an
+// overload, an error), on a volume gain below 1 ml, or when the balance link
 // fails; the failure is shown through the message boxes and the points
 // stored so far stay.
 //
@@ -153,6 +155,7 @@ private:
     void StartWeightArrived(const ExchangeOutcome& outcome);
     bool ReadingArrived(const ExchangeOutcome& outcome);
     void StopOnLinkError(const std::string& error);
+    void StopOnNoWeight(const WeightReading& reading, RunEnd unreadable);
     void TestMaxDuration();
     void Finish(RunEnd end);
     void Recalculate();

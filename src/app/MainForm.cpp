@@ -100,6 +100,7 @@ void TMainForm::StartUp() {
         return;
     }
     ConfigureBalancePort(ComPort, Environment.ScalePortNumber());
+    Balance = LoadBalanceSetup(BalanceProfilePath());
     ShowSplash();
     ShowWelcome = true;
     Documents->WineWindowCount = 0;
@@ -394,16 +395,19 @@ void TMainForm::EditDataExecute() {
 
 void TMainForm::CollectNewDataExecute() {
     if (TMDIChild* window = Documents->ActiveWineWindow()) {
-        zephra::CollectNewDataExecute(*this, *window, ComPort, services_, [this, window] {
-            MdiArea->setActiveSubWindow(window);
-            FileSaveExecute();
-        });
+        zephra::CollectNewDataExecute(
+            *this, *window, ComPort, services_,
+            [this, window] {
+                MdiArea->setActiveSubWindow(window);
+                FileSaveExecute();
+            },
+            Balance.profile);
     }
 }
 
 void TMainForm::SetScaleConnectionExecute() {
     zephra::SetScaleConnectionExecute(this, Environment, ComPort, services_.Boxes,
-                                      SettingsFilePath());
+                                      SettingsFilePath(), &Balance);
 }
 
 void TMainForm::LaboratoryGraphExecute() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "acquisition/BalanceProfile.h"
 #include "acquisition/EnvironmentRec.h"
 #include "app/wine/WineWindows.h"
 #include "reports/ui/ReportCommands.h"
@@ -39,6 +40,9 @@ public:
     bool ShowWelcome = false;
     // The settings record read at start-up.
     TEnvironmentRec Environment{};
+    // The balance profile of balance.conf beside the settings file, read at
+    // start-up; without one the balance is the ESC P link on ComPort.
+    BalanceSetup Balance;
     // The balance's serial port, closed except during an exchange.
     serial::TComPort ComPort{nullptr};
 

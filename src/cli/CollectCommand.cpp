@@ -1,8 +1,9 @@
+#include "acquisition/BalanceFactory.h"
 #include "acquisition/CollectionRun.h"
 #include "acquisition/ComPortBalance.h"
 #include "acquisition/ExchangeThread.h"
-#include "acquisition/SettingsFile.h"
 #include "cli/Arguments.h"
+#include "cli/BalanceOptions.h"
 #include "cli/CommandRegistry.h"
 #include "cli/PrintedBoxes.h"
 #include "cli/WineFiles.h"
@@ -18,9 +19,11 @@ namespace zephra::cli {
 
 namespace {
 
-constexpr const char* Help =
+constexpr const char* Usage =
     "Usage: zephra-cli collect --density D --max-minutes 9|18|36|72|144\n"
-    "         [--port COMn|/dev/PATH] OUT.zph\n"
+    "         [--port COMn|/dev/PATH|tcp://HOST:PORT] [--balance KEY|auto]\n"
+    "         [--baud N] [--framing 8N1|7E1|7O1|...] [--handshake none|rtscts|xonxoff]\n"
+    "         OUT.zph\n"
     "\n"
     "Runs a data collection from the balance on the wine in OUT.zph (an existing\n"
     "wine file, or a new one made by 'zephra-cli new'), as Collect New Data does:\n"
@@ -28,15 +31,17 @@ constexpr const char* Help =
     "taken every 15 s; when the 36 points are full the interval doubles and the\n"
     "points are thinned to every second one. Each stored point is printed as it\n"
     "arrives. The run ends after the maximum duration, on Ctrl+C, when a reply is\n"
-    "not a number, when less than 1 ml was gained since the previous point, or\n"
-    "when the balance link fails; the wine is then recalculated and saved to\n"
-    "OUT.zph. A run that ends before its first point is stored leaves the file\n"
-    "as it was.\n"
+    "not a number or reports a condition of the balance (an overload, an error),\n"
+    "when less than 1 ml was gained since the previous point, or when the\n"
+    "balance link fails; the wine is then recalculated and saved to OUT.zph. A\n"
+    "run that ends before its first point is stored leaves the file as it was.\n"
+    "The balance is the one of balance.conf beside the settings file, or the\n"
+    "ESC P link on the settings file's port; the options below choose another.\n"
     "\n"
     "  --density D         density of the wine in g/ml, 0.1 to 2\n"
-    "  --max-minutes M     maximum test duration: 9, 18, 36, 72 or 144\n"
-    "  --port NAME         COMn (through the port map) or a device path; default\n"
-    "                      the port of the settings file\n"
+    "  --max-minutes M     maximum test duration: 9, 18, 36, 72 or 144\n";
+
+constexpr const char* ExitStatus =
     "\n"
     "Exit status: 0 the run ended by time, by Ctrl+C or by a too small volume\n"
     "gain, and the wine was saved, or Ctrl+C came before the first point; 1 the\n"
@@ -95,6 +100,8 @@ const char* EndText(RunEnd end) {
         return "reading interval at its limit";
     case RunEnd::PortError:
         return "the balance link failed";
+    case RunEnd::BalanceCondition:
+        return "the balance reported no weight";
     case RunEnd::Running:
         break;
     }
@@ -120,10 +127,12 @@ int CheckedMinutes(const std::string& text) {
 }
 
 int RunCollect(const std::vector<std::string>& args, CommandStreams& io) {
-    const ParsedArguments parsed = ParseArguments(
-        args, {{"--density", 1, false}, {"--max-minutes", 1, false}, {"--port", 1, false}});
+    std::vector<OptionSpec> specs = BalanceOptionSpecs();
+    specs.push_back({"--density", 1, false});
+    specs.push_back({"--max-minutes", 1, false});
+    const ParsedArguments parsed = ParseArguments(args, specs);
     if (parsed.help) {
-        io.out << Help;
+        io.out << Usage << BalanceOptionsHelp << ExitStatus;
         return ExitSuccess;
     }
     if (parsed.positional.size() != 1)
@@ -134,34 +143,35 @@ int RunCollect(const std::vector<std::string>& args, CommandStreams& io) {
                                CheckedMinutes(parsed.value("--max-minutes", ""))};
     const std::string& path = parsed.positional[0];
 
-    serial::TComPort port(nullptr);
-    TEnvironmentRec environment{};
-    if (parsed.has("--port")) {
-        ConfigureBalancePort(port, 1);
-        port.SetDeviceName(parsed.value("--port", ""));
-    } else if (const int error = ReadDataFile(SettingsFilePath(), environment)) {
-        io.err << SettingsFilePath() << ": cannot read the settings file (I/O Error type " << error
-               << "); give the balance's port with --port\n";
+    std::optional<ChosenBalance> chosen = ChooseBalance(parsed, io.err);
+    if (!chosen)
         return ExitFailure;
-    } else {
-        ConfigureBalancePort(port, environment.ScalePortNumber());
-    }
 
     TWineClass wine;
     if (!ReadWine(path, wine.WineRec, wine.Notes, io.err))
         return ExitFailure;
+    if (!DetectIfAsked(*chosen, io.out, io.err))
+        return ExitFailure;
 
+    serial::TComPort port(nullptr);
+    ConfigureBalancePort(port, 1);
+    port.SetDeviceName(chosen->where);
+    const std::unique_ptr<Balance> balance =
+        chosen->profile ? MakeBalance(*chosen->profile, port)
+                        : std::unique_ptr<Balance>(std::make_unique<ComPortBalance>(port));
     PrintedBoxes boxes(io.err, path);
     FileTarget target(wine);
-    ComPortBalance balance(port);
     BootTimeRunClock clock;
-    ExchangeThread exchanges(balance, clock);
+    ExchangeThread exchanges(*balance, clock);
     PointPrinter printer(io.out);
     CollectionRun run(target, exchanges, clock, boxes, settings, &printer);
 
     interrupted = 0;
     auto* previous = std::signal(SIGINT, OnInterrupt);
-    io.out << "collecting from " << port.DeviceName() << "; Ctrl+C stops" << std::endl;
+    io.out << "collecting from " << chosen->where;
+    if (chosen->profile)
+        io.out << " (" << BalanceText(*chosen) << ")";
+    io.out << "; Ctrl+C stops" << std::endl;
     run.ClearRecord();
     run.Start();
     while (run.Running()) {

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -151,6 +153,213 @@ TEST_F(CollectToolTest, RunWithoutAPointLeavesTheFileUntouched) {
         EXPECT_EQ(collect.Wait(), cases[i].status);
         EXPECT_EQ(Bytes(runs[i].file), runs[i].before);
     }
+}
+
+// The wine of `path` as stored.
+zephra::TWineRec Stored(const std::string& path) {
+    zephra::TWineRec rec{};
+    std::ifstream in(path, std::ios::binary);
+    in.read(reinterpret_cast<char*>(&rec), sizeof rec);
+    return rec;
+}
+
+// Seconds from the start of the run to point `i` as stored.
+double StoredSeconds(const zephra::TWineRec& rec, int i) {
+    return std::stod(std::string(rec.Data.T[i].M.text())) * 60 +
+           std::stod(std::string(rec.Data.T[i].Sc.text()));
+}
+
+// Every dialect collects through zephra-cli: the stored volumes are the
+// simulated filtrate (40 g/min from the tare on, whatever unit the balance
+// weighs in) over the density. Beside them, in the same time: a dialect
+// found by --balance auto, a profile in balance.conf with a line rate that
+// is not the dialect's own, an overload and a dropped network connection
+// that end the run after its first point, keeping it.
+TEST_F(CollectToolTest, EveryDialectCollectsAndFailuresKeepThePoints) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> simulator; // besides the filtration
+        std::vector<std::string> collect;   // besides density, duration and file
+        bool profile;                       // balance.conf chooses sma at 19200 bit/s
+        bool interrupt;                     // Ctrl+C after the first point
+        const char* ended;
+        int status;
+        const char* message; // on standard error
+    };
+    const Case cases[] = {
+        {"esc-p", {"--protocol", "esc-p"}, {"--balance", "esc-p"}, false, true, "stopped", 0, ""},
+        {"mt-sics",
+         {"--protocol", "mt-sics", "--unit", "kg"},
+         {"--balance", "mt-sics"},
+         false,
+         true,
+         "stopped",
+         0,
+         ""},
+        {"a-and-d",
+         {"--protocol", "a-and-d", "--unit", "lb"},
+         {"--balance", "a-and-d"},
+         false,
+         true,
+         "stopped",
+         0,
+         ""},
+        {"ohaus",
+         {"--protocol", "ohaus", "--unit", "oz"},
+         {"--balance", "ohaus"},
+         false,
+         true,
+         "stopped",
+         0,
+         ""},
+        {"sma",
+         {"--protocol", "sma"},
+         {"--balance", "sma", "--framing", "8N1"},
+         false,
+         true,
+         "stopped",
+         0,
+         ""},
+        {"continuous",
+         {"--protocol", "continuous", "--unit", "kg"},
+         {"--balance", "continuous"},
+         false,
+         true,
+         "stopped",
+         0,
+         ""},
+        {"auto", {"--protocol", "a-and-d"}, {"--balance", "auto"}, false, true, "stopped", 0, ""},
+        {"profile", {"--protocol", "sma", "--baud", "19200"}, {}, true, true, "stopped", 0, ""},
+        {"overload",
+         {"--protocol", "ohaus", "--overload-after", "2"},
+         {"--balance", "ohaus"},
+         false,
+         false,
+         "the balance reported no weight",
+         1,
+         "The balance reports an overload. Data collection will exit."},
+        {"dropped",
+         {"--protocol", "mt-sics", "--tcp", "0", "--unplug-after", "2"},
+         {"--balance", "mt-sics"},
+         false,
+         false,
+         "the balance link failed",
+         1,
+         ": Connection refused). Data collection will exit."},
+    };
+    const fs::path withProfile = dir / "with-profile";
+    fs::create_directories(withProfile / "zephra");
+    std::ofstream(withProfile / "zephra" / "balance.conf")
+        << "[balance]\ndialect = sma\nbaud = 19200\n";
+    const fs::path withoutProfile = dir / "without-profile";
+    fs::create_directories(withoutProfile);
+
+    struct Running {
+        std::string file;
+        std::unique_ptr<Simulator> simulator;
+        std::unique_ptr<ChildProcess> collect;
+    };
+    std::vector<Running> runs;
+    for (const Case& c : cases) {
+        Running run;
+        run.file = (dir / (std::string(c.name) + ".zph")).string();
+        fs::copy_file(wine, run.file);
+        std::vector<std::string> options = c.simulator;
+        options.insert(options.end(),
+                       {"--flow", "40", "--fouling", "0", "--noise", "0", "--delay", "0"});
+        run.simulator = std::make_unique<Simulator>(options);
+        std::vector<std::string> args = Collect(run.simulator->Device(), "0.995", run.file);
+        args.insert(args.end() - 1, c.collect.begin(), c.collect.end());
+        setenv("XDG_CONFIG_HOME", (c.profile ? withProfile : withoutProfile).c_str(), 1);
+        run.collect = std::make_unique<ChildProcess>(args, true);
+        runs.push_back(std::move(run));
+    }
+    unsetenv("XDG_CONFIG_HOME");
+
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(c.name);
+        ChildProcess& collect = *runs[i].collect;
+        std::string output;
+        for (std::string line = collect.ReadLine(30000); !line.empty();
+             line = collect.ReadLine(30000)) {
+            output += line + "\n";
+            if (line.rfind("point 1: ", 0) == 0 && c.interrupt)
+                collect.Signal(SIGINT);
+        }
+        EXPECT_EQ(collect.Wait(), c.status) << output;
+        EXPECT_NE(output.find(std::string("run ended: ") + c.ended), std::string::npos) << output;
+        EXPECT_NE(output.find(c.message), std::string::npos) << output;
+        EXPECT_NE(output.find("saved " + runs[i].file), std::string::npos) << output;
+        if (std::string(c.name) == "auto") {
+            EXPECT_NE(output.find("found a-and-d 2400 7E1: "), std::string::npos) << output;
+        }
+        if (std::string(c.name) == "profile") {
+            EXPECT_NE(output.find("(sma 19200 8N1); Ctrl+C stops"), std::string::npos) << output;
+        }
+        const zephra::TWineRec rec = Stored(runs[i].file);
+        ASSERT_FALSE(rec.Data.V[0].empty()) << output;
+        EXPECT_TRUE(rec.Data.V[1].empty());
+        const double volume = std::stod(std::string(rec.Data.V[0].text()));
+        EXPECT_NEAR(volume, 40.0 / 60.0 * StoredSeconds(rec, 0) / 0.995, 0.6) << output;
+    }
+}
+
+// One weight, or the balance's message, outside a run; detection names the
+// dialect.
+TEST_F(CollectToolTest, BalanceCommandReadsAndDetects) {
+    setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
+    struct Case {
+        std::vector<std::string> simulator;
+        std::vector<std::string> command;
+        int status;
+        const char* printed; // the start of the output
+    };
+    const Case cases[] = {
+        {{"--protocol", "ohaus", "--weight", "12.5", "--unit", "kg"},
+         {"read", "--balance", "ohaus"},
+         0,
+         "12.5 g, stable"},
+        {{"--protocol", "mt-sics", "--weight", "12.5", "--unstable", "1"},
+         {"read", "--balance", "mt-sics"},
+         0,
+         "12.5 g, in motion"},
+        {{"--protocol", "a-and-d", "--weight", "5", "--overload-after", "0"},
+         {"read", "--balance", "a-and-d"},
+         1,
+         ": The balance reports an overload."},
+        {{"--protocol", "sma", "--weight", "5", "--unit", "PCS"},
+         {"read", "--balance", "sma"},
+         1,
+         ": The balance weighs in \"PCS\""},
+        {{"--silent"}, {"read"}, 1, ": Timeout"},
+        {{"--protocol", "sma", "--weight", "7.25"}, {"detect"}, 0, "found sma 9600 8N1: 7.25"},
+        {{"--protocol", "mt-sics", "--weight", "7.25", "--tcp", "0"},
+         {"detect"},
+         0,
+         "found mt-sics: 7.25 g, stable (serial number 0123456789)"},
+    };
+    // The cases run side by side.
+    std::vector<std::pair<std::unique_ptr<Simulator>, std::unique_ptr<ChildProcess>>> runs;
+    for (const Case& c : cases) {
+        std::vector<std::string> options = c.simulator;
+        options.insert(options.end(), {"--noise", "0", "--delay", "0"});
+        auto simulator = std::make_unique<Simulator>(options);
+        std::vector<std::string> args{ZEPHRA_CLI, "balance"};
+        args.insert(args.end(), c.command.begin(), c.command.end());
+        args.insert(args.end(), {"--port", simulator->Device()});
+        runs.emplace_back(std::move(simulator), std::make_unique<ChildProcess>(args, true));
+    }
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(c.command[0] + ": " + c.printed);
+        const std::string output = runs[i].second->ReadAll();
+        EXPECT_EQ(runs[i].second->Wait(), c.status) << output;
+        const std::string expected =
+            c.status == 0 ? c.printed : runs[i].first->Device() + c.printed;
+        EXPECT_EQ(output.rfind(expected, 0), 0u) << output;
+    }
+    unsetenv("XDG_CONFIG_HOME");
 }
 
 TEST_F(CollectToolTest, RejectsADensityOutOfRange) {

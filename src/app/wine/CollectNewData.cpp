@@ -1,5 +1,6 @@
 #include "app/wine/CollectNewData.h"
 
+#include "acquisition/BalanceFactory.h"
 #include "acquisition/ComPortBalance.h"
 #include "acquisition/ExchangeThread.h"
 #include "acquisition/PortDevice.h"
@@ -19,16 +20,26 @@ namespace {
 class DesktopCollection : public QObject {
 public:
     DesktopCollection(QWidget& mainWindow, TMDIChild& wineWindow, serial::TComPort& ComPort,
-                      UiServices services, RunSettings settings, std::function<void()> saveAs)
-        : QObject(&mainWindow), balance_(ComPort), target_(wineWindow),
-          exchanges_(balance_, clock_, [this] { PassSoon(); }),
-          session_(mainWindow, wineWindow, target_, exchanges_, clock_, services.Boxes, settings,
-                   PortDescription(ComPort.DeviceName()), std::move(saveAs), this) {
+                      UiServices services, RunSettings settings, std::function<void()> save,
+                      const std::optional<BalanceProfile>& profile)
+        : QObject(&mainWindow), balance_(MakeRunBalance(ComPort, profile)), target_(wineWindow),
+          exchanges_(*balance_, clock_, [this] { PassSoon(); }),
+          session_(
+              mainWindow, wineWindow, target_, exchanges_, clock_, services.Boxes, settings,
+              PortDescription(profile ? BalanceWhere(*profile, ComPort) : ComPort.DeviceName()),
+              std::move(save), this) {
         connect(&session_, &CollectionSession::Finished, this, &QObject::deleteLater);
     }
     void Begin() { session_.Begin(); }
 
 private:
+    static std::unique_ptr<Balance> MakeRunBalance(serial::TComPort& ComPort,
+                                                   const std::optional<BalanceProfile>& profile) {
+        if (profile)
+            return MakeBalance(*profile, ComPort);
+        return std::make_unique<ComPortBalance>(ComPort);
+    }
+
     // Called on the exchange thread: the session takes the outcome up on
     // the main thread at once.
     void PassSoon() {
@@ -36,7 +47,7 @@ private:
             this, [this] { session_.Pass(); }, Qt::QueuedConnection);
     }
 
-    ComPortBalance balance_;
+    std::unique_ptr<Balance> balance_;
     BootTimeRunClock clock_;
     WineWindowTarget target_;
     ExchangeThread exchanges_;
@@ -46,7 +57,8 @@ private:
 } // namespace
 
 void CollectNewDataExecute(QWidget& mainWindow, TMDIChild& wineWindow, serial::TComPort& ComPort,
-                           UiServices services, std::function<void()> saveAs) {
+                           UiServices services, std::function<void()> save,
+                           const std::optional<BalanceProfile>& profile) {
     if (CollectionInProgress(mainWindow)) {
         services.Boxes.Information(CollectionSession::RunInProgressText);
         return;
@@ -56,7 +68,7 @@ void CollectNewDataExecute(QWidget& mainWindow, TMDIChild& wineWindow, serial::T
     if (dialog.exec() != QDialog::Accepted)
         return;
     auto* collection = new DesktopCollection(mainWindow, wineWindow, ComPort, services,
-                                             dialog.Settings(), std::move(saveAs));
+                                             dialog.Settings(), std::move(save), profile);
     collection->Begin();
 }
 

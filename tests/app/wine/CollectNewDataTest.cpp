@@ -107,6 +107,39 @@ private slots:
         QVERIFY(wine_->WineClass.WineRec.Data.V[1].empty());
     }
 
+    // A balance profile other than the ESC P link: the standard command set
+    // at 19200 bit/s, weighing in kilograms. The port takes the profile's
+    // line settings, and the stored volume is the filtrate in grams over
+    // the density.
+    void runWithABalanceProfileFillsTheWindow() {
+        Simulator simulator({"--protocol", "mt-sics", "--baud", "19200", "--unit", "kg", "--flow",
+                             "40", "--fouling", "0", "--noise", "0", "--delay", "0"});
+        serial::TComPort port(nullptr);
+        ConfigureBalancePort(port, 1);
+        port.SetDeviceName(simulator.Device());
+        const BalanceProfile profile{
+            BalanceDialect::MtSics, {19200, 8, 'N', 1, Handshake::None}, ""};
+        AnswerNewDataDialog(QStringLiteral("1"), true);
+        CollectNewDataExecute(
+            *mainWindow_, *wine_, port, *services_, [this] { ++saves_; }, profile);
+        QVERIFY(CollectionInProgress(*mainWindow_));
+        QCOMPARE(port.BaudRate(), serial::TBaudRate::br19200);
+        QCOMPARE(port.DataBits(), serial::TDataBits::db8);
+
+        const TData& data = wine_->WineClass.WineRec.Data;
+        QTRY_VERIFY_WITH_TIMEOUT(!data.V[0].empty(), 20000);
+        const double seconds = std::stod(std::string(data.T[0].M.text())) * 60 +
+                               std::stod(std::string(data.T[0].Sc.text()));
+        QVERIFY(std::abs(std::stod(std::string(data.V[0].text())) - 40.0 / 60.0 * seconds) < 0.6);
+        auto* progress = mainWindow_->findChild<TDataCollectionDlg*>();
+        QVERIFY(progress);
+        QTest::keyClick(progress, Qt::Key_X);
+        QTRY_VERIFY_WITH_TIMEOUT(!CollectionInProgress(*mainWindow_), 2000);
+        QCOMPARE(boxes_->Count(SaveQuestionText), 1);
+        QCOMPARE(saves_, 1);
+        QVERIFY(!port.Active());
+    }
+
     // The window never waits for the balance: while the starting weight is
     // still pending, events posted to the main thread are handled, the other
     // commands see the run, and X ends it at once. Nothing was stored, so
