@@ -254,7 +254,12 @@ void TCustomComPort::Open() {
         BeforeOpen(this);
     }
     OpenDevice();
-    Log("Open " + FDeviceName);
+    try {
+        Log("Open " + FDeviceName);
+    } catch (...) {
+        CloseDevice();
+        throw;
+    }
     if (Active() && AfterOpen) {
         AfterOpen(this);
     }

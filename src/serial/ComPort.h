@@ -557,7 +557,8 @@ public:
     // ---- Opening and closing ----------------------------------------------
 
     /// Opens the device if the port is not active: BeforeOpen, `OpenDevice`,
-    /// log "Open <name>", AfterOpen. A failure leaves the port fully closed.
+    /// log "Open <name>", AfterOpen. A failure, a log file that cannot be
+    /// written included, leaves the port fully closed.
     void Open();
     /// Closes an active port: BeforeClose, `CloseDevice`, log "Close <name>", AfterClose.
     /// Output still queued is sent first; after a bound (the time the queued
@@ -657,7 +658,10 @@ public:
 
     /// Terminated reads: one waited read per unit, nothing after the terminator
     /// is consumed; the result includes the terminator. An empty terminator
-    /// returns an empty result without reading.
+    /// returns an empty result without reading. Where the timeouts let a read
+    /// return at once with what is queued (ReadInterval -1), a unit read that
+    /// comes back short ends the terminated read with the bytes read so far,
+    /// without the terminator.
     std::string ReadAnsiUntil(char Terminator);
     std::string ReadAnsiUntil(const std::string& Terminator);
     std::u16string ReadUntil(char16_t Terminator);
