@@ -1,5 +1,6 @@
 #include "CliRun.h"
 
+#include "support/GoldenFile.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,16 @@ const std::string Sample = std::string(ZEPHRA_EXAMPLES_DIR) + "/chardonnay.zph";
 
 std::string Golden(const std::string& name) {
     return FileBytes(std::string(ZEPHRA_GOLDEN_DIR) + "/" + name);
+}
+
+// With ZEPHRA_UPDATE_GOLDEN set, the panels are written to their golden
+// files first (see golden/README.md).
+TEST(ReportCommandTest, PanelsMatchTheirGoldenFiles) {
+    for (const char* panel : {"summary", "table"}) {
+        const std::string out = RunCli({"report", "--panel", panel, Sample}).out;
+        const std::string name = std::string("chardonnay-") + panel + ".txt";
+        EXPECT_EQ(out, GoldenBytes(ZEPHRA_GOLDEN_DIR, name, out)) << panel;
+    }
 }
 
 TEST(ReportCommandTest, PrintsBothPanelsSummaryFirst) {
