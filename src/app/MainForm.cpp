@@ -4,6 +4,7 @@
 #include "acquisition/SettingsFile.h"
 #include "acquisition/ui/RunsInProgress.h"
 #include "acquisition/ui/ScaleConnection.h"
+#include "analysis/ui/FilterSizingWindow.h"
 #include "app/AboutBox.h"
 #include "app/AppResources.h"
 #include "app/HelpWindow.h"
@@ -153,6 +154,7 @@ void TMainForm::CreateCommands() {
     LaboratoryGraph = make("Data", "Laboratory Graph", none, -1, QString());
     ProductionGraph = make("Data", "Production Graph", none, -1, QString());
     FoulingAnalysis = make("Data", "Fouling Analysis", none, -1, QString());
+    FilterSizing = make("Data", "Filter Sizing", none, -1, QString());
     SetScaleConnection = make("Data", "Set Scale Connection", none, -1, QString());
     HelpAbout = make("Help", "About", none, -1, QString());
     HelpContents = make("Help", "&Contents", QKeySequence(Qt::Key_F1), -1, QString());
@@ -160,8 +162,9 @@ void TMainForm::CreateCommands() {
     WindowTileHorizontal = make("Window", "Tile &Horizontally", none, 4, "Tile Horizontal");
     WindowTileVertical = make("Window", "&Tile Vertically", none, 5, "Tile Vertical");
 
-    for (QAction* action : {FileClose, FileSave, FileSaveAs, EditConditions, EditData,
-                            CollectNewData, LaboratoryGraph, ProductionGraph, FoulingAnalysis})
+    for (QAction* action :
+         {FileClose, FileSave, FileSaveAs, EditConditions, EditData, CollectNewData,
+          LaboratoryGraph, ProductionGraph, FoulingAnalysis, FilterSizing})
         action->setEnabled(false);
     for (QAction* action : {FileExportPdf, FilePrint, FileExportData})
         action->setEnabled(false);
@@ -201,6 +204,7 @@ void TMainForm::CreateMenus() {
     data->addAction(LaboratoryGraph);
     data->addAction(ProductionGraph);
     data->addAction(FoulingAnalysis);
+    data->addAction(FilterSizing);
     data->addSeparator();
     data->addAction(SetScaleConnection);
 
@@ -254,6 +258,7 @@ void TMainForm::ConnectCommands() {
     bind(LaboratoryGraph, &TMainForm::LaboratoryGraphExecute);
     bind(ProductionGraph, &TMainForm::ProductionGraphExecute);
     bind(FoulingAnalysis, &TMainForm::FoulingAnalysisExecute);
+    bind(FilterSizing, &TMainForm::FilterSizingExecute);
     bind(HelpAbout, &TMainForm::HelpAboutExecute);
     bind(HelpContents, &TMainForm::HelpContentsExecute);
     bind(WindowCascade, &TMainForm::WindowCascadeExecute);
@@ -423,6 +428,11 @@ void TMainForm::ProductionGraphExecute() {
 void TMainForm::FoulingAnalysisExecute() {
     if (const TMDIChild* window = Documents->ActiveWineWindow())
         OpenFoulingAnalysis(window->WineClass.WineRec, services_.Boxes, this);
+}
+
+void TMainForm::FilterSizingExecute() {
+    if (const TMDIChild* window = Documents->ActiveWineWindow())
+        OpenFilterSizing(window->WineClass.WineRec, this);
 }
 
 void TMainForm::HelpAboutExecute() {

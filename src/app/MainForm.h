@@ -66,6 +66,7 @@ public:
     QAction* LaboratoryGraph;
     QAction* ProductionGraph;
     QAction* FoulingAnalysis;
+    QAction* FilterSizing;
     QAction* SetScaleConnection;
     QAction* HelpAbout;
     QAction* HelpContents;
@@ -105,6 +106,7 @@ public:
     void LaboratoryGraphExecute();
     void ProductionGraphExecute();
     void FoulingAnalysisExecute();
+    void FilterSizingExecute();
     void HelpAboutExecute();
     // Shows the user guide; a second use brings the open guide to the front.
     void HelpContentsExecute();

@@ -48,11 +48,21 @@ std::vector<std::string> TableLines(const TWineRec& rec, const std::vector<std::
 
 std::vector<std::string> AnalysisLines(const TWineRec& rec) {
     const FoulingAnalysis analysis = AnalyzeFouling(rec);
-    std::vector<std::string> lines{
-        "Fouling analysis", "Best described by: " + BestLawText(analysis),
-        "Vmax: " + VmaxText(analysis), "Capacity by Vmax: " + CapacityText(analysis)};
+    std::vector<std::string> lines{"Fouling analysis",
+                                   "Best described by: " + BestLawText(analysis),
+                                   "Vmax: " + VmaxText(analysis)};
+    if (analysis.Best && !analysis.Vmax) {
+        // Without Vmax the best law's own capacity stands in its place.
+        const std::string basis =
+            CapacityAtTerminalFlux(*analysis.Best)
+                ? " at " + ShortNumberText(100 * analysis.TerminalFluxShare, 3) + " % of J0"
+                : " (limit J0/Kb)";
+        lines.push_back("Capacity" + basis + ": " + BestCapacityText(analysis));
+    } else {
+        lines.push_back("Capacity by Vmax: " + CapacityText(analysis));
+    }
     // The terms on a line of their own keep the lines within the column.
-    if (analysis.ProductionCapacityGal) {
+    if (analysis.BestProductionCapacityGal) {
         lines.emplace_back(CapacityTerms);
     }
     return lines;

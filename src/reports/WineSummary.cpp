@@ -83,7 +83,9 @@ WineSummary SummarizeWine(const std::string& file, const TWineRec& rec, const Wi
     if (analysis.Best) {
         w.BestLaw = LawKey(*analysis.Best);
     }
-    w.Vmax = analysis.VmaxLPerM2;
+    if (analysis.Vmax) {
+        w.Vmax = analysis.Vmax->Value;
+    }
     w.CapacityGal = analysis.ProductionCapacityGal;
     return w;
 }

@@ -1,5 +1,7 @@
 #include "CliRun.h"
 
+#include <cstdio>
+
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -56,6 +58,22 @@ std::vector<std::string> NewWineArgs(const std::string& path) {
             "10",
             "--rate",
             "100"};
+}
+
+bool WriteStandardLawWine(const std::string& path) {
+    if (RunCli(NewWineArgs(path)).status != 0) {
+        return false;
+    }
+    std::string csv;
+    const double area = 0.0235 * 0.0235 * 3.14159;
+    for (int i = 1; i <= 36; ++i) {
+        const double hours = i * 15 / 3600.0;
+        const double v = 2000 * hours / (1 + 2000 * hours / 300);
+        char line[64];
+        std::snprintf(line, sizeof line, "%.1f,%d,%d\n", v * area * 1000, i * 15 / 60, i * 15 % 60);
+        csv += line;
+    }
+    return RunCli({"edit-data", path, "--csv"}, csv).status == 0;
 }
 
 CliResult RunCli(const std::vector<std::string>& args, const std::string& input) {

@@ -21,6 +21,12 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& input 
 // The arguments of "new" for a valid wine written to `path`.
 std::vector<std::string> NewWineArgs(const std::string& path);
 
+// Writes to `path` a wine made with NewWineArgs whose 36 readings, one
+// every 15 s as entered by hand (0.1 ml, whole seconds), follow the
+// standard law with Vmax 300 L/m² and J0 2000 LMH on its 47 mm filter.
+// False when the tool fails.
+bool WriteStandardLawWine(const std::string& path);
+
 // The wine record in a file written by the tool (checked to hold one record,
 // with or without notes after it).
 TWineRec RecordIn(const std::string& path);

@@ -48,12 +48,13 @@ TEST(ReportPageTest, TableKeepsTheCountedRowsAndMarksTheSkippedOnes) {
     EXPECT_EQ(page.SummaryLines.back(), " 1,709 gallons");
 }
 
+// The sample is best described by cake filtration: no Vmax, and its own
+// capacity, the throughput at 10 % of J0, on the production area.
 TEST(ReportPageTest, AnalysisGivesTheBestLawVmaxAndCapacity) {
     const ReportPage page = BuildReportPage(test::SampleWine(), Source, test::FakeTextMetrics());
     EXPECT_EQ(page.AnalysisLines,
               (std::vector<std::string>{"Fouling analysis", "Best described by: cake filtration",
-                                        "Vmax: 621.8 \xC2\xB1 30 L/m\xC2\xB2 (95 %)",
-                                        "Capacity by Vmax: 1643 gal",
+                                        "Vmax: \xE2\x80\x94", "Capacity at 10 % of J0: 2425 gal",
                                         "(constant pressure, no safety factor)"}));
 
     const ReportPage empty = BuildReportPage(TWineRec{}, Source, test::FakeTextMetrics());

@@ -63,7 +63,7 @@ private slots:
         QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("Law"));
         QCOMPARE(table->item(0, 0)->text(), QStringLiteral("complete blocking"));
         QCOMPARE(table->item(2, 2)->text().left(7), QStringLiteral("Vmax = "));
-        QCOMPARE(table->item(3, 5)->text(), QStringLiteral("best"));
+        QCOMPARE(table->item(3, 7)->text(), QStringLiteral("best"));
         QVERIFY(table->item(3, 0)->font().bold());
         QVERIFY(!table->item(0, 0)->font().bold());
 
@@ -105,8 +105,9 @@ private slots:
         QCOMPARE(text, QString::fromStdString(TabSeparated(FoulingTableRows(window.Analysis()))));
         const QStringList lines = text.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 5);
-        QCOMPARE(lines[0], QStringLiteral("Law\tJ0 (LMH)\tConstant\tR²\tRMS (ml)\tNote"));
-        QCOMPARE(lines[4].split('\t').size(), 6);
+        QCOMPARE(lines[0],
+                 QStringLiteral("Law\tJ0 (LMH)\tConstant\tt0 (s)\tR²\tRMS (ml)\tΔAICc\tNote"));
+        QCOMPARE(lines[4].split('\t').size(), 8);
         QVERIFY(lines[4].startsWith(QStringLiteral("cake filtration\t")));
     }
 
@@ -140,7 +141,7 @@ private slots:
         FoulingAnalysisWindow window(boxes);
         window.FormCreate(rec);
         QVERIFY(boxes.shown.empty());
-        QCOMPARE(window.Table()->item(0, 5)->text(), QStringLiteral("not fitted: not enough data"));
+        QCOMPARE(window.Table()->item(0, 7)->text(), QStringLiteral("not fitted: not enough data"));
         QVERIFY(window.Summary()->text().contains(QStringLiteral("not enough data")));
         QVERIFY(!window.Picture().isNull());
     }

@@ -87,8 +87,8 @@ private slots:
                                      "* not used by the fouling fits",
                                      "Fouling analysis",
                                      "Best described by: cake filtration",
-                                     "Vmax: 621.8 \xC2\xB1 30 L/m\xC2\xB2 (95 %)",
-                                     "Capacity by Vmax: 1643 gal",
+                                     "Vmax: \xE2\x80\x94",
+                                     "Capacity at 10 % of J0: 2425 gal",
                                      "(constant pressure, no safety factor)",
                                      "Laboratory-scale graph",
                                      "Production-scale graph"})
