@@ -9,11 +9,11 @@
 
 #include "CliRun.h"
 
+#include "support/GoldenFile.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 namespace zephra::test {
 namespace {
@@ -62,15 +62,11 @@ TEST_F(GoldenOutputsTest, OutputsMatchTheirGoldenFiles) {
         {"chardonnay-export.csv", {"export", "--format", "csv", "WINE"}},
         {"conditions-only-export.json", {"export", "--format", "json", "NEW"}},
     };
-    const bool update = std::getenv("ZEPHRA_UPDATE_GOLDEN") != nullptr;
     for (const GoldenCase& c : cases) {
         SCOPED_TRACE(c.golden);
         const CliResult result = RunCli(Resolved(c.args));
         ASSERT_EQ(result.status, 0) << result.err;
-        const std::string path = std::string(ZEPHRA_GOLDEN_DIR) + "/" + c.golden;
-        if (update)
-            std::ofstream(path, std::ios::binary) << result.out;
-        EXPECT_EQ(result.out, FileBytes(path));
+        EXPECT_EQ(result.out, GoldenBytes(ZEPHRA_GOLDEN_DIR, c.golden, result.out));
     }
 }
 
