@@ -4,6 +4,7 @@
 #include "cli/CommandRegistry.h"
 #include "cli/WineFiles.h"
 #include "entry/AlignedLines.h"
+#include "entry/ControlCharacters.h"
 #include "entry/FixedText.h"
 
 #include <ostream>
@@ -32,7 +33,14 @@ constexpr const char* Help =
     "\n"
     "Exit status: 0 success, 1 the file could not be read, 2 wrong usage.\n";
 
-void PrintAligned(const std::vector<std::vector<std::string>>& rows, std::ostream& out) {
+// Control characters in a name are shown as escapes, so that they can
+// neither act on the terminal nor break the columns.
+void PrintAligned(std::vector<std::vector<std::string>> rows, std::ostream& out) {
+    for (std::vector<std::string>& row : rows) {
+        for (std::string& cell : row) {
+            cell = VisibleControlCharacters(cell);
+        }
+    }
     for (const std::string& line : AlignedLines(rows)) {
         out << line << '\n';
     }

@@ -2,6 +2,7 @@
 
 #include "document/WineTrailer.h"
 #include "entry/ConditionsRecord.h"
+#include "entry/ControlCharacters.h"
 #include "entry/DecimalCommaHint.h"
 #include "entry/EntryFormat.h"
 
@@ -50,10 +51,20 @@ std::optional<ConditionsCheckFailure> ConditionsRangeCheck(ConditionsForm& form)
             ConditionsField::WineName,
             "Wine Name field is blank; please enter a name for this wine."};
     }
+    if (HoldsControlCharacter(form.WineName)) {
+        return ConditionsCheckFailure{ConditionsField::WineName,
+                                      "Wine Name field holds a control character (such as a tab "
+                                      "or a line break); please remove it."};
+    }
     if (form.FilterName.empty()) {
         return ConditionsCheckFailure{
             ConditionsField::FilterName,
             "Filter Name field is blank; please enter a name for this filter."};
+    }
+    if (HoldsControlCharacter(form.FilterName)) {
+        return ConditionsCheckFailure{ConditionsField::FilterName,
+                                      "Filter Name field holds a control character (such as a "
+                                      "tab or a line break); please remove it."};
     }
     for (const NumericRule& rule : NumericRules) {
         bool error = false;

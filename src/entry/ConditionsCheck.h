@@ -49,7 +49,9 @@ struct ConditionsCheckFailure {
 };
 
 // Checks the fields in order and stops at the first failure. A blank name
-// counts as filled (only the empty text fails). Each numeric text is
+// counts as filled (only the empty text fails); a name holding a control
+// character (see ControlCharacters.h) fails right after its own emptiness
+// check, before the next field. Each numeric text is
 // replaced by its fixed-width form as soon as it passes; the failing text
 // stays as typed and later fields are not looked at. Last, the full names
 // and the comments must fit the wine file's notes (WineTrailer.h), with

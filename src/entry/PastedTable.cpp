@@ -1,8 +1,10 @@
 #include "entry/PastedTable.h"
 
+#include "entry/DecimalCommaHint.h"
 #include "entry/NumberText.h"
 
 #include <algorithm>
+#include <array>
 
 namespace zephra {
 
@@ -33,7 +35,7 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 
 // Runs of separators count as one, so that cells aligned with blanks or a
 // comma followed by a blank split the same way as a single tab.
-std::vector<std::string_view> SplitFields(std::string_view line) {
+std::vector<std::string_view> SplitAtSeparators(std::string_view line) {
     std::vector<std::string_view> fields;
     std::size_t i = 0;
     while (i < line.size()) {
@@ -51,34 +53,72 @@ std::vector<std::string_view> SplitFields(std::string_view line) {
     return fields;
 }
 
-bool IsNumber(std::string_view field) {
-    return ParseEntryNumber(field).has_value();
+std::string_view WithoutBlanks(std::string_view cell) {
+    const std::size_t first = cell.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return cell.substr(first, cell.find_last_not_of(' ') - first + 1);
 }
 
-std::optional<PastedReading> ReadLine(int number, std::string_view line) {
-    const std::vector<std::string_view> fields = SplitFields(line);
-    if (fields.size() == 3) {
-        if (!IsNumber(fields[0]) || !IsNumber(fields[1]) || !IsNumber(fields[2])) {
-            return std::nullopt;
+// A spreadsheet's cells: only a tab separates them, and an empty cell is a
+// cell.
+std::vector<std::string_view> SplitAtTabs(std::string_view line) {
+    std::vector<std::string_view> cells;
+    for (std::size_t start = 0;;) {
+        const std::size_t tab = line.find('\t', start);
+        cells.push_back(WithoutBlanks(line.substr(start, tab - start)));
+        if (tab == std::string_view::npos) {
+            break;
         }
-        return PastedReading{number, std::string(fields[0]), std::string(fields[1]),
-                             std::string(fields[2])};
+        start = tab + 1;
     }
-    if (fields.size() == 2) {
-        const std::string_view time = fields[1];
+    while (!cells.empty() && cells.back().empty()) {
+        cells.pop_back();
+    }
+    return cells;
+}
+
+std::vector<std::string_view> SplitCells(std::string_view line) {
+    return line.find('\t') != std::string_view::npos ? SplitAtTabs(line) : SplitAtSeparators(line);
+}
+
+bool IsBlank(std::string_view line) {
+    return std::all_of(line.begin(), line.end(), IsSeparator);
+}
+
+// Whether a cell reads as the number its column holds: the volume in ml,
+// the whole minutes or the seconds.
+bool ReadsAsColumnNumber(std::string_view cell) {
+    return ParseEntryNumber(cell).has_value();
+}
+
+// The volume, minutes and seconds cells of a line, or the failure.
+std::variant<PastedReading, PasteFailure> ReadLine(int number, std::string_view line) {
+    const std::vector<std::string_view> cells = SplitCells(line);
+    PasteFailure failure{number, std::string(line), {}};
+    std::array<std::string_view, 3> columns;
+    if (cells.size() == 3) {
+        columns = {cells[0], cells[1], cells[2]};
+    } else if (cells.size() == 2) {
+        const std::string_view time = cells[1];
         const std::size_t colon = time.find(':');
         if (colon == std::string_view::npos) {
-            return std::nullopt;
+            failure.Cell = time;
+            return failure;
         }
-        const std::string_view minutes = time.substr(0, colon);
-        const std::string_view seconds = time.substr(colon + 1);
-        if (!IsNumber(fields[0]) || !IsNumber(minutes) || !IsNumber(seconds)) {
-            return std::nullopt;
-        }
-        return PastedReading{number, std::string(fields[0]), std::string(minutes),
-                             std::string(seconds)};
+        columns = {cells[0], time.substr(0, colon), time.substr(colon + 1)};
+    } else {
+        return failure;
     }
-    return std::nullopt;
+    for (const std::string_view cell : columns) {
+        if (!ReadsAsColumnNumber(cell)) {
+            failure.Cell = cell;
+            return failure;
+        }
+    }
+    return PastedReading{number, std::string(columns[0]), std::string(columns[1]),
+                         std::string(columns[2])};
 }
 
 } // namespace
@@ -87,15 +127,15 @@ std::variant<std::vector<PastedReading>, PasteFailure> ReadPastedTable(std::stri
     std::vector<PastedReading> readings;
     const std::vector<std::string_view> lines = SplitLines(text);
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (SplitFields(lines[i]).empty()) {
+        if (IsBlank(lines[i])) {
             continue;
         }
-        const int number = static_cast<int>(i) + 1;
-        std::optional<PastedReading> reading = ReadLine(number, lines[i]);
-        if (!reading) {
-            return PasteFailure{number, std::string(lines[i])};
+        std::variant<PastedReading, PasteFailure> line =
+            ReadLine(static_cast<int>(i) + 1, lines[i]);
+        if (auto* failure = std::get_if<PasteFailure>(&line)) {
+            return std::move(*failure);
         }
-        readings.push_back(std::move(*reading));
+        readings.push_back(std::move(std::get<PastedReading>(line)));
     }
     return readings;
 }
@@ -108,9 +148,12 @@ std::string PasteFailureMessage(const PasteFailure& failure) {
     // Tabs between spreadsheet cells would show as wide gaps in a message.
     std::string shown = failure.Text;
     std::replace(shown.begin(), shown.end(), '\t', ' ');
-    return "Nothing was pasted: line " + std::to_string(failure.Line) + " (\"" + shown +
-           "\") is not a volume and a time. Each line needs a volume and a time as "
-           "\"volume, minutes, seconds\" or \"volume, m:ss\".";
+    return WithDecimalCommaHint("Nothing was pasted: line " + std::to_string(failure.Line) +
+                                    " (\"" + shown +
+                                    "\") is not a volume and a time. Each line needs a volume "
+                                    "and a time as \"volume, minutes, seconds\" or \"volume, "
+                                    "m:ss\".",
+                                failure.Cell);
 }
 
 std::string PasteTooWideMessage(int line, const std::string& field) {

@@ -3,6 +3,7 @@
 #include "analysis/FoulingAnalysis.h"
 #include "analysis/FoulingAnalysisText.h"
 #include "entry/AlignedLines.h"
+#include "entry/ControlCharacters.h"
 #include "entry/FixedText.h"
 #include "reports/CountedRows.h"
 #include "reports/Csv.h"
@@ -122,7 +123,11 @@ std::string SummaryCsvText(const std::vector<WineSummary>& wines) {
 std::vector<std::string> SummaryTextLines(const std::vector<WineSummary>& wines) {
     std::vector<std::vector<std::string>> table{SummaryColumns()};
     for (const WineSummary& w : wines) {
-        table.push_back(SummaryFields(w, false));
+        std::vector<std::string> fields = SummaryFields(w, false);
+        for (std::string& field : fields) {
+            field = VisibleControlCharacters(field);
+        }
+        table.push_back(std::move(fields));
     }
     std::vector<ColumnAlign> align;
     for (std::size_t c = 0; c < table[0].size(); ++c)

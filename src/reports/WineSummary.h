@@ -42,7 +42,8 @@ std::string SummaryCsvText(const std::vector<WineSummary>& wines);
 
 // The summaries as lines of aligned columns: the header line, then one line
 // per wine; texts on the left of their columns, numbers on the right, "—"
-// for a value that cannot be computed.
+// for a value that cannot be computed, control characters in a name or file
+// name shown as escapes ("\x1B").
 std::vector<std::string> SummaryTextLines(const std::vector<WineSummary>& wines);
 
 } // namespace zephra

@@ -192,6 +192,17 @@ private slots:
         QVERIFY(!form->ShowWelcome);
     }
 
+    void emptySettingsFileEndsTheStartUpInsteadOfUsingPort0() {
+        QFile settings(dir->filePath("config/zephra/zephra.dat"));
+        QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        settings.close();
+        ui->BoxAnswers = {BoxAnswer::Ok};
+        form = std::make_unique<TMainForm>(ui->Services());
+        QVERIFY(form->StartFailed());
+        QCOMPARE(ui->Events, QStringList{"box: I/O Error type 5 occurred while loading "
+                                         "environment file ZEPHRA.DAT. ZEPHRA will have to exit."});
+    }
+
     void mainWindowHasItsCaptionAndSizes() {
         StartForm();
         QCOMPARE(form->windowTitle(), QStringLiteral("ORVANE - ZEPHRA"));

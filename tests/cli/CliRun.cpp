@@ -76,11 +76,11 @@ bool WriteStandardLawWine(const std::string& path) {
     return RunCli({"edit-data", path, "--csv"}, csv).status == 0;
 }
 
-CliResult RunCli(const std::vector<std::string>& args, const std::string& input) {
-    TempFolder streams;
-    const std::string in = streams.file("in"), out = streams.file("out"), err = streams.file("err");
-    std::ofstream(in, std::ios::binary) << input;
+namespace {
 
+// Runs zephra-cli with its three standard streams on these paths.
+CliResult Run(const std::vector<std::string>& args, const std::string& in, const std::string& out,
+              const std::string& err) {
     std::vector<char*> argv;
     std::string program = ZEPHRA_CLI;
     argv.push_back(program.data());
@@ -104,9 +104,25 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& input)
     if (pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
         result.status = WEXITSTATUS(status);
     }
-    result.out = FileBytes(out);
     result.err = FileBytes(err);
     return result;
+}
+
+} // namespace
+
+CliResult RunCli(const std::vector<std::string>& args, const std::string& input) {
+    TempFolder streams;
+    const std::string in = streams.file("in"), out = streams.file("out"), err = streams.file("err");
+    std::ofstream(in, std::ios::binary) << input;
+    CliResult result = Run(args, in, out, err);
+    result.out = FileBytes(out);
+    return result;
+}
+
+CliResult RunCliOn(const std::vector<std::string>& args, const std::string& inputPath,
+                   const std::string& outputPath) {
+    TempFolder streams;
+    return Run(args, inputPath, outputPath, streams.file("err"));
 }
 
 } // namespace zephra::test

@@ -18,6 +18,12 @@ struct CliResult {
 // the "C" locale.
 CliResult RunCli(const std::vector<std::string>& args, const std::string& input = {});
 
+// Runs zephra-cli with `args`, its standard input opened from `inputPath`
+// and its standard output written to `outputPath` (a device such as
+// /dev/full, say); the result's `out` is then empty.
+CliResult RunCliOn(const std::vector<std::string>& args, const std::string& inputPath,
+                   const std::string& outputPath);
+
 // The arguments of "new" for a valid wine written to `path`.
 std::vector<std::string> NewWineArgs(const std::string& path);
 

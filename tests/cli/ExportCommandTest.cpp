@@ -24,7 +24,7 @@ TEST(ExportCommandTest, CsvGoesBackThroughEditDataToTheSameRecordBytes) {
     TempFolder folder;
     const std::string wine = folder.file("again.zph");
     std::ofstream(wine, std::ios::binary) << FileBytes(Sample);
-    ASSERT_EQ(RunCli({"edit-data", wine, "--csv"}, "").status, 0);
+    ASSERT_EQ(RunCli({"edit-data", wine, "--clear"}).status, 0);
     ASSERT_NE(FileBytes(wine), FileBytes(Sample));
     const CliResult imported = RunCli({"edit-data", wine, "--csv"}, exported.out);
     ASSERT_EQ(imported.status, 0) << imported.err;

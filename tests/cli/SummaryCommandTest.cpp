@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -116,6 +117,20 @@ TEST_F(SummaryCommandTest, AnalysisColumnsHoldTheAnalysisFigures) {
     EXPECT_EQ(fields[15], "standard");
     EXPECT_EQ(std::stod(fields[16]), analysis["vmax_L_per_m2"].get<double>());
     EXPECT_EQ(std::stod(fields[17]), analysis["production_capacity_gal"].get<double>());
+}
+
+// Names a spreadsheet would take for formulas reach the CSV as text.
+TEST_F(SummaryCommandTest, CsvNamesAreNeverFormulas) {
+    const std::string formula = folder.file("formula.zph");
+    std::vector<std::string> args = NewWineArgs(formula);
+    *(std::find(args.begin(), args.end(), std::string("--wine")) + 1) = "=cmd|'/Ccalc'!A1";
+    *(std::find(args.begin(), args.end(), std::string("--filter")) + 1) = "@SUM(A1)";
+    ASSERT_EQ(RunCli(args).status, 0);
+    const CliResult result = RunCli({"summary", "--csv", formula});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_NE(result.out.find(formula + ",'=cmd|'/Ccalc'!A1,'@SUM(A1),normal,0,0,"),
+              std::string::npos)
+        << result.out;
 }
 
 TEST_F(SummaryCommandTest, NeedsAWine) {

@@ -19,9 +19,11 @@ ConditionsForm Filled() {
 
 TEST(ConditionsCheckTest, AcceptedFormHoldsTheStoredTexts) {
     ConditionsForm form = Filled();
-    form.WineName = "   "; // blanks count as a name
+    form.WineName = "   ";                           // blanks count as a name
+    form.FilterName = "Pad \xE2\x82\xAC 5 \xC3\xA9"; // printable UTF-8 is no control
     EXPECT_FALSE(ConditionsRangeCheck(form).has_value());
     EXPECT_EQ(form.WineName, "   ");
+    EXPECT_EQ(form.FilterName, "Pad \xE2\x82\xAC 5 \xC3\xA9");
     EXPECT_EQ(form.LabPressure, " 5.0");
     EXPECT_EQ(form.FilterDiameter, "47.0");
     EXPECT_EQ(form.MaxPressure, "  13");
@@ -39,8 +41,20 @@ TEST(ConditionsCheckTest, FirstFailingFieldGivesItsMessage) {
     const Case cases[] = {
         {&ConditionsForm::WineName, "", ConditionsField::WineName,
          "Wine Name field is blank; please enter a name for this wine."},
+        {&ConditionsForm::WineName, "Red\x1B[2J", ConditionsField::WineName,
+         "Wine Name field holds a control character (such as a tab or a line break); please "
+         "remove it."},
+        {&ConditionsForm::WineName, "Ros\xC3\xA9\xC2\x9D", ConditionsField::WineName,
+         "Wine Name field holds a control character (such as a tab or a line break); please "
+         "remove it."},
         {&ConditionsForm::FilterName, "", ConditionsField::FilterName,
          "Filter Name field is blank; please enter a name for this filter."},
+        {&ConditionsForm::FilterName, "Pad\tK200", ConditionsField::FilterName,
+         "Filter Name field holds a control character (such as a tab or a line break); please "
+         "remove it."},
+        {&ConditionsForm::FilterName, "Pad\x7F", ConditionsField::FilterName,
+         "Filter Name field holds a control character (such as a tab or a line break); please "
+         "remove it."},
         {&ConditionsForm::LabPressure, "0.05", ConditionsField::LabPressure,
          "Laboratory Pressure is out of Range. Please enter a value between 1000 and 0.1."},
         {&ConditionsForm::LabPressure, "abc", ConditionsField::LabPressure,

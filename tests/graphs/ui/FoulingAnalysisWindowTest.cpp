@@ -130,6 +130,21 @@ private slots:
         window.SaveAction()->trigger();
         QCOMPARE(boxes.shown.size(), std::size_t{1});
         QCOMPARE(boxes.shown[0].kind, BoxKind::Error);
+
+        // A picture never replaces a wine file.
+        const QString wine = dir.filePath("wine.zph");
+        QVERIFY(QFile::copy(ZEPHRA_SAMPLE_WINE, wine));
+        window.SetPictureFileDialog(std::make_unique<ScriptedFileDialog>(wine));
+        window.SaveAction()->trigger();
+        QCOMPARE(boxes.shown.size(), std::size_t{2});
+        QCOMPARE(boxes.shown[1].text, "The picture was not saved to " +
+                                          QFile::encodeName(wine).toStdString() +
+                                          ": it is a wine file, which an output never replaces.");
+        QFile written(wine);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QFile sample(ZEPHRA_SAMPLE_WINE);
+        QVERIFY(sample.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), sample.readAll());
     }
 
     void wineWithoutDataShowsNotEnoughData() {

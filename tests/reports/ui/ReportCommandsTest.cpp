@@ -138,6 +138,29 @@ private slots:
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"chardonnay.zph"});
     }
 
+    // An export never replaces a wine file, also where the name chosen is a
+    // link to the wine itself or to another one.
+    void exportOverAWineFileIsRefused() {
+        const QString other = dir->filePath("other.zph");
+        QVERIFY(QFile::copy(ZEPHRA_SAMPLE_WINE, other));
+        QVERIFY(QFile::link(WineFile(), dir->filePath("report.pdf")));
+        QVERIFY(QFile::link(other, dir->filePath("table.csv")));
+        const QByteArray sample = Contents(WineFile());
+        ui->DialogAnswers = {dir->filePath("report.pdf"), dir->filePath("table.csv")};
+        ui->BoxAnswers = {BoxAnswer::Ok, BoxAnswer::Ok, BoxAnswer::Ok, BoxAnswer::Ok};
+        commands->ExportPdfExecute(wine, WineFile());
+        commands->ExportDataExecute(wine, WineFile());
+        QCOMPARE(ui->BoxTexts(),
+                 (QStringList{"A file with that name already exists. Overwrite it?",
+                              "Nothing was written: it is the wine file " + WineFile() +
+                                  ", which the output is made from.",
+                              "A file with that name already exists. Overwrite it?",
+                              "Nothing was written: it is a wine file, which an output never "
+                              "replaces."}));
+        QCOMPARE(Contents(WineFile()), sample);
+        QCOMPARE(Contents(other), sample);
+    }
+
     void printPaintsTheReportOnThePrinterChosen() {
         const QString printed = dir->filePath("printed.pdf");
         PrintToFile printing(printed);
