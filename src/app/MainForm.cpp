@@ -12,6 +12,7 @@
 #include "app/WelcomeDlg.h"
 #include "app/WindowArrangement.h"
 #include "app/wine/CollectNewData.h"
+#include "app/wine/DesktopCollection.h"
 #include "app/wine/EntryCommands.h"
 #include "graphs/ui/GraphCommands.h"
 
@@ -83,7 +84,9 @@ TMainForm::TMainForm(UiServices services) : services_(services) {
 }
 
 TMainForm::~TMainForm() {
-    // The wine windows go first: they refer to the list kept by Documents.
+    // A run's exchange thread may still be closing ComPort: it lets go first.
+    EndCollections(*this);
+    // The wine windows go next: they refer to the list kept by Documents.
     delete MdiArea;
 }
 

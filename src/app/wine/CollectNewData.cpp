@@ -1,49 +1,15 @@
 #include "app/wine/CollectNewData.h"
 
 #include "acquisition/ComPortBalance.h"
-#include "acquisition/ExchangeThread.h"
 #include "acquisition/PortDevice.h"
 #include "acquisition/ui/CollectionSession.h"
 #include "acquisition/ui/NewDataDlg.h"
 #include "acquisition/ui/RunsInProgress.h"
-#include "app/wine/WineWindow.h"
-#include "app/wine/WineWindowTarget.h"
+#include "app/wine/DesktopCollection.h"
 
 #include <QRadioButton>
 
 namespace zephra {
-
-namespace {
-
-// Everything one run on a wine window needs, alive until the run has ended.
-class DesktopCollection : public QObject {
-public:
-    DesktopCollection(QWidget& mainWindow, TMDIChild& wineWindow, serial::TComPort& ComPort,
-                      UiServices services, RunSettings settings, std::function<void()> saveAs)
-        : QObject(&mainWindow), balance_(ComPort), target_(wineWindow),
-          exchanges_(balance_, clock_, [this] { PassSoon(); }),
-          session_(mainWindow, wineWindow, target_, exchanges_, clock_, services.Boxes, settings,
-                   PortDescription(ComPort.DeviceName()), std::move(saveAs), this) {
-        connect(&session_, &CollectionSession::Finished, this, &QObject::deleteLater);
-    }
-    void Begin() { session_.Begin(); }
-
-private:
-    // Called on the exchange thread: the session takes the outcome up on
-    // the main thread at once.
-    void PassSoon() {
-        QMetaObject::invokeMethod(
-            this, [this] { session_.Pass(); }, Qt::QueuedConnection);
-    }
-
-    ComPortBalance balance_;
-    BootTimeRunClock clock_;
-    WineWindowTarget target_;
-    ExchangeThread exchanges_;
-    CollectionSession session_;
-};
-
-} // namespace
 
 void CollectNewDataExecute(QWidget& mainWindow, TMDIChild& wineWindow, serial::TComPort& ComPort,
                            UiServices services, std::function<void()> saveAs) {
@@ -55,8 +21,10 @@ void CollectNewDataExecute(QWidget& mainWindow, TMDIChild& wineWindow, serial::T
     dialog.MaxDuration18->setChecked(true);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    auto* collection = new DesktopCollection(mainWindow, wineWindow, ComPort, services,
-                                             dialog.Settings(), std::move(saveAs));
+    auto* collection = new DesktopCollection(
+        mainWindow, wineWindow, std::make_unique<ComPortBalance>(ComPort),
+        std::make_unique<BootTimeRunClock>(), PortDescription(ComPort.DeviceName()), services,
+        dialog.Settings(), std::move(saveAs));
     collection->Begin();
 }
 

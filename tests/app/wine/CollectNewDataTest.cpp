@@ -9,16 +9,22 @@
 #include "acquisition/ui/NewDataDlg.h"
 #include "acquisition/ui/RunsInProgress.h"
 #include "app/wine/CollectNewData.h"
+#include "app/wine/DesktopCollection.h"
 #include "app/wine/WineWindow.h"
 #include "support/ChildProcess.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+#include <atomic>
 
 using namespace zephra;
 
@@ -35,6 +41,28 @@ class InstantClock : public Clock {
 public:
     void Wait(int) override {}
     std::int64_t NowMs() override { return 0; }
+};
+
+// Simulated time 100 times faster than real time: a reading about every
+// 150 ms.
+class FastClock : public RunClock {
+public:
+    FastClock() { timer_.start(); }
+    std::int64_t NowMs() override { return timer_.elapsed() * 100; }
+
+private:
+    QElapsedTimer timer_;
+};
+
+// A balance that gains 5 g at every request.
+class GrowingBalance : public Balance {
+public:
+    void Tare() override {}
+    WeightReading GetWeight() override { return {"", 250.0 + 5.0 * requests++, false}; }
+    void Close() noexcept override {}
+
+private:
+    std::atomic<int> requests = 0;
 };
 
 // Answers the Collect New Data dialog as soon as it shows.
@@ -56,6 +84,8 @@ class CollectNewDataTest : public QObject {
 
 private slots:
     void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_STATE_HOME", QFile::encodeName(dir_->filePath("state")));
         boxes_ = std::make_unique<ScriptedBoxes>();
         services_ = std::make_unique<UiServices>(UiServices{*boxes_, dialogs_, clock_});
         mainWindow_ = std::make_unique<QWidget>();
@@ -66,7 +96,10 @@ private slots:
         mainWindow_->show();
         saves_ = 0;
     }
-    void cleanup() { mainWindow_.reset(); }
+    void cleanup() {
+        mainWindow_.reset();
+        dir_.reset();
+    }
 
     void cancelInTheFirstDialogChangesNothing() {
         serial::TComPort port(nullptr);
@@ -160,7 +193,40 @@ private slots:
         QVERIFY(!port.Active());
     }
 
+    // A save during the run (Ctrl+S) clears the Modified flag; the points
+    // stored afterwards are in no file, so the close prompt must come.
+    void pointsAfterAMidRunSaveAreNotLostWithoutAQuestion() {
+        const QString path = dir_->filePath(QStringLiteral("wine.zph"));
+        StartFastRun();
+        QTRY_VERIFY_WITH_TIMEOUT(Points() >= 1, 3000);
+        QCOMPARE(wine_->SaveTo(path), 0);
+        QVERIFY(!wine_->WineClass.Modified);
+        const int saved = Points();
+        QTRY_VERIFY_WITH_TIMEOUT(Points() >= saved + 2, 3000);
+        QVERIFY(wine_->WineClass.Modified);
+        boxes_->questionAnswer = BoxAnswer::No;
+        QTest::keyClick(mainWindow_->findChild<TDataCollectionDlg*>(), Qt::Key_X);
+        QTRY_VERIFY_WITH_TIMEOUT(!CollectionInProgress(*mainWindow_), 2000);
+        QCOMPARE(boxes_->Count(SaveQuestionText), 1);
+        boxes_->warningAnswer = BoxAnswer::Cancel;
+        QVERIFY(!wine_->close());
+        QCOMPARE(boxes_->Count("Save the changes to wine.zph?"), 1);
+    }
+
 private:
+    void StartFastRun() {
+        auto* collection = new DesktopCollection(
+            *mainWindow_, *wine_, std::make_unique<GrowingBalance>(), std::make_unique<FastClock>(),
+            "COM1", *services_, RunSettings{1.0, 18}, [this] { ++saves_; });
+        collection->Begin();
+    }
+    int Points() const {
+        int points = 0;
+        while (points < 36 && !wine_->WineClass.WineRec.Data.V[points].empty())
+            ++points;
+        return points;
+    }
+    std::unique_ptr<QTemporaryDir> dir_;
     NoFileDialogs dialogs_;
     InstantClock clock_;
     std::unique_ptr<ScriptedBoxes> boxes_;
