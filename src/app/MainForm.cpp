@@ -6,6 +6,7 @@
 #include "acquisition/ui/ScaleConnection.h"
 #include "app/AboutBox.h"
 #include "app/AppResources.h"
+#include "app/CollectedDataRecovery.h"
 #include "app/HelpWindow.h"
 #include "app/ProductVersion.h"
 #include "app/SplashBox.h"
@@ -109,6 +110,9 @@ void TMainForm::StartUp() {
     const QString documents = services_.Dialogs.DocumentsFolder();
     Documents->OpenDialog.Setup.InitialDir = documents;
     Documents->SaveDialog.Setup.InitialDir = documents;
+    // A restored wine takes the place of the welcome choice.
+    if (RecoverCollectedData(*this, *Documents, services_.Boxes))
+        ShowWelcome = false;
 }
 
 void TMainForm::ShowSplash() {

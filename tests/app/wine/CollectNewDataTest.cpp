@@ -4,6 +4,7 @@
 #include "support/ScriptedBoxes.h"
 
 #include "acquisition/ComPortBalance.h"
+#include "acquisition/RecoveryJournal.h"
 #include "acquisition/ui/CollectionSession.h"
 #include "acquisition/ui/DataCollectionDlg.h"
 #include "acquisition/ui/NewDataDlg.h"
@@ -14,6 +15,7 @@
 #include "support/ChildProcess.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -25,6 +27,7 @@
 #include <QtTest>
 
 #include <atomic>
+#include <filesystem>
 
 using namespace zephra;
 
@@ -213,6 +216,41 @@ private slots:
         QCOMPARE(boxes_->Count("Save the changes to wine.zph?"), 1);
     }
 
+    // The collected points are kept in a recovery journal from the first
+    // one on, until the wine is saved or the user gives the data up; a run
+    // that stores no point leaves none.
+    void collectedPointsAreKeptForRecoveryUntilSavedOrGivenUp() {
+        const QString folder = dir_->filePath(QStringLiteral("state/zephra"));
+        wine_->setWindowTitle(QStringLiteral("Merlot F1"));
+        StartFastRun();
+        QTRY_VERIFY_WITH_TIMEOUT(Points() >= 2, 3000);
+        JournalContents kept = OnlyJournal(folder);
+        QCOMPARE(kept.state, JournalContents::State::Intact);
+        QVERIFY(kept.readings >= 2);
+        QCOMPARE(kept.wine.fileName, std::string());
+        QCOMPARE(kept.wine.caption, std::string("Merlot F1"));
+        QCOMPARE(kept.wine.rec.Data.MinSkip.get(), 1);
+
+        const QString path = dir_->filePath(QStringLiteral("wine.zph"));
+        QCOMPARE(wine_->SaveTo(path), 0);
+        QCOMPARE(Journals(folder).size(), 0);
+        const int saved = Points();
+        QTRY_VERIFY_WITH_TIMEOUT(Points() > saved, 3000);
+        kept = OnlyJournal(folder);
+        QCOMPARE(QFile::decodeName(QByteArray::fromStdString(kept.wine.fileName)), path);
+        QCOMPARE(kept.wine.caption, std::string("wine.zph"));
+
+        boxes_->questionAnswer = BoxAnswer::No; // not saved at the end either
+        QTest::keyClick(mainWindow_->findChild<TDataCollectionDlg*>(), Qt::Key_X);
+        QTRY_VERIFY_WITH_TIMEOUT(!CollectionInProgress(*mainWindow_), 2000);
+        kept = OnlyJournal(folder);
+        QCOMPARE(kept.readings, Points());
+
+        boxes_->warningAnswer = BoxAnswer::No; // the close prompt: give the data up
+        QVERIFY(wine_->close());
+        QTRY_COMPARE_WITH_TIMEOUT(Journals(folder).size(), 0, 1000);
+    }
+
 private:
     void StartFastRun() {
         auto* collection = new DesktopCollection(
@@ -226,6 +264,20 @@ private:
             ++points;
         return points;
     }
+    static QStringList Journals(const QString& folder) {
+        return QDir(folder).entryList(QDir::Files);
+    }
+    // The one journal in `folder`, read as the next start would read it.
+    static JournalContents OnlyJournal(const QString& folder) {
+        const QStringList names = Journals(folder);
+        if (names.size() != 1)
+            return {};
+        QFile file(QDir(folder).filePath(names[0]));
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return ReadJournal(file.readAll().toStdString());
+    }
+
     std::unique_ptr<QTemporaryDir> dir_;
     NoFileDialogs dialogs_;
     InstantClock clock_;
