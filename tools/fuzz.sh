@@ -8,7 +8,8 @@
 # Usage: tools/fuzz.sh [NAME|all [SECONDS]]
 #   NAME     one target (WineFile, NumberText, WeightReply, SettingsFile,
 #            DataCsv, MtSicsReply, AandDReply, OhausReply, SmaReply,
-#            ContinuousLine, BalanceProfile); all of them when left out or "all"
+#            ContinuousLine, BalanceProfile, RecoveryJournal); all of them
+#            when left out or "all"
 #   SECONDS  time per target, default 30
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"

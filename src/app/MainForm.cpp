@@ -7,12 +7,14 @@
 #include "analysis/ui/FilterSizingWindow.h"
 #include "app/AboutBox.h"
 #include "app/AppResources.h"
+#include "app/CollectedDataRecovery.h"
 #include "app/HelpWindow.h"
 #include "app/ProductVersion.h"
 #include "app/SplashBox.h"
 #include "app/WelcomeDlg.h"
 #include "app/WindowArrangement.h"
 #include "app/wine/CollectNewData.h"
+#include "app/wine/DesktopCollection.h"
 #include "app/wine/EntryCommands.h"
 #include "graphs/ui/GraphCommands.h"
 
@@ -84,7 +86,9 @@ TMainForm::TMainForm(UiServices services) : services_(services) {
 }
 
 TMainForm::~TMainForm() {
-    // The wine windows go first: they refer to the list kept by Documents.
+    // A run's exchange thread may still be closing ComPort: it lets go first.
+    EndCollections(*this);
+    // The wine windows go next: they refer to the list kept by Documents.
     delete MdiArea;
 }
 
@@ -108,6 +112,9 @@ void TMainForm::StartUp() {
     const QString documents = services_.Dialogs.DocumentsFolder();
     Documents->OpenDialog.Setup.InitialDir = documents;
     Documents->SaveDialog.Setup.InitialDir = documents;
+    // A restored wine takes the place of the welcome choice.
+    if (RecoverCollectedData(*this, *Documents, services_.Boxes))
+        ShowWelcome = false;
 }
 
 void TMainForm::ShowSplash() {

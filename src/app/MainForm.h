@@ -29,7 +29,9 @@ class TMainForm : public QMainWindow {
 
 public:
     // Runs the start-up: reads the settings file (on failure reports it and
-    // sets StartFailed), shows the splash, prepares the welcome offer.
+    // sets StartFailed), shows the splash, prepares the welcome offer, and
+    // offers the collected data a program left unsaved when it ended (a
+    // restored wine takes the welcome offer's place).
     explicit TMainForm(UiServices services);
     ~TMainForm() override;
 

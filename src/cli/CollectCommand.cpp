@@ -2,6 +2,8 @@
 #include "acquisition/CollectionRun.h"
 #include "acquisition/ComPortBalance.h"
 #include "acquisition/ExchangeThread.h"
+#include "acquisition/RunStatusText.h"
+#include "acquisition/SettingsFile.h"
 #include "cli/Arguments.h"
 #include "cli/BalanceOptions.h"
 #include "cli/CommandRegistry.h"
@@ -12,7 +14,10 @@
 
 #include <chrono>
 #include <csignal>
+#include <iterator>
 #include <ostream>
+#include <signal.h>
+#include <string>
 #include <thread>
 
 namespace zephra::cli {
@@ -30,10 +35,14 @@ constexpr const char* Usage =
     "the wine's data points are replaced, the balance is tared, and a reading is\n"
     "taken every 15 s; when the 36 points are full the interval doubles and the\n"
     "points are thinned to every second one. Each stored point is printed as it\n"
-    "arrives. The run ends after the maximum duration, on Ctrl+C, when a reply is\n"
-    "not a number or reports a condition of the balance (an overload, an error),\n"
-    "when less than 1 ml was gained since the previous point, or when the\n"
-    "balance link fails; the wine is then recalculated and saved to OUT.zph. A\n"
+    "arrives and saved to OUT.zph at once, so a run killed or cut off by a power\n"
+    "failure loses at most the reading in progress. When the tool was stopped for\n"
+    "more than two reading intervals (suspended, say), it says so, takes one\n"
+    "reading at once and goes on with the schedule; missed readings are not made\n"
+    "up. The run ends after the maximum duration, on Ctrl+C, SIGTERM, SIGHUP or\n"
+    "SIGQUIT, when a reply is not a number or reports a condition of the balance\n"
+    "(an overload, an error), when less than 1 ml was gained since the previous\n"
+    "point, or when the balance link fails; the wine is then saved to OUT.zph. A\n"
     "run that ends before its first point is stored leaves the file as it was.\n"
     "The balance is the one of balance.conf beside the settings file, or the\n"
     "ESC P link on the settings file's port; the options below choose another.\n"
@@ -43,10 +52,11 @@ constexpr const char* Usage =
 
 constexpr const char* ExitStatus =
     "\n"
-    "Exit status: 0 the run ended by time, by Ctrl+C or by a too small volume\n"
-    "gain, and the wine was saved, or Ctrl+C came before the first point; 1 the\n"
-    "run ended otherwise before its first point, the balance could not be read\n"
-    "or the wine could not be read or saved; 2 wrong usage.\n";
+    "Exit status: 0 the run ended by time, by Ctrl+C or one of those signals or by\n"
+    "a too small volume gain, and the wine was saved, or the signal came before\n"
+    "the first point; 1 the run ended otherwise before its first point, the\n"
+    "balance could not be read or the wine could not be read or saved; 2 wrong\n"
+    "usage.\n";
 
 volatile std::sig_atomic_t interrupted = 0;
 
@@ -54,15 +64,54 @@ void OnInterrupt(int) {
     interrupted = 1;
 }
 
-// The wine of the file; nothing shows it while the run goes.
+// The signals that end a run as Ctrl+C does: a closed terminal or a dropped
+// connection (SIGHUP), a service or system stop (SIGTERM), SIGQUIT. While
+// they are caught, a write to a pipe whose reader is gone fails instead of
+// ending the tool, so that the wine is still saved.
+class StopSignals {
+public:
+    StopSignals() {
+        struct sigaction stop {};
+        stop.sa_handler = OnInterrupt;
+        sigemptyset(&stop.sa_mask);
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        interrupted = 0;
+        for (std::size_t i = 0; i < std::size(Signals); ++i)
+            sigaction(Signals[i], &stop, &previous_[i]);
+        sigaction(SIGPIPE, &ignore, &previousPipe_);
+    }
+    ~StopSignals() {
+        for (std::size_t i = 0; i < std::size(Signals); ++i)
+            sigaction(Signals[i], &previous_[i], nullptr);
+        sigaction(SIGPIPE, &previousPipe_, nullptr);
+    }
+    StopSignals(const StopSignals&) = delete;
+    StopSignals& operator=(const StopSignals&) = delete;
+
+private:
+    static constexpr int Signals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+    struct sigaction previous_[std::size(Signals)]{};
+    struct sigaction previousPipe_ {};
+};
+
+// The wine of the file; nothing shows it while the run goes. Every stored
+// point is saved to the file at once (atomically, as every save is).
 class FileTarget : public CollectionTarget {
 public:
-    explicit FileTarget(TWineClass& wine) : wine_(wine) {}
+    FileTarget(TWineClass& wine, std::string path, std::ostream& err)
+        : wine_(wine), path_(std::move(path)), err_(err) {}
     TWineClass& Wine() override { return wine_; }
     void Refresh() override {}
+    std::string KeepStoredPoint() override {
+        return SaveWine(path_, wine_.WineRec, wine_.Notes, err_) ? std::string() : "not saved";
+    }
 
 private:
     TWineClass& wine_;
+    std::string path_;
+    std::ostream& err_;
 };
 
 // Prints the points, with Vmax as far as it is known, and the thinning as
@@ -80,6 +129,7 @@ public:
         out_ << "interval now " << intervalSeconds
              << " s: points thinned to the 18 even-numbered ones" << std::endl;
     }
+    void Resumed(std::int64_t stalledMs) override { out_ << StallText(stalledMs) << std::endl; }
 
 private:
     std::ostream& out_;
@@ -160,14 +210,13 @@ int RunCollect(const std::vector<std::string>& args, CommandStreams& io) {
         chosen->profile ? MakeBalance(*chosen->profile, port)
                         : std::unique_ptr<Balance>(std::make_unique<ComPortBalance>(port));
     PrintedBoxes boxes(io.err, path);
-    FileTarget target(wine);
+    FileTarget target(wine, path, io.err);
     BootTimeRunClock clock;
     ExchangeThread exchanges(*balance, clock);
     PointPrinter printer(io.out);
     CollectionRun run(target, exchanges, clock, boxes, settings, &printer);
 
-    interrupted = 0;
-    auto* previous = std::signal(SIGINT, OnInterrupt);
+    const StopSignals signals;
     io.out << "collecting from " << chosen->where;
     if (chosen->profile)
         io.out << " (" << BalanceText(*chosen) << ")";
@@ -180,7 +229,6 @@ int RunCollect(const std::vector<std::string>& args, CommandStreams& io) {
             run.RequestStop();
         run.Pass();
     }
-    std::signal(SIGINT, previous);
 
     const RunEnd end = run.End();
     io.out << "run ended: " << EndText(end) << std::endl;

@@ -1,5 +1,7 @@
 #include "document/WineTrailer.h"
 
+#include "document/Crc32.h"
+
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
@@ -26,17 +28,6 @@ constexpr KnownKey KnownKeys[] = {{"comments", &WineNotes::Comments},
                                   {"wine_name_full", &WineNotes::WineName},
                                   {"filter_name_full", &WineNotes::FilterName},
                                   {"trial_started", &WineNotes::TrialStarted}};
-
-std::uint32_t Crc32(const unsigned char* bytes, std::size_t size) {
-    std::uint32_t crc = 0xFFFFFFFFu;
-    for (std::size_t i = 0; i < size; ++i) {
-        crc ^= bytes[i];
-        for (int bit = 0; bit < 8; ++bit) {
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-        }
-    }
-    return ~crc;
-}
 
 void AppendLe(std::vector<unsigned char>& out, std::uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) {
@@ -81,7 +72,7 @@ std::vector<unsigned char> EncodeTrailer(const WineNotes& notes) {
     // A text too long for the length field is refused by its size anyway.
     AppendLe(out, static_cast<std::uint32_t>(std::min<std::size_t>(text.size(), 0xFFFF)), 2);
     out.insert(out.end(), text.begin(), text.end());
-    AppendLe(out, Crc32(out.data(), out.size()), 4);
+    AppendLe(out, Crc32(std::string_view(reinterpret_cast<const char*>(out.data()), out.size())), 4);
     return out;
 }
 
@@ -106,7 +97,7 @@ TrailerRead DecodeTrailer(const unsigned char* bytes, std::size_t size) {
     if (size > HeadSize + length + ChecksumSize) {
         return Refused("the file goes on after their stated length");
     }
-    if (ReadLe(bytes + HeadSize + length, 4) != Crc32(bytes, HeadSize + length)) {
+    if (ReadLe(bytes + HeadSize + length, 4) != Crc32(std::string_view(reinterpret_cast<const char*>(bytes), HeadSize + length))) {
         return Refused("their checksum does not match");
     }
     const auto* text = reinterpret_cast<const char*>(bytes + HeadSize);

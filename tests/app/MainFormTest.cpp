@@ -147,6 +147,7 @@ private slots:
     void init() {
         dir = std::make_unique<QTemporaryDir>();
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir->filePath("config")));
+        qputenv("XDG_STATE_HOME", QFile::encodeName(dir->filePath("state")));
         ui = std::make_unique<UiScript>();
         WriteSettings(3);
     }

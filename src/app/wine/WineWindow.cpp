@@ -17,6 +17,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -68,7 +69,7 @@ QString JoinLines(const std::vector<std::string>& lines) {
 
 TMDIChild::TMDIChild(UiServices services, const QList<TMDIChild*>& openWindows)
     : SaveDialog(FileDialog::Kind::Save, services.Dialogs), services_(services),
-      openWindows_(openWindows) {
+      openWindows_(openWindows), journal_(RecoveryFolder()) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QApplication::windowIcon());
 
@@ -198,6 +199,18 @@ void TMDIChild::SetCurrentFile(const QString& fileName) {
     setWindowTitle(FilePart(fileName));
     FileName = fileName;
     WineClass.Modified = false;
+    journal_.Remove();
+}
+
+std::string TMDIChild::KeepForRecovery() {
+    CollectedWine wine;
+    if (FileName != UnsavedFileName)
+        wine.fileName = LocalPath(FileName);
+    wine.caption = Caption().toStdString();
+    wine.rec = WineClass.WineRec;
+    if (const int error = journal_.Keep(wine))
+        return "Not kept for recovery: " + std::string(std::strerror(error));
+    return {};
 }
 
 void TMDIChild::closeEvent(QCloseEvent* event) {

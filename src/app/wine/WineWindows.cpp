@@ -74,6 +74,17 @@ TMDIChild* WineWindows::CreateNewWineWindow(const TWineRec& rec, const QString& 
     return window;
 }
 
+TMDIChild* WineWindows::RestoreCollectedWine(const TWineRec& rec, const QString& caption,
+                                             const QString& fileName) {
+    TMDIChild* window = CreateNewWineWindow(rec, caption);
+    if (!fileName.isEmpty())
+        window->FileName = fileName;
+    window->Calculate(false);
+    if (const std::string problem = window->KeepForRecovery(); !problem.empty())
+        statusBar_.showMessage(QString::fromStdString(problem));
+    return window;
+}
+
 void WineWindows::FileOpenExecute() {
     OpenDialog.Setup.Filter = WineFileFilter;
     OpenDialog.Setup.FileName.clear();
