@@ -14,7 +14,9 @@
 
 namespace zephra {
 
-std::string SettingsFilePath() {
+namespace {
+
+std::string SettingsFolder() {
     const char* config = std::getenv("XDG_CONFIG_HOME");
     std::string folder;
     if (config != nullptr && config[0] != '\0') {
@@ -23,7 +25,17 @@ std::string SettingsFilePath() {
         const char* home = std::getenv("HOME");
         folder = std::string(home != nullptr ? home : "") + "/.config";
     }
-    return folder + "/zephra/zephra.dat";
+    return folder + "/zephra/";
+}
+
+} // namespace
+
+std::string SettingsFilePath() {
+    return SettingsFolder() + "zephra.dat";
+}
+
+std::string ProgramConfPath() {
+    return SettingsFolder() + "zephra.conf";
 }
 
 int ReadDataFile(const std::string& path, TEnvironmentRec& env) {

@@ -10,6 +10,10 @@ namespace zephra {
 // ~/.config/zephra/zephra.dat when XDG_CONFIG_HOME is unset or empty.
 std::string SettingsFilePath();
 
+// Where the program's own INI settings live, beside the settings file:
+// zephra.conf (read with document/IniFile.h).
+std::string ProgramConfPath();
+
 // Fills `env` from the first record of the settings file at `path`. Returns 0
 // once the file is read, or the errno of a failed open or read (the program
 // then reports it and ends); only a regular file is read: a folder gives

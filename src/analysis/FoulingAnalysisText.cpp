@@ -43,11 +43,6 @@ std::string GallonsText(const std::optional<double>& gallons) {
     return gallons ? FixedText(*gallons, 0, 0) + " gal" : NoValue;
 }
 
-std::string StoredEstimate(std::string_view text) {
-    const std::string value = Trimmed(Win1252ToUtf8(text));
-    return value.empty() ? NoValue : value + " gal";
-}
-
 } // namespace
 
 std::string SignificantText(std::optional<double> value, int digits) {
@@ -147,6 +142,11 @@ std::string CapacityText(const FoulingAnalysis& a) {
     return GallonsText(a.ProductionCapacityGal);
 }
 
+std::string StoredEstimateText(std::string_view text) {
+    const std::string value = Trimmed(Win1252ToUtf8(text));
+    return value.empty() ? NoValue : value + " gal";
+}
+
 std::string BestCapacityText(const FoulingAnalysis& a) {
     return GallonsText(a.BestProductionCapacityGal);
 }
@@ -203,8 +203,8 @@ std::vector<std::pair<std::string, std::string>> FoulingSummaryItems(const Fouli
         {"Capacity by Vmax", withTerms(CapacityText(a))},
         {"Best law's capacity", capacity},
         {"Production capacity", withTerms(BestCapacityText(a))},
-        {"Exponential model estimate", StoredEstimate(rec.ExpectedVolE.text())},
-        {"Power model estimate", StoredEstimate(rec.ExpectedVolP.text())},
+        {"Exponential model estimate", StoredEstimateText(rec.ExpectedVolE.text())},
+        {"Power model estimate", StoredEstimateText(rec.ExpectedVolP.text())},
         {"Flux decline",
          a.FluxDeclinePercent ? FixedText(*a.FluxDeclinePercent, 0, 1) + " %" : NoValue},
         {"Filterability index", fi},

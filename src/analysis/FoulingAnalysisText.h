@@ -52,6 +52,10 @@ std::string VmaxText(const FoulingAnalysis& analysis);
 // The production capacity by Vmax in whole gallons ("1643 gal"), or "—".
 std::string CapacityText(const FoulingAnalysis& analysis);
 
+// A model's estimate as the record stores it ("3,453"), in gallons
+// ("3,453 gal"), or "—" when blank.
+std::string StoredEstimateText(std::string_view storedText);
+
 // The best law's production capacity in whole gallons, or "—".
 std::string BestCapacityText(const FoulingAnalysis& analysis);
 

@@ -1,9 +1,9 @@
+#include "acquisition/SettingsFile.h"
 #include "cli/Arguments.h"
 #include "cli/CommandRegistry.h"
 #include "cli/GuiApplication.h"
 #include "cli/OutputFile.h"
 #include "cli/WineFiles.h"
-#include "graphs/ui/QtTextMetrics.h"
 #include "reports/ui/ReportDocument.h"
 #include "reports/ui/ReportSourceOf.h"
 
@@ -19,11 +19,15 @@ constexpr const char* Help =
     "Usage: zephra-cli pdf FILE.zph... -o OUT.pdf [--paper a4|letter]\n"
     "\n"
     "Writes the lab report of each wine as one page of a PDF file, in the order\n"
-    "given: names, file and dates, the laboratory and full-scale conditions,\n"
-    "the data table (points the fouling fits do not use marked '*'), both\n"
-    "fouling models with their full-scale estimates, the fouling analysis (best\n"
-    "blocking law, Vmax, capacity by Vmax) and the laboratory- and\n"
-    "production-scale graphs. The paper follows the locale (US Letter where it\n"
+    "given: names, notes, file and dates; a results box (filterability index\n"
+    "with its reading band at standard conditions, Vmax with its interval and\n"
+    "lower bound where the standard law applies, the best law, the capacities\n"
+    "and a verdict); the laboratory and full-scale conditions, the data table\n"
+    "(points the fouling fits do not use marked '*'), both fouling models with\n"
+    "their full-scale estimates, and the laboratory-scale, production-scale and\n"
+    "fouling analysis graphs. The index bands' limits come from the [bands]\n"
+    "section of zephra.conf (very_good, good, poor; 25, 50, 100 s by default). The paper follows "
+    "the locale (US Letter where it\n"
     "measures in US units, A4 elsewhere) unless --paper is given.\n"
     "The stored results are shown as they are; nothing is recalculated.\n"
     "Runs without a display.\n"
@@ -64,7 +68,11 @@ int RunPdf(const std::vector<std::string>& args, CommandStreams& io) {
     }
 
     const std::unique_ptr<QGuiApplication> app = EnsureGuiApplication();
-    const QtTextMetrics metrics;
+    std::string problem;
+    const IndexBandLimits bands = ReadIndexBandLimits(ProgramConfPath(), problem);
+    if (!problem.empty()) {
+        io.err << "zephra-cli pdf: " << problem << '\n';
+    }
     const QDateTime now = QDateTime::currentDateTime();
     std::vector<ReportPage> pages;
     bool leftOut = false;
@@ -73,7 +81,7 @@ int RunPdf(const std::vector<std::string>& args, CommandStreams& io) {
         WineNotes notes;
         if (ReadWine(path, rec, notes, io.err)) {
             pages.push_back(BuildReportPage(rec, ReportSourceOf(QString::fromStdString(path), now),
-                                            metrics, notes));
+                                            notes, bands));
         } else {
             leftOut = true;
         }

@@ -6,6 +6,7 @@
 #include "graphs/PlotCanvas.h"
 #include "graphs/PlotFrame.h"
 #include "graphs/PlotMapping.h"
+#include "graphs/XyChart.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,30 +23,6 @@ constexpr int CurveSteps = 300;
 constexpr double SecondsPerMinute = 60;
 constexpr double SecondsPerHour = 3600;
 constexpr double MlPerLitre = 1000;
-
-// An axis from 0 to a whole number of steps of 1, 2 or 5 times a power of
-// ten, with at most ten steps, covering `largest`.
-struct Axis {
-    double Max = 1;
-    double Step = 0.2;
-    int Decimals = 1;
-};
-
-Axis AxisCovering(double largest) {
-    if (!(largest > 0) || !std::isfinite(largest)) {
-        return {};
-    }
-    const double power = std::pow(10.0, std::floor(std::log10(largest / 10)));
-    for (const double factor : {1.0, 2.0, 5.0, 10.0, 20.0}) {
-        const double step = factor * power;
-        const double steps = std::ceil(largest / step - 1e-9);
-        if (steps <= 10) {
-            const int decimals = std::max(0, -static_cast<int>(std::floor(std::log10(step))));
-            return {steps * step, step, decimals};
-        }
-    }
-    return {};
-}
 
 void DrawCurve(PlotCanvas& canvas, const AxisRanges& ranges, const LawFit& fit, double labAreaM2) {
     const LawPen pen = LawPenOf(fit.Law);
@@ -97,7 +74,8 @@ void DrawPoints(PlotCanvas& canvas, const AxisRanges& ranges, const FoulingAnaly
     }
 }
 
-void DrawAxes(PlotCanvas& canvas, const AxisRanges& ranges, const Axis& x, const Axis& y) {
+void DrawAxes(PlotCanvas& canvas, const AxisRanges& ranges, const ChartAxis& x,
+              const ChartAxis& y) {
     const PixelRect& rect = FoulingGraphPlotRect;
     canvas.BrushColour = GhostWhite;
     for (int i = 0; i * x.Step <= x.Max + x.Step / 2; ++i) {
@@ -208,8 +186,8 @@ DisplayList DrawFoulingGraphPicture(const FoulingAnalysis& a, Colour windowText,
         lastMinutes = std::max(lastMinutes, a.Seconds[i] / SecondsPerMinute);
         largestVolume = std::max(largestVolume, a.VolumeMl[i]);
     }
-    const Axis x = AxisCovering(lastMinutes);
-    const Axis y = AxisCovering(largestVolume * 1.05);
+    const ChartAxis x = AxisCovering(lastMinutes);
+    const ChartAxis y = AxisCovering(largestVolume * 1.05);
     const AxisRanges ranges{0, x.Max, 0, y.Max};
 
     for (const LawFit& fit : a.Laws) {

@@ -1,10 +1,9 @@
 #include "reports/ReportPage.h"
 
 #include "analysis/FoulingAnalysis.h"
-#include "analysis/FoulingAnalysisText.h"
 #include "document/Report.h"
 #include "graphs/FloatingPointFault.h"
-#include "graphs/GraphWindowPicture.h"
+#include "graphs/WineCharts.h"
 #include "reports/CountedRows.h"
 #include "reports/FieldText.h"
 
@@ -46,28 +45,6 @@ std::vector<std::string> TableLines(const TWineRec& rec, const std::vector<std::
     return WithoutOuterEmptyLines(lines);
 }
 
-std::vector<std::string> AnalysisLines(const TWineRec& rec) {
-    const FoulingAnalysis analysis = AnalyzeFouling(rec);
-    std::vector<std::string> lines{"Fouling analysis",
-                                   "Best described by: " + BestLawText(analysis),
-                                   "Vmax: " + VmaxText(analysis)};
-    if (analysis.Best && !analysis.Vmax) {
-        // Without Vmax the best law's own capacity stands in its place.
-        const std::string basis =
-            CapacityAtTerminalFlux(*analysis.Best)
-                ? " at " + ShortNumberText(100 * analysis.TerminalFluxShare, 3) + " % of J0"
-                : " (limit J0/Kb)";
-        lines.push_back("Capacity" + basis + ": " + BestCapacityText(analysis));
-    } else {
-        lines.push_back("Capacity by Vmax: " + CapacityText(analysis));
-    }
-    // The terms on a line of their own keep the lines within the column.
-    if (analysis.BestProductionCapacityGal) {
-        lines.emplace_back(CapacityTerms);
-    }
-    return lines;
-}
-
 // "2026-05-14T09:31:07+02:00" as the other dates of the page show a time,
 // "2026-05-14 09:31"; any other text as it is.
 std::string TrialStartShown(const std::string& text) {
@@ -77,12 +54,12 @@ std::string TrialStartShown(const std::string& text) {
     return text.substr(0, 10) + " " + text.substr(11, 5);
 }
 
-ReportGraph Graph(const TWineRec& rec, GraphScale scale, const TextMetrics& metrics) {
+// The graph of `draw`'s chart, or why it cannot be drawn.
+template <typename DrawChart> ReportGraph Graph(std::string caption, DrawChart draw) {
     ReportGraph graph;
-    graph.Caption =
-        scale == GraphScale::Laboratory ? "Laboratory-scale graph" : "Production-scale graph";
+    graph.Caption = std::move(caption);
     try {
-        graph.Picture = DrawGraphWindowPicture(rec, scale, {0, 0, 0}, metrics);
+        graph.Drawing = draw();
     } catch (const FloatingPointFault& fault) {
         graph.Fault = fault.what();
     }
@@ -103,8 +80,8 @@ std::string PageNumberText(int page, int pages) {
     return "Page " + std::to_string(page) + " of " + std::to_string(pages);
 }
 
-ReportPage BuildReportPage(const TWineRec& rec, const ReportSource& source,
-                           const TextMetrics& metrics, const WineNotes& notes) {
+ReportPage BuildReportPage(const TWineRec& rec, const ReportSource& source, const WineNotes& notes,
+                           const IndexBandLimits& limits) {
     const ReportLines panels = FillLines(rec);
     ReportPage page;
     page.Kind = "ZEPHRA filterability report";
@@ -120,9 +97,13 @@ ReportPage BuildReportPage(const TWineRec& rec, const ReportSource& source,
     page.Comments = notes.Comments;
     page.TableLines = TableLines(rec, panels.Table);
     page.SummaryLines = WithoutOuterEmptyLines(panels.Summary);
-    page.AnalysisLines = AnalysisLines(rec);
-    page.LabGraph = Graph(rec, GraphScale::Laboratory, metrics);
-    page.ProductionGraph = Graph(rec, GraphScale::Production, metrics);
+    const FoulingAnalysis analysis = AnalyzeFouling(rec);
+    page.Results = BuildReportResults(rec, analysis, limits);
+    page.LabGraph = Graph("Laboratory-scale graph",
+                          [&rec] { return ResistanceChart(rec, GraphScale::Laboratory); });
+    page.ProductionGraph = Graph("Production-scale graph",
+                                 [&rec] { return ResistanceChart(rec, GraphScale::Production); });
+    page.FoulingGraph = Graph("Fouling analysis", [&analysis] { return FoulingChart(analysis); });
     return page;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "analysis/IndexBands.h"
+#include "document/WineNotes.h"
 #include "document/WineRec.h"
-#include "graphs/DisplayList.h"
-#include "graphs/TextMetrics.h"
+#include "graphs/XyChart.h"
+#include "reports/ReportResults.h"
 
 #include <optional>
 #include <string>
@@ -18,27 +20,30 @@ struct ReportSource {
     std::string Printed;  // the time of printing
 };
 
-// A graph of the page: its picture, or the reason it cannot be drawn.
+// A graph of the page: its chart, drawn at the size the page gives it, or
+// the reason it cannot be drawn.
 struct ReportGraph {
     std::string Caption;
-    std::optional<DisplayList> Picture;
+    std::optional<Chart> Drawing;
     std::string Fault;
 };
 
 // What one page of the lab report holds, in UTF-8 lines; the painter only
 // places it. The table and summary lines are the wine window's panels: the
 // table keeps its counted rows only, those not used by the fits marked
-// with "*" and explained in a note below it.
+// with "*" and explained in a note below it. The results box above them
+// answers first.
 struct ReportPage {
-    std::string Kind;                       // what the page is, beside the title
-    std::string Title;                      // the wine's full name
-    std::vector<std::string> HeaderLines;   // filter, wine type, trial start, file, dates
-    std::string Comments;                   // the wine's comments, below the header lines
-    std::vector<std::string> TableLines;    // conditions and data table
-    std::vector<std::string> SummaryLines;  // fouling models and estimates
-    std::vector<std::string> AnalysisLines; // best blocking law, Vmax, capacity
+    std::string Kind;                      // what the page is, beside the title
+    std::string Title;                     // the wine's full name
+    std::vector<std::string> HeaderLines;  // filter, wine type, trial start, file, dates
+    std::string Comments;                  // the wine's comments, below the header lines
+    ReportResults Results;                 // index, Vmax, best law, capacities, verdict
+    std::vector<std::string> TableLines;   // conditions and data table
+    std::vector<std::string> SummaryLines; // fouling models and estimates
     ReportGraph LabGraph;
     ReportGraph ProductionGraph;
+    ReportGraph FoulingGraph; // volume against time with the fitted laws
 };
 
 // The title of a report of these pages: "Filterability report: " and the
@@ -49,8 +54,8 @@ std::string ReportTitle(const std::vector<ReportPage>& pages);
 std::string PageNumberText(int page, int pages);
 
 // The page of one wine, with the full names, the comments and the time the
-// trial started from its notes. `metrics` measures text in the graphs' font.
+// trial started from its notes, the index read with `limits`.
 ReportPage BuildReportPage(const TWineRec& rec, const ReportSource& source,
-                           const TextMetrics& metrics, const WineNotes& notes = {});
+                           const WineNotes& notes = {}, const IndexBandLimits& limits = {});
 
 } // namespace zephra

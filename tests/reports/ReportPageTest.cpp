@@ -1,6 +1,5 @@
 #include "reports/ReportPage.h"
 
-#include "graphs/FakeTextMetrics.h"
 #include "graphs/WineFixture.h"
 #include "support/SampleWine.h"
 
@@ -12,7 +11,7 @@ namespace {
 const ReportSource Source{"chardonnay.zph", "2026-03-14 09:05", "2026-03-15 10:00"};
 
 TEST(ReportPageTest, HeaderNamesTheWineItsFileAndDates) {
-    const ReportPage page = BuildReportPage(test::SampleWine(), Source, test::FakeTextMetrics());
+    const ReportPage page = BuildReportPage(test::SampleWine(), Source);
     EXPECT_EQ(page.Kind, "ZEPHRA filterability report");
     EXPECT_EQ(page.Title, "Chardonnay 2024");
     EXPECT_EQ(page.HeaderLines,
@@ -28,7 +27,7 @@ TEST(ReportPageTest, TableKeepsTheCountedRowsAndMarksTheSkippedOnes) {
     for (int i = 30; i < 36; ++i) {
         rec.TableData[i].V.clear();
     }
-    const ReportPage page = BuildReportPage(rec, Source, test::FakeTextMetrics());
+    const ReportPage page = BuildReportPage(rec, Source);
     const std::vector<std::string>& t = page.TableLines;
     EXPECT_EQ(t.front(), "           Laboratory Conditions                  Full Scale Conditions");
     const auto row = [&t](const std::string& start) {
@@ -48,47 +47,61 @@ TEST(ReportPageTest, TableKeepsTheCountedRowsAndMarksTheSkippedOnes) {
     EXPECT_EQ(page.SummaryLines.back(), " 1,709 gallons");
 }
 
-// The sample is best described by cake filtration: no Vmax, and its own
-// capacity, the throughput at 10 % of J0, on the production area.
-TEST(ReportPageTest, AnalysisGivesTheBestLawVmaxAndCapacity) {
-    const ReportPage page = BuildReportPage(test::SampleWine(), Source, test::FakeTextMetrics());
-    EXPECT_EQ(page.AnalysisLines,
-              (std::vector<std::string>{"Fouling analysis", "Best described by: cake filtration",
-                                        "Vmax: \xE2\x80\x94", "Capacity at 10 % of J0: 2425 gal",
-                                        "(constant pressure, no safety factor)"}));
+// The sample is best described by cake filtration at non-standard
+// conditions (a 47 mm filter): no Vmax, the index not read in bands, and
+// its own capacity, the throughput at 10 % of J0.
+TEST(ReportPageTest, ResultsGiveTheIndexVmaxBestLawCapacitiesAndVerdict) {
+    const ReportPage page = BuildReportPage(test::SampleWine(), Source);
+    const auto& items = page.Results.Items;
+    ASSERT_EQ(items.size(), 5u);
+    EXPECT_EQ(items[0], (std::pair<std::string, std::string>{
+                            "Filterability index",
+                            "75.4 s \xE2\x80\x94 non-standard conditions, not comparable"}));
+    EXPECT_EQ(items[1].second, "\xE2\x80\x94 (the standard law does not describe this trial)");
+    EXPECT_EQ(items[2].second, "cake filtration");
+    EXPECT_EQ(items[3].second,
+              "exponential model 1,709 gal, power model 3,453 gal (production filter)");
+    EXPECT_TRUE(items[4].second.starts_with("2425 gal = 918.0 L/m\xC2\xB2, at least 914.6 L/m"))
+        << items[4].second;
+    EXPECT_NE(items[4].second.find("the throughput at 10 % of J0"), std::string::npos);
+    EXPECT_EQ(page.Results.Verdict,
+              "Index not comparable at these conditions: judge by the capacity.");
+    EXPECT_NE(page.Results.Note.find("0.65 \xC2\xB5m is assumed"), std::string::npos);
 
-    const ReportPage empty = BuildReportPage(TWineRec{}, Source, test::FakeTextMetrics());
-    EXPECT_EQ(empty.AnalysisLines,
-              (std::vector<std::string>{"Fouling analysis", "Best described by: not enough data",
-                                        "Vmax: \xE2\x80\x94", "Capacity by Vmax: \xE2\x80\x94"}));
+    const ReportPage empty = BuildReportPage(TWineRec{}, Source);
+    EXPECT_EQ(empty.Results.Items[2].second, "not enough data");
+    EXPECT_EQ(empty.Results.Verdict, "Not enough data for a verdict: run the trial longer.");
 }
 
 TEST(ReportPageTest, NoNoteWithoutSkippedRowsAndNoRowsWithoutData) {
     TWineRec rec = test::SampleWine();
     rec.Data.MinSkip.set(0);
-    const ReportPage page = BuildReportPage(rec, Source, test::FakeTextMetrics());
+    const ReportPage page = BuildReportPage(rec, Source);
     EXPECT_TRUE(page.TableLines.back().starts_with("    36"));
 
-    const ReportPage empty = BuildReportPage(TWineRec{}, Source, test::FakeTextMetrics());
+    const ReportPage empty = BuildReportPage(TWineRec{}, Source);
     EXPECT_EQ(empty.TableLines.back(), "     0");
 }
 
-TEST(ReportPageTest, BothGraphsAreDisplayListsOrSayWhyNot) {
-    const ReportPage page = BuildReportPage(test::SampleWine(), Source, test::FakeTextMetrics());
-    ASSERT_TRUE(page.LabGraph.Picture);
-    ASSERT_TRUE(page.ProductionGraph.Picture);
-    EXPECT_EQ(page.LabGraph.Picture->Width, 700);
-    EXPECT_FALSE(page.LabGraph.Picture->Ops.empty());
+TEST(ReportPageTest, ThreeChartsOrWhyNot) {
+    const ReportPage page = BuildReportPage(test::SampleWine(), Source);
+    ASSERT_TRUE(page.LabGraph.Drawing);
+    ASSERT_TRUE(page.ProductionGraph.Drawing);
+    ASSERT_TRUE(page.FoulingGraph.Drawing);
     EXPECT_EQ(page.LabGraph.Caption, "Laboratory-scale graph");
     EXPECT_EQ(page.ProductionGraph.Caption, "Production-scale graph");
+    EXPECT_EQ(page.FoulingGraph.Caption, "Fouling analysis");
+    EXPECT_EQ(page.FoulingGraph.Drawing->XTitle, "t (min)");
+    // Four fitted laws, the used and the skipped points.
+    EXPECT_EQ(page.FoulingGraph.Drawing->Series.size(), 6u);
 
     // A flat power curve far above the data cannot be drawn on the
     // production scale; the page still holds everything else.
     test::WineFixture w = test::RisingWine();
     w.bP = "0.000";
     w.A = 500;
-    const ReportPage faulty = BuildReportPage(w.Make(), Source, test::FakeTextMetrics());
-    EXPECT_FALSE(faulty.ProductionGraph.Picture);
+    const ReportPage faulty = BuildReportPage(w.Make(), Source);
+    EXPECT_FALSE(faulty.ProductionGraph.Drawing);
     EXPECT_FALSE(faulty.ProductionGraph.Fault.empty());
     EXPECT_FALSE(faulty.TableLines.empty());
 }
@@ -99,8 +112,7 @@ TEST(ReportPageTest, NotesGiveTheFullNamesTheTrialStartAndTheComments) {
     notes.FilterName = "Membrane 0.65 \xC2\xB5m PES cartridge";
     notes.TrialStarted = "2026-05-14T09:31:07+02:00";
     notes.Comments = "Cold stabilised";
-    const ReportPage page =
-        BuildReportPage(test::SampleWine(), Source, test::FakeTextMetrics(), notes);
+    const ReportPage page = BuildReportPage(test::SampleWine(), Source, notes);
     EXPECT_EQ(page.Title, "Chardonnay 2024 Reserve Lot 7");
     EXPECT_EQ(
         page.HeaderLines,

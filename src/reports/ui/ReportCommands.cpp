@@ -2,7 +2,6 @@
 
 #include "document/AtomicFile.h"
 #include "document/OutputTarget.h"
-#include "graphs/ui/QtTextMetrics.h"
 #include "reports/DataCsv.h"
 #include "reports/WineJson.h"
 #include "reports/ui/ReportDocument.h"
@@ -21,11 +20,11 @@ namespace {
 const QString PdfFilter = QStringLiteral("PDF files|*.pdf");
 const QString DataFilter = QStringLiteral("CSV files|*.csv|JSON files|*.json");
 
-ReportPage WineReportPage(const TWineClass& wine, const QString& wineFile) {
-    const QtTextMetrics metrics;
+ReportPage WineReportPage(const TWineClass& wine, const QString& wineFile,
+                          const IndexBandLimits& bands) {
     return BuildReportPage(wine.WineRec,
                            ReportSourceOf(wineFile, QDateTime::currentDateTime(), wine.Modified),
-                           metrics, wine.Notes);
+                           wine.Notes, bands);
 }
 
 } // namespace
@@ -45,7 +44,7 @@ void ReportCommands::ExportPdfExecute(const TWineClass& wine, const QString& win
     const QString path = ForceExtension(*chosen, QStringLiteral(".pdf"));
     if (!MayOverwrite(services_.Boxes, path))
         return;
-    const std::vector<ReportPage> pages{WineReportPage(wine, wineFile)};
+    const std::vector<ReportPage> pages{WineReportPage(wine, wineFile, Bands)};
     WriteOutput(path,
                 ReportPdf(pages, {QString::fromStdString(ReportTitle(pages)), ReportAuthor()},
                           ReportPageLayoutFor(QLocale::system())),
@@ -53,7 +52,7 @@ void ReportCommands::ExportPdfExecute(const TWineClass& wine, const QString& win
 }
 
 void ReportCommands::PrintExecute(const TWineClass& wine, const QString& wineFile) {
-    const std::vector<ReportPage> pages{WineReportPage(wine, wineFile)};
+    const std::vector<ReportPage> pages{WineReportPage(wine, wineFile, Bands)};
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(ReportPageLayoutFor(QLocale::system()));
     printer.setDocName(QString::fromStdString(ReportTitle(pages)));

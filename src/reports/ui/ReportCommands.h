@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/IndexBands.h"
 #include "document/WineRec.h"
 #include "reports/ui/PrintDialogs.h"
 #include "reports/ui/QtPrintDialogs.h"
@@ -27,6 +28,8 @@ public:
     FileDialog DataDialog;
     // The print preview and print dialogs: Qt's unless a test sets its own.
     PrintDialogs* Printing;
+    // The reading bands of the filterability index on the report page.
+    IndexBandLimits Bands;
 
     // Asks for a file name (".pdf" forced) and writes the wine's lab report.
     void ExportPdfExecute(const TWineClass& wine, const QString& wineFile);

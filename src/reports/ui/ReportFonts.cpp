@@ -31,6 +31,22 @@ QFont Caption() {
     return Face("DejaVu Sans", 8, true);
 }
 
+QFont ResultLabel() {
+    return Face("DejaVu Sans", 8.5, true);
+}
+
+QFont ResultValue() {
+    return Face("DejaVu Sans", 8.5, false);
+}
+
+QFont Verdict() {
+    return Face("DejaVu Sans", 9, true);
+}
+
+QFont Note() {
+    return Face("DejaVu Sans", 7.5, false);
+}
+
 QFont Panel() {
     QFont font = Face("DejaVu Sans Mono", 7.2, false);
     font.setStyleHint(QFont::Monospace);

@@ -15,5 +15,10 @@ QFont Title();
 QFont Header();
 QFont Caption();
 QFont Panel();
+// The results box: labels, values, the verdict and the note on conditions.
+QFont ResultLabel();
+QFont ResultValue();
+QFont Verdict();
+QFont Note();
 
 } // namespace zephra::report_fonts

@@ -13,17 +13,21 @@ namespace zephra {
 struct ReportPageLayout {
     QRectF Header;   // title, header lines and comments
     QRectF Table;    // conditions and data table
+    QRectF Results;  // the results box, beside the table
     QRectF Summary;  // fouling models and estimates
-    QRectF Analysis; // the fouling analysis, under the summary
-    QRectF LabGraph; // the pictures, scaled to fit, without their captions
+    QRectF LabGraph; // the charts, without their captions
     QRectF ProductionGraph;
+    QRectF FoulingGraph;
 };
 
+// The size of the text of the page's charts (points): tick labels, axis
+// titles and legends.
+inline constexpr double ChartTextPoints = 7.5;
+
 // Places a page's parts in a printable area of `size` points: header on
-// top, the table panel on the left with the summary and the analysis below
-// it beside it, the two
-// graphs side by side below, as large as the space left above the line of
-// the page number allows.
+// top, the table panel on the left with the results box and the summary
+// beside it, and the three charts side by side below them, as tall as the
+// space left above the line of the page number allows, up to square.
 ReportPageLayout LayoutReportPage(const ReportPage& page, QSizeF size);
 
 // Paints the page on `painter`, whose device is a printer or PDF writer
