@@ -70,6 +70,7 @@ TMainForm::TMainForm(UiServices services) : services_(services) {
     });
     connect(Documents.get(), &WineWindows::WineWindowRemoved, this, &TMainForm::Notification);
     Reports = std::make_unique<ReportCommands>(*this, services);
+    Reports->BandsConfPath = ProgramConfPath();
 
     CreateCommands();
     CreateMenus();
@@ -424,17 +425,19 @@ void TMainForm::SetScaleConnectionExecute() {
 
 void TMainForm::LaboratoryGraphExecute() {
     if (const TMDIChild* window = Documents->ActiveWineWindow())
-        OpenLabGraph(window->WineClass.WineRec, services_.Boxes, this);
+        OpenLabGraph(window->WineClass.WineRec, services_.Boxes, this, window->WineClass.Notes);
 }
 
 void TMainForm::ProductionGraphExecute() {
     if (const TMDIChild* window = Documents->ActiveWineWindow())
-        OpenProductionGraph(window->WineClass.WineRec, services_.Boxes, this);
+        OpenProductionGraph(window->WineClass.WineRec, services_.Boxes, this,
+                            window->WineClass.Notes);
 }
 
 void TMainForm::FoulingAnalysisExecute() {
     if (const TMDIChild* window = Documents->ActiveWineWindow())
-        OpenFoulingAnalysis(window->WineClass.WineRec, services_.Boxes, this);
+        OpenFoulingAnalysis(window->WineClass.WineRec, services_.Boxes, this,
+                            window->WineClass.Notes);
 }
 
 void TMainForm::FilterSizingExecute() {

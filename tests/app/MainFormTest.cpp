@@ -397,7 +397,8 @@ private slots:
         form->FoulingAnalysis->trigger();
         QWidget* opened = nullptr;
         for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget->isVisible() && widget->windowTitle() == QStringLiteral("Fouling Analysis"))
+            if (widget->isVisible() &&
+                widget->windowTitle().startsWith(QStringLiteral("Fouling Analysis")))
                 opened = widget;
         }
         QVERIFY(opened != nullptr);
@@ -553,7 +554,8 @@ private slots:
             QVERIFY(graph->geometry().intersects(form->frameGeometry()));
         }
         captions.sort();
-        QCOMPARE(captions, (QStringList{"Lab Scale Graph", "Production Scale Graph"}));
+        QCOMPARE(captions, (QStringList{QStringLiteral("Lab Scale Graph \u2014 Merlot"),
+                                        QStringLiteral("Production Scale Graph \u2014 Merlot")}));
     }
 
     void copyKeyCopiesTheSelectionOfAReportPanel() {

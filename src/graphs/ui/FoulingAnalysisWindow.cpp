@@ -1,9 +1,11 @@
 #include "graphs/ui/FoulingAnalysisWindow.h"
 
 #include "analysis/FoulingAnalysisText.h"
+#include "analysis/FoulingCopyTable.h"
 #include "graphs/FloatingPointFault.h"
 #include "graphs/FoulingGraphPicture.h"
 #include "graphs/ui/GraphImages.h"
+#include "graphs/ui/WineWindowTitle.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -61,12 +63,10 @@ FoulingAnalysisWindow::FoulingAnalysisWindow(MessageBoxes& boxes, QWidget* paren
     saveAction_->setEnabled(false);
     connect(copyAction_, &QAction::triggered, this,
             [this] { QGuiApplication::clipboard()->setImage(picture_); });
-    connect(saveAction_, &QAction::triggered, this, [this] {
-        SavePictureAsPng(this, *fileDialog_, picture_, Caption + QStringLiteral(".png"), boxes_);
-    });
+    connect(saveAction_, &QAction::triggered, this,
+            [this] { SavePictureAsPng(this, *fileDialog_, picture_, pictureName_, boxes_); });
     connect(copyTableAction_, &QAction::triggered, this, [this] {
-        QGuiApplication::clipboard()->setText(
-            QString::fromStdString(TabSeparated(FoulingTableRows(analysis_))));
+        QGuiApplication::clipboard()->setText(QString::fromStdString(copiedTable_));
     });
     addAction(copyAction_);
     addAction(saveAction_);
@@ -80,9 +80,11 @@ void FoulingAnalysisWindow::SetPictureFileDialog(std::unique_ptr<PictureFileDial
     fileDialog_ = std::move(dialog);
 }
 
-void FoulingAnalysisWindow::FormCreate(const TWineRec& rec) {
-    setWindowTitle(Caption);
+void FoulingAnalysisWindow::FormCreate(const TWineRec& rec, const WineNotes& notes) {
+    setWindowTitle(WineWindowTitle(Caption, rec, notes));
+    pictureName_ = WinePictureName(Caption, rec, notes);
     analysis_ = AnalyzeFouling(rec);
+    copiedTable_ = TabSeparated(FoulingCopyRows(analysis_, rec));
     FillTable();
     FillSummary(rec);
     try {

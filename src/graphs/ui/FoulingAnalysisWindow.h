@@ -2,6 +2,7 @@
 
 #include "analysis/FoulingAnalysis.h"
 #include "document/MessageBoxes.h"
+#include "document/WineNotes.h"
 #include "document/WineRec.h"
 #include "graphs/ui/PictureFileDialog.h"
 
@@ -22,7 +23,7 @@ namespace zephra {
 // the two estimates of the filterability calculation, flux decline, FI) and
 // the graph of volume against time with the four law curves. Its context
 // menu copies the picture, saves it as a PNG file, or copies the table as
-// tab-separated text. `boxes` reports a fault that abandons the picture and
+// tab-separated numbers (FoulingCopyRows). `boxes` reports a fault that abandons the picture and
 // a failed save; it must outlive the window.
 class FoulingAnalysisWindow : public QWidget {
     Q_OBJECT
@@ -31,8 +32,9 @@ public:
     explicit FoulingAnalysisWindow(MessageBoxes& boxes, QWidget* parent = nullptr);
     ~FoulingAnalysisWindow() override;
 
-    // Sets the caption, analyses `rec` and shows the results.
-    void FormCreate(const TWineRec& rec);
+    // Sets the title (with the wine's full name), analyses `rec` and shows
+    // the results.
+    void FormCreate(const TWineRec& rec, const WineNotes& notes = {});
 
     const FoulingAnalysis& Analysis() const { return analysis_; }
     // The graph shown; a null image when none was drawn.
@@ -59,6 +61,8 @@ private:
     QAction* saveAction_;
     QAction* copyTableAction_;
     FoulingAnalysis analysis_;
+    std::string copiedTable_;
+    QString pictureName_;
     QImage picture_;
 };
 

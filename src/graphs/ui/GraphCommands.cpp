@@ -24,7 +24,8 @@ int OpenGraphWindows(const QWidget& owner) {
 }
 
 template <typename Window>
-QWidget* OpenGraphWindow(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner) {
+QWidget* OpenGraphWindow(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner,
+                         const WineNotes& notes) {
     auto* window = new Window(boxes, owner);
     window->setAttribute(Qt::WA_DeleteOnClose);
     // Like the main window's other windows, it does not keep the program
@@ -34,7 +35,7 @@ QWidget* OpenGraphWindow(const TWineRec& rec, MessageBoxes& boxes, QWidget* owne
         window->move(PlaceOverOwner(*owner, window->size(), 24 * (OpenGraphWindows(*owner) % 8)));
     }
     window->show();
-    window->FormCreate(rec);
+    window->FormCreate(rec, notes);
     return window;
 }
 
@@ -55,16 +56,19 @@ void DrawGraph(QLabel& graph, const TWineRec& rec, MessageBoxes& boxes) {
     graph.repaint();
 }
 
-QWidget* OpenLabGraph(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner) {
-    return OpenGraphWindow<TGraphWinLab>(rec, boxes, owner);
+QWidget* OpenLabGraph(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner,
+                      const WineNotes& notes) {
+    return OpenGraphWindow<TGraphWinLab>(rec, boxes, owner, notes);
 }
 
-QWidget* OpenProductionGraph(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner) {
-    return OpenGraphWindow<TGraphWinProd>(rec, boxes, owner);
+QWidget* OpenProductionGraph(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner,
+                             const WineNotes& notes) {
+    return OpenGraphWindow<TGraphWinProd>(rec, boxes, owner, notes);
 }
 
-QWidget* OpenFoulingAnalysis(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner) {
-    return OpenGraphWindow<FoulingAnalysisWindow>(rec, boxes, owner);
+QWidget* OpenFoulingAnalysis(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner,
+                             const WineNotes& notes) {
+    return OpenGraphWindow<FoulingAnalysisWindow>(rec, boxes, owner, notes);
 }
 
 } // namespace zephra

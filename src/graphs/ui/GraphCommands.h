@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/MessageBoxes.h"
+#include "document/WineNotes.h"
 #include "document/WineRec.h"
 
 class QLabel;
@@ -27,11 +28,15 @@ void DrawGraph(QLabel& graph, const TWineRec& rec, MessageBoxes& boxes);
 // over the owner within the owner's screen, each further open graph window
 // of the owner 24 pixels right of and below that place, and it is released
 // with the owner.
-QWidget* OpenLabGraph(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner = nullptr);
-QWidget* OpenProductionGraph(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner = nullptr);
+// The title names the wine by its full name from `notes`.
+QWidget* OpenLabGraph(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner = nullptr,
+                      const WineNotes& notes = {});
+QWidget* OpenProductionGraph(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner = nullptr,
+                             const WineNotes& notes = {});
 
 // Opens a new top-level "Fouling Analysis" window for a snapshot of `rec`,
 // as the graph windows are opened.
-QWidget* OpenFoulingAnalysis(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner = nullptr);
+QWidget* OpenFoulingAnalysis(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner = nullptr,
+                             const WineNotes& notes = {});
 
 } // namespace zephra

@@ -2,6 +2,7 @@
 
 #include "graphs/FloatingPointFault.h"
 #include "graphs/ui/GraphImages.h"
+#include "graphs/ui/WineWindowTitle.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -36,8 +37,9 @@ GraphWindow::GraphWindow(GraphScale scale, QString caption, MessageBoxes& boxes,
 
 GraphWindow::~GraphWindow() = default;
 
-void GraphWindow::FormCreate(const TWineRec& rec) {
-    setWindowTitle(caption_);
+void GraphWindow::FormCreate(const TWineRec& rec, const WineNotes& notes) {
+    setWindowTitle(WineWindowTitle(caption_, rec, notes));
+    pictureName_ = WinePictureName(caption_, rec, notes);
     try {
         picture_ = GraphWindowImage(rec, scale_, DesktopColoursOf(palette()).WindowText);
     } catch (const FloatingPointFault& fault) {
@@ -59,7 +61,7 @@ void GraphWindow::CopyPicture() {
 }
 
 void GraphWindow::SavePictureAs() {
-    SavePictureAsPng(this, *fileDialog_, picture_, caption_ + QStringLiteral(".png"), boxes_);
+    SavePictureAsPng(this, *fileDialog_, picture_, pictureName_, boxes_);
 }
 
 TGraphWinLab::TGraphWinLab(MessageBoxes& boxes, QWidget* parent)

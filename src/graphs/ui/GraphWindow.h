@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/MessageBoxes.h"
+#include "document/WineNotes.h"
 #include "document/WineRec.h"
 #include "graphs/GraphWindowPicture.h"
 #include "graphs/ui/PictureFileDialog.h"
@@ -27,10 +28,10 @@ public:
     GraphWindow(GraphScale scale, QString caption, MessageBoxes& boxes, QWidget* parent = nullptr);
     ~GraphWindow() override;
 
-    // Sets the caption and draws the picture of `rec` into `Image`. When a
-    // floating-point fault abandons the drawing the client area stays empty
-    // and the fault is reported.
-    void FormCreate(const TWineRec& rec);
+    // Sets the title (the caption and the wine's full name) and draws the
+    // picture of `rec` into `Image`. When a floating-point fault abandons
+    // the drawing the client area stays empty and the fault is reported.
+    void FormCreate(const TWineRec& rec, const WineNotes& notes = {});
 
     // The picture shown; a null image when none was drawn.
     const QImage& Picture() const { return picture_; }
@@ -45,6 +46,7 @@ private:
 
     GraphScale scale_;
     QString caption_;
+    QString pictureName_; // offered by Save Picture As
     MessageBoxes& boxes_;
     std::unique_ptr<PictureFileDialog> fileDialog_;
     QLabel* Image;

@@ -20,13 +20,6 @@ namespace {
 const QString PdfFilter = QStringLiteral("PDF files|*.pdf");
 const QString DataFilter = QStringLiteral("CSV files|*.csv|JSON files|*.json");
 
-ReportPage WineReportPage(const TWineClass& wine, const QString& wineFile,
-                          const IndexBandLimits& bands) {
-    return BuildReportPage(wine.WineRec,
-                           ReportSourceOf(wineFile, QDateTime::currentDateTime(), wine.Modified),
-                           wine.Notes, bands);
-}
-
 } // namespace
 
 ReportCommands::ReportCommands(QWidget& frame, UiServices services)
@@ -44,15 +37,27 @@ void ReportCommands::ExportPdfExecute(const TWineClass& wine, const QString& win
     const QString path = ForceExtension(*chosen, QStringLiteral(".pdf"));
     if (!MayOverwrite(services_.Boxes, path))
         return;
-    const std::vector<ReportPage> pages{WineReportPage(wine, wineFile, Bands)};
+    const std::vector<ReportPage> pages{WineReportPage(wine, wineFile)};
     WriteOutput(path,
                 ReportPdf(pages, {QString::fromStdString(ReportTitle(pages)), ReportAuthor()},
                           ReportPageLayoutFor(QLocale::system())),
                 wineFile);
 }
 
+ReportPage ReportCommands::WineReportPage(const TWineClass& wine, const QString& wineFile) {
+    std::string problem;
+    const IndexBandLimits bands =
+        BandsConfPath.empty() ? IndexBandLimits{} : ReadIndexBandLimits(BandsConfPath, problem);
+    if (!problem.empty()) {
+        services_.Boxes.Warning(problem);
+    }
+    return BuildReportPage(wine.WineRec,
+                           ReportSourceOf(wineFile, QDateTime::currentDateTime(), wine.Modified),
+                           wine.Notes, bands);
+}
+
 void ReportCommands::PrintExecute(const TWineClass& wine, const QString& wineFile) {
-    const std::vector<ReportPage> pages{WineReportPage(wine, wineFile, Bands)};
+    const std::vector<ReportPage> pages{WineReportPage(wine, wineFile)};
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(ReportPageLayoutFor(QLocale::system()));
     printer.setDocName(QString::fromStdString(ReportTitle(pages)));

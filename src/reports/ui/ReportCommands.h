@@ -1,7 +1,7 @@
 #pragma once
 
-#include "analysis/IndexBands.h"
 #include "document/WineRec.h"
+#include "reports/ReportPage.h"
 #include "reports/ui/PrintDialogs.h"
 #include "reports/ui/QtPrintDialogs.h"
 #include "ui_common/FileDialogs.h"
@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <optional>
+#include <string>
 
 class QWidget;
 
@@ -28,8 +29,10 @@ public:
     FileDialog DataDialog;
     // The print preview and print dialogs: Qt's unless a test sets its own.
     PrintDialogs* Printing;
-    // The reading bands of the filterability index on the report page.
-    IndexBandLimits Bands;
+    // The settings file the report page reads the filterability index's
+    // band limits from at each use (zephra.conf); empty: the published
+    // limits.
+    std::string BandsConfPath;
 
     // Asks for a file name (".pdf" forced) and writes the wine's lab report.
     void ExportPdfExecute(const TWineClass& wine, const QString& wineFile);
@@ -47,6 +50,9 @@ private:
     // Writes the bytes made from the wine in `wineFile`; reports a failure,
     // or a path that names a wine file (see OutputRefusal), in a message box.
     void WriteOutput(const QString& path, const QByteArray& bytes, const QString& wineFile);
+    // The wine's report page, the band limits read from BandsConfPath; a
+    // problem with them is shown as a warning and the published limits used.
+    ReportPage WineReportPage(const TWineClass& wine, const QString& wineFile);
 
     QWidget& frame_;
     UiServices services_;

@@ -25,11 +25,17 @@ namespace {
 
 class ScriptedFileDialog : public PictureFileDialog {
 public:
-    explicit ScriptedFileDialog(QString answer) : answer_(std::move(answer)) {}
-    std::optional<QString> AskSavePath(QWidget*, const QString&) override { return answer_; }
+    explicit ScriptedFileDialog(QString answer, QString* offered = nullptr)
+        : answer_(std::move(answer)), offered_(offered) {}
+    std::optional<QString> AskSavePath(QWidget*, const QString& suggested) override {
+        if (offered_ != nullptr)
+            *offered_ = suggested;
+        return answer_;
+    }
 
 private:
     QString answer_;
+    QString* offered_;
 };
 
 TWineRec Sample() {
@@ -54,7 +60,7 @@ private slots:
         QVERIFY(opened);
         QVERIFY(opened->isWindow());
         QVERIFY(opened->isVisible());
-        QCOMPARE(opened->windowTitle(), QStringLiteral("Fouling Analysis"));
+        QCOMPARE(opened->windowTitle(), QStringLiteral("Fouling Analysis \u2014 Chardonnay 2024"));
         auto* window = static_cast<FoulingAnalysisWindow*>(opened.data());
         QVERIFY(boxes.shown.empty());
 
@@ -100,24 +106,60 @@ private slots:
         QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
                  window.Picture());
 
+        // Numbers as numbers, one column per quantity with its unit: the
+        // laws, then the wine's results with Vmax and the capacities.
         window.CopyTableAction()->trigger();
         const QString text = QApplication::clipboard()->text();
-        QCOMPARE(text, QString::fromStdString(TabSeparated(FoulingTableRows(window.Analysis()))));
-        const QStringList lines = text.split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 5);
-        QCOMPARE(lines[0],
-                 QStringLiteral("Law\tJ0 (LMH)\tConstant\tt0 (s)\tR²\tRMS (ml)\tΔAICc\tNote"));
-        QCOMPARE(lines[4].split('\t').size(), 8);
-        QVERIFY(lines[4].startsWith(QStringLiteral("cake filtration\t")));
+        const QStringList lines = text.split('\n');
+        QCOMPARE(lines.size(), 9); // the last line break ends an empty piece
+        const QStringList laws = lines[0].split('\t');
+        QCOMPARE(laws.mid(0, 6), (QStringList{"law", "J0 (LMH)", "Kb (1/h)", "Ki (m²/L)",
+                                              "Vmax (L/m²)", "Kc (h·m⁴/L²)"}));
+        QVERIFY(laws.contains(QStringLiteral("capacity lower bound 95 % (L/m²)")));
+        for (int row = 1; row <= 4; ++row) {
+            const QStringList cells = lines[row].split('\t');
+            QCOMPARE(cells.size(), laws.size());
+            for (int c = 1; c < cells.size(); ++c) {
+                bool number = true;
+                if (!cells[c].isEmpty())
+                    cells[c].toDouble(&number);
+                QVERIFY2(number, qPrintable(cells[c]));
+            }
+        }
+        const QStringList standard = lines[3].split('\t');
+        QCOMPARE(standard[0], QStringLiteral("standard"));
+        // Nine significant digits.
+        const double vmax = window.Analysis().Fit(BlockingLaw::Standard).Params.K;
+        QVERIFY(std::abs(standard[4].toDouble() - vmax) < 1e-8 * vmax);
+        QCOMPARE(lines[5], QString());
+        const QStringList names = lines[6].split('\t');
+        const QStringList values = lines[7].split('\t');
+        QCOMPARE(names.size(), values.size());
+        const auto value = [&](const char* name) { return values[names.indexOf(name)]; };
+        QCOMPARE(value("best law"), QStringLiteral("cake"));
+        QCOMPARE(value("Vmax (L/m²)"), QString()); // the standard law is not the best
+        QCOMPARE(value("exponential model estimate (gal)"), QStringLiteral("1709"));
+        QCOMPARE(value("power model estimate (gal)"), QStringLiteral("3453"));
+        const double capacity = window.Analysis().BestCapacity->Value;
+        QVERIFY(std::abs(value("best law capacity (L/m²)").toDouble() - capacity) <
+                1e-8 * capacity);
     }
 
     void savePictureAsWritesThePictureShown() {
         RecordingBoxes boxes;
         QTemporaryDir dir;
         FoulingAnalysisWindow window(boxes);
-        window.SetPictureFileDialog(std::make_unique<ScriptedFileDialog>(dir.filePath("fouling")));
-        window.FormCreate(Sample());
+        QString offered;
+        window.SetPictureFileDialog(
+            std::make_unique<ScriptedFileDialog>(dir.filePath("fouling"), &offered));
+        WineNotes notes;
+        notes.WineName = "Chardonnay 2024 Reserve / Tank 7";
+        window.FormCreate(Sample(), notes);
+        QCOMPARE(window.windowTitle(),
+                 QStringLiteral("Fouling Analysis \u2014 Chardonnay 2024 Reserve / Tank 7"));
         window.SaveAction()->trigger();
+        QCOMPARE(offered,
+                 QStringLiteral("Chardonnay 2024 Reserve - Tank 7 - Fouling Analysis.png"));
         QVERIFY(boxes.shown.empty());
         const QImage saved(dir.filePath("fouling.png"), "PNG");
         QVERIFY(!saved.isNull());

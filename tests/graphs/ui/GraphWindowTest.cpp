@@ -82,6 +82,30 @@ private slots:
         QTRY_VERIFY(window.isNull()); // deletes itself
     }
 
+    // The title and the picture's file name name the wine, by its full name
+    // where the notes keep one.
+    void titleAndPictureNameNameTheWine() {
+        RecordingBoxes boxes;
+        TWineRec rec = RisingWine().Make();
+        rec.Conditions.WineName.assign("Chardonnay 2024");
+        TGraphWinLab window(boxes);
+        window.FormCreate(rec);
+        QCOMPARE(window.windowTitle(), QStringLiteral("Lab Scale Graph \u2014 Chardonnay 2024"));
+        auto dialog = std::make_unique<ScriptedFileDialog>(std::nullopt);
+        ScriptedFileDialog* asked = dialog.get();
+        window.SetPictureFileDialog(std::move(dialog));
+        window.SaveAction()->trigger();
+        QCOMPARE(asked->Suggested, QStringLiteral("Chardonnay 2024 - Lab Scale Graph.png"));
+
+        WineNotes notes;
+        notes.WineName = "Chardonnay 2024 Vieilles Vignes";
+        QPointer<QWidget> opened = OpenProductionGraph(rec, boxes, nullptr, notes);
+        QCOMPARE(opened->windowTitle(),
+                 QStringLiteral("Production Scale Graph \u2014 Chardonnay 2024 Vieilles Vignes"));
+        delete opened;
+        QVERIFY(boxes.shown.empty());
+    }
+
     void productionWindowHasItsOwnCaptionAndManyCanBeOpen() {
         RecordingBoxes boxes;
         QPointer<QWidget> first = OpenProductionGraph(RisingWine().Make(), boxes);
