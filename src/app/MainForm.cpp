@@ -17,6 +17,7 @@
 #include "app/wine/DesktopCollection.h"
 #include "app/wine/EntryCommands.h"
 #include "graphs/ui/GraphCommands.h"
+#include "reports/ui/CompareTrialsWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -163,6 +164,7 @@ void TMainForm::CreateCommands() {
     ProductionGraph = make("Data", "Production Graph", none, -1, QString());
     FoulingAnalysis = make("Data", "Fouling Analysis", none, -1, QString());
     FilterSizing = make("Data", "Filter Sizing", none, -1, QString());
+    CompareTrials = make("Data", "Compare Trials", none, -1, QString());
     SetScaleConnection = make("Data", "Set Scale Connection", none, -1, QString());
     HelpAbout = make("Help", "About", none, -1, QString());
     HelpContents = make("Help", "&Contents", QKeySequence(Qt::Key_F1), -1, QString());
@@ -172,7 +174,7 @@ void TMainForm::CreateCommands() {
 
     for (QAction* action :
          {FileClose, FileSave, FileSaveAs, EditConditions, EditData, CollectNewData,
-          LaboratoryGraph, ProductionGraph, FoulingAnalysis, FilterSizing})
+          LaboratoryGraph, ProductionGraph, FoulingAnalysis, FilterSizing, CompareTrials})
         action->setEnabled(false);
     for (QAction* action : {FileExportPdf, FilePrint, FileExportData})
         action->setEnabled(false);
@@ -213,6 +215,7 @@ void TMainForm::CreateMenus() {
     data->addAction(ProductionGraph);
     data->addAction(FoulingAnalysis);
     data->addAction(FilterSizing);
+    data->addAction(CompareTrials);
     data->addSeparator();
     data->addAction(SetScaleConnection);
 
@@ -267,6 +270,7 @@ void TMainForm::ConnectCommands() {
     bind(ProductionGraph, &TMainForm::ProductionGraphExecute);
     bind(FoulingAnalysis, &TMainForm::FoulingAnalysisExecute);
     bind(FilterSizing, &TMainForm::FilterSizingExecute);
+    bind(CompareTrials, &TMainForm::CompareTrialsExecute);
     bind(HelpAbout, &TMainForm::HelpAboutExecute);
     bind(HelpContents, &TMainForm::HelpContentsExecute);
     bind(WindowCascade, &TMainForm::WindowCascadeExecute);
@@ -443,6 +447,19 @@ void TMainForm::FoulingAnalysisExecute() {
 void TMainForm::FilterSizingExecute() {
     if (const TMDIChild* window = Documents->ActiveWineWindow())
         OpenFilterSizing(window->WineClass.WineRec, this);
+}
+
+void TMainForm::CompareTrialsExecute() {
+    std::string problem;
+    const IndexBandLimits bands = ReadIndexBandLimits(ProgramConfPath(), problem);
+    if (!problem.empty())
+        services_.Boxes.Warning(problem);
+    auto* window = new CompareTrialsWindow(services_, bands, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setAttribute(Qt::WA_QuitOnClose, false);
+    for (const TMDIChild* wine : Documents->Windows())
+        window->AddTrial(wine->WineClass.WineRec, wine->WineClass.Notes, wine->FileName);
+    window->show();
 }
 
 void TMainForm::HelpAboutExecute() {

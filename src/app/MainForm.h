@@ -69,6 +69,7 @@ public:
     QAction* ProductionGraph;
     QAction* FoulingAnalysis;
     QAction* FilterSizing;
+    QAction* CompareTrials;
     QAction* SetScaleConnection;
     QAction* HelpAbout;
     QAction* HelpContents;
@@ -109,6 +110,7 @@ public:
     void ProductionGraphExecute();
     void FoulingAnalysisExecute();
     void FilterSizingExecute();
+    void CompareTrialsExecute();
     void HelpAboutExecute();
     // Shows the user guide; a second use brings the open guide to the front.
     void HelpContentsExecute();

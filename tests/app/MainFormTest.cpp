@@ -6,6 +6,8 @@
 #include "app/SplashBox.h"
 #include "app/WelcomeDlg.h"
 #include "document/WineFile.h"
+#include "reports/ui/CompareTrialsWindow.h"
+#include "reports/ui/CompareTrialsWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,6 +23,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -124,10 +127,10 @@ private:
     void Settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     QList<QAction*> DocumentCommands() const {
-        return {form->FileClose,       form->FileSave,          form->FileSaveAs,
-                form->EditConditions,  form->EditData,          form->CollectNewData,
-                form->LaboratoryGraph, form->ProductionGraph,   form->FoulingAnalysis,
-                form->FilterSizing,    form->SetScaleConnection};
+        return {form->FileClose,       form->FileSave,        form->FileSaveAs,
+                form->EditConditions,  form->EditData,        form->CollectNewData,
+                form->LaboratoryGraph, form->ProductionGraph, form->FoulingAnalysis,
+                form->FilterSizing,    form->CompareTrials,   form->SetScaleConnection};
     }
     QList<QAction*> WindowCommands() const {
         return {form->WindowCascade, form->WindowTileHorizontal, form->WindowTileVertical};
@@ -243,6 +246,7 @@ private slots:
         row("ProductionGraph", "Data", "Production Graph", none, false, "", "");
         row("FoulingAnalysis", "Data", "Fouling Analysis", none, false, "", "");
         row("FilterSizing", "Data", "Filter Sizing", none, false, "", "");
+        row("CompareTrials", "Data", "Compare Trials", none, false, "", "");
         row("SetScaleConnection", "Data", "Set Scale Connection", none, false, "", "");
         row("HelpAbout", "Help", "About", none, false, "", "");
         row("WindowCascade", "Window", "&Cascade", none, true, "Cascade", "Cascade");
@@ -275,6 +279,7 @@ private slots:
             {"ProductionGraph", form->ProductionGraph},
             {"FoulingAnalysis", form->FoulingAnalysis},
             {"FilterSizing", form->FilterSizing},
+            {"CompareTrials", form->CompareTrials},
             {"SetScaleConnection", form->SetScaleConnection},
             {"HelpAbout", form->HelpAbout},
             {"WindowCascade", form->WindowCascade},
@@ -303,7 +308,7 @@ private slots:
         QCOMPARE(MenuItems(menus.at(1)->menu()),
                  (QStringList{"&Edit Conditions", "Edit &Data", "&Collect New Data", "-",
                               "Laboratory Graph", "Production Graph", "Fouling Analysis",
-                              "Filter Sizing", "-", "Set Scale Connection"}));
+                              "Filter Sizing", "Compare Trials", "-", "Set Scale Connection"}));
         QCOMPARE(menus.at(2)->text(), QStringLiteral("&View"));
         QCOMPARE(MenuItems(menus.at(2)->menu()),
                  (QStringList{"&Cascade", "Tile &Horizontally", "&Tile Vertically"}));
@@ -420,6 +425,22 @@ private slots:
                 opened = widget;
         }
         QVERIFY2(opened != nullptr, qPrintable(title));
+        delete opened;
+    }
+
+    void compareTrialsOpensAWindowWithEveryOpenWine() {
+        StartForm();
+        OpenWine("a.zph");
+        OpenWine("b.zph")->WineClass.WineRec.Conditions.WineName.assign("Syrah");
+        form->CompareTrials->trigger();
+        CompareTrialsWindow* opened = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->isVisible() && widget->windowTitle() == QStringLiteral("Compare Trials"))
+                opened = qobject_cast<CompareTrialsWindow*>(widget);
+        }
+        QVERIFY(opened != nullptr);
+        QCOMPARE(opened->Rows().size(), std::size_t{2});
+        QCOMPARE(opened->Table()->rowCount(), 2);
         delete opened;
     }
 
