@@ -7,7 +7,6 @@
 #include "app/WelcomeDlg.h"
 #include "document/WineFile.h"
 #include "reports/ui/CompareTrialsWindow.h"
-#include "reports/ui/CompareTrialsWindow.h"
 
 #include <QAction>
 #include <QApplication>
