@@ -9,6 +9,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <regex>
 
@@ -146,6 +148,38 @@ TEST(PdfCommandTest, TheResultsBoxShowsTheAnalysisFiguresOnEitherPaper) {
                                                             << first;
         }
     }
+}
+
+// The lab's own band limits come from zephra.conf beside the settings file;
+// limits that cannot be used are reported and the published ones used.
+TEST(PdfCommandTest, TheLabsBandLimitsComeFromZephraConf) {
+    TempFolder folder;
+    const std::string wine = StandardConditionsWine(folder);
+    const std::string out = folder.file("report.pdf");
+    const char* before = std::getenv("XDG_CONFIG_HOME");
+    const std::string saved = before != nullptr ? before : "";
+    ::setenv("XDG_CONFIG_HOME", folder.path().c_str(), 1);
+    std::filesystem::create_directories(folder.path() / "zephra");
+    const std::string conf = folder.file("zephra/zephra.conf");
+
+    std::ofstream(conf) << "[units]\nsystem = metric\n\n[bands]\nvery_good = 100\ngood = 200\n"
+                           "poor = 300\n";
+    CliResult result = RunCli({"pdf", wine, "-o", out});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(PdfText(out).find("very good (below 100)"), std::string::npos) << PdfText(out);
+
+    std::ofstream(conf) << "[bands]\ngood = 10\n";
+    result = RunCli({"pdf", wine, "-o", out});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_NE(result.err.find("the limits must increase"), std::string::npos) << result.err;
+    EXPECT_NE(PdfText(out).find("poor (50\xE2\x80\x93"
+                                "100)"),
+              std::string::npos);
+
+    if (before != nullptr)
+        ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
+    else
+        ::unsetenv("XDG_CONFIG_HOME");
 }
 
 TEST(PdfCommandTest, PaperChoiceAndNothingWrittenWithoutAWine) {
