@@ -434,12 +434,13 @@ void TMainForm::ProductionGraphExecute() {
 
 void TMainForm::FoulingAnalysisExecute() {
     if (const TMDIChild* window = Documents->ActiveWineWindow())
-        OpenFoulingAnalysis(window->WineClass.WineRec, services_.Boxes, this);
+        OpenFoulingAnalysis(window->WineClass.WineRec, window->WineClass.Notes, services_.Boxes,
+                            this);
 }
 
 void TMainForm::FilterSizingExecute() {
     if (const TMDIChild* window = Documents->ActiveWineWindow())
-        OpenFilterSizing(window->WineClass.WineRec, this);
+        OpenFilterSizing(window->WineClass.WineRec, window->WineClass.Notes, this);
 }
 
 void TMainForm::HelpAboutExecute() {

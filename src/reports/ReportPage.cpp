@@ -3,6 +3,7 @@
 #include "analysis/FoulingAnalysis.h"
 #include "analysis/FoulingAnalysisText.h"
 #include "document/Report.h"
+#include "entry/ControlCharacters.h"
 #include "graphs/FloatingPointFault.h"
 #include "graphs/GraphWindowPicture.h"
 #include "reports/CountedRows.h"
@@ -46,8 +47,8 @@ std::vector<std::string> TableLines(const TWineRec& rec, const std::vector<std::
     return WithoutOuterEmptyLines(lines);
 }
 
-std::vector<std::string> AnalysisLines(const TWineRec& rec) {
-    const FoulingAnalysis analysis = AnalyzeFouling(rec);
+std::vector<std::string> AnalysisLines(const TWineRec& rec, const WineNotes& notes) {
+    const FoulingAnalysis analysis = AnalyzeWineFouling(rec, notes);
     std::vector<std::string> lines{"Fouling analysis",
                                    "Best described by: " + BestLawText(analysis),
                                    "Vmax: " + VmaxText(analysis)};
@@ -75,6 +76,21 @@ std::string TrialStartShown(const std::string& text) {
         return text;
     }
     return text.substr(0, 10) + " " + text.substr(11, 5);
+}
+
+// Control characters from a damaged or foreign wine shown as escapes, as
+// the text outputs show them: a painter would draw them as boxes or break
+// a line at them.
+void ShowControlCharacters(ReportPage& page) {
+    const auto visible = [](std::string& text) { text = VisibleControlCharacters(text); };
+    visible(page.Title);
+    visible(page.Comments);
+    for (std::vector<std::string>* lines :
+         {&page.HeaderLines, &page.TableLines, &page.SummaryLines, &page.AnalysisLines}) {
+        for (std::string& line : *lines) {
+            visible(line);
+        }
+    }
 }
 
 ReportGraph Graph(const TWineRec& rec, GraphScale scale, const TextMetrics& metrics) {
@@ -120,7 +136,8 @@ ReportPage BuildReportPage(const TWineRec& rec, const ReportSource& source,
     page.Comments = notes.Comments;
     page.TableLines = TableLines(rec, panels.Table);
     page.SummaryLines = WithoutOuterEmptyLines(panels.Summary);
-    page.AnalysisLines = AnalysisLines(rec);
+    page.AnalysisLines = AnalysisLines(rec, notes);
+    ShowControlCharacters(page);
     page.LabGraph = Graph(rec, GraphScale::Laboratory, metrics);
     page.ProductionGraph = Graph(rec, GraphScale::Production, metrics);
     return page;

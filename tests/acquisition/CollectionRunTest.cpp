@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -37,6 +40,7 @@ public:
     }
     WeightReading GetWeight() override {
         const int request = requests++;
+        requestTimes.push_back(clock_.now);
         clock_.now += replyMs;
         if (request == throwAt)
             throw BalanceError("Timeout");
@@ -55,6 +59,7 @@ public:
     bool failTare = false;
     int requests = 0;
     int closes = 0;
+    std::vector<std::int64_t> requestTimes; // the clock at each weight request
 
 private:
     FakeClock& clock_;
@@ -475,6 +480,51 @@ TEST_F(CollectionRunTest, TrialStartIsTheTimeTheStartingWeightWasRead) {
     EXPECT_EQ(StoredPoints(), 1);
     EXPECT_EQ(target.wine.Notes.TrialStarted, TrialStartedText(clock.wall));
     EXPECT_EQ(target.wine.Notes.Comments, "Second trial");
+}
+
+// Each reading is timed at its request, from the starting weight's request:
+// the record keeps whole seconds, the notes tenths of a second; after a
+// thinning the notes' times still belong to their points. A slow reply
+// does not move the times.
+TEST_F(CollectionRunTest, ReadingsAreTimedAtTheRequestToATenthOfASecond) {
+    balance.replyMs = 900;
+    target.wine.Notes.ReadingTimesDs = {1, 2, 3}; // of an earlier run
+    RunCollection(18);
+    ASSERT_EQ(StoredPoints(), 36);
+    ASSERT_EQ(recorder.collapses.size(), 1u);
+    const std::vector<std::optional<int>>& times = target.wine.Notes.ReadingTimesDs;
+    ASSERT_EQ(times.size(), 36u);
+    std::vector<int> requested;
+    for (const std::int64_t at : balance.requestTimes)
+        requested.push_back(static_cast<int>(std::llround((at - balance.requestTimes[0]) / 100.0)));
+    int previous = 0;
+    for (int i = 1; i <= 36; ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_TRUE(times[i - 1]);
+        const int ds = *times[i - 1];
+        EXPECT_GT(ds, previous);
+        EXPECT_LE(std::abs(ds - 10 * PointSeconds(i)), 5);
+        EXPECT_NE(std::find(requested.begin(), requested.end(), ds), requested.end());
+        previous = ds;
+    }
+    // Point 1 after the thinning is the second reading, taken at about 30 s.
+    EXPECT_EQ(*times[0], requested[2]);
+    EXPECT_EQ(PointSeconds(1), 30);
+
+    // A run that stores no point gives the wine its times back.
+    FakeTarget other;
+    other.wine.Notes.ReadingTimesDs = {150, 300};
+    balance.unreadableAt = balance.requests + 1;
+    CollectionRun run(other, exchanges, clock, boxes, {1.0, 18});
+    run.ClearRecord();
+    EXPECT_TRUE(other.wine.Notes.ReadingTimesDs.empty());
+    run.Start();
+    for (int guard = 0; run.Running() && guard < 1000; ++guard) {
+        clock.now += 100;
+        run.Pass();
+    }
+    EXPECT_FALSE(run.StoredAny());
+    EXPECT_EQ(other.wine.Notes.ReadingTimesDs, (std::vector<std::optional<int>>{150, 300}));
 }
 
 // While the balance has not answered, passes go on without beginning another

@@ -80,9 +80,9 @@ void FoulingAnalysisWindow::SetPictureFileDialog(std::unique_ptr<PictureFileDial
     fileDialog_ = std::move(dialog);
 }
 
-void FoulingAnalysisWindow::FormCreate(const TWineRec& rec) {
+void FoulingAnalysisWindow::FormCreate(const TWineRec& rec, const WineNotes& notes) {
     setWindowTitle(Caption);
-    analysis_ = AnalyzeFouling(rec);
+    analysis_ = AnalyzeWineFouling(rec, notes);
     FillTable();
     FillSummary(rec);
     try {

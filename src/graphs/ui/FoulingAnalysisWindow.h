@@ -2,6 +2,7 @@
 
 #include "analysis/FoulingAnalysis.h"
 #include "document/MessageBoxes.h"
+#include "document/WineNotes.h"
 #include "document/WineRec.h"
 #include "graphs/ui/PictureFileDialog.h"
 
@@ -32,7 +33,7 @@ public:
     ~FoulingAnalysisWindow() override;
 
     // Sets the caption, analyses `rec` and shows the results.
-    void FormCreate(const TWineRec& rec);
+    void FormCreate(const TWineRec& rec, const WineNotes& notes = {});
 
     const FoulingAnalysis& Analysis() const { return analysis_; }
     // The graph shown; a null image when none was drawn.

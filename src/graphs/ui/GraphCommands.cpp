@@ -23,8 +23,10 @@ int OpenGraphWindows(const QWidget& owner) {
     return open;
 }
 
-template <typename Window>
-QWidget* OpenGraphWindow(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner) {
+// `extra` goes to the window's FormCreate after the record.
+template <typename Window, typename... Extra>
+QWidget* OpenGraphWindow(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner,
+                         const Extra&... extra) {
     auto* window = new Window(boxes, owner);
     window->setAttribute(Qt::WA_DeleteOnClose);
     // Like the main window's other windows, it does not keep the program
@@ -34,7 +36,7 @@ QWidget* OpenGraphWindow(const TWineRec& rec, MessageBoxes& boxes, QWidget* owne
         window->move(PlaceOverOwner(*owner, window->size(), 24 * (OpenGraphWindows(*owner) % 8)));
     }
     window->show();
-    window->FormCreate(rec);
+    window->FormCreate(rec, extra...);
     return window;
 }
 
@@ -63,8 +65,9 @@ QWidget* OpenProductionGraph(const TWineRec& rec, MessageBoxes& boxes, QWidget* 
     return OpenGraphWindow<TGraphWinProd>(rec, boxes, owner);
 }
 
-QWidget* OpenFoulingAnalysis(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner) {
-    return OpenGraphWindow<FoulingAnalysisWindow>(rec, boxes, owner);
+QWidget* OpenFoulingAnalysis(const TWineRec& rec, const WineNotes& notes, MessageBoxes& boxes,
+                             QWidget* owner) {
+    return OpenGraphWindow<FoulingAnalysisWindow>(rec, boxes, owner, notes);
 }
 
 } // namespace zephra

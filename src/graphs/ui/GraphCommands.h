@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/MessageBoxes.h"
+#include "document/WineNotes.h"
 #include "document/WineRec.h"
 
 class QLabel;
@@ -30,8 +31,9 @@ void DrawGraph(QLabel& graph, const TWineRec& rec, MessageBoxes& boxes);
 QWidget* OpenLabGraph(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner = nullptr);
 QWidget* OpenProductionGraph(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner = nullptr);
 
-// Opens a new top-level "Fouling Analysis" window for a snapshot of `rec`,
-// as the graph windows are opened.
-QWidget* OpenFoulingAnalysis(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner = nullptr);
+// Opens a new top-level "Fouling Analysis" window for a snapshot of `rec`
+// with the readings' times of its `notes`, as the graph windows are opened.
+QWidget* OpenFoulingAnalysis(const TWineRec& rec, const WineNotes& notes, MessageBoxes& boxes,
+                             QWidget* owner = nullptr);
 
 } // namespace zephra

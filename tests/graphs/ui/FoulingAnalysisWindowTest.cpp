@@ -50,7 +50,7 @@ private slots:
     void showsTheTableTheSummaryAndTheGraphOfASnapshot() {
         RecordingBoxes boxes;
         TWineRec rec = Sample();
-        QPointer<QWidget> opened = OpenFoulingAnalysis(rec, boxes);
+        QPointer<QWidget> opened = OpenFoulingAnalysis(rec, {}, boxes);
         QVERIFY(opened);
         QVERIFY(opened->isWindow());
         QVERIFY(opened->isVisible());
