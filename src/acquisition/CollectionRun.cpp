@@ -130,10 +130,11 @@ void CollectionRun::StartWeightArrived(const ExchangeOutcome& outcome) {
     }
     w0_ = outcome.reading.WeightVal;
     target_.Wine().Notes.TrialStarted = TrialStartedText(clock_.WallTime());
-    startRequestMs_ = outcome.requestMs;
-    startMs_ = outcome.replyMs;
-    nowMs_ = startMs_;
-    lastPassMs_ = startMs_;
+    // The run's times count from the request of the starting weight, as each
+    // reading's time counts from its request.
+    startMs_ = outcome.requestMs;
+    nowMs_ = outcome.replyMs;
+    lastPassMs_ = outcome.replyMs;
     r_ = 1;
     slot_ = 1;
     started_ = true;
@@ -249,8 +250,7 @@ bool CollectionRun::ReadingArrived(const ExchangeOutcome& outcome) {
     }
     nowMs_ = outcome.replyMs;
     const double volume = (outcome.reading.WeightVal - w0_) / settings_.Density;
-    // The reading's time is that of its request, as the starting weight's.
-    const std::int64_t readingMs = outcome.requestMs - startRequestMs_;
+    const std::int64_t readingMs = outcome.requestMs - startMs_;
     const ReadingTexts texts = MakeReadingTexts(volume, readingMs);
     ScheduleNextSlot();
     if (!AfterPreviousPoint(texts))

@@ -152,8 +152,8 @@ protected:
         CollectionRun run(target, exchanges, clock, boxes, {1.0, maxMinutes}, &recorder);
         recorder.run = &run;
         run.ClearRecord();
+        startMs = clock.now; // the request of the starting weight
         run.Start();
-        startMs = clock.now;
         for (int guard = 0; run.Running() && guard < 10'000'000; ++guard) {
             clock.now += passMs;
             if (eachPass)
@@ -199,8 +199,10 @@ TEST_F(CollectionRunTest, NineMinutesGiveExactly36PointsAt15SecondsWithoutThinni
     EXPECT_TRUE(boxes.shown.empty());
     for (int i = 1; i <= 36; ++i)
         EXPECT_EQ(PointSeconds(i), 15 * i) << i;
-    EXPECT_EQ(Data().V[0].text(), "   7.6");  // 0.5 g/s for 15.133 s, minus the start
-    EXPECT_EQ(Data().V[35].text(), " 270.1"); // 540.133 s
+    // 0.5 g/s from the starting weight's reply to the reading's: the reading
+    // is asked for on the first pass 15 s after the starting weight was.
+    EXPECT_EQ(Data().V[0].text(), "   7.5");  // 15.033 s
+    EXPECT_EQ(Data().V[35].text(), " 270.0"); // 540.033 s
     EXPECT_EQ(recorder.countdowns.front(), " 0:15");
     EXPECT_LT(endMs - startMs, 540'000 + 300);
     EXPECT_GE(balance.closes, 1);
@@ -448,9 +450,10 @@ TEST_F(CollectionRunTest, RunThatStoresNoPointGivesTheWineBackAsItWas) {
 // points: the wine given back stays marked modified.
 TEST_F(CollectionRunTest, WineSavedDuringARunWithoutPointsStaysModified) {
     RunCollection(18, 100, [&](CollectionRun& run) {
-        if (clock.now - startMs == 5'000)
+        // The passes follow the starting weight's reply.
+        if (clock.now - startMs == 5'133)
             target.wine.Modified = false;
-        if (clock.now - startMs == 10'000)
+        if (clock.now - startMs == 10'133)
             run.RequestStop();
     });
     EXPECT_EQ(end, RunEnd::StopKey);
@@ -552,7 +555,8 @@ TEST_F(CollectionRunTest, PendingExchangeIsTakenUpLaterAndStopDoesNotWaitForIt) 
     run.Pass();
     ASSERT_EQ(StoredPoints(), 1);
     EXPECT_EQ(PointSeconds(1), 15);
-    EXPECT_EQ(run.ElapsedMs(), 15'133);
+    // From the starting weight's request to the reading's reply.
+    EXPECT_EQ(run.ElapsedMs(), 133 + 15'000 + 133);
 
     exchanges.hold = true;
     clock.now = start + 30'000;

@@ -114,10 +114,11 @@ TEST(RecoveryJournalTest, KeepsTheWinesNotes) {
     CollectedWine later = Merlot(2);
     later.notes = noted.notes;
     ASSERT_EQ(journal.Keep(later), 0);
+    const std::string notesChanged = JournalFrame(later);
     later.rec = Merlot(3).rec;
     ASSERT_EQ(journal.Keep(later), 0);
     const std::string bytes = Bytes(journal.Path());
-    EXPECT_EQ(bytes, JournalStart(Merlot(1)) + JournalFrame(later) + JournalFrame(later.rec.Data));
+    EXPECT_EQ(bytes, JournalStart(Merlot(1)) + notesChanged + JournalFrame(later.rec.Data));
     const JournalContents kept = ReadJournal(bytes);
     EXPECT_EQ(kept.wine.notes, noted.notes);
     EXPECT_EQ(kept.readings, 3);
