@@ -80,10 +80,9 @@ std::string TrialStartShown(const std::string& text) {
 
 // Control characters from a damaged or foreign wine shown as escapes, as
 // the text outputs show them: a painter would draw them as boxes or break
-// a line at them.
+// a line at them. The title stays as the wine has it (see ReportPage).
 void ShowControlCharacters(ReportPage& page) {
     const auto visible = [](std::string& text) { text = VisibleControlCharacters(text); };
-    visible(page.Title);
     visible(page.Comments);
     for (std::vector<std::string>* lines :
          {&page.HeaderLines, &page.TableLines, &page.SummaryLines, &page.AnalysisLines}) {

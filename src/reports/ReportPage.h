@@ -30,8 +30,11 @@ struct ReportGraph {
 // table keeps its counted rows only, those not used by the fits marked
 // with "*" and explained in a note below it.
 struct ReportPage {
-    std::string Kind;                       // what the page is, beside the title
-    std::string Title;                      // the wine's full name
+    std::string Kind; // what the page is, beside the title
+    // The wine's full name as the wine has it: the painter shows its control
+    // characters as escapes, as every other line holds them already, and
+    // the document's title (ReportTitle) leaves them out.
+    std::string Title;
     std::vector<std::string> HeaderLines;   // filter, wine type, trial start, file, dates
     std::string Comments;                   // the wine's comments, below the header lines
     std::vector<std::string> TableLines;    // conditions and data table
