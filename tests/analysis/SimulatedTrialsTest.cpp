@@ -85,13 +85,16 @@ TEST(SimulatedTrials, OtherLawsGiveTheirOwnCapacity) {
         trial.J0Lmh = 2500;
         trial.MaxMinutes = 36;
         trial.C = 2 / (trial.J0Lmh * 0.6);
-        trial.StartDelaySeconds = 4;
+        trial.StartDelaySeconds = 5;
         const FoulingAnalysis a = FinalAnalysis(trial);
         ASSERT_EQ(a.Best, law);
         EXPECT_FALSE(a.Vmax.has_value());
         const double truth = TrueCapacity(trial, a.TerminalFluxShare);
         EXPECT_NEAR(a.BestCapacity->Value / truth, 1, 0.05);
-        EXPECT_TRUE(Holds(*a.BestCapacity, truth));
+        EXPECT_TRUE(Holds(*a.BestCapacity, truth))
+            << a.BestCapacity->Value << " [" << a.BestCapacity->Low95 << ", "
+            << a.BestCapacity->High95.value_or(-1) << "] LB " << a.BestCapacity->LowerBound95
+            << " truth " << truth;
     }
 }
 
