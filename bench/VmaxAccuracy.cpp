@@ -7,12 +7,13 @@
 // flow opened 2 to 10 s after the run's clock started) it collects TRIALS
 // trials (100 by default) with the program's collection run on a simulated
 // clock: readings on the run's schedule, replies 0.15 to 0.6 s after the
-// request plus up to 50 ms of jitter, the balance read to 0.01 g, the time
-// stamps in whole seconds as the record keeps them. J0 is drawn from 1000
+// request plus up to 50 ms of jitter, the balance read to 0.01 g, each
+// reading stamped at its request. J0 is drawn from 1000
 // to 4000 LMH, the run lasts 18 or 36 minutes, and the fouling reaches
 // c·J0·t of 0.5 to 5 by the run's end. Every stored point is analysed as
-// the live window does; the last point as the report does. The same trials
-// are then analysed again with the readings' request times to 0.1 s.
+// the live window does; the last point as the report does: first with the
+// whole seconds the record keeps, then again with the readings' times to
+// 0.1 s that the run keeps in the wine's notes.
 //
 // It prints, per law and kind: how often the law was named best at the end;
 // for standard-law trials how often Vmax was reported and how often its 95 %
@@ -156,8 +157,8 @@ int main(int argc, char** argv) {
     const int trials = argc > 1 ? std::atoi(argv[1]) : 100;
     const unsigned seed = argc > 2 ? static_cast<unsigned>(std::atoi(argv[2])) : 2024;
     for (const bool precise : {false, true}) {
-        std::printf("\nTime stamps: %s\n",
-                    precise ? "request times to 0.1 s" : "whole seconds of the reply (the record)");
+        std::printf("\nTime stamps: %s\n", precise ? "the notes' reading times to 0.1 s"
+                                                   : "whole seconds of the request (the record)");
         std::printf("%-13s %-11s %6s %9s %9s %9s %9s %5s %9s %7s\n", "law", "kind", "trials",
                     "best", "reported", "in 95 %", "above LB", "stop", "within 5%", "passed");
         for (const BlockingLaw law : AllBlockingLaws) {

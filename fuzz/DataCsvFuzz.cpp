@@ -38,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     zephra::TWineRec rec = SampleWine();
-    zephra::StoreDataForm(rec, form);
+    zephra::WineNotes notes;
+    zephra::StoreDataForm(rec, form, notes);
     zephra::test::RecordingBoxes boxes;
     zephra::Calculate(rec, true, boxes, ",");
     return 0;

@@ -21,6 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const JournalContents again = zephra::ReadJournal(zephra::JournalStart(read.wine));
     if (again.state != JournalContents::State::Intact || again.tornTail ||
         again.wine.fileName != read.wine.fileName || again.wine.caption != read.wine.caption ||
+        again.wine.notes != read.wine.notes ||
         std::memcmp(&again.wine.rec, &read.wine.rec, sizeof read.wine.rec) != 0)
         std::abort();
     return 0;

@@ -1,12 +1,13 @@
 // Any bytes as a wine file: open it with the notes after its record, show
 // its stored report and graph as a wine window does, recalculate with the
-// messages on, then build the report and the three pictures again. Notes
-// that were read must come back the same through the trailer's writer and
-// reader. Only the arithmetic faults that abandon a picture may end a
-// drawing; anything else thrown is a fault.
+// messages on, then build the report and the three pictures again and
+// analyse the trial with the readings' times of its notes. Notes that were
+// read must come back the same through the trailer's writer and reader. Only the arithmetic faults
+// that abandon a picture may end a drawing; anything else thrown is a fault.
 
 #include "FuzzInputFile.h"
 #include "analysis/Calculate.h"
+#include "analysis/FoulingAnalysis.h"
 #include "document/Report.h"
 #include "document/WineFile.h"
 #include "document/WineTrailer.h"
@@ -64,5 +65,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     zephra::Calculate(rec, true, boxes, ",");
     zephra::FillLines(rec);
     DrawThePictures(rec);
+    (void)zephra::AnalyzeWineFouling(rec, wine.Notes);
     return 0;
 }

@@ -7,6 +7,7 @@ ExchangeOutcome Exchange(Balance& balance, RunClock& clock, bool tare) {
     try {
         if (tare)
             balance.Tare();
+        outcome.requestMs = clock.NowMs();
         outcome.reading = balance.GetWeight();
     } catch (const BalanceError& e) {
         outcome.linkError = e.what();

@@ -11,13 +11,15 @@ namespace zephra {
 
 // What one exchange with the balance gave.
 struct ExchangeOutcome {
-    WeightReading reading;    // meaningful only when linkError is empty
-    std::string linkError;    // the text of a BalanceError; empty when the link worked
-    std::int64_t replyMs = 0; // the run clock right after the reply
+    WeightReading reading;      // meaningful only when linkError is empty
+    std::string linkError;      // the text of a BalanceError; empty when the link worked
+    std::int64_t requestMs = 0; // the run clock right before the weight request
+    std::int64_t replyMs = 0;   // the run clock right after the reply
 };
 
 // One exchange on `balance`, on the calling thread: the tare command first
-// when `tare`, then a weight request; the clock is read after the reply. A
+// when `tare`, then a weight request; the clock is read before the request
+// (after the tare) and after the reply. A
 // failing link is returned in `linkError`; BalanceInterrupted goes through.
 ExchangeOutcome Exchange(Balance& balance, RunClock& clock, bool tare);
 

@@ -66,6 +66,7 @@ void CollectionRun::ClearRecord() {
         rec.Data.T[i].Sc.clear();
     }
     rec.Data.MinSkip.set(1);
+    target_.Wine().Notes.ReadingTimesDs.clear();
     Blank(rec.bE, 5);
     Blank(rec.bP, 5);
     Blank(rec.rE, 5);
@@ -129,9 +130,11 @@ void CollectionRun::StartWeightArrived(const ExchangeOutcome& outcome) {
     }
     w0_ = outcome.reading.WeightVal;
     target_.Wine().Notes.TrialStarted = TrialStartedText(clock_.WallTime());
-    startMs_ = outcome.replyMs;
-    nowMs_ = startMs_;
-    lastPassMs_ = startMs_;
+    // The run's times count from the request of the starting weight, as each
+    // reading's time counts from its request.
+    startMs_ = outcome.requestMs;
+    nowMs_ = outcome.replyMs;
+    lastPassMs_ = outcome.replyMs;
     r_ = 1;
     slot_ = 1;
     started_ = true;
@@ -189,7 +192,7 @@ void CollectionRun::PassSteps() {
                 return;
         } else if (interval_ < IntervalLimitSeconds) {
             interval_ = 2.0 * interval_;
-            DataCollapse(target_.Wine().WineRec.Data);
+            DataCollapse(target_.Wine().WineRec.Data, target_.Wine().Notes);
             target_.Wine().Modified = true;
             Recalculate();
             r_ = 19;
@@ -247,7 +250,8 @@ bool CollectionRun::ReadingArrived(const ExchangeOutcome& outcome) {
     }
     nowMs_ = outcome.replyMs;
     const double volume = (outcome.reading.WeightVal - w0_) / settings_.Density;
-    const ReadingTexts texts = MakeReadingTexts(volume, nowMs_ - startMs_);
+    const std::int64_t readingMs = outcome.requestMs - startMs_;
+    const ReadingTexts texts = MakeReadingTexts(volume, readingMs);
     ScheduleNextSlot();
     if (!AfterPreviousPoint(texts))
         return true; // taken, not stored: the next slot follows
@@ -260,6 +264,8 @@ bool CollectionRun::ReadingArrived(const ExchangeOutcome& outcome) {
     data.V[r_ - 1].assign(texts.V);
     data.T[r_ - 1].M.assign(texts.M);
     data.T[r_ - 1].Sc.assign(texts.Sc);
+    SetReadingTime(target_.Wine().Notes, static_cast<std::size_t>(r_ - 1),
+                   static_cast<int>(std::llround(static_cast<double>(readingMs) / 100.0)));
     storedAny_ = true;
     target_.Wine().Modified = true;
     Recalculate();
@@ -285,7 +291,7 @@ StoredPoint CollectionRun::PointShown(int index, double grams, double volume) {
     point.volumeMl = volume;
     point.pointsInRecord = index;
     point.lastReading = LastReadingText(point);
-    point.vmax = tracker_.Update(AnalyzeFouling(rec));
+    point.vmax = tracker_.Update(AnalyzeWineFouling(rec, target_.Wine().Notes));
     point.vmaxText = VmaxIntervalText(point.vmax);
     point.bestLawText = BestLawText(point.vmax);
     point.vmaxLine = VmaxTrackerLine(point.vmax);

@@ -135,10 +135,13 @@ struct RunSettings {
 // the port.
 //
 // When the starting weight is read, the wine's notes take the wall-clock time
-// as the time the trial started. A run that ends before its first point is
-// stored gives the wine back exactly the record and the notes it had before
-// `ClearRecord` and its Modified flag
-// (still set when the cleared wine was saved meanwhile, since the file then
+// as the time the trial started. Each reading is timed at its request, from
+// the starting weight's request, the origin of the schedule: the record
+// stores the whole seconds, the
+// notes the time to a tenth of a second (ReadingTimesDs), which the live
+// analysis uses; a thinning thins the notes' times as the points. A run that ends before its first
+// point is stored gives the wine back exactly the record and the notes it had before `ClearRecord`
+// and its Modified flag (still set when the cleared wine was saved meanwhile, since the file then
 // no longer holds what the window shows).
 class CollectionRun {
 public:
@@ -212,7 +215,7 @@ private:
     double interval_ = 15.0;
     double previousVolume_ = 0.0;
     double w0_ = 0.0;
-    std::int64_t startMs_ = 0;
+    std::int64_t startMs_ = 0; // the request of the starting weight
     std::int64_t nowMs_ = 0;
     std::int64_t lastPassMs_ = 0;
     int r_ = 1;

@@ -16,4 +16,12 @@ void DataCollapse(TData& data) {
     }
 }
 
+void DataCollapse(TData& data, WineNotes& notes) {
+    DataCollapse(data);
+    const std::vector<std::optional<int>> times = notes.ReadingTimesDs;
+    notes.ReadingTimesDs.clear();
+    for (std::size_t k = 1; k <= 18; ++k)
+        SetReadingTime(notes, k - 1, 2 * k - 1 < times.size() ? times[2 * k - 1] : std::nullopt);
+}
+
 } // namespace zephra

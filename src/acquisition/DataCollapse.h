@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/WineNotes.h"
 #include "document/WineRec.h"
 
 namespace zephra {
@@ -10,5 +11,9 @@ namespace zephra {
 // to 36 become empty. MinSkip is not changed. On fewer than 36 points a
 // missing even-numbered point simply copies an empty text.
 void DataCollapse(TData& data);
+
+// DataCollapse for the data and the readings' times in `notes`, which
+// follow their points.
+void DataCollapse(TData& data, WineNotes& notes);
 
 } // namespace zephra

@@ -1,6 +1,7 @@
 #include "acquisition/RecoveryJournal.h"
 
 #include "document/Crc32.h"
+#include "document/WineTrailer.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -29,7 +30,9 @@ constexpr char WineKind = 'W';
 constexpr char DataKind = 'D';
 constexpr std::size_t LongestName = 0xFFFF;
 constexpr std::size_t ShortestWine = 2 + 2 + sizeof(TWineRec);
-constexpr std::size_t LongestWine = ShortestWine + 2 * LongestName;
+// The notes' head and check around a text of at most 0xFFFF bytes.
+constexpr std::size_t LongestNotes = 8 + 0xFFFF + 4;
+constexpr std::size_t LongestWine = ShortestWine + 2 * LongestName + LongestNotes;
 // Far more than the longest run writes (about 60 KB).
 constexpr off_t LongestJournal = 16 * 1024 * 1024;
 
@@ -68,8 +71,9 @@ bool ValidLength(char kind, std::uint32_t length) {
                             : length >= ShortestWine && length <= LongestWine;
 }
 
-// The two names and the record of a 'W' frame's payload; false when the
-// names' lengths do not add up to the payload.
+// The two names, the record and the notes of a 'W' frame's payload; false
+// when the names' lengths do not add up to the payload or the notes cannot
+// be read.
 bool ReadWine(std::string_view payload, CollectedWine& wine) {
     std::size_t at = 0;
     std::string* names[] = {&wine.fileName, &wine.caption};
@@ -83,10 +87,14 @@ bool ReadWine(std::string_view payload, CollectedWine& wine) {
         name->assign(payload.substr(at, length));
         at += length;
     }
-    if (payload.size() - at != sizeof(TWineRec))
+    if (payload.size() - at < sizeof(TWineRec))
         return false;
     std::memcpy(&wine.rec, payload.data() + at, sizeof(TWineRec));
-    return true;
+    at += sizeof(TWineRec);
+    TrailerRead notes = DecodeTrailer(reinterpret_cast<const unsigned char*>(payload.data() + at),
+                                      payload.size() - at);
+    wine.notes = std::move(notes.Notes);
+    return notes.Problem.empty();
 }
 
 bool AllZero(std::string_view bytes) {
@@ -173,6 +181,8 @@ std::string JournalFrame(const CollectedWine& wine) {
     AppendName(payload, wine.fileName);
     AppendName(payload, wine.caption);
     payload.append(reinterpret_cast<const char*>(&wine.rec), sizeof wine.rec);
+    const std::vector<unsigned char> notes = EncodeTrailer(wine.notes);
+    payload.append(notes.begin(), notes.end());
     return Frame(WineKind, payload);
 }
 
@@ -262,7 +272,7 @@ int RecoveryJournal::Keep(const CollectedWine& wine) {
             Remove();
             return error;
         }
-    } else if (wine.fileName != fileName_ || wine.caption != caption_) {
+    } else if (wine.fileName != fileName_ || wine.caption != caption_ || wine.notes != notes_) {
         if (const int error = Append(JournalFrame(wine)))
             return error;
     } else if (const int error = Append(JournalFrame(wine.rec.Data))) {
@@ -270,6 +280,7 @@ int RecoveryJournal::Keep(const CollectedWine& wine) {
     }
     fileName_ = wine.fileName;
     caption_ = wine.caption;
+    notes_ = wine.notes;
     return 0;
 }
 
@@ -321,6 +332,7 @@ void RecoveryJournal::Remove() {
     path_.clear();
     fileName_.clear();
     caption_.clear();
+    notes_ = {};
 }
 
 LeftJournal::LeftJournal(std::string path, int lockFd, JournalContents contents)

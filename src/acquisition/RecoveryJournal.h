@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/WineNotes.h"
 #include "document/WineRec.h"
 
 #include <string>
@@ -18,14 +19,17 @@ struct CollectedWine {
     std::string fileName; // the wine's file; empty for a wine never saved
     std::string caption;  // the caption of its window, UTF-8
     TWineRec rec{};
+    WineNotes notes; // what the wine's file keeps after the record
 };
 
 // The bytes of a journal. It starts with "ZPHJ" and the version (u32, 1),
 // then holds frames: a kind (one byte), the payload's length (u32), the
 // payload and the CRC-32 of kind, length and payload (u32); numbers are
 // little-endian. A 'W' frame holds the whole wine: its file name and caption
-// (each a u16 length and UTF-8 bytes), then the 2181 bytes of the record. A
-// 'D' frame holds the 506 bytes of the record's data after a stored point.
+// (each a u16 length and UTF-8 bytes), the 2181 bytes of the record, then
+// the notes as a wine file keeps them after the record (WineTrailer.h;
+// nothing for a wine without notes). A 'D' frame holds the 506 bytes of the
+// record's data after a stored point.
 // The first frame is a 'W' frame; the wine is the last 'W' frame with the
 // data of the last 'D' frame after it.
 std::string JournalStart(const CollectedWine& wine);
@@ -57,7 +61,7 @@ JournalContents ReadJournal(std::string_view bytes);
 // The recovery journal of one wine's collected data. The first `Keep`
 // creates a journal file in the folder (creating the folder when missing)
 // and writes the whole wine; a later one appends the wine's data, or the
-// whole wine again when its file name or caption changed. Each `Keep` is on
+// whole wine again when its file name, caption or notes changed. Each `Keep` is on
 // the disk when it returns. While the object holds its file the file is
 // locked, so that a program starting meanwhile leaves it alone. `Remove`
 // (the wine was saved or its data given up) and the destructor delete it.
@@ -84,6 +88,7 @@ private:
     off_t size_ = 0;
     std::string fileName_;
     std::string caption_;
+    WineNotes notes_;
 };
 
 // A journal that a program left behind: it ended while a wine held data

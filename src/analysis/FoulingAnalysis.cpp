@@ -164,4 +164,9 @@ FoulingAnalysis AnalyzeFouling(const TWineRec& rec, const LabSettings& lab,
     return a;
 }
 
+FoulingAnalysis AnalyzeWineFouling(const TWineRec& rec, const WineNotes& notes,
+                                   const LabSettings& lab) {
+    return AnalyzeFouling(rec, lab, ReadingSeconds(notes));
+}
+
 } // namespace zephra

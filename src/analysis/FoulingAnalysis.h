@@ -17,6 +17,7 @@
 #include "analysis/LabSettings.h"
 #include "analysis/LawCapacity.h"
 #include "analysis/ReadingRounding.h"
+#include "document/WineNotes.h"
 #include "document/WineRec.h"
 
 #include <array>
@@ -111,5 +112,9 @@ FoulingAnalysis AnalyzeFoulingPoints(const FiltrationPoints& points,
 // thinned set the times do not follow) the record's times are used.
 FoulingAnalysis AnalyzeFouling(const TWineRec& rec, const LabSettings& lab = {},
                                std::span<const double> readingSeconds = {});
+
+// AnalyzeFouling with the readings' times that the wine's notes keep.
+FoulingAnalysis AnalyzeWineFouling(const TWineRec& rec, const WineNotes& notes,
+                                   const LabSettings& lab = {});
 
 } // namespace zephra

@@ -3,7 +3,7 @@
 #include "acquisition/RecoveryJournal.h"
 #include "acquisition/ui/RecoverDataDlg.h"
 #include "app/wine/WineWindows.h"
-#include "document/Windows1252.h"
+#include "document/WineNotes.h"
 
 #include <QFile>
 
@@ -13,10 +13,9 @@ namespace zephra {
 
 namespace {
 
-// The wine's name as stored, or its window's caption when it has none.
+// The wine's full name, or its window's caption when it has none.
 QString WineNameOf(const CollectedWine& wine) {
-    const QString name =
-        QString::fromStdString(Win1252ToUtf8(wine.rec.Conditions.WineName.text())).trimmed();
+    const QString name = QString::fromStdString(FullWineName(wine.rec, wine.notes)).trimmed();
     return name.isEmpty() ? QString::fromStdString(wine.caption) : name;
 }
 
@@ -44,8 +43,8 @@ bool RecoverCollectedData(QWidget& frame, WineWindows& documents, MessageBoxes& 
         dialog.exec();
         switch (dialog.Chosen()) {
         case TRecoverDataDlg::Choice::Restore:
-            documents.RestoreCollectedWine(wine.rec, QString::fromStdString(wine.caption),
-                                           fileName);
+            documents.RestoreCollectedWine(wine.rec, wine.notes,
+                                           QString::fromStdString(wine.caption), fileName);
             journal.Discard();
             restored = true;
             break;

@@ -446,7 +446,7 @@ void TMainForm::FoulingAnalysisExecute() {
 
 void TMainForm::FilterSizingExecute() {
     if (const TMDIChild* window = Documents->ActiveWineWindow())
-        OpenFilterSizing(window->WineClass.WineRec, this);
+        OpenFilterSizing(window->WineClass.WineRec, window->WineClass.Notes, this);
 }
 
 void TMainForm::CompareTrialsExecute() {

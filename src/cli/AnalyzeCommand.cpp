@@ -70,10 +70,11 @@ int RunAnalyze(const std::vector<std::string>& args, CommandStreams& io) {
         throw UsageError("expected one wine file");
     }
     TWineRec rec{};
-    if (!ReadWine(parsed.positional[0], rec, io.err)) {
+    WineNotes notes;
+    if (!ReadWine(parsed.positional[0], rec, notes, io.err)) {
         return ExitFailure;
     }
-    const FoulingAnalysis analysis = AnalyzeFouling(rec);
+    const FoulingAnalysis analysis = AnalyzeWineFouling(rec, notes);
     if (parsed.has("--json")) {
         io.out << FoulingAnalysisJson(analysis).dump(2) << '\n';
     } else {

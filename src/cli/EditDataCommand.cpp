@@ -151,7 +151,7 @@ int RunEditData(const std::vector<std::string>& args, CommandStreams& io) {
                << path << ": " << Describe(*failure, form) << '\n';
         return ExitFailure;
     }
-    StoreDataForm(rec, form);
+    StoreDataForm(rec, form, notes);
     if (!Recalculate(path, rec, io.err)) {
         return ExitFailure;
     }

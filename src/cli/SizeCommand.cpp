@@ -210,10 +210,11 @@ int RunSize(const std::vector<std::string>& args, CommandStreams& io) {
     }
     const BatchRequest request = RequestOf(parsed);
     TWineRec rec{};
-    if (!ReadWine(parsed.positional[0], rec, io.err)) {
+    WineNotes notes;
+    if (!ReadWine(parsed.positional[0], rec, notes, io.err)) {
         return ExitFailure;
     }
-    const FoulingAnalysis analysis = AnalyzeFouling(rec);
+    const FoulingAnalysis analysis = AnalyzeWineFouling(rec, notes);
     const std::vector<BatchSizing> sizings =
         SizeBatchByEach(SizingEstimatesOf(rec, analysis), request);
     if (parsed.has("--json")) {

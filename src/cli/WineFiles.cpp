@@ -33,7 +33,8 @@ bool SaveWine(const std::string& path, const TWineRec& rec, const WineNotes& not
     const int code = WriteWineFile(path, rec, notes);
     if (code != 0) {
         err << path << ": I/O Error type " << code
-            << " occurred while saving the wine file. Your data was not saved!\n";
+            << " occurred while saving the wine file. Your data was not saved!"
+            << WineWriteErrorDetail(code) << '\n';
         return false;
     }
     return true;

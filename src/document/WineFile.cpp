@@ -100,4 +100,12 @@ int WriteWineFile(const std::string& path, const TWineRec& rec, const WineNotes&
     return WriteFileAtomically(path, bytes.data(), bytes.size());
 }
 
+std::string WineWriteErrorDetail(int code) {
+    if (code != EFBIG) {
+        return {};
+    }
+    return " The file would be too large: the wine's notes (comments, full names, reading "
+           "times) do not fit after the record. Shorten the comments and save again.";
+}
+
 } // namespace zephra

@@ -38,4 +38,9 @@ bool ZephraFileOpen(const std::string& path, TWineRec& rec, MessageBoxes& boxes)
 // bytes give EFBIG, and nothing is written.
 int WriteWineFile(const std::string& path, const TWineRec& rec, const WineNotes& notes = {});
 
+// What a failed WriteWineFile's message adds to its error number, with a
+// leading space: for EFBIG, that the notes do not fit in a wine file and
+// what to do; empty for every other code.
+std::string WineWriteErrorDetail(int code);
+
 } // namespace zephra

@@ -31,6 +31,30 @@ std::string FullFilterName(const TWineRec& rec, const WineNotes& notes) {
     return FullName(rec.Conditions.FilterName, notes.FilterName);
 }
 
+std::vector<double> ReadingSeconds(const WineNotes& notes) {
+    std::vector<double> seconds;
+    for (const std::optional<int>& ds : notes.ReadingTimesDs) {
+        if (!ds) {
+            break;
+        }
+        seconds.push_back(*ds / 10.0);
+    }
+    return seconds;
+}
+
+void SetReadingTime(WineNotes& notes, std::size_t row, std::optional<int> ds) {
+    std::vector<std::optional<int>>& times = notes.ReadingTimesDs;
+    if (ds && times.size() <= row) {
+        times.resize(row + 1);
+    }
+    if (row < times.size()) {
+        times[row] = ds;
+    }
+    while (!times.empty() && !times.back()) {
+        times.pop_back();
+    }
+}
+
 std::string TrialStartedText(std::time_t time) {
     std::tm local{};
     localtime_r(&time, &local);

@@ -3,7 +3,9 @@
 #include <cstddef>
 #include <ctime>
 #include <map>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace zephra {
 
@@ -18,13 +20,17 @@ struct WineNotes {
     std::string FilterName; // the filter's full name, likewise
     // When the trial's starting weight was read, as TrialStartedText writes it.
     std::string TrialStarted;
+    // Each stored reading's time since the starting weight in tenths of a
+    // second, row 1 first, as the collection run stamped it at the request;
+    // nothing for a row without such a time (typed or edited by hand).
+    std::vector<std::optional<int>> ReadingTimesDs;
     // Keys of a later version, each with its value as compact JSON text;
     // written back unchanged.
     std::map<std::string, std::string> LaterKeys;
 
     bool Empty() const {
         return Comments.empty() && WineName.empty() && FilterName.empty() && TrialStarted.empty() &&
-               LaterKeys.empty();
+               ReadingTimesDs.empty() && LaterKeys.empty();
     }
     bool operator==(const WineNotes&) const = default;
 };
@@ -38,6 +44,14 @@ std::string NameForNotes(const std::string& name);
 // record's text.
 std::string FullWineName(const TWineRec& rec, const WineNotes& notes);
 std::string FullFilterName(const TWineRec& rec, const WineNotes& notes);
+
+// The readings' times in seconds for the leading rows that have one, as
+// the fouling analysis takes them; empty when row 1 has none.
+std::vector<double> ReadingSeconds(const WineNotes& notes);
+
+// Row `row`'s (0-based) reading time set to `ds` tenths of a second, or
+// taken away with nothing; the list ends at its last time.
+void SetReadingTime(WineNotes& notes, std::size_t row, std::optional<int> ds);
 
 // `time` as an ISO 8601 local time with its offset from UTC, always
 // TrialStartedLength characters: "2026-05-14T09:31:07+02:00".

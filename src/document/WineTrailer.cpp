@@ -28,6 +28,29 @@ constexpr KnownKey KnownKeys[] = {{"comments", &WineNotes::Comments},
                                   {"wine_name_full", &WineNotes::WineName},
                                   {"filter_name_full", &WineNotes::FilterName},
                                   {"trial_started", &WineNotes::TrialStarted}};
+// The readings' times: an array of whole tenths of a second (or null for a
+// row without one), row 1 first.
+constexpr const char* ReadingTimesKey = "reading_times_ds";
+// The room a collection run's 36 reading times may take: up to 24 hours each.
+constexpr int LongestReadingTimeDs = 864000;
+constexpr std::size_t StoredPoints = 36;
+
+bool ReadReadingTimes(const nlohmann::json& value, std::vector<std::optional<int>>& times) {
+    if (!value.is_array() || value.size() > StoredPoints) {
+        return false;
+    }
+    for (const nlohmann::json& time : value) {
+        if (time.is_null()) {
+            times.emplace_back();
+        } else if (time.is_number_unsigned() &&
+                   time.get<std::uint64_t>() <= static_cast<std::uint64_t>(LongestReadingTimeDs)) {
+            times.emplace_back(time.get<int>());
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
 
 void AppendLe(std::vector<unsigned char>& out, std::uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) {
@@ -59,6 +82,12 @@ std::vector<unsigned char> EncodeTrailer(const WineNotes& notes) {
             object[key.Name] = notes.*key.Text;
         }
     }
+    if (!notes.ReadingTimesDs.empty()) {
+        Json& times = object[ReadingTimesKey] = Json::array();
+        for (const std::optional<int>& ds : notes.ReadingTimesDs) {
+            times.push_back(ds ? Json(*ds) : Json(nullptr));
+        }
+    }
     for (const auto& [name, value] : notes.LaterKeys) {
         Json parsed = Json::parse(value, nullptr, false);
         if (!parsed.is_discarded()) {
@@ -72,7 +101,8 @@ std::vector<unsigned char> EncodeTrailer(const WineNotes& notes) {
     // A text too long for the length field is refused by its size anyway.
     AppendLe(out, static_cast<std::uint32_t>(std::min<std::size_t>(text.size(), 0xFFFF)), 2);
     out.insert(out.end(), text.begin(), text.end());
-    AppendLe(out, Crc32(std::string_view(reinterpret_cast<const char*>(out.data()), out.size())), 4);
+    AppendLe(out, Crc32(std::string_view(reinterpret_cast<const char*>(out.data()), out.size())),
+             4);
     return out;
 }
 
@@ -97,7 +127,8 @@ TrailerRead DecodeTrailer(const unsigned char* bytes, std::size_t size) {
     if (size > HeadSize + length + ChecksumSize) {
         return Refused("the file goes on after their stated length");
     }
-    if (ReadLe(bytes + HeadSize + length, 4) != Crc32(std::string_view(reinterpret_cast<const char*>(bytes), HeadSize + length))) {
+    if (ReadLe(bytes + HeadSize + length, 4) !=
+        Crc32(std::string_view(reinterpret_cast<const char*>(bytes), HeadSize + length))) {
         return Refused("their checksum does not match");
     }
     const auto* text = reinterpret_cast<const char*>(bytes + HeadSize);
@@ -111,7 +142,11 @@ TrailerRead DecodeTrailer(const unsigned char* bytes, std::size_t size) {
         const nlohmann::json& value = item.value();
         const auto known = std::find_if(std::begin(KnownKeys), std::end(KnownKeys),
                                         [&name](const KnownKey& key) { return name == key.Name; });
-        if (known == std::end(KnownKeys)) {
+        if (name == ReadingTimesKey) {
+            if (!ReadReadingTimes(value, read.Notes.ReadingTimesDs)) {
+                return Refused("their \"" + name + "\" is not a list of reading times");
+            }
+        } else if (known == std::end(KnownKeys)) {
             read.Notes.LaterKeys[name] = value.dump();
         } else if (value.is_string()) {
             read.Notes.*known->Text = value.get<std::string>();
@@ -125,6 +160,7 @@ TrailerRead DecodeTrailer(const unsigned char* bytes, std::size_t size) {
 std::size_t TrailerOverrun(const WineNotes& notes) {
     WineNotes withRun = notes;
     withRun.TrialStarted = std::string(TrialStartedLength, '0');
+    withRun.ReadingTimesDs.assign(StoredPoints, LongestReadingTimeDs);
     const std::size_t size = EncodeTrailer(withRun).size();
     return size > MaxTrailerSize ? size - MaxTrailerSize : 0;
 }

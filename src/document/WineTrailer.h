@@ -40,7 +40,7 @@ TrailerRead DecodeTrailer(const unsigned char* bytes, std::size_t size);
 
 // How far the notes of a wine with these texts would overrun the room
 // after the record (0 when they fit), counting the room a collection run
-// takes later for the time the trial started.
+// takes later for the time the trial started and the readings' times.
 std::size_t TrailerOverrun(const WineNotes& notes);
 
 } // namespace zephra

@@ -62,14 +62,20 @@ std::optional<DataCheckFailure> DataRangeCheck(DataForm& form) {
     return std::nullopt;
 }
 
-void StoreDataForm(TWineRec& rec, const DataForm& form) {
+void StoreDataForm(TWineRec& rec, const DataForm& form, WineNotes& notes) {
     if (form.Skip) {
         rec.Data.MinSkip.set(static_cast<std::uint16_t>(*form.Skip));
     }
+    const TData before = rec.Data;
     for (int i = 0; i < DataPointCount; ++i) {
         rec.Data.V[i].assign(Utf8ToWin1252(form.Volume[i]));
         rec.Data.T[i].M.assign(Utf8ToWin1252(form.Minutes[i]));
         rec.Data.T[i].Sc.assign(Utf8ToWin1252(form.Seconds[i]));
+        if (rec.Data.V[i].text() != before.V[i].text() ||
+            rec.Data.T[i].M.text() != before.T[i].M.text() ||
+            rec.Data.T[i].Sc.text() != before.T[i].Sc.text()) {
+            SetReadingTime(notes, static_cast<std::size_t>(i), std::nullopt);
+        }
     }
 }
 

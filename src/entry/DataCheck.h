@@ -10,6 +10,7 @@
 // DataEntryErrorMessage in an information box and keep the dialog open. On
 // success StoreDataForm(record, form), set Modified and recalculate.
 
+#include "document/WineNotes.h"
 #include "document/WineRec.h"
 
 #include <array>
@@ -62,7 +63,9 @@ std::optional<DataCheckFailure> DataRangeCheck(DataForm& form);
 
 // Stores a checked form: MinSkip from the selected button (kept when none
 // is), then every text into its field (first 6, 3 or 2 characters). Only
-// the length byte and text bytes of each field are written.
-void StoreDataForm(TWineRec& rec, const DataForm& form);
+// the length byte and text bytes of each field are written. A row whose
+// texts change loses the reading time a collection run stamped in `notes`:
+// a point typed by hand has no precise time.
+void StoreDataForm(TWineRec& rec, const DataForm& form, WineNotes& notes);
 
 } // namespace zephra

@@ -1,6 +1,7 @@
 #include "graphs/GraphWindowPicture.h"
 
 #include "document/Windows1252.h"
+#include "entry/ControlCharacters.h"
 #include "entry/FixedText.h"
 #include "graphs/AxisLabelPlacement.h"
 #include "graphs/AxisSteps.h"
@@ -23,8 +24,10 @@ using namespace graph_colours;
 constexpr int TextHeight = -11;
 
 void DrawTitle(PlotCanvas& canvas, const TWineRec& rec) {
-    const std::string title = Win1252ToUtf8(rec.Conditions.WineName.text()) + " - " +
-                              Win1252ToUtf8(rec.Conditions.FilterName.text());
+    // Control characters of a damaged or foreign wine shown as escapes.
+    const std::string title =
+        VisibleControlCharacters(Win1252ToUtf8(rec.Conditions.WineName.text()) + " - " +
+                                 Win1252ToUtf8(rec.Conditions.FilterName.text()));
     canvas.Font = FontSpec{-14, false};
     canvas.TextRect({10, 20, 690, 40}, title, TextAlign::Centre);
     canvas.Font = FontSpec{TextHeight, false};

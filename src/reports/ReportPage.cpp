@@ -2,6 +2,7 @@
 
 #include "analysis/FoulingAnalysis.h"
 #include "document/Report.h"
+#include "entry/ControlCharacters.h"
 #include "graphs/FloatingPointFault.h"
 #include "graphs/WineCharts.h"
 #include "reports/CountedRows.h"
@@ -54,6 +55,20 @@ std::string TrialStartShown(const std::string& text) {
     return text.substr(0, 10) + " " + text.substr(11, 5);
 }
 
+// Control characters from a damaged or foreign wine shown as escapes, as
+// the text outputs show them: a painter would draw them as boxes or break
+// a line at them. The title stays as the wine has it (see ReportPage).
+void ShowControlCharacters(ReportPage& page) {
+    const auto visible = [](std::string& text) { text = VisibleControlCharacters(text); };
+    visible(page.Comments);
+    for (std::vector<std::string>* lines :
+         {&page.HeaderLines, &page.TableLines, &page.SummaryLines}) {
+        for (std::string& line : *lines) {
+            visible(line);
+        }
+    }
+}
+
 // The graph of `draw`'s chart, or why it cannot be drawn.
 template <typename DrawChart> ReportGraph Graph(std::string caption, DrawChart draw) {
     ReportGraph graph;
@@ -97,7 +112,8 @@ ReportPage BuildReportPage(const TWineRec& rec, const ReportSource& source, cons
     page.Comments = notes.Comments;
     page.TableLines = TableLines(rec, panels.Table);
     page.SummaryLines = WithoutOuterEmptyLines(panels.Summary);
-    const FoulingAnalysis analysis = AnalyzeFouling(rec);
+    const FoulingAnalysis analysis = AnalyzeWineFouling(rec, notes);
+    ShowControlCharacters(page);
     page.Results = BuildReportResults(rec, analysis, limits);
     page.LabGraph = Graph("Laboratory-scale graph",
                           [&rec] { return ResistanceChart(rec, GraphScale::Laboratory); });

@@ -34,8 +34,11 @@ struct ReportGraph {
 // with "*" and explained in a note below it. The results box above them
 // answers first.
 struct ReportPage {
-    std::string Kind;                      // what the page is, beside the title
-    std::string Title;                     // the wine's full name
+    std::string Kind; // what the page is, beside the title
+    // The wine's full name as the wine has it: the painter shows its control
+    // characters as escapes, as every other line holds them already, and
+    // the document's title (ReportTitle) leaves them out.
+    std::string Title;
     std::vector<std::string> HeaderLines;  // filter, wine type, trial start, file, dates
     std::string Comments;                  // the wine's comments, below the header lines
     ReportResults Results;                 // index, Vmax, best law, capacities, verdict

@@ -95,7 +95,7 @@ constexpr std::array<MarkerShape, 6> Markers{MarkerShape::Circle,   MarkerShape:
 
 ComparisonRow ComparisonRowOf(const TWineRec& rec, const WineNotes& notes,
                               const std::string& fileName, const IndexBandLimits& limits) {
-    const FoulingAnalysis a = AnalyzeFouling(rec);
+    const FoulingAnalysis a = AnalyzeWineFouling(rec, notes);
     ComparisonRow row;
     row.File = fileName;
     row.Wine = std::string(TrimBlanks(FullWineName(rec, notes)));

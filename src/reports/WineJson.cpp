@@ -112,7 +112,7 @@ std::string WineJsonText(const TWineRec& rec, const WineNotes& notes) {
                        {"skip", rec.Data.MinSkip.get()},
                        {"points", PointsJson(rec)},
                        {"results", ResultsJson(rec)},
-                       {"analysis", FoulingAnalysisJson(AnalyzeFouling(rec))}};
+                       {"analysis", FoulingAnalysisJson(AnalyzeWineFouling(rec, notes))}};
     return wine.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 

@@ -80,7 +80,7 @@ WineSummary SummarizeWine(const std::string& file, const TWineRec& rec, const Wi
     w.rP = FieldText(rec.rP);
     w.ExpectedVolE = FieldText(rec.ExpectedVolE);
     w.ExpectedVolP = FieldText(rec.ExpectedVolP);
-    const FoulingAnalysis analysis = AnalyzeFouling(rec);
+    const FoulingAnalysis analysis = AnalyzeWineFouling(rec, notes);
     if (analysis.Best) {
         w.BestLaw = LawKey(*analysis.Best);
     }

@@ -115,6 +115,11 @@ TEST_F(CollectToolTest, PrintsEachPointAndSavesWhenInterrupted) {
     EXPECT_FALSE(rec.Data.V[0].empty());
     EXPECT_TRUE(rec.Data.V[1].empty());
     EXPECT_EQ(rec.Data.MinSkip.get(), 1);
+    // The reading's time to 0.1 s, as the record's whole seconds round it.
+    ASSERT_EQ(saved.Notes.ReadingTimesDs.size(), 1u);
+    ASSERT_TRUE(saved.Notes.ReadingTimesDs[0]);
+    const int stored = std::atoi(std::string(rec.Data.T[0].Sc.text()).c_str());
+    EXPECT_LE(std::abs(*saved.Notes.ReadingTimesDs[0] - 10 * stored), 5);
 }
 
 // A closed terminal (SIGHUP), a service stop (SIGTERM) and SIGQUIT end the

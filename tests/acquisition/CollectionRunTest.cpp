@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -37,6 +40,7 @@ public:
     }
     WeightReading GetWeight() override {
         const int request = requests++;
+        requestTimes.push_back(clock_.now);
         clock_.now += replyMs;
         if (request == throwAt)
             throw BalanceError("Timeout");
@@ -55,6 +59,7 @@ public:
     bool failTare = false;
     int requests = 0;
     int closes = 0;
+    std::vector<std::int64_t> requestTimes; // the clock at each weight request
 
 private:
     FakeClock& clock_;
@@ -147,8 +152,8 @@ protected:
         CollectionRun run(target, exchanges, clock, boxes, {1.0, maxMinutes}, &recorder);
         recorder.run = &run;
         run.ClearRecord();
+        startMs = clock.now; // the request of the starting weight
         run.Start();
-        startMs = clock.now;
         for (int guard = 0; run.Running() && guard < 10'000'000; ++guard) {
             clock.now += passMs;
             if (eachPass)
@@ -194,8 +199,10 @@ TEST_F(CollectionRunTest, NineMinutesGiveExactly36PointsAt15SecondsWithoutThinni
     EXPECT_TRUE(boxes.shown.empty());
     for (int i = 1; i <= 36; ++i)
         EXPECT_EQ(PointSeconds(i), 15 * i) << i;
-    EXPECT_EQ(Data().V[0].text(), "   7.6");  // 0.5 g/s for 15.133 s, minus the start
-    EXPECT_EQ(Data().V[35].text(), " 270.1"); // 540.133 s
+    // 0.5 g/s from the starting weight's reply to the reading's: the reading
+    // is asked for on the first pass 15 s after the starting weight was.
+    EXPECT_EQ(Data().V[0].text(), "   7.5");  // 15.033 s
+    EXPECT_EQ(Data().V[35].text(), " 270.0"); // 540.033 s
     EXPECT_EQ(recorder.countdowns.front(), " 0:15");
     EXPECT_LT(endMs - startMs, 540'000 + 300);
     EXPECT_GE(balance.closes, 1);
@@ -443,9 +450,10 @@ TEST_F(CollectionRunTest, RunThatStoresNoPointGivesTheWineBackAsItWas) {
 // points: the wine given back stays marked modified.
 TEST_F(CollectionRunTest, WineSavedDuringARunWithoutPointsStaysModified) {
     RunCollection(18, 100, [&](CollectionRun& run) {
-        if (clock.now - startMs == 5'000)
+        // The passes follow the starting weight's reply.
+        if (clock.now - startMs == 5'133)
             target.wine.Modified = false;
-        if (clock.now - startMs == 10'000)
+        if (clock.now - startMs == 10'133)
             run.RequestStop();
     });
     EXPECT_EQ(end, RunEnd::StopKey);
@@ -477,6 +485,51 @@ TEST_F(CollectionRunTest, TrialStartIsTheTimeTheStartingWeightWasRead) {
     EXPECT_EQ(target.wine.Notes.Comments, "Second trial");
 }
 
+// Each reading is timed at its request, from the starting weight's request:
+// the record keeps whole seconds, the notes tenths of a second; after a
+// thinning the notes' times still belong to their points. A slow reply
+// does not move the times.
+TEST_F(CollectionRunTest, ReadingsAreTimedAtTheRequestToATenthOfASecond) {
+    balance.replyMs = 900;
+    target.wine.Notes.ReadingTimesDs = {1, 2, 3}; // of an earlier run
+    RunCollection(18);
+    ASSERT_EQ(StoredPoints(), 36);
+    ASSERT_EQ(recorder.collapses.size(), 1u);
+    const std::vector<std::optional<int>>& times = target.wine.Notes.ReadingTimesDs;
+    ASSERT_EQ(times.size(), 36u);
+    std::vector<int> requested;
+    for (const std::int64_t at : balance.requestTimes)
+        requested.push_back(static_cast<int>(std::llround((at - balance.requestTimes[0]) / 100.0)));
+    int previous = 0;
+    for (int i = 1; i <= 36; ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_TRUE(times[i - 1]);
+        const int ds = *times[i - 1];
+        EXPECT_GT(ds, previous);
+        EXPECT_LE(std::abs(ds - 10 * PointSeconds(i)), 5);
+        EXPECT_NE(std::find(requested.begin(), requested.end(), ds), requested.end());
+        previous = ds;
+    }
+    // Point 1 after the thinning is the second reading, taken at about 30 s.
+    EXPECT_EQ(*times[0], requested[2]);
+    EXPECT_EQ(PointSeconds(1), 30);
+
+    // A run that stores no point gives the wine its times back.
+    FakeTarget other;
+    other.wine.Notes.ReadingTimesDs = {150, 300};
+    balance.unreadableAt = balance.requests + 1;
+    CollectionRun run(other, exchanges, clock, boxes, {1.0, 18});
+    run.ClearRecord();
+    EXPECT_TRUE(other.wine.Notes.ReadingTimesDs.empty());
+    run.Start();
+    for (int guard = 0; run.Running() && guard < 1000; ++guard) {
+        clock.now += 100;
+        run.Pass();
+    }
+    EXPECT_FALSE(run.StoredAny());
+    EXPECT_EQ(other.wine.Notes.ReadingTimesDs, (std::vector<std::optional<int>>{150, 300}));
+}
+
 // While the balance has not answered, passes go on without beginning another
 // exchange or storing anything; the outcome is taken up when it comes, with
 // the time of its reply, and a stop request does not wait for it.
@@ -502,7 +555,8 @@ TEST_F(CollectionRunTest, PendingExchangeIsTakenUpLaterAndStopDoesNotWaitForIt) 
     run.Pass();
     ASSERT_EQ(StoredPoints(), 1);
     EXPECT_EQ(PointSeconds(1), 15);
-    EXPECT_EQ(run.ElapsedMs(), 15'133);
+    // From the starting weight's request to the reading's reply.
+    EXPECT_EQ(run.ElapsedMs(), 133 + 15'000 + 133);
 
     exchanges.hold = true;
     clock.now = start + 30'000;

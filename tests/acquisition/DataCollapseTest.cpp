@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -30,6 +32,31 @@ TEST(DataCollapseTest, KeepsEvenPointsAsPoints1To18AndEmptiesTheRest) {
         EXPECT_TRUE(data.T[i - 1].Sc.empty()) << i;
     }
     EXPECT_EQ(data.MinSkip.get(), 4);
+}
+
+// The readings' times follow their points; a point without one stays without.
+TEST(DataCollapseTest, ReadingTimesFollowTheirPoints) {
+    zephra::TData data{};
+    Fill(data, 36);
+    zephra::WineNotes notes;
+    for (int i = 1; i <= 36; ++i)
+        notes.ReadingTimesDs.emplace_back(150 * i + 1);
+    notes.ReadingTimesDs[3].reset(); // point 4, edited by hand
+    zephra::DataCollapse(data, notes);
+    ASSERT_EQ(notes.ReadingTimesDs.size(), 18u);
+    for (int k = 1; k <= 18; ++k) {
+        if (k == 2)
+            EXPECT_FALSE(notes.ReadingTimesDs[k - 1]);
+        else
+            EXPECT_EQ(notes.ReadingTimesDs[k - 1], 300 * k + 1) << k;
+    }
+    EXPECT_EQ(data.V[0].text(), "V2");
+
+    // Times of fewer points than were stored: the list ends at its last time.
+    zephra::WineNotes few;
+    few.ReadingTimesDs = {151, 302, 449};
+    zephra::DataCollapse(data, few);
+    EXPECT_EQ(few.ReadingTimesDs, (std::vector<std::optional<int>>{302}));
 }
 
 TEST(DataCollapseTest, FewerPointsCopyEmptyTexts) {

@@ -1,5 +1,6 @@
 #include "acquisition/RecoveryJournal.h"
 
+#include "document/Crc32.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -93,6 +94,48 @@ TEST(RecoveryJournalTest, KeepsTheLastWineAndDataWritten) {
 // A program killed while it appended leaves the end of its last frame
 // unwritten (or, after a power cut, zero bytes): every frame before it
 // counts. A journal that ends before its first frame never kept a reading.
+// The wine's notes (full names, comments, the trial's start) come back with
+// it; a change of the notes during the run writes the whole wine again.
+TEST(RecoveryJournalTest, KeepsTheWinesNotes) {
+    CollectedWine noted = Merlot(1);
+    noted.notes.WineName = "Merlot Réserve du Domaine 2026";
+    noted.notes.Comments = "second lot, after fining";
+    noted.notes.TrialStarted = "2026-05-14T09:31:07+02:00";
+    noted.notes.LaterKeys["added_later"] = "[1,2]";
+    const JournalContents read =
+        ReadJournal(JournalStart(noted) + JournalFrame(Merlot(2).rec.Data));
+    ASSERT_EQ(read.state, JournalContents::State::Intact) << read.problem;
+    EXPECT_EQ(read.wine.notes, noted.notes);
+    EXPECT_EQ(read.readings, 2);
+
+    TempFolder temp;
+    RecoveryJournal journal(temp.file("zephra"));
+    ASSERT_EQ(journal.Keep(Merlot(1)), 0);
+    CollectedWine later = Merlot(2);
+    later.notes = noted.notes;
+    ASSERT_EQ(journal.Keep(later), 0);
+    const std::string notesChanged = JournalFrame(later);
+    later.rec = Merlot(3).rec;
+    ASSERT_EQ(journal.Keep(later), 0);
+    const std::string bytes = Bytes(journal.Path());
+    EXPECT_EQ(bytes, JournalStart(Merlot(1)) + notesChanged + JournalFrame(later.rec.Data));
+    const JournalContents kept = ReadJournal(bytes);
+    EXPECT_EQ(kept.wine.notes, noted.notes);
+    EXPECT_EQ(kept.readings, 3);
+
+    // Notes that do not read as notes make the wine damaged.
+    std::string frame = JournalFrame(noted);
+    const std::size_t notesAt = frame.find("ZPHN");
+    ASSERT_NE(notesAt, std::string::npos);
+    frame[notesAt + 10] ^= 0x20;
+    const std::string_view checked = std::string_view(frame).substr(0, frame.size() - 4);
+    const std::uint32_t check = Crc32(checked);
+    for (int i = 0; i < 4; ++i)
+        frame[frame.size() - 4 + static_cast<std::size_t>(i)] = static_cast<char>(check >> (8 * i));
+    const JournalContents damaged = ReadJournal(JournalStart(Merlot(1)) + frame);
+    EXPECT_EQ(damaged.state, JournalContents::State::Damaged);
+}
+
 TEST(RecoveryJournalTest, AnUnfinishedLastFrameIsLeftOut) {
     const std::string whole = ThreePoints();
     const std::size_t start = JournalStart(Merlot(1)).size();

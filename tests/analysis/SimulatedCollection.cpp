@@ -37,19 +37,16 @@ public:
         clock_.now += std::llround(delay * 1000);
         double grams = 0;
         if (!originMs_) {
-            // The starting weight: the run's clock starts at its reply.
-            originMs_ = clock_.now;
+            // The starting weight: the run's clock starts at its request.
+            originMs_ = request;
         } else {
             const double seconds = static_cast<double>(request - *originMs_) / 1000;
-            lastRequestSeconds = std::round(seconds * 10) / 10;
             grams = SimulatedThroughput(trial_, seconds) * SimulatedLabArea() * 1000;
         }
         grams = std::round(grams * 100) / 100;
         return {std::to_string(grams), grams, false};
     }
     void Close() noexcept override {}
-
-    double lastRequestSeconds = 0;
 
 private:
     const SimulatedTrial& trial_;
@@ -86,25 +83,14 @@ public:
 
 class PointRecorder : public RunObserver {
 public:
-    PointRecorder(Target& target, FiltrateBalance& balance) : target_(target), balance_(balance) {}
+    explicit PointRecorder(Target& target) : target_(target) {}
     void PointStored(const StoredPoint& point) override {
-        requestSeconds_.push_back(balance_.lastRequestSeconds);
-        points.push_back({target_.wine.WineRec, requestSeconds_, point.vmax});
-    }
-    void Collapsed(double, int) override {
-        // The even-numbered points stay, as the data are thinned.
-        std::vector<double> kept;
-        for (std::size_t i = 1; i < requestSeconds_.size(); i += 2) {
-            kept.push_back(requestSeconds_[i]);
-        }
-        requestSeconds_ = kept;
+        points.push_back({target_.wine.WineRec, ReadingSeconds(target_.wine.Notes), point.vmax});
     }
     std::vector<SimulatedPoint> points;
 
 private:
     Target& target_;
-    FiltrateBalance& balance_;
-    std::vector<double> requestSeconds_;
 };
 
 // g(x) of each law, v = g(c·J0·P)/c with P the pressure-weighted time.
@@ -169,7 +155,7 @@ std::vector<SimulatedPoint> CollectSimulatedTrial(const SimulatedTrial& trial) {
     c.ProdA.assign("10.0");
     c.ProdRate.assign("20.0");
     RecordingBoxes boxes;
-    PointRecorder recorder(target, balance);
+    PointRecorder recorder(target);
     CollectionRun run(target, exchanges, clock, boxes, {1.0, trial.MaxMinutes}, &recorder);
     run.ClearRecord();
     run.Start();

@@ -39,9 +39,10 @@ double SimulatedThroughput(const SimulatedTrial& trial, double seconds);
 // blocking, and the throughput at `terminalFluxShare`·J0 for the others.
 double TrueCapacity(const SimulatedTrial& trial, double terminalFluxShare);
 
-// One point as the run stored it: the wine as it stands, each stored
-// reading's request time (s from the run's start, to 0.1 s; row 1 first,
-// thinned with the data), and the live status the run itself showed.
+// One point as the run stored it: the wine as it stands, the readings'
+// times the run kept in the wine's notes (s from the run's start, to 0.1 s;
+// row 1 first, thinned with the data), and the live status the run itself
+// showed.
 struct SimulatedPoint {
     TWineRec Wine{};
     std::vector<double> RequestSeconds;
@@ -51,7 +52,8 @@ struct SimulatedPoint {
 // Runs the program's collection run on a simulated clock whose window timer
 // ticks every 100 ms, against a balance that weighs the filtrate at each
 // request to 0.01 g (density 1 g/ml) and answers after the reply delay; the
-// run stamps each reading with its reply's time, as it does. Every stored
+// run's clock starts at the request of the starting weight, and the run
+// stamps each reading with its request's time, as it does. Every stored
 // point, in order.
 std::vector<SimulatedPoint> CollectSimulatedTrial(const SimulatedTrial& trial);
 

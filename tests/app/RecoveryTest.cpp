@@ -133,9 +133,9 @@ private:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes.data(), static_cast<qint64>(bytes.size()));
     }
-    QString WriteWine(const QString& name, const TWineRec& rec) {
+    QString WriteWine(const QString& name, const TWineRec& rec, const WineNotes& notes = {}) {
         const QString path = dir->filePath(name);
-        if (WriteWineFile(QFile::encodeName(path).toStdString(), rec) != 0)
+        if (WriteWineFile(QFile::encodeName(path).toStdString(), rec, notes) != 0)
             qFatal("cannot write a test wine");
         return path;
     }
@@ -180,9 +180,13 @@ private slots:
 
     // A run killed with its program after two points: the next start names
     // the wine, its file and the two readings, and restores them into a
-    // window of that wine, modified and not yet saved.
+    // window of that wine, modified and not yet saved, with its notes (the
+    // full name, the comments, the time the run started).
     void runKilledWithTheProgramIsRestoredAtTheNextStart() {
-        const QString wine = WriteWine(QStringLiteral("merlot.zph"), MerlotWithFivePoints());
+        WineNotes notes;
+        notes.WineName = "Merlot Reserve du Domaine 2026";
+        notes.Comments = "second lot, after fining";
+        const QString wine = WriteWine(QStringLiteral("merlot.zph"), MerlotWithFivePoints(), notes);
         const QByteArray before = FileBytes(wine);
         Simulator simulator({"--flow", "40", "--fouling", "0"});
         ChildProcess program({QCoreApplication::applicationFilePath().toStdString(),
@@ -201,7 +205,8 @@ private slots:
         QString message;
         StartForm([](TRecoverDataDlg& dialog) { dialog.RestoreButton->click(); }, &message);
         QCOMPARE(dialogTitles, QStringList{"Recover Collected Data"});
-        QVERIFY2(message.contains(QStringLiteral("Wine: Merlot\n")), qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("Wine: Merlot Reserve du Domaine 2026\n")),
+                 qPrintable(message));
         QVERIFY2(message.contains(QStringLiteral("File: ") + wine + QStringLiteral("\n")),
                  qPrintable(message));
         QVERIFY2(message.contains(QStringLiteral("Readings: 2\n")), qPrintable(message));
@@ -211,6 +216,11 @@ private slots:
         QCOMPARE(window->FileName, wine);
         QCOMPARE(window->Caption(), QStringLiteral("merlot.zph"));
         QVERIFY(window->WineClass.Modified);
+        const WineNotes& restored = window->WineClass.Notes;
+        QCOMPARE(restored.WineName, notes.WineName);
+        QCOMPARE(restored.Comments, notes.Comments);
+        QCOMPARE(restored.TrialStarted.size(), TrialStartedLength);
+        QCOMPARE(restored.TrialStarted, killed.wine.notes.TrialStarted);
         const TData& data = window->WineClass.WineRec.Data;
         QCOMPARE(LeadingPoints(data), 2);
         QVERIFY(std::memcmp(&data, &killed.wine.rec.Data, sizeof data) == 0);

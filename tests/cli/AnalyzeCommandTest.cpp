@@ -1,5 +1,7 @@
 #include "CliRun.h"
 
+#include "document/WineFile.h"
+#include "document/WineTrailer.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +9,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <string>
 
 namespace zephra::test {
 namespace {
@@ -111,6 +114,49 @@ TEST(AnalyzeCommandTest, WineWithoutDataGivesNullsNotNumbers) {
     const CliResult text = RunCli({"analyze", wine});
     EXPECT_NE(text.out.find("Best described by:           not enough data"), std::string::npos);
     EXPECT_NE(text.out.find("Vmax:                        —\n"), std::string::npos);
+}
+
+// A collected wine keeps its readings' times to 0.1 s in its notes: the
+// analysis uses them and says so; once a point is changed by hand its time
+// is gone and the analysis takes the record's whole seconds.
+TEST(AnalyzeCommandTest, ReadingTimesOfACollectionAreUsedUntilAPointIsEdited) {
+    TempFolder folder;
+    const std::string wine = folder.file("collected.zph");
+    const TWineRec rec = RecordIn(Sample);
+    WineNotes notes;
+    for (int i = 0; i < 36 && !rec.Data.V[i].empty(); ++i) {
+        const int stored = std::stoi(std::string(rec.Data.T[i].M.text())) * 60 +
+                           std::stoi(std::string(rec.Data.T[i].Sc.text()));
+        notes.ReadingTimesDs.emplace_back(stored * 10 - 3 * (i % 3));
+    }
+    ASSERT_EQ(WriteWineFile(wine, rec, notes), 0);
+
+    const auto analysed = [](const std::string& path) {
+        const CliResult result = RunCli({"analyze", "--json", path});
+        EXPECT_EQ(result.status, 0) << result.err;
+        return nlohmann::json::parse(result.out);
+    };
+    const nlohmann::json whole = analysed(Sample);
+    const nlohmann::json precise = analysed(wine);
+    EXPECT_FALSE(whole["precise_times"].get<bool>());
+    EXPECT_TRUE(precise["precise_times"].get<bool>());
+    EXPECT_NE(precise["J0_LMH"], whole["J0_LMH"]);
+    EXPECT_NE(RunCli({"analyze", wine}).out.find("to 0.1 s, as collected"), std::string::npos);
+
+    const std::string m = std::string(rec.Data.T[4].M.text());
+    const std::string sc = std::to_string(std::stoi(std::string(rec.Data.T[4].Sc.text())) + 1);
+    const CliResult edited =
+        RunCli({"edit-data", wine, "--point", "5", std::string(rec.Data.V[4].text()), m, sc});
+    ASSERT_EQ(edited.status, 0) << edited.err;
+    const std::string bytes = FileBytes(wine);
+    const TrailerRead kept =
+        DecodeTrailer(reinterpret_cast<const unsigned char*>(bytes.data()) + WineRecSize,
+                      bytes.size() - WineRecSize);
+    ASSERT_EQ(kept.Problem, "");
+    ASSERT_EQ(kept.Notes.ReadingTimesDs.size(), notes.ReadingTimesDs.size());
+    EXPECT_FALSE(kept.Notes.ReadingTimesDs[4]);
+    EXPECT_EQ(kept.Notes.ReadingTimesDs[5], notes.ReadingTimesDs[5]);
+    EXPECT_FALSE(analysed(wine)["precise_times"].get<bool>());
 }
 
 TEST(AnalyzeCommandTest, UsageAndFileErrorsGiveTheirStatus) {

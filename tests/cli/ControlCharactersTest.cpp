@@ -71,6 +71,29 @@ TEST_F(ControlCharactersTest, CsvQuotesThemAndPdfMetadataDropsThem) {
     EXPECT_FALSE(HoldsControlCharacter(xmp)) << xmp;
 }
 
+// The page shows them as the text outputs do, as escapes: in the title, the
+// header, the panels and the graphs' titles.
+TEST_F(ControlCharactersTest, PdfPageShowsThemAsVisibleEscapes) {
+    const std::string pdf = folder.file("report.pdf");
+    ASSERT_EQ(RunCli({"pdf", wine, "-o", pdf}).status, 0);
+    const std::string text = PdfText(pdf);
+    const auto isControl = [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte < 0x20 && c != '\n' && c != '\f') || byte == 0x7F;
+    };
+    EXPECT_TRUE(std::none_of(text.begin(), text.end(), isControl)) << text;
+    EXPECT_EQ(text.find("\xC2\x9D"), std::string::npos) << text;
+    const std::string wineName = "Red\\x1B[2J\\u009D";
+    const std::string filterName = "Pad\\x0Aforged,row";
+    int shown = 0;
+    for (std::size_t at = text.find(wineName); at != std::string::npos;
+         at = text.find(wineName, at + 1)) {
+        ++shown;
+    }
+    EXPECT_GE(shown, 3) << "the title, the summary panel and the graphs' titles\n" << text;
+    EXPECT_NE(text.find("Filter: " + filterName), std::string::npos) << text;
+}
+
 TEST(ControlCharactersInNamesTest, NewAndEditConditionsRefuseThem) {
     TempFolder folder;
     const std::string path = folder.file("w.zph");

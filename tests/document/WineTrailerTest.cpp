@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -67,13 +68,15 @@ TEST(WineTrailerTest, EveryKeyComesBackAsWritten) {
     all.WineName = "Sauvignon Blanc 25 Reserve Lot";
     all.FilterName = "Membrane 0.45 \xC2\xB5m PES cartridge";
     all.TrialStarted = "2026-05-14T09:31:07+02:00";
-    all.LaterKeys = {{"reading_times_ds", "[150,300,450]"}, {"zz", "{\"a\":null}"}};
-    std::vector<WineNotes> cases(5);
+    all.ReadingTimesDs = {153, std::nullopt, 452, 864000};
+    all.LaterKeys = {{"filter_lots", "[150,300,450]"}, {"zz", "{\"a\":null}"}};
+    std::vector<WineNotes> cases(6);
     cases[0].Comments = all.Comments;
     cases[1].WineName = all.WineName;
     cases[2].TrialStarted = all.TrialStarted;
     cases[3].LaterKeys = all.LaterKeys;
-    cases[4] = all;
+    cases[4].ReadingTimesDs = all.ReadingTimesDs;
+    cases[5] = all;
     for (const WineNotes& notes : cases) {
         const Bytes bytes = EncodeTrailer(notes);
         const TrailerRead read = Decode(bytes);
@@ -84,13 +87,37 @@ TEST(WineTrailerTest, EveryKeyComesBackAsWritten) {
 }
 
 TEST(WineTrailerTest, KeysOfALaterVersionAreWrittenBackUnchanged) {
-    const Bytes later = TrailerAround(
-        "{\"comments\":\"x\",\"reading_times_ds\":[150,300],\"zeta\":{\"b\":[true,1.5]}}");
+    const Bytes later =
+        TrailerAround("{\"comments\":\"x\",\"filter_lots\":[150,300],\"zeta\":{\"b\":[true,1.5]}}");
     const TrailerRead read = Decode(later);
     EXPECT_EQ(read.Problem, "");
     EXPECT_EQ(read.Notes.Comments, "x");
-    EXPECT_EQ(read.Notes.LaterKeys.at("reading_times_ds"), "[150,300]");
+    EXPECT_EQ(read.Notes.LaterKeys.at("filter_lots"), "[150,300]");
     EXPECT_EQ(EncodeTrailer(read.Notes), later);
+}
+
+// The readings' times: whole tenths of a second, null for a row without
+// one, after the texts and before a later version's keys.
+TEST(WineTrailerTest, ReadingTimesAreTenthsOfSecondsOrNull) {
+    WineNotes notes;
+    notes.TrialStarted = "2026-05-14T09:31:07+02:00";
+    notes.ReadingTimesDs = {151, 302, std::nullopt, 605};
+    notes.LaterKeys = {{"later", "1"}};
+    const std::string text = "{\"trial_started\":\"2026-05-14T09:31:07+02:00\","
+                             "\"reading_times_ds\":[151,302,null,605],\"later\":1}";
+    EXPECT_EQ(EncodeTrailer(notes), TrailerAround(text));
+    EXPECT_EQ(Decode(TrailerAround(text)).Notes, notes);
+
+    const std::string problem = "their \"reading_times_ds\" is not a list of reading times";
+    for (const char* value : {"151", "[\"151\"]", "[-1]", "[15.5]", "[864001]", "{}",
+                              "[0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,"
+                              "0,0,0,0,0]"}) {
+        SCOPED_TRACE(value);
+        const TrailerRead read = Decode(
+            TrailerAround("{\"comments\":\"x\",\"reading_times_ds\":" + std::string(value) + "}"));
+        EXPECT_EQ(read.Problem, problem);
+        EXPECT_TRUE(read.Notes.Empty());
+    }
 }
 
 TEST(WineTrailerTest, DamagedOrForeignBytesAreRefusedWithTheirProblem) {
@@ -140,10 +167,13 @@ TEST(WineTrailerTest, DamagedOrForeignBytesAreRefusedWithTheirProblem) {
     }
 }
 
-TEST(WineTrailerTest, OverrunCountsTheRoomOfTheTrialStartTime) {
-    // {"comments":"c...c","trial_started":"<25 characters>"} in a 12-byte frame.
+TEST(WineTrailerTest, OverrunCountsTheRoomOfTheTrialStartTimeAndReadingTimes) {
+    // {"comments":"c...c","trial_started":"<25 characters>",
+    // "reading_times_ds":[36 times of up to 6 digits]} in a 12-byte frame.
     const std::size_t frame =
-        12 + std::string("{\"comments\":\"\",\"trial_started\":\"\"}").size() + TrialStartedLength;
+        12 +
+        std::string("{\"comments\":\"\",\"trial_started\":\"\",\"reading_times_ds\":[]}").size() +
+        TrialStartedLength + 36 * 6 + 35;
     WineNotes notes;
     notes.Comments = std::string(MaxTrailerSize - frame, 'c');
     EXPECT_EQ(TrailerOverrun(notes), 0u);

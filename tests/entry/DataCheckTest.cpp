@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
+#include <optional>
+#include <vector>
 
 namespace zephra {
 namespace {
@@ -93,7 +96,8 @@ TEST(DataCheckTest, LoadAndStoreMoveTheTextsAndTheSkip) {
     form.Volume[35] = "1234567"; // stored as its first 6 characters
     form.Seconds[0] = "";
     form.Skip = 0;
-    StoreDataForm(rec, form);
+    WineNotes notes;
+    StoreDataForm(rec, form, notes);
     EXPECT_EQ(rec.Data.V[0].text(), "  75.0");
     EXPECT_EQ(rec.Data.V[35].text(), "123456");
     EXPECT_TRUE(rec.Data.T[0].Sc.empty());
@@ -106,8 +110,55 @@ TEST(DataCheckTest, SkipAboveTwelveSelectsNoButtonAndIsKept) {
     rec.Data.MinSkip.set(13);
     DataForm form = LoadDataForm(rec);
     EXPECT_FALSE(form.Skip.has_value());
-    StoreDataForm(rec, form);
+    WineNotes notes;
+    StoreDataForm(rec, form, notes);
     EXPECT_EQ(rec.Data.MinSkip.get(), 13);
+}
+
+// A point changed by hand has no precise time: its row's reading time goes;
+// the other rows keep theirs, also where the skip changes.
+TEST(DataCheckTest, RowsChangedByHandLoseTheirReadingTimes) {
+    TWineRec rec{};
+    const char* volumes[] = {"  10.0", "  19.5", "  28.1", "  36.0"};
+    const char* seconds[] = {"15", "30", "45", "00"};
+    for (int i = 0; i < 4; ++i) {
+        rec.Data.V[i].assign(volumes[i]);
+        rec.Data.T[i].M.assign(i < 3 ? "  0" : "  1");
+        rec.Data.T[i].Sc.assign(seconds[i]);
+    }
+    const std::vector<std::optional<int>> stamped = {151, 302, 449, 601};
+    struct Case {
+        const char* name;
+        std::function<void(DataForm&)> edit;
+        std::vector<std::optional<int>> kept;
+    };
+    const Case cases[] = {
+        {"nothing changed, another skip", [](DataForm& f) { f.Skip = 2; }, stamped},
+        {"a volume", [](DataForm& f) { f.Volume[1] = "  19.7"; }, {151, std::nullopt, 449, 601}},
+        {"a time", [](DataForm& f) { f.Seconds[2] = "46"; }, {151, 302, std::nullopt, 601}},
+        {"the last row cleared",
+         [](DataForm& f) { f.Volume[3] = f.Minutes[3] = f.Seconds[3] = ""; },
+         {151, 302, 449}},
+        {"a row added", [](DataForm& f) { f.Volume[4] = "  44.0"; }, stamped},
+        {"every row cleared",
+         [](DataForm& f) {
+             f.Volume.fill({});
+             f.Minutes.fill({});
+             f.Seconds.fill({});
+         },
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TWineRec edited = rec;
+        WineNotes notes;
+        notes.ReadingTimesDs = stamped;
+        DataForm form = LoadDataForm(edited);
+        c.edit(form);
+        ASSERT_FALSE(DataRangeCheck(form));
+        StoreDataForm(edited, form, notes);
+        EXPECT_EQ(notes.ReadingTimesDs, c.kept);
+    }
 }
 
 TEST(DataCheckTest, MessageNamesRowAndColumn) {

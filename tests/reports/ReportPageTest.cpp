@@ -1,5 +1,6 @@
 #include "reports/ReportPage.h"
 
+#include "entry/ControlCharacters.h"
 #include "graphs/WineFixture.h"
 #include "support/SampleWine.h"
 
@@ -19,6 +20,29 @@ TEST(ReportPageTest, HeaderNamesTheWineItsFileAndDates) {
                                         "File: chardonnay.zph    Modified: 2026-03-14 09:05",
                                         "Printed: 2026-03-15 10:00"}));
     EXPECT_EQ(ReportTitle({page, page}), "Filterability report: Chardonnay 2024, Chardonnay 2024");
+}
+
+// Control characters of a damaged or foreign wine are drawn as the text
+// outputs show them, as escapes: in the title, the header, the comments,
+// and the panels. The title is left to the painter.
+TEST(ReportPageTest, ControlCharactersAreShownAsEscapes) {
+    TWineRec rec = test::SampleWine();
+    rec.Conditions.WineName.assign("Red\x1B[2J");
+    rec.Conditions.FilterName.assign("F\n1");
+    WineNotes notes;
+    notes.Comments = "lot\t7";
+    const ReportPage page = BuildReportPage(rec, Source, notes);
+    EXPECT_EQ(page.Title, "Red\x1B[2J"); // the painter shows it with escapes
+    EXPECT_EQ(page.HeaderLines.at(0), "Filter: F\\x0A1    Wine type: Normal");
+    EXPECT_EQ(page.Comments, "lot\\x097");
+    EXPECT_EQ(page.SummaryLines.front(), " Wine: Red\\x1B[2J");
+    std::vector<std::string> texts{page.Comments};
+    for (const auto* lines : {&page.HeaderLines, &page.TableLines, &page.SummaryLines}) {
+        texts.insert(texts.end(), lines->begin(), lines->end());
+    }
+    for (const std::string& text : texts) {
+        EXPECT_FALSE(HoldsControlCharacter(text)) << text;
+    }
 }
 
 TEST(ReportPageTest, TableKeepsTheCountedRowsAndMarksTheSkippedOnes) {

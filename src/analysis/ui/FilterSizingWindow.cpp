@@ -101,8 +101,8 @@ FilterSizingWindow::FilterSizingWindow(QWidget* parent)
     resize(WindowWidth, WindowHeight);
 }
 
-void FilterSizingWindow::FormCreate(const TWineRec& rec) {
-    const FoulingAnalysis analysis = AnalyzeFouling(rec);
+void FilterSizingWindow::FormCreate(const TWineRec& rec, const WineNotes& notes) {
+    const FoulingAnalysis analysis = AnalyzeWineFouling(rec, notes);
     setWindowTitle(QStringLiteral("Filter Sizing — ") + QString::fromStdString(analysis.Wine));
     estimates_ = SizingEstimatesOf(rec, analysis);
     const TConditions& c = rec.Conditions;
@@ -180,14 +180,14 @@ void FilterSizingWindow::ShowSizing() {
     notes_->setText(notes.join(QLatin1Char('\n')));
 }
 
-QWidget* OpenFilterSizing(const TWineRec& rec, QWidget* owner) {
+QWidget* OpenFilterSizing(const TWineRec& rec, const WineNotes& notes, QWidget* owner) {
     auto* window = new FilterSizingWindow(owner);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setAttribute(Qt::WA_QuitOnClose, false);
     if (owner != nullptr) {
         window->move(PlaceOverOwner(*owner, window->size(), 24));
     }
-    window->FormCreate(rec);
+    window->FormCreate(rec, notes);
     window->show();
     return window;
 }

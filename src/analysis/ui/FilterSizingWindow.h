@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/FilterSizing.h"
+#include "document/WineNotes.h"
 #include "document/WineRec.h"
 
 #include <QWidget>
@@ -29,7 +30,7 @@ public:
 
     // Sets the caption after the wine, analyses `rec` and fills in its
     // production flow.
-    void FormCreate(const TWineRec& rec);
+    void FormCreate(const TWineRec& rec, const WineNotes& notes = {});
 
     QLineEdit* BatchVolume() const { return batchVolume_; }
     QComboBox* BatchUnit() const { return batchUnit_; }
@@ -57,6 +58,6 @@ private:
 
 // Opens the window for a snapshot of `rec` over `owner`, deleted when
 // closed.
-QWidget* OpenFilterSizing(const TWineRec& rec, QWidget* owner);
+QWidget* OpenFilterSizing(const TWineRec& rec, const WineNotes& notes, QWidget* owner);
 
 } // namespace zephra

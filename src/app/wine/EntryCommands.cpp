@@ -44,7 +44,7 @@ bool EditData(QWidget* parent, TMDIChild& window) {
     if (dlg.exec() != QDialog::Accepted) {
         return false;
     }
-    StoreDataForm(wine.WineRec, dlg.Form());
+    StoreDataForm(wine.WineRec, dlg.Form(), wine.Notes);
     wine.Modified = true;
     window.Calculate(true);
     if (const auto warning = UnusedRowsWarning(wine.WineRec.Data)) {

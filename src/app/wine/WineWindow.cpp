@@ -184,7 +184,7 @@ bool TMDIChild::SaveReportingFailure(const QString& fileName) {
     const int code = SaveTo(fileName);
     if (code != 0)
         services_.Boxes.Error("I/O Error type " + std::to_string(code) +
-                              " - The file did not get saved.");
+                              " - The file did not get saved." + WineWriteErrorDetail(code));
     return code == 0;
 }
 
@@ -208,6 +208,7 @@ std::string TMDIChild::KeepForRecovery() {
         wine.fileName = LocalPath(FileName);
     wine.caption = Caption().toStdString();
     wine.rec = WineClass.WineRec;
+    wine.notes = WineClass.Notes;
     if (const int error = journal_.Keep(wine))
         return "Not kept for recovery: " + std::string(std::strerror(error));
     return {};

@@ -74,9 +74,9 @@ TMDIChild* WineWindows::CreateNewWineWindow(const TWineRec& rec, const QString& 
     return window;
 }
 
-TMDIChild* WineWindows::RestoreCollectedWine(const TWineRec& rec, const QString& caption,
-                                             const QString& fileName) {
-    TMDIChild* window = CreateNewWineWindow(rec, caption);
+TMDIChild* WineWindows::RestoreCollectedWine(const TWineRec& rec, const WineNotes& notes,
+                                             const QString& caption, const QString& fileName) {
+    TMDIChild* window = CreateNewWineWindow(rec, caption, notes);
     if (!fileName.isEmpty())
         window->FileName = fileName;
     window->Calculate(false);
@@ -189,7 +189,8 @@ void WineWindows::SaveWineFile(const QString& LocalFileName, bool& Error, bool S
     if (const int code = window->SaveTo(LocalFileName)) {
         Error = true;
         services_.Boxes.Warning("I/O Error type " + std::to_string(code) +
-                                " occurred while saving the wine file. Your data was not saved!");
+                                " occurred while saving the wine file. Your data was not saved!" +
+                                WineWriteErrorDetail(code));
         return;
     }
     statusBar_.showMessage(QStringLiteral("File Saved"));

@@ -59,10 +59,10 @@ public:
                                    const WineNotes& notes = {});
 
     // Shows a wine whose collected data were recovered after the program
-    // ended: recalculated, modified, under `fileName` when it had a file
-    // (empty: never saved), and kept for recovery again at once.
-    TMDIChild* RestoreCollectedWine(const TWineRec& rec, const QString& caption,
-                                    const QString& fileName);
+    // ended, with its notes: recalculated, modified, under `fileName` when
+    // it had a file (empty: never saved), and kept for recovery again at once.
+    TMDIChild* RestoreCollectedWine(const TWineRec& rec, const WineNotes& notes,
+                                    const QString& caption, const QString& fileName);
 
     // Writes the active wine to `LocalFileName`; `SaveAs` switches on the
     // check against the other windows' files and the overwrite question.

@@ -83,7 +83,7 @@ void FoulingAnalysisWindow::SetPictureFileDialog(std::unique_ptr<PictureFileDial
 void FoulingAnalysisWindow::FormCreate(const TWineRec& rec, const WineNotes& notes) {
     setWindowTitle(WineWindowTitle(Caption, rec, notes));
     pictureName_ = WinePictureName(Caption, rec, notes);
-    analysis_ = AnalyzeFouling(rec);
+    analysis_ = AnalyzeWineFouling(rec, notes);
     copiedTable_ = TabSeparated(FoulingCopyRows(analysis_, rec));
     FillTable();
     FillSummary(rec);

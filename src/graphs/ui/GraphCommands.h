@@ -35,7 +35,7 @@ QWidget* OpenProductionGraph(const TWineRec& rec, MessageBoxes& boxes, QWidget* 
                              const WineNotes& notes = {});
 
 // Opens a new top-level "Fouling Analysis" window for a snapshot of `rec`,
-// as the graph windows are opened.
+// with the readings' times of its `notes`, as the graph windows are opened.
 QWidget* OpenFoulingAnalysis(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner = nullptr,
                              const WineNotes& notes = {});
 

@@ -1,5 +1,6 @@
 #include "reports/ui/ReportPainter.h"
 
+#include "entry/ControlCharacters.h"
 #include "graphs/ui/DisplayListRenderer.h"
 #include "graphs/ui/QtTextMetrics.h"
 #include "reports/ui/ReportFonts.h"
@@ -241,8 +242,8 @@ void PaintReportPage(QPainter& painter, const ReportPage& page, QSizeF size,
     const QFont header = report_fonts::Header();
     const double kindWidth = TextWidth(header, page.Kind);
     DrawLines(painter, report_fonts::Title(),
-              {Fitted(report_fonts::Title(), page.Title, size.width() - kindWidth - TitleGap,
-                      Qt::ElideRight)},
+              {Fitted(report_fonts::Title(), VisibleControlCharacters(page.Title),
+                      size.width() - kindWidth - TitleGap, Qt::ElideRight)},
               layout.Header, false);
     const double titleHeight = LineHeight(report_fonts::Title());
     // The kind of page on the title's baseline, at the right margin.

@@ -38,7 +38,7 @@ private slots:
     // 500 hL on elements of 0.6 m² without a flow, as the core sizes it.
     void sizesTheBatchAsTyped() {
         const TWineRec rec = Sample();
-        QPointer<QWidget> opened = OpenFilterSizing(rec, nullptr);
+        QPointer<QWidget> opened = OpenFilterSizing(rec, {}, nullptr);
         QVERIFY(opened);
         QVERIFY(opened->isVisible());
         QCOMPARE(opened->windowTitle(), QStringLiteral("Filter Sizing — Chardonnay 2024"));

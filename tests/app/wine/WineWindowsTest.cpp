@@ -369,6 +369,25 @@ private slots:
         QVERIFY(window->WineClass.Modified);
     }
 
+    // Notes too long for a wine file (a later version's keys beside long
+    // comments) are not an unexplained error number.
+    void saveOfNotesTooLongForTheFileSaysWhy() {
+        const QString path = MakeWineFile("merlot.zph");
+        const QByteArray before = FileBytes(path);
+        TMDIChild* window = wines->CreateWineWindow(path);
+        window->WineClass.Notes.Comments = std::string(2500, 'x');
+        window->WineClass.Modified = true;
+        ui->BoxAnswers = {BoxAnswer::Ok};
+        wines->FileSaveExecute();
+        QCOMPARE(ui->Events,
+                 QStringList{"box: I/O Error type 27 occurred while saving the wine file. Your "
+                             "data was not saved! The file would be too large: the wine's notes "
+                             "(comments, full names, reading times) do not fit after the record. "
+                             "Shorten the comments and save again."});
+        QCOMPARE(FileBytes(path), before);
+        QVERIFY(window->WineClass.Modified);
+    }
+
     void successfulSaveAsMakesTheNextOpenStartInItsFolder() {
         QDir().mkpath(Path("cellar"));
         NewWine();
