@@ -3,13 +3,15 @@
 #include "entry/NumberText.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zephra {
 
 namespace {
 
-bool IsSeparator(char c) {
-    return c == '\t' || c == ',' || c == ';' || c == ' ';
+// Where decimals are written with a comma, a comma never separates fields.
+bool IsSeparator(char c, DecimalMark mark) {
+    return c == '\t' || (c == ',' && mark == DecimalMark::Point) || c == ';' || c == ' ';
 }
 
 std::vector<std::string_view> SplitLines(std::string_view text) {
@@ -33,19 +35,19 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 
 // Runs of separators count as one, so that cells aligned with blanks or a
 // comma followed by a blank split the same way as a single tab.
-std::vector<std::string_view> SplitFields(std::string_view line) {
-    std::vector<std::string_view> fields;
+std::vector<std::string> SplitFields(std::string_view line, DecimalMark mark) {
+    std::vector<std::string> fields;
     std::size_t i = 0;
     while (i < line.size()) {
-        while (i < line.size() && IsSeparator(line[i])) {
+        while (i < line.size() && IsSeparator(line[i], mark)) {
             ++i;
         }
         const std::size_t start = i;
-        while (i < line.size() && !IsSeparator(line[i])) {
+        while (i < line.size() && !IsSeparator(line[i], mark)) {
             ++i;
         }
         if (i > start) {
-            fields.push_back(line.substr(start, i - start));
+            fields.push_back(WithDecimalPoint(line.substr(start, i - start), mark));
         }
     }
     return fields;
@@ -55,14 +57,17 @@ bool IsNumber(std::string_view field) {
     return ParseEntryNumber(field).has_value();
 }
 
-std::optional<PastedReading> ReadLine(int number, std::string_view line) {
-    const std::vector<std::string_view> fields = SplitFields(line);
+// A line of words only, such as "Volume (ml)  Minutes  Seconds".
+bool IsHeader(const std::vector<std::string>& fields) {
+    return std::none_of(fields.begin(), fields.end(), IsNumber);
+}
+
+std::optional<PastedReading> ReadLine(int number, const std::vector<std::string>& fields) {
     if (fields.size() == 3) {
         if (!IsNumber(fields[0]) || !IsNumber(fields[1]) || !IsNumber(fields[2])) {
             return std::nullopt;
         }
-        return PastedReading{number, std::string(fields[0]), std::string(fields[1]),
-                             std::string(fields[2])};
+        return PastedReading{number, fields[0], fields[1], fields[2]};
     }
     if (fields.size() == 2) {
         const std::string_view time = fields[1];
@@ -75,27 +80,38 @@ std::optional<PastedReading> ReadLine(int number, std::string_view line) {
         if (!IsNumber(fields[0]) || !IsNumber(minutes) || !IsNumber(seconds)) {
             return std::nullopt;
         }
-        return PastedReading{number, std::string(fields[0]), std::string(minutes),
-                             std::string(seconds)};
+        return PastedReading{number, fields[0], std::string(minutes), std::string(seconds)};
     }
     return std::nullopt;
 }
 
 } // namespace
 
-std::variant<std::vector<PastedReading>, PasteFailure> ReadPastedTable(std::string_view text) {
+std::variant<std::vector<PastedReading>, PasteFailure> ReadPastedTable(std::string_view text,
+                                                                       DecimalMark mark) {
     std::vector<PastedReading> readings;
     const std::vector<std::string_view> lines = SplitLines(text);
+    std::optional<PasteFailure> header;
+    bool top = true;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (SplitFields(lines[i]).empty()) {
+        const std::vector<std::string> fields = SplitFields(lines[i], mark);
+        if (fields.empty()) {
+            continue;
+        }
+        if (std::exchange(top, false) && IsHeader(fields)) {
+            header = PasteFailure{static_cast<int>(i) + 1, std::string(lines[i])};
             continue;
         }
         const int number = static_cast<int>(i) + 1;
-        std::optional<PastedReading> reading = ReadLine(number, lines[i]);
+        std::optional<PastedReading> reading = ReadLine(number, fields);
         if (!reading) {
             return PasteFailure{number, std::string(lines[i])};
         }
         readings.push_back(std::move(*reading));
+    }
+    // A first line of words with nothing below it heads no table.
+    if (readings.empty() && header) {
+        return *header;
     }
     return readings;
 }

@@ -3,6 +3,8 @@
 // Reading a table of readings pasted into the data dialog, as copied from a
 // spreadsheet or a text file: one reading per line, a volume and a time.
 
+#include "entry/DecimalMark.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,9 +32,14 @@ struct PasteFailure {
 // Splits `text` into lines (LF, CR LF or CR) and each line into fields
 // separated by tabs, commas, semicolons or blanks. A line is either
 // "volume minutes seconds" or "volume m:ss"; every field must be a number.
-// Blank lines are skipped. Returns the readings in order, or the first line
-// that is not a reading.
-std::variant<std::vector<PastedReading>, PasteFailure> ReadPastedTable(std::string_view text);
+// Blank lines are skipped, and so is a first line without any number above
+// readings (a header such as "Volume (ml)<TAB>min<TAB>sec"). Returns the
+// readings in order, or the first line that is not a reading.
+//
+// With DecimalMark::Comma a comma never separates fields: "302,1<TAB>8<TAB>30"
+// is a volume with a decimal comma, and the reading holds "302.1".
+std::variant<std::vector<PastedReading>, PasteFailure>
+ReadPastedTable(std::string_view text, DecimalMark mark = DecimalMark::Point);
 
 // True when `text` holds a line break, so that a paste of it is a table
 // rather than a value for one box.
