@@ -42,7 +42,7 @@ Json ModelJson(const LawFit& fit) {
 
 } // namespace
 
-nlohmann::ordered_json FoulingAnalysisJson(const FoulingAnalysis& a) {
+nlohmann::ordered_json FoulingAnalysisJson(const FoulingAnalysis& a, const DisplayUnits& units) {
     Json json;
     json["wine"] = a.Wine;
     json["filter"] = a.Filter;
@@ -58,7 +58,13 @@ nlohmann::ordered_json FoulingAnalysisJson(const FoulingAnalysis& a) {
     json["vmax_L_per_m2"] = Number(a.VmaxLPerM2);
     json["vmax_ci95_L_per_m2"] = Number(a.VmaxHalfWidth95);
     json["J0_LMH"] = Number(a.J0Lmh);
-    json["production_capacity_gal"] = Number(a.ProductionCapacityGal);
+    if (units.Metric()) {
+        json["production_capacity_hL"] =
+            a.ProductionCapacityGal ? Number(*a.ProductionCapacityGal * VolumeFactor(units))
+                                    : Json(nullptr);
+    } else {
+        json["production_capacity_gal"] = Number(a.ProductionCapacityGal);
+    }
     json["flux_decline_percent"] = Number(a.FluxDeclinePercent);
     json["fi_s"] = Number(a.FI.Seconds);
     json["fi_standard_conditions"] = a.FI.StandardConditions;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/FoulingAnalysis.h"
+#include "entry/UnitSystem.h"
 
 #include <nlohmann/json.hpp>
 
@@ -15,7 +16,9 @@ namespace zephra {
 //   J0_LMH, production_capacity_gal, flux_decline_percent, fi_s,
 //   fi_standard_conditions.
 // Numbers are JSON numbers; a value that cannot be computed (a law not
-// fitted, no rows, FI not reached) is null.
-nlohmann::ordered_json FoulingAnalysisJson(const FoulingAnalysis& analysis);
+// fitted, no rows, FI not reached) is null. In metric units the capacity is
+// production_capacity_hL, in hectolitres.
+nlohmann::ordered_json FoulingAnalysisJson(const FoulingAnalysis& analysis,
+                                           const DisplayUnits& units = UsUnits);
 
 } // namespace zephra

@@ -1,7 +1,7 @@
 #include "analysis/FoulingAnalysisText.h"
 
-#include "document/Windows1252.h"
 #include "entry/FixedText.h"
+#include "entry/ShownQuantities.h"
 
 #include <charconv>
 #include <cmath>
@@ -36,9 +36,9 @@ std::string ConstantText(const LawFit& fit) {
     return {};
 }
 
-std::string StoredEstimate(std::string_view text) {
-    const std::string value = Trimmed(Win1252ToUtf8(text));
-    return value.empty() ? NoValue : value + " gal";
+std::string StoredEstimate(std::string_view text, const DisplayUnits& units) {
+    const std::string value = Trimmed(ShownEstimate(text, units));
+    return value.empty() ? NoValue : value + " " + std::string(VolumeUnit(units));
 }
 
 } // namespace
@@ -106,15 +106,15 @@ std::string VmaxText(const FoulingAnalysis& a) {
            " L/m² (95 %)";
 }
 
-std::string CapacityText(const FoulingAnalysis& a) {
+std::string CapacityText(const FoulingAnalysis& a, const DisplayUnits& units) {
     if (!a.ProductionCapacityGal) {
         return NoValue;
     }
-    return FixedText(*a.ProductionCapacityGal, 0, 0) + " gal";
+    return ShownVolume(*a.ProductionCapacityGal, units) + " " + std::string(VolumeUnit(units));
 }
 
-std::vector<std::pair<std::string, std::string>> FoulingSummaryItems(const FoulingAnalysis& a,
-                                                                     const TWineRec& rec) {
+std::vector<std::pair<std::string, std::string>>
+FoulingSummaryItems(const FoulingAnalysis& a, const TWineRec& rec, const DisplayUnits& units) {
     std::string points = std::to_string(a.PointsUsed);
     if (a.PointsUsed > 0) {
         points += " (rows " + std::to_string(a.FirstRow) + " to " + std::to_string(a.LastRow) + ")";
@@ -131,10 +131,10 @@ std::vector<std::pair<std::string, std::string>> FoulingSummaryItems(const Fouli
         {"Best described by", BestLawText(a)},
         {"Vmax", VmaxText(a)},
         {"J0", a.J0Lmh ? SignificantText(a.J0Lmh) + " LMH" : NoValue},
-        {"Capacity by Vmax",
-         CapacityText(a) + (a.ProductionCapacityGal ? " " + std::string(CapacityTerms) : "")},
-        {"Exponential model estimate", StoredEstimate(rec.ExpectedVolE.text())},
-        {"Power model estimate", StoredEstimate(rec.ExpectedVolP.text())},
+        {"Capacity by Vmax", CapacityText(a, units) +
+                                 (a.ProductionCapacityGal ? " " + std::string(CapacityTerms) : "")},
+        {"Exponential model estimate", StoredEstimate(rec.ExpectedVolE.text(), units)},
+        {"Power model estimate", StoredEstimate(rec.ExpectedVolP.text(), units)},
         {"Flux decline",
          a.FluxDeclinePercent ? FixedText(*a.FluxDeclinePercent, 0, 1) + " %" : NoValue},
         {"Filterability index", fi},

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/FoulingAnalysis.h"
+#include "entry/UnitSystem.h"
 
 #include <string>
 #include <string_view>
@@ -35,8 +36,9 @@ std::string BestLawText(const FoulingAnalysis& analysis);
 // Vmax with its 95 % interval ("1234 ± 56 L/m² (95 %)"), or "—".
 std::string VmaxText(const FoulingAnalysis& analysis);
 
-// The production capacity by Vmax in whole gallons ("1643 gal"), or "—".
-std::string CapacityText(const FoulingAnalysis& analysis);
+// The production capacity by Vmax in whole gallons ("1643 gal"), in metric
+// units in hectolitres ("62.2 hL", see ShownVolume), or "—".
+std::string CapacityText(const FoulingAnalysis& analysis, const DisplayUnits& units = UsUnits);
 
 // The terms the capacity by Vmax holds under.
 inline constexpr std::string_view CapacityTerms = "(constant pressure, no safety factor)";
@@ -44,8 +46,9 @@ inline constexpr std::string_view CapacityTerms = "(constant pressure, no safety
 // Label and value of each summary item: points used, best law, Vmax with
 // its interval, J0, the production capacity by Vmax beside the two
 // estimates of the filterability calculation stored in `rec`, flux decline
-// and filterability index.
+// and filterability index; volumes in the volume unit of `units`.
 std::vector<std::pair<std::string, std::string>>
-FoulingSummaryItems(const FoulingAnalysis& analysis, const TWineRec& rec);
+FoulingSummaryItems(const FoulingAnalysis& analysis, const TWineRec& rec,
+                    const DisplayUnits& units = UsUnits);
 
 } // namespace zephra

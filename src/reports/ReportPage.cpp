@@ -3,6 +3,7 @@
 #include "analysis/FoulingAnalysis.h"
 #include "analysis/FoulingAnalysisText.h"
 #include "document/Report.h"
+#include "entry/ShownQuantities.h"
 #include "graphs/FloatingPointFault.h"
 #include "graphs/GraphWindowPicture.h"
 #include "reports/CountedRows.h"
@@ -46,11 +47,11 @@ std::vector<std::string> TableLines(const TWineRec& rec, const std::vector<std::
     return WithoutOuterEmptyLines(lines);
 }
 
-std::vector<std::string> AnalysisLines(const TWineRec& rec) {
+std::vector<std::string> AnalysisLines(const TWineRec& rec, const DisplayUnits& units) {
     const FoulingAnalysis analysis = AnalyzeFouling(rec);
     std::vector<std::string> lines{
         "Fouling analysis", "Best described by: " + BestLawText(analysis),
-        "Vmax: " + VmaxText(analysis), "Capacity by Vmax: " + CapacityText(analysis)};
+        "Vmax: " + VmaxText(analysis), "Capacity by Vmax: " + CapacityText(analysis, units)};
     // The terms on a line of their own keep the lines within the column.
     if (analysis.ProductionCapacityGal) {
         lines.emplace_back(CapacityTerms);
@@ -85,8 +86,8 @@ std::string PageNumberText(int page, int pages) {
 }
 
 ReportPage BuildReportPage(const TWineRec& rec, const ReportSource& source,
-                           const TextMetrics& metrics) {
-    const ReportLines panels = FillLines(rec);
+                           const TextMetrics& metrics, const DisplayUnits& units) {
+    const ReportLines panels = FillLines(rec, ShownQuantities(rec, units));
     ReportPage page;
     page.Kind = "ZEPHRA filterability report";
     page.Title = FieldText(rec.Conditions.WineName);
@@ -96,7 +97,7 @@ ReportPage BuildReportPage(const TWineRec& rec, const ReportSource& source,
                         "Printed: " + source.Printed};
     page.TableLines = TableLines(rec, panels.Table);
     page.SummaryLines = WithoutOuterEmptyLines(panels.Summary);
-    page.AnalysisLines = AnalysisLines(rec);
+    page.AnalysisLines = AnalysisLines(rec, units);
     page.LabGraph = Graph(rec, GraphScale::Laboratory, metrics);
     page.ProductionGraph = Graph(rec, GraphScale::Production, metrics);
     return page;

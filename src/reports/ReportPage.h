@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/WineRec.h"
+#include "entry/UnitSystem.h"
 #include "graphs/DisplayList.h"
 #include "graphs/TextMetrics.h"
 
@@ -47,8 +48,9 @@ std::string ReportTitle(const std::vector<ReportPage>& pages);
 // The footer of page `page` (1-based) of a report of `pages` pages.
 std::string PageNumberText(int page, int pages);
 
-// The page of one wine. `metrics` measures text in the graphs' font.
+// The page of one wine, its values in `units`. `metrics` measures text in
+// the graphs' font.
 ReportPage BuildReportPage(const TWineRec& rec, const ReportSource& source,
-                           const TextMetrics& metrics);
+                           const TextMetrics& metrics, const DisplayUnits& units = UsUnits);
 
 } // namespace zephra

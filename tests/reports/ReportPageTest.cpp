@@ -48,6 +48,15 @@ TEST(ReportPageTest, TableKeepsTheCountedRowsAndMarksTheSkippedOnes) {
     EXPECT_EQ(page.SummaryLines.back(), " 1,709 gallons");
 }
 
+TEST(ReportPageTest, MetricPageShowsMetricPanelsAndCapacity) {
+    const ReportPage page = BuildReportPage(test::SampleWine(), Source, test::FakeTextMetrics(),
+                                            {UnitSystem::Metric, MetricFlowUnit::LitresPerHour});
+    EXPECT_EQ(page.TableLines[2],
+              "                   pressure: 2.07 bar         maximum pressure:  2.1 bar");
+    EXPECT_EQ(page.SummaryLines.back(), " 64.7 hL");
+    EXPECT_EQ(page.AnalysisLines[3], "Capacity by Vmax: 62.2 hL");
+}
+
 TEST(ReportPageTest, AnalysisGivesTheBestLawVmaxAndCapacity) {
     const ReportPage page = BuildReportPage(test::SampleWine(), Source, test::FakeTextMetrics());
     EXPECT_EQ(page.AnalysisLines,
