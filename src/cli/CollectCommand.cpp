@@ -5,6 +5,7 @@
 #include "cli/Arguments.h"
 #include "cli/CommandRegistry.h"
 #include "cli/PrintedBoxes.h"
+#include "cli/UnitSystemOption.h"
 #include "cli/WineFiles.h"
 #include "entry/EntryFormat.h"
 #include "entry/NumberText.h"
@@ -20,7 +21,7 @@ namespace {
 
 constexpr const char* Help =
     "Usage: zephra-cli collect --density D --max-minutes 9|18|36|72|144\n"
-    "         [--port COMn|/dev/PATH] OUT.zph\n"
+    "         [--port COMn|/dev/PATH] [--unit-system us|metric] OUT.zph\n"
     "\n"
     "Runs a data collection from the balance on the wine in OUT.zph (an existing\n"
     "wine file, or a new one made by 'zephra-cli new'), as Collect New Data does:\n"
@@ -37,6 +38,8 @@ constexpr const char* Help =
     "  --max-minutes M     maximum test duration: 9, 18, 36, 72 or 144\n"
     "  --port NAME         COMn (through the port map) or a device path; default\n"
     "                      the port of the settings file\n"
+    "  --unit-system U     us or metric, as for the other commands; what a run\n"
+    "                      prints (ml, g, s, Vmax in L/m²) is the same in both\n"
     "\n"
     "Exit status: 0 the run ended by time, by Ctrl+C or by a too small volume\n"
     "gain, and the wine was saved, or Ctrl+C came before the first point; 1 the\n"
@@ -120,12 +123,15 @@ int CheckedMinutes(const std::string& text) {
 }
 
 int RunCollect(const std::vector<std::string>& args, CommandStreams& io) {
-    const ParsedArguments parsed = ParseArguments(
-        args, {{"--density", 1, false}, {"--max-minutes", 1, false}, {"--port", 1, false}});
+    const ParsedArguments parsed = ParseArguments(args, {{"--density", 1, false},
+                                                         {"--max-minutes", 1, false},
+                                                         {"--port", 1, false},
+                                                         UnitSystemOptionSpec()});
     if (parsed.help) {
         io.out << Help;
         return ExitSuccess;
     }
+    UnitsOption(parsed); // checked as every command checks it; nothing printed differs
     if (parsed.positional.size() != 1)
         throw UsageError("expected one wine file OUT.zph");
     if (!parsed.has("--density") || !parsed.has("--max-minutes"))

@@ -4,6 +4,7 @@
 #include "cli/WineFiles.h"
 #include "entry/ConditionsCheck.h"
 #include "entry/ConditionsRecord.h"
+#include "entry/ShownConditions.h"
 
 #include <ostream>
 
@@ -44,13 +45,15 @@ int RunEditConditions(const std::vector<std::string>& args, CommandStreams& io) 
     if (!ReadWine(path, rec, io.err)) {
         return ExitFailure;
     }
-    ConditionsForm form = LoadConditionsForm(rec);
-    ApplyConditionsOptions(parsed, form);
-    if (const auto failure = ConditionsRangeCheck(form)) {
+    const DisplayUnits units = UnitsOption(parsed);
+    ConditionsForm form = ShownConditionsForm(LoadConditionsForm(rec), units);
+    ApplyConditionsOptions(parsed, units, form);
+    ConditionsForm stored;
+    if (const auto failure = ShownConditionsCheck(form, units, stored)) {
         io.err << path << ": " << failure->Message << '\n';
         return ExitFailure;
     }
-    StoreEditedConditions(rec, form);
+    StoreEditedConditions(rec, stored);
     return Recalculate(path, rec, io.err) && SaveWine(path, rec, io.err) ? ExitSuccess
                                                                          : ExitFailure;
 }

@@ -2,6 +2,7 @@
 #include "cli/CommandRegistry.h"
 #include "cli/GuiApplication.h"
 #include "cli/OutputFile.h"
+#include "cli/UnitSystemOption.h"
 #include "cli/WineFiles.h"
 #include "graphs/ui/QtTextMetrics.h"
 #include "reports/ui/ReportDocument.h"
@@ -17,6 +18,7 @@ namespace {
 
 constexpr const char* Help =
     "Usage: zephra-cli pdf FILE.zph... -o OUT.pdf [--paper a4|letter]\n"
+    "         [--unit-system us|metric]\n"
     "\n"
     "Writes the lab report of each wine as one page of a PDF file, in the order\n"
     "given: names, file and dates, the laboratory and full-scale conditions,\n"
@@ -26,6 +28,7 @@ constexpr const char* Help =
     "production-scale graphs. The paper follows the locale (US Letter where it\n"
     "measures in US units, A4 elsewhere) unless --paper is given.\n"
     "The stored results are shown as they are; nothing is recalculated.\n"
+    "With --unit-system metric the values are in bar, L/h, L/(m²·h) and hL.\n"
     "Runs without a display.\n"
     "\n"
     "A wine that cannot be read is reported on standard error and left out; no\n"
@@ -45,7 +48,8 @@ QPageLayout PaperLayout(const std::string& paper) {
 }
 
 int RunPdf(const std::vector<std::string>& args, CommandStreams& io) {
-    const ParsedArguments parsed = ParseArguments(args, {{"-o", 1, false}, {"--paper", 1, false}});
+    const ParsedArguments parsed =
+        ParseArguments(args, {{"-o", 1, false}, {"--paper", 1, false}, UnitSystemOptionSpec()});
     if (parsed.help) {
         io.out << Help;
         return ExitSuccess;
@@ -54,6 +58,7 @@ int RunPdf(const std::vector<std::string>& args, CommandStreams& io) {
     if (parsed.has("--paper") && paper != "a4" && paper != "letter") {
         throw UsageError("--paper must be 'a4' or 'letter'");
     }
+    const DisplayUnits units = UnitsOption(parsed);
     if (!parsed.has("-o")) {
         throw UsageError("-o OUT.pdf is required");
     }
@@ -69,8 +74,8 @@ int RunPdf(const std::vector<std::string>& args, CommandStreams& io) {
     for (const std::string& path : parsed.positional) {
         TWineRec rec{};
         if (ReadWine(path, rec, io.err)) {
-            pages.push_back(
-                BuildReportPage(rec, ReportSourceOf(QString::fromStdString(path), now), metrics));
+            pages.push_back(BuildReportPage(rec, ReportSourceOf(QString::fromStdString(path), now),
+                                            metrics, units));
         } else {
             leftOut = true;
         }
