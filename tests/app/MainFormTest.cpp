@@ -291,8 +291,8 @@ private slots:
                               "Laboratory Graph", "Production Graph", "Fouling Analysis", "-",
                               "Set Scale Connection"}));
         QCOMPARE(menus.at(2)->text(), QStringLiteral("&View"));
-        QCOMPARE(MenuItems(menus.at(2)->menu()),
-                 (QStringList{"&Cascade", "Tile &Horizontally", "&Tile Vertically"}));
+        QCOMPARE(MenuItems(menus.at(2)->menu()), (QStringList{"&Cascade", "Tile &Horizontally",
+                                                              "&Tile Vertically", "-", "&Units"}));
         QCOMPARE(menus.at(3)->text(), QStringLiteral("&Help"));
         QCOMPARE(MenuItems(menus.at(3)->menu()), (QStringList{"About", "-", "&Contents"}));
 

@@ -3,6 +3,7 @@
 #include "analysis/FoulingAnalysis.h"
 #include "document/MessageBoxes.h"
 #include "document/WineRec.h"
+#include "entry/UnitSystem.h"
 #include "graphs/ui/PictureFileDialog.h"
 
 #include <QImage>
@@ -31,8 +32,9 @@ public:
     explicit FoulingAnalysisWindow(MessageBoxes& boxes, QWidget* parent = nullptr);
     ~FoulingAnalysisWindow() override;
 
-    // Sets the caption, analyses `rec` and shows the results.
-    void FormCreate(const TWineRec& rec);
+    // Sets the caption, analyses `rec` and shows the results, the volumes in
+    // `units`.
+    void FormCreate(const TWineRec& rec, const DisplayUnits& units = UsUnits);
 
     const FoulingAnalysis& Analysis() const { return analysis_; }
     // The graph shown; a null image when none was drawn.
@@ -48,7 +50,7 @@ public:
 
 private:
     void FillTable();
-    void FillSummary(const TWineRec& rec);
+    void FillSummary(const TWineRec& rec, const DisplayUnits& units);
 
     MessageBoxes& boxes_;
     std::unique_ptr<PictureFileDialog> fileDialog_;

@@ -23,8 +23,9 @@ int OpenGraphWindows(const QWidget& owner) {
     return open;
 }
 
-template <typename Window>
-QWidget* OpenGraphWindow(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner) {
+template <typename Window, typename... Shown>
+QWidget* OpenGraphWindow(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner,
+                         const Shown&... shown) {
     auto* window = new Window(boxes, owner);
     window->setAttribute(Qt::WA_DeleteOnClose);
     // Like the main window's other windows, it does not keep the program
@@ -34,7 +35,7 @@ QWidget* OpenGraphWindow(const TWineRec& rec, MessageBoxes& boxes, QWidget* owne
         window->move(PlaceOverOwner(*owner, window->size(), 24 * (OpenGraphWindows(*owner) % 8)));
     }
     window->show();
-    window->FormCreate(rec);
+    window->FormCreate(rec, shown...);
     return window;
 }
 
@@ -63,8 +64,9 @@ QWidget* OpenProductionGraph(const TWineRec& rec, MessageBoxes& boxes, QWidget* 
     return OpenGraphWindow<TGraphWinProd>(rec, boxes, owner);
 }
 
-QWidget* OpenFoulingAnalysis(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner) {
-    return OpenGraphWindow<FoulingAnalysisWindow>(rec, boxes, owner);
+QWidget* OpenFoulingAnalysis(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner,
+                             const DisplayUnits& units) {
+    return OpenGraphWindow<FoulingAnalysisWindow>(rec, boxes, owner, units);
 }
 
 } // namespace zephra

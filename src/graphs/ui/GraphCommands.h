@@ -2,6 +2,7 @@
 
 #include "document/MessageBoxes.h"
 #include "document/WineRec.h"
+#include "entry/UnitSystem.h"
 
 class QLabel;
 class QWidget;
@@ -31,7 +32,8 @@ QWidget* OpenLabGraph(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner =
 QWidget* OpenProductionGraph(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner = nullptr);
 
 // Opens a new top-level "Fouling Analysis" window for a snapshot of `rec`,
-// as the graph windows are opened.
-QWidget* OpenFoulingAnalysis(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner = nullptr);
+// as the graph windows are opened, its volumes in `units`.
+QWidget* OpenFoulingAnalysis(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner = nullptr,
+                             const DisplayUnits& units = UsUnits);
 
 } // namespace zephra

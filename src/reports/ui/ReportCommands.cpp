@@ -20,19 +20,20 @@ namespace {
 const QString PdfFilter = QStringLiteral("PDF files|*.pdf");
 const QString DataFilter = QStringLiteral("CSV files|*.csv|JSON files|*.json");
 
-ReportPage WineReportPage(const TWineClass& wine, const QString& wineFile) {
+ReportPage WineReportPage(const TWineClass& wine, const QString& wineFile,
+                          const DisplayUnits& units) {
     const QtTextMetrics metrics;
     return BuildReportPage(wine.WineRec,
                            ReportSourceOf(wineFile, QDateTime::currentDateTime(), wine.Modified),
-                           metrics);
+                           metrics, units);
 }
 
 } // namespace
 
-ReportCommands::ReportCommands(QWidget& frame, UiServices services)
+ReportCommands::ReportCommands(QWidget& frame, UiServices services, const DisplayUnits& units)
     : PdfDialog(FileDialog::Kind::Save, services.Dialogs),
       DataDialog(FileDialog::Kind::Save, services.Dialogs), Printing(&qtPrinting_), frame_(frame),
-      services_(services) {
+      services_(services), units_(units) {
     PdfDialog.Setup.Filter = PdfFilter;
     DataDialog.Setup.Filter = DataFilter;
 }
@@ -44,13 +45,13 @@ void ReportCommands::ExportPdfExecute(const TWineClass& wine, const QString& win
     const QString path = ForceExtension(*chosen, QStringLiteral(".pdf"));
     if (!MayOverwrite(services_.Boxes, path))
         return;
-    const std::vector<ReportPage> pages{WineReportPage(wine, wineFile)};
+    const std::vector<ReportPage> pages{WineReportPage(wine, wineFile, units_)};
     WriteOutput(path, ReportPdf(pages, {QString::fromStdString(ReportTitle(pages)), ReportAuthor()},
                                 ReportPageLayoutFor(QLocale::system())));
 }
 
 void ReportCommands::PrintExecute(const TWineClass& wine, const QString& wineFile) {
-    const std::vector<ReportPage> pages{WineReportPage(wine, wineFile)};
+    const std::vector<ReportPage> pages{WineReportPage(wine, wineFile, units_)};
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(ReportPageLayoutFor(QLocale::system()));
     printer.setDocName(QString::fromStdString(ReportTitle(pages)));
@@ -67,7 +68,7 @@ void ReportCommands::ExportDataExecute(const TWineClass& wine, const QString& wi
     const QString path = json ? *chosen : ForceExtension(*chosen, QStringLiteral(".csv"));
     if (!MayOverwrite(services_.Boxes, path))
         return;
-    WriteOutput(path, QByteArray::fromStdString(json ? WineJsonText(wine.WineRec)
+    WriteOutput(path, QByteArray::fromStdString(json ? WineJsonText(wine.WineRec, units_)
                                                      : DataCsvText(wine.WineRec)));
 }
 
