@@ -138,6 +138,27 @@ private slots:
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"chardonnay.zph"});
     }
 
+    // Commands given metric units write the report and the JSON in them.
+    void metricUnitsReachThePdfAndTheJson() {
+        const DisplayUnits metric{UnitSystem::Metric, MetricFlowUnit::LitresPerHour};
+        ReportCommands inMetric(*frame, ui->Services(), metric);
+        ui->DialogAnswers = {dir->filePath("report.pdf"), dir->filePath("wine.json")};
+        inMetric.ExportPdfExecute(wine, WineFile());
+        const QString text =
+            QString::fromStdString(test::PdfText(dir->filePath("report.pdf").toStdString()));
+        QVERIFY2(text.contains(QStringLiteral("pressure: 2.07 bar")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("131 hL")));
+        QVERIFY(text.contains(QStringLiteral("Capacity by Vmax: 62.2 hL")));
+        QVERIFY(!text.contains(QStringLiteral("gallons")));
+        QVERIFY(!text.contains(QStringLiteral("psi")));
+
+        inMetric.ExportDataExecute(wine, WineFile());
+        const QJsonDocument json = QJsonDocument::fromJson(Contents(dir->filePath("wine.json")));
+        QVERIFY(json["conditions"]["lab_pressure_bar"].isDouble());
+        QVERIFY(json["conditions"]["lab_pressure_psi"].isUndefined());
+        QVERIFY(json["analysis"]["production_capacity_hL"].isDouble());
+    }
+
     void printPaintsTheReportOnThePrinterChosen() {
         const QString printed = dir->filePath("printed.pdf");
         PrintToFile printing(printed);
