@@ -1,12 +1,13 @@
-// Any bytes as a wine file: open it, show its stored report and graph as a
-// wine window does, recalculate with the messages on, then build the report
-// and the three pictures again. Only the arithmetic faults that abandon a
-// picture may end a drawing; anything else thrown is a fault.
+// Any bytes as a wine file: open it, show its stored report (in US and in
+// metric units) and graph as a wine window does, recalculate with the
+// messages on, then build the reports and the three pictures again. Only the arithmetic faults that
+// abandon a picture may end a drawing; anything else thrown is a fault.
 
 #include "FuzzInputFile.h"
 #include "analysis/Calculate.h"
 #include "document/Report.h"
 #include "document/WineFile.h"
+#include "entry/ShownQuantities.h"
 #include "graphs/FakeTextMetrics.h"
 #include "graphs/FloatingPointFault.h"
 #include "graphs/GraphWindowPicture.h"
@@ -32,6 +33,14 @@ void DrawThePictures(const zephra::TWineRec& rec) {
     }
 }
 
+void FillBothReports(const zephra::TWineRec& rec) {
+    zephra::FillLines(rec);
+    for (const auto flow :
+         {zephra::MetricFlowUnit::LitresPerHour, zephra::MetricFlowUnit::HectolitresPerHour}) {
+        zephra::FillLines(rec, zephra::ShownQuantities(rec, {zephra::UnitSystem::Metric, flow}));
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -41,10 +50,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!zephra::ZephraFileOpen(file.path(), rec, boxes)) {
         return 0;
     }
-    zephra::FillLines(rec);
+    FillBothReports(rec);
     DrawThePictures(rec);
     zephra::Calculate(rec, true, boxes, ",");
-    zephra::FillLines(rec);
+    FillBothReports(rec);
     DrawThePictures(rec);
     return 0;
 }
