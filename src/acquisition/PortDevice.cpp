@@ -1,7 +1,7 @@
 #include "acquisition/PortDevice.h"
 
 #include "acquisition/ComPortBalance.h"
-#include "serial/PortMap.h"
+#include "serial/ComPort.h"
 
 #include <filesystem>
 #include <regex>
@@ -11,8 +11,7 @@ namespace zephra {
 
 std::optional<std::string> ComPortDevice(int n) {
     namespace fs = std::filesystem;
-    const fs::path resolved =
-        serial::detail::ResolveDeviceName(BalanceDeviceName(n), serial::detail::PortMapFolder());
+    const fs::path resolved = serial::ResolvedDevicePath(BalanceDeviceName(n));
     std::error_code error;
     fs::path device = resolved;
     if (fs::is_symlink(resolved, error)) {

@@ -1,14 +1,14 @@
-#include "ComPort.h"
+#include "serial/ComPort.h"
 
-#include "ComLog.h"
-#include "ComThread.h"
-#include "DeviceStateMapping.h"
-#include "DeviceWatcher.h"
-#include "DispatchGate.h"
-#include "LineModeCheck.h"
-#include "PortMap.h"
-#include "PosixComDevice.h"
-#include "Transfer.h"
+#include "serial/detail/ComLog.h"
+#include "serial/detail/ComThread.h"
+#include "serial/detail/DeviceStateMapping.h"
+#include "serial/detail/DeviceWatcher.h"
+#include "serial/detail/DispatchGate.h"
+#include "serial/detail/LineModeCheck.h"
+#include "serial/detail/PortMap.h"
+#include "serial/detail/PosixComDevice.h"
+#include "serial/detail/Transfer.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -283,7 +283,7 @@ void TCustomComPort::OpenDevice() {
 }
 
 void TCustomComPort::Close() {
-    if (TComThread::PassCloseToMainThread(this)) {
+    if (detail::TComThread::PassCloseToMainThread(this)) {
         return;
     }
     if (!Active()) {

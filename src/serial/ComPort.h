@@ -58,9 +58,9 @@
 // assigned, the serial device nodes of `DeviceFolder` (/dev) are watched and
 // reported by path on the main thread, whether the port is open or not.
 
-#include "Component.h"
-#include "DeviceInfo.h"
-#include "EnumSet.h"
+#include "serial/Component.h"
+#include "serial/DeviceInfo.h"
+#include "serial/EnumSet.h"
 
 #include <atomic>
 #include <cstdint>
@@ -74,10 +74,10 @@
 namespace zephra::serial {
 
 class TCustomComPort;
-class TComThread;
-class DeviceWatcher;
 
 namespace detail {
+class TComThread;
+class DeviceWatcher;
 class ComDevice;
 class DispatchGate;
 struct CommProperties;
@@ -437,7 +437,15 @@ public:
     TTimeouts& Timeouts() { return FTimeouts; }
     void SetTimeouts(const TTimeouts& Value) { FTimeouts.Assign(Value); }
 
-    /// The device's file descriptor; -1 while closed.
+    /// The open device's file descriptor; -1 while the port is closed.
+    ///
+    /// It belongs to the thread that owns the port and stays valid only
+    /// until that thread closes the port. It is there to be waited on:
+    /// poll() or select() it for readability (for instance together with a
+    /// descriptor that signals an interruption) and then read through the
+    /// port, which keeps its own count of the bytes taken and its line
+    /// settings. Never read(), write(), close() or reconfigure the
+    /// descriptor itself, and never hand it to another thread.
     int Handle() const;
 
     // ---- Events -----------------------------------------------------------
@@ -687,7 +695,7 @@ private:
     friend class TFlowControl;
     friend class TCharacters;
     friend class TBufferSizes;
-    friend class TComThread;
+    friend class detail::TComThread;
     friend void detail::DeviceStateToSettings(const detail::DeviceState&, TCustomComPort&);
 
     void ApplyDeviceState();
@@ -758,7 +766,7 @@ private:
     TDeviceArrivalEvent FOnDeviceArrival;
     TDeviceRemovedEvent FOnDeviceRemoved;
 
-    std::shared_ptr<TComThread> FComThread;
+    std::shared_ptr<detail::TComThread> FComThread;
     /// Handler runs on event threads; destroying the port waits for them.
     std::shared_ptr<detail::DispatchGate> FDispatchGate;
     /// Bytes read from the device so far; the event thread tells new
@@ -772,7 +780,7 @@ private:
     std::uint32_t FEventMask = 0; ///< events of the event thread's last wake-up
     int FThreadError = 0;
     std::string FDeviceFolder = "/dev";
-    std::unique_ptr<DeviceWatcher> FDeviceWatcher;
+    std::unique_ptr<detail::DeviceWatcher> FDeviceWatcher;
     /// Lets device reports queued for the main thread find out whether the
     /// watch that made them (and so the port) still exists.
     std::shared_ptr<TCustomComPort*> FDeviceWatchToken;
@@ -783,5 +791,11 @@ class TComPort : public TCustomComPort {
 public:
     using TCustomComPort::TCustomComPort;
 };
+
+/// The device path that a port of `DeviceName` opens now, by the rule of the
+/// opening comment: for "COMn" the port map's link COMn (the link's own
+/// path) when it exists, otherwise /dev/ttyS{n-1}; any other name unchanged.
+/// Nothing is opened or checked; any thread may call it.
+std::string ResolvedDevicePath(const std::string& DeviceName);
 
 } // namespace zephra::serial

@@ -1,13 +1,13 @@
 // The port's configuration dialogs.
 
-#include "ComPort.h"
+#include "serial/ComPort.h"
 
-#include "DefaultCommConfig.h"
-#include "DeviceState.h"
-#include "DeviceStateMapping.h"
-#include "DialogValuesMapping.h"
-#include "PortConfigDialog.h"
-#include "PortMap.h"
+#include "serial/PortConfigDialog.h"
+#include "serial/detail/DefaultCommConfig.h"
+#include "serial/detail/DeviceState.h"
+#include "serial/detail/DeviceStateMapping.h"
+#include "serial/detail/DialogValuesMapping.h"
+#include "serial/detail/PortMap.h"
 
 namespace zephra::serial {
 

@@ -1,36 +1,41 @@
 // The port's view of the machine's devices and of what the open device supports.
 
-#include "ComPort.h"
+#include "serial/ComPort.h"
 
-#include "ComDevice.h"
-#include "CommProperties.h"
-#include "DeviceEnumeration.h"
-#include "DeviceState.h"
+#include "serial/detail/ComDevice.h"
+#include "serial/detail/CommProperties.h"
+#include "serial/detail/DeviceEnumeration.h"
+#include "serial/detail/DeviceState.h"
+#include "serial/detail/PortMap.h"
 
 namespace zephra::serial {
 
+std::string ResolvedDevicePath(const std::string& DeviceName) {
+    return detail::ResolveDeviceName(DeviceName, detail::PortMapFolder());
+}
+
 void TCustomComPort::EnumDevices(TStrings& List) {
-    DeviceEnumeration().EnumDevices(List);
+    detail::DeviceEnumeration().EnumDevices(List);
 }
 
 void TCustomComPort::EnumComDevices(TStrings& List) {
-    DeviceEnumeration().EnumComDevices(List);
+    detail::DeviceEnumeration().EnumComDevices(List);
 }
 
 void TCustomComPort::EnumComDevicesFromRegistry(TStrings& List) {
-    DeviceEnumeration().EnumComDevicesFromRegistry(List);
+    detail::DeviceEnumeration().EnumComDevicesFromRegistry(List);
 }
 
 void TCustomComPort::EnumComFriendlyNames(TStrings& List) {
-    DeviceEnumeration().EnumComFriendlyNames(List);
+    detail::DeviceEnumeration().EnumComFriendlyNames(List);
 }
 
 TDeviceInfos TCustomComPort::DeviceInfos() {
-    return DeviceEnumeration().DeviceInfos();
+    return detail::DeviceEnumeration().DeviceInfos();
 }
 
 bool TCustomComPort::DeviceInfo(const std::string& DeviceName, TDeviceInfo& DeviceInfo) {
-    return DeviceEnumeration().DeviceInfo(DeviceName, DeviceInfo);
+    return detail::DeviceEnumeration().DeviceInfo(DeviceName, DeviceInfo);
 }
 
 detail::CommProperties TCustomComPort::Properties() {

@@ -1,12 +1,12 @@
 // The port's line events and device notifications.
 
-#include "ComPort.h"
+#include "serial/ComPort.h"
 
-#include "ComDevice.h"
-#include "ComThread.h"
-#include "DeviceWatcher.h"
-#include "LineEvents.h"
-#include "MainThreadDispatcher.h"
+#include "serial/MainThreadDispatcher.h"
+#include "serial/detail/ComDevice.h"
+#include "serial/detail/ComThread.h"
+#include "serial/detail/DeviceWatcher.h"
+#include "serial/detail/LineEvents.h"
 
 #include <system_error>
 
@@ -75,7 +75,7 @@ void TCustomComPort::StartEventThread() {
     std::unique_ptr<detail::LineEventSource> source;
     CheckSystemResult(FDevice->CreateLineEventSource(source));
     try {
-        FComThread = TComThread::Create(this, std::move(source), FCommMask);
+        FComThread = detail::TComThread::Create(this, std::move(source), FCommMask);
     } catch (const std::system_error&) {
         RaiseComError(0, kCantCreateThreadMessage);
     }
@@ -165,7 +165,7 @@ void TCustomComPort::RegisterDeviceChange() {
     FDeviceWatchToken = std::make_shared<TCustomComPort*>(this);
     const std::weak_ptr<TCustomComPort*> token = FDeviceWatchToken;
     int error = 0;
-    auto watcher = std::make_unique<DeviceWatcher>(
+    auto watcher = std::make_unique<detail::DeviceWatcher>(
         FDeviceFolder,
         [token](bool arrived, const std::string& path) {
             MainThreadDispatcher().Queue([token, arrived, path] {

@@ -1,8 +1,8 @@
-#include "ComPort.h"
+#include "serial/ComPort.h"
 
-#include "ComDevice.h"
-#include "ComThread.h"
-#include "Transfer.h"
+#include "serial/detail/ComDevice.h"
+#include "serial/detail/ComThread.h"
+#include "serial/detail/Transfer.h"
 
 #include <mutex>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EnumSet.h"
+#include "serial/EnumSet.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "ComPort.h"
+#include "serial/ComPort.h"
 
 namespace zephra::serial {
 

@@ -1,6 +1,6 @@
-#include "MainThreadDispatcher.h"
+#include "serial/MainThreadDispatcher.h"
 
-#include "ComPort.h"
+#include "serial/ComPort.h"
 
 #include <atomic>
 #include <cstdio>

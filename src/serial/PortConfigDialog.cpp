@@ -1,4 +1,4 @@
-#include "PortConfigDialog.h"
+#include "serial/PortConfigDialog.h"
 
 #include <atomic>
 

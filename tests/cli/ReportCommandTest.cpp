@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 
 namespace zephra::test {
@@ -13,6 +14,18 @@ const std::string Sample = std::string(ZEPHRA_EXAMPLES_DIR) + "/chardonnay.zph";
 
 std::string Golden(const std::string& name) {
     return FileBytes(std::string(ZEPHRA_GOLDEN_DIR) + "/" + name);
+}
+
+// With ZEPHRA_UPDATE_GOLDEN set, the panels are written to their golden
+// files first (see golden/README.md).
+TEST(ReportCommandTest, PanelsMatchTheirGoldenFiles) {
+    for (const char* panel : {"summary", "table"}) {
+        const std::string out = RunCli({"report", "--panel", panel, Sample}).out;
+        const std::string path = std::string(ZEPHRA_GOLDEN_DIR) + "/chardonnay-" + panel + ".txt";
+        if (std::getenv("ZEPHRA_UPDATE_GOLDEN") != nullptr)
+            std::ofstream(path, std::ios::binary) << out;
+        EXPECT_EQ(out, Golden(std::string("chardonnay-") + panel + ".txt")) << panel;
+    }
 }
 
 TEST(ReportCommandTest, PrintsBothPanelsSummaryFirst) {

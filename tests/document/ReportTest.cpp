@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -9,8 +10,18 @@
 namespace zephra {
 namespace {
 
-std::vector<std::string> GoldenLines(const std::string& name) {
-    std::ifstream in(std::string(ZEPHRA_GOLDEN_DIR) + "/" + name);
+// The lines of a golden file; with ZEPHRA_UPDATE_GOLDEN set, `actual` is
+// written to it first (see golden/README.md).
+std::vector<std::string> GoldenLines(const std::string& name,
+                                     const std::vector<std::string>& actual) {
+    const std::string path = std::string(ZEPHRA_GOLDEN_DIR) + "/" + name;
+    if (std::getenv("ZEPHRA_UPDATE_GOLDEN") != nullptr) {
+        std::ofstream out(path, std::ios::binary);
+        for (const std::string& line : actual) {
+            out << line << '\n';
+        }
+    }
+    std::ifstream in(path);
     EXPECT_TRUE(in) << name;
     std::vector<std::string> lines;
     for (std::string line; std::getline(in, line);) {
@@ -98,14 +109,14 @@ TWineRec CalculatedWine() {
 
 TEST(ReportTest, NewWineMatchesItsGoldenLines) {
     const ReportLines lines = FillLines(NewWine());
-    EXPECT_EQ(lines.Table, GoldenLines("new-wine-table.txt"));
-    EXPECT_EQ(lines.Summary, GoldenLines("new-wine-summary.txt"));
+    EXPECT_EQ(lines.Table, GoldenLines("new-wine-table.txt", lines.Table));
+    EXPECT_EQ(lines.Summary, GoldenLines("new-wine-summary.txt", lines.Summary));
 }
 
 TEST(ReportTest, CalculatedWineMatchesItsGoldenLines) {
     const ReportLines lines = FillLines(CalculatedWine());
-    EXPECT_EQ(lines.Table, GoldenLines("calculated-wine-table.txt"));
-    EXPECT_EQ(lines.Summary, GoldenLines("calculated-wine-summary.txt"));
+    EXPECT_EQ(lines.Table, GoldenLines("calculated-wine-table.txt", lines.Table));
+    EXPECT_EQ(lines.Summary, GoldenLines("calculated-wine-summary.txt", lines.Summary));
 }
 
 TEST(ReportTest, TableColumnsLineUp) {

@@ -1,7 +1,7 @@
 // Capability sets and queue sizes: the bit mappings, and the answers for an open pseudo-terminal.
 
 #include "serial/ComPort.h"
-#include "serial/CommProperties.h"
+#include "serial/detail/CommProperties.h"
 
 #include "PseudoTerminal.h"
 

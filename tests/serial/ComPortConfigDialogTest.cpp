@@ -1,9 +1,9 @@
 // The configuration dialogs through a scripted dialog, and their mappings.
 
 #include "serial/ComPort.h"
-#include "serial/DefaultCommConfig.h"
-#include "serial/DialogValuesMapping.h"
 #include "serial/PortConfigDialog.h"
+#include "serial/detail/DefaultCommConfig.h"
+#include "serial/detail/DialogValuesMapping.h"
 
 #include "PseudoTerminal.h"
 #include "support/TempFolder.h"

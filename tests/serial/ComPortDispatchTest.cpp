@@ -1,8 +1,8 @@
 // Dispatch of line events, on a fake device whose counters the test scripts.
 
-#include "serial/ComDevice.h"
 #include "serial/ComPort.h"
-#include "serial/LineEvents.h"
+#include "serial/detail/ComDevice.h"
+#include "serial/detail/LineEvents.h"
 
 #include "FakeComDevice.h"
 #include "QueuedDispatcher.h"

@@ -3,7 +3,7 @@
 #include "CaptureError.h"
 #include "PseudoTerminal.h"
 #include "serial/ComPort.h"
-#include "serial/Termios2.h"
+#include "serial/detail/Termios2.h"
 #include "support/TempFolder.h"
 
 #include <cstdlib>

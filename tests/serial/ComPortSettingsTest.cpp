@@ -4,7 +4,7 @@
 #include "FakeComDevice.h"
 #include "FakePort.h"
 #include "serial/ComPort.h"
-#include "serial/DeviceStateMapping.h"
+#include "serial/detail/DeviceStateMapping.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "serial/DeviceEnumeration.h"
+#include "serial/detail/DeviceEnumeration.h"
 
 #include "support/TempFolder.h"
 
@@ -11,6 +11,7 @@ namespace zephra::serial {
 namespace {
 
 namespace fs = std::filesystem;
+using detail::DeviceEnumeration;
 using zephra::test::TempFolder;
 
 /// A fake device model: a USB adapter behind a usb-serial level, a USB modem

@@ -1,4 +1,4 @@
-#include "serial/DeviceWatcher.h"
+#include "serial/detail/DeviceWatcher.h"
 
 #include "support/TempFolder.h"
 
@@ -17,6 +17,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
+using detail::DeviceWatcher;
+using detail::IsSerialNodeName;
 using zephra::test::TempFolder;
 
 TEST(SerialNodeName, AcceptsSerialDevicesOnly) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "serial/ComDevice.h"
+#include "serial/detail/ComDevice.h"
 
 #include <atomic>
 #include <cstdint>

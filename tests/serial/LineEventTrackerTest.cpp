@@ -1,4 +1,4 @@
-#include "serial/LineEventTracker.h"
+#include "serial/detail/LineEventTracker.h"
 
 #include <gtest/gtest.h>
 

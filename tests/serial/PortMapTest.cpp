@@ -1,4 +1,4 @@
-#include "serial/PortMap.h"
+#include "serial/detail/PortMap.h"
 
 #include "support/TempFolder.h"
 

@@ -1,4 +1,4 @@
-#include "serial/TermiosMapping.h"
+#include "serial/detail/TermiosMapping.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "serial/TransferPlan.h"
+#include "serial/detail/TransferPlan.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,78 @@
+// The text outputs of zephra-cli compared byte for byte with golden files:
+// the summary (text and CSV), the fouling analysis (text and JSON) and the
+// JSON and CSV exports, for the sample wine and for a wine of only
+// conditions, whose results are all blank or not computable.
+//
+// After an intended change of an output, refresh the files with
+//   ZEPHRA_UPDATE_GOLDEN=1 ctest --test-dir build -R cli_tests
+// and review the difference in git before committing it.
+
+#include "CliRun.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace zephra::test {
+namespace {
+
+struct GoldenCase {
+    const char* golden;
+    std::vector<std::string> args; // "WINE" stands for the sample, "NEW" for the new wine
+};
+
+// The wines sit in a folder of the test's working directory and are named
+// by relative paths, which the summary prints as given.
+class GoldenOutputsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directory(folder);
+        std::filesystem::copy_file(ZEPHRA_EXAMPLES_DIR "/chardonnay.zph", sample);
+        ASSERT_EQ(RunCli(NewWineArgs(fresh)).status, 0);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    std::vector<std::string> Resolved(std::vector<std::string> args) const {
+        for (std::string& arg : args) {
+            if (arg == "WINE")
+                arg = sample;
+            else if (arg == "NEW")
+                arg = fresh;
+        }
+        return args;
+    }
+
+    const std::string folder = "golden-wines";
+    const std::string sample = folder + "/chardonnay.zph";
+    const std::string fresh = folder + "/conditions-only.zph";
+};
+
+TEST_F(GoldenOutputsTest, OutputsMatchTheirGoldenFiles) {
+    const GoldenCase cases[] = {
+        {"summary.txt", {"summary", "WINE", "NEW"}},
+        {"summary.csv", {"summary", "--csv", "WINE", "NEW"}},
+        {"chardonnay-analyze.txt", {"analyze", "WINE"}},
+        {"chardonnay-analyze.json", {"analyze", "--json", "WINE"}},
+        {"conditions-only-analyze.txt", {"analyze", "NEW"}},
+        {"conditions-only-analyze.json", {"analyze", "--json", "NEW"}},
+        {"chardonnay-export.json", {"export", "--format", "json", "WINE"}},
+        {"chardonnay-export.csv", {"export", "--format", "csv", "WINE"}},
+        {"conditions-only-export.json", {"export", "--format", "json", "NEW"}},
+    };
+    const bool update = std::getenv("ZEPHRA_UPDATE_GOLDEN") != nullptr;
+    for (const GoldenCase& c : cases) {
+        SCOPED_TRACE(c.golden);
+        const CliResult result = RunCli(Resolved(c.args));
+        ASSERT_EQ(result.status, 0) << result.err;
+        const std::string path = std::string(ZEPHRA_GOLDEN_DIR) + "/" + c.golden;
+        if (update)
+            std::ofstream(path, std::ios::binary) << result.out;
+        EXPECT_EQ(result.out, FileBytes(path));
+    }
+}
+
+} // namespace
+} // namespace zephra::test
