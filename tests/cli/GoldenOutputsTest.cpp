@@ -1,7 +1,8 @@
 // The text outputs of zephra-cli compared byte for byte with golden files:
 // the summary (text and CSV), the fouling analysis (text and JSON) and the
 // JSON and CSV exports, for the sample wine and for a wine of only
-// conditions, whose results are all blank or not computable.
+// conditions, whose results are all blank or not computable; the report,
+// the summary, the analysis and the JSON export in metric units too.
 //
 // After an intended change of an output, refresh the files with
 //   ZEPHRA_UPDATE_GOLDEN=1 ctest --test-dir build -R cli_tests
@@ -61,6 +62,16 @@ TEST_F(GoldenOutputsTest, OutputsMatchTheirGoldenFiles) {
         {"chardonnay-export.json", {"export", "--format", "json", "WINE"}},
         {"chardonnay-export.csv", {"export", "--format", "csv", "WINE"}},
         {"conditions-only-export.json", {"export", "--format", "json", "NEW"}},
+        {"metric-report.txt", {"report", "--unit-system", "metric", "WINE", "--panel", "table"}},
+        {"metric-summary.txt", {"summary", "--unit-system", "metric", "WINE", "NEW"}},
+        {"metric-summary.csv", {"summary", "--unit-system", "metric", "--csv", "WINE", "NEW"}},
+        {"chardonnay-analyze-metric.txt", {"analyze", "--unit-system", "metric", "WINE"}},
+        {"chardonnay-analyze-metric.json",
+         {"analyze", "--unit-system", "metric", "--json", "WINE"}},
+        {"chardonnay-export-metric.json",
+         {"export", "--unit-system", "metric", "--format", "json", "WINE"}},
+        {"conditions-only-export-metric.json",
+         {"export", "--unit-system", "metric", "--format", "json", "NEW"}},
     };
     const bool update = std::getenv("ZEPHRA_UPDATE_GOLDEN") != nullptr;
     for (const GoldenCase& c : cases) {
