@@ -6,7 +6,6 @@
 #include "serial/detail/DeviceWatcher.h"
 #include "serial/detail/DispatchGate.h"
 #include "serial/detail/LineModeCheck.h"
-#include "serial/detail/PortMap.h"
 #include "serial/detail/PosixComDevice.h"
 #include "serial/detail/Transfer.h"
 
@@ -264,7 +263,7 @@ void TCustomComPort::Open() {
 void TCustomComPort::OpenDevice() {
     CloseDevice();
     try {
-        const std::string path = detail::ResolveDeviceName(FDeviceName, detail::PortMapFolder());
+        const std::string path = ResolvedDevicePath(FDeviceName);
         int opened = 0;
         {
             std::lock_guard lock(FLineErrorLock);

@@ -445,7 +445,9 @@ public:
     /// descriptor that signals an interruption) and then read through the
     /// port, which keeps its own count of the bytes taken and its line
     /// settings. Never read(), write(), close() or reconfigure the
-    /// descriptor itself, and never hand it to another thread.
+    /// descriptor itself, and never hand it to another thread. A device that
+    /// goes away makes it readable as well; the port's read then raises the
+    /// error.
     int Handle() const;
 
     // ---- Events -----------------------------------------------------------
@@ -504,7 +506,7 @@ public:
     const std::string& DeviceFolder() const { return FDeviceFolder; }
     void SetDeviceFolder(const std::string& Value) { FDeviceFolder = Value; }
 
-    // ---- Devices of the machine (never raise; see DeviceEnumeration.h) ---------
+    // ---- Devices of the machine (read from /sys and /dev; nothing is opened, never raise) --
 
     /// Appends every device name: COMn names of the port map, all tty nodes,
     /// the /dev/serial/by-id links.

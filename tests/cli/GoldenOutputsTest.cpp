@@ -10,11 +10,11 @@
 
 #include "CliRun.h"
 
+#include "support/GoldenFile.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 namespace zephra::test {
 namespace {
@@ -73,15 +73,11 @@ TEST_F(GoldenOutputsTest, OutputsMatchTheirGoldenFiles) {
         {"conditions-only-export-metric.json",
          {"export", "--unit-system", "metric", "--format", "json", "NEW"}},
     };
-    const bool update = std::getenv("ZEPHRA_UPDATE_GOLDEN") != nullptr;
     for (const GoldenCase& c : cases) {
         SCOPED_TRACE(c.golden);
         const CliResult result = RunCli(Resolved(c.args));
         ASSERT_EQ(result.status, 0) << result.err;
-        const std::string path = std::string(ZEPHRA_GOLDEN_DIR) + "/" + c.golden;
-        if (update)
-            std::ofstream(path, std::ios::binary) << result.out;
-        EXPECT_EQ(result.out, FileBytes(path));
+        EXPECT_EQ(result.out, GoldenBytes(ZEPHRA_GOLDEN_DIR, c.golden, result.out));
     }
 }
 

@@ -1,10 +1,10 @@
 #include "CliRun.h"
 
+#include "support/GoldenFile.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 
 namespace zephra::test {
@@ -21,10 +21,8 @@ std::string Golden(const std::string& name) {
 TEST(ReportCommandTest, PanelsMatchTheirGoldenFiles) {
     for (const char* panel : {"summary", "table"}) {
         const std::string out = RunCli({"report", "--panel", panel, Sample}).out;
-        const std::string path = std::string(ZEPHRA_GOLDEN_DIR) + "/chardonnay-" + panel + ".txt";
-        if (std::getenv("ZEPHRA_UPDATE_GOLDEN") != nullptr)
-            std::ofstream(path, std::ios::binary) << out;
-        EXPECT_EQ(out, Golden(std::string("chardonnay-") + panel + ".txt")) << panel;
+        const std::string name = std::string("chardonnay-") + panel + ".txt";
+        EXPECT_EQ(out, GoldenBytes(ZEPHRA_GOLDEN_DIR, name, out)) << panel;
     }
 }
 

@@ -1,33 +1,28 @@
 #include "document/Report.h"
 
+#include "support/GoldenFile.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <string>
 #include <vector>
 
 namespace zephra {
 namespace {
 
-// The lines of a golden file; with ZEPHRA_UPDATE_GOLDEN set, `actual` is
-// written to it first (see golden/README.md).
-std::vector<std::string> GoldenLines(const std::string& name,
-                                     const std::vector<std::string>& actual) {
-    const std::string path = std::string(ZEPHRA_GOLDEN_DIR) + "/" + name;
-    if (std::getenv("ZEPHRA_UPDATE_GOLDEN") != nullptr) {
-        std::ofstream out(path, std::ios::binary);
-        for (const std::string& line : actual) {
-            out << line << '\n';
-        }
+// The report lines as one text, a newline after each line.
+std::string Joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + '\n';
     }
-    std::ifstream in(path);
-    EXPECT_TRUE(in) << name;
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
+    return text;
+}
+
+// `lines` compared with the golden file `name` (see golden/README.md).
+void ExpectGolden(const std::vector<std::string>& lines, const std::string& name) {
+    const std::string text = Joined(lines);
+    EXPECT_EQ(text, test::GoldenBytes(ZEPHRA_GOLDEN_DIR, name, text)) << name;
 }
 
 struct Results {
@@ -109,14 +104,14 @@ TWineRec CalculatedWine() {
 
 TEST(ReportTest, NewWineMatchesItsGoldenLines) {
     const ReportLines lines = FillLines(NewWine());
-    EXPECT_EQ(lines.Table, GoldenLines("new-wine-table.txt", lines.Table));
-    EXPECT_EQ(lines.Summary, GoldenLines("new-wine-summary.txt", lines.Summary));
+    ExpectGolden(lines.Table, "new-wine-table.txt");
+    ExpectGolden(lines.Summary, "new-wine-summary.txt");
 }
 
 TEST(ReportTest, CalculatedWineMatchesItsGoldenLines) {
     const ReportLines lines = FillLines(CalculatedWine());
-    EXPECT_EQ(lines.Table, GoldenLines("calculated-wine-table.txt", lines.Table));
-    EXPECT_EQ(lines.Summary, GoldenLines("calculated-wine-summary.txt", lines.Summary));
+    ExpectGolden(lines.Table, "calculated-wine-table.txt");
+    ExpectGolden(lines.Summary, "calculated-wine-summary.txt");
 }
 
 TEST(ReportTest, TableColumnsLineUp) {

@@ -1,4 +1,5 @@
 #include "serial/detail/PortMap.h"
+#include "serial/ComPort.h"
 
 #include "support/TempFolder.h"
 
@@ -64,6 +65,18 @@ TEST(PortMap, FolderFollowsXdgConfigHomeElseHome) {
     setenv("XDG_CONFIG_HOME", "", 1);
     setenv("HOME", "/home/lab", 1);
     EXPECT_EQ(PortMapFolder(), "/home/lab/.config/zephra/ports");
+}
+
+TEST(PortMap, ResolvedDevicePathLooksInTheUsersPortMap) {
+    SavedVariable xdg("XDG_CONFIG_HOME");
+    TempFolder config;
+    setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
+    const std::filesystem::path ports = config.path() / "zephra" / "ports";
+    std::filesystem::create_directories(ports);
+    std::filesystem::create_symlink("/dev/ttyUSB0", ports / "COM3");
+    EXPECT_EQ(ResolvedDevicePath("COM3"), (ports / "COM3").string());
+    EXPECT_EQ(ResolvedDevicePath("COM4"), "/dev/ttyS3");
+    EXPECT_EQ(ResolvedDevicePath("/dev/ttyACM0"), "/dev/ttyACM0");
 }
 
 } // namespace
