@@ -7,8 +7,9 @@
 # build (with the sanitizers, say) can build and run just them. PROGRAMS
 # marks a test that runs the built programs (zephra-cli, the simulator):
 # those carry the Qt layers, so the test is not part of the core set.
-# Every test runs with the "C" locale, offscreen Qt and a private runtime
-# folder so that results never depend on the machine's settings.
+# Every test runs with the "C" locale, offscreen Qt, a private runtime
+# folder and its own state folder (where recovery journals go) so that
+# results never depend on the machine's settings.
 function(zephra_add_test)
   cmake_parse_arguments(ARG "QT;PROGRAMS" "NAME" "SOURCES;LIBS" ${ARGN})
   add_executable(${ARG_NAME} ${ARG_SOURCES})
@@ -24,7 +25,7 @@ function(zephra_add_test)
     set_property(GLOBAL APPEND PROPERTY ZEPHRA_CORE_TESTS ${ARG_NAME})
   endif()
   set_tests_properties(${ARG_NAME} PROPERTIES
-    ENVIRONMENT "LC_ALL=C;QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/test-runtime"
+    ENVIRONMENT "LC_ALL=C;QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/test-runtime;XDG_STATE_HOME=${CMAKE_BINARY_DIR}/test-state"
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
     TIMEOUT 300)
 endfunction()

@@ -1,12 +1,15 @@
-// Any bytes as a wine file: open it, show its stored report (in US and in
-// metric units) and graph as a wine window does, recalculate with the
-// messages on, then build the reports and the three pictures again. Only the arithmetic faults that
+// Any bytes as a wine file: open it with the notes after its record, show
+// its stored report (in US and in metric units) and graph as a wine window
+// does, recalculate with the messages on, then build the reports and the
+// three pictures again. Notes that were read must come back the same
+// through the trailer's writer and reader. Only the arithmetic faults that
 // abandon a picture may end a drawing; anything else thrown is a fault.
 
 #include "FuzzInputFile.h"
 #include "analysis/Calculate.h"
 #include "document/Report.h"
 #include "document/WineFile.h"
+#include "document/WineTrailer.h"
 #include "entry/ShownQuantities.h"
 #include "graphs/FakeTextMetrics.h"
 #include "graphs/FloatingPointFault.h"
@@ -16,6 +19,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -33,6 +38,17 @@ void DrawThePictures(const zephra::TWineRec& rec) {
     }
 }
 
+// The notes written again and read back are the notes read.
+void RoundTripTheNotes(const zephra::WineFileContents& wine) {
+    const std::vector<unsigned char> bytes = zephra::EncodeTrailer(wine.Notes);
+    const zephra::TrailerRead again = zephra::DecodeTrailer(bytes.data(), bytes.size());
+    if (!again.Problem.empty() || !(again.Notes == wine.Notes)) {
+        std::abort();
+    }
+    (void)zephra::FullWineName(wine.Rec, wine.Notes);
+    (void)zephra::FullFilterName(wine.Rec, wine.Notes);
+}
+
 void FillBothReports(const zephra::TWineRec& rec) {
     zephra::FillLines(rec);
     for (const auto flow :
@@ -45,11 +61,13 @@ void FillBothReports(const zephra::TWineRec& rec) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     zephra::test::RecordingBoxes boxes;
-    zephra::TWineRec rec{};
+    zephra::WineFileContents wine;
     const zephra::fuzz::FuzzInputFile file(data, size);
-    if (!zephra::ZephraFileOpen(file.path(), rec, boxes)) {
+    if (!zephra::ReadWineFile(file.path(), wine, boxes)) {
         return 0;
     }
+    RoundTripTheNotes(wine);
+    zephra::TWineRec& rec = wine.Rec;
     FillBothReports(rec);
     DrawThePictures(rec);
     zephra::Calculate(rec, true, boxes, ",");

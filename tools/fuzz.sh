@@ -7,7 +7,9 @@
 #
 # Usage: tools/fuzz.sh [NAME|all [SECONDS]]
 #   NAME     one target (WineFile, NumberText, WeightReply, SettingsFile,
-#            DataCsv); all of them when left out or "all"
+#            DataCsv, MtSicsReply, AandDReply, OhausReply, SmaReply,
+#            ContinuousLine, BalanceProfile, RecoveryJournal); all of them
+#            when left out or "all"
 #   SECONDS  time per target, default 30
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"

@@ -13,7 +13,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     xvfb xauth fonts-dejavu-core fonts-liberation2
     desktop-file-utils libxml2-utils shared-mime-info dpkg-dev file
-    nlohmann-json3-dev poppler-utils
+    nlohmann-json3-dev poppler-utils libinih-dev
     clang libclang-rt-14-dev
 )
 

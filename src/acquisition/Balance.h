@@ -5,13 +5,29 @@
 
 namespace zephra {
 
+// What a balance may report instead of a weight.
+enum class BalanceCondition {
+    None,        // a weight, or a reply that could not be read at all
+    Overload,    // the load is above the balance's range
+    Underload,   // the load is below the balance's range
+    Busy,        // the balance cannot give a weight now
+    Refused,     // the balance answered with an error code (`Detail`)
+    UnknownUnit, // a weight in a unit that is not converted to grams (`Detail`)
+};
+
 // The answer to one weight request. `WeightStr` is the text the value was
-// read from (characters 2 to 10 of the reply); `Error` is true when that text
-// is not a number, and `WeightVal` is then not meaningful.
+// read from (for the esc-p link characters 2 to 10 of the reply); `Error` is
+// true when the reply gave no weight, and `WeightVal` is then not
+// meaningful. The esc-p link gives the value as the balance sent it; every
+// other dialect converts it to grams.
 struct WeightReading {
     std::string WeightStr;
     double WeightVal = 0.0;
     bool Error = false;
+    bool Stable = true;                                  // false for a reading in motion
+    std::string Unit{};                                  // the unit as sent; empty when none
+    BalanceCondition Condition = BalanceCondition::None; // why there is no weight
+    std::string Detail{}; // the balance's error code, or the unit that is not converted
 };
 
 // A failure of the link to the balance itself: the port cannot be opened, a

@@ -1,12 +1,16 @@
 #include "acquisition/CollectionRun.h"
 
+#include "acquisition/BalanceConditionText.h"
 #include "acquisition/CountdownText.h"
 #include "acquisition/DataCollapse.h"
 #include "acquisition/RunStatusText.h"
 #include "analysis/Calculate.h"
 #include "analysis/FoulingAnalysis.h"
 
+#include <cmath>
+#include <cstdlib>
 #include <string>
+#include <string_view>
 
 namespace zephra {
 
@@ -15,11 +19,36 @@ namespace {
 // Upper bound of the reading interval, in seconds.
 constexpr double IntervalLimitSeconds = 863999.0;
 
+// Passes that stopped for longer than this many reading intervals are a
+// stall the observer is told of.
+constexpr double StallIntervals = 2.0;
+
+// The stored time of a reading in whole seconds.
+long long StoredSeconds(std::string_view minutes, std::string_view seconds) {
+    return std::atoll(std::string(minutes).c_str()) * 60 + std::atoll(std::string(seconds).c_str());
+}
+
 void Blank(auto& field, std::size_t count) {
     field.assign(std::string(count, ' '));
 }
 
 } // namespace
+
+const char* SaveQuestion(RunEnd end) {
+    switch (end) {
+    case RunEnd::StartUnreadable:
+    case RunEnd::ReadingUnreadable:
+    case RunEnd::PortError:
+        return StoppedSaveQuestionText;
+    case RunEnd::Running:
+    case RunEnd::MaxDuration:
+    case RunEnd::StopKey:
+    case RunEnd::VolumeTooSmall:
+    case RunEnd::IntervalLimit:
+        break;
+    }
+    return SaveQuestionText;
+}
 
 CollectionRun::CollectionRun(CollectionTarget& target, BalanceExchanges& exchanges, RunClock& clock,
                              MessageBoxes& boxes, RunSettings settings, RunObserver* observer)
@@ -29,6 +58,7 @@ CollectionRun::CollectionRun(CollectionTarget& target, BalanceExchanges& exchang
 void CollectionRun::ClearRecord() {
     TWineRec& rec = target_.Wine().WineRec;
     before_ = rec;
+    notesBefore_ = target_.Wine().Notes;
     modifiedBefore_ = target_.Wine().Modified;
     for (int i = 0; i < 36; ++i) {
         rec.Data.V[i].clear();
@@ -94,14 +124,16 @@ bool CollectionRun::TakeOutcome() {
 
 void CollectionRun::StartWeightArrived(const ExchangeOutcome& outcome) {
     if (outcome.reading.Error) {
-        Finish(RunEnd::StartUnreadable);
-        boxes_.Information(TroubleReadingText);
+        StopOnNoWeight(outcome.reading, RunEnd::StartUnreadable);
         return;
     }
     w0_ = outcome.reading.WeightVal;
+    target_.Wine().Notes.TrialStarted = TrialStartedText(clock_.WallTime());
     startMs_ = outcome.replyMs;
     nowMs_ = startMs_;
+    lastPassMs_ = startMs_;
     r_ = 1;
+    slot_ = 1;
     started_ = true;
 }
 
@@ -110,6 +142,15 @@ void CollectionRun::StartWeightArrived(const ExchangeOutcome& outcome) {
 void CollectionRun::StopOnLinkError(const std::string& error) {
     Finish(RunEnd::PortError);
     boxes_.Error("The scale could not be read (" + error + "). Data collection will exit.");
+}
+
+// A reply without a weight ends the run: with the balance's own condition
+// when it reported one, else as an unreadable reply.
+void CollectionRun::StopOnNoWeight(const WeightReading& reading, RunEnd unreadable) {
+    const std::string condition = BalanceConditionText(reading);
+    Finish(condition.empty() ? unreadable : RunEnd::BalanceCondition);
+    boxes_.Information(condition.empty() ? std::string(TroubleReadingText)
+                                         : condition + " Data collection will exit.");
 }
 
 double CollectionRun::ElapsedSeconds() const {
@@ -121,15 +162,17 @@ void CollectionRun::PassSteps() {
         Finish(RunEnd::StopKey);
         return;
     }
+    const std::int64_t passMs = clock_.NowMs();
+    NoteStall(passMs);
     if (awaiting_ != Awaiting::Nothing) {
         // A due reading is tested against the clock reading after its reply.
         if (TakeOutcome())
             TestMaxDuration();
         return;
     }
-    nowMs_ = clock_.NowMs();
+    nowMs_ = passMs;
     const double elapsed = ElapsedSeconds();
-    const double remaining = r_ * interval_ - elapsed;
+    const double remaining = slot_ * interval_ - elapsed;
     if (remaining > 0) {
         const std::string text = CountdownText(remaining);
         if (text != countdown_) {
@@ -138,16 +181,19 @@ void CollectionRun::PassSteps() {
                 observer_->CountdownChanged(text);
         }
     }
-    if (elapsed >= r_ * interval_) {
+    if (elapsed >= slot_ * interval_ || (catchUp_ && r_ <= 36)) {
         if (r_ <= 36) {
+            catchUp_ = false;
             BeginExchange(Awaiting::Reading, false);
             if (awaiting_ != Awaiting::Nothing || !running_)
                 return;
         } else if (interval_ < IntervalLimitSeconds) {
             interval_ = 2.0 * interval_;
             DataCollapse(target_.Wine().WineRec.Data);
+            target_.Wine().Modified = true;
             Recalculate();
             r_ = 19;
+            ScheduleNextSlot();
             if (observer_)
                 observer_->Collapsed(interval_, PointsInRecord());
         } else {
@@ -158,6 +204,36 @@ void CollectionRun::PassSteps() {
     TestMaxDuration();
 }
 
+// Passes that stopped for more than two intervals (the computer slept, the
+// program was stopped): the observer is told, and the next pass takes a
+// reading at once, also where the thinning comes first.
+void CollectionRun::NoteStall(std::int64_t passMs) {
+    if (!started_)
+        return;
+    const std::int64_t stalledMs = passMs - lastPassMs_;
+    lastPassMs_ = passMs;
+    if (static_cast<double>(stalledMs) <= StallIntervals * interval_ * 1000.0)
+        return;
+    catchUp_ = true;
+    if (observer_)
+        observer_->Resumed(stalledMs);
+}
+
+// The schedule goes on from the first slot after the latest clock reading:
+// the next one after a reading on time, a later one after a stall.
+void CollectionRun::ScheduleNextSlot() {
+    slot_ = static_cast<int>(std::floor(ElapsedSeconds() / interval_)) + 1;
+}
+
+// Whether a reading with `texts` lies after the previous point as stored; a
+// reading within the same second would end the data at a zero interval.
+bool CollectionRun::AfterPreviousPoint(const ReadingTexts& texts) const {
+    if (r_ == 1)
+        return true;
+    const TReadingTime& previous = target_.Wine().WineRec.Data.T[r_ - 2];
+    return StoredSeconds(texts.M, texts.Sc) > StoredSeconds(previous.M.text(), previous.Sc.text());
+}
+
 void CollectionRun::TestMaxDuration() {
     if (ElapsedSeconds() > settings_.MaxMinutes * 60.0)
         Finish(RunEnd::MaxDuration);
@@ -166,13 +242,15 @@ void CollectionRun::TestMaxDuration() {
 // The rest of taking reading r, from the reply on; false when it ended the run.
 bool CollectionRun::ReadingArrived(const ExchangeOutcome& outcome) {
     if (outcome.reading.Error) {
-        Finish(RunEnd::ReadingUnreadable);
-        boxes_.Information(TroubleReadingText);
+        StopOnNoWeight(outcome.reading, RunEnd::ReadingUnreadable);
         return false;
     }
     nowMs_ = outcome.replyMs;
     const double volume = (outcome.reading.WeightVal - w0_) / settings_.Density;
     const ReadingTexts texts = MakeReadingTexts(volume, nowMs_ - startMs_);
+    ScheduleNextSlot();
+    if (!AfterPreviousPoint(texts))
+        return true; // taken, not stored: the next slot follows
     if (volume - previousVolume_ < 1.0) {
         Finish(RunEnd::VolumeTooSmall);
         boxes_.Information(VolumeTooSmallText);
@@ -183,8 +261,10 @@ bool CollectionRun::ReadingArrived(const ExchangeOutcome& outcome) {
     data.T[r_ - 1].M.assign(texts.M);
     data.T[r_ - 1].Sc.assign(texts.Sc);
     storedAny_ = true;
+    target_.Wine().Modified = true;
     Recalculate();
-    const StoredPoint point = PointShown(r_, outcome.reading.WeightVal, volume);
+    StoredPoint point = PointShown(r_, outcome.reading.WeightVal, volume);
+    point.keepProblem = target_.KeepStoredPoint();
     r_ += 1;
     previousVolume_ = volume;
     if (observer_)
@@ -224,6 +304,7 @@ void CollectionRun::Finish(RunEnd end) {
         // Only a save clears the flag that ClearRecord set.
         const bool savedMeanwhile = !wine.Modified;
         wine.WineRec = before_;
+        wine.Notes = notesBefore_;
         wine.Modified = modifiedBefore_ || savedMeanwhile;
         target_.Refresh();
     }

@@ -19,6 +19,8 @@ inline constexpr const char* VolumeTooSmallText =
     "Volume collected over the last interval is too small. Data collection will exit.";
 inline constexpr const char* SaveQuestionText =
     "Data collection is complete. Would you like to save the new data to a file?";
+inline constexpr const char* StoppedSaveQuestionText =
+    "Data collection has stopped. Would you like to save the new data to a file?";
 
 // The wine a run writes into, as its window (or the command-line tool)
 // holds it. The run changes and recalculates the record itself; whoever
@@ -30,6 +32,11 @@ public:
     // Shows the wine again as it stands (report panels, graph); nothing to
     // calculate.
     virtual void Refresh() = 0;
+    // A point was stored and shown: the wine holds data that no file holds
+    // yet. The target keeps it safe from a crash (the command-line tool
+    // saves the wine file, the desktop appends it to the recovery journal).
+    // Returns what went wrong, empty when all went well.
+    virtual std::string KeepStoredPoint() { return {}; }
 };
 
 // One stored reading as the run took it, with everything a window or the
@@ -48,6 +55,9 @@ struct StoredPoint {
     std::string vmaxText;    // VmaxIntervalText
     std::string bestLawText; // BestLawText
     std::string vmaxLine;    // VmaxTrackerLine: the whole status in one line
+    // Why the target could not keep the point safe (see
+    // CollectionTarget::KeepStoredPoint); empty when it could.
+    std::string keepProblem;
 };
 
 // What a run reports while it goes; every method has a do-nothing default.
@@ -64,6 +74,11 @@ public:
         (void)intervalSeconds;
         (void)pointsInRecord;
     }
+    // The run's passes had stopped for `stalledMs` (the computer slept, the
+    // program was stopped), longer than two reading intervals. The readings
+    // missed are not made up: one is taken at once and the schedule goes on
+    // from its next slot.
+    virtual void Resumed(std::int64_t stalledMs) { (void)stalledMs; }
 };
 
 // Why a run ended.
@@ -76,7 +91,14 @@ enum class RunEnd {
     VolumeTooSmall,    // less than 1 ml gained since the previous point
     IntervalLimit,     // the reading interval reached its upper bound
     PortError,         // the link to the balance failed
+    BalanceCondition,  // the balance reported an overload, an error... (BalanceConditionText)
 };
+
+// The question after a run that stored points: the specified one after a
+// run that ended normally (by time, on request, on a too small gain, at the
+// interval's bound), one that does not call the data complete after a
+// failure of the balance or its link.
+const char* SaveQuestion(RunEnd end);
 
 // Settings chosen for a run.
 struct RunSettings {
@@ -91,12 +113,19 @@ struct RunSettings {
 // `ClearRecord`, shows its progress, calls `Start`, then calls `Pass` often
 // (at least every 100 ms keeps the schedule within that) until `Running` is
 // false. The schedule depends only on clock comparisons: readings are due at
-// r x T seconds after the start, T starting at 15 s and doubling, with the
-// data set thinned to its even-numbered points, whenever the 36 points of a
-// stage are full. A run ends at the maximum duration, on a stop request, on
-// an unreadable reply, on a volume gain below 1 ml, or when the balance link
-// fails; the failure is shown through the message boxes and the points
-// stored so far stay.
+// the slots k x T seconds after the start, T starting at 15 s and doubling,
+// with the data set thinned to its even-numbered points, whenever the 36
+// points of a stage are full. After each reading the schedule goes on from
+// the first slot after the moment of its reply, so readings missed while the
+// passes had stopped (the computer slept, the program was stopped) are not
+// made up: one reading is taken at once, the observer is told of a stop
+// longer than two intervals, and no point is stored at a time (in whole
+// seconds, as stored) not after the previous point's. Every change of the
+// data marks the wine modified, also after a save during the run. A run ends
+// at the maximum duration, on a stop request, on an unreadable reply or one
+// that reports a condition of the balance (an overload, an error), on a
+// volume gain below 1 ml, or when the balance link fails; the failure is
+// shown through the message boxes and the points stored so far stay.
 //
 // The exchanges with the balance go on beside the run: a pass that finds a
 // reading due begins one and, unless its outcome is there at once, returns;
@@ -105,8 +134,10 @@ struct RunSettings {
 // is pending. When a run has ended its exchanges are released, which closes
 // the port.
 //
-// A run that ends before its first point is stored gives the wine back
-// exactly the record it had before `ClearRecord` and its Modified flag
+// When the starting weight is read, the wine's notes take the wall-clock time
+// as the time the trial started. A run that ends before its first point is
+// stored gives the wine back exactly the record and the notes it had before
+// `ClearRecord` and its Modified flag
 // (still set when the cleared wine was saved meanwhile, since the file then
 // no longer holds what the window shows).
 class CollectionRun {
@@ -146,11 +177,15 @@ private:
     enum class Awaiting { Nothing, StartWeight, Reading };
 
     void PassSteps();
+    void NoteStall(std::int64_t passMs);
+    void ScheduleNextSlot();
+    bool AfterPreviousPoint(const ReadingTexts& texts) const;
     void BeginExchange(Awaiting what, bool tare);
     bool TakeOutcome();
     void StartWeightArrived(const ExchangeOutcome& outcome);
     bool ReadingArrived(const ExchangeOutcome& outcome);
     void StopOnLinkError(const std::string& error);
+    void StopOnNoWeight(const WeightReading& reading, RunEnd unreadable);
     void TestMaxDuration();
     void Finish(RunEnd end);
     void Recalculate();
@@ -165,6 +200,7 @@ private:
     RunObserver* observer_;
 
     TWineRec before_{};
+    WineNotes notesBefore_;
     bool modifiedBefore_ = false;
 
     bool stopRequest_ = false;
@@ -178,7 +214,13 @@ private:
     double w0_ = 0.0;
     std::int64_t startMs_ = 0;
     std::int64_t nowMs_ = 0;
+    std::int64_t lastPassMs_ = 0;
     int r_ = 1;
+    // The next reading (or the thinning) is due at slot_ x T; normally slot_
+    // is r_.
+    int slot_ = 1;
+    // A stall was noted: the next pass takes a reading whatever the slot.
+    bool catchUp_ = false;
     std::string countdown_;
     VmaxTracker tracker_;
 };

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "acquisition/Balance.h"
+#include "acquisition/EscPBalance.h"
 #include "serial/ComPort.h"
 
-#include <atomic>
-#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -35,41 +33,17 @@ std::string BalanceDeviceName(std::int32_t ScalePortNumber);
 // and the reply time limit as the read timeout.
 void ConfigureBalancePort(serial::TComPort& ComPort, std::int32_t ScalePortNumber);
 
-// The balance protocol over the main window's port. Each exchange opens the
-// port, writes the command bytes one at a time and closes it again; a weight
-// request reads one reply line ending in CR before closing. Port failures are
-// thrown as BalanceError, "<device name>: <port's text>", and leave the port
-// as it was at the failure; `Close` then closes it. An exchange that follows the previous
-// one within BalanceSettleMs first waits for the rest of that time. The
-// waits (the settling time, each character of the reply) end at once when
-// `Interrupt` is called from another thread.
-class ComPortBalance : public Balance {
+// The ESC P link on the main window's port (see EscPBalance, SerialTransport):
+// each exchange opens the port, writes the command bytes one at a time and
+// closes it again; a weight request reads one reply line ending in CR before
+// closing. Port failures are thrown as BalanceError, "<device name>: <port's
+// text>", and leave the port as it was at the failure; `Close` then closes
+// it. The waits (the settling time, each character of the reply, at most
+// BalanceReplyTimeoutMs) end at once when `Interrupt` is called from another
+// thread.
+class ComPortBalance : public EscPBalance {
 public:
     explicit ComPortBalance(serial::TComPort& ComPort);
-    ~ComPortBalance() override;
-    ComPortBalance(const ComPortBalance&) = delete;
-    ComPortBalance& operator=(const ComPortBalance&) = delete;
-
-    // ESC "T" CR; no reply is read.
-    void Tare() override;
-    // ESC "P" CR, then the reply line up to its CR (see ParseWeightReply);
-    // unreadable when no CR comes within BalanceMaxReplyLength characters.
-    WeightReading GetWeight() override;
-    void Close() noexcept override;
-    void Interrupt() noexcept override;
-
-private:
-    void SendCommand(char letter);
-    char ReadReplyChar();
-    // Waits up to `timeoutMs` for `fd` to be readable (no fd: -1); false when
-    // the time passed. Throws BalanceInterrupted once interrupted.
-    bool WaitReadable(int fd, int timeoutMs);
-    void Exchanged();
-
-    serial::TComPort& ComPort_;
-    std::chrono::steady_clock::time_point lastExchange_{};
-    int interruptFd_;
-    std::atomic<bool> interrupted_{false};
 };
 
 } // namespace zephra

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 
 namespace zephra {
 
@@ -10,6 +11,8 @@ class RunClock {
 public:
     virtual ~RunClock() = default;
     virtual std::int64_t NowMs() = 0;
+    // The computer's wall-clock time, kept as the time a trial started.
+    virtual std::time_t WallTime() { return std::time(nullptr); }
 };
 
 // The real clock: time since the computer started, suspended time included,

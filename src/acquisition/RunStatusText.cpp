@@ -35,4 +35,10 @@ std::string IntervalText(double intervalSeconds) {
     return FixedText(intervalSeconds, 0, 0) + " s";
 }
 
+std::string StallText(std::int64_t stalledMs) {
+    return "resumed after " +
+           std::to_string(std::llround(static_cast<double>(stalledMs) / 1000.0)) +
+           " s without readings";
+}
+
 } // namespace zephra

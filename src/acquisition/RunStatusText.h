@@ -20,4 +20,7 @@ std::string LastReadingText(const StoredPoint& point);
 // The reading interval in whole seconds ("15 s", "240 s").
 std::string IntervalText(double intervalSeconds);
 
+// A stall of the run, in whole seconds: "resumed after 40 s without readings".
+std::string StallText(std::int64_t stalledMs);
+
 } // namespace zephra

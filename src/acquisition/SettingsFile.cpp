@@ -1,6 +1,7 @@
 #include "acquisition/SettingsFile.h"
 
 #include "document/AtomicFile.h"
+#include "document/FileDescriptor.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -45,7 +46,7 @@ int ReadDataFile(const std::string& path, TEnvironmentRec& env) {
         if (n < 0)
             return errno;
         if (n == 0)
-            break;
+            return EIO; // no whole record: there is no port number to read
         done += static_cast<std::size_t>(n);
     }
     return 0;

@@ -14,8 +14,8 @@ std::string SettingsFilePath();
 // once the file is read, or the errno of a failed open or read (the program
 // then reports it and ends); only a regular file is read: a folder gives
 // EISDIR, anything else (a named pipe, a device) EINVAL, without waiting. A
-// file shorter than one record is not reported: the bytes it has are read and
-// the rest of `env` is zero.
+// file shorter than one record (empty or cut, as a full disk or a killed
+// write leaves it) holds no port number and gives EIO.
 int ReadDataFile(const std::string& path, TEnvironmentRec& env);
 
 // Replaces the settings file at `path` with `env` as its only record, the

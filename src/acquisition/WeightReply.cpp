@@ -1,5 +1,6 @@
 #include "acquisition/WeightReply.h"
 
+#include "acquisition/ReplyText.h"
 #include "entry/NumberText.h"
 
 #include <cmath>
@@ -14,6 +15,9 @@ WeightReading ParseWeightReply(std::string_view line) {
     reading.Error = !value || !std::isfinite(*value);
     if (!reading.Error)
         reading.WeightVal = negative ? *value * -1.0 : *value;
+    reading.Unit =
+        std::string(TrimBlanks(TrimLine(line.substr(std::min<std::size_t>(10, line.size())))));
+    reading.Stable = !reading.Unit.empty();
     return reading;
 }
 

@@ -1,9 +1,5 @@
 #include "analysis/BlockingLaws.h"
 
-#include "analysis/StudentT.h"
-
-#include <algorithm>
-#include <array>
 #include <cmath>
 #include <limits>
 
@@ -11,106 +7,64 @@ namespace zephra {
 
 namespace {
 
-constexpr std::size_t MinimumPoints = 4;
-constexpr double MlPerLitre = 1000;
-constexpr double RoundingLevel = 1e-9;
+constexpr double Infinity = std::numeric_limits<double>::infinity();
+// Below this |x| the ratios are taken from their series, where the closed
+// expressions lose their digits to cancellation.
+constexpr double SeriesBelow = 1e-3;
 
-bool AllFinite(std::span<const double> values) {
-    for (const double v : values) {
-        if (!std::isfinite(v)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-LawFit NotFitted(BlockingLaw law, std::string reason) {
-    LawFit fit;
-    fit.Law = law;
-    fit.Reason = std::move(reason);
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    fit.Line = {nan, nan, nan, nan};
-    return fit;
-}
-
-// The linear form of the law: its x and y values.
-struct LinearForm {
-    std::vector<double> x;
-    std::vector<double> y;
-};
-
-LinearForm LinearFormOf(BlockingLaw law, std::span<const double> hours,
-                        std::span<const double> throughput) {
-    LinearForm form;
-    if (law == BlockingLaw::Complete || law == BlockingLaw::Intermediate) {
-        for (const FluxInterval& interval : FluxIntervals(hours, throughput)) {
-            if (law == BlockingLaw::Complete) {
-                form.x.push_back(interval.MidThroughput);
-                form.y.push_back(interval.Flux);
-            } else {
-                form.x.push_back(interval.MidTime);
-                form.y.push_back(1 / interval.Flux);
-            }
-        }
-        return form;
-    }
-    for (std::size_t i = 0; i < hours.size(); ++i) {
-        form.x.push_back(law == BlockingLaw::Standard ? hours[i] : throughput[i]);
-        form.y.push_back(hours[i] / throughput[i]);
-    }
-    return form;
-}
-
-// Whether the law's constant (the slope of its linear form) can be told
-// from zero: its 95 % interval must exclude 0, and its effect over the trial
-// must stand above the rounding of the data, which alone can make the slope
-// of a perfectly steady flow look significant.
-bool ShowsFouling(const LinearFit& line, const LinearForm& form) {
-    const auto [xMin, xMax] = std::ranges::minmax(form.x);
-    double yLargest = 0;
-    for (const double y : form.y) {
-        yLargest = std::max(yLargest, std::abs(y));
-    }
-    const double t = StudentTQuantile(0.95, static_cast<int>(form.x.size()) - 2);
-    const double change = std::abs(line.Slope) * (xMax - xMin);
-    return std::abs(line.Slope) > t * line.SlopeStdError && change > RoundingLevel * yLargest;
-}
-
-// The parameters from the fitted line, or the reason they are unphysical.
-std::string ParametersOf(BlockingLaw law, const LinearFit& line, LawParameters& p) {
+// g(x)/x, the throughput relative to the clean filter's J0·τ; 1 at x = 0.
+// NaN outside the law's domain.
+double RelativeThroughput(BlockingLaw law, double x) {
     switch (law) {
     case BlockingLaw::Complete:
-        p = {line.Intercept, -line.Slope};
-        if (p.K < 0) {
-            return "negative Kb";
-        }
-        break;
+        return x == 0 ? 1 : -std::expm1(-x) / x;
     case BlockingLaw::Intermediate:
-        p = {1 / line.Intercept, line.Slope};
-        if (p.K < 0) {
-            return "negative Ki";
-        }
-        break;
+        return x == 0 ? 1 : (x > -1 ? std::log1p(x) / x : NAN);
     case BlockingLaw::Standard:
-        p = {1 / line.Intercept, 1 / line.Slope};
-        if (!(line.Slope > 0)) {
-            return line.Slope < 0 ? "negative Vmax" : "no fouling: Vmax is unbounded";
-        }
-        break;
+        return x > -1 ? 1 / (1 + x) : NAN;
     case BlockingLaw::Cake:
-        p = {1 / line.Intercept, 2 * line.Slope};
-        if (p.K < 0) {
-            return "negative Kc";
+        return x > -0.5 ? 2 / (1 + std::sqrt(1 + 2 * x)) : NAN;
+    }
+    return NAN;
+}
+
+// The derivative of RelativeThroughput.
+double RelativeThroughputSlope(BlockingLaw law, double x) {
+    const double x2 = x * x;
+    switch (law) {
+    case BlockingLaw::Complete:
+        if (std::abs(x) < SeriesBelow) {
+            return -0.5 + x / 3 - x2 / 8 + x2 * x / 30;
         }
-        break;
+        return (std::exp(-x) - RelativeThroughput(law, x)) / x;
+    case BlockingLaw::Intermediate:
+        if (std::abs(x) < SeriesBelow) {
+            return -0.5 + 2 * x / 3 - 0.75 * x2 + 0.8 * x2 * x;
+        }
+        return (1 / (1 + x) - RelativeThroughput(law, x)) / x;
+    case BlockingLaw::Standard:
+        return -1 / ((1 + x) * (1 + x));
+    case BlockingLaw::Cake: {
+        const double s = std::sqrt(1 + 2 * x);
+        return -2 / ((1 + s) * (1 + s) * s);
     }
-    if (!(p.J0 > 0)) {
-        return "J0 not positive";
     }
-    if (!std::isfinite(p.J0) || !std::isfinite(p.K)) {
-        return "parameters not finite";
+    return NAN;
+}
+
+// g'(x): the flux relative to J0 after the filtration time τ = x/(c·J0).
+double RelativeFluxAtX(BlockingLaw law, double x) {
+    switch (law) {
+    case BlockingLaw::Complete:
+        return std::exp(-x);
+    case BlockingLaw::Intermediate:
+        return 1 / (1 + x);
+    case BlockingLaw::Standard:
+        return 1 / ((1 + x) * (1 + x));
+    case BlockingLaw::Cake:
+        return 1 / std::sqrt(1 + 2 * x);
     }
-    return {};
+    return NAN;
 }
 
 } // namespace
@@ -126,20 +80,139 @@ std::string_view LawTitle(BlockingLaw law) {
     return titles[static_cast<std::size_t>(law)];
 }
 
-double ClosedFormThroughput(BlockingLaw law, const LawParameters& p, double hours) {
-    const double clean = p.J0 * hours;
+double FoulingConstant(BlockingLaw law, const LawParameters& p) {
     switch (law) {
     case BlockingLaw::Complete:
-        return p.K == 0 ? clean : -std::expm1(-p.K * hours) * p.J0 / p.K;
+        return p.K / p.J0;
     case BlockingLaw::Intermediate:
-        return p.K == 0 ? clean : std::log1p(p.K * clean) / p.K;
+        return p.K;
     case BlockingLaw::Standard:
-        return clean / (1 + clean / p.K);
+        return 1 / p.K;
     case BlockingLaw::Cake:
-        // The root written without the difference of nearly equal numbers.
-        return 2 * clean / (1 + std::sqrt(1 + 2 * p.K * p.J0 * clean));
+        return p.K * p.J0;
     }
-    return clean;
+    return NAN;
+}
+
+LawParameters ParametersOf(BlockingLaw law, double J0, double c, double T0) {
+    switch (law) {
+    case BlockingLaw::Complete:
+        return {J0, c * J0, T0};
+    case BlockingLaw::Intermediate:
+        return {J0, c, T0};
+    case BlockingLaw::Standard:
+        return {J0, 1 / c, T0};
+    case BlockingLaw::Cake:
+        return {J0, c / J0, T0};
+    }
+    return {};
+}
+
+double ClosedFormThroughput(BlockingLaw law, const LawParameters& p, double hours) {
+    const double tau = hours - p.T0;
+    if (!(tau > 0)) {
+        return 0;
+    }
+    const double clean = p.J0 * tau;
+    return clean * RelativeThroughput(law, FoulingConstant(law, p) * clean);
+}
+
+double FluxAtThroughput(BlockingLaw law, const LawParameters& p, double v) {
+    const double y = FoulingConstant(law, p) * v;
+    switch (law) {
+    case BlockingLaw::Complete:
+        return y < 1 ? p.J0 * (1 - y) : 0;
+    case BlockingLaw::Intermediate:
+        return p.J0 * std::exp(-y);
+    case BlockingLaw::Standard:
+        return y < 1 ? p.J0 * (1 - y) * (1 - y) : 0;
+    case BlockingLaw::Cake:
+        return p.J0 / (1 + y);
+    }
+    return NAN;
+}
+
+double ThroughputAtFlux(BlockingLaw law, const LawParameters& p, double flux) {
+    const double r = flux / p.J0;
+    double y = NAN;
+    switch (law) {
+    case BlockingLaw::Complete:
+        y = 1 - r;
+        break;
+    case BlockingLaw::Intermediate:
+        y = -std::log(r);
+        break;
+    case BlockingLaw::Standard:
+        y = 1 - std::sqrt(r);
+        break;
+    case BlockingLaw::Cake:
+        y = 1 / r - 1;
+        break;
+    }
+    return y / FoulingConstant(law, p);
+}
+
+double HoursToThroughput(BlockingLaw law, const LawParameters& p, double v) {
+    const double y = FoulingConstant(law, p) * v;
+    // x/y, so that the time is (v/J0)·(x/y), exact as c goes to 0.
+    double ratio = 1;
+    switch (law) {
+    case BlockingLaw::Complete:
+        if (!(y < 1)) {
+            return Infinity;
+        }
+        ratio = y == 0 ? 1 : -std::log1p(-y) / y;
+        break;
+    case BlockingLaw::Intermediate:
+        ratio = y == 0 ? 1 : std::expm1(y) / y;
+        break;
+    case BlockingLaw::Standard:
+        if (!(y < 1)) {
+            return Infinity;
+        }
+        ratio = 1 / (1 - y);
+        break;
+    case BlockingLaw::Cake:
+        ratio = 1 + y / 2;
+        break;
+    }
+    return v / p.J0 * ratio;
+}
+
+double CapacityFactor(BlockingLaw law, double terminalFluxShare) {
+    switch (law) {
+    case BlockingLaw::Complete:
+    case BlockingLaw::Standard:
+        return 1;
+    case BlockingLaw::Intermediate:
+        return -std::log(terminalFluxShare);
+    case BlockingLaw::Cake:
+        return 1 / terminalFluxShare - 1;
+    }
+    return NAN;
+}
+
+bool CapacityAtTerminalFlux(BlockingLaw law) {
+    return law == BlockingLaw::Intermediate || law == BlockingLaw::Cake;
+}
+
+std::optional<ThroughputWithGradient> FittedThroughput(BlockingLaw law, double J0, double c,
+                                                       double T0, double hours) {
+    const double tau = hours - T0;
+    if (!(tau > 0)) {
+        return std::nullopt;
+    }
+    const double clean = J0 * tau;
+    const double x = c * clean;
+    const double q = RelativeThroughput(law, x);
+    if (!std::isfinite(q)) {
+        return std::nullopt;
+    }
+    const double flux = RelativeFluxAtX(law, x);
+    ThroughputWithGradient result;
+    result.Value = clean * q;
+    result.Gradient = {tau * flux, clean * clean * RelativeThroughputSlope(law, x), -J0 * flux};
+    return result;
 }
 
 std::vector<FluxInterval> FluxIntervals(std::span<const double> hours,
@@ -155,56 +228,6 @@ std::vector<FluxInterval> FluxIntervals(std::span<const double> hours,
         v0 = v1;
     }
     return intervals;
-}
-
-LawFit FitBlockingLaw(BlockingLaw law, std::span<const double> hours,
-                      std::span<const double> throughput, double areaM2) {
-    const std::size_t n = hours.size();
-    if (n < MinimumPoints || throughput.size() != n) {
-        return NotFitted(law, std::string(NotEnoughData));
-    }
-    if (!AllFinite(hours) || !AllFinite(throughput) || !(areaM2 > 0) || !std::isfinite(areaM2)) {
-        return NotFitted(law, "values not finite");
-    }
-    double t0 = 0;
-    double v0 = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        if (!(hours[i] > t0) || !(throughput[i] > v0)) {
-            return NotFitted(law, "non-positive interval in the data");
-        }
-        t0 = hours[i];
-        v0 = throughput[i];
-    }
-
-    const LinearForm form = LinearFormOf(law, hours, throughput);
-    LawFit fit;
-    fit.Law = law;
-    fit.Line = FitLine(form.x, form.y);
-    if (!std::isfinite(fit.Line.Slope) || !std::isfinite(fit.Line.Intercept) ||
-        !std::isfinite(fit.Line.R2)) {
-        return NotFitted(law, "degenerate linear fit");
-    }
-    // An unphysical law keeps its line, so its R² can still be shown.
-    fit.Reason = ParametersOf(law, fit.Line, fit.Params);
-    if (fit.Reason.empty() && !ShowsFouling(fit.Line, form)) {
-        fit.Reason = "no significant fouling";
-    }
-    if (!fit.Reason.empty()) {
-        return fit;
-    }
-
-    double squares = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        const double difference =
-            (throughput[i] - ClosedFormThroughput(law, fit.Params, hours[i])) * areaM2 * MlPerLitre;
-        squares += difference * difference;
-    }
-    fit.RmsMl = std::sqrt(squares / static_cast<double>(n));
-    if (!std::isfinite(fit.RmsMl)) {
-        return NotFitted(law, "closed form not finite");
-    }
-    fit.Fitted = true;
-    return fit;
 }
 
 } // namespace zephra

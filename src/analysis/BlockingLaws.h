@@ -1,10 +1,8 @@
 #pragma once
 
-#include "analysis/LinearFit.h"
-
 #include <array>
+#include <optional>
 #include <span>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -22,22 +20,62 @@ std::string_view LawKey(BlockingLaw law);
 // "complete blocking", ..., "cake filtration".
 std::string_view LawTitle(BlockingLaw law);
 
-// The two parameters of a law: the initial flux J0 (LMH) and the law's
-// constant K, which is Kb (1/h) for complete blocking, Ki (m²/L) for
-// intermediate blocking, Vmax (L/m²) for standard blocking and Kc (h·m⁴/L²)
-// for cake filtration.
+// The parameters of a law: the initial flux J0 (LMH), the law's constant K,
+// which is Kb (1/h) for complete blocking, Ki (m²/L) for intermediate
+// blocking, Vmax (L/m²) for standard blocking and Kc (h·m⁴/L²) for cake
+// filtration, and the time T0 (h) at which filtration starts.
 struct LawParameters {
     double J0 = 0;
     double K = 0;
+    double T0 = 0;
 };
 
-// The closed form v(t) of the law, L/m² after `hours`:
-//   complete      v = (J0/Kb)(1 - exp(-Kb·t))
-//   intermediate  v = ln(1 + Ki·J0·t) / Ki
-//   standard      v = J0·t / (1 + J0·t/Vmax)
-//   cake          v = (sqrt(1 + 2·Kc·J0²·t) - 1) / (Kc·J0)
-// A constant of 0 (an infinite Vmax) gives the clean-filter line v = J0·t.
+// The closed form v(t) of the law, L/m² after `hours`, with τ = t - T0 (no
+// throughput before T0):
+//   complete      v = (J0/Kb)(1 - exp(-Kb·τ))
+//   intermediate  v = ln(1 + Ki·J0·τ) / Ki
+//   standard      v = J0·τ / (1 + J0·τ/Vmax)
+//   cake          v = (sqrt(1 + 2·Kc·J0²·τ) - 1) / (Kc·J0)
+// A constant of 0 (an infinite Vmax) gives the clean-filter line v = J0·τ.
 double ClosedFormThroughput(BlockingLaw law, const LawParameters& p, double hours);
+
+// Every law written with one fouling constant c (m²/L), the reciprocal of a
+// throughput: v = g(x)/c with x = c·J0·τ. c is Kb/J0 for complete blocking,
+// Ki for intermediate blocking, 1/Vmax for standard blocking and Kc·J0 for
+// cake filtration.
+double FoulingConstant(BlockingLaw law, const LawParameters& p);
+LawParameters ParametersOf(BlockingLaw law, double J0, double c, double T0);
+
+// The flux (LMH) once the throughput `v` has passed: J0·(1 - c·v),
+// J0·exp(-c·v), J0·(1 - c·v)² and J0/(1 + c·v); 0 past a limit.
+double FluxAtThroughput(BlockingLaw law, const LawParameters& p, double v);
+
+// The throughput (L/m²) at which the flux has fallen to `flux` (at most
+// J0).
+double ThroughputAtFlux(BlockingLaw law, const LawParameters& p, double flux);
+
+// The filtration time (h, from T0) until the throughput reaches `v`;
+// infinity when the law never gets there.
+double HoursToThroughput(BlockingLaw law, const LawParameters& p, double v);
+
+// The capacity of the law is κ/c (L/m²): the limit J0/Kb of complete
+// blocking (κ = 1), Vmax of standard blocking (κ = 1), and for the laws
+// that never stop, the throughput at which the flux has fallen to
+// `terminalFluxShare`·J0: κ = ln(1/share) for intermediate blocking and
+// 1/share - 1 for cake filtration.
+double CapacityFactor(BlockingLaw law, double terminalFluxShare);
+// Whether the law's capacity is the throughput at the terminal flux.
+bool CapacityAtTerminalFlux(BlockingLaw law);
+
+// The closed form in the fitted parameters (J0, c, T0), with its partial
+// derivatives in that order; nothing outside the law's domain (before
+// filtration starts, or where a root or logarithm is undefined).
+struct ThroughputWithGradient {
+    double Value = 0;
+    std::array<double, 3> Gradient{};
+};
+std::optional<ThroughputWithGradient> FittedThroughput(BlockingLaw law, double J0, double c,
+                                                       double T0, double hours);
 
 // The flux of one interval between consecutive points, placed at the
 // interval's midpoint time and throughput.
@@ -51,33 +89,5 @@ struct FluxInterval {
 // the first point.
 std::vector<FluxInterval> FluxIntervals(std::span<const double> hours,
                                         std::span<const double> throughput);
-
-// The reason a law is not fitted when there are fewer than four points.
-inline constexpr std::string_view NotEnoughData = "not enough data";
-
-// The fit of one law to a trial.
-struct LawFit {
-    BlockingLaw Law = BlockingLaw::Complete;
-    bool Fitted = false;
-    std::string Reason;   // why the law is not fitted; empty when it is
-    LawParameters Params; // meaningful when fitted
-    LinearFit Line;       // the least-squares fit of the law's linear form
-    double RmsMl = 0;     // RMS of measured minus closed-form volume, ml
-};
-
-// Fits `law` to the points (time in h, throughput in L/m², strictly
-// increasing from the origin) of a filter of `areaM2`, by least squares on
-// the law's linear form:
-//   complete      J against midpoint v:   J = J0 - Kb·v
-//   intermediate  1/J against midpoint t: 1/J = 1/J0 + Ki·t
-//   standard      t/v against t:          t/v = 1/J0 + t/Vmax
-//   cake          t/v against v:          t/v = 1/J0 + (Kc/2)·v
-// The law is not fitted, with the reason, when there are fewer than four
-// points, an interval is not positive, a value is not finite, or a
-// parameter lies outside its physical range (J0 not positive, a negative
-// Kb, Ki or Kc, a Vmax that is not a positive number), or the law's constant
-// cannot be told from zero (the slope's 95 % interval holds 0: no fouling).
-LawFit FitBlockingLaw(BlockingLaw law, std::span<const double> hours,
-                      std::span<const double> throughput, double areaM2);
 
 } // namespace zephra

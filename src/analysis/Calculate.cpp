@@ -107,6 +107,7 @@ public:
             points.Time.push_back(T_[i]);
         }
         points.FirstFitted = static_cast<std::size_t>(std::min(k_, counted));
+        points.MinSkip = rec_.Data.MinSkip.get();
         return points;
     }
 

@@ -30,6 +30,7 @@ struct FiltrationPoints {
     std::vector<double> Volume;  // cumulative volume, ml
     std::vector<double> Time;    // elapsed time, s
     std::size_t FirstFitted = 0; // index of the first point the fits use
+    std::size_t MinSkip = 0;     // leading points the user asked to skip
 };
 
 // The points the calculation of `rec` would count and fit, without changing

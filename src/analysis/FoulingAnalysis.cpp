@@ -1,12 +1,12 @@
 #include "analysis/FoulingAnalysis.h"
 
-#include "analysis/StudentT.h"
 #include "document/Windows1252.h"
 #include "entry/NumberText.h"
 #include "entry/UnitConstants.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace zephra {
 
@@ -14,7 +14,9 @@ namespace {
 
 constexpr double SecondsPerHour = 3600;
 constexpr double MlPerLitre = 1000;
-constexpr double Coverage = 0.95;
+// A reading's precise time may differ from its stored whole seconds by the
+// rounding and by the time between the request and the reply.
+constexpr double PreciseTimeAgreement = 1.0;
 
 std::optional<double> IfFinite(double value) {
     if (std::isfinite(value)) {
@@ -23,48 +25,107 @@ std::optional<double> IfFinite(double value) {
     return std::nullopt;
 }
 
+double LogSquares(const LawFit& fit) {
+    return std::log(std::max(fit.WeightedSquares, std::numeric_limits<double>::min()));
+}
+
 std::optional<BlockingLaw> BestLaw(const std::array<LawFit, 4>& laws) {
     std::optional<BlockingLaw> best;
     double smallest = 0;
     for (const LawFit& fit : laws) {
-        if (fit.Fitted && (!best || fit.RmsMl < smallest)) {
+        if (fit.Fitted && (!best || fit.WeightedSquares < smallest)) {
             best = fit.Law;
-            smallest = fit.RmsMl;
+            smallest = fit.WeightedSquares;
         }
     }
     return best;
 }
 
-// Vmax, its interval, J0, the capacity and the flux decline, from the
-// standard law's fit.
-void StandardLawFigures(FoulingAnalysis& a, const std::vector<FluxInterval>& intervals,
-                        const FoulingConditions& conditions) {
-    const LawFit& standard = a.Fit(BlockingLaw::Standard);
-    if (!standard.Fitted) {
+// The fitted points as the laws take them: hours, L/m² and the variance of
+// each throughput from rounding.
+TrialPoints TrialPointsOf(const FiltrationPoints& points, std::size_t first, std::size_t count,
+                          const ReadingResolution& resolution) {
+    TrialPoints trial;
+    trial.AreaM2 = points.LabArea;
+    const auto volume = std::span(points.Volume).subspan(first, count - first);
+    const auto seconds = std::span(points.Time).subspan(first, count - first);
+    const double litresPerMl = 1 / MlPerLitre / points.LabArea;
+    for (std::size_t i = 0; i < volume.size(); ++i) {
+        trial.Hours.push_back(seconds[i] / SecondsPerHour);
+        trial.Throughput.push_back(volume[i] * litresPerMl);
+    }
+    for (const double variance : RoundingVariances(volume, seconds, resolution)) {
+        trial.Variance.push_back(variance * litresPerMl * litresPerMl);
+    }
+    return trial;
+}
+
+// The headline figures from the best law: its capacity, Vmax where it is
+// the standard law, J0 and the flux decline.
+void BestLawFigures(FoulingAnalysis& a, const TrialPoints& trial,
+                    const FoulingConditions& conditions) {
+    if (!a.Best) {
         return;
     }
-    const double vmax = standard.Params.K;
-    a.VmaxLPerM2 = vmax;
-    a.J0Lmh = standard.Params.J0;
-    // Vmax = 1/slope: the slope's interval carried over to first order.
-    const double t = StudentTQuantile(Coverage, a.PointsUsed - 2);
-    a.VmaxHalfWidth95 = IfFinite(t * standard.Line.SlopeStdError * vmax * vmax);
-    a.ProductionCapacityGal = IfFinite(vmax * conditions.ProductionAreaM2 / LitresPerGallon);
-    if (!intervals.empty()) {
-        a.FluxDeclinePercent = IfFinite(100 * (1 - intervals.back().Flux / standard.Params.J0));
+    const LawFit& best = a.Fit(*a.Best);
+    for (const LawFit& fit : a.Laws) {
+        const std::optional<double> delta = a.DeltaAicc(fit.Law);
+        if (fit.Law != best.Law && delta && *delta < IndistinguishableAicc) {
+            a.NotDistinguishableFrom.push_back(fit.Law);
+        }
     }
+    const CapacityEstimate capacity = CapacityOf(best, a.TerminalFluxShare);
+    a.BestCapacity = capacity;
+    a.BestProductionCapacityGal =
+        IfFinite(capacity.Value * conditions.ProductionAreaM2 / LitresPerGallon);
+    if (best.Law == BlockingLaw::Standard) {
+        a.Vmax = capacity;
+        a.ProductionCapacityGal = a.BestProductionCapacityGal;
+    }
+    a.J0Lmh = best.Params.J0;
+    const std::vector<FluxInterval> intervals = FluxIntervals(trial.Hours, trial.Throughput);
+    if (!intervals.empty()) {
+        a.FluxDeclinePercent = IfFinite(100 * (1 - intervals.back().Flux / best.Params.J0));
+    }
+}
+
+// The readings' precise times when they belong to the counted points.
+bool PreciseTimesFit(std::span<const double> precise, std::span<const double> stored) {
+    if (stored.empty() || precise.size() < stored.size()) {
+        return false;
+    }
+    double previous = 0;
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        if (!(precise[i] > previous) || !std::isfinite(precise[i]) ||
+            !(std::abs(precise[i] - stored[i]) <= PreciseTimeAgreement)) {
+            return false;
+        }
+        previous = precise[i];
+    }
+    return true;
 }
 
 } // namespace
 
+std::optional<double> FoulingAnalysis::DeltaAicc(BlockingLaw law) const {
+    if (!Best || !Fit(law).Fitted) {
+        return std::nullopt;
+    }
+    return Fit(law).Points * (LogSquares(Fit(law)) - LogSquares(Fit(*Best)));
+}
+
 FoulingAnalysis AnalyzeFoulingPoints(const FiltrationPoints& points,
-                                     const FoulingConditions& conditions) {
+                                     const FoulingConditions& conditions, const LabSettings& lab,
+                                     const ReadingResolution& resolution) {
     FoulingAnalysis a;
     a.LabAreaM2 = points.LabArea;
     a.VolumeMl = points.Volume;
     a.Seconds = points.Time;
+    a.TerminalFluxShare = lab.TerminalFluxShare;
     const std::size_t count = std::min(points.Volume.size(), points.Time.size());
-    const std::size_t first = std::min(points.FirstFitted, count);
+    const std::size_t first =
+        FirstFittedPoint(std::span(points.Volume).first(count), std::span(points.Time).first(count),
+                         points.MinSkip, resolution);
     a.PointsUsed = static_cast<int>(count - first);
     if (a.PointsUsed > 0) {
         a.FirstRow = static_cast<int>(first) + 1;
@@ -74,28 +135,30 @@ FoulingAnalysis AnalyzeFoulingPoints(const FiltrationPoints& points,
                                 std::span(points.Time).first(count), conditions.FilterDiameterMm,
                                 conditions.PressurePsi);
 
-    std::vector<double> hours;
-    std::vector<double> throughput;
-    for (std::size_t i = first; i < count; ++i) {
-        hours.push_back(points.Time[i] / SecondsPerHour);
-        throughput.push_back(points.Volume[i] / MlPerLitre / points.LabArea);
-    }
+    const TrialPoints trial = TrialPointsOf(points, first, count, resolution);
     for (std::size_t i = 0; i < AllBlockingLaws.size(); ++i) {
-        a.Laws[i] = FitBlockingLaw(AllBlockingLaws[i], hours, throughput, points.LabArea);
+        a.Laws[i] = FitBlockingLaw(AllBlockingLaws[i], trial);
     }
     a.EnoughData = a.Laws[0].Reason != NotEnoughData;
     a.Best = BestLaw(a.Laws);
-    StandardLawFigures(a, FluxIntervals(hours, throughput), conditions);
+    BestLawFigures(a, trial, conditions);
     return a;
 }
 
-FoulingAnalysis AnalyzeFouling(const TWineRec& rec) {
+FoulingAnalysis AnalyzeFouling(const TWineRec& rec, const LabSettings& lab,
+                               std::span<const double> readingSeconds) {
     const TConditions& c = rec.Conditions;
     const FoulingConditions conditions{ReadStoredNumber(c.LabFiltDia.text()),
                                        ReadStoredNumber(c.LabP.text()),
                                        ReadStoredNumber(c.ProdA.text())};
+    FiltrationPoints points = FittedPointsOf(rec).value_or(FiltrationPoints{});
+    const bool precise = PreciseTimesFit(readingSeconds, points.Time);
+    if (precise) {
+        points.Time.assign(readingSeconds.begin(), readingSeconds.begin() + points.Time.size());
+    }
     FoulingAnalysis a =
-        AnalyzeFoulingPoints(FittedPointsOf(rec).value_or(FiltrationPoints{}), conditions);
+        AnalyzeFoulingPoints(points, conditions, lab, precise ? TenthsOfSeconds : WholeSeconds);
+    a.PreciseTimes = precise;
     a.Wine = Win1252ToUtf8(c.WineName.text());
     a.Filter = Win1252ToUtf8(c.FilterName.text());
     return a;

@@ -9,6 +9,8 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
+constexpr double SecondsPerHour = 3600;
+
 Json Number(double value) {
     return std::isfinite(value) ? Json(value) : Json(nullptr);
 }
@@ -25,22 +27,50 @@ Json Row(int row) {
 constexpr std::array<const char*, 4> ConstantKeys{"Kb_per_h", "Ki_m2_per_L", "Vmax_L_per_m2",
                                                   "Kc_h_m4_per_L2"};
 
-Json ModelJson(const LawFit& fit) {
+Json ModelJson(const FoulingAnalysis& a, const LawFit& fit) {
+    const auto ifFitted = [&fit](double value) {
+        return fit.Fitted ? Number(value) : Json(nullptr);
+    };
     Json model;
     model["law"] = std::string(LawKey(fit.Law));
     model["fitted"] = fit.Fitted;
     if (!fit.Fitted) {
         model["reason"] = fit.Reason;
     }
-    model["J0_LMH"] = fit.Fitted ? Number(fit.Params.J0) : Json(nullptr);
-    model[ConstantKeys[static_cast<std::size_t>(fit.Law)]] =
-        fit.Fitted ? Number(fit.Params.K) : Json(nullptr);
+    model["J0_LMH"] = ifFitted(fit.Params.J0);
+    model[ConstantKeys[static_cast<std::size_t>(fit.Law)]] = ifFitted(fit.Params.K);
+    model["t0_s"] = ifFitted(fit.Params.T0 * SecondsPerHour);
     model["r2"] = fit.Reason == NotEnoughData ? Json(nullptr) : Number(fit.Line.R2);
-    model["rms_ml"] = fit.Fitted ? Number(fit.RmsMl) : Json(nullptr);
+    model["rms_ml"] = ifFitted(fit.RmsMl);
+    model["aicc"] = fit.Fitted ? Number(fit.Aicc) : Json(nullptr);
+    model["delta_aicc"] = Number(a.DeltaAicc(fit.Law));
     return model;
 }
 
+// The keys of a capacity: its value, interval and lower bound.
+void AddCapacity(Json& json, const std::string& prefix, const std::optional<CapacityEstimate>& c) {
+    json[prefix + "_L_per_m2"] = c ? Number(c->Value) : Json(nullptr);
+    json[prefix + "_ci95_low_L_per_m2"] = c ? Number(c->Low95) : Json(nullptr);
+    json[prefix + "_ci95_high_L_per_m2"] = c ? Number(c->High95) : Json(nullptr);
+    json[prefix + "_lower_bound95_L_per_m2"] = c ? Number(c->LowerBound95) : Json(nullptr);
+}
+
+// A volume kept in US gallons: "<prefix>_gal", or in metric units
+// "<prefix>_hL" in hectolitres.
+void AddVolume(Json& json, const std::string& prefix, const std::optional<double>& gallons,
+               const DisplayUnits& units) {
+    json[prefix + (units.Metric() ? "_hL" : "_gal")] =
+        gallons ? Number(*gallons * VolumeFactor(units)) : Json(nullptr);
+}
+
 } // namespace
+
+std::string_view CapacityBasisKey(BlockingLaw law) {
+    if (law == BlockingLaw::Standard) {
+        return "vmax";
+    }
+    return CapacityAtTerminalFlux(law) ? "terminal_flux" : "limit";
+}
 
 nlohmann::ordered_json FoulingAnalysisJson(const FoulingAnalysis& a, const DisplayUnits& units) {
     Json json;
@@ -50,21 +80,24 @@ nlohmann::ordered_json FoulingAnalysisJson(const FoulingAnalysis& a, const Displ
     json["first_row"] = Row(a.FirstRow);
     json["last_row"] = Row(a.LastRow);
     json["lab_area_m2"] = a.LabAreaM2 > 0 ? Number(a.LabAreaM2) : Json(nullptr);
+    json["precise_times"] = a.PreciseTimes;
     json["models"] = Json::array();
     for (const LawFit& fit : a.Laws) {
-        json["models"].push_back(ModelJson(fit));
+        json["models"].push_back(ModelJson(a, fit));
     }
     json["best"] = a.Best ? Json(std::string(LawKey(*a.Best))) : Json(nullptr);
-    json["vmax_L_per_m2"] = Number(a.VmaxLPerM2);
-    json["vmax_ci95_L_per_m2"] = Number(a.VmaxHalfWidth95);
-    json["J0_LMH"] = Number(a.J0Lmh);
-    if (units.Metric()) {
-        json["production_capacity_hL"] =
-            a.ProductionCapacityGal ? Number(*a.ProductionCapacityGal * VolumeFactor(units))
-                                    : Json(nullptr);
-    } else {
-        json["production_capacity_gal"] = Number(a.ProductionCapacityGal);
+    json["not_distinguishable_from"] = Json::array();
+    for (const BlockingLaw law : a.NotDistinguishableFrom) {
+        json["not_distinguishable_from"].push_back(std::string(LawKey(law)));
     }
+    AddCapacity(json, "vmax", a.Vmax);
+    json["J0_LMH"] = Number(a.J0Lmh);
+    AddVolume(json, "production_capacity", a.ProductionCapacityGal, units);
+    json["best_capacity_basis"] =
+        a.Best ? Json(std::string(CapacityBasisKey(*a.Best))) : Json(nullptr);
+    json["terminal_flux_share"] = a.TerminalFluxShare;
+    AddCapacity(json, "best_capacity", a.BestCapacity);
+    AddVolume(json, "best_production_capacity", a.BestProductionCapacityGal, units);
     json["flux_decline_percent"] = Number(a.FluxDeclinePercent);
     json["fi_s"] = Number(a.FI.Seconds);
     json["fi_standard_conditions"] = a.FI.StandardConditions;

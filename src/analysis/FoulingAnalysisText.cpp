@@ -3,6 +3,7 @@
 #include "entry/FixedText.h"
 #include "entry/ShownQuantities.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <iterator>
@@ -11,6 +12,8 @@
 namespace zephra {
 
 namespace {
+
+constexpr double SecondsPerHour = 3600;
 
 std::string Trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
@@ -34,6 +37,10 @@ std::string ConstantText(const LawFit& fit) {
         return "Kc = " + SignificantText(value) + " h·m⁴/L²";
     }
     return {};
+}
+
+std::string VolumeText(const std::optional<double>& gallons, const DisplayUnits& units) {
+    return gallons ? ShownVolume(*gallons, units) + " " + std::string(VolumeUnit(units)) : NoValue;
 }
 
 std::string StoredEstimate(std::string_view text, const DisplayUnits& units) {
@@ -62,20 +69,39 @@ std::string SignificantText(std::optional<double> value, int digits) {
     return FixedText(*value, 0, std::clamp(decimals, 0, 9));
 }
 
+std::string ShortNumberText(std::optional<double> value, int digits) {
+    std::string text = SignificantText(value, digits);
+    if (text.find('.') != std::string::npos && text.find('e') == std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.') {
+            text.pop_back();
+        }
+    }
+    return text;
+}
+
 std::vector<std::vector<std::string>> FoulingTableRows(const FoulingAnalysis& a) {
     std::vector<std::vector<std::string>> rows{
-        {"Law", "J0 (LMH)", "Constant", "R²", "RMS (ml)", "Note"}};
+        {"Law", "J0 (LMH)", "Constant", "t0 (s)", "R²", "RMS (ml)", "ΔAICc", "Note"}};
     for (const LawFit& fit : a.Laws) {
         const bool lineShown = fit.Reason != NotEnoughData && std::isfinite(fit.Line.R2);
+        const auto ifFitted = [&fit](double value) {
+            return fit.Fitted ? std::optional(value) : std::nullopt;
+        };
         std::string note = fit.Fitted ? std::string() : "not fitted: " + fit.Reason;
         if (a.Best == fit.Law) {
             note = "best";
+        } else if (std::ranges::find(a.NotDistinguishableFrom, fit.Law) !=
+                   a.NotDistinguishableFrom.end()) {
+            note = "not distinguishable from the best";
         }
-        rows.push_back({std::string(LawTitle(fit.Law)),
-                        SignificantText(fit.Fitted ? std::optional(fit.Params.J0) : std::nullopt),
-                        ConstantText(fit), lineShown ? FixedText(fit.Line.R2, 0, 4) : NoValue,
-                        SignificantText(fit.Fitted ? std::optional(fit.RmsMl) : std::nullopt, 3),
-                        note});
+        const std::optional<double> delta = a.DeltaAicc(fit.Law);
+        rows.push_back({std::string(LawTitle(fit.Law)), SignificantText(ifFitted(fit.Params.J0)),
+                        ConstantText(fit),
+                        fit.Fitted ? FixedText(fit.Params.T0 * SecondsPerHour, 0, 1) : NoValue,
+                        lineShown ? FixedText(fit.Line.R2, 0, 4) : NoValue,
+                        SignificantText(ifFitted(fit.RmsMl), 3),
+                        delta ? FixedText(*delta, 0, 1) : NoValue, note});
     }
     return rows;
 }
@@ -98,19 +124,41 @@ std::string BestLawText(const FoulingAnalysis& a) {
     return a.Best ? std::string(LawTitle(*a.Best)) : "none";
 }
 
-std::string VmaxText(const FoulingAnalysis& a) {
-    if (!a.VmaxLPerM2) {
-        return NoValue;
+std::string IndistinguishableText(const std::vector<BlockingLaw>& laws) {
+    std::string text;
+    for (const BlockingLaw law : laws) {
+        text += (text.empty() ? "not distinguishable from " : " or ") + std::string(LawTitle(law));
     }
-    return SignificantText(a.VmaxLPerM2) + " ± " + SignificantText(a.VmaxHalfWidth95, 2) +
-           " L/m² (95 %)";
+    return text;
+}
+
+std::string CapacityIntervalText(const CapacityEstimate& c) {
+    const std::string interval = c.High95
+                                     ? SignificantText(c.Low95) + "–" + SignificantText(c.High95)
+                                     : "from " + SignificantText(c.Low95) + ", no upper end";
+    return SignificantText(c.Value) + " L/m² (95 %: " + interval + ")";
+}
+
+std::string VmaxText(const FoulingAnalysis& a) {
+    return a.Vmax ? CapacityIntervalText(*a.Vmax) : NoValue;
 }
 
 std::string CapacityText(const FoulingAnalysis& a, const DisplayUnits& units) {
-    if (!a.ProductionCapacityGal) {
-        return NoValue;
+    return VolumeText(a.ProductionCapacityGal, units);
+}
+
+std::string BestCapacityText(const FoulingAnalysis& a, const DisplayUnits& units) {
+    return VolumeText(a.BestProductionCapacityGal, units);
+}
+
+std::string CapacityBasisText(BlockingLaw law, double terminalFluxShare) {
+    if (law == BlockingLaw::Standard) {
+        return "Vmax";
     }
-    return ShownVolume(*a.ProductionCapacityGal, units) + " " + std::string(VolumeUnit(units));
+    if (!CapacityAtTerminalFlux(law)) {
+        return "the limit J0/Kb";
+    }
+    return "the throughput at " + ShortNumberText(100 * terminalFluxShare, 3) + " % of J0";
 }
 
 std::vector<std::pair<std::string, std::string>>
@@ -126,13 +174,35 @@ FoulingSummaryItems(const FoulingAnalysis& a, const TWineRec& rec, const Display
             fi += " (non-standard conditions)";
         }
     }
+    std::string best = BestLawText(a);
+    if (!a.NotDistinguishableFrom.empty()) {
+        best += " (" + IndistinguishableText(a.NotDistinguishableFrom) + ")";
+    }
+    std::string vmax = VmaxText(a);
+    if (a.Best && !a.Vmax) {
+        vmax += " (the standard law does not describe this trial best)";
+    }
+    std::string capacity = NoValue;
+    if (a.Best && a.BestCapacity) {
+        capacity = CapacityIntervalText(*a.BestCapacity) + ", at least " +
+                   SignificantText(a.BestCapacity->LowerBound95) + " L/m² at 95 % (" +
+                   std::string(LawTitle(*a.Best)) + ": " +
+                   CapacityBasisText(*a.Best, a.TerminalFluxShare) + ")";
+    }
+    const auto withTerms = [](const std::string& volume) {
+        return volume == NoValue ? volume : volume + " " + std::string(CapacityTerms);
+    };
     return {
         {"Points used", points},
-        {"Best described by", BestLawText(a)},
-        {"Vmax", VmaxText(a)},
+        {"Reading times", a.PreciseTimes ? "to 0.1 s, as collected" : "whole seconds"},
+        {"Best described by", best},
+        {"Vmax", vmax},
+        {"Vmax lower bound",
+         a.Vmax ? "at least " + SignificantText(a.Vmax->LowerBound95) + " L/m² at 95 %" : NoValue},
         {"J0", a.J0Lmh ? SignificantText(a.J0Lmh) + " LMH" : NoValue},
-        {"Capacity by Vmax", CapacityText(a, units) +
-                                 (a.ProductionCapacityGal ? " " + std::string(CapacityTerms) : "")},
+        {"Capacity by Vmax", withTerms(CapacityText(a, units))},
+        {"Best law's capacity", capacity},
+        {"Production capacity", withTerms(BestCapacityText(a, units))},
         {"Exponential model estimate", StoredEstimate(rec.ExpectedVolE.text(), units)},
         {"Power model estimate", StoredEstimate(rec.ExpectedVolP.text(), units)},
         {"Flux decline",

@@ -12,4 +12,13 @@ std::string GallonText(double v, std::string_view separator) {
     return GroupedWholeText(v, separator);
 }
 
+std::optional<double> ReadGallonText(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const auto grouped = ReadGroupedWhole(text.substr(first, text.find_last_not_of(' ') - first + 1));
+    return grouped ? std::optional(grouped->Value) : std::nullopt;
+}
+
 } // namespace zephra

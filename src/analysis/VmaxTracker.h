@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zephra {
 
@@ -15,17 +16,28 @@ inline constexpr const char* VmaxKnownText = "Vmax known within ±5 % — the tr
 struct VmaxTrackerStatus {
     bool Shown = false; // the analysis has enough points (four fitted or more)
     int PointsUsed = 0;
-    std::optional<double> VmaxLPerM2;
-    std::optional<double> HalfWidth95;
+    std::optional<CapacityEstimate> Vmax; // while the standard law is the best
     std::optional<BlockingLaw> Best;
-    // The standard law has described the trial best, with a 95 % interval
-    // within ±5 % of Vmax, at each of the last three points.
+    std::vector<BlockingLaw> NotDistinguishableFrom;
+    // The throughput passed as a share of Vmax.
+    std::optional<double> SharePassed;
+    // Vmax is known within ±5 % (VmaxTracker says when).
     bool Known = false;
 };
 
-// Follows a trial point by point while it is collected. Vmax is claimed
-// only for a trial that the standard law describes best: for any other law
-// Vmax is not the filter's capacity.
+// Follows a trial point by point while it is collected, and says when Vmax
+// is known within ±5 %. A narrow interval alone does not say so: early in a
+// trial every law fits, the interval holds only the scatter, and a Vmax
+// extrapolated far beyond the data can be narrow and wrong. Vmax counts as
+// known when, at the latest point,
+//   - the standard law is the best and no other law comes within ΔAICc 2;
+//   - at least half of Vmax has passed the filter;
+//   - the 95 % interval lies within ±5 % of Vmax;
+//   - every Vmax of the last two minutes of the trial lies within ±2 % of
+//     this one, and the standard law was the best at each of them;
+//   - the residuals of the fit show no serial correlation (their lag-1
+//     autocorrelation below the one-sided 5 % level 1.645/√n of white
+//     noise): the law follows the trial, not only its scatter.
 class VmaxTracker {
 public:
     // The status after a new point, from the analysis of the wine as it
@@ -33,18 +45,25 @@ public:
     VmaxTrackerStatus Update(const FoulingAnalysis& analysis);
 
 private:
-    int pointsInRow_ = 0;
+    struct Estimate {
+        double Seconds = 0;
+        std::optional<double> Vmax;
+    };
+    bool StableOverRecentMinutes(double now, double vmax) const;
+
+    std::vector<Estimate> history_;
 };
 
-// Vmax with the half-width of its interval, "621.8 ± 30 L/m²", or "—".
+// Vmax with its 95 % interval, "312 (298–329) L/m²", or "—".
 std::string VmaxIntervalText(const VmaxTrackerStatus& status);
 
 // The best law's title, or "none".
 std::string BestLawText(const VmaxTrackerStatus& status);
 
-// One line for the status, empty while nothing is shown: "Vmax 123.4 ± 2.1
-// L/m² (95 %), best law: standard blocking", followed by VmaxKnownText on
-// the same line when Vmax is known.
+// One line for the status, empty while nothing is shown: "Vmax 312 L/m²
+// (95 %: 298–329), best law: standard blocking, 43 % of Vmax passed",
+// naming the laws the best cannot be told from, and followed by
+// VmaxKnownText on the same line when Vmax is known.
 std::string VmaxTrackerLine(const VmaxTrackerStatus& status);
 
 } // namespace zephra

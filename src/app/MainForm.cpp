@@ -4,14 +4,17 @@
 #include "acquisition/SettingsFile.h"
 #include "acquisition/ui/RunsInProgress.h"
 #include "acquisition/ui/ScaleConnection.h"
+#include "analysis/ui/FilterSizingWindow.h"
 #include "app/AboutBox.h"
 #include "app/AppResources.h"
+#include "app/CollectedDataRecovery.h"
 #include "app/HelpWindow.h"
 #include "app/ProductVersion.h"
 #include "app/SplashBox.h"
 #include "app/WelcomeDlg.h"
 #include "app/WindowArrangement.h"
 #include "app/wine/CollectNewData.h"
+#include "app/wine/DesktopCollection.h"
 #include "app/wine/EntryCommands.h"
 #include "graphs/ui/GraphCommands.h"
 
@@ -95,7 +98,9 @@ TMainForm::TMainForm(UiServices services)
 }
 
 TMainForm::~TMainForm() {
-    // The wine windows go first: they refer to the list kept by Documents.
+    // A run's exchange thread may still be closing ComPort: it lets go first.
+    EndCollections(*this);
+    // The wine windows go next: they refer to the list kept by Documents.
     delete MdiArea;
 }
 
@@ -112,12 +117,16 @@ void TMainForm::StartUp() {
         return;
     }
     ConfigureBalancePort(ComPort, Environment.ScalePortNumber());
+    Balance = LoadBalanceSetup(BalanceProfilePath());
     ShowSplash();
     ShowWelcome = true;
     Documents->WineWindowCount = 0;
     const QString documents = services_.Dialogs.DocumentsFolder();
     Documents->OpenDialog.Setup.InitialDir = documents;
     Documents->SaveDialog.Setup.InitialDir = documents;
+    // A restored wine takes the place of the welcome choice.
+    if (RecoverCollectedData(*this, *Documents, services_.Boxes))
+        ShowWelcome = false;
 }
 
 void TMainForm::ShowSplash() {
@@ -164,6 +173,7 @@ void TMainForm::CreateCommands() {
     LaboratoryGraph = make("Data", "Laboratory Graph", none, -1, QString());
     ProductionGraph = make("Data", "Production Graph", none, -1, QString());
     FoulingAnalysis = make("Data", "Fouling Analysis", none, -1, QString());
+    FilterSizing = make("Data", "Filter Sizing", none, -1, QString());
     SetScaleConnection = make("Data", "Set Scale Connection", none, -1, QString());
     HelpAbout = make("Help", "About", none, -1, QString());
     HelpContents = make("Help", "&Contents", QKeySequence(Qt::Key_F1), -1, QString());
@@ -181,8 +191,9 @@ void TMainForm::CreateCommands() {
     }
     (Settings->Units().Metric() ? UnitsMetric : UnitsUs)->setChecked(true);
 
-    for (QAction* action : {FileClose, FileSave, FileSaveAs, EditConditions, EditData,
-                            CollectNewData, LaboratoryGraph, ProductionGraph, FoulingAnalysis})
+    for (QAction* action :
+         {FileClose, FileSave, FileSaveAs, EditConditions, EditData, CollectNewData,
+          LaboratoryGraph, ProductionGraph, FoulingAnalysis, FilterSizing})
         action->setEnabled(false);
     for (QAction* action : {FileExportPdf, FilePrint, FileExportData})
         action->setEnabled(false);
@@ -222,6 +233,7 @@ void TMainForm::CreateMenus() {
     data->addAction(LaboratoryGraph);
     data->addAction(ProductionGraph);
     data->addAction(FoulingAnalysis);
+    data->addAction(FilterSizing);
     data->addSeparator();
     data->addAction(SetScaleConnection);
 
@@ -279,6 +291,7 @@ void TMainForm::ConnectCommands() {
     bind(LaboratoryGraph, &TMainForm::LaboratoryGraphExecute);
     bind(ProductionGraph, &TMainForm::ProductionGraphExecute);
     bind(FoulingAnalysis, &TMainForm::FoulingAnalysisExecute);
+    bind(FilterSizing, &TMainForm::FilterSizingExecute);
     bind(HelpAbout, &TMainForm::HelpAboutExecute);
     bind(HelpContents, &TMainForm::HelpContentsExecute);
     bind(WindowCascade, &TMainForm::WindowCascadeExecute);
@@ -422,16 +435,19 @@ void TMainForm::EditDataExecute() {
 
 void TMainForm::CollectNewDataExecute() {
     if (TMDIChild* window = Documents->ActiveWineWindow()) {
-        zephra::CollectNewDataExecute(*this, *window, ComPort, services_, [this, window] {
-            MdiArea->setActiveSubWindow(window);
-            FileSaveAsExecute();
-        });
+        zephra::CollectNewDataExecute(
+            *this, *window, ComPort, services_,
+            [this, window] {
+                MdiArea->setActiveSubWindow(window);
+                FileSaveExecute();
+            },
+            Balance.profile);
     }
 }
 
 void TMainForm::SetScaleConnectionExecute() {
     zephra::SetScaleConnectionExecute(this, Environment, ComPort, services_.Boxes,
-                                      SettingsFilePath());
+                                      SettingsFilePath(), &Balance);
 }
 
 void TMainForm::LaboratoryGraphExecute() {
@@ -447,6 +463,11 @@ void TMainForm::ProductionGraphExecute() {
 void TMainForm::FoulingAnalysisExecute() {
     if (const TMDIChild* window = Documents->ActiveWineWindow())
         OpenFoulingAnalysis(window->WineClass.WineRec, services_.Boxes, this, Settings->Units());
+}
+
+void TMainForm::FilterSizingExecute() {
+    if (const TMDIChild* window = Documents->ActiveWineWindow())
+        OpenFilterSizing(window->WineClass.WineRec, this, Settings->Units());
 }
 
 void TMainForm::HelpAboutExecute() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "acquisition/BalanceProfile.h"
 #include "acquisition/EnvironmentRec.h"
 #include "app/ProgramSettings.h"
 #include "app/wine/WineWindows.h"
@@ -29,7 +30,9 @@ class TMainForm : public QMainWindow {
 
 public:
     // Runs the start-up: reads the settings file (on failure reports it and
-    // sets StartFailed), shows the splash, prepares the welcome offer.
+    // sets StartFailed), shows the splash, prepares the welcome offer, and
+    // offers the collected data a program left unsaved when it ended (a
+    // restored wine takes the welcome offer's place).
     explicit TMainForm(UiServices services);
     ~TMainForm() override;
 
@@ -40,6 +43,9 @@ public:
     bool ShowWelcome = false;
     // The settings record read at start-up.
     TEnvironmentRec Environment{};
+    // The balance profile of balance.conf beside the settings file, read at
+    // start-up; without one the balance is the ESC P link on ComPort.
+    BalanceSetup Balance;
     // The balance's serial port, closed except during an exchange.
     serial::TComPort ComPort{nullptr};
     // The program's own settings (zephra.conf beside the settings file),
@@ -66,6 +72,7 @@ public:
     QAction* LaboratoryGraph;
     QAction* ProductionGraph;
     QAction* FoulingAnalysis;
+    QAction* FilterSizing;
     QAction* SetScaleConnection;
     QAction* HelpAbout;
     QAction* HelpContents;
@@ -108,6 +115,7 @@ public:
     void LaboratoryGraphExecute();
     void ProductionGraphExecute();
     void FoulingAnalysisExecute();
+    void FilterSizingExecute();
     void HelpAboutExecute();
     // Shows the user guide; a second use brings the open guide to the front.
     void HelpContentsExecute();

@@ -1,41 +1,34 @@
 #include "app/ProgramSettingsFile.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSettings>
+#include "document/IniFile.h"
 
 namespace zephra {
 
 namespace {
 
-const QString SystemKey = QStringLiteral("Units/System");
-const QString FlowKey = QStringLiteral("Units/MetricFlow");
-
-std::string Text(const QSettings& file, const QString& key) {
-    return file.value(key).toString().toStdString();
-}
-
-QString Text(std::string_view name) {
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-}
+constexpr const char* Section = "Units";
+constexpr const char* SystemKey = "System";
+constexpr const char* FlowKey = "MetricFlow";
 
 } // namespace
 
 DisplayUnits ReadDisplayUnits(const QString& path) {
-    const QSettings file(path, QSettings::IniFormat);
+    const IniFile file = ReadIniFile(path.toStdString()).file;
     DisplayUnits units;
-    units.System = UnitSystemNamed(Text(file, SystemKey)).value_or(units.System);
-    units.Flow = MetricFlowUnitNamed(Text(file, FlowKey)).value_or(units.Flow);
+    if (const auto system = file.Value(Section, SystemKey)) {
+        units.System = UnitSystemNamed(*system).value_or(units.System);
+    }
+    if (const auto flow = file.Value(Section, FlowKey)) {
+        units.Flow = MetricFlowUnitNamed(*flow).value_or(units.Flow);
+    }
     return units;
 }
 
 bool WriteDisplayUnits(const QString& path, const DisplayUnits& units) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSettings file(path, QSettings::IniFormat);
-    file.setValue(SystemKey, Text(UnitSystemName(units.System)));
-    file.setValue(FlowKey, Text(MetricFlowUnitName(units.Flow)));
-    file.sync();
-    return file.status() == QSettings::NoError;
+    IniFile file = ReadIniFile(path.toStdString()).file;
+    file.Set(Section, SystemKey, std::string(UnitSystemName(units.System)));
+    file.Set(Section, FlowKey, std::string(MetricFlowUnitName(units.Flow)));
+    return WriteIniFile(path.toStdString(), file) == 0;
 }
 
 } // namespace zephra

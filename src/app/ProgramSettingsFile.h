@@ -3,10 +3,11 @@
 // The file of the program's own settings, an INI file:
 //
 //   [Units]
-//   System=metric
-//   MetricFlow=hL/h
+//   System = metric
+//   MetricFlow = hL/h
 //
-// These two functions are the only code that reads or writes it.
+// These two functions are the only code that reads or writes it, through
+// IniFile (atomic writes).
 
 #include "entry/UnitSystem.h"
 
@@ -19,7 +20,7 @@ namespace zephra {
 DisplayUnits ReadDisplayUnits(const QString& path);
 
 // Keeps `units` at `path` (the folder is made when missing), leaving the
-// file's other keys as they are. False when the file could not be written.
+// file's other keys as they are (their comments are not kept). False when the file could not be written.
 bool WriteDisplayUnits(const QString& path, const DisplayUnits& units);
 
 } // namespace zephra

@@ -5,6 +5,7 @@
 #include "cli/UnitSystemOption.h"
 #include "cli/WineFiles.h"
 #include "entry/AlignedLines.h"
+#include "entry/ControlCharacters.h"
 #include "entry/FixedText.h"
 
 #include <ostream>
@@ -17,12 +18,15 @@ constexpr const char* Help =
     "Usage: zephra-cli analyze [--json] [--unit-system us|metric] FILE.zph\n"
     "\n"
     "Prints the fouling analysis of a wine: the four blocking laws (complete,\n"
-    "intermediate and standard blocking, cake filtration) fitted to the points\n"
-    "the filterability calculation uses, with their parameters, the R² of each\n"
-    "law's linear fit and the RMS difference between measured and fitted\n"
-    "volumes; the law that describes the trial best; Vmax of the standard law\n"
-    "with its 95 % interval, J0, the production capacity by Vmax (constant\n"
-    "pressure, no safety factor), the flux decline and the filterability index.\n"
+    "intermediate and standard blocking, cake filtration) fitted to the volumes\n"
+    "against time with the start of filtration, with their parameters, the R² of\n"
+    "each law's linear form, the RMS difference between measured and fitted\n"
+    "volumes and ΔAICc; the law that describes the trial best (smallest AICc)\n"
+    "and those it cannot be told from; Vmax with its 95 % interval and lower\n"
+    "bound and the production capacity by Vmax where the standard law is the\n"
+    "best; the best law's own capacity (J0/Kb, or the throughput at 10 % of J0)\n"
+    "and its production capacity (constant pressure, no safety factor); J0 and\n"
+    "the flux decline by the best law, and the filterability index.\n"
     "The data are analysed as they stand; nothing is stored in the file.\n"
     "\n"
     "  --json   print one JSON object instead of aligned text (a value that\n"
@@ -32,7 +36,14 @@ constexpr const char* Help =
     "\n"
     "Exit status: 0 success, 1 the file could not be read, 2 wrong usage.\n";
 
-void PrintAligned(const std::vector<std::vector<std::string>>& rows, std::ostream& out) {
+// Control characters in a name are shown as escapes, so that they can
+// neither act on the terminal nor break the columns.
+void PrintAligned(std::vector<std::vector<std::string>> rows, std::ostream& out) {
+    for (std::vector<std::string>& row : rows) {
+        for (std::string& cell : row) {
+            cell = VisibleControlCharacters(cell);
+        }
+    }
     for (const std::string& line : AlignedLines(rows)) {
         out << line << '\n';
     }

@@ -1,8 +1,11 @@
+#include "acquisition/BalanceFactory.h"
 #include "acquisition/CollectionRun.h"
 #include "acquisition/ComPortBalance.h"
 #include "acquisition/ExchangeThread.h"
+#include "acquisition/RunStatusText.h"
 #include "acquisition/SettingsFile.h"
 #include "cli/Arguments.h"
+#include "cli/BalanceOptions.h"
 #include "cli/CommandRegistry.h"
 #include "cli/PrintedBoxes.h"
 #include "cli/UnitSystemOption.h"
@@ -12,39 +15,51 @@
 
 #include <chrono>
 #include <csignal>
+#include <iterator>
 #include <ostream>
+#include <signal.h>
+#include <string>
 #include <thread>
 
 namespace zephra::cli {
 
 namespace {
 
-constexpr const char* Help =
+constexpr const char* Usage =
     "Usage: zephra-cli collect --density D --max-minutes 9|18|36|72|144\n"
-    "         [--port COMn|/dev/PATH] [--unit-system us|metric] OUT.zph\n"
+    "         [--port COMn|/dev/PATH|tcp://HOST:PORT] [--balance KEY|auto]\n"
+    "         [--baud N] [--framing 8N1|7E1|7O1|...] [--handshake none|rtscts|xonxoff]\n"
+    "         [--unit-system us|metric] OUT.zph\n"
     "\n"
     "Runs a data collection from the balance on the wine in OUT.zph (an existing\n"
     "wine file, or a new one made by 'zephra-cli new'), as Collect New Data does:\n"
     "the wine's data points are replaced, the balance is tared, and a reading is\n"
     "taken every 15 s; when the 36 points are full the interval doubles and the\n"
     "points are thinned to every second one. Each stored point is printed as it\n"
-    "arrives. The run ends after the maximum duration, on Ctrl+C, when a reply is\n"
-    "not a number, when less than 1 ml was gained since the previous point, or\n"
-    "when the balance link fails; the wine is then recalculated and saved to\n"
-    "OUT.zph. A run that ends before its first point is stored leaves the file\n"
-    "as it was.\n"
+    "arrives and saved to OUT.zph at once, so a run killed or cut off by a power\n"
+    "failure loses at most the reading in progress. When the tool was stopped for\n"
+    "more than two reading intervals (suspended, say), it says so, takes one\n"
+    "reading at once and goes on with the schedule; missed readings are not made\n"
+    "up. The run ends after the maximum duration, on Ctrl+C, SIGTERM, SIGHUP or\n"
+    "SIGQUIT, when a reply is not a number or reports a condition of the balance\n"
+    "(an overload, an error), when less than 1 ml was gained since the previous\n"
+    "point, or when the balance link fails; the wine is then saved to OUT.zph. A\n"
+    "run that ends before its first point is stored leaves the file as it was.\n"
+    "The balance is the one of balance.conf beside the settings file, or the\n"
+    "ESC P link on the settings file's port; the options below choose another.\n"
     "\n"
     "  --density D         density of the wine in g/ml, 0.1 to 2\n"
     "  --max-minutes M     maximum test duration: 9, 18, 36, 72 or 144\n"
-    "  --port NAME         COMn (through the port map) or a device path; default\n"
-    "                      the port of the settings file\n"
     "  --unit-system U     us or metric, as for the other commands; what a run\n"
-    "                      prints (ml, g, s, Vmax in L/m²) is the same in both\n"
+    "                      prints (ml, g, s, Vmax in L/m²) is the same in both\n";
+
+constexpr const char* ExitStatus =
     "\n"
-    "Exit status: 0 the run ended by time, by Ctrl+C or by a too small volume\n"
-    "gain, and the wine was saved, or Ctrl+C came before the first point; 1 the\n"
-    "run ended otherwise before its first point, the balance could not be read\n"
-    "or the wine could not be read or saved; 2 wrong usage.\n";
+    "Exit status: 0 the run ended by time, by Ctrl+C or one of those signals or by\n"
+    "a too small volume gain, and the wine was saved, or the signal came before\n"
+    "the first point; 1 the run ended otherwise before its first point, the\n"
+    "balance could not be read or the wine could not be read or saved; 2 wrong\n"
+    "usage.\n";
 
 volatile std::sig_atomic_t interrupted = 0;
 
@@ -52,15 +67,54 @@ void OnInterrupt(int) {
     interrupted = 1;
 }
 
-// The wine of the file; nothing shows it while the run goes.
+// The signals that end a run as Ctrl+C does: a closed terminal or a dropped
+// connection (SIGHUP), a service or system stop (SIGTERM), SIGQUIT. While
+// they are caught, a write to a pipe whose reader is gone fails instead of
+// ending the tool, so that the wine is still saved.
+class StopSignals {
+public:
+    StopSignals() {
+        struct sigaction stop {};
+        stop.sa_handler = OnInterrupt;
+        sigemptyset(&stop.sa_mask);
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        interrupted = 0;
+        for (std::size_t i = 0; i < std::size(Signals); ++i)
+            sigaction(Signals[i], &stop, &previous_[i]);
+        sigaction(SIGPIPE, &ignore, &previousPipe_);
+    }
+    ~StopSignals() {
+        for (std::size_t i = 0; i < std::size(Signals); ++i)
+            sigaction(Signals[i], &previous_[i], nullptr);
+        sigaction(SIGPIPE, &previousPipe_, nullptr);
+    }
+    StopSignals(const StopSignals&) = delete;
+    StopSignals& operator=(const StopSignals&) = delete;
+
+private:
+    static constexpr int Signals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
+    struct sigaction previous_[std::size(Signals)]{};
+    struct sigaction previousPipe_ {};
+};
+
+// The wine of the file; nothing shows it while the run goes. Every stored
+// point is saved to the file at once (atomically, as every save is).
 class FileTarget : public CollectionTarget {
 public:
-    explicit FileTarget(TWineClass& wine) : wine_(wine) {}
+    FileTarget(TWineClass& wine, std::string path, std::ostream& err)
+        : wine_(wine), path_(std::move(path)), err_(err) {}
     TWineClass& Wine() override { return wine_; }
     void Refresh() override {}
+    std::string KeepStoredPoint() override {
+        return SaveWine(path_, wine_.WineRec, wine_.Notes, err_) ? std::string() : "not saved";
+    }
 
 private:
     TWineClass& wine_;
+    std::string path_;
+    std::ostream& err_;
 };
 
 // Prints the points, with Vmax as far as it is known, and the thinning as
@@ -78,6 +132,7 @@ public:
         out_ << "interval now " << intervalSeconds
              << " s: points thinned to the 18 even-numbered ones" << std::endl;
     }
+    void Resumed(std::int64_t stalledMs) override { out_ << StallText(stalledMs) << std::endl; }
 
 private:
     std::ostream& out_;
@@ -98,6 +153,8 @@ const char* EndText(RunEnd end) {
         return "reading interval at its limit";
     case RunEnd::PortError:
         return "the balance link failed";
+    case RunEnd::BalanceCondition:
+        return "the balance reported no weight";
     case RunEnd::Running:
         break;
     }
@@ -123,12 +180,13 @@ int CheckedMinutes(const std::string& text) {
 }
 
 int RunCollect(const std::vector<std::string>& args, CommandStreams& io) {
-    const ParsedArguments parsed = ParseArguments(args, {{"--density", 1, false},
-                                                         {"--max-minutes", 1, false},
-                                                         {"--port", 1, false},
-                                                         UnitSystemOptionSpec()});
+    std::vector<OptionSpec> specs = BalanceOptionSpecs();
+    specs.push_back({"--density", 1, false});
+    specs.push_back({"--max-minutes", 1, false});
+    specs.push_back(UnitSystemOptionSpec());
+    const ParsedArguments parsed = ParseArguments(args, specs);
     if (parsed.help) {
-        io.out << Help;
+        io.out << Usage << BalanceOptionsHelp << ExitStatus;
         return ExitSuccess;
     }
     UnitsOption(parsed); // checked as every command checks it; nothing printed differs
@@ -140,34 +198,34 @@ int RunCollect(const std::vector<std::string>& args, CommandStreams& io) {
                                CheckedMinutes(parsed.value("--max-minutes", ""))};
     const std::string& path = parsed.positional[0];
 
-    serial::TComPort port(nullptr);
-    TEnvironmentRec environment{};
-    if (parsed.has("--port")) {
-        ConfigureBalancePort(port, 1);
-        port.SetDeviceName(parsed.value("--port", ""));
-    } else if (const int error = ReadDataFile(SettingsFilePath(), environment)) {
-        io.err << SettingsFilePath() << ": cannot read the settings file (I/O Error type " << error
-               << "); give the balance's port with --port\n";
+    std::optional<ChosenBalance> chosen = ChooseBalance(parsed, io.err);
+    if (!chosen)
         return ExitFailure;
-    } else {
-        ConfigureBalancePort(port, environment.ScalePortNumber());
-    }
 
     TWineClass wine;
-    if (!ReadWine(path, wine.WineRec, io.err))
+    if (!ReadWine(path, wine.WineRec, wine.Notes, io.err))
+        return ExitFailure;
+    if (!DetectIfAsked(*chosen, io.out, io.err))
         return ExitFailure;
 
+    serial::TComPort port(nullptr);
+    ConfigureBalancePort(port, 1);
+    port.SetDeviceName(chosen->where);
+    const std::unique_ptr<Balance> balance =
+        chosen->profile ? MakeBalance(*chosen->profile, port)
+                        : std::unique_ptr<Balance>(std::make_unique<ComPortBalance>(port));
     PrintedBoxes boxes(io.err, path);
-    FileTarget target(wine);
-    ComPortBalance balance(port);
+    FileTarget target(wine, path, io.err);
     BootTimeRunClock clock;
-    ExchangeThread exchanges(balance, clock);
+    ExchangeThread exchanges(*balance, clock);
     PointPrinter printer(io.out);
     CollectionRun run(target, exchanges, clock, boxes, settings, &printer);
 
-    interrupted = 0;
-    auto* previous = std::signal(SIGINT, OnInterrupt);
-    io.out << "collecting from " << port.DeviceName() << "; Ctrl+C stops" << std::endl;
+    const StopSignals signals;
+    io.out << "collecting from " << chosen->where;
+    if (chosen->profile)
+        io.out << " (" << BalanceText(*chosen) << ")";
+    io.out << "; Ctrl+C stops" << std::endl;
     run.ClearRecord();
     run.Start();
     while (run.Running()) {
@@ -176,7 +234,6 @@ int RunCollect(const std::vector<std::string>& args, CommandStreams& io) {
             run.RequestStop();
         run.Pass();
     }
-    std::signal(SIGINT, previous);
 
     const RunEnd end = run.End();
     io.out << "run ended: " << EndText(end) << std::endl;
@@ -184,7 +241,7 @@ int RunCollect(const std::vector<std::string>& args, CommandStreams& io) {
         io.err << path << " not changed: the run ended before its first point\n";
         return end == RunEnd::StopKey ? ExitSuccess : ExitFailure;
     }
-    if (!SaveWine(path, wine.WineRec, io.err))
+    if (!SaveWine(path, wine.WineRec, wine.Notes, io.err))
         return ExitFailure;
     io.out << "saved " << path << std::endl;
     return end == RunEnd::MaxDuration || end == RunEnd::StopKey || end == RunEnd::VolumeTooSmall

@@ -42,8 +42,9 @@ void ApplyRateUnits(const ParsedArguments& parsed, const DisplayUnits& units, in
 } // namespace
 
 const char* const ConditionsOptionsHelp =
-    "  --wine NAME              name of the wine (stored as its first 16 characters)\n"
-    "  --filter NAME            name of the filter (first 16 characters)\n"
+    "  --wine NAME              name of the wine (the record keeps its first 16\n"
+    "                           characters, the file's notes the full name)\n"
+    "  --filter NAME            name of the filter (likewise)\n"
     "  --type normal|dessert    type of wine\n"
     "  --lab-pressure PSI       laboratory pressure, 0.1 to 1000\n"
     "  --filter-diameter MM     laboratory filter diameter, 1 to 1000\n"
@@ -51,6 +52,7 @@ const char* const ConditionsOptionsHelp =
     "  --area M2                full-scale filter area, 0.2 to 1000\n"
     "  --rate RATE              full-scale flow rate, 0.1 to 1999\n"
     "  --units bpm|gpm          rate in bottles or US gallons per minute\n"
+    "  --comments TEXT          comments on the trial, kept in the file's notes\n"
     "  --unit-system us|metric  with metric the pressures are in bar (0.0069 to\n"
     "                           68.9 and 0.069 to 68.9) and --units also takes\n"
     "                           L/h or hL/h, stored as gpm; a rate the wine keeps\n"
@@ -67,6 +69,7 @@ std::vector<OptionSpec> ConditionsOptionSpecs() {
             {"--area", 1, false},
             {"--rate", 1, false},
             {"--units", 1, false},
+            {"--comments", 1, false},
             UnitSystemOptionSpec()};
 }
 
@@ -81,6 +84,7 @@ void ApplyConditionsOptions(const ParsedArguments& parsed, const DisplayUnits& u
     ApplyText(parsed, "--area", form.Area);
     ApplyText(parsed, "--rate", form.Rate);
     ApplyRateUnits(parsed, units, form.RateUnits);
+    ApplyText(parsed, "--comments", form.Comments);
 }
 
 } // namespace zephra::cli

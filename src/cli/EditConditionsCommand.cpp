@@ -42,20 +42,21 @@ int RunEditConditions(const std::vector<std::string>& args, CommandStreams& io) 
     const std::string& path = parsed.positional[0];
 
     TWineRec rec;
-    if (!ReadWine(path, rec, io.err)) {
+    WineNotes notes;
+    if (!ReadWine(path, rec, notes, io.err)) {
         return ExitFailure;
     }
     const DisplayUnits units = UnitsOption(parsed);
-    ConditionsForm form = ShownConditionsForm(LoadConditionsForm(rec), units);
+    ConditionsForm form = ShownConditionsForm(LoadConditionsForm(rec, notes), units);
     ApplyConditionsOptions(parsed, units, form);
     ConditionsForm stored;
     if (const auto failure = ShownConditionsCheck(form, units, stored)) {
         io.err << path << ": " << failure->Message << '\n';
         return ExitFailure;
     }
-    StoreEditedConditions(rec, stored);
-    return Recalculate(path, rec, io.err) && SaveWine(path, rec, io.err) ? ExitSuccess
-                                                                         : ExitFailure;
+    StoreEditedConditions(rec, notes, stored);
+    return Recalculate(path, rec, io.err) && SaveWine(path, rec, notes, io.err) ? ExitSuccess
+                                                                                : ExitFailure;
 }
 
 const CommandRegistration registration{

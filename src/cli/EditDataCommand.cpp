@@ -9,14 +9,15 @@
 #include <istream>
 #include <iterator>
 #include <ostream>
+#include <system_error>
 
 namespace zephra::cli {
 
 namespace {
 
 constexpr const char* Help =
-    "Usage: zephra-cli edit-data FILE.zph [--csv] [--point I VOLUME MINUTES SECONDS]...\n"
-    "         [--skip K]\n"
+    "Usage: zephra-cli edit-data FILE.zph [--csv | --clear]\n"
+    "         [--point I VOLUME MINUTES SECONDS]... [--skip K]\n"
     "\n"
     "Changes the data points of a wine as the Edit Data dialog does, then marks\n"
     "it changed, recalculates and writes it back.\n"
@@ -28,7 +29,11 @@ constexpr const char* Help =
     "                 writes) takes the volume_ml, minutes and seconds columns by\n"
     "                 name and ignores the others. Blanks around a value are\n"
     "                 ignored, empty lines and lines starting with '#' are skipped.\n"
-    "                 Points after the last line become empty.\n"
+    "                 Points after the last line become empty. An input without a\n"
+    "                 data point (empty, or a header alone) or one that cannot\n"
+    "                 be read is an error, and the file is not changed.\n"
+    "  --clear        empty every point (to clear a wine's data on purpose);\n"
+    "                 --point is applied after it.\n"
     "  --point I VOLUME MINUTES SECONDS\n"
     "                 set point I (1 to 36) to these texts, exactly as they would\n"
     "                 be typed into the dialog's boxes; an empty text (\"\") empties\n"
@@ -50,10 +55,20 @@ constexpr const char* Help =
 // Reads the CSV data set from `in` into the form. Returns false after
 // printing what is wrong with the input.
 bool ReadCsv(std::istream& in, DataForm& form, std::ostream& err) {
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string text;
+    try {
+        text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::system_error& failure) {
+        err << "<stdin>: cannot be read: " << failure.code().message() << '\n';
+        return false;
+    }
     const DataPointsRead read = ReadDataCsv(text, form);
     if (read.Error) {
-        err << "<stdin>:" << read.ErrorLine << ": " << *read.Error << '\n';
+        err << "<stdin>:";
+        if (read.ErrorLine > 0) {
+            err << read.ErrorLine << ":";
+        }
+        err << " " << *read.Error << '\n';
         return false;
     }
     return true;
@@ -84,14 +99,18 @@ std::string Describe(const DataCheckFailure& failure, const DataForm& form) {
 }
 
 int RunEditData(const std::vector<std::string>& args, CommandStreams& io) {
-    const ParsedArguments parsed =
-        ParseArguments(args, {{"--csv", 0, false}, {"--point", 4, true}, {"--skip", 1, false}});
+    const ParsedArguments parsed = ParseArguments(
+        args,
+        {{"--csv", 0, false}, {"--clear", 0, false}, {"--point", 4, true}, {"--skip", 1, false}});
     if (parsed.help) {
         io.out << Help;
         return ExitSuccess;
     }
     if (parsed.positional.size() != 1) {
         throw UsageError("expected one wine file");
+    }
+    if (parsed.has("--csv") && parsed.has("--clear")) {
+        throw UsageError("--csv replaces every point already; give --csv or --clear");
     }
     std::optional<int> skip;
     if (parsed.has("--skip")) {
@@ -106,12 +125,18 @@ int RunEditData(const std::vector<std::string>& args, CommandStreams& io) {
 
     const std::string& path = parsed.positional[0];
     TWineRec rec{};
-    if (!ReadWine(path, rec, io.err)) {
+    WineNotes notes;
+    if (!ReadWine(path, rec, notes, io.err)) {
         return ExitFailure;
     }
     DataForm form = LoadDataForm(rec);
     if (parsed.has("--csv") && !ReadCsv(io.in, form, io.err)) {
         return ExitFailure;
+    }
+    if (parsed.has("--clear")) {
+        form.Volume.fill({});
+        form.Minutes.fill({});
+        form.Seconds.fill({});
     }
     for (const auto& [number, values] : points) {
         form.Volume[number - 1] = values[1];
@@ -133,7 +158,7 @@ int RunEditData(const std::vector<std::string>& args, CommandStreams& io) {
     if (const auto warning = UnusedRowsWarning(rec.Data)) {
         io.err << path << ": " << *warning << '\n';
     }
-    return SaveWine(path, rec, io.err) ? ExitSuccess : ExitFailure;
+    return SaveWine(path, rec, notes, io.err) ? ExitSuccess : ExitFailure;
 }
 
 const CommandRegistration registration{"edit-data", "enter or change the data points of a wine",

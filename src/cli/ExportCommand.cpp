@@ -32,6 +32,10 @@ constexpr const char* Help =
     "The stored results are written as they are; nothing is recalculated. The\n"
     "analysis is made from the data as they stand and stored nowhere.\n"
     "\n"
+    "OUT is never a wine file: neither FILE.zph itself nor another existing\n"
+    "'.zph' file is replaced. A device such as /dev/null takes the output as\n"
+    "it comes; a terminal is refused (leave -o out to print the output).\n"
+    "\n"
     "Exit status: 0 success, 1 the wine could not be read or OUT not written,\n"
     "2 wrong usage.\n";
 
@@ -50,12 +54,16 @@ int RunExport(const std::vector<std::string>& args, CommandStreams& io) {
     if (parsed.positional.size() != 1) {
         throw UsageError("expected one wine file");
     }
+    const std::string& path = parsed.positional[0];
     TWineRec rec{};
-    if (!ReadWine(parsed.positional[0], rec, io.err)) {
+    WineNotes notes;
+    if (!ReadWine(path, rec, notes, io.err)) {
         return ExitFailure;
     }
-    const std::string text = format == "csv" ? DataCsvText(rec) : WineJsonText(rec, units);
-    return WriteOutput(parsed.value("-o", ""), text, io.out, io.err) ? ExitSuccess : ExitFailure;
+    const std::string text =
+        format == "csv" ? DataCsvText(rec) : WineJsonText(rec, notes, units);
+    return WriteOutput(parsed.value("-o", ""), text, {path}, io.out, io.err) ? ExitSuccess
+                                                                             : ExitFailure;
 }
 
 const CommandRegistration registration{"export", "write the data of a wine as CSV or JSON",

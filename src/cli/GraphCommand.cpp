@@ -1,11 +1,13 @@
 #include "cli/Arguments.h"
 #include "cli/CommandRegistry.h"
 #include "cli/GuiApplication.h"
+#include "cli/OutputFile.h"
 #include "cli/PrintedBoxes.h"
 #include "cli/WineFiles.h"
 #include "graphs/FloatingPointFault.h"
 #include "graphs/ui/GraphImages.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QString>
 
@@ -25,6 +27,8 @@ constexpr const char* Help =
     "  lab         the laboratory-scale graph window (700 x 600)\n"
     "  production  the production-scale graph window (700 x 600)\n"
     "The stored results are drawn as they are; nothing is recalculated.\n"
+    "OUT.png is written atomically and is never a wine file; '-o -' writes the\n"
+    "picture to standard output.\n"
     "Runs without a display: the offscreen platform is used unless\n"
     "QT_QPA_PLATFORM says otherwise.\n"
     "\n"
@@ -75,11 +79,18 @@ int RunGraph(const std::vector<std::string>& args, CommandStreams& io) {
         PrintedBoxes(io.err, path).Error(fault.what());
         return ExitFailure;
     }
-    if (!picture.save(QString::fromStdString(output), "PNG")) {
-        io.err << output << ": the picture could not be written\n";
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    if (!picture.save(&png, "PNG")) {
+        io.err << output << ": the picture could not be made\n";
         return ExitFailure;
     }
-    return ExitSuccess;
+    const QByteArray& bytes = png.data();
+    return WriteOutput(output,
+                       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                       {path}, io.out, io.err)
+               ? ExitSuccess
+               : ExitFailure;
 }
 
 const CommandRegistration registration{"graph", "draw a graph of a wine as a PNG picture",

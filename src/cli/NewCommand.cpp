@@ -16,8 +16,8 @@ namespace {
 constexpr const char* Help =
     "Usage: zephra-cli new OUT.zph --wine NAME --filter NAME [--type normal|dessert]\n"
     "         --lab-pressure PSI --filter-diameter MM --max-pressure PSI\n"
-    "         --area M2 --rate RATE [--units bpm|gpm] [--unit-system us|metric]\n"
-    "         [--force]\n"
+    "         --area M2 --rate RATE [--units bpm|gpm] [--comments TEXT]\n"
+    "         [--unit-system us|metric] [--force]\n"
     "\n"
     "Creates a new wine from its filtration conditions, as the New command's\n"
     "conditions dialog does, and writes it to OUT.zph (nothing is calculated).\n"
@@ -59,7 +59,8 @@ int RunNew(const std::vector<std::string>& args, CommandStreams& io) {
         io.err << path << ": the file exists already; use --force to replace it\n";
         return ExitFailure;
     }
-    return SaveWine(path, NewWineRecord(stored), io.err) ? ExitSuccess : ExitFailure;
+    return SaveWine(path, NewWineRecord(stored), FormNotes(stored), io.err) ? ExitSuccess
+                                                                            : ExitFailure;
 }
 
 const CommandRegistration registration{"new", "create a new wine from its conditions", RunNew};

@@ -32,7 +32,9 @@ constexpr const char* Help =
     "Runs without a display.\n"
     "\n"
     "A wine that cannot be read is reported on standard error and left out; no\n"
-    "file is written when none could be read.\n"
+    "file is written when none could be read. OUT.pdf is never a wine file:\n"
+    "neither one of the wines nor another existing '.zph' file is replaced.\n"
+    "'-o -' writes the PDF to standard output.\n"
     "\n"
     "Exit status: 0 success, 1 a wine was left out or OUT.pdf not written,\n"
     "2 wrong usage.\n";
@@ -73,9 +75,10 @@ int RunPdf(const std::vector<std::string>& args, CommandStreams& io) {
     bool leftOut = false;
     for (const std::string& path : parsed.positional) {
         TWineRec rec{};
-        if (ReadWine(path, rec, io.err)) {
+        WineNotes notes;
+        if (ReadWine(path, rec, notes, io.err)) {
             pages.push_back(BuildReportPage(rec, ReportSourceOf(QString::fromStdString(path), now),
-                                            metrics, units));
+                                            metrics, notes, units));
         } else {
             leftOut = true;
         }
@@ -89,7 +92,7 @@ int RunPdf(const std::vector<std::string>& args, CommandStreams& io) {
     const std::string output = parsed.value("-o", "");
     if (!WriteOutput(output,
                      std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())),
-                     io.out, io.err)) {
+                     parsed.positional, io.out, io.err)) {
         return ExitFailure;
     }
     return leftOut ? ExitFailure : ExitSuccess;

@@ -26,10 +26,11 @@ constexpr const char* Help =
 
 bool RecalcFile(const std::string& in, const std::string& out, std::ostream& err) {
     TWineRec rec{};
-    if (!ReadWine(in, rec, err)) {
+    WineNotes notes;
+    if (!ReadWine(in, rec, notes, err)) {
         return false;
     }
-    return Recalculate(in, rec, err) && SaveWine(out, rec, err);
+    return Recalculate(in, rec, err) && SaveWine(out, rec, notes, err);
 }
 
 int RunRecalc(const std::vector<std::string>& args, CommandStreams& io) {

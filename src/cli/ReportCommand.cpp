@@ -3,6 +3,7 @@
 #include "cli/UnitSystemOption.h"
 #include "cli/WineFiles.h"
 #include "document/Report.h"
+#include "entry/ControlCharacters.h"
 #include "entry/ShownQuantities.h"
 
 #include <ostream>
@@ -18,16 +19,17 @@ constexpr const char* Help =
     "the summary panel (names, fouling constants, full-scale volumes) and the\n"
     "table panel (conditions and the table of readings). Without --panel both\n"
     "are printed, the summary first. Lines are printed exactly as the panels\n"
-    "hold them, blanks included. The stored results are shown as they are;\n"
-    "nothing is recalculated. With --unit-system metric the conditions, face\n"
-    "velocities and volumes are shown in bar, L/h, L/(m²·h) and hL, in the\n"
-    "panels' columns.\n"
+    "hold them, blanks included; a control character in a name (as a damaged\n"
+    "file may hold) is shown as an escape such as \\x1B. The stored results are\n"
+    "shown as they are; nothing is recalculated. With --unit-system metric the\n"
+    "conditions, face velocities and volumes are shown in bar, L/h, L/(m²·h)\n"
+    "and hL, in the panels' columns.\n"
     "\n"
     "Exit status: 0 success, 1 the file could not be read, 2 wrong usage.\n";
 
 void PrintLines(const std::vector<std::string>& lines, std::ostream& out) {
     for (const std::string& line : lines) {
-        out << line << '\n';
+        out << VisibleControlCharacters(line) << '\n';
     }
 }
 

@@ -47,8 +47,9 @@ int RunSummary(const std::vector<std::string>& args, CommandStreams& io) {
     bool leftOut = false;
     for (const std::string& path : parsed.positional) {
         TWineRec rec{};
-        if (ReadWine(path, rec, io.err)) {
-            wines.push_back(SummarizeWine(path, rec));
+        WineNotes notes;
+        if (ReadWine(path, rec, notes, io.err)) {
+            wines.push_back(SummarizeWine(path, rec, notes));
         } else {
             leftOut = true;
         }

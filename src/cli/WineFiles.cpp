@@ -9,13 +9,28 @@
 
 namespace zephra::cli {
 
-bool ReadWine(const std::string& path, TWineRec& rec, std::ostream& err) {
+bool ReadWine(const std::string& path, TWineRec& rec, WineNotes& notes, std::ostream& err) {
     PrintedBoxes boxes(err, path);
-    return ZephraFileOpen(path, rec, boxes);
+    WineFileContents wine;
+    if (!ReadWineFile(path, wine, boxes)) {
+        return false;
+    }
+    if (!wine.NotesWarning.empty()) {
+        err << path << ": " << wine.NotesWarning << '\n';
+    }
+    rec = wine.Rec;
+    notes = std::move(wine.Notes);
+    return true;
 }
 
-bool SaveWine(const std::string& path, const TWineRec& rec, std::ostream& err) {
-    const int code = WriteWineFile(path, rec);
+bool ReadWine(const std::string& path, TWineRec& rec, std::ostream& err) {
+    WineNotes unused;
+    return ReadWine(path, rec, unused, err);
+}
+
+bool SaveWine(const std::string& path, const TWineRec& rec, const WineNotes& notes,
+              std::ostream& err) {
+    const int code = WriteWineFile(path, rec, notes);
     if (code != 0) {
         err << path << ": I/O Error type " << code
             << " occurred while saving the wine file. Your data was not saved!\n";

@@ -1,9 +1,10 @@
 #include "cli/Arguments.h"
 #include "cli/CommandRegistry.h"
+#include "cli/StandardStreams.h"
 
 #include <algorithm>
 #include <clocale>
-
+#include <cstring>
 #include <exception>
 #include <iostream>
 
@@ -24,25 +25,21 @@ void PrintUsage(std::ostream& out) {
            "Exit status: 0 success, 1 file or data error, 2 wrong usage.\n";
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+// Runs the command named by the arguments; its exit status.
+int RunCommand(int argc, char** argv, std::istream& in, std::ostream& out) {
     using namespace zephra::cli;
-    // Like the program: gallon totals take the user's thousands separator.
-    // Number texts of the record never depend on the locale.
-    std::setlocale(LC_ALL, "");
     if (argc < 2) {
         PrintUsage(std::cerr);
         return ExitUsage;
     }
     const std::string name = argv[1];
     if (name == "--help" || name == "-h" || name == "help") {
-        PrintUsage(std::cout);
+        PrintUsage(out);
         return ExitSuccess;
     }
     for (const Command& command : RegisteredCommands()) {
         if (command.name == name) {
-            CommandStreams io{std::cin, std::cout, std::cerr};
+            CommandStreams io{in, out, std::cerr};
             try {
                 return command.run(std::vector<std::string>(argv + 2, argv + argc), io);
             } catch (const UsageError& e) {
@@ -58,4 +55,30 @@ int main(int argc, char** argv) {
     std::cerr << "zephra-cli: unknown command '" << name << "'\n"
               << "Try 'zephra-cli --help'.\n";
     return ExitUsage;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace zephra::cli;
+    // Like the program: gallon totals take the user's thousands separator.
+    // Number texts of the record never depend on the locale.
+    std::setlocale(LC_ALL, "");
+    StandardInputBuffer inputBuffer;
+    StandardOutputBuffer outputBuffer;
+    std::istream in(&inputBuffer);
+    std::ostream out(&outputBuffer);
+    // What is printed stays in order with the messages on standard error.
+    std::cerr.tie(&out);
+    const int status = RunCommand(argc, argv, in, out);
+    std::cerr.tie(nullptr);
+    // What was printed must have reached its place: a full disk is a
+    // failure, not a success with an empty file.
+    if (const int error = outputBuffer.Finish()) {
+        std::cerr << (argc < 2 || argv[1][0] == '-' ? std::string("zephra-cli")
+                                                    : "zephra-cli " + std::string(argv[1]))
+                  << ": standard output: " << std::strerror(error) << '\n';
+        return status == ExitSuccess ? ExitFailure : status;
+    }
+    return status;
 }

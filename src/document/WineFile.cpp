@@ -1,11 +1,15 @@
 #include "document/WineFile.h"
 
 #include "document/AtomicFile.h"
+#include "document/WineTrailer.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace zephra {
 
@@ -33,7 +37,7 @@ ssize_t ReadFully(int fd, unsigned char* buffer, std::size_t size) {
 
 } // namespace
 
-bool ZephraFileOpen(const std::string& path, TWineRec& rec, MessageBoxes& boxes) {
+bool ReadWineFile(const std::string& path, WineFileContents& wine, MessageBoxes& boxes) {
     const auto ioError = [&](int code) {
         boxes.Error("I/O Error type " + std::to_string(code) + " occurred while reading file.");
         return false;
@@ -55,21 +59,45 @@ bool ZephraFileOpen(const std::string& path, TWineRec& rec, MessageBoxes& boxes)
         boxes.Error("Error reading the data file.");
         return false;
     }
-    TWineRec temp;
-    const ssize_t n = ReadFully(file.get(), reinterpret_cast<unsigned char*>(&temp), sizeof temp);
+    unsigned char bytes[WineRecSize + MaxTrailerSize];
+    const ssize_t n = ReadFully(file.get(), bytes, static_cast<std::size_t>(st.st_size));
     if (n < 0) {
         return ioError(errno);
     }
-    if (static_cast<std::size_t>(n) != sizeof temp) {
+    if (static_cast<std::size_t>(n) < WineRecSize) {
         boxes.Error("Error reading the data file.");
         return false;
     }
-    rec = temp;
+    std::memcpy(&wine.Rec, bytes, WineRecSize);
+    TrailerRead trailer =
+        DecodeTrailer(bytes + WineRecSize, static_cast<std::size_t>(n) - WineRecSize);
+    wine.Notes = std::move(trailer.Notes);
+    wine.NotesWarning.clear();
+    if (!trailer.Problem.empty()) {
+        wine.NotesWarning =
+            "The notes after the wine record were ignored: " + trailer.Problem + ".";
+    }
     return true;
 }
 
-int WriteWineFile(const std::string& path, const TWineRec& rec) {
-    return WriteFileAtomically(path, &rec, sizeof rec);
+bool ZephraFileOpen(const std::string& path, TWineRec& rec, MessageBoxes& boxes) {
+    WineFileContents wine;
+    if (!ReadWineFile(path, wine, boxes)) {
+        return false;
+    }
+    rec = wine.Rec;
+    return true;
+}
+
+int WriteWineFile(const std::string& path, const TWineRec& rec, const WineNotes& notes) {
+    const std::vector<unsigned char> trailer = EncodeTrailer(notes);
+    if (trailer.size() > MaxTrailerSize) {
+        return EFBIG;
+    }
+    std::vector<unsigned char> bytes(WineRecSize + trailer.size());
+    std::memcpy(bytes.data(), &rec, WineRecSize);
+    std::copy(trailer.begin(), trailer.end(), bytes.begin() + WineRecSize);
+    return WriteFileAtomically(path, bytes.data(), bytes.size());
 }
 
 } // namespace zephra

@@ -2,6 +2,7 @@
 
 #include "document/Real48.h"
 #include "document/ShortString.h"
+#include "document/WineNotes.h"
 
 #include <cstddef>
 #include <type_traits>
@@ -94,11 +95,13 @@ static_assert(offsetof(TWineRec, MaxProdR) == 683);
 static_assert(offsetof(TWineRec, ProdFaceVel) == 700);
 static_assert(offsetof(TWineRec, TableData) == 705);
 
-// A wine as owned by its window: the record and whether it has changes not
-// yet written to a file. Created with every byte zero.
+// A wine as owned by its window: the record, the notes its file keeps after
+// the record, and whether it has changes not yet written to a file. Created
+// with every byte zero and no notes.
 struct TWineClass {
     bool Modified = false;
     TWineRec WineRec{};
+    WineNotes Notes;
 };
 
 } // namespace zephra

@@ -1,5 +1,8 @@
 #include "entry/ConditionsCheck.h"
 
+#include "document/WineTrailer.h"
+#include "entry/ConditionsRecord.h"
+#include "entry/ControlCharacters.h"
 #include "entry/DecimalCommaHint.h"
 #include "entry/EntryFormat.h"
 
@@ -30,6 +33,16 @@ const NumericRule NumericRules[] = {
      "Full-Scale Rate is out of Range. Please enter a value between 1999 and 0.1."},
 };
 
+// The text box among the names and the comments that holds the most.
+ConditionsField LongestText(const ConditionsForm& form) {
+    if (form.WineName.size() >= form.FilterName.size() &&
+        form.WineName.size() >= form.Comments.size()) {
+        return ConditionsField::WineName;
+    }
+    return form.FilterName.size() >= form.Comments.size() ? ConditionsField::FilterName
+                                                          : ConditionsField::Comments;
+}
+
 } // namespace
 
 std::optional<ConditionsCheckFailure> ConditionsRangeCheck(ConditionsForm& form) {
@@ -38,10 +51,20 @@ std::optional<ConditionsCheckFailure> ConditionsRangeCheck(ConditionsForm& form)
             ConditionsField::WineName,
             "Wine Name field is blank; please enter a name for this wine."};
     }
+    if (HoldsControlCharacter(form.WineName)) {
+        return ConditionsCheckFailure{ConditionsField::WineName,
+                                      "Wine Name field holds a control character (such as a tab "
+                                      "or a line break); please remove it."};
+    }
     if (form.FilterName.empty()) {
         return ConditionsCheckFailure{
             ConditionsField::FilterName,
             "Filter Name field is blank; please enter a name for this filter."};
+    }
+    if (HoldsControlCharacter(form.FilterName)) {
+        return ConditionsCheckFailure{ConditionsField::FilterName,
+                                      "Filter Name field holds a control character (such as a "
+                                      "tab or a line break); please remove it."};
     }
     for (const NumericRule& rule : NumericRules) {
         bool error = false;
@@ -51,6 +74,13 @@ std::optional<ConditionsCheckFailure> ConditionsRangeCheck(ConditionsForm& form)
             return ConditionsCheckFailure{rule.Field,
                                           WithDecimalCommaHint(rule.Message, form.*rule.Text)};
         }
+    }
+    if (const std::size_t over = TrailerOverrun(FormNotes(form))) {
+        return ConditionsCheckFailure{
+            LongestText(form),
+            "Wine Name, Filter Name and Comments are too long to be kept in the wine file. "
+            "Please shorten them by " +
+                std::to_string(over) + " characters."};
     }
     return std::nullopt;
 }

@@ -28,6 +28,7 @@ struct ConditionsForm {
     std::string Area;           // m²
     std::string Rate;           // bpm or gpm
     int RateUnits = 0;          // 0 = bpm, 1 = gpm (2, 3 in a shown form: ShownConditions.h)
+    std::string Comments;       // UTF-8, as typed
 };
 
 // The fields in the order the check examines them.
@@ -38,7 +39,8 @@ enum class ConditionsField {
     FilterDiameter,
     MaxPressure,
     Area,
-    Rate
+    Rate,
+    Comments
 };
 
 struct ConditionsCheckFailure {
@@ -49,10 +51,14 @@ struct ConditionsCheckFailure {
 };
 
 // Checks the fields in order and stops at the first failure. A blank name
-// counts as filled (only the empty text fails). Each numeric text is
+// counts as filled (only the empty text fails); a name holding a control
+// character (see ControlCharacters.h) fails right after its own emptiness
+// check, before the next field. Each numeric text is
 // replaced by its fixed-width form as soon as it passes; the failing text
-// stays as typed and later fields are not looked at. Returns nothing when
-// every field passed.
+// stays as typed and later fields are not looked at. Last, the full names
+// and the comments must fit the wine file's notes (WineTrailer.h), with
+// room for what a collection run adds; otherwise the box holding the
+// longest of them fails. Returns nothing when every field passed.
 std::optional<ConditionsCheckFailure> ConditionsRangeCheck(ConditionsForm& form);
 
 // How a numeric field (LabPressure to Rate) stores its text, as the check

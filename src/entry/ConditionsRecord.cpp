@@ -70,11 +70,19 @@ TWineRec NewWineRecord(const ConditionsForm& form) {
     return rec;
 }
 
-ConditionsForm LoadConditionsForm(const TWineRec& rec) {
+WineNotes FormNotes(const ConditionsForm& form, WineNotes notes) {
+    notes.Comments = form.Comments;
+    notes.WineName = NameForNotes(form.WineName);
+    notes.FilterName = NameForNotes(form.FilterName);
+    return notes;
+}
+
+ConditionsForm LoadConditionsForm(const TWineRec& rec, const WineNotes& notes) {
     const TConditions& c = rec.Conditions;
     ConditionsForm form;
-    form.WineName = Win1252ToUtf8(c.WineName.text());
-    form.FilterName = Win1252ToUtf8(c.FilterName.text());
+    form.WineName = FullWineName(rec, notes);
+    form.FilterName = FullFilterName(rec, notes);
+    form.Comments = notes.Comments;
     form.WineType = c.WineType.get() == 0 ? 0 : 1;
     form.LabPressure = Win1252ToUtf8(c.LabP.text());
     form.FilterDiameter = Win1252ToUtf8(c.LabFiltDia.text());
@@ -85,9 +93,10 @@ ConditionsForm LoadConditionsForm(const TWineRec& rec) {
     return form;
 }
 
-void StoreEditedConditions(TWineRec& rec, const ConditionsForm& form) {
+void StoreEditedConditions(TWineRec& rec, WineNotes& notes, const ConditionsForm& form) {
     StoreConditions(rec.Conditions, form);
     rec.LabA.assign(LabAText(std::string(rec.Conditions.LabFiltDia.text())));
+    notes = FormNotes(form, std::move(notes));
 }
 
 } // namespace zephra

@@ -40,11 +40,14 @@ std::optional<GroupedWhole> ReadGroupedWhole(std::string_view text) {
     while (first < text.size() && IsDigit(text[first])) {
         ++first;
     }
+    if (first == text.size() && first > 0) {
+        return GroupedWhole{*ParseEntryNumber(text), '\0'};
+    }
     if (first == 0 || first > 3) {
         return std::nullopt;
     }
     std::string digits(text.substr(0, first));
-    const char separator = first < text.size() ? text[first] : '\0';
+    const char separator = text[first];
     for (std::size_t i = first; i < text.size(); i += 4) {
         if (text[i] != separator || i + 4 > text.size()) {
             return std::nullopt;

@@ -15,12 +15,13 @@ std::string GroupedWholeText(double v, std::string_view separator);
 
 struct GroupedWhole {
     double Value;
-    char Separator; // '\0' for a number of up to three digits
+    char Separator; // '\0' for plain digits
 };
 
-// Reads one to three digits, followed by groups of three digits each after
-// the same one non-digit character: "523", "1,709", "12.345.678", "3 453".
-// Nothing for any other text (blanks included).
+// Reads plain digits ("523", "1709"), or one to three digits followed by
+// groups of three digits each after the same one non-digit character:
+// "1,709", "12.345.678", "3 453". Nothing for any other text (blanks
+// included).
 std::optional<GroupedWhole> ReadGroupedWhole(std::string_view text);
 
 } // namespace zephra

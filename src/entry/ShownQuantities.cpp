@@ -101,7 +101,8 @@ std::string ShownEstimate(std::string_view stored, const DisplayUnits& units) {
     }
     const double factor = VolumeFactor(units);
     if (const auto grouped = ReadGroupedWhole(body)) {
-        const std::string separator(1, grouped->Separator == '\0' ? ',' : grouped->Separator);
+        const std::string separator =
+            grouped->Separator == '\0' ? std::string() : std::string(1, grouped->Separator);
         return Win1252ToUtf8(std::string(lead) + (over ? std::string(Over) : std::string()) +
                              HectolitreText(grouped->Value * factor, separator));
     }

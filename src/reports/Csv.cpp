@@ -1,11 +1,62 @@
 #include "reports/Csv.h"
 
+#include "entry/ControlCharacters.h"
+
 namespace zephra {
 
 namespace {
 
 bool NeedsQuotes(std::string_view field) {
-    return field.find_first_of(",\"\r\n") != std::string_view::npos;
+    return field.find_first_of(",\"") != std::string_view::npos || HoldsControlCharacter(field);
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// A decimal number as a spreadsheet reads it: an optional sign, digits with
+// an optional point (at least one digit), an optional exponent.
+bool IsNumber(std::string_view field) {
+    std::size_t i = 0;
+    const auto digits = [&] {
+        const std::size_t start = i;
+        while (i < field.size() && IsDigit(field[i])) {
+            ++i;
+        }
+        return i - start;
+    };
+    if (i < field.size() && (field[i] == '+' || field[i] == '-')) {
+        ++i;
+    }
+    std::size_t mantissa = digits();
+    if (i < field.size() && field[i] == '.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0) {
+        return false;
+    }
+    if (i < field.size() && (field[i] == 'e' || field[i] == 'E')) {
+        ++i;
+        if (i < field.size() && (field[i] == '+' || field[i] == '-')) {
+            ++i;
+        }
+        if (digits() == 0) {
+            return false;
+        }
+    }
+    return i == field.size();
+}
+
+// A text a spreadsheet would take for a formula (or, after a tab or CR,
+// trim into one) gets a leading single quote, which makes it text there.
+std::string Neutralised(const std::string& field) {
+    constexpr std::string_view FormulaStarts = "=+-@\t\r";
+    if (field.empty() || FormulaStarts.find(field.front()) == std::string_view::npos ||
+        IsNumber(field)) {
+        return field;
+    }
+    return "'" + field;
 }
 
 } // namespace
@@ -16,7 +67,7 @@ std::string CsvRecord(const std::vector<std::string>& fields) {
         if (i > 0) {
             out += ',';
         }
-        const std::string& field = fields[i];
+        const std::string field = Neutralised(fields[i]);
         if (!NeedsQuotes(field)) {
             out += field;
             continue;

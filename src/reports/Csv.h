@@ -1,8 +1,11 @@
 #pragma once
 
 // Comma-separated text as spreadsheets exchange it (RFC 4180): records end
-// in CRLF; a field holding a comma, a quote, CR or LF is written in quotes,
-// with its quotes doubled.
+// in CRLF; a field holding a comma, a quote or a control character (CR and
+// LF among them) is written in quotes, with its quotes doubled. A text field
+// starting with "=", "+", "-", "@", a tab or CR, which a spreadsheet would
+// run as a formula, is written with a single quote before it; a field that
+// is a number ("-1.5", "+3", "2E-3") is written as it is.
 
 #include <optional>
 #include <string>

@@ -128,6 +128,11 @@ DataPointsRead ReadDataCsv(std::string_view text, DataForm& form) {
     if (read.Error) {
         return read;
     }
+    // An empty or cut input must not pass for an empty data set.
+    if (read.Points.empty()) {
+        read.Error = "no data points were read";
+        return read;
+    }
     form.Volume.fill({});
     form.Minutes.fill({});
     form.Seconds.fill({});

@@ -45,7 +45,8 @@ DataPointsRead ReadDataPointsCsv(std::string_view text, int maxPoints);
 
 // Reads a whole data set from CSV into the boxes of `form`, as
 // `edit-data --csv` takes it: the points fill rows 1 on, the rows after them
-// become empty. On an error the form is left as it was.
+// become empty. A text without a data point is an error ("no data points
+// were read", ErrorLine 0). On an error the form is left as it was.
 DataPointsRead ReadDataCsv(std::string_view text, DataForm& form);
 
 } // namespace zephra

@@ -49,14 +49,33 @@ std::vector<std::string> TableLines(const TWineRec& rec, const std::vector<std::
 
 std::vector<std::string> AnalysisLines(const TWineRec& rec, const DisplayUnits& units) {
     const FoulingAnalysis analysis = AnalyzeFouling(rec);
-    std::vector<std::string> lines{
-        "Fouling analysis", "Best described by: " + BestLawText(analysis),
-        "Vmax: " + VmaxText(analysis), "Capacity by Vmax: " + CapacityText(analysis, units)};
+    std::vector<std::string> lines{"Fouling analysis",
+                                   "Best described by: " + BestLawText(analysis),
+                                   "Vmax: " + VmaxText(analysis)};
+    if (analysis.Best && !analysis.Vmax) {
+        // Without Vmax the best law's own capacity stands in its place.
+        const std::string basis =
+            CapacityAtTerminalFlux(*analysis.Best)
+                ? " at " + ShortNumberText(100 * analysis.TerminalFluxShare, 3) + " % of J0"
+                : " (limit J0/Kb)";
+        lines.push_back("Capacity" + basis + ": " + BestCapacityText(analysis, units));
+    } else {
+        lines.push_back("Capacity by Vmax: " + CapacityText(analysis, units));
+    }
     // The terms on a line of their own keep the lines within the column.
-    if (analysis.ProductionCapacityGal) {
+    if (analysis.BestProductionCapacityGal) {
         lines.emplace_back(CapacityTerms);
     }
     return lines;
+}
+
+// "2026-05-14T09:31:07+02:00" as the other dates of the page show a time,
+// "2026-05-14 09:31"; any other text as it is.
+std::string TrialStartShown(const std::string& text) {
+    if (text.size() < 16 || text[10] != 'T') {
+        return text;
+    }
+    return text.substr(0, 10) + " " + text.substr(11, 5);
 }
 
 ReportGraph Graph(const TWineRec& rec, GraphScale scale, const TextMetrics& metrics) {
@@ -86,15 +105,21 @@ std::string PageNumberText(int page, int pages) {
 }
 
 ReportPage BuildReportPage(const TWineRec& rec, const ReportSource& source,
-                           const TextMetrics& metrics, const DisplayUnits& units) {
+                           const TextMetrics& metrics, const WineNotes& notes,
+                           const DisplayUnits& units) {
     const ReportLines panels = FillLines(rec, ShownQuantities(rec, units));
     ReportPage page;
     page.Kind = "ZEPHRA filterability report";
-    page.Title = FieldText(rec.Conditions.WineName);
-    page.HeaderLines = {"Filter: " + FieldText(rec.Conditions.FilterName) + "    Wine type: " +
-                            (rec.Conditions.WineType.get() == 1 ? "Dessert" : "Normal"),
-                        "File: " + source.FileName + "    Modified: " + source.Modified,
-                        "Printed: " + source.Printed};
+    page.Title = std::string(TrimBlanks(FullWineName(rec, notes)));
+    page.HeaderLines = {
+        "Filter: " + std::string(TrimBlanks(FullFilterName(rec, notes))) +
+        "    Wine type: " + (rec.Conditions.WineType.get() == 1 ? "Dessert" : "Normal")};
+    if (!notes.TrialStarted.empty()) {
+        page.HeaderLines.push_back("Trial started: " + TrialStartShown(notes.TrialStarted));
+    }
+    page.HeaderLines.push_back("File: " + source.FileName + "    Modified: " + source.Modified);
+    page.HeaderLines.push_back("Printed: " + source.Printed);
+    page.Comments = notes.Comments;
     page.TableLines = TableLines(rec, panels.Table);
     page.SummaryLines = WithoutOuterEmptyLines(panels.Summary);
     page.AnalysisLines = AnalysisLines(rec, units);

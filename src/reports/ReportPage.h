@@ -32,8 +32,9 @@ struct ReportGraph {
 // with "*" and explained in a note below it.
 struct ReportPage {
     std::string Kind;                       // what the page is, beside the title
-    std::string Title;                      // the wine's name
-    std::vector<std::string> HeaderLines;   // filter, wine type, file, dates
+    std::string Title;                      // the wine's full name
+    std::vector<std::string> HeaderLines;   // filter, wine type, trial start, file, dates
+    std::string Comments;                   // the wine's comments, below the header lines
     std::vector<std::string> TableLines;    // conditions and data table
     std::vector<std::string> SummaryLines;  // fouling models and estimates
     std::vector<std::string> AnalysisLines; // best blocking law, Vmax, capacity
@@ -48,9 +49,11 @@ std::string ReportTitle(const std::vector<ReportPage>& pages);
 // The footer of page `page` (1-based) of a report of `pages` pages.
 std::string PageNumberText(int page, int pages);
 
-// The page of one wine, its values in `units`. `metrics` measures text in
-// the graphs' font.
+// The page of one wine, with the full names, the comments and the time the
+// trial started from its notes, its values in `units`. `metrics` measures
+// text in the graphs' font.
 ReportPage BuildReportPage(const TWineRec& rec, const ReportSource& source,
-                           const TextMetrics& metrics, const DisplayUnits& units = UsUnits);
+                           const TextMetrics& metrics, const WineNotes& notes = {},
+                           const DisplayUnits& units = UsUnits);
 
 } // namespace zephra

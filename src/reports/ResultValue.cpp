@@ -1,6 +1,6 @@
 #include "reports/ResultValue.h"
 
-#include "entry/GroupedNumber.h"
+#include "analysis/GallonText.h"
 #include "entry/NumberText.h"
 #include "reports/FieldText.h"
 
@@ -22,8 +22,8 @@ ResultValue ReadResultValue(std::string_view text) {
 }
 
 ResultValue ReadGallonValue(std::string_view text) {
-    if (const auto grouped = ReadGroupedWhole(TrimBlanks(text))) {
-        return grouped->Value;
+    if (const std::optional<double> gallons = ReadGallonText(text)) {
+        return *gallons;
     }
     return ReadResultValue(text);
 }

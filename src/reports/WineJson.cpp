@@ -74,13 +74,20 @@ UnitKeys KeysFor(const DisplayUnits& units) {
                           : UnitKeys{"_psi", "_gal", "_gpm_m2"};
 }
 
-Json ConditionsJson(const TWineRec& rec, const DisplayUnits& units) {
+// A text of the notes; null when they hold none.
+Json NoteText(const std::string& text) {
+    return text.empty() ? Json(nullptr) : Json(text);
+}
+
+Json ConditionsJson(const TWineRec& rec, const WineNotes& notes, const DisplayUnits& units) {
     const TConditions& c = rec.Conditions;
     const ReportQuantities shown = ShownQuantities(rec, units);
     const std::string pressure = KeysFor(units).Pressure;
     const double rateFactor = c.ProdRateUnits.get() == 0 ? 1 : FlowFactor(units);
     return {{"wine", Win1252ToUtf8(c.WineName.text())},
             {"filter", Win1252ToUtf8(c.FilterName.text())},
+            {"wine_name_full", FullWineName(rec, notes)},
+            {"filter_name_full", FullFilterName(rec, notes)},
             {"wine_type", c.WineType.get() == 1 ? "dessert" : "normal"},
             {"lab_pressure" + pressure, InUnits(c.LabP, PressureFactor(units), shown.LabPressure)},
             {"lab_filter_diameter_mm", Value(c.LabFiltDia)},
@@ -138,8 +145,10 @@ Json ResultsJson(const TWineRec& rec, const DisplayUnits& units) {
 
 } // namespace
 
-std::string WineJsonText(const TWineRec& rec, const DisplayUnits& units) {
-    const Json wine = {{"conditions", ConditionsJson(rec, units)},
+std::string WineJsonText(const TWineRec& rec, const WineNotes& notes, const DisplayUnits& units) {
+    const Json wine = {{"conditions", ConditionsJson(rec, notes, units)},
+                       {"comments", NoteText(notes.Comments)},
+                       {"trial_started", NoteText(notes.TrialStarted)},
                        {"skip", rec.Data.MinSkip.get()},
                        {"points", PointsJson(rec)},
                        {"results", ResultsJson(rec, units)},

@@ -4,6 +4,7 @@
 #include "analysis/FoulingAnalysisText.h"
 #include "document/Windows1252.h"
 #include "entry/AlignedLines.h"
+#include "entry/ControlCharacters.h"
 #include "entry/ShownQuantities.h"
 #include "reports/CountedRows.h"
 #include "reports/Csv.h"
@@ -77,11 +78,11 @@ bool LeftAligned(std::size_t column) {
 
 } // namespace
 
-WineSummary SummarizeWine(const std::string& file, const TWineRec& rec) {
+WineSummary SummarizeWine(const std::string& file, const TWineRec& rec, const WineNotes& notes) {
     WineSummary w;
     w.File = file;
-    w.Wine = FieldText(rec.Conditions.WineName);
-    w.Filter = FieldText(rec.Conditions.FilterName);
+    w.Wine = TrimBlanks(FullWineName(rec, notes));
+    w.Filter = TrimBlanks(FullFilterName(rec, notes));
     w.Type = rec.Conditions.WineType.get() == 1 ? "dessert" : "normal";
     const std::vector<CountedRow> rows = CountedRows(rec);
     w.Points = static_cast<int>(rows.size());
@@ -100,7 +101,9 @@ WineSummary SummarizeWine(const std::string& file, const TWineRec& rec) {
     if (analysis.Best) {
         w.BestLaw = LawKey(*analysis.Best);
     }
-    w.Vmax = analysis.VmaxLPerM2;
+    if (analysis.Vmax) {
+        w.Vmax = analysis.Vmax->Value;
+    }
     w.CapacityGal = analysis.ProductionCapacityGal;
     return w;
 }
@@ -147,7 +150,11 @@ std::vector<std::string> SummaryTextLines(const std::vector<WineSummary>& wines,
                                           const DisplayUnits& units) {
     std::vector<std::vector<std::string>> table{SummaryColumns(units)};
     for (const WineSummary& w : wines) {
-        table.push_back(SummaryFields(w, false, units));
+        std::vector<std::string> fields = SummaryFields(w, false, units);
+        for (std::string& field : fields) {
+            field = VisibleControlCharacters(field);
+        }
+        table.push_back(std::move(fields));
     }
     std::vector<ColumnAlign> align;
     for (std::size_t c = 0; c < table[0].size(); ++c)

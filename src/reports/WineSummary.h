@@ -9,8 +9,8 @@
 
 namespace zephra {
 
-// One wine in a comparison of many: its names, its points and its results
-// as stored (UTF-8 texts without their padding).
+// One wine in a comparison of many: its full names, its points and its
+// results as stored (UTF-8 texts without their padding).
 struct WineSummary {
     std::string File;
     std::string Wine;
@@ -29,7 +29,9 @@ struct WineSummary {
     std::optional<double> CapacityGal;
 };
 
-WineSummary SummarizeWine(const std::string& file, const TWineRec& rec);
+// The summary of one wine, with the full names its notes keep.
+WineSummary SummarizeWine(const std::string& file, const TWineRec& rec,
+                          const WineNotes& notes = {});
 
 // The column names, in the order of the fields above; in metric `units` the
 // volumes' columns end in "_hL" instead of "_gal" (exp_hL, power_hL,
@@ -44,8 +46,8 @@ std::string SummaryCsvText(const std::vector<WineSummary>& wines,
 
 // The summaries as lines of aligned columns: the header line, then one line
 // per wine; texts on the left of their columns, numbers on the right, "—"
-// for a value that cannot be computed. Volumes in the volume unit of
-// `units`.
+// for a value that cannot be computed, control characters in a name or file
+// name shown as escapes ("\x1B"). Volumes in the volume unit of `units`.
 std::vector<std::string> SummaryTextLines(const std::vector<WineSummary>& wines,
                                           const DisplayUnits& units = UsUnits);
 

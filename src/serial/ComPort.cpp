@@ -50,16 +50,23 @@ TCustomComPort::TCustomComPort(TComponent* AOwner, std::unique_ptr<ComDevice> De
       FDispatchGate(std::make_shared<detail::DispatchGate>()) {}
 
 TCustomComPort::~TCustomComPort() {
+    // No handler run starts any more. One in progress further up this
+    // thread's stack (a handler that destroys its port) ends after its
+    // handler; one on another thread, or a close handed to the main thread,
+    // is waited for before anything of the port is touched.
+    FDispatchGate->MarkPortDestroyed();
+    FDispatchGate->WaitIdle();
+    // Forgotten by its event thread, the port closes here even when this is
+    // that thread, instead of handing the close to the main thread.
+    StopEventThread();
     UnregisterDeviceChange();
     try {
         Close();
     } catch (...) {
         // A handler or the log failed while closing; the device is released below all the same.
     }
-    // Also when the close was handed to the main thread or failed half-way.
+    // Also when the close failed half-way.
     CloseDevice();
-    // A handler still running on an event thread must not outlive its port.
-    FDispatchGate->WaitIdle();
 }
 
 void TCustomComPort::Loaded() {
@@ -254,7 +261,12 @@ void TCustomComPort::Open() {
         BeforeOpen(this);
     }
     OpenDevice();
-    Log("Open " + FDeviceName);
+    try {
+        Log("Open " + FDeviceName);
+    } catch (...) {
+        CloseDevice();
+        throw;
+    }
     if (Active() && AfterOpen) {
         AfterOpen(this);
     }
@@ -435,7 +447,7 @@ void TCustomComPort::PurgeInput() {
         return;
     }
     Abandon(*FReadTransfer);
-    CheckSystemResult(FDevice->Purge(true, false));
+    DiscardInput();
 }
 
 void TCustomComPort::PurgeOutput() {
@@ -448,7 +460,7 @@ void TCustomComPort::PurgeOutput() {
 
 void TCustomComPort::ClearInput() {
     if (Applicable()) {
-        CheckSystemResult(FDevice->Purge(true, false));
+        DiscardInput();
     }
 }
 
@@ -456,6 +468,24 @@ void TCustomComPort::ClearOutput() {
     if (Applicable()) {
         CheckSystemResult(FDevice->Purge(false, true));
     }
+}
+
+void TCustomComPort::DiscardInput() {
+    int error = 0;
+    {
+        // Counted as taken, the discarded bytes leave the event thread's
+        // count of the bytes received whole, so the next byte shows as new.
+        std::lock_guard lock(FInputLock);
+        std::uint32_t queued = 0;
+        error = FDevice->InputCount(queued);
+        if (error == 0) {
+            error = FDevice->Purge(true, false);
+        }
+        if (error == 0) {
+            FInputTaken += queued;
+        }
+    }
+    CheckSystemResult(error);
 }
 
 void TCustomComPort::AbortInput() {

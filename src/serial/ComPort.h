@@ -48,11 +48,21 @@
 // goes away while open (an unplugged adapter) is reported through `OnError`
 // with EIO and the port closes. A `Close` called on the event thread is queued
 // to the main thread and returns at once. Stopping the thread (removing the
-// last handler, closing) never waits for it, not even for a handler running on
-// it without synchronisation; such a handler must itself be safe against the
-// main thread closing the port. Destroying the port waits for that handler
-// to return, so it must not wait for the main thread then. `ThreadPriority`
-// is kept but not applied: ordinary threads have no priorities on Linux.
+// last handler, closing) never waits for a handler running on it without
+// synchronisation; such a handler must itself be safe against the main thread
+// closing the port. A closed port's device is free at once for the next
+// `Open`. The handlers of a port run one at a time all the same: after a
+// close and an open, the next events wait until a handler of the old thread
+// has returned. Handlers may be replaced or removed while one runs; the
+// running one finishes as it was. Bytes that `PurgeInput` or `ClearInput`
+// discard are forgotten, so the next byte received is an RxChar event again.
+// A handler may destroy its own port, itself or through code it calls (a
+// nested event loop, another port's handler); the rest of that wake-up's
+// events is then dropped, and the handler must not touch the port any more.
+// Destroying the port elsewhere waits for a handler running on an event
+// thread to return, so that handler must not wait for the main thread then.
+// `ThreadPriority` is kept but not applied: ordinary threads have no
+// priorities on Linux.
 //
 // Device arrival and removal: while `OnDeviceArrival` or `OnDeviceRemoved` is
 // assigned, the serial device nodes of `DeviceFolder` (/dev) are watched and
@@ -557,7 +567,8 @@ public:
     // ---- Opening and closing ----------------------------------------------
 
     /// Opens the device if the port is not active: BeforeOpen, `OpenDevice`,
-    /// log "Open <name>", AfterOpen. A failure leaves the port fully closed.
+    /// log "Open <name>", AfterOpen. A failure, a log file that cannot be
+    /// written included, leaves the port fully closed.
     void Open();
     /// Closes an active port: BeforeClose, `CloseDevice`, log "Close <name>", AfterClose.
     /// Output still queued is sent first; after a bound (the time the queued
@@ -657,7 +668,10 @@ public:
 
     /// Terminated reads: one waited read per unit, nothing after the terminator
     /// is consumed; the result includes the terminator. An empty terminator
-    /// returns an empty result without reading.
+    /// returns an empty result without reading. Where the timeouts let a read
+    /// return at once with what is queued (ReadInterval -1), a unit read that
+    /// comes back short ends the terminated read with the bytes read so far,
+    /// without the terminator.
     std::string ReadAnsiUntil(char Terminator);
     std::string ReadAnsiUntil(const std::string& Terminator);
     std::u16string ReadUntil(char16_t Terminator);
@@ -708,8 +722,17 @@ private:
     void Log(const std::string& Message, const void* Data, std::size_t Count);
     /// Every line-event handler is assigned here; the event mask follows these fields.
     template <typename Handler> void SetLineEventHandler(Handler& field, Handler value) {
-        field = std::move(value);
+        {
+            std::lock_guard lock(FHandlersLock);
+            field.swap(value);
+        }
         ApplyEventMask();
+    }
+    /// A copy of a line-event handler to call: an event thread's call keeps
+    /// its copy while the main thread replaces the handler.
+    template <typename Handler> Handler LineEventHandler(const Handler& field) const {
+        std::lock_guard lock(FHandlersLock);
+        return field;
     }
 
     /// Builds the event mask of the assigned handlers, hands it to the event
@@ -737,6 +760,8 @@ private:
     /// The device's line errors since the last call, as line-error bits.
     std::uint32_t TakeLineErrors();
     void ReportLineErrors(std::uint32_t errorBits);
+    /// Empties the device's input queue; the bytes discarded count as taken.
+    void DiscardInput();
     std::vector<std::uint8_t> ReadUnitsUntil(const std::vector<std::uint8_t>& Terminator,
                                              int UnitSize);
 
@@ -765,15 +790,21 @@ private:
     TNotifyEvent FOnBreak, FOnCTSChange, FOnDSRChange, FOnEvent1, FOnEvent2, FOnPrinterError,
         FOnRing, FOnRLSDChange, FOnRx80PercFull, FOnRxChar, FOnRxFlag, FOnTxEmpty;
     TLineErrorEvent FOnLineError;
+    /// Held while a line-event handler is assigned or copied.
+    mutable std::mutex FHandlersLock;
     TDeviceArrivalEvent FOnDeviceArrival;
     TDeviceRemovedEvent FOnDeviceRemoved;
 
     std::shared_ptr<detail::TComThread> FComThread;
-    /// Handler runs on event threads; destroying the port waits for them.
+    /// Shared with the event threads: one dispatches at a time, and
+    /// destroying the port waits for their handler runs.
     std::shared_ptr<detail::DispatchGate> FDispatchGate;
-    /// Bytes read from the device so far; the event thread tells new
-    /// input by it.
+    /// Bytes taken from the device's input so far, read or discarded; the
+    /// event thread tells new input by it.
     std::atomic<std::uint64_t> FInputTaken{0};
+    /// Held while input is discarded and while the event thread reads the
+    /// count above with the input queue.
+    std::mutex FInputLock;
     /// The device's line-error baseline is taken by the main thread and by an
     /// event thread that dispatches without synchronisation; opening and
     /// closing the device reset it.

@@ -1,5 +1,7 @@
 #include "serial/ComPort.h"
 
+#include "serial/detail/Transfer.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -165,7 +167,12 @@ TCustomComPort::ReadUnitsUntil(const std::vector<std::uint8_t>& Terminator, int 
     for (;;) {
         std::uint8_t unit[2] = {};
         Read(unit, UnitSize, true);
-        result.insert(result.end(), unit, unit + UnitSize);
+        const std::uint32_t bytesRead = FReadTransfer->Done;
+        result.insert(result.end(), unit, unit + bytesRead);
+        if (bytesRead < static_cast<std::uint32_t>(UnitSize)) {
+            // Timeouts that return at once with what is queued: the input ends here.
+            return result;
+        }
         if (result.size() >= Terminator.size() &&
             std::equal(Terminator.begin(), Terminator.end(), result.end() - Terminator.size())) {
             return result;

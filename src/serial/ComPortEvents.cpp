@@ -6,6 +6,7 @@
 #include "serial/detail/ComDevice.h"
 #include "serial/detail/ComThread.h"
 #include "serial/detail/DeviceWatcher.h"
+#include "serial/detail/DispatchGate.h"
 #include "serial/detail/LineEvents.h"
 
 #include <system_error>
@@ -74,9 +75,13 @@ void TCustomComPort::StartEventThread() {
     }
     std::unique_ptr<detail::LineEventSource> source;
     CheckSystemResult(FDevice->CreateLineEventSource(source));
+    FComThread = detail::TComThread::Create(this, std::move(source), FCommMask);
     try {
-        FComThread = detail::TComThread::Create(this, std::move(source), FCommMask);
+        // Started once the port holds it: a handler on the thread that uses
+        // the port (a write arms TxEmpty through it) finds it there.
+        FComThread->Start();
     } catch (const std::system_error&) {
+        FComThread.reset();
         RaiseComError(0, kCantCreateThreadMessage);
     }
 }
@@ -113,17 +118,23 @@ void TCustomComPort::DispatchEvents() {
         {detail::evRxFlag, "RxFlag event", &TCustomComPort::FOnRxFlag},
         {detail::evTxEmpty, "TxEmpty event", &TCustomComPort::FOnTxEmpty},
     };
+    // Both outlive the port, which a handler may destroy.
+    const std::uint32_t events = FEventMask;
+    const std::shared_ptr<detail::DispatchGate> gate = FDispatchGate;
     try {
         for (const auto& event : kEvents) {
-            if ((FEventMask & event.bit) == 0) {
+            if ((events & event.bit) == 0) {
                 continue;
             }
             Log(event.message);
             if (event.handler == nullptr) {
                 // Reads and clears the device's errors and passes them to OnLineError.
                 CheckLineErrors();
-            } else if (const TNotifyEvent handler = this->*event.handler) {
+            } else if (const TNotifyEvent handler = LineEventHandler(this->*event.handler)) {
                 handler(this);
+            }
+            if (gate->PortDestroyed()) {
+                return;
             }
         }
     } catch (...) {

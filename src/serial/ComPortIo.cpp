@@ -221,7 +221,11 @@ bool TCustomComPort::WritePending() {
 }
 
 void TCustomComPort::ReportLineErrors(std::uint32_t errorBits) {
-    if (errorBits == 0 || !FOnLineError) {
+    if (errorBits == 0) {
+        return;
+    }
+    const TLineErrorEvent handler = LineEventHandler(FOnLineError);
+    if (!handler) {
         return;
     }
     TLineErrors errors;
@@ -230,7 +234,7 @@ void TCustomComPort::ReportLineErrors(std::uint32_t errorBits) {
             errors.Include(entry.error);
         }
     }
-    FOnLineError(this, errors);
+    handler(this, errors);
 }
 
 std::uint32_t TCustomComPort::TakeLineErrors() {

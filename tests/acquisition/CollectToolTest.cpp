@@ -6,11 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -39,7 +43,8 @@ protected:
                 density,    "--max-minutes", "9",
                 "--port",   device,          file.empty() ? wine : file};
     }
-    // A copy of the wine with five points, as a lab's earlier trial.
+    // A copy of the wine with five points and its notes, as a lab's earlier
+    // trial.
     std::string WineWithFivePoints(const std::string& name) const {
         zephra::TWineRec rec{};
         std::ifstream in(wine, std::ios::binary);
@@ -50,13 +55,32 @@ protected:
             rec.Data.T[i].M.assign("  " + std::to_string(i));
             rec.Data.T[i].Sc.assign("30");
         }
+        zephra::WineNotes notes;
+        notes.Comments = "Earlier trial";
+        notes.TrialStarted = "2025-10-01T08:00:00+02:00";
         const std::string path = (dir / name).string();
-        EXPECT_EQ(zephra::WriteWineFile(path, rec), 0);
+        EXPECT_EQ(zephra::WriteWineFile(path, rec, notes), 0);
         return path;
     }
     static std::string Bytes(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};
+    }
+    // The points of the wine file as "M:Sc" texts ("  0:15").
+    static std::vector<std::string> StoredTimes(const std::string& path) {
+        zephra::TWineRec rec{};
+        std::ifstream in(path, std::ios::binary);
+        in.read(reinterpret_cast<char*>(&rec), sizeof rec);
+        std::vector<std::string> times;
+        for (int i = 0; i < 36 && !rec.Data.V[i].empty(); ++i)
+            times.push_back(std::string(rec.Data.T[i].M.text()) + ":" +
+                            std::string(rec.Data.T[i].Sc.text()));
+        return times;
+    }
+    // "  0:15" of a printed point line ("point 1:   7.6 ml at   0:15").
+    static std::string PrintedTime(const std::string& line) {
+        const std::size_t at = line.rfind(" at ");
+        return at == std::string::npos ? std::string() : line.substr(at + 4);
     }
 
     fs::path dir;
@@ -75,7 +99,6 @@ TEST_F(CollectToolTest, PrintsEachPointAndSavesWhenInterrupted) {
     EXPECT_EQ(collect.ReadLine(2000), "run ended: stopped");
     EXPECT_EQ(collect.Wait(), 0);
 
-    zephra::TWineRec rec{};
     struct NoBoxes : zephra::MessageBoxes {
         zephra::BoxAnswer Show(zephra::BoxKind, const std::string& text, zephra::BoxButtons,
                                zephra::BoxAnswer) override {
@@ -83,12 +106,85 @@ TEST_F(CollectToolTest, PrintsEachPointAndSavesWhenInterrupted) {
             return zephra::BoxAnswer::Ok;
         }
     } boxes;
-    ASSERT_TRUE(zephra::ZephraFileOpen(wine, rec, boxes));
+    zephra::WineFileContents saved;
+    ASSERT_TRUE(zephra::ReadWineFile(wine, saved, boxes));
+    const zephra::TWineRec& rec = saved.Rec;
+    EXPECT_EQ(saved.Notes.TrialStarted.size(), zephra::TrialStartedLength);
     EXPECT_EQ(rec.Data.T[0].M.text(), "  0");
     EXPECT_EQ(rec.Data.T[0].Sc.text().substr(0, 1), "1");
     EXPECT_FALSE(rec.Data.V[0].empty());
     EXPECT_TRUE(rec.Data.V[1].empty());
     EXPECT_EQ(rec.Data.MinSkip.get(), 1);
+}
+
+// A closed terminal (SIGHUP), a service stop (SIGTERM) and SIGQUIT end the
+// run as Ctrl+C does, and the wine is saved. The file is written after every
+// stored point, so even SIGKILL loses only the reading in flight.
+TEST_F(CollectToolTest, SignalsEndTheRunAndEveryPointIsSavedAsItIsStored) {
+    struct Case {
+        const char* name;
+        int signal;
+    };
+    const Case cases[] = {
+        {"SIGINT", SIGINT},   {"SIGTERM", SIGTERM}, {"SIGHUP", SIGHUP},
+        {"SIGQUIT", SIGQUIT}, {"SIGKILL", SIGKILL},
+    };
+    struct Running {
+        std::string file;
+        std::unique_ptr<Simulator> simulator;
+        std::unique_ptr<ChildProcess> collect;
+    };
+    std::vector<Running> runs;
+    for (const Case& c : cases) {
+        Running run;
+        run.file = WineWithFivePoints(std::string(c.name) + ".zph");
+        run.simulator = std::make_unique<Simulator>(std::vector<std::string>{"--flow", "40"});
+        run.collect =
+            std::make_unique<ChildProcess>(Collect(run.simulator->Device(), "0.995", run.file));
+        runs.push_back(std::move(run));
+    }
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        SCOPED_TRACE(cases[i].name);
+        ChildProcess& collect = *runs[i].collect;
+        EXPECT_EQ(collect.ReadLine(5000).rfind("collecting from ", 0), 0u);
+        const std::string point = collect.ReadLine(20000);
+        ASSERT_EQ(point.rfind("point 1: ", 0), 0u) << point;
+        collect.Signal(cases[i].signal);
+        const std::string output = collect.ReadAll();
+        const int status = collect.Wait();
+        if (cases[i].signal == SIGKILL) {
+            EXPECT_EQ(status, -1);
+        } else {
+            EXPECT_NE(output.find("run ended: stopped"), std::string::npos) << output;
+            EXPECT_NE(output.find("saved " + runs[i].file), std::string::npos) << output;
+            EXPECT_EQ(status, 0);
+        }
+        EXPECT_EQ(StoredTimes(runs[i].file), std::vector<std::string>{PrintedTime(point)});
+    }
+}
+
+// The tool stopped for 32 s (more than two reading intervals): it says so,
+// takes one reading at once with its true time, and makes none of the
+// missed ones up; the next reading waits for the schedule's next slot.
+TEST_F(CollectToolTest, StallIsReportedAndNoMissedReadingIsMadeUp) {
+    Simulator simulator({"--flow", "40", "--fouling", "0"});
+    ChildProcess collect(Collect(simulator.Device()));
+    EXPECT_EQ(collect.ReadLine(5000).rfind("collecting from ", 0), 0u);
+    std::this_thread::sleep_for(std::chrono::seconds(1)); // tared, starting weight read
+    collect.Signal(SIGSTOP);
+    std::this_thread::sleep_for(std::chrono::seconds(32));
+    collect.Signal(SIGCONT);
+    const std::string resumed = collect.ReadLine(5000);
+    EXPECT_EQ(resumed.rfind("resumed after 3", 0), 0u) << resumed;
+    EXPECT_NE(resumed.find(" s without readings"), std::string::npos) << resumed;
+    const std::string point = collect.ReadLine(5000);
+    ASSERT_EQ(point.rfind("point 1: ", 0), 0u) << point;
+    EXPECT_EQ(PrintedTime(point).substr(0, 5), "  0:3") << point; // after the stall, not 0:15
+    EXPECT_EQ(collect.ReadLine(3000), "");                        // the next slot is 45 s
+    collect.Signal(SIGINT);
+    EXPECT_EQ(collect.ReadLine(2000), "run ended: stopped");
+    EXPECT_EQ(collect.Wait(), 0);
+    EXPECT_EQ(StoredTimes(wine), std::vector<std::string>{PrintedTime(point)});
 }
 
 TEST_F(CollectToolTest, SilentBalanceLeavesTheFileAsItWas) {
@@ -107,13 +203,14 @@ TEST_F(CollectToolTest, RunWithoutAPointLeavesTheFileUntouched) {
     struct Case {
         const char* name;
         std::vector<std::string> simulator;
-        bool interrupt;    // Ctrl+C once the run is under way
+        int signal;        // sent once the run is under way; 0: none
         const char* ended; // the tool's last word on the run
         int status;
     };
     const Case cases[] = {
-        {"Ctrl+C before the first point", {"--flow", "40"}, true, "stopped", 0},
-        {"gain below 1 ml", {"--weight", "10", "--noise", "0"}, false, "volume gain below 1 ml", 1},
+        {"Ctrl+C before the first point", {"--flow", "40"}, SIGINT, "stopped", 0},
+        {"SIGTERM before the first point", {"--flow", "40"}, SIGTERM, "stopped", 0},
+        {"gain below 1 ml", {"--weight", "10", "--noise", "0"}, 0, "volume gain below 1 ml", 1},
     };
     struct Running {
         std::string file;
@@ -135,8 +232,8 @@ TEST_F(CollectToolTest, RunWithoutAPointLeavesTheFileUntouched) {
         SCOPED_TRACE(cases[i].name);
         ChildProcess& collect = *runs[i].collect;
         EXPECT_EQ(collect.ReadLine(5000).rfind("collecting from ", 0), 0u);
-        if (cases[i].interrupt)
-            collect.Signal(SIGINT);
+        if (cases[i].signal != 0)
+            collect.Signal(cases[i].signal);
         const std::string output = collect.ReadAll();
         EXPECT_NE(output.find(std::string("run ended: ") + cases[i].ended), std::string::npos)
             << output;
@@ -145,6 +242,213 @@ TEST_F(CollectToolTest, RunWithoutAPointLeavesTheFileUntouched) {
         EXPECT_EQ(collect.Wait(), cases[i].status);
         EXPECT_EQ(Bytes(runs[i].file), runs[i].before);
     }
+}
+
+// The wine of `path` as stored.
+zephra::TWineRec Stored(const std::string& path) {
+    zephra::TWineRec rec{};
+    std::ifstream in(path, std::ios::binary);
+    in.read(reinterpret_cast<char*>(&rec), sizeof rec);
+    return rec;
+}
+
+// Seconds from the start of the run to point `i` as stored.
+double StoredSeconds(const zephra::TWineRec& rec, int i) {
+    return std::stod(std::string(rec.Data.T[i].M.text())) * 60 +
+           std::stod(std::string(rec.Data.T[i].Sc.text()));
+}
+
+// Every dialect collects through zephra-cli: the stored volumes are the
+// simulated filtrate (40 g/min from the tare on, whatever unit the balance
+// weighs in) over the density. Beside them, in the same time: a dialect
+// found by --balance auto, a profile in balance.conf with a line rate that
+// is not the dialect's own, an overload and a dropped network connection
+// that end the run after its first point, keeping it.
+TEST_F(CollectToolTest, EveryDialectCollectsAndFailuresKeepThePoints) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> simulator; // besides the filtration
+        std::vector<std::string> collect;   // besides density, duration and file
+        bool profile;                       // balance.conf chooses sma at 19200 bit/s
+        bool interrupt;                     // Ctrl+C after the first point
+        const char* ended;
+        int status;
+        const char* message; // on standard error
+    };
+    const Case cases[] = {
+        {"esc-p", {"--protocol", "esc-p"}, {"--balance", "esc-p"}, false, true, "stopped", 0, ""},
+        {"mt-sics",
+         {"--protocol", "mt-sics", "--unit", "kg"},
+         {"--balance", "mt-sics"},
+         false,
+         true,
+         "stopped",
+         0,
+         ""},
+        {"a-and-d",
+         {"--protocol", "a-and-d", "--unit", "lb"},
+         {"--balance", "a-and-d"},
+         false,
+         true,
+         "stopped",
+         0,
+         ""},
+        {"ohaus",
+         {"--protocol", "ohaus", "--unit", "oz"},
+         {"--balance", "ohaus"},
+         false,
+         true,
+         "stopped",
+         0,
+         ""},
+        {"sma",
+         {"--protocol", "sma"},
+         {"--balance", "sma", "--framing", "8N1"},
+         false,
+         true,
+         "stopped",
+         0,
+         ""},
+        {"continuous",
+         {"--protocol", "continuous", "--unit", "kg"},
+         {"--balance", "continuous"},
+         false,
+         true,
+         "stopped",
+         0,
+         ""},
+        {"auto", {"--protocol", "a-and-d"}, {"--balance", "auto"}, false, true, "stopped", 0, ""},
+        {"profile", {"--protocol", "sma", "--baud", "19200"}, {}, true, true, "stopped", 0, ""},
+        {"overload",
+         {"--protocol", "ohaus", "--overload-after", "2"},
+         {"--balance", "ohaus"},
+         false,
+         false,
+         "the balance reported no weight",
+         1,
+         "The balance reports an overload. Data collection will exit."},
+        {"dropped",
+         {"--protocol", "mt-sics", "--tcp", "0", "--unplug-after", "2"},
+         {"--balance", "mt-sics"},
+         false,
+         false,
+         "the balance link failed",
+         1,
+         ": Connection refused). Data collection will exit."},
+    };
+    const fs::path withProfile = dir / "with-profile";
+    fs::create_directories(withProfile / "zephra");
+    std::ofstream(withProfile / "zephra" / "balance.conf")
+        << "[balance]\ndialect = sma\nbaud = 19200\n";
+    const fs::path withoutProfile = dir / "without-profile";
+    fs::create_directories(withoutProfile);
+
+    struct Running {
+        std::string file;
+        std::unique_ptr<Simulator> simulator;
+        std::unique_ptr<ChildProcess> collect;
+    };
+    std::vector<Running> runs;
+    for (const Case& c : cases) {
+        Running run;
+        run.file = (dir / (std::string(c.name) + ".zph")).string();
+        fs::copy_file(wine, run.file);
+        std::vector<std::string> options = c.simulator;
+        options.insert(options.end(),
+                       {"--flow", "40", "--fouling", "0", "--noise", "0", "--delay", "0"});
+        run.simulator = std::make_unique<Simulator>(options);
+        std::vector<std::string> args = Collect(run.simulator->Device(), "0.995", run.file);
+        args.insert(args.end() - 1, c.collect.begin(), c.collect.end());
+        setenv("XDG_CONFIG_HOME", (c.profile ? withProfile : withoutProfile).c_str(), 1);
+        run.collect = std::make_unique<ChildProcess>(args, true);
+        runs.push_back(std::move(run));
+    }
+    unsetenv("XDG_CONFIG_HOME");
+
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(c.name);
+        ChildProcess& collect = *runs[i].collect;
+        std::string output;
+        for (std::string line = collect.ReadLine(30000); !line.empty();
+             line = collect.ReadLine(30000)) {
+            output += line + "\n";
+            if (line.rfind("point 1: ", 0) == 0 && c.interrupt)
+                collect.Signal(SIGINT);
+        }
+        EXPECT_EQ(collect.Wait(), c.status) << output;
+        EXPECT_NE(output.find(std::string("run ended: ") + c.ended), std::string::npos) << output;
+        EXPECT_NE(output.find(c.message), std::string::npos) << output;
+        EXPECT_NE(output.find("saved " + runs[i].file), std::string::npos) << output;
+        if (std::string(c.name) == "auto") {
+            EXPECT_NE(output.find("found a-and-d 2400 7E1: "), std::string::npos) << output;
+        }
+        if (std::string(c.name) == "profile") {
+            EXPECT_NE(output.find("(sma 19200 8N1); Ctrl+C stops"), std::string::npos) << output;
+        }
+        const zephra::TWineRec rec = Stored(runs[i].file);
+        ASSERT_FALSE(rec.Data.V[0].empty()) << output;
+        EXPECT_TRUE(rec.Data.V[1].empty());
+        const double volume = std::stod(std::string(rec.Data.V[0].text()));
+        EXPECT_NEAR(volume, 40.0 / 60.0 * StoredSeconds(rec, 0) / 0.995, 0.6) << output;
+    }
+}
+
+// One weight, or the balance's message, outside a run; detection names the
+// dialect.
+TEST_F(CollectToolTest, BalanceCommandReadsAndDetects) {
+    setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
+    struct Case {
+        std::vector<std::string> simulator;
+        std::vector<std::string> command;
+        int status;
+        const char* printed; // the start of the output
+    };
+    const Case cases[] = {
+        {{"--protocol", "ohaus", "--weight", "12.5", "--unit", "kg"},
+         {"read", "--balance", "ohaus"},
+         0,
+         "12.5 g, stable"},
+        {{"--protocol", "mt-sics", "--weight", "12.5", "--unstable", "1"},
+         {"read", "--balance", "mt-sics"},
+         0,
+         "12.5 g, in motion"},
+        {{"--protocol", "a-and-d", "--weight", "5", "--overload-after", "0"},
+         {"read", "--balance", "a-and-d"},
+         1,
+         ": The balance reports an overload."},
+        {{"--protocol", "sma", "--weight", "5", "--unit", "PCS"},
+         {"read", "--balance", "sma"},
+         1,
+         ": The balance weighs in \"PCS\""},
+        {{"--silent"}, {"read"}, 1, ": Timeout"},
+        {{"--protocol", "sma", "--weight", "7.25"}, {"detect"}, 0, "found sma 9600 8N1: 7.25"},
+        {{"--protocol", "mt-sics", "--weight", "7.25", "--tcp", "0"},
+         {"detect"},
+         0,
+         "found mt-sics: 7.25 g, stable (serial number 0123456789)"},
+    };
+    // The cases run side by side.
+    std::vector<std::pair<std::unique_ptr<Simulator>, std::unique_ptr<ChildProcess>>> runs;
+    for (const Case& c : cases) {
+        std::vector<std::string> options = c.simulator;
+        options.insert(options.end(), {"--noise", "0", "--delay", "0"});
+        auto simulator = std::make_unique<Simulator>(options);
+        std::vector<std::string> args{ZEPHRA_CLI, "balance"};
+        args.insert(args.end(), c.command.begin(), c.command.end());
+        args.insert(args.end(), {"--port", simulator->Device()});
+        runs.emplace_back(std::move(simulator), std::make_unique<ChildProcess>(args, true));
+    }
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(c.command[0] + ": " + c.printed);
+        const std::string output = runs[i].second->ReadAll();
+        EXPECT_EQ(runs[i].second->Wait(), c.status) << output;
+        const std::string expected =
+            c.status == 0 ? c.printed : runs[i].first->Device() + c.printed;
+        EXPECT_EQ(output.rfind(expected, 0), 0u) << output;
+    }
+    unsetenv("XDG_CONFIG_HOME");
 }
 
 TEST_F(CollectToolTest, RejectsADensityOutOfRange) {

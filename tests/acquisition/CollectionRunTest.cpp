@@ -19,7 +19,9 @@ namespace {
 class FakeClock : public RunClock {
 public:
     std::int64_t NowMs() override { return now; }
+    std::time_t WallTime() override { return wall; }
     std::int64_t now = 5'000'000;
+    std::time_t wall = 1778743867; // 2026-05-14 07:31:07 UTC
 };
 
 // A balance whose load grows steadily with the simulated time; each request
@@ -117,12 +119,19 @@ public:
         if (stopAfterPoint == point.index && run)
             run->RequestStop();
     }
-    void Collapsed(double interval, int) override { collapses.emplace_back(clock_.now, interval); }
+    void Collapsed(double interval, int) override {
+        collapses.emplace_back(clock_.now, interval);
+        if (stopAtCollapse && run)
+            run->RequestStop();
+    }
+    void Resumed(std::int64_t stalledMs) override { stalls.push_back(stalledMs); }
 
     std::vector<std::string> countdowns;
     std::vector<int> points;
     std::vector<std::pair<std::int64_t, double>> collapses;
+    std::vector<std::int64_t> stalls;
     int stopAfterPoint = -1;
+    bool stopAtCollapse = false;
     CollectionRun* run = nullptr;
 
 private:
@@ -209,17 +218,72 @@ TEST_F(CollectionRunTest, EighteenMinutesThinAt555SecondsAndContinueEvery30Secon
     EXPECT_LT(endMs - startMs, 1'080'000 + 300);
 }
 
-TEST_F(CollectionRunTest, OverdueReadingsAreTakenOnePerPass) {
-    balance.gramsPerSecond = 20.0; // over 1 ml within one reply
-    CollectionRun run(target, exchanges, clock, boxes, {1.0, 9});
-    run.ClearRecord();
-    run.Start();
-    clock.now += 50'000; // a pass delayed past three due moments
-    run.Pass();
-    EXPECT_EQ(StoredPoints(), 1);
-    run.Pass();
-    EXPECT_EQ(StoredPoints(), 2);
-    EXPECT_EQ(PointSeconds(1), 50);
+// When the passes stop for a while (the computer slept, the program was
+// stopped), the readings missed are not made up one per pass with the same
+// time: one reading is taken at once and the schedule goes on from its next
+// slot after that moment. A run that stood still for more than two reading
+// intervals tells its observer how long. No point is ever stored at a time
+// (as stored, in whole seconds) not after the previous point's.
+TEST_F(CollectionRunTest, AfterAStallOneReadingIsTakenAtOnceAndTheScheduleGoesOn) {
+    struct Case {
+        const char* name;
+        int maxMinutes;
+        std::int64_t stallFromMs; // no pass from here (run time) ...
+        std::int64_t stallToMs;   // ... to here
+        std::int64_t stopAtMs;
+        std::vector<int> seconds; // the points in the record at the end
+        bool stallNoted;
+    };
+    std::vector<int> thinnedThenResumed;
+    for (int i = 1; i <= 18; ++i)
+        thinnedThenResumed.push_back(30 * i);
+    thinnedThenResumed.insert(thinnedThenResumed.end(), {600, 630});
+    const Case cases[] = {
+        {"50 s still after the first point", 9, 20'000, 70'000, 80'000, {15, 70, 75}, true},
+        {"the first reading late to the second's second",
+         9,
+         100,
+         29'600,
+         61'000,
+         {30, 45, 60},
+         false},
+        {"a minute still across the thinning", 18, 541'000, 600'000, 631'000, thinnedThenResumed,
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeClock clock;
+        FakeBalance balance(clock);
+        balance.gramsPerSecond = 20.0; // over 1 ml within one reply
+        ImmediateExchanges exchanges(balance, clock);
+        FakeTarget target;
+        RecordingBoxes boxes;
+        Recorder recorder(clock);
+        CollectionRun run(target, exchanges, clock, boxes, {1.0, c.maxMinutes}, &recorder);
+        run.ClearRecord();
+        run.Start();
+        const std::int64_t start = clock.now;
+        while (run.Running() && clock.now - start < c.stopAtMs) {
+            clock.now += 100;
+            if (clock.now - start >= c.stallFromMs && clock.now - start < c.stallToMs)
+                clock.now = start + c.stallToMs;
+            run.Pass();
+        }
+        run.RequestStop();
+        run.Pass();
+        const TData& data = target.wine.WineRec.Data;
+        std::vector<int> seconds;
+        for (int i = 0; i < 36 && !data.V[i].empty(); ++i)
+            seconds.push_back(std::stoi(std::string(data.T[i].M.text())) * 60 +
+                              std::stoi(std::string(data.T[i].Sc.text())));
+        EXPECT_EQ(seconds, c.seconds);
+        EXPECT_TRUE(boxes.shown.empty());
+        EXPECT_EQ(recorder.stalls.size(), c.stallNoted ? 1u : 0u);
+        if (c.stallNoted && !recorder.stalls.empty()) {
+            EXPECT_GE(recorder.stalls[0], c.stallToMs - c.stallFromMs);
+            EXPECT_LE(recorder.stalls[0], c.stallToMs - c.stallFromMs + 300);
+        }
+    }
 }
 
 TEST_F(CollectionRunTest, StopRequestEndsTheRunAtTheNextPassKeepingThePoints) {
@@ -347,8 +411,11 @@ TEST_F(CollectionRunTest, RunThatStoresNoPointGivesTheWineBackAsItWas) {
             rec.Data.MinSkip.set(2);
             rec.ExpectedVolE.assign("  1234");
             rec.a.assign("0.01234");
+            target.wine.Notes.Comments = "First trial";
+            target.wine.Notes.TrialStarted = "2025-10-01T08:00:00+02:00";
             target.wine.Modified = modified;
             const TWineRec before = rec;
+            const WineNotes notesBefore = target.wine.Notes;
             c.arrange(balance);
 
             CollectionRun run(target, exchanges, clock, boxes, {1.0, 18});
@@ -364,6 +431,7 @@ TEST_F(CollectionRunTest, RunThatStoresNoPointGivesTheWineBackAsItWas) {
             EXPECT_EQ(run.End(), c.end);
             EXPECT_FALSE(run.StoredAny());
             EXPECT_EQ(std::memcmp(&rec, &before, sizeof rec), 0);
+            EXPECT_EQ(target.wine.Notes, notesBefore);
             EXPECT_EQ(target.wine.Modified, modified);
             EXPECT_TRUE(target.ShowsTheWineAsItStands());
             EXPECT_TRUE(exchanges.released);
@@ -395,6 +463,18 @@ TEST_F(CollectionRunTest, RunWithOnePointKeepsItAndStaysModified) {
     EXPECT_TRUE(target.wine.Modified);
     EXPECT_EQ(target.refreshes, 2); // cleared, then the point
     EXPECT_TRUE(target.ShowsTheWineAsItStands());
+}
+
+// The wine keeps the wall-clock time its starting weight was read, beside
+// its other notes.
+TEST_F(CollectionRunTest, TrialStartIsTheTimeTheStartingWeightWasRead) {
+    target.wine.Notes.Comments = "Second trial";
+    target.wine.Notes.TrialStarted = "2025-10-01T08:00:00+02:00";
+    recorder.stopAfterPoint = 1;
+    RunCollection(18);
+    EXPECT_EQ(StoredPoints(), 1);
+    EXPECT_EQ(target.wine.Notes.TrialStarted, TrialStartedText(clock.wall));
+    EXPECT_EQ(target.wine.Notes.Comments, "Second trial");
 }
 
 // While the balance has not answered, passes go on without beginning another
@@ -435,6 +515,64 @@ TEST_F(CollectionRunTest, PendingExchangeIsTakenUpLaterAndStopDoesNotWaitForIt) 
     EXPECT_TRUE(exchanges.released);
     EXPECT_EQ(StoredPoints(), 1);
     EXPECT_TRUE(boxes.shown.empty());
+}
+
+// A save during the run clears the wine's Modified flag; whatever the run
+// changes afterwards (a point, the thinning) is not in that file, so it
+// marks the wine modified again.
+TEST_F(CollectionRunTest, EveryChangeAfterASaveMarksTheWineModified) {
+    struct Case {
+        const char* name;
+        int savedAfterPoints; // the wine is saved once the record holds these
+        int stopAfterPoint;   // -1: stop at the thinning instead
+    };
+    const Case cases[] = {
+        {"two points after a save", 1, 3},
+        {"the thinning after a save", 36, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeClock clock;
+        FakeBalance balance(clock);
+        ImmediateExchanges exchanges(balance, clock);
+        FakeTarget target;
+        RecordingBoxes boxes;
+        Recorder recorder(clock);
+        CollectionRun run(target, exchanges, clock, boxes, {1.0, 18}, &recorder);
+        recorder.run = &run;
+        recorder.stopAfterPoint = c.stopAfterPoint;
+        recorder.stopAtCollapse = c.stopAfterPoint < 0;
+        run.ClearRecord();
+        run.Start();
+        bool saved = false;
+        while (run.Running()) {
+            clock.now += 100;
+            if (!saved && run.PointsInRecord() == c.savedAfterPoints) {
+                target.wine.Modified = false;
+                saved = true;
+            }
+            run.Pass();
+        }
+        EXPECT_EQ(run.End(), RunEnd::StopKey);
+        EXPECT_TRUE(saved);
+        EXPECT_TRUE(target.wine.Modified);
+    }
+}
+
+// The question after a run does not call the data complete when the
+// balance or its link failed.
+TEST(SaveQuestionTest, SaysCompleteOnlyAfterANormalEnd) {
+    const std::pair<RunEnd, const char*> cases[] = {
+        {RunEnd::MaxDuration, SaveQuestionText},
+        {RunEnd::StopKey, SaveQuestionText},
+        {RunEnd::VolumeTooSmall, SaveQuestionText},
+        {RunEnd::IntervalLimit, SaveQuestionText},
+        {RunEnd::ReadingUnreadable, StoppedSaveQuestionText},
+        {RunEnd::StartUnreadable, StoppedSaveQuestionText},
+        {RunEnd::PortError, StoppedSaveQuestionText},
+    };
+    for (const auto& [end, question] : cases)
+        EXPECT_STREQ(SaveQuestion(end), question) << static_cast<int>(end);
 }
 
 TEST_F(CollectionRunTest, IntervalStopsDoublingAtItsUpperBound) {

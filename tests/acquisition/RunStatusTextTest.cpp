@@ -34,4 +34,15 @@ TEST(RunStatusTextTest, LastReadingAndInterval) {
     EXPECT_EQ(IntervalText(240.0), "240 s");
 }
 
+TEST(RunStatusTextTest, Stall) {
+    const std::pair<std::int64_t, const char*> cases[] = {
+        {40'000, "resumed after 40 s without readings"},
+        {40'499, "resumed after 40 s without readings"},
+        {40'500, "resumed after 41 s without readings"},
+        {3'725'000, "resumed after 3725 s without readings"},
+    };
+    for (const auto& [ms, text] : cases)
+        EXPECT_EQ(StallText(ms), text) << ms;
+}
+
 } // namespace

@@ -92,14 +92,28 @@ TEST_F(SettingsFileTest, FolderOrNamedPipeIsAnErrorWithoutWaiting) {
     }
 }
 
-TEST_F(SettingsFileTest, ShortFileIsReadAsFarAsItGoesAndNotReported) {
-    std::string bytes(10, '\x05');
-    TEnvironmentRec env;
-    std::memset(&env, 0xAA, sizeof env);
-    ASSERT_EQ(ReadDataFile(Write(bytes), env), 0);
-    EXPECT_EQ(env.Reserved[9], 5);
-    EXPECT_EQ(env.Reserved[10], 0);
-    EXPECT_EQ(env.ScalePortNumber(), 0);
+// A file shorter than one record (left by a full disk or a killed write)
+// holds no port number: it is an input/output error, which ends start-up
+// with its message, and never a start on port 0. A longer file is read as
+// far as its first record.
+TEST_F(SettingsFileTest, FileShorterThanOneRecordIsAnIoError) {
+    struct Case {
+        std::size_t size;
+        int error;
+    };
+    for (const Case& c :
+         {Case{0, EIO}, Case{10, EIO}, Case{1543, EIO}, Case{1544, 0}, Case{2000, 0}}) {
+        SCOPED_TRACE(c.size);
+        std::string bytes(c.size, '\0');
+        if (c.size >= 1544) {
+            bytes[1540] = '\x04';
+        }
+        TEnvironmentRec env{};
+        EXPECT_EQ(ReadDataFile(Write(bytes), env), c.error);
+        if (c.error == 0) {
+            EXPECT_EQ(env.ScalePortNumber(), 4);
+        }
+    }
 }
 
 TEST(SettingsFilePath, FollowsXdgConfigHomeWithHomeFallback) {

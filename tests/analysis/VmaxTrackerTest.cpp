@@ -1,112 +1,153 @@
 #include "analysis/VmaxTracker.h"
 
-#include "LawTrials.h"
-#include "acquisition/DataCollapse.h"
-#include "acquisition/ReadingTexts.h"
+#include "SimulatedCollection.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace zephra {
 namespace {
 
-using test::TypicalParameters;
+using test::SimulatedTrial;
 
-// A collection of `minutes` on a simulated clock: a reading due every 15 s,
-// the interval doubling and the set thinned when its 36 points are full,
-// each reply 350 ms after its due time, the volume read to 0.01 g at a
-// density of 1 g/ml, MinSkip 1. The tracker sees the wine after every point.
-std::vector<VmaxTrackerStatus> CollectOnSimulatedClock(BlockingLaw law, int minutes) {
-    TWineRec rec = test::LawWine(law, TypicalParameters(law), 0);
-    rec.Data.MinSkip.set(1);
+// The analysis after a point at `seconds`, as the tracker reads it: the
+// standard law best, Vmax 100 L/m² known to ±3 %, 60 % of it passed, 30
+// points with residuals showing no serial correlation.
+FoulingAnalysis GoodState(double seconds) {
+    FoulingAnalysis a;
+    a.EnoughData = true;
+    a.PointsUsed = 30;
+    a.LabAreaM2 = 0.001;
+    a.Seconds = {seconds};
+    a.VolumeMl = {0.6 * 100 * 0.001 * 1000};
+    a.Best = BlockingLaw::Standard;
+    a.Vmax = CapacityEstimate{100, 97, 103, 97.5};
+    LawFit& standard = a.Laws[static_cast<std::size_t>(BlockingLaw::Standard)];
+    standard.Points = 30;
+    standard.ResidualAutocorrelation = 0;
+    return a;
+}
+
+// Good states every 30 s: Vmax counts as known once two minutes of them
+// stand behind the latest.
+TEST(VmaxTracker, KnownAfterTwoStableMinutes) {
     VmaxTracker tracker;
+    for (int s = 0; s <= 90; s += 30) {
+        EXPECT_FALSE(tracker.Update(GoodState(s)).Known) << s;
+    }
+    const VmaxTrackerStatus status = tracker.Update(GoodState(120));
+    EXPECT_TRUE(status.Known);
+    EXPECT_NEAR(*status.SharePassed, 0.6, 1e-12);
+    EXPECT_EQ(VmaxTrackerLine(status),
+              "Vmax 100 L/m² (95 %: 97.0–103), best law: standard blocking, 60 % of Vmax passed. " +
+                  std::string(VmaxKnownText));
+    EXPECT_EQ(VmaxIntervalText(status), "100 (97.0–103) L/m²");
+}
+
+// After two good minutes, each condition broken alone at the latest point
+// keeps the mark off.
+TEST(VmaxTracker, EachConditionIsNeeded) {
+    struct Case {
+        const char* name;
+        std::function<void(FoulingAnalysis&)> change;
+    };
+    const std::vector<Case> cases{
+        {"a law not distinguishable",
+         [](FoulingAnalysis& a) { a.NotDistinguishableFrom = {BlockingLaw::Intermediate}; }},
+        {"less than half of Vmax passed", [](FoulingAnalysis& a) { a.VolumeMl = {49.9}; }},
+        {"interval wider than 5 % below", [](FoulingAnalysis& a) { a.Vmax->Low95 = 94.9; }},
+        {"interval wider than 5 % above", [](FoulingAnalysis& a) { a.Vmax->High95 = 105.1; }},
+        {"interval without upper end", [](FoulingAnalysis& a) { a.Vmax->High95.reset(); }},
+        {"Vmax moved by 3 %", [](FoulingAnalysis& a) { a.Vmax->Value = 103; }},
+        {"serially correlated residuals",
+         [](FoulingAnalysis& a) {
+             a.Laws[static_cast<std::size_t>(BlockingLaw::Standard)].ResidualAutocorrelation =
+                 0.31; // above 1.645/√30 = 0.300
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        VmaxTracker tracker;
+        for (int s = 0; s <= 120; s += 30) {
+            tracker.Update(GoodState(s));
+        }
+        FoulingAnalysis latest = GoodState(150);
+        c.change(latest);
+        EXPECT_FALSE(tracker.Update(latest).Known);
+    }
+}
+
+// A point at which another law was the best breaks the stable minutes until
+// it lies more than two minutes back.
+TEST(VmaxTracker, AnotherBestLawRestartsTheStableMinutes) {
+    VmaxTracker tracker;
+    for (int s = 0; s <= 60; s += 30) {
+        tracker.Update(GoodState(s));
+    }
+    FoulingAnalysis cake = GoodState(90);
+    cake.Best = BlockingLaw::Cake;
+    cake.Vmax.reset();
+    const VmaxTrackerStatus shown = tracker.Update(cake);
+    EXPECT_FALSE(shown.Known);
+    EXPECT_EQ(VmaxIntervalText(shown), "—");
+    EXPECT_EQ(VmaxTrackerLine(shown), "Vmax —, best law: cake filtration");
+    for (int s = 120; s <= 210; s += 30) {
+        EXPECT_FALSE(tracker.Update(GoodState(s)).Known) << s;
+    }
+    EXPECT_TRUE(tracker.Update(GoodState(240)).Known);
+}
+
+std::vector<VmaxTrackerStatus> LiveStatuses(const SimulatedTrial& trial) {
     std::vector<VmaxTrackerStatus> statuses;
-    std::int64_t intervalMs = 15000;
-    int r = 1;
-    for (;;) {
-        if (r == 37) {
-            DataCollapse(rec.Data);
-            intervalMs *= 2;
-            r = 19;
-        }
-        const std::int64_t replyMs = r * intervalMs + 350;
-        if (replyMs > minutes * 60000) {
-            break;
-        }
-        const double grams = test::LawVolumeMl(law, TypicalParameters(law), replyMs / 1000.0);
-        const ReadingTexts texts = MakeReadingTexts(std::round(grams * 100) / 100, replyMs);
-        rec.Data.V[r - 1].assign(texts.V);
-        rec.Data.T[r - 1].M.assign(texts.M);
-        rec.Data.T[r - 1].Sc.assign(texts.Sc);
-        statuses.push_back(tracker.Update(AnalyzeFouling(rec)));
-        ++r;
+    for (const test::SimulatedPoint& point : test::CollectSimulatedTrial(trial)) {
+        statuses.push_back(point.Live);
     }
     return statuses;
 }
 
-TEST(VmaxTracker, StandardLawReadingsReachTheMark) {
-    const std::vector<VmaxTrackerStatus> statuses =
-        CollectOnSimulatedClock(BlockingLaw::Standard, 18);
-    // Nothing is shown before four points are fitted (the first is skipped).
+// The collection run's own live status on a standard-law trial: nothing
+// before four points are fitted (the first is skipped), then Vmax; the mark
+// comes once half of Vmax has passed, with Vmax right within 5 %.
+TEST(VmaxTracker, StandardLawCollectionReachesTheMark) {
+    SimulatedTrial trial;
+    trial.Law = BlockingLaw::Standard;
+    trial.MaxMinutes = 36;
+    const std::vector<VmaxTrackerStatus> statuses = LiveStatuses(trial);
     for (std::size_t i = 0; i < 4; ++i) {
         EXPECT_FALSE(statuses[i].Shown) << i;
         EXPECT_EQ(VmaxTrackerLine(statuses[i]), "");
     }
     EXPECT_TRUE(statuses[4].Shown);
-    std::size_t first = statuses.size();
-    for (std::size_t i = 0; i < statuses.size(); ++i) {
-        if (statuses[i].Known) {
-            first = std::min(first, i);
-        }
+    std::size_t first = 0;
+    while (first < statuses.size() && !statuses[first].Known) {
+        ++first;
     }
     ASSERT_LT(first, statuses.size());
-    // The mark needs three points in a row within ±5 %, all best described
-    // by the standard law, and the Vmax it gives is right within 5 %.
-    ASSERT_GE(first, 6u);
-    for (std::size_t i = first - 2; i <= first; ++i) {
-        EXPECT_EQ(statuses[i].Best, BlockingLaw::Standard);
-        EXPECT_LE(*statuses[i].HalfWidth95, 0.05 * *statuses[i].VmaxLPerM2);
-    }
-    EXPECT_NEAR(*statuses[first].VmaxLPerM2 / TypicalParameters(BlockingLaw::Standard).K, 1, 0.05);
+    EXPECT_GE(*statuses[first].SharePassed, 0.5);
+    EXPECT_NEAR(statuses[first].Vmax->Value * trial.C, 1, 0.05);
     EXPECT_NE(VmaxTrackerLine(statuses[first]).find(VmaxKnownText), std::string::npos);
     EXPECT_TRUE(statuses.back().Known);
 }
 
-TEST(VmaxTracker, IntermediateLawReadingsNeverClaimAVmax) {
-    const std::vector<VmaxTrackerStatus> statuses =
-        CollectOnSimulatedClock(BlockingLaw::Intermediate, 36);
-    EXPECT_GT(statuses.size(), 50u);
-    for (const VmaxTrackerStatus& status : statuses) {
-        EXPECT_FALSE(status.Known);
-        EXPECT_EQ(VmaxTrackerLine(status).find(VmaxKnownText), std::string::npos);
+TEST(VmaxTracker, OtherLawsNeverClaimAVmax) {
+    for (const BlockingLaw law :
+         {BlockingLaw::Complete, BlockingLaw::Intermediate, BlockingLaw::Cake}) {
+        SCOPED_TRACE(LawKey(law));
+        SimulatedTrial trial;
+        trial.Law = law;
+        trial.MaxMinutes = 36;
+        trial.C = 3 / (trial.J0Lmh * 0.6); // c·J0·t of 3 by the end
+        const std::vector<VmaxTrackerStatus> statuses = LiveStatuses(trial);
+        EXPECT_GT(statuses.size(), 40u);
+        for (const VmaxTrackerStatus& status : statuses) {
+            EXPECT_FALSE(status.Known);
+        }
+        EXPECT_EQ(statuses.back().Best, law);
+        EXPECT_FALSE(statuses.back().Vmax.has_value());
     }
-    EXPECT_EQ(statuses.back().Best, BlockingLaw::Intermediate);
-}
-
-TEST(VmaxTracker, APointOutsideTheBandStartsTheCountAgain) {
-    FoulingAnalysis within;
-    within.EnoughData = true;
-    within.Best = BlockingLaw::Standard;
-    within.VmaxLPerM2 = 100;
-    within.VmaxHalfWidth95 = 5;
-    FoulingAnalysis wide = within;
-    wide.VmaxHalfWidth95 = 5.1;
-    FoulingAnalysis otherLaw = within;
-    otherLaw.Best = BlockingLaw::Cake;
-
-    VmaxTracker tracker;
-    EXPECT_FALSE(tracker.Update(within).Known);
-    EXPECT_FALSE(tracker.Update(within).Known);
-    EXPECT_FALSE(tracker.Update(wide).Known);
-    EXPECT_FALSE(tracker.Update(within).Known);
-    EXPECT_FALSE(tracker.Update(within).Known);
-    EXPECT_TRUE(tracker.Update(within).Known);
-    EXPECT_FALSE(tracker.Update(otherLaw).Known);
-    const VmaxTrackerStatus status = tracker.Update(within);
-    EXPECT_EQ(VmaxTrackerLine(status), "Vmax 100.0 ± 5.0 L/m² (95 %), best law: standard blocking");
 }
 
 } // namespace

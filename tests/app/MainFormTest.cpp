@@ -124,10 +124,10 @@ private:
     void Settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     QList<QAction*> DocumentCommands() const {
-        return {form->FileClose,         form->FileSave,        form->FileSaveAs,
-                form->EditConditions,    form->EditData,        form->CollectNewData,
-                form->LaboratoryGraph,   form->ProductionGraph, form->FoulingAnalysis,
-                form->SetScaleConnection};
+        return {form->FileClose,       form->FileSave,          form->FileSaveAs,
+                form->EditConditions,  form->EditData,          form->CollectNewData,
+                form->LaboratoryGraph, form->ProductionGraph,   form->FoulingAnalysis,
+                form->FilterSizing,    form->SetScaleConnection};
     }
     QList<QAction*> WindowCommands() const {
         return {form->WindowCascade, form->WindowTileHorizontal, form->WindowTileVertical};
@@ -147,6 +147,7 @@ private slots:
     void init() {
         dir = std::make_unique<QTemporaryDir>();
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir->filePath("config")));
+        qputenv("XDG_STATE_HOME", QFile::encodeName(dir->filePath("state")));
         ui = std::make_unique<UiScript>();
         WriteSettings(3);
     }
@@ -192,6 +193,17 @@ private slots:
         QVERIFY(!form->ShowWelcome);
     }
 
+    void emptySettingsFileEndsTheStartUpInsteadOfUsingPort0() {
+        QFile settings(dir->filePath("config/zephra/zephra.dat"));
+        QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        settings.close();
+        ui->BoxAnswers = {BoxAnswer::Ok};
+        form = std::make_unique<TMainForm>(ui->Services());
+        QVERIFY(form->StartFailed());
+        QCOMPARE(ui->Events, QStringList{"box: I/O Error type 5 occurred while loading "
+                                         "environment file ZEPHRA.DAT. ZEPHRA will have to exit."});
+    }
+
     void mainWindowHasItsCaptionAndSizes() {
         StartForm();
         QCOMPARE(form->windowTitle(), QStringLiteral("ORVANE - ZEPHRA"));
@@ -230,6 +242,7 @@ private slots:
         row("LaboratoryGraph", "Data", "Laboratory Graph", none, false, "", "");
         row("ProductionGraph", "Data", "Production Graph", none, false, "", "");
         row("FoulingAnalysis", "Data", "Fouling Analysis", none, false, "", "");
+        row("FilterSizing", "Data", "Filter Sizing", none, false, "", "");
         row("SetScaleConnection", "Data", "Set Scale Connection", none, false, "", "");
         row("HelpAbout", "Help", "About", none, false, "", "");
         row("WindowCascade", "Window", "&Cascade", none, true, "Cascade", "Cascade");
@@ -261,6 +274,7 @@ private slots:
             {"LaboratoryGraph", form->LaboratoryGraph},
             {"ProductionGraph", form->ProductionGraph},
             {"FoulingAnalysis", form->FoulingAnalysis},
+            {"FilterSizing", form->FilterSizing},
             {"SetScaleConnection", form->SetScaleConnection},
             {"HelpAbout", form->HelpAbout},
             {"WindowCascade", form->WindowCascade},
@@ -288,8 +302,8 @@ private slots:
         QCOMPARE(menus.at(1)->text(), QStringLiteral("&Data"));
         QCOMPARE(MenuItems(menus.at(1)->menu()),
                  (QStringList{"&Edit Conditions", "Edit &Data", "&Collect New Data", "-",
-                              "Laboratory Graph", "Production Graph", "Fouling Analysis", "-",
-                              "Set Scale Connection"}));
+                              "Laboratory Graph", "Production Graph", "Fouling Analysis",
+                              "Filter Sizing", "-", "Set Scale Connection"}));
         QCOMPARE(menus.at(2)->text(), QStringLiteral("&View"));
         QCOMPARE(MenuItems(menus.at(2)->menu()), (QStringList{"&Cascade", "Tile &Horizontally",
                                                               "&Tile Vertically", "-", "&Units"}));
@@ -396,7 +410,7 @@ private slots:
     void enablingRuleFollowsTheOpenWineWindows() {
         StartForm();
         ExpectEnabled(AlwaysEnabled(), true);
-        ExpectEnabled(DocumentCommands().mid(0, 9), false);
+        ExpectEnabled(DocumentCommands().mid(0, 10), false);
         ExpectEnabled({form->SetScaleConnection}, true);
         ExpectEnabled(WindowCommands(), false);
 
@@ -437,6 +451,22 @@ private slots:
         QVERIFY(opened != nullptr);
         QVERIFY(
             !form->findChildren<QToolBar*>().first()->actions().contains(form->FoulingAnalysis));
+        delete opened;
+    }
+
+    void filterSizingOpensAWindowForTheActiveWine() {
+        StartForm();
+        OpenWine("a.zph");
+        // The active wine is the second, named apart from the first.
+        OpenWine("b.zph")->WineClass.WineRec.Conditions.WineName.assign("Syrah");
+        form->FilterSizing->trigger();
+        const QString title = QStringLiteral("Filter Sizing — Syrah");
+        QWidget* opened = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->isVisible() && widget->windowTitle() == title)
+                opened = widget;
+        }
+        QVERIFY2(opened != nullptr, qPrintable(title));
         delete opened;
     }
 

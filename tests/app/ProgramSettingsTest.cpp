@@ -1,5 +1,6 @@
 #include "app/ProgramSettings.h"
 #include "app/ProgramSettingsFile.h"
+#include "document/IniFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,9 +41,9 @@ private slots:
         const DisplayUnits expected{UnitSystem::Metric, MetricFlowUnit::HectolitresPerHour};
         QCOMPARE(ProgramSettings(path).Units(), expected);
         QCOMPARE(ReadDisplayUnits(path), expected);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray text = file.readAll();
-        QVERIFY2(text.contains("Kept=1") && text.contains("MetricFlow=hL/h"), text.constData());
+        const IniFile written = ReadIniFile(path.toStdString()).file;
+        QCOMPARE(written.Value("Other", "Kept"), std::optional<std::string>("1"));
+        QCOMPARE(written.Value("Units", "MetricFlow"), std::optional<std::string>("hL/h"));
     }
 
     void aFileThatCannotBeWrittenIsReportedAndTheChangeHolds() {

@@ -33,11 +33,21 @@ TEST(AnalyzeCommandTest, JsonOfTheSampleParsesWithTheAgreedKeys) {
         EXPECT_GT(model["rms_ml"].get<double>(), 0);
     }
     EXPECT_EQ(json["best"], "cake");
-    const double vmax = json["vmax_L_per_m2"];
-    EXPECT_EQ(vmax, json["models"][2]["Vmax_L_per_m2"].get<double>());
-    EXPECT_GT(json["vmax_ci95_L_per_m2"].get<double>(), 0);
-    // Vmax on the sample's 10 m² production filter, in US gallons.
-    EXPECT_NEAR(json["production_capacity_gal"].get<double>(), vmax * 10 / 3.7854, 1e-9);
+    // Cake filtration has no Vmax: the standard law's row keeps its own, the
+    // trial's figures are cake filtration's, its capacity the throughput at
+    // 10 % of J0, on the sample's 10 m² production filter in US gallons.
+    EXPECT_GT(json["models"][2]["Vmax_L_per_m2"].get<double>(), 0);
+    EXPECT_TRUE(json["vmax_L_per_m2"].is_null());
+    EXPECT_TRUE(json["vmax_lower_bound95_L_per_m2"].is_null());
+    EXPECT_TRUE(json["production_capacity_gal"].is_null());
+    EXPECT_EQ(json["J0_LMH"], json["models"][3]["J0_LMH"]);
+    EXPECT_EQ(json["best_capacity_basis"], "terminal_flux");
+    EXPECT_EQ(json["terminal_flux_share"], 0.1);
+    const double capacity = json["best_capacity_L_per_m2"];
+    EXPECT_LT(json["best_capacity_ci95_low_L_per_m2"].get<double>(), capacity);
+    EXPECT_GT(json["best_capacity_ci95_high_L_per_m2"].get<double>(), capacity);
+    EXPECT_LT(json["best_capacity_lower_bound95_L_per_m2"].get<double>(), capacity);
+    EXPECT_NEAR(json["best_production_capacity_gal"].get<double>(), capacity * 10 / 3.7854, 1e-9);
     EXPECT_TRUE(json["fi_s"].is_number());
     EXPECT_FALSE(json["fi_standard_conditions"].get<bool>());
 }
@@ -52,6 +62,9 @@ TEST(AnalyzeCommandTest, TextShowsTheTableAndTheSummaryAligned) {
               std::string::npos);
     EXPECT_NE(result.out.find("\nExponential model estimate:  1,709 gal\n"), std::string::npos);
     EXPECT_NE(result.out.find("\nPower model estimate:        3,453 gal\n"), std::string::npos);
+    EXPECT_NE(result.out.find("\nVmax:                        — (the standard law does not "
+                              "describe this trial best)\n"),
+              std::string::npos);
 }
 
 // A trial entered as a user would, following the standard law: Vmax 300 L/m²
@@ -59,23 +72,23 @@ TEST(AnalyzeCommandTest, TextShowsTheTableAndTheSummaryAligned) {
 TEST(AnalyzeCommandTest, StandardLawTrialEnteredByHandIsRecognised) {
     TempFolder folder;
     const std::string wine = folder.file("standard.zph");
-    ASSERT_EQ(RunCli(NewWineArgs(wine)).status, 0);
-    std::string csv;
-    const double area = 0.0235 * 0.0235 * 3.14159;
-    for (int i = 1; i <= 36; ++i) {
-        const double hours = i * 15 / 3600.0;
-        const double v = 2000 * hours / (1 + 2000 * hours / 300);
-        char line[64];
-        std::snprintf(line, sizeof line, "%.1f,%d,%d\n", v * area * 1000, i * 15 / 60, i * 15 % 60);
-        csv += line;
-    }
-    const CliResult edit = RunCli({"edit-data", wine, "--csv"}, csv);
-    ASSERT_EQ(edit.status, 0) << edit.err;
+    ASSERT_TRUE(WriteStandardLawWine(wine));
     const CliResult result = RunCli({"analyze", "--json", wine});
     ASSERT_EQ(result.status, 0) << result.err;
     const nlohmann::json json = nlohmann::json::parse(result.out);
     EXPECT_EQ(json["best"], "standard");
-    EXPECT_NEAR(json["vmax_L_per_m2"].get<double>() / 300, 1, 0.01);
+    EXPECT_TRUE(json["not_distinguishable_from"].empty());
+    const double vmax = json["vmax_L_per_m2"];
+    EXPECT_NEAR(vmax / 300, 1, 0.01);
+    EXPECT_EQ(vmax, json["models"][2]["Vmax_L_per_m2"].get<double>());
+    EXPECT_LE(json["vmax_ci95_low_L_per_m2"].get<double>(), 300);
+    EXPECT_GE(json["vmax_ci95_high_L_per_m2"].get<double>(), 300);
+    EXPECT_LT(json["vmax_lower_bound95_L_per_m2"].get<double>(), vmax);
+    EXPECT_EQ(json["best_capacity_basis"], "vmax");
+    EXPECT_EQ(json["best_capacity_L_per_m2"], vmax);
+    // Vmax on the wine's 10 m² production filter, in US gallons.
+    EXPECT_NEAR(json["production_capacity_gal"].get<double>(), vmax * 10 / 3.7854, 1e-9);
+    EXPECT_EQ(json["best_production_capacity_gal"], json["production_capacity_gal"]);
 }
 
 TEST(AnalyzeCommandTest, WineWithoutDataGivesNullsNotNumbers) {
@@ -97,6 +110,7 @@ TEST(AnalyzeCommandTest, WineWithoutDataGivesNullsNotNumbers) {
     }
     const CliResult text = RunCli({"analyze", wine});
     EXPECT_NE(text.out.find("Best described by:           not enough data"), std::string::npos);
+    EXPECT_NE(text.out.find("Vmax:                        —\n"), std::string::npos);
 }
 
 TEST(AnalyzeCommandTest, UsageAndFileErrorsGiveTheirStatus) {

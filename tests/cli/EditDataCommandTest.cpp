@@ -109,6 +109,45 @@ TEST_F(EditDataCommandTest, MalformedCsvIsADataError) {
     }
 }
 
+// An input without a data point, or one that cannot be read, leaves the
+// wine as it was; clearing the data is asked for with --clear.
+TEST_F(EditDataCommandTest, CsvWithoutPointsOrUnreadableChangesNothing) {
+    ASSERT_EQ(RunCli({"edit-data", wine, "--point", "1", "12.5", "0", "15"}).status, 0);
+    const std::string before = FileBytes(wine);
+    for (const char* input : {"", "row,volume_ml,minutes,seconds\r\n", "# nothing yet\n\n"}) {
+        SCOPED_TRACE(input);
+        const CliResult result = RunCli({"edit-data", wine, "--csv"}, input);
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.err, "<stdin>: no data points were read\n");
+        EXPECT_EQ(FileBytes(wine), before);
+    }
+    const CliResult folderInput =
+        RunCliOn({"edit-data", wine, "--csv"}, folder.path().string(), "/dev/null");
+    EXPECT_EQ(folderInput.status, 1);
+    EXPECT_EQ(folderInput.err, "<stdin>: cannot be read: Is a directory\n");
+    EXPECT_EQ(FileBytes(wine), before);
+}
+
+TEST_F(EditDataCommandTest, ClearEmptiesEveryPointBeforeThePointsGiven) {
+    ASSERT_EQ(RunCli({"edit-data", wine, "--point", "1", "12.5", "0", "15", "--point", "3", "30",
+                      "0", "45", "--skip", "1"})
+                  .status,
+              0);
+    const CliResult cleared =
+        RunCli({"edit-data", wine, "--clear", "--point", "2", "20", "0", "30"});
+    EXPECT_EQ(cleared.status, 0) << cleared.err;
+    const TWineRec rec = RecordIn(wine);
+    EXPECT_TRUE(rec.Data.V[0].empty());
+    EXPECT_EQ(rec.Data.V[1].text(), "  20.0");
+    EXPECT_TRUE(rec.Data.V[2].empty());
+    EXPECT_TRUE(rec.Data.T[2].M.empty());
+    EXPECT_EQ(rec.Data.MinSkip.get(), 1) << "the skip is kept";
+
+    const std::string before = FileBytes(wine);
+    EXPECT_EQ(RunCli({"edit-data", wine, "--clear", "--csv"}, "10,0,15\n").status, 2);
+    EXPECT_EQ(FileBytes(wine), before);
+}
+
 TEST_F(EditDataCommandTest, CalculationMessagesFollowTheData) {
     std::string csv;
     for (int i = 1; i <= 8; ++i) {

@@ -1,8 +1,9 @@
 // The text outputs of zephra-cli compared byte for byte with golden files:
 // the summary (text and CSV), the fouling analysis (text and JSON) and the
-// JSON and CSV exports, for the sample wine and for a wine of only
-// conditions, whose results are all blank or not computable; the report,
-// the summary, the analysis and the JSON export in metric units too.
+// JSON and CSV exports, for the sample wine, for a wine of only
+// conditions, whose results are all blank or not computable, and for one
+// whose notes keep its full names and comments; the report, the summary,
+// the analysis and the JSON export in metric units too.
 //
 // After an intended change of an output, refresh the files with
 //   ZEPHRA_UPDATE_GOLDEN=1 ctest --test-dir build -R cli_tests
@@ -21,7 +22,9 @@ namespace {
 
 struct GoldenCase {
     const char* golden;
-    std::vector<std::string> args; // "WINE" stands for the sample, "NEW" for the new wine
+    // "WINE" stands for the sample, "NEW" for the new wine, "NOTED" for the
+    // new wine with notes
+    std::vector<std::string> args;
 };
 
 // The wines sit in a folder of the test's working directory and are named
@@ -33,6 +36,10 @@ protected:
         std::filesystem::create_directory(folder);
         std::filesystem::copy_file(ZEPHRA_EXAMPLES_DIR "/chardonnay.zph", sample);
         ASSERT_EQ(RunCli(NewWineArgs(fresh)).status, 0);
+        std::vector<std::string> args = NewWineArgs(noted);
+        args[3] = "Sauvignon Blanc 25 Reserve Lot";
+        args.insert(args.end(), {"--comments", "Cold stabilised; \"fined\" twice"});
+        ASSERT_EQ(RunCli(args).status, 0);
     }
     void TearDown() override { std::filesystem::remove_all(folder); }
 
@@ -42,6 +49,8 @@ protected:
                 arg = sample;
             else if (arg == "NEW")
                 arg = fresh;
+            else if (arg == "NOTED")
+                arg = noted;
         }
         return args;
     }
@@ -49,6 +58,7 @@ protected:
     const std::string folder = "golden-wines";
     const std::string sample = folder + "/chardonnay.zph";
     const std::string fresh = folder + "/conditions-only.zph";
+    const std::string noted = folder + "/noted.zph";
 };
 
 TEST_F(GoldenOutputsTest, OutputsMatchTheirGoldenFiles) {
@@ -62,6 +72,8 @@ TEST_F(GoldenOutputsTest, OutputsMatchTheirGoldenFiles) {
         {"chardonnay-export.json", {"export", "--format", "json", "WINE"}},
         {"chardonnay-export.csv", {"export", "--format", "csv", "WINE"}},
         {"conditions-only-export.json", {"export", "--format", "json", "NEW"}},
+        {"noted-export.json", {"export", "--format", "json", "NOTED"}},
+        {"noted-summary.csv", {"summary", "--csv", "NOTED"}},
         {"metric-report.txt", {"report", "--unit-system", "metric", "WINE", "--panel", "table"}},
         {"metric-summary.txt", {"summary", "--unit-system", "metric", "WINE", "NEW"}},
         {"metric-summary.csv", {"summary", "--unit-system", "metric", "--csv", "WINE", "NEW"}},

@@ -43,6 +43,8 @@ TEST(NewCommandTest, WritesTheNewWineRecord) {
     const TWineRec rec = RecordIn(path);
     EXPECT_EQ(rec.Conditions.WineName.text(), "Ros\xE9 Saign\xE9"
                                               "e 202");
+    EXPECT_GT(FileBytes(path).size(), WineRecSize)
+        << "the notes after the record keep the full name";
     EXPECT_EQ(rec.Conditions.WineType.get(), 1);
     EXPECT_EQ(rec.Conditions.LabP.text(), " 5.0");
     EXPECT_EQ(rec.Conditions.ProdP.text(), "  13");

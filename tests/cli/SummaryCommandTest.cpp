@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -61,7 +62,7 @@ TEST_F(SummaryCommandTest, ThreeWinesOneUnreadableGiveTwoWineLinesAndStatus1) {
               (std::vector<std::string>{Sample,   "Chardonnay", "2024",    "Membrane", "0.65",
                                         "normal", "36",         "1",       "110.38",   "3.557",
                                         "0.987",  "79.58",      "783.348", "0.999",    "1.000",
-                                        "1,709",  "3,453",      "cake",    "621.8",    "1643"}));
+                                        "1,709",  "3,453",      "cake",    "—",        "—"}));
     EXPECT_EQ(Words(lines[2]),
               (std::vector<std::string>{rose, "Ros\xC3\xA9", "d'\xC3\x89t\xC3\xA9", "Pad", "K200",
                                         "dessert", "0", "0", "\xE2\x80\x94", "\xE2\x80\x94",
@@ -94,14 +95,42 @@ TEST_F(SummaryCommandTest, CsvHasOneRecordPerReadableWine) {
     EXPECT_EQ(lines[2],
               rose + ",Ros\xC3\xA9 d'\xC3\x89t\xC3\xA9,Pad K200,dessert,0,0,,,,,,,,,,,,\r");
 
-    // The analysis columns hold what the analysis itself gives, in full.
-    const nlohmann::json analysis =
-        nlohmann::json::parse(RunCli({"analyze", "--json", Sample}).out);
+    // The sample is best described by cake filtration, which has no Vmax.
     std::vector<std::string> fields = CommaFields(lines[1].substr(0, lines[1].size() - 1));
     ASSERT_EQ(fields.size(), 18u) << lines[1];
-    EXPECT_EQ(fields[15], analysis["best"]);
+    EXPECT_EQ(fields[15], "cake");
+    EXPECT_EQ(fields[16], "");
+    EXPECT_EQ(fields[17], "");
+}
+
+// The analysis columns hold what the analysis itself gives, in full.
+TEST_F(SummaryCommandTest, AnalysisColumnsHoldTheAnalysisFigures) {
+    const std::string wine = folder.file("standard.zph");
+    ASSERT_TRUE(WriteStandardLawWine(wine));
+    const nlohmann::json analysis = nlohmann::json::parse(RunCli({"analyze", "--json", wine}).out);
+    const CliResult result = RunCli({"summary", "--csv", wine});
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::vector<std::string> lines = Lines(result.out);
+    ASSERT_EQ(lines.size(), 2u);
+    const std::vector<std::string> fields = CommaFields(lines[1].substr(0, lines[1].size() - 1));
+    ASSERT_EQ(fields.size(), 18u) << lines[1];
+    EXPECT_EQ(fields[15], "standard");
     EXPECT_EQ(std::stod(fields[16]), analysis["vmax_L_per_m2"].get<double>());
     EXPECT_EQ(std::stod(fields[17]), analysis["production_capacity_gal"].get<double>());
+}
+
+// Names a spreadsheet would take for formulas reach the CSV as text.
+TEST_F(SummaryCommandTest, CsvNamesAreNeverFormulas) {
+    const std::string formula = folder.file("formula.zph");
+    std::vector<std::string> args = NewWineArgs(formula);
+    *(std::find(args.begin(), args.end(), std::string("--wine")) + 1) = "=cmd|'/Ccalc'!A1";
+    *(std::find(args.begin(), args.end(), std::string("--filter")) + 1) = "@SUM(A1)";
+    ASSERT_EQ(RunCli(args).status, 0);
+    const CliResult result = RunCli({"summary", "--csv", formula});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_NE(result.out.find(formula + ",'=cmd|'/Ccalc'!A1,'@SUM(A1),normal,0,0,"),
+              std::string::npos)
+        << result.out;
 }
 
 TEST_F(SummaryCommandTest, NeedsAWine) {

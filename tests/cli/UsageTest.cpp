@@ -8,7 +8,7 @@ namespace {
 TEST(UsageTest, ToolHelpListsTheCommands) {
     const CliResult help = RunCli({"--help"});
     EXPECT_EQ(help.status, 0);
-    for (const char* name : {"edit-data", "new", "recalc", "report"}) {
+    for (const char* name : {"edit-data", "new", "recalc", "report", "size"}) {
         EXPECT_NE(help.out.find(std::string("  ") + name + " "), std::string::npos) << name;
     }
     EXPECT_EQ(RunCli({}).status, 2);
@@ -18,7 +18,7 @@ TEST(UsageTest, ToolHelpListsTheCommands) {
 }
 
 TEST(UsageTest, EveryCommandHasHelpAndRejectsUnknownOptions) {
-    for (const char* name : {"edit-data", "new", "recalc", "report"}) {
+    for (const char* name : {"edit-data", "new", "recalc", "report", "size"}) {
         SCOPED_TRACE(name);
         const CliResult help = RunCli({name, "--help"});
         EXPECT_EQ(help.status, 0);

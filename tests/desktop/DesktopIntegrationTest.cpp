@@ -166,6 +166,25 @@ TEST(DesktopIntegrationTest, LauncherCreatesTheMissingSettingsFileOnly) {
     EXPECT_EQ(FileBytes(settings), own);
 }
 
+// The launcher writes the settings file whole or not at all: a write that
+// fails halfway (here on a file size limit) leaves no short file behind,
+// on which the program would not start, and no temporary file either.
+TEST(DesktopIntegrationTest, LauncherWritesTheSettingsFileWholeOrNotAtAll) {
+    TempFolder home;
+    const fs::path folder = home.path() / "config/zephra";
+    const std::string launch = "XDG_CONFIG_HOME=" + Quoted(home.path() / "config") +
+                               " ZEPHRA_PROGRAM=true " + Quoted(DesktopDir + "/zephra-launcher");
+    const CommandResult limited = RunShell("trap '' XFSZ; ulimit -f 1; " + launch);
+    EXPECT_NE(limited.status, 0) << limited.output;
+    EXPECT_FALSE(fs::exists(folder / "zephra.dat")) << FileBytes(folder / "zephra.dat").size();
+    EXPECT_TRUE(fs::is_empty(folder)) << "no temporary file is left";
+
+    const CommandResult normal = RunShell(launch);
+    EXPECT_EQ(normal.status, 0) << normal.output;
+    EXPECT_EQ(FileBytes(folder / "zephra.dat").size(), 1544u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+}
+
 TEST(DesktopIntegrationTest, DebianPackageHoldsTheFilesAndItsDependencies) {
     if (!HasTool("dpkg-deb") || !HasTool("dpkg-shlibdeps")) {
         GTEST_SKIP() << "dpkg-deb or dpkg-shlibdeps is not installed";

@@ -1,5 +1,7 @@
 #include "document/WineFile.h"
 
+#include "document/WineTrailer.h"
+
 #include "support/RecordingBoxes.h"
 #include "support/RunAsNobody.h"
 #include "support/TempFolder.h"
@@ -135,6 +137,107 @@ TEST(WineFileTest, NamedPipeIsRejectedWithoutWaiting) {
     EXPECT_FALSE(ZephraFileOpen(folder.file("pipe.zph"), rec, boxes));
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, "Error reading the data file.");
+}
+
+WineNotes SomeNotes() {
+    WineNotes notes;
+    notes.Comments = "Cold stabilised; bentonite 2 g/hL";
+    notes.WineName = "Sauvignon Blanc 25 Reserve Lot";
+    notes.FilterName = "Membrane 0.45 \xC2\xB5m PES cartridge";
+    notes.TrialStarted = "2026-05-14T09:31:07+02:00";
+    return notes;
+}
+
+TEST(WineFileTest, NotesFollowTheRecordAndComeBack) {
+    TempFolder folder;
+    const TWineRec rec = RecordOf(RandomBytes(WineRecSize, 12));
+    const WineNotes notes = SomeNotes();
+    ASSERT_EQ(WriteWineFile(folder.file("w.zph"), rec, notes), 0);
+    const auto bytes = ReadBytes(folder.file("w.zph"));
+    ASSERT_GT(bytes.size(), WineRecSize);
+    EXPECT_EQ(std::vector<unsigned char>(bytes.begin(), bytes.begin() + WineRecSize), BytesOf(rec));
+
+    WineFileContents wine;
+    RecordingBoxes boxes;
+    ASSERT_TRUE(ReadWineFile(folder.file("w.zph"), wine, boxes));
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(BytesOf(wine.Rec), BytesOf(rec));
+    EXPECT_EQ(wine.Notes, notes);
+    EXPECT_EQ(wine.NotesWarning, "");
+
+    // Written again unchanged: the same file, byte for byte.
+    ASSERT_EQ(WriteWineFile(folder.file("again.zph"), wine.Rec, wine.Notes), 0);
+    EXPECT_EQ(ReadBytes(folder.file("again.zph")), bytes);
+}
+
+TEST(WineFileTest, AWineWithoutNotesIsExactlyItsRecord) {
+    TempFolder folder;
+    const auto sample = ReadBytes(ZEPHRA_SAMPLE_WINE);
+    WineFileContents wine;
+    RecordingBoxes boxes;
+    ASSERT_TRUE(ReadWineFile(ZEPHRA_SAMPLE_WINE, wine, boxes));
+    EXPECT_TRUE(wine.Notes.Empty());
+    EXPECT_EQ(wine.NotesWarning, "");
+    ASSERT_EQ(WriteWineFile(folder.file("w.zph"), wine.Rec, wine.Notes), 0);
+    EXPECT_EQ(ReadBytes(folder.file("w.zph")), sample);
+}
+
+// A program that knows only the record keeps the first 2181 bytes.
+TEST(WineFileTest, AFileCutToItsRecordStillOpens) {
+    TempFolder folder;
+    const TWineRec rec = RecordOf(RandomBytes(WineRecSize, 13));
+    ASSERT_EQ(WriteWineFile(folder.file("w.zph"), rec, SomeNotes()), 0);
+    ASSERT_EQ(::truncate(folder.file("w.zph").c_str(), WineRecSize), 0);
+    WineFileContents wine;
+    RecordingBoxes boxes;
+    ASSERT_TRUE(ReadWineFile(folder.file("w.zph"), wine, boxes));
+    EXPECT_EQ(BytesOf(wine.Rec), BytesOf(rec));
+    EXPECT_TRUE(wine.Notes.Empty());
+    EXPECT_EQ(wine.NotesWarning, "");
+}
+
+TEST(WineFileTest, DamagedNotesAreIgnoredWithAWarningAndTheRecordOpens) {
+    TempFolder folder;
+    const TWineRec rec = RecordOf(RandomBytes(WineRecSize, 14));
+    ASSERT_EQ(WriteWineFile(folder.file("w.zph"), rec, SomeNotes()), 0);
+    auto bytes = ReadBytes(folder.file("w.zph"));
+    bytes[WineRecSize + 20] ^= 0x20;
+    WriteBytes(folder.file("w.zph"), bytes);
+
+    WineFileContents wine;
+    wine.Notes.Comments = "replaced";
+    RecordingBoxes boxes;
+    ASSERT_TRUE(ReadWineFile(folder.file("w.zph"), wine, boxes));
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(BytesOf(wine.Rec), BytesOf(rec));
+    EXPECT_TRUE(wine.Notes.Empty());
+    EXPECT_EQ(wine.NotesWarning,
+              "The notes after the wine record were ignored: their checksum does not match.");
+
+    // Saved again, the wine is a plain record.
+    ASSERT_EQ(WriteWineFile(folder.file("w.zph"), wine.Rec, wine.Notes), 0);
+    EXPECT_EQ(ReadBytes(folder.file("w.zph")), BytesOf(rec));
+}
+
+TEST(WineFileTest, NotesTooLongForTheFileAreRefusedAndNothingIsWritten) {
+    TempFolder folder;
+    const auto old = RandomBytes(WineRecSize, 15);
+    WriteBytes(folder.file("w.zph"), old);
+    WineNotes notes;
+    notes.Comments = std::string(MaxTrailerSize, 'c');
+    EXPECT_EQ(WriteWineFile(folder.file("w.zph"), RecordOf(old), notes), EFBIG);
+    EXPECT_EQ(ReadBytes(folder.file("w.zph")), old);
+    EXPECT_EQ(EntriesIn(folder.path()), 1u);
+
+    // The longest notes that fit make a file of 4361 bytes, which opens.
+    notes.Comments.resize(MaxTrailerSize - (EncodeTrailer(notes).size() - MaxTrailerSize));
+    ASSERT_EQ(EncodeTrailer(notes).size(), MaxTrailerSize);
+    ASSERT_EQ(WriteWineFile(folder.file("w.zph"), RecordOf(old), notes), 0);
+    EXPECT_EQ(ReadBytes(folder.file("w.zph")).size(), 2 * WineRecSize - 1);
+    WineFileContents wine;
+    RecordingBoxes boxes;
+    ASSERT_TRUE(ReadWineFile(folder.file("w.zph"), wine, boxes));
+    EXPECT_EQ(wine.Notes, notes);
 }
 
 // Makes a file impossible to open for writing, also for a privileged

@@ -19,9 +19,11 @@ ConditionsForm Filled() {
 
 TEST(ConditionsCheckTest, AcceptedFormHoldsTheStoredTexts) {
     ConditionsForm form = Filled();
-    form.WineName = "   "; // blanks count as a name
+    form.WineName = "   ";                           // blanks count as a name
+    form.FilterName = "Pad \xE2\x82\xAC 5 \xC3\xA9"; // printable UTF-8 is no control
     EXPECT_FALSE(ConditionsRangeCheck(form).has_value());
     EXPECT_EQ(form.WineName, "   ");
+    EXPECT_EQ(form.FilterName, "Pad \xE2\x82\xAC 5 \xC3\xA9");
     EXPECT_EQ(form.LabPressure, " 5.0");
     EXPECT_EQ(form.FilterDiameter, "47.0");
     EXPECT_EQ(form.MaxPressure, "  13");
@@ -39,8 +41,20 @@ TEST(ConditionsCheckTest, FirstFailingFieldGivesItsMessage) {
     const Case cases[] = {
         {&ConditionsForm::WineName, "", ConditionsField::WineName,
          "Wine Name field is blank; please enter a name for this wine."},
+        {&ConditionsForm::WineName, "Red\x1B[2J", ConditionsField::WineName,
+         "Wine Name field holds a control character (such as a tab or a line break); please "
+         "remove it."},
+        {&ConditionsForm::WineName, "Ros\xC3\xA9\xC2\x9D", ConditionsField::WineName,
+         "Wine Name field holds a control character (such as a tab or a line break); please "
+         "remove it."},
         {&ConditionsForm::FilterName, "", ConditionsField::FilterName,
          "Filter Name field is blank; please enter a name for this filter."},
+        {&ConditionsForm::FilterName, "Pad\tK200", ConditionsField::FilterName,
+         "Filter Name field holds a control character (such as a tab or a line break); please "
+         "remove it."},
+        {&ConditionsForm::FilterName, "Pad\x7F", ConditionsField::FilterName,
+         "Filter Name field holds a control character (such as a tab or a line break); please "
+         "remove it."},
         {&ConditionsForm::LabPressure, "0.05", ConditionsField::LabPressure,
          "Laboratory Pressure is out of Range. Please enter a value between 1000 and 0.1."},
         {&ConditionsForm::LabPressure, "abc", ConditionsField::LabPressure,
@@ -117,6 +131,44 @@ TEST(ConditionsCheckTest, DecimalCommaGetsTheHint) {
     form.Area = "x";
     EXPECT_EQ(ConditionsRangeCheck(form)->Message,
               "Full-Scale Area is out of Range. Please enter a value between 1000 and 0.2.");
+}
+
+// The names and comments go into the notes after the wine record; what
+// would not fit the file is refused last, at the box holding the most.
+TEST(ConditionsCheckTest, NamesAndCommentsThatWouldNotFitTheFileAreRefusedLast) {
+    struct Case {
+        std::size_t wine, filter, comments;
+        ConditionsField failed;
+    };
+    const Case cases[] = {{1200, 100, 1000, ConditionsField::WineName},
+                          {100, 1200, 1000, ConditionsField::FilterName},
+                          {100, 100, 2100, ConditionsField::Comments}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.comments);
+        ConditionsForm form = Filled();
+        form.WineName = std::string(c.wine, 'w');
+        form.FilterName = std::string(c.filter, 'f');
+        form.Comments = std::string(c.comments, 'c');
+        const auto failure = ConditionsRangeCheck(form);
+        ASSERT_TRUE(failure.has_value());
+        EXPECT_EQ(failure->Field, c.failed);
+        EXPECT_TRUE(failure->Message.starts_with(
+            "Wine Name, Filter Name and Comments are too long to be kept in the wine file. "
+            "Please shorten them by "))
+            << failure->Message;
+        EXPECT_EQ(form.LabPressure, " 5.0") << "the numbers were checked first";
+    }
+
+    // Up to the last character that fits.
+    ConditionsForm form = Filled();
+    form.Comments = std::string(2200, 'c');
+    const auto failure = ConditionsRangeCheck(form);
+    ASSERT_TRUE(failure.has_value());
+    const std::size_t over = std::stoul(failure->Message.substr(failure->Message.rfind("by ") + 3));
+    form.Comments.resize(form.Comments.size() - over);
+    EXPECT_FALSE(ConditionsRangeCheck(form).has_value());
+    EXPECT_EQ(failure->Message.substr(failure->Message.rfind("by ")),
+              "by " + std::to_string(over) + " characters.");
 }
 
 } // namespace

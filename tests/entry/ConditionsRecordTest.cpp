@@ -90,18 +90,20 @@ TEST(ConditionsRecordTest, NewWineRecord) {
 TEST(ConditionsRecordTest, EditingStoresTheConditionsAndTheLaboratoryArea) {
     TWineRec rec = NewWineRecord(Checked(" 100", "1.50", 0));
     rec.Conditions.VolType.set(7);
-    ConditionsForm form = LoadConditionsForm(rec);
+    WineNotes notes;
+    ConditionsForm form = LoadConditionsForm(rec, notes);
     EXPECT_EQ(form.WineName, "Ros\xC3\xA9 de Provence");
     EXPECT_EQ(form.WineType, 1);
     EXPECT_EQ(form.RateUnits, 0);
     EXPECT_EQ(form.Area, "1.50");
+    EXPECT_EQ(form.Comments, "");
 
     form.WineName = "Syrah";
     form.WineType = 0;
     form.FilterDiameter = "1000";
     form.Rate = " 200";
     form.RateUnits = 1;
-    StoreEditedConditions(rec, form);
+    StoreEditedConditions(rec, notes, form);
     EXPECT_EQ(rec.Conditions.WineName.text(), "Syrah");
     // The bytes after the shorter name keep what they held.
     EXPECT_EQ(std::memcmp(rec.Conditions.WineName.chars + 5, "de Provence", 11), 0);
@@ -110,6 +112,39 @@ TEST(ConditionsRecordTest, EditingStoresTheConditionsAndTheLaboratoryArea) {
     EXPECT_EQ(rec.Conditions.ProdRate.text(), " 200");
     EXPECT_EQ(rec.Conditions.ProdRateUnits.get(), 1);
     EXPECT_EQ(rec.LabA.text(), " 7854");
+    EXPECT_TRUE(notes.Empty()) << "short names and no comments need no notes";
+}
+
+TEST(ConditionsRecordTest, FullNamesAndCommentsGoToTheNotes) {
+    ConditionsForm form = Checked(" 100", "1.50", 0);
+    form.WineName = "Sauvignon Blanc 25 Reserve Lot";
+    form.FilterName = "K250";
+    form.Comments = "Cold stabilised";
+    const TWineRec rec = NewWineRecord(form);
+    WineNotes notes = FormNotes(form);
+    EXPECT_EQ(rec.Conditions.WineName.text(), "Sauvignon Blanc ");
+    EXPECT_EQ(notes.WineName, "Sauvignon Blanc 25 Reserve Lot");
+    EXPECT_EQ(notes.FilterName, "") << "the record holds it";
+    EXPECT_EQ(notes.Comments, "Cold stabilised");
+
+    // Loaded again, the dialog shows the full names and the comments.
+    const ConditionsForm loaded = LoadConditionsForm(rec, notes);
+    EXPECT_EQ(loaded.WineName, form.WineName);
+    EXPECT_EQ(loaded.FilterName, "K250");
+    EXPECT_EQ(loaded.Comments, form.Comments);
+
+    // Editing the conditions keeps what the dialog does not show.
+    notes.TrialStarted = "2026-05-14T09:31:07+02:00";
+    notes.LaterKeys["reading_times_ds"] = "[150]";
+    TWineRec edited = rec;
+    ConditionsForm changed = loaded;
+    changed.WineName = "Merlot";
+    changed.Comments = "";
+    StoreEditedConditions(edited, notes, changed);
+    EXPECT_EQ(notes.WineName, "");
+    EXPECT_EQ(notes.Comments, "");
+    EXPECT_EQ(notes.TrialStarted, "2026-05-14T09:31:07+02:00");
+    EXPECT_EQ(notes.LaterKeys.at("reading_times_ds"), "[150]");
 }
 
 } // namespace

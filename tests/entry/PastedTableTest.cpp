@@ -16,6 +16,7 @@ std::vector<PastedReading> Readings(std::string_view text) {
 TEST(PastedTableTest, EveryLayoutOfALineGivesTheSameReading) {
     const char* const layouts[] = {
         "12.5\t1\t30",    // spreadsheet cells
+        "12.5 \t 1\t30 ", // cells with blanks around their values
         "12.5,1,30",      // comma-separated
         "12.5; 1; 30",    // semicolons with blanks
         "  12.5   1  30", // aligned with blanks
@@ -59,6 +60,11 @@ TEST(PastedTableTest, FirstUnreadableLineIsNamed) {
         {"10 0 15\n20 :30\n", 2, "20 :30"},
         {"10 0 15\n\n20 1:3o\n", 3, "20 1:3o"},
         {"12,5 1 30\n", 1, "12,5 1 30"}, // the comma splits: four fields
+        // Where a line holds tabs, only tabs separate its cells.
+        {"250\t2,5\n", 1, "250\t2,5"}, // a decimal comma is no separator there
+        {"10\t0\t15\n250\t1 30\n", 2, "250\t1 30"},
+        {"10\t0\t15\n250\t\t30\n", 2, "250\t\t30"}, // an empty cell
+        {"250\t2,5\t0\n", 1, "250\t2,5\t0"},
     };
     for (const Case& c : cases) {
         const auto result = ReadPastedTable(c.text);
@@ -103,7 +109,7 @@ TEST(PastedTableTest, WhereDecimalsTakeACommaACommaNeverSeparates) {
 }
 
 TEST(PastedTableTest, MessagesNameTheLine) {
-    EXPECT_EQ(PasteFailureMessage({3, "Volume\tMin\tSec"}),
+    EXPECT_EQ(PasteFailureMessage({3, "Volume\tMin\tSec", ""}),
               "Nothing was pasted: line 3 (\"Volume Min Sec\") is not a volume and a time. Each "
               "line needs a volume and a time as \"volume, minutes, seconds\" or \"volume, "
               "m:ss\".");
@@ -111,6 +117,15 @@ TEST(PastedTableTest, MessagesNameTheLine) {
               "Nothing was pasted: \"1234.56\" on line 2 is longer than its box takes.");
     EXPECT_EQ(PasteTooLongMessage(30, 8, 36),
               "Nothing was pasted: 8 readings from row 30 on do not fit in the 36 rows.");
+}
+
+TEST(PastedTableTest, ACellWithADecimalCommaGetsTheHint) {
+    const auto result = ReadPastedTable("10\t0,25\t15\n");
+    ASSERT_TRUE(std::holds_alternative<PasteFailure>(result));
+    EXPECT_EQ(PasteFailureMessage(std::get<PasteFailure>(result)),
+              "Nothing was pasted: line 1 (\"10 0,25 15\") is not a volume and a time. Each "
+              "line needs a volume and a time as \"volume, minutes, seconds\" or \"volume, "
+              "m:ss\". Use a point (.) as the decimal separator.");
 }
 
 TEST(PastedTableTest, OnlyTextWithALineBreakIsATable) {

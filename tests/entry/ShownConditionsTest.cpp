@@ -17,8 +17,11 @@ constexpr DisplayUnits MetricHectolitres{UnitSystem::Metric, MetricFlowUnit::Hec
 
 ConditionsForm Form(const char* labP, const char* maxP, const char* rate, int rateUnits) {
     ConditionsForm form;
-    form.WineName = "Riesling";
+    // A name longer than the record keeps and comments: the wine's notes
+    // are written too.
+    form.WineName = "Riesling Spätlese Mosel 2024";
     form.FilterName = "Membrane 0.65";
+    form.Comments = "Cold-stabilised, 1,5 g/L CO₂";
     form.WineType = 0;
     form.LabPressure = labP;
     form.FilterDiameter = "47";
@@ -29,9 +32,9 @@ ConditionsForm Form(const char* labP, const char* maxP, const char* rate, int ra
     return form;
 }
 
-std::string FileBytes(const TWineRec& rec, const std::string& name) {
+std::string FileBytes(const TWineRec& rec, const WineNotes& notes, const std::string& name) {
     const std::string path = ::testing::TempDir() + name;
-    EXPECT_EQ(WriteWineFile(path, rec), 0);
+    EXPECT_EQ(WriteWineFile(path, rec, notes), 0);
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
@@ -63,14 +66,20 @@ TEST(ShownConditionsTest, MetricEntryWritesTheSameFileAsUsEntry) {
         ConditionsForm us = c.us;
         ConditionsForm usStored;
         ASSERT_FALSE(ShownConditionsCheck(us, UsUnits, usStored));
-        EXPECT_EQ(FileBytes(NewWineRecord(metricStored), "metric.zph"),
-                  FileBytes(NewWineRecord(usStored), "us.zph"));
+        const std::string usFile =
+            FileBytes(NewWineRecord(usStored), FormNotes(usStored), "us.zph");
+        EXPECT_GT(usFile.size(), sizeof(TWineRec)); // the notes follow the record
+        EXPECT_EQ(FileBytes(NewWineRecord(metricStored), FormNotes(metricStored), "metric.zph"),
+                  usFile);
 
         TWineRec editedMetric = NewWineRecord(usStored);
         TWineRec editedUs = editedMetric;
-        StoreEditedConditions(editedMetric, metricStored);
-        StoreEditedConditions(editedUs, usStored);
-        EXPECT_EQ(FileBytes(editedMetric, "metric.zph"), FileBytes(editedUs, "us.zph"));
+        WineNotes metricNotes;
+        WineNotes usNotes;
+        StoreEditedConditions(editedMetric, metricNotes, metricStored);
+        StoreEditedConditions(editedUs, usNotes, usStored);
+        EXPECT_EQ(FileBytes(editedMetric, metricNotes, "metric.zph"),
+                  FileBytes(editedUs, usNotes, "us.zph"));
     }
 }
 

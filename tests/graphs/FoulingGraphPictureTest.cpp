@@ -25,6 +25,7 @@ FoulingAnalysis StandardTrial() {
     FiltrationPoints points;
     points.LabArea = area;
     points.FirstFitted = 1;
+    points.MinSkip = 1;
     for (int i = 1; i <= 36; ++i) {
         const double hours = i * 15 / 3600.0;
         points.Time.push_back(i * 15);

@@ -13,6 +13,38 @@ TEST(CsvTest, QuotesOnlyTheFieldsThatNeedIt) {
               "\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",\"cr\r\"\r\n");
 }
 
+// A text cell that a spreadsheet would take for a formula starts with a
+// single quote; numbers stay numbers. Control characters are quoted.
+TEST(CsvTest, TextASpreadsheetWouldTakeForAFormulaStartsWithAQuote) {
+    struct Case {
+        std::string field;
+        std::string written;
+    };
+    const Case cases[] = {
+        {"=cmd|'/Ccalc'!A1", "'=cmd|'/Ccalc'!A1"},
+        {"+cmd", "'+cmd"},
+        {"-x", "'-x"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"\tname", "\"'\tname\""},
+        {"\rname", "\"'\rname\""},
+        {"=1,2", "\"'=1,2\""},
+        {"-", "'-"},
+        {"-1.5x", "'-1.5x"},
+        {"+-1", "'+-1"},
+        {"-1.5", "-1.5"},
+        {"+3", "+3"},
+        {"-.5", "-.5"},
+        {"-2.5E-3", "-2.5E-3"},
+        {"a=b", "a=b"},
+        {"Red\x1B[2J", "\"Red\x1B[2J\""},
+        {"Pad\x7F", "\"Pad\x7F\""},
+        {"Ros\xC3\xA9\xC2\x9D", "\"Ros\xC3\xA9\xC2\x9D\""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CsvRecord({c.field}), c.written + "\r\n") << c.field;
+    }
+}
+
 TEST(CsvTest, ReadsBackWhatItWrites) {
     const std::vector<Fields> records = {
         {"row", "volume_ml"}, {"Ros\xC3\xA9, \"sec\"", "two\r\nlines"}, {"", ""}, {"x"}};

@@ -100,5 +100,18 @@ TEST(DataCsvTest, FaultsNameTheirLine) {
     }
 }
 
+// A whole data set without a point is no data set: the form is left alone.
+TEST(DataCsvTest, DataSetWithoutAPointIsAnError) {
+    for (const char* text : {"", "\xEF\xBB\xBF", "volume_ml,minutes,seconds\r\n", "# none\n\n"}) {
+        DataForm form;
+        form.Volume[0] = "12.5";
+        const DataPointsRead read = ReadDataCsv(text, form);
+        ASSERT_TRUE(read.Error) << text;
+        EXPECT_EQ(*read.Error, "no data points were read");
+        EXPECT_EQ(read.ErrorLine, 0);
+        EXPECT_EQ(form.Volume[0], "12.5");
+    }
+}
+
 } // namespace
 } // namespace zephra

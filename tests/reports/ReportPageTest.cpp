@@ -49,20 +49,21 @@ TEST(ReportPageTest, TableKeepsTheCountedRowsAndMarksTheSkippedOnes) {
 }
 
 TEST(ReportPageTest, MetricPageShowsMetricPanelsAndCapacity) {
-    const ReportPage page = BuildReportPage(test::SampleWine(), Source, test::FakeTextMetrics(),
+    const ReportPage page = BuildReportPage(test::SampleWine(), Source, test::FakeTextMetrics(), {},
                                             {UnitSystem::Metric, MetricFlowUnit::LitresPerHour});
     EXPECT_EQ(page.TableLines[2],
               "                   pressure: 2.07 bar         maximum pressure:  2.1 bar");
     EXPECT_EQ(page.SummaryLines.back(), " 64.7 hL");
-    EXPECT_EQ(page.AnalysisLines[3], "Capacity by Vmax: 62.2 hL");
+    EXPECT_EQ(page.AnalysisLines[3], "Capacity at 10 % of J0: 91.8 hL");
 }
 
+// The sample is best described by cake filtration: no Vmax, and its own
+// capacity, the throughput at 10 % of J0, on the production area.
 TEST(ReportPageTest, AnalysisGivesTheBestLawVmaxAndCapacity) {
     const ReportPage page = BuildReportPage(test::SampleWine(), Source, test::FakeTextMetrics());
     EXPECT_EQ(page.AnalysisLines,
               (std::vector<std::string>{"Fouling analysis", "Best described by: cake filtration",
-                                        "Vmax: 621.8 \xC2\xB1 30 L/m\xC2\xB2 (95 %)",
-                                        "Capacity by Vmax: 1643 gal",
+                                        "Vmax: \xE2\x80\x94", "Capacity at 10 % of J0: 2425 gal",
                                         "(constant pressure, no safety factor)"}));
 
     const ReportPage empty = BuildReportPage(TWineRec{}, Source, test::FakeTextMetrics());
@@ -99,6 +100,26 @@ TEST(ReportPageTest, BothGraphsAreDisplayListsOrSayWhyNot) {
     EXPECT_FALSE(faulty.ProductionGraph.Picture);
     EXPECT_FALSE(faulty.ProductionGraph.Fault.empty());
     EXPECT_FALSE(faulty.TableLines.empty());
+}
+
+TEST(ReportPageTest, NotesGiveTheFullNamesTheTrialStartAndTheComments) {
+    WineNotes notes;
+    notes.WineName = "Chardonnay 2024 Reserve Lot 7";
+    notes.FilterName = "Membrane 0.65 \xC2\xB5m PES cartridge";
+    notes.TrialStarted = "2026-05-14T09:31:07+02:00";
+    notes.Comments = "Cold stabilised";
+    const ReportPage page =
+        BuildReportPage(test::SampleWine(), Source, test::FakeTextMetrics(), notes);
+    EXPECT_EQ(page.Title, "Chardonnay 2024 Reserve Lot 7");
+    EXPECT_EQ(
+        page.HeaderLines,
+        (std::vector<std::string>{
+            "Filter: Membrane 0.65 \xC2\xB5m PES cartridge    Wine type: Normal",
+            "Trial started: 2026-05-14 09:31", "File: chardonnay.zph    Modified: 2026-03-14 09:05",
+            "Printed: 2026-03-15 10:00"}));
+    EXPECT_EQ(page.Comments, "Cold stabilised");
+    // The summary panel keeps the record's 16 characters.
+    EXPECT_EQ(page.SummaryLines.front(), " Wine: Chardonnay 2024");
 }
 
 } // namespace

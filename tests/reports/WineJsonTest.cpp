@@ -91,7 +91,7 @@ TEST(WineJsonTest, MetricUnitsAreNamedInTheKeys) {
     rec.Conditions.ProdRateUnits.set(1); // 100 gpm
     rec.ExpectedVolP.assign("over 1,000,000,000,000");
     const json wine =
-        json::parse(WineJsonText(rec, {UnitSystem::Metric, MetricFlowUnit::HectolitresPerHour}));
+        json::parse(WineJsonText(rec, {}, {UnitSystem::Metric, MetricFlowUnit::HectolitresPerHour}));
     const json& c = wine.at("conditions");
     EXPECT_NEAR(c.at("lab_pressure_bar").get<double>(), 30 * 0.0689475729, 1e-9);
     EXPECT_NEAR(c.at("max_pressure_bar").get<double>(), 30 * 0.0689475729, 1e-9);
@@ -105,7 +105,10 @@ TEST(WineJsonTest, MetricUnitsAreNamedInTheKeys) {
     EXPECT_NEAR(r.at("lab_equivalent_volume_hL").get<double>(), 914 * 0.03785411784, 1e-9);
     EXPECT_NEAR(r.at("lab_face_velocity_L_per_m2_h").get<double>(), 10.2 * 227.12470704, 1e-9);
     EXPECT_NEAR(r.at("production_face_velocity_L_per_m2_h").get<double>(), 2 * 227.12470704, 1e-9);
-    EXPECT_NEAR(wine.at("analysis").at("production_capacity_hL").get<double>(), 62.2, 0.05);
+    // Cake filtration describes the sample best: no Vmax, the law's own
+    // capacity of 2425 gallons.
+    EXPECT_TRUE(wine.at("analysis").at("production_capacity_hL").is_null());
+    EXPECT_NEAR(wine.at("analysis").at("best_production_capacity_hL").get<double>(), 91.8, 0.05);
 
     std::vector<std::string> keys;
     CollectKeys(wine, keys);
@@ -115,7 +118,7 @@ TEST(WineJsonTest, MetricUnitsAreNamedInTheKeys) {
         }
     }
     // The same wine in US units keeps the record's own keys and values.
-    const json us = json::parse(WineJsonText(rec, UsUnits));
+    const json us = json::parse(WineJsonText(rec, {}, UsUnits));
     EXPECT_EQ(us, json::parse(WineJsonText(rec)));
     EXPECT_EQ(us.at("conditions").at("rate_units"), "gpm");
     EXPECT_EQ(us.at("analysis").count("production_capacity_gal"), 1u);
@@ -126,6 +129,25 @@ TEST(WineJsonTest, ANewWineHasNoPointsAndNullResults) {
     EXPECT_TRUE(wine.at("points").empty());
     EXPECT_TRUE(wine.at("results").at("power").at("rm").is_null());
     EXPECT_EQ(wine.at("results").at("power").at("a_per_m"), 0);
+}
+
+TEST(WineJsonTest, NotesGiveFullNamesCommentsAndTrialStartOrNull) {
+    const json plain = json::parse(WineJsonText(test::SampleWine()));
+    EXPECT_EQ(plain.at("conditions").at("wine_name_full"), "Chardonnay 2024");
+    EXPECT_EQ(plain.at("conditions").at("filter_name_full"), "Membrane 0.65");
+    EXPECT_TRUE(plain.at("comments").is_null());
+    EXPECT_TRUE(plain.at("trial_started").is_null());
+
+    WineNotes notes;
+    notes.WineName = "Chardonnay 2024 Reserve Lot 7";
+    notes.Comments = "Cold \"stabilised\"\nfined";
+    notes.TrialStarted = "2026-05-14T09:31:07+02:00";
+    const json noted = json::parse(WineJsonText(test::SampleWine(), notes));
+    EXPECT_EQ(noted.at("conditions").at("wine"), "Chardonnay 2024");
+    EXPECT_EQ(noted.at("conditions").at("wine_name_full"), "Chardonnay 2024 Reserve Lot 7");
+    EXPECT_EQ(noted.at("conditions").at("filter_name_full"), "Membrane 0.65");
+    EXPECT_EQ(noted.at("comments"), "Cold \"stabilised\"\nfined");
+    EXPECT_EQ(noted.at("trial_started"), "2026-05-14T09:31:07+02:00");
 }
 
 } // namespace

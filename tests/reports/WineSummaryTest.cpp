@@ -68,11 +68,13 @@ TEST(WineSummaryTest, CsvHasAHeaderAndPlainGallons) {
         (Fields{"chardonnay.zph", "Chardonnay 2024", "Membrane 0.65", "normal", "36", "1", "110.38",
                 "3.557", "0.987", "79.58", "783.348", "0.999", "1.000", "1709", "3453",
                 csv.Rows[1].Fields[15], csv.Rows[1].Fields[16], csv.Rows[1].Fields[17]}));
-    // The analysis's values in full, so a spreadsheet gets what it computed.
+    // The sample is best described by cake filtration: it has no Vmax, and
+    // no capacity by Vmax.
     const FoulingAnalysis analysis = AnalyzeFouling(test::SampleWine());
+    EXPECT_FALSE(analysis.Vmax.has_value());
     EXPECT_EQ(csv.Rows[1].Fields[15], "cake");
-    EXPECT_EQ(std::stod(csv.Rows[1].Fields[16]), analysis.VmaxLPerM2.value());
-    EXPECT_EQ(std::stod(csv.Rows[1].Fields[17]), analysis.ProductionCapacityGal.value());
+    EXPECT_EQ(csv.Rows[1].Fields[16], "");
+    EXPECT_EQ(csv.Rows[1].Fields[17], "");
     EXPECT_EQ(csv.Rows[2].Fields[1], "Ros\xC3\xA9 \xC3\xA9t\xC3\xA9");
     EXPECT_EQ(csv.Rows[2].Fields[3], "dessert");
     EXPECT_EQ(csv.Rows[2].Fields[13], "over 1,000,000,000,000");
@@ -100,7 +102,9 @@ TEST(WineSummaryTest, TextColumnsLineUpWithAccentedNames) {
     EXPECT_EQ(CharactersBefore(lines[2], lines[2].size()),
               CharactersBefore(lines[0], lines[0].size()));
     EXPECT_NE(lines[2].find("  over 1,000,000,000,000      3,453"), std::string::npos) << lines[2];
-    EXPECT_NE(lines[1].find("  3,453  cake              621.8                     1643"),
+    // The sample's cake filtration has no Vmax: dashes, on the right too.
+    EXPECT_NE(lines[1].find("  3,453  cake                  \xE2\x80\x94                        "
+                            "\xE2\x80\x94"),
               std::string::npos)
         << lines[1];
 }
@@ -116,6 +120,14 @@ TEST(WineSummaryTest, AnalysisThatCannotBeComputedIsEmptyInCsvAndADashInText) {
     const Fields shown{std::istream_iterator<std::string>(words), {}};
     EXPECT_EQ((Fields(shown.end() - 3, shown.end())),
               (Fields{"\xE2\x80\x94", "\xE2\x80\x94", "\xE2\x80\x94"}));
+}
+
+TEST(WineSummaryTest, NamesAreTheFullNamesOfTheNotes) {
+    WineNotes notes;
+    notes.WineName = "Chardonnay 2024 Reserve Lot 7";
+    const WineSummary w = SummarizeWine("chardonnay.zph", test::SampleWine(), notes);
+    EXPECT_EQ(w.Wine, "Chardonnay 2024 Reserve Lot 7");
+    EXPECT_EQ(w.Filter, "Membrane 0.65");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "serial/ComPort.h"
 
+#include "ProcessThreads.h"
 #include "PseudoTerminal.h"
 #include "QueuedDispatcher.h"
 #include "support/TempFolder.h"
@@ -24,13 +25,8 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using test::PseudoTerminal;
 using test::QueuedDispatcher;
+using test::ThreadCount;
 using zephra::test::TempFolder;
-
-/// Threads of this process, event threads and device watchers included.
-int ThreadCount() {
-    return static_cast<int>(
-        std::distance(fs::directory_iterator("/proc/self/task"), fs::directory_iterator()));
-}
 
 class ComPortEvents : public ::testing::Test {
 protected:
@@ -279,6 +275,31 @@ TEST_F(ComPortEvents, DestroyingThePortWaitsForAHandlerRunningOnTheEventThread) 
     ASSERT_TRUE(dispatcher.PumpUntil([&] { return bool(entered); }));
     other.reset();
     EXPECT_TRUE(finished);
+    EXPECT_TRUE(ThreadsBackTo(threadsBefore));
+}
+
+TEST_F(ComPortEvents, BytesAfterDiscardedInputAreNewEvents) {
+    const struct {
+        const char* name;
+        void (TCustomComPort::*discard)();
+    } cases[] = {{"PurgeInput", &TCustomComPort::PurgeInput},
+                 {"ClearInput", &TCustomComPort::ClearInput}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        int calls = 0;
+        // The handler leaves the bytes queued.
+        port.SetOnRxChar([&](TCustomComPort*) { ++calls; });
+        port.Open();
+        pty.Send("abc");
+        ASSERT_TRUE(dispatcher.PumpUntil([&] { return port.InputCount() == 3 && calls > 0; }));
+        dispatcher.PumpUntil([] { return false; }, 50ms);
+        const int before = calls;
+        (port.*c.discard)();
+        // Fewer bytes than were discarded.
+        pty.Send("x");
+        EXPECT_TRUE(dispatcher.PumpUntil([&] { return calls > before; }));
+        port.Close();
+    }
     EXPECT_TRUE(ThreadsBackTo(threadsBefore));
 }
 

@@ -137,6 +137,17 @@ TEST_F(ComPortPty, OpenOfSomethingThatIsNoTtyIsRefused) {
     EXPECT_FALSE(port.Active());
 }
 
+TEST_F(ComPortPty, AnOpenWhoseLogCannotBeWrittenLeavesThePortClosed) {
+    port.SetLogFile((config_.path() / "no-such-folder" / "port.log").string());
+    port.SetOnRxChar([](TCustomComPort*) {});
+    EXPECT_THROW(port.SetActive(true), std::system_error);
+    EXPECT_FALSE(port.Active());
+    EXPECT_EQ(port.Handle(), -1);
+    TComPort second(nullptr);
+    second.SetDeviceName(pty.SlavePath());
+    EXPECT_NO_THROW(second.Open()) << "the device was released";
+}
+
 TEST_F(ComPortPty, APortOpenElsewhereIsNotShared) {
     port.Open();
     TComPort second(nullptr);
@@ -258,6 +269,28 @@ TEST_F(ComPortPty, ReadAnsiLineLeavesTheLineFeedQueued) {
     WaitForInput(1);
     EXPECT_EQ(port.InputCount(), 1u);
     EXPECT_EQ(port.ReadAnsiChar(), '\n');
+}
+
+TEST_F(ComPortPty, ReadsThatReturnAtOnceEndATerminatedReadWithTheQueuedBytes) {
+    port.Timeouts().SetReadInterval(-1);
+    int reads = 0;
+    port.AfterRead = [&](TCustomComPort*, const void*, int, bool) {
+        if (++reads > 100) {
+            throw std::runtime_error("the terminated read does not end");
+        }
+    };
+    port.Open();
+    pty.Send("+1");
+    WaitForInput(2);
+    EXPECT_EQ(port.ReadAnsiLine(), "+1");
+    EXPECT_EQ(port.ReadAnsiLine(), "") << "an idle line";
+    pty.Send("2\r\n");
+    WaitForInput(3);
+    EXPECT_EQ(port.ReadAnsiLine(), "2\r");
+    EXPECT_EQ(port.ReadAnsiChar(), '\n');
+    pty.Send("a\0"s);
+    WaitForInput(2);
+    EXPECT_EQ(port.ReadLine(), u"a");
 }
 
 TEST_F(ComPortPty, ASequenceTerminatorIsNotEndedByALoneCR) {

@@ -18,14 +18,13 @@ inline bool CanRunAsNobody() {
     return ::geteuid() == 0;
 }
 
-// Runs `body` in a child process that has dropped to uid and gid 65534 with
+// Runs `body` in a child process that has dropped to `uid` and `gid` with
 // no supplementary groups, and returns what `body` returned (0..255), or -1
 // when the child could not drop its privileges or did not end normally.
-inline int RunAsNobody(const std::function<int()>& body) {
+inline int RunAsUser(uid_t uid, gid_t gid, const std::function<int()>& body) {
     const pid_t child = ::fork();
     if (child == 0) {
-        if (::setgroups(0, nullptr) != 0 || ::setgid(NobodyGid) != 0 ||
-            ::setuid(NobodyUid) != 0) {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0) {
             ::_exit(255);
         }
         ::_exit(body() & 0xFF);
@@ -36,6 +35,11 @@ inline int RunAsNobody(const std::function<int()>& body) {
         return -1;
     }
     return WEXITSTATUS(status);
+}
+
+// RunAsUser as uid and gid 65534.
+inline int RunAsNobody(const std::function<int()>& body) {
+    return RunAsUser(NobodyUid, NobodyGid, body);
 }
 
 } // namespace zephra::test

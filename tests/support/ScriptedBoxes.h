@@ -16,7 +16,9 @@ public:
         shown.emplace_back(kind, text);
         if (modalMs > 0)
             QTest::qWait(modalMs); // events go on, as under a real modal box
-        return kind == zephra::BoxKind::Question ? questionAnswer : zephra::BoxAnswer::Ok;
+        if (kind == zephra::BoxKind::Question)
+            return questionAnswer;
+        return kind == zephra::BoxKind::Warning ? warningAnswer : zephra::BoxAnswer::Ok;
     }
     int Count(const std::string& text) const {
         int n = 0;
@@ -27,5 +29,7 @@ public:
 
     std::vector<std::pair<zephra::BoxKind, std::string>> shown;
     zephra::BoxAnswer questionAnswer = zephra::BoxAnswer::Yes;
+    // The answer to warnings, such as a wine window's close prompt.
+    zephra::BoxAnswer warningAnswer = zephra::BoxAnswer::Ok;
     int modalMs = 0; // how long each box stays up
 };

@@ -5,13 +5,16 @@
 
 namespace zephra::balancesim {
 
-std::string ReplyLine(double grams, bool stable, bool longForm) {
+std::string ReplyLine(double value, bool stable, bool longForm, const std::string& unit) {
     char magnitude[32];
-    std::snprintf(magnitude, sizeof magnitude, "%9.2f", std::fabs(grams));
+    std::snprintf(magnitude, sizeof magnitude, "%9.2f", std::fabs(value));
     std::string line = longForm ? "N     " : "";
-    line += grams < 0 ? '-' : '+';
+    line += value < 0 ? '-' : '+';
     line += magnitude;
-    line += stable ? " g  " : "    ";
+    std::string unitField(4, ' ');
+    if (stable)
+        unitField.replace(1, 3, unit.substr(0, 3)).resize(4, ' ');
+    line += unitField;
     line += "\r\n";
     return line;
 }

@@ -9,7 +9,7 @@ namespace zephra::balancesim {
 // right-aligned in characters 2 to 10, a blank, the unit in three characters
 // (blanks while the reading is unstable), CR LF: 16 characters. The long form
 // puts a six-character identifier in front of it: 22 characters.
-std::string ReplyLine(double grams, bool stable, bool longForm);
+std::string ReplyLine(double value, bool stable, bool longForm, const std::string& unit = "g");
 
 // What arrives when the two ends of the line disagree on the settings: bytes
 // of the reply's length that are no weight, ending in CR LF.

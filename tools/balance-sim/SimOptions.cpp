@@ -1,5 +1,7 @@
 #include "SimOptions.h"
 
+#include "SimProtocol.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -13,12 +15,28 @@ const char* const Usage =
     "Usage: zephra-balance-sim [options]\n"
     "\n"
     "Simulates a laboratory balance on a pseudo-terminal. The first line on\n"
-    "standard output is the device path; the simulator runs until interrupted.\n"
-    "It answers ESC P CR with a weight line and zeroes on ESC T CR, paced at\n"
+    "standard output is the device path (with --tcp the address\n"
+    "tcp://127.0.0.1:PORT); the simulator runs until interrupted. By default\n"
+    "it answers ESC P CR with a weight line and zeroes on ESC T CR, paced at\n"
     "1200 bit/s. A tare also starts a fresh filtration. When the line is not\n"
-    "set to 1200 bit/s it answers with garbage, as a real balance would.\n"
+    "set to the balance's rate it answers with garbage, as a real balance would.\n"
     "\n"
     "Options:\n"
+    "  --protocol KEY          the balance's language, each at its own rate:\n"
+    "                            esc-p       ESC P CR / ESC T CR, 1200 bit/s\n"
+    "                            mt-sics     SI, T, TI, I4 (CR LF), 9600 bit/s\n"
+    "                            a-and-d     Q, T, ?ID (CR LF), 2400 bit/s\n"
+    "                            ohaus       IP, T (CR LF), 9600 bit/s\n"
+    "                            sma         LF W CR, LF T CR, LF A CR, 9600 bit/s\n"
+    "                            continuous  prints a reading every 100 ms,\n"
+    "                                        9600 bit/s; ignores commands\n"
+    "  --unit U                weigh in U: g (default), kg, mg, lb, oz, ct, or any\n"
+    "                          other name (sent as it is, with grams as values)\n"
+    "  --baud N                the balance's line rate instead of the protocol's\n"
+    "  --tcp PORT              serve on 127.0.0.1:PORT (0: a free port) instead of\n"
+    "                          a pseudo-terminal, one connection at a time\n"
+    "  --overload-after N      fault: report an overload from the N+1st answered\n"
+    "                          reading (continuous: printed line) on\n"
     "  --link COMn             also link the device as COMn in the port map\n"
     "                          ($XDG_CONFIG_HOME/zephra/ports, default\n"
     "                          ~/.config/zephra/ports); removed at exit\n"
@@ -34,7 +52,7 @@ const char* const Usage =
     "  --noise G               standard deviation of the reading in g (default 0.01)\n"
     "  --weight G              a constant load of G grams instead of a filtration\n"
     "  --seed N                seed of the noise (default 1)\n"
-    "  --long                  22-character reply with an identifier prefix\n"
+    "  --long                  esc-p: 22-character reply with an identifier prefix\n"
     "  --print-at-stability    send nothing while the reading is unstable\n"
     "  --unstable F            share of requests that meet an unstable reading\n"
     "                          (default 0, or 0.3 with --print-at-stability);\n"
@@ -44,7 +62,8 @@ const char* const Usage =
     "  --garbage               fault: answer every request with garbage\n"
     "  --babble                fault: send garbage all the time, never a line end\n"
     "                          (a balance printing continuously at another rate)\n"
-    "  --unplug-after N        fault: hang up after N answered readings\n"
+    "  --unplug-after N        fault: hang up after N answered readings (with\n"
+    "                          --tcp: close the connection and stop serving)\n"
     "  -h, --help              show this help\n";
 
 bool ReadNumber(const char* text, double& value) {
@@ -134,6 +153,25 @@ std::optional<SimOptions> ParseSimOptions(int argc, char** argv, int& exitCode) 
             options.garbage = true;
         } else if (arg == "--babble") {
             options.babble = true;
+        } else if (arg == "--protocol") {
+            const std::optional<SimProtocol> protocol =
+                hasValue ? ProtocolFromKey(argv[++i]) : std::nullopt;
+            if (!protocol)
+                return fail("--protocol needs esc-p, mt-sics, a-and-d, ohaus, sma or continuous");
+            options.protocol = *protocol;
+        } else if (arg == "--unit") {
+            if (!hasValue || !std::regex_match(argv[i + 1], std::regex("[A-Za-z%]{1,5}")))
+                return fail("--unit needs a unit of 1 to 5 letters");
+            options.unit = argv[++i];
+        } else if (arg == "--baud") {
+            if (!count(options.baud) || !StandardRate(options.baud))
+                return fail("--baud needs a standard line rate (1200, 2400, ... 115200)");
+        } else if (arg == "--tcp") {
+            if (!count(options.tcpPort) || options.tcpPort > 65535)
+                return fail("--tcp needs a port number, 0 to 65535");
+        } else if (arg == "--overload-after") {
+            if (!count(options.overloadAfter))
+                return fail("--overload-after needs a number of readings");
         } else if (arg == "--unplug-after") {
             if (!count(options.unplugAfter))
                 return fail("--unplug-after needs a number of readings");
@@ -141,6 +179,8 @@ std::optional<SimOptions> ParseSimOptions(int argc, char** argv, int& exitCode) 
             return fail("unknown option " + arg);
         }
     }
+    if (options.tcpPort >= 0 && !options.link.empty())
+        return fail("--link and --tcp exclude each other");
     if (options.printAtStability && !unstableGiven)
         options.unstableFraction = 0.3;
     exitCode = 0;

@@ -9,6 +9,9 @@ namespace zephra::balancesim {
 // filtration, each with a constant K per minute (see FiltrationModel).
 enum class FoulingLaw { Complete, Intermediate, Standard, Cake };
 
+// The languages the simulated balance speaks (see SimProtocol.h).
+enum class SimProtocol { EscP, MtSics, AandD, Ohaus, Sma, Continuous };
+
 // What the simulated balance does, as chosen on the command line.
 struct SimOptions {
     double flowGramsPerMinute = 30.0; // filtrate flow at the start of the filtration
@@ -26,6 +29,11 @@ struct SimOptions {
     bool babble = false;           // send garbage without pause and without line ends
     int unplugAfter = -1;          // hang up after this many answered readings
     int replyDelayMs = 30;         // time the balance takes before it starts to answer
+    SimProtocol protocol = SimProtocol::EscP;
+    std::string unit = "g"; // the unit the balance weighs in
+    int baud = 0;           // the balance's line rate; 0: the protocol's own
+    int tcpPort = -1;       // serve on 127.0.0.1 at this port (0: any free one)
+    int overloadAfter = -1; // report an overload from this many answered readings on
 };
 
 // Parses the command line. Prints the usage (on stdout for --help, else on

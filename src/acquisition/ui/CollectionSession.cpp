@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QTimer>
 #include <QWidget>
 
 namespace zephra {
@@ -45,6 +46,9 @@ void CollectionSession::Begin() {
         run_.RequestStop();
         Pass();
     });
+    // Asked once the close event is over: the question runs an event loop.
+    connect(progress_, &TDataCollectionDlg::CloseRequested, this, &CollectionSession::AskToStop,
+            Qt::QueuedConnection);
     progress_->ShowStatus(progress_->Port, QString::fromStdString(portText_));
     progress_->ShowStatus(progress_->Elapsed, QString::fromStdString(ElapsedText(0)));
     ShowPoints(run_.PointsInRecord());
@@ -52,6 +56,7 @@ void CollectionSession::Begin() {
                           QString::fromStdString(IntervalText(run_.IntervalSeconds())));
     progress_->PlaceOver(wineWindow_);
     progress_->show();
+    progress_->raise();
     progress_->activateWindow();
     progress_->repaint();
     guardedMain_ = &mainWindow_;
@@ -72,17 +77,33 @@ void CollectionSession::Pass() {
     run_.Pass();
     inPass_ = false;
     if (!run_.Running()) {
-        if (exchanges_.Released())
+        if (exchanges_.Released() && !BoxOverProgressWindow())
             Finish();
         return;
     }
-    if (progress_) {
+    if (progress_)
         progress_->ShowStatus(progress_->Elapsed,
                               QString::fromStdString(ElapsedText(run_.ElapsedMs())));
-        // The X key reaches the progress window only while it has the focus;
-        // take it back unless the user is busy in a dialog of their own.
-        if (!progress_->isActiveWindow() && !QApplication::activeModalWidget())
-            progress_->activateWindow();
+}
+
+// Whether a box the user has not answered yet belongs to the progress
+// window (the stop question): the window stays until it is answered.
+bool CollectionSession::BoxOverProgressWindow() const {
+    for (const QWidget* widget = QApplication::activeModalWidget(); widget != nullptr;
+         widget = widget->parentWidget()) {
+        if (widget == progress_)
+            return true;
+    }
+    return false;
+}
+
+void CollectionSession::AskToStop() {
+    if (!run_.Running())
+        return;
+    if (boxes_.Show(BoxKind::Question, StopQuestionText, BoxButtons::YesNo, BoxAnswer::No) ==
+        BoxAnswer::Yes) {
+        run_.RequestStop();
+        Pass();
     }
 }
 
@@ -95,9 +116,11 @@ void CollectionSession::Finish() {
         delete progress_;
     }
     // A run that stored nothing has put the wine back as it was: nothing to save.
-    if (run_.StoredAny() && boxes_.Show(BoxKind::Question, SaveQuestionText, BoxButtons::YesNo,
-                                        BoxAnswer::Yes) == BoxAnswer::Yes)
+    if (run_.StoredAny() && boxes_.Show(BoxKind::Question, SaveQuestion(run_.End()),
+                                        BoxButtons::YesNo, BoxAnswer::Yes) == BoxAnswer::Yes)
         saveAs_();
+    if (QWidget* window = closeAfterEnd_)
+        QTimer::singleShot(0, window, [window] { window->close(); });
     emit Finished();
 }
 
@@ -116,6 +139,8 @@ void CollectionSession::PointStored(const StoredPoint& point) {
         progress_->ShowStatus(progress_->BestLaw, QString::fromStdString(point.bestLawText));
     }
     progress_->ShowVmaxKnown(point.vmax.Known);
+    if (!point.keepProblem.empty())
+        progress_->ShowNotice(QString::fromStdString(point.keepProblem));
 }
 
 void CollectionSession::Collapsed(double intervalSeconds, int pointsInRecord) {
@@ -126,15 +151,26 @@ void CollectionSession::Collapsed(double intervalSeconds, int pointsInRecord) {
                           QString::fromStdString(IntervalText(intervalSeconds)));
 }
 
+void CollectionSession::Resumed(std::int64_t stalledMs) {
+    if (!progress_)
+        return;
+    QString text = QString::fromStdString(StallText(stalledMs));
+    text[0] = text[0].toUpper();
+    progress_->ShowNotice(text);
+}
+
 void CollectionSession::ShowPoints(int pointsInRecord) {
     progress_->ShowStatus(progress_->Points, QString::number(pointsInRecord));
 }
 
 bool CollectionSession::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Close && run_.Running() &&
+    if (event->type() == QEvent::Close && !finished_ &&
         (watched == &mainWindow_ || watched == &wineWindow_)) {
         event->ignore();
-        boxes_.Information(RunInProgressText);
+        if (run_.Running())
+            boxes_.Information(RunInProgressText);
+        else
+            closeAfterEnd_ = static_cast<QWidget*>(watched);
         return true;
     }
     return QObject::eventFilter(watched, event);

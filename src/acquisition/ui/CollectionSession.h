@@ -14,13 +14,20 @@ class QWidget;
 
 namespace zephra {
 
+// Asked when the progress window is closed from its title bar.
+inline constexpr const char* StopQuestionText = "Stop data collection?";
+
 // A collection run on screen: the progress window with the run's status,
 // a timer that drives the run's passes, and the guards that hold the run's
-// windows open. While the run goes on, neither its wine window nor the main
-// window can be closed (the user is told to stop the run first). When the
-// run has ended, whatever the reason, and its exchanges have closed the
-// port, the progress window closes and, when the run stored at least one
-// point, the user is asked whether to save the data; Yes calls `saveAs`.
+// windows open. The progress window has the keyboard focus when the run
+// starts and leaves it to whatever window the user turns to. While the run
+// goes on, neither its wine window nor the main window can be closed (the
+// user is told to stop the run first). When the run has ended, whatever the
+// reason, and its exchanges have closed the port, the progress window
+// closes and, when the run stored at least one point, the user is asked
+// whether to save the data (SaveQuestion); Yes calls `saveAs`. A window
+// closed between the end of the run and then closes after the question:
+// until the exchange thread has let the port go, nothing it uses may go.
 class CollectionSession : public QObject, private RunObserver {
     Q_OBJECT
 
@@ -65,10 +72,13 @@ protected:
 
 private:
     void Finish();
+    bool BoxOverProgressWindow() const;
+    void AskToStop();
     void RemoveGuards();
     void CountdownChanged(const std::string& text) override;
     void PointStored(const StoredPoint& point) override;
     void Collapsed(double intervalSeconds, int pointsInRecord) override;
+    void Resumed(std::int64_t stalledMs) override;
     void ShowPoints(int pointsInRecord);
 
     QWidget& mainWindow_;
@@ -82,6 +92,8 @@ private:
     QPointer<TDataCollectionDlg> progress_;
     QPointer<QWidget> guardedMain_;
     QPointer<QWidget> guardedWine_;
+    // A window whose close came while the run was ending.
+    QPointer<QWidget> closeAfterEnd_;
     bool inPass_ = false;
     bool finished_ = false;
 };

@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 
@@ -20,8 +21,11 @@ constexpr int CountdownHeight = 107;
 constexpr int StatusTop = 100;
 constexpr int StatusLineHeight = 18;
 constexpr int StatusBottomMargin = 8;
-// The two lines of the note that Vmax is known.
+// The two lines of the note that Vmax is known, and of a notice.
 constexpr int KnownHeight = 34;
+constexpr int NoticeHeight = 34;
+constexpr int ButtonWidth = 75;
+constexpr int ButtonHeight = 25;
 constexpr int CaptionLeft = 18;
 constexpr int ValueLeft = 96;
 constexpr int ValueWidth = ClientWidth - ValueLeft - 8;
@@ -33,9 +37,10 @@ constexpr int PlacementMargin = 8;
 TDataCollectionDlg::TDataCollectionDlg(QWidget* owner) : QDialog(owner) {
     setWindowTitle(QStringLiteral("Data Collection"));
     setFont(EntryDialogFont());
-    // A title without any border icons, above every other window.
+    // A title with only the close button, above every other window.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint);
+                   Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     move(5, 5);
 
     Next = new QLabel(QStringLiteral("Time to next read:"), this);
@@ -59,17 +64,49 @@ TDataCollectionDlg::TDataCollectionDlg(QWidget* owner) : QDialog(owner) {
     BestLaw = AddStatusLine(QStringLiteral("Best law:"));
     VmaxKnown = new QLabel(QString::fromUtf8(VmaxKnownText), this);
     VmaxKnown->setWordWrap(true);
-    VmaxKnown->setGeometry(CaptionLeft, StatusTop + StatusLineHeight * statusLines_,
-                           ClientWidth - 2 * CaptionLeft, KnownHeight);
     VmaxKnown->hide();
+    Notice = new QLabel(this);
+    Notice->setWordWrap(true);
+    Notice->setTextFormat(Qt::PlainText);
+    Notice->hide();
+    StopButton = new QPushButton(QStringLiteral("Stop"), this);
+    // Enter must not end a run by accident; Space on the focused button does.
+    StopButton->setAutoDefault(false);
+    connect(StopButton, &QPushButton::clicked, this, &TDataCollectionDlg::StopRequested);
+    LayOutBelowStatus();
 }
 
 void TDataCollectionDlg::ShowVmaxKnown(bool known) {
     if (VmaxKnown->isVisible() == known)
         return;
     VmaxKnown->setVisible(known);
-    setFixedSize(ClientWidth, StatusTop + StatusLineHeight * statusLines_ + StatusBottomMargin +
-                                  (known ? KnownHeight : 0));
+    LayOutBelowStatus();
+}
+
+void TDataCollectionDlg::ShowNotice(const QString& text) {
+    Notice->setText(text);
+    if (Notice->isHidden()) {
+        Notice->show();
+        LayOutBelowStatus();
+    }
+}
+
+// Under the status lines: the shown notes, then the Stop button; the window
+// ends below them.
+void TDataCollectionDlg::LayOutBelowStatus() {
+    int top = StatusTop + StatusLineHeight * statusLines_;
+    if (VmaxKnown->isVisibleTo(this)) {
+        VmaxKnown->setGeometry(CaptionLeft, top, ClientWidth - 2 * CaptionLeft, KnownHeight);
+        top += KnownHeight;
+    }
+    if (Notice->isVisibleTo(this)) {
+        Notice->setGeometry(CaptionLeft, top, ClientWidth - 2 * CaptionLeft, NoticeHeight);
+        top += NoticeHeight;
+    }
+    top += StatusBottomMargin;
+    StopButton->setGeometry(ClientWidth - CaptionLeft - ButtonWidth, top, ButtonWidth,
+                            ButtonHeight);
+    setFixedSize(ClientWidth, top + ButtonHeight + StatusBottomMargin);
 }
 
 QLabel* TDataCollectionDlg::AddStatusLine(const QString& caption) {
@@ -79,7 +116,8 @@ QLabel* TDataCollectionDlg::AddStatusLine(const QString& caption) {
     value->setGeometry(ValueLeft, top, ValueWidth, 17);
     value->setTextFormat(Qt::PlainText);
     statusLines_ += 1;
-    setFixedSize(ClientWidth, StatusTop + StatusLineHeight * statusLines_ + StatusBottomMargin);
+    if (StopButton != nullptr)
+        LayOutBelowStatus();
     return value;
 }
 
@@ -127,10 +165,12 @@ void TDataCollectionDlg::keyPressEvent(QKeyEvent* event) {
 }
 
 void TDataCollectionDlg::closeEvent(QCloseEvent* event) {
-    if (closing_)
+    if (closing_) {
         event->accept();
-    else
-        event->ignore();
+        return;
+    }
+    event->ignore();
+    emit CloseRequested();
 }
 
 void TDataCollectionDlg::reject() {

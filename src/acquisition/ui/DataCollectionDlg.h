@@ -3,14 +3,17 @@
 #include <QDialog>
 
 class QLabel;
+class QPushButton;
 
 namespace zephra {
 
 // "Data Collection": the progress window of a run, always on top, with the
-// countdown to the next reading and the stop hint, and under them the
-// run's status lines (port, elapsed time, points stored, last reading,
-// reading interval). The X key stops the run. The user cannot close it;
-// the run closes it when it ends.
+// countdown to the next reading and the stop hint, under them the run's
+// status lines (port, elapsed time, points stored, last reading, reading
+// interval, Vmax), the notices of the run and the Stop button. The X key,
+// wherever the focus is in the window, and the Stop button stop the run;
+// the title bar's close button asks the run's owner first (CloseRequested).
+// The window never closes itself: the run closes it when it ends.
 class TDataCollectionDlg : public QDialog {
     Q_OBJECT
 
@@ -33,6 +36,10 @@ public:
     QLabel* Vmax;
     QLabel* BestLaw;
     QLabel* VmaxKnown;
+    // The latest notice of the run, such as a stall; hidden until there is one.
+    QLabel* Notice;
+    // Stops the run as the X key does; Enter does not press it.
+    QPushButton* StopButton = nullptr;
 
     // Adds a status line under the others, "caption" and an empty value, and
     // makes the window taller by one line; returns the value label.
@@ -46,6 +53,8 @@ public:
     void ShowStatus(QLabel* value, const QString& text);
     // Shows or hides VmaxKnown, the window growing or shrinking to hold it.
     void ShowVmaxKnown(bool known);
+    // Shows `text` in Notice, the window growing to hold it.
+    void ShowNotice(const QString& text);
     // Moves the window over the bottom right of `wineWindow`, clear of the
     // graph at its top, inside the screen.
     void PlaceOver(const QWidget& wineWindow);
@@ -54,6 +63,8 @@ public:
 
 signals:
     void StopRequested();
+    // The user closed the window from its title bar; the run goes on.
+    void CloseRequested();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -61,6 +72,8 @@ protected:
     void reject() override;
 
 private:
+    void LayOutBelowStatus();
+
     int statusLines_ = 0;
     bool closing_ = false;
 };

@@ -13,25 +13,49 @@ std::string SettingsWriteErrorText(int errorCode) {
            " occurred while writing environment file ZEPHRA.DAT.";
 }
 
+std::string ProfileWriteErrorText(int errorCode) {
+    return "I/O Error type " + std::to_string(errorCode) +
+           " occurred while writing the balance settings BALANCE.CONF.";
+}
+
+namespace {
+
+// Takes the dialog's balance into `balance` and its file.
+void TakeProfile(const TCOMDlg& dialog, BalanceSetup& balance, MessageBoxes& boxes) {
+    const std::optional<BalanceProfile> chosen = dialog.Profile();
+    if (!chosen || (!balance.profile && *chosen == BalanceProfile{}))
+        return;
+    balance.profile = chosen;
+    if (const int error = WriteBalanceProfile(balance.path, *chosen))
+        boxes.Error(ProfileWriteErrorText(error));
+}
+
+} // namespace
+
 void SetScaleConnectionExecute(QWidget* owner, TEnvironmentRec& Environment,
                                serial::TComPort& ComPort, MessageBoxes& boxes,
-                               const std::string& settingsPath) {
+                               const std::string& settingsPath, BalanceSetup* balance) {
     // A run reads the device name at every exchange: it must not change under it.
     if (owner && CollectionInProgress(*owner)) {
         boxes.Information(CollectionSession::RunInProgressText);
         return;
     }
-    TCOMDlg dialog(owner);
+    TCOMDlg dialog(owner, balance ? balance->profile : std::nullopt);
     dialog.SelectPort(Environment.ScalePortNumber());
     if (dialog.exec() != QDialog::Accepted)
         return;
     const int n = dialog.SelectedPort();
-    if (n == 0)
+    const bool onNetwork = balance && dialog.Profile() && !dialog.Profile()->Address.empty();
+    if (n == 0 && !onNetwork)
         return;
-    ComPort.SetDeviceName(BalanceDeviceName(n));
-    Environment.SetScalePortNumber(n);
-    if (const int error = WriteDataFile(settingsPath, Environment))
-        boxes.Error(SettingsWriteErrorText(error));
+    if (n != 0) {
+        ComPort.SetDeviceName(BalanceDeviceName(n));
+        Environment.SetScalePortNumber(n);
+        if (const int error = WriteDataFile(settingsPath, Environment))
+            boxes.Error(SettingsWriteErrorText(error));
+    }
+    if (balance)
+        TakeProfile(dialog, *balance, boxes);
 }
 
 } // namespace zephra

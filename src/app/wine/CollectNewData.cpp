@@ -1,52 +1,20 @@
 #include "app/wine/CollectNewData.h"
 
+#include "acquisition/BalanceFactory.h"
 #include "acquisition/ComPortBalance.h"
-#include "acquisition/ExchangeThread.h"
 #include "acquisition/PortDevice.h"
 #include "acquisition/ui/CollectionSession.h"
 #include "acquisition/ui/NewDataDlg.h"
 #include "acquisition/ui/RunsInProgress.h"
-#include "app/wine/WineWindow.h"
-#include "app/wine/WineWindowTarget.h"
+#include "app/wine/DesktopCollection.h"
 
 #include <QRadioButton>
 
 namespace zephra {
 
-namespace {
-
-// Everything one run on a wine window needs, alive until the run has ended.
-class DesktopCollection : public QObject {
-public:
-    DesktopCollection(QWidget& mainWindow, TMDIChild& wineWindow, serial::TComPort& ComPort,
-                      UiServices services, RunSettings settings, std::function<void()> saveAs)
-        : QObject(&mainWindow), balance_(ComPort), target_(wineWindow),
-          exchanges_(balance_, clock_, [this] { PassSoon(); }),
-          session_(mainWindow, wineWindow, target_, exchanges_, clock_, services.Boxes, settings,
-                   PortDescription(ComPort.DeviceName()), std::move(saveAs), this) {
-        connect(&session_, &CollectionSession::Finished, this, &QObject::deleteLater);
-    }
-    void Begin() { session_.Begin(); }
-
-private:
-    // Called on the exchange thread: the session takes the outcome up on
-    // the main thread at once.
-    void PassSoon() {
-        QMetaObject::invokeMethod(
-            this, [this] { session_.Pass(); }, Qt::QueuedConnection);
-    }
-
-    ComPortBalance balance_;
-    BootTimeRunClock clock_;
-    WineWindowTarget target_;
-    ExchangeThread exchanges_;
-    CollectionSession session_;
-};
-
-} // namespace
-
 void CollectNewDataExecute(QWidget& mainWindow, TMDIChild& wineWindow, serial::TComPort& ComPort,
-                           UiServices services, std::function<void()> saveAs) {
+                           UiServices services, std::function<void()> save,
+                           const std::optional<BalanceProfile>& profile) {
     if (CollectionInProgress(mainWindow)) {
         services.Boxes.Information(CollectionSession::RunInProgressText);
         return;
@@ -55,8 +23,12 @@ void CollectNewDataExecute(QWidget& mainWindow, TMDIChild& wineWindow, serial::T
     dialog.MaxDuration18->setChecked(true);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    auto* collection = new DesktopCollection(mainWindow, wineWindow, ComPort, services,
-                                             dialog.Settings(), std::move(saveAs));
+    std::unique_ptr<Balance> balance = profile ? MakeBalance(*profile, ComPort)
+                                               : std::make_unique<ComPortBalance>(ComPort);
+    const std::string where = profile ? BalanceWhere(*profile, ComPort) : ComPort.DeviceName();
+    auto* collection = new DesktopCollection(
+        mainWindow, wineWindow, std::move(balance), std::make_unique<BootTimeRunClock>(),
+        PortDescription(where), services, dialog.Settings(), std::move(save));
     collection->Begin();
 }
 

@@ -20,13 +20,15 @@ void RememberFlowUnit(const TConditionsDlg& dlg, ProgramSettings* settings) {
     }
 }
 
-bool NewWine(QWidget* parent, MessageBoxes& boxes, TWineRec& rec, QString& caption,
-             ProgramSettings* settings) {
+bool NewWine(QWidget* parent, MessageBoxes& boxes, TWineRec& rec, WineNotes& notes,
+             QString& caption, ProgramSettings* settings) {
     TConditionsDlg dlg(boxes, parent, settings ? settings->Units() : UsUnits);
     if (dlg.exec() != QDialog::Accepted) {
         return false;
     }
-    rec = NewWineRecord(dlg.Form());
+    const ConditionsForm form = dlg.Form();
+    rec = NewWineRecord(form);
+    notes = FormNotes(form);
     RememberFlowUnit(dlg, settings);
     caption = dlg.WineName->text() + QLatin1Char(' ') + dlg.FilterName->text();
     return true;
@@ -35,11 +37,11 @@ bool NewWine(QWidget* parent, MessageBoxes& boxes, TWineRec& rec, QString& capti
 bool EditWineConditions(QWidget* parent, TMDIChild& window, ProgramSettings* settings) {
     TWineClass& wine = window.WineClass;
     TConditionsDlg dlg(window.Boxes(), parent, window.Units());
-    dlg.SetForm(LoadConditionsForm(wine.WineRec));
+    dlg.SetForm(LoadConditionsForm(wine.WineRec, wine.Notes));
     if (dlg.exec() != QDialog::Accepted) {
         return false;
     }
-    StoreEditedConditions(wine.WineRec, dlg.Form());
+    StoreEditedConditions(wine.WineRec, wine.Notes, dlg.Form());
     RememberFlowUnit(dlg, settings);
     wine.Modified = true;
     window.Calculate(true);
@@ -48,13 +50,14 @@ bool EditWineConditions(QWidget* parent, TMDIChild& window, ProgramSettings* set
 
 } // namespace
 
-bool NewWineFromConditions(QWidget* parent, MessageBoxes& boxes, TWineRec& rec, QString& caption) {
-    return NewWine(parent, boxes, rec, caption, nullptr);
+bool NewWineFromConditions(QWidget* parent, MessageBoxes& boxes, TWineRec& rec, WineNotes& notes,
+                           QString& caption) {
+    return NewWine(parent, boxes, rec, notes, caption, nullptr);
 }
 
-bool NewWineFromConditions(QWidget* parent, MessageBoxes& boxes, TWineRec& rec, QString& caption,
-                           ProgramSettings& settings) {
-    return NewWine(parent, boxes, rec, caption, &settings);
+bool NewWineFromConditions(QWidget* parent, MessageBoxes& boxes, TWineRec& rec, WineNotes& notes,
+                           QString& caption, ProgramSettings& settings) {
+    return NewWine(parent, boxes, rec, notes, caption, &settings);
 }
 
 bool EditConditions(QWidget* parent, TMDIChild& window) {

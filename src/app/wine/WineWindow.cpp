@@ -18,6 +18,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -70,7 +71,7 @@ QString JoinLines(const std::vector<std::string>& lines) {
 TMDIChild::TMDIChild(UiServices services, const QList<TMDIChild*>& openWindows,
                      const DisplayUnits& units)
     : SaveDialog(FileDialog::Kind::Save, services.Dialogs), services_(services),
-      openWindows_(openWindows), units_(units) {
+      openWindows_(openWindows), units_(units), journal_(RecoveryFolder()) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QApplication::windowIcon());
 
@@ -143,9 +144,16 @@ bool TMDIChild::FormQuery() {
     if (answer != BoxAnswer::Yes)
         return false;
 
-    SaveDialog.Setup.Filter = WineFileFilter;
-    if (FileName != UnsavedFileName)
+    if (FileName != UnsavedFileName) {
+        const bool saved = SaveReportingFailure(FileName);
+        services_.Time.Wait(200);
+        if (saved)
+            return true;
+        // The file cannot be written: offer another place, from its own.
         SaveDialog.Setup.InitialDir = FolderOf(FileName);
+        SaveDialog.Setup.FileName = FilePart(FileName);
+    }
+    SaveDialog.Setup.Filter = WineFileFilter;
     bool error = false;
     do {
         if (!SaveDialog.Execute(this))
@@ -171,17 +179,20 @@ void TMDIChild::WriteWineFile(const QString& fileName, bool& Error) {
     }
     if (!Error)
         Error = !MayOverwrite(services_.Boxes, fileName);
-    if (Error)
-        return;
-    if (const int code = SaveTo(fileName)) {
+    if (!Error)
+        Error = !SaveReportingFailure(fileName);
+}
+
+bool TMDIChild::SaveReportingFailure(const QString& fileName) {
+    const int code = SaveTo(fileName);
+    if (code != 0)
         services_.Boxes.Error("I/O Error type " + std::to_string(code) +
                               " - The file did not get saved.");
-        Error = true;
-    }
+    return code == 0;
 }
 
 int TMDIChild::SaveTo(const QString& fileName) {
-    const int code = zephra::WriteWineFile(LocalPath(fileName), WineClass.WineRec);
+    const int code = zephra::WriteWineFile(LocalPath(fileName), WineClass.WineRec, WineClass.Notes);
     if (code == 0)
         SetCurrentFile(fileName);
     return code;
@@ -191,6 +202,18 @@ void TMDIChild::SetCurrentFile(const QString& fileName) {
     setWindowTitle(FilePart(fileName));
     FileName = fileName;
     WineClass.Modified = false;
+    journal_.Remove();
+}
+
+std::string TMDIChild::KeepForRecovery() {
+    CollectedWine wine;
+    if (FileName != UnsavedFileName)
+        wine.fileName = LocalPath(FileName);
+    wine.caption = Caption().toStdString();
+    wine.rec = WineClass.WineRec;
+    if (const int error = journal_.Keep(wine))
+        return "Not kept for recovery: " + std::string(std::strerror(error));
+    return {};
 }
 
 void TMDIChild::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "acquisition/RecoveryJournal.h"
 #include "document/WineRec.h"
 #include "entry/UnitSystem.h"
 #include "ui_common/FileDialogs.h"
@@ -9,6 +10,8 @@
 #include <QMdiSubWindow>
 #include <QSize>
 #include <QString>
+
+#include <string>
 
 class QLabel;
 class QPlainTextEdit;
@@ -24,7 +27,10 @@ inline const QString UnsavedFileName = QStringLiteral("unsaved");
 
 // A wine window: a child window of the main frame that owns one wine, shows
 // its report in two panels and its small graph, and asks about unsaved
-// changes before it goes away. It deletes itself once closed.
+// changes before it goes away. It deletes itself once closed. Data collected
+// into it are kept in a recovery journal until the wine is saved or the
+// window goes (its close prompt let the user give them up), so that a crash
+// of the program does not lose them.
 class TMDIChild : public QMdiSubWindow {
     Q_OBJECT
 
@@ -67,12 +73,17 @@ public:
     int SaveTo(const QString& fileName);
 
     // The wine is now kept in `fileName`: the window takes the file's name
-    // as its caption and the wine is no longer modified. Every successful
-    // save and every opened file ends here.
+    // as its caption and the wine is no longer modified (its recovery
+    // journal goes). Every successful save and every opened file ends here.
     void SetCurrentFile(const QString& fileName);
 
-    // The close prompt: true when the window may close. Asks to save a
-    // modified wine through the window's own save dialog.
+    // Keeps the wine as it stands in the window's recovery journal, on the
+    // disk before it returns. Returns what went wrong, empty when all went well.
+    std::string KeepForRecovery();
+
+    // The close prompt: true when the window may close. Yes saves a
+    // modified wine to its file; a wine never saved, or one whose file
+    // cannot be written, is saved through the window's own save dialog.
     bool FormQuery();
 
     // Writes the wine to `fileName` after the close prompt's checks; on
@@ -93,10 +104,13 @@ protected:
 
 private:
     void FormClose();
+    // SaveTo with the close prompt's error box on failure; true when saved.
+    bool SaveReportingFailure(const QString& fileName);
 
     UiServices services_;
     const QList<TMDIChild*>& openWindows_;
     const DisplayUnits& units_;
+    RecoveryJournal journal_;
 };
 
 } // namespace zephra

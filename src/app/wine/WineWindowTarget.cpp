@@ -12,4 +12,8 @@ void WineWindowTarget::Refresh() {
     window_.FillLines();
 }
 
+std::string WineWindowTarget::KeepStoredPoint() {
+    return window_.KeepForRecovery();
+}
+
 } // namespace zephra

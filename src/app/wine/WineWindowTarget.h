@@ -15,6 +15,8 @@ public:
     TWineClass& Wine() override;
     // The report panels and the graph of the window, from the record as it stands.
     void Refresh() override;
+    // The window's recovery journal takes the point.
+    std::string KeepStoredPoint() override;
 
 private:
     TMDIChild& window_;

@@ -56,21 +56,36 @@ void WineWindows::WindowClosed(TMDIChild* window) {
 
 void WineWindows::FileNewExecute() {
     TWineRec rec{};
+    WineNotes notes;
     QString caption;
-    if (settings_ ? !NewWineFromConditions(&frame_, services_.Boxes, rec, caption, *settings_)
-                  : !NewWineFromConditions(&frame_, services_.Boxes, rec, caption))
+    if (settings_ ? !NewWineFromConditions(&frame_, services_.Boxes, rec, notes, caption,
+                                           *settings_)
+                  : !NewWineFromConditions(&frame_, services_.Boxes, rec, notes, caption))
         return;
-    CreateNewWineWindow(rec, caption);
+    CreateNewWineWindow(rec, caption, notes);
 }
 
-TMDIChild* WineWindows::CreateNewWineWindow(const TWineRec& rec, const QString& caption) {
+TMDIChild* WineWindows::CreateNewWineWindow(const TWineRec& rec, const QString& caption,
+                                            const WineNotes& notes) {
     TMDIChild* window = MakeWineWindow();
     window->WineClass.WineRec = rec;
+    window->WineClass.Notes = notes;
     window->setWindowTitle(caption);
     window->WineClass.Modified = true;
     window->FileName = UnsavedFileName;
     window->FillLines();
     Count();
+    return window;
+}
+
+TMDIChild* WineWindows::RestoreCollectedWine(const TWineRec& rec, const QString& caption,
+                                             const QString& fileName) {
+    TMDIChild* window = CreateNewWineWindow(rec, caption);
+    if (!fileName.isEmpty())
+        window->FileName = fileName;
+    window->Calculate(false);
+    if (const std::string problem = window->KeepForRecovery(); !problem.empty())
+        statusBar_.showMessage(QString::fromStdString(problem));
     return window;
 }
 
@@ -104,13 +119,17 @@ TMDIChild* WineWindows::CreateWineWindow(const QString& fileName) {
         window->close();
         return nullptr;
     }
-    TWineRec rec{};
-    if (!ZephraFileOpen(LocalPath(fileName), rec, services_.Boxes)) {
+    WineFileContents wine;
+    if (!ReadWineFile(LocalPath(fileName), wine, services_.Boxes)) {
         window->close();
         return nullptr;
     }
-    window->WineClass.WineRec = rec;
+    window->WineClass.WineRec = wine.Rec;
+    window->WineClass.Notes = wine.Notes;
     window->FillLines();
+    if (!wine.NotesWarning.empty())
+        statusBar_.showMessage(FilePart(fileName) + QStringLiteral(": ") +
+                               QString::fromStdString(wine.NotesWarning));
     return window;
 }
 
@@ -133,8 +152,10 @@ void WineWindows::FileSaveAsExecute() {
     SaveCancelled = false;
     SaveDialog.Setup.Filter = WineFileFilter;
     SaveDialog.Setup.FileName.clear();
-    if (window->FileName != UnsavedFileName)
+    if (window->FileName != UnsavedFileName) {
         SaveDialog.Setup.InitialDir = FolderOf(window->FileName);
+        SaveDialog.Setup.FileName = FilePart(window->FileName);
+    }
     bool error = false;
     do {
         if (!SaveDialog.Execute(&frame_)) {
@@ -190,8 +211,9 @@ void WineWindows::FileCloseExecute() {
             BoxButtons::YesNo, BoxAnswer::Yes);
         if (answer != BoxAnswer::Yes)
             return;
-        FileSaveAsExecute();
-        if (SaveCancelled)
+        FileSaveExecute();
+        // Still modified: the save failed or its dialog was cancelled.
+        if (window->WineClass.Modified)
             return;
     }
     window->close();

@@ -25,8 +25,9 @@ class WineWindows : public QObject {
 
 public:
     // `frame` is the parent of the dialogs; new wine windows go into `area`;
-    // the "File Saved" notice goes to `statusBar`. Windows and the New
-    // command's dialog show values in the units of `settings` (US without).
+    // the "File Saved" notice and the warning about notes of an opened file
+    // that could not be read go to `statusBar`. Windows and the New command's
+    // dialog show values in the units of `settings` (US without).
     WineWindows(QWidget& frame, QMdiArea& area, QStatusBar& statusBar, UiServices services,
                 ProgramSettings* settings = nullptr);
 
@@ -44,8 +45,13 @@ public:
 
     void FileNewExecute();
     void FileOpenExecute();
+    // Saves to the wine's file; a wine never saved goes through Save As.
     void FileSaveExecute();
+    // The save dialog starts in the wine's folder with its file name, or
+    // empty for a wine never saved.
     void FileSaveAsExecute();
+    // Asks to save a modified wine first; Yes saves as Save does, and the
+    // window closes once the wine is saved.
     void FileCloseExecute();
 
     // Opens the wine file at `fileName` in a new window; returns it, or
@@ -53,7 +59,14 @@ public:
     TMDIChild* CreateWineWindow(const QString& fileName);
 
     // Shows a confirmed new wine in a new window, modified and unsaved.
-    TMDIChild* CreateNewWineWindow(const TWineRec& rec, const QString& caption);
+    TMDIChild* CreateNewWineWindow(const TWineRec& rec, const QString& caption,
+                                   const WineNotes& notes = {});
+
+    // Shows a wine whose collected data were recovered after the program
+    // ended: recalculated, modified, under `fileName` when it had a file
+    // (empty: never saved), and kept for recovery again at once.
+    TMDIChild* RestoreCollectedWine(const TWineRec& rec, const QString& caption,
+                                    const QString& fileName);
 
     // Writes the active wine to `LocalFileName`; `SaveAs` switches on the
     // check against the other windows' files and the overwrite question.

@@ -23,7 +23,9 @@ namespace {
 
 constexpr int NameBoxWidth = 121;
 constexpr int NumberBoxWidth = 41;
-constexpr int NameLength = 16;
+// The names take any length: the record keeps their first 16 characters,
+// the wine file's notes the full names.
+constexpr int NameLength = 0;
 constexpr int NumberLength = 4;
 // A value typed in another unit than the record's may need more characters
 // ("0.055" bar, "454000" L/h).
@@ -142,6 +144,11 @@ void TConditionsDlg::SetForm(const ConditionsForm& form) {
     SetNumericBoxes(shown);
     RateUnitButtons()[static_cast<std::size_t>(std::clamp(shown.RateUnits, 0, 3))]->setChecked(
         true);
+    // Comments stored by other means may be longer than the box takes when
+    // typed; they are shown whole, never cut.
+    const QString comments = QString::fromStdString(shown.Comments);
+    Comments->setMaxLength(std::max<int>(CommentsLength, static_cast<int>(comments.size())));
+    Comments->setText(comments);
 }
 
 ConditionsForm TConditionsDlg::Form() const {
@@ -170,6 +177,7 @@ ConditionsForm TConditionsDlg::ShownForm() const {
             form.RateUnits = static_cast<int>(units);
         }
     }
+    form.Comments = Comments->text().toStdString();
     return form;
 }
 
@@ -214,6 +222,8 @@ QLineEdit* TConditionsDlg::BoxOf(ConditionsField field) const {
         return Area;
     case ConditionsField::Rate:
         return Rate;
+    case ConditionsField::Comments:
+        return Comments;
     }
     return WineName;
 }

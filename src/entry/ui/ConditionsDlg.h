@@ -18,7 +18,7 @@ class QRadioButton;
 namespace zephra {
 
 // "Filtration Conditions": the names, the wine type, the laboratory and the
-// full-scale conditions of a wine. OK runs ConditionsRangeCheck, which
+// full-scale conditions of a wine, and comments. OK runs ConditionsRangeCheck, which
 // rewrites the numeric boxes in their stored fixed-width form and closes the
 // dialog only when every field is acceptable; the box that failed then has
 // the focus with its text selected. The dialog itself never
@@ -38,7 +38,7 @@ public:
                             const DisplayUnits& units = UsUnits);
 
     // Shows the record's form `form` in the boxes and choices, converted to
-    // the dialog's units (the Comments box is untouched).
+    // the dialog's units.
     void SetForm(const ConditionsForm& form);
     // The record's form of the boxes' texts as UTF-8 (the names in composed
     // form) and the two choices; in US units the boxes' texts themselves.

@@ -1,6 +1,11 @@
 #include "graphs/ui/PictureFileDialog.h"
 
+#include "document/AtomicFile.h"
+#include "document/OutputTarget.h"
+
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -29,7 +34,16 @@ void SavePictureAsPng(QWidget* parent, PictureFileDialog& dialog, const QImage& 
     if (QFileInfo(path).suffix().isEmpty()) {
         path += QStringLiteral(".png");
     }
-    if (!picture.save(path, "PNG")) {
+    const std::string local = QFile::encodeName(path).toStdString();
+    if (const auto refusal = OutputRefusal(local, {})) {
+        boxes.Error("The picture was not saved to " + local + ": " + *refusal + ".");
+        return;
+    }
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    if (!picture.save(&png, "PNG") ||
+        WriteFileAtomically(local, png.data().constData(),
+                            static_cast<std::size_t>(png.data().size())) != 0) {
         boxes.Error("The picture could not be saved to " + path.toStdString() + ".");
     }
 }

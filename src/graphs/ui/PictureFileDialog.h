@@ -28,8 +28,9 @@ public:
 };
 
 // Asks where to save `picture` (suggesting `suggestedName`), adds ".png"
-// to a name without an extension and saves it as PNG; a failed save is
-// reported through `boxes`. Nothing happens when the user cancels.
+// to a name without an extension and saves it as PNG, atomically; a failed
+// save, or a name of a wine file (see OutputRefusal), is reported through
+// `boxes`. Nothing happens when the user cancels.
 void SavePictureAsPng(QWidget* parent, PictureFileDialog& dialog, const QImage& picture,
                       const QString& suggestedName, MessageBoxes& boxes);
 

@@ -1,6 +1,7 @@
 #include "reports/ui/ReportCommands.h"
 
 #include "document/AtomicFile.h"
+#include "document/OutputTarget.h"
 #include "graphs/ui/QtTextMetrics.h"
 #include "reports/DataCsv.h"
 #include "reports/WineJson.h"
@@ -25,7 +26,7 @@ ReportPage WineReportPage(const TWineClass& wine, const QString& wineFile,
     const QtTextMetrics metrics;
     return BuildReportPage(wine.WineRec,
                            ReportSourceOf(wineFile, QDateTime::currentDateTime(), wine.Modified),
-                           metrics, units);
+                           metrics, wine.Notes, units);
 }
 
 } // namespace
@@ -46,8 +47,10 @@ void ReportCommands::ExportPdfExecute(const TWineClass& wine, const QString& win
     if (!MayOverwrite(services_.Boxes, path))
         return;
     const std::vector<ReportPage> pages{WineReportPage(wine, wineFile, units_)};
-    WriteOutput(path, ReportPdf(pages, {QString::fromStdString(ReportTitle(pages)), ReportAuthor()},
-                                ReportPageLayoutFor(QLocale::system())));
+    WriteOutput(path,
+                ReportPdf(pages, {QString::fromStdString(ReportTitle(pages)), ReportAuthor()},
+                          ReportPageLayoutFor(QLocale::system())),
+                wineFile);
 }
 
 void ReportCommands::PrintExecute(const TWineClass& wine, const QString& wineFile) {
@@ -68,8 +71,10 @@ void ReportCommands::ExportDataExecute(const TWineClass& wine, const QString& wi
     const QString path = json ? *chosen : ForceExtension(*chosen, QStringLiteral(".csv"));
     if (!MayOverwrite(services_.Boxes, path))
         return;
-    WriteOutput(path, QByteArray::fromStdString(json ? WineJsonText(wine.WineRec, units_)
-                                                     : DataCsvText(wine.WineRec)));
+    WriteOutput(path,
+                QByteArray::fromStdString(json ? WineJsonText(wine.WineRec, wine.Notes, units_)
+                                               : DataCsvText(wine.WineRec)),
+                wineFile);
 }
 
 std::optional<QString> ReportCommands::AskFileName(FileDialog& dialog, const QString& wineFile,
@@ -86,7 +91,12 @@ std::optional<QString> ReportCommands::AskFileName(FileDialog& dialog, const QSt
     return dialog.Setup.FileName;
 }
 
-void ReportCommands::WriteOutput(const QString& path, const QByteArray& bytes) {
+void ReportCommands::WriteOutput(const QString& path, const QByteArray& bytes,
+                                 const QString& wineFile) {
+    if (const auto refusal = OutputRefusal(LocalPath(path), {LocalPath(wineFile)})) {
+        services_.Boxes.Warning("Nothing was written: " + *refusal + ".");
+        return;
+    }
     const int code = WriteFileAtomically(LocalPath(path), bytes.constData(),
                                          static_cast<std::size_t>(bytes.size()));
     if (code != 0)

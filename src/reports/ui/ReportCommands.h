@@ -44,8 +44,9 @@ private:
     // wine's folder; the chosen path, or nothing when cancelled.
     std::optional<QString> AskFileName(FileDialog& dialog, const QString& wineFile,
                                        const QString& extension);
-    // Writes the bytes; reports a failure in a message box.
-    void WriteOutput(const QString& path, const QByteArray& bytes);
+    // Writes the bytes made from the wine in `wineFile`; reports a failure,
+    // or a path that names a wine file (see OutputRefusal), in a message box.
+    void WriteOutput(const QString& path, const QByteArray& bytes, const QString& wineFile);
 
     QWidget& frame_;
     UiServices services_;

@@ -1,5 +1,6 @@
 #include "reports/ui/ReportDocument.h"
 
+#include "entry/ControlCharacters.h"
 #include "reports/ui/ReportPainter.h"
 
 #include <QBuffer>
@@ -62,8 +63,14 @@ void PaintReport(QPagedPaintDevice& device, const std::vector<ReportPage>& pages
     }
 }
 
-QByteArray ReportPdf(const std::vector<ReportPage>& pages, const ReportMetadata& metadata,
+QByteArray ReportPdf(const std::vector<ReportPage>& pages, const ReportMetadata& given,
                      const QPageLayout& pageLayout) {
+    // Control characters from a damaged or foreign wine are no text to
+    // show, and most of them are not allowed in XML.
+    const auto printable = [](const QString& text) {
+        return QString::fromStdString(WithoutControlCharacters(text.toStdString()));
+    };
+    const ReportMetadata metadata{printable(given.Title), printable(given.Author)};
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {

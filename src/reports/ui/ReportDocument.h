@@ -29,7 +29,7 @@ struct ReportMetadata {
 
 // The report as the bytes of a PDF file: vector graphics, text selectable,
 // fonts embedded, the title in the document information and XMP metadata,
-// the author in the XMP metadata.
+// the author in the XMP metadata (both without control characters).
 QByteArray ReportPdf(const std::vector<ReportPage>& pages, const ReportMetadata& metadata,
                      const QPageLayout& pageLayout);
 

@@ -20,6 +20,7 @@ constexpr double PanelGap = 14;   // between the table and the summary
 constexpr double SectionGap = 10; // between header, panels and graphs
 constexpr double GraphGap = 12;   // between the two graphs
 constexpr double RuleWidth = 0.5;
+constexpr double TitleGap = 12; // between the title and the kind of page
 
 QString Text(const std::string& utf8) {
     return QString::fromStdString(utf8);
@@ -34,6 +35,13 @@ double TextWidth(const QFont& font, const std::string& text) {
     return QFontMetricsF(font).horizontalAdvance(Text(text)) / UnitsPerPoint;
 }
 
+// The line as it fits in `width` points: whole, or with an ellipsis for
+// what does not fit.
+std::string Fitted(const QFont& font, const std::string& line, double width,
+                   Qt::TextElideMode mode) {
+    return QFontMetricsF(font).elidedText(Text(line), mode, width * UnitsPerPoint).toStdString();
+}
+
 double WidestLine(const QFont& font, const std::vector<std::string>& lines) {
     double widest = 0;
     for (const std::string& line : lines) {
@@ -42,13 +50,32 @@ double WidestLine(const QFont& font, const std::vector<std::string>& lines) {
     return widest;
 }
 
-double HeaderHeight(const ReportPage& page) {
-    return LineHeight(report_fonts::Title()) +
-           LineHeight(report_fonts::Header()) * static_cast<double>(page.HeaderLines.size()) + 4;
-}
-
 QRectF Units(const QRectF& points) {
     return QRectF(points.topLeft() * UnitsPerPoint, points.size() * UnitsPerPoint);
+}
+
+QString CommentsText(const ReportPage& page) {
+    return QStringLiteral("Comments: ") + Text(page.Comments);
+}
+
+// The comments below the header lines, wrapped at blanks to `width`.
+QRectF CommentsArea(const ReportPage& page, double top, double width) {
+    if (page.Comments.empty()) {
+        return QRectF(0, top, width, 0);
+    }
+    const QRectF wrapped =
+        QFontMetricsF(report_fonts::Header())
+            .boundingRect(Units(QRectF(0, 0, width, 1e6)), Qt::TextWordWrap, CommentsText(page));
+    return QRectF(0, top, width, wrapped.height() / UnitsPerPoint);
+}
+
+double HeaderLinesBottom(const ReportPage& page) {
+    return LineHeight(report_fonts::Title()) +
+           LineHeight(report_fonts::Header()) * static_cast<double>(page.HeaderLines.size());
+}
+
+double HeaderHeight(const ReportPage& page, double width) {
+    return CommentsArea(page, HeaderLinesBottom(page), width).bottom() + 4;
 }
 
 // Draws lines from the top of `area`; each line is centred when `centred`.
@@ -93,7 +120,7 @@ void DrawGraph(QPainter& painter, const ReportGraph& graph, const QRectF& area) 
 
 ReportPageLayout LayoutReportPage(const ReportPage& page, QSizeF size) {
     ReportPageLayout layout;
-    const double headerHeight = HeaderHeight(page);
+    const double headerHeight = HeaderHeight(page, size.width());
     layout.Header = QRectF(0, 0, size.width(), headerHeight);
 
     const QFont panel = report_fonts::Panel();
@@ -132,16 +159,31 @@ void PaintReportPage(QPainter& painter, const ReportPage& page, QSizeF size,
                   device.logicalDpiY() / 72.0 / UnitsPerPoint);
     painter.setPen(Qt::black);
 
-    DrawLines(painter, report_fonts::Title(), {page.Title}, layout.Header, false);
+    // Names and file names of any length stay on the page: the title is cut
+    // at its end, a header line in its middle, which keeps the start and
+    // the end of a long file name and the times after it.
+    const QFont header = report_fonts::Header();
+    const double kindWidth = TextWidth(header, page.Kind);
+    DrawLines(painter, report_fonts::Title(),
+              {Fitted(report_fonts::Title(), page.Title, size.width() - kindWidth - TitleGap,
+                      Qt::ElideRight)},
+              layout.Header, false);
     const double titleHeight = LineHeight(report_fonts::Title());
     // The kind of page on the title's baseline, at the right margin.
-    const QFont header = report_fonts::Header();
     painter.setFont(header);
-    painter.drawText(QPointF((size.width() - TextWidth(header, page.Kind)) * UnitsPerPoint,
+    painter.drawText(QPointF((size.width() - kindWidth) * UnitsPerPoint,
                              QFontMetricsF(report_fonts::Title()).ascent()),
                      Text(page.Kind));
-    DrawLines(painter, report_fonts::Header(), page.HeaderLines,
-              layout.Header.adjusted(0, titleHeight, 0, 0), false);
+    std::vector<std::string> headerLines;
+    for (const std::string& line : page.HeaderLines) {
+        headerLines.push_back(Fitted(header, line, size.width(), Qt::ElideMiddle));
+    }
+    DrawLines(painter, header, headerLines, layout.Header.adjusted(0, titleHeight, 0, 0), false);
+    if (!page.Comments.empty()) {
+        painter.setFont(header);
+        painter.drawText(Units(CommentsArea(page, HeaderLinesBottom(page), size.width())),
+                         Qt::TextWordWrap, CommentsText(page));
+    }
     painter.setPen(QPen(Qt::black, RuleWidth * UnitsPerPoint));
     const double rule = (layout.Header.bottom() + SectionGap / 2) * UnitsPerPoint;
     painter.drawLine(QPointF(0, rule), QPointF(size.width() * UnitsPerPoint, rule));

@@ -11,7 +11,7 @@ namespace zephra {
 // Where the parts of a report page go, in points (1/72 inch) from the top
 // left corner of the printable area.
 struct ReportPageLayout {
-    QRectF Header;   // title and header lines
+    QRectF Header;   // title, header lines and comments
     QRectF Table;    // conditions and data table
     QRectF Summary;  // fouling models and estimates
     QRectF Analysis; // the fouling analysis, under the summary

@@ -46,14 +46,32 @@ TComThread::TComThread(TCustomComPort* ComPort, std::unique_ptr<detail::LineEven
     }
 }
 
+template <typename Call> void TComThread::CallWithPort(const Call& call) {
+    std::unique_lock lock(mutex_);
+    TCustomComPort* port = port_;
+    if (port == nullptr) {
+        return;
+    }
+    // The call runs without the lock, so closing the port never waits for
+    // it; the gate keeps the port from being destroyed under it.
+    const detail::DispatchGate::Run running(*gate_);
+    if (!running.Entered()) {
+        return;
+    }
+    lock.unlock();
+    call(*port);
+}
+
 std::shared_ptr<TComThread> TComThread::Create(TCustomComPort* ComPort,
                                                std::unique_ptr<detail::LineEventSource> Source,
                                                std::uint32_t Mask) {
-    std::shared_ptr<TComThread> thread(new TComThread(
+    return std::shared_ptr<TComThread>(new TComThread(
         ComPort, std::move(Source), Mask, ComPort->SynchronizeEvents(), ComPort->FDispatchGate));
+}
+
+void TComThread::Start() {
     // The running thread keeps its object alive; the port may let go at any time.
-    std::thread([thread] { thread->Execute(); }).detach();
-    return thread;
+    std::thread([self = shared_from_this()] { self->Execute(); }).detach();
 }
 
 void TComThread::Terminate() {
@@ -62,6 +80,8 @@ void TComThread::Terminate() {
         port_ = nullptr;
     }
     source_->Wake();
+    // Once the wait has let go of the device, the thread never touches it again.
+    const std::lock_guard waited(waiting_);
 }
 
 void TComThread::SetMask(std::uint32_t Mask) {
@@ -83,19 +103,13 @@ bool TComThread::PassCloseToMainThread(TCustomComPort* ComPort) {
     // Queued rather than waited for: the handler that asks may be one the
     // main thread is waiting for.
     MainThreadDispatcher().Queue([self = current->shared_from_this()] {
-        TCustomComPort* port = nullptr;
-        {
-            std::lock_guard lock(self->mutex_);
-            port = self->port_;
-        }
-        // On the main thread a port that is not forgotten stays alive during the call.
-        if (port != nullptr) {
+        self->CallWithPort([](TCustomComPort& port) {
             try {
-                port->Close();
+                port.Close();
             } catch (...) {
                 ShowCurrentException();
             }
-        }
+        });
     });
     return true;
 }
@@ -108,18 +122,22 @@ void TComThread::Execute() {
 }
 
 bool TComThread::WaitEventStep() {
-    bool forInput = false;
-    {
-        std::lock_guard lock(mutex_);
-        if (port_ == nullptr) {
-            return false;
-        }
-        // Input that handlers leave unread keeps the descriptor readable; the
-        // tick then finds new bytes without spinning.
-        forInput = !tracker_.InputQueued();
-    }
     detail::WaitOutcome outcome = detail::WaitOutcome::Ready;
-    int error = source_->Wait(forInput, kTick, outcome);
+    int error = 0;
+    {
+        const std::lock_guard waiting(waiting_);
+        bool forInput = false;
+        {
+            std::lock_guard lock(mutex_);
+            if (port_ == nullptr) {
+                return false;
+            }
+            // Input that handlers leave unread keeps the descriptor readable;
+            // the tick then finds new bytes without spinning.
+            forInput = !tracker_.InputQueued();
+        }
+        error = source_->Wait(forInput, kTick, outcome);
+    }
     std::uint32_t events = 0;
     {
         std::lock_guard lock(mutex_);
@@ -155,6 +173,8 @@ bool TComThread::WaitEventStep() {
 }
 
 int TComThread::Look(bool withModemLines, detail::LineSnapshot& snapshot) {
+    // Discarding input never falls between the count and the queue.
+    const std::lock_guard input(port_->FInputLock);
     // Taken before the queue is read: a read in between can only make the
     // bytes received so far look fewer, which never hides a new one.
     const std::uint64_t taken = port_->FInputTaken;
@@ -165,18 +185,10 @@ int TComThread::Look(bool withModemLines, detail::LineSnapshot& snapshot) {
 
 template <typename Call> void TComThread::WithPort(bool onMainThread, Call call) {
     const std::shared_ptr<TComThread> self = shared_from_this();
-    const auto run = [self, &call] {
-        std::unique_lock lock(self->mutex_);
-        TCustomComPort* port = self->port_;
-        if (port == nullptr) {
-            return;
-        }
-        // The call runs without the lock, so closing the port never waits for
-        // a handler; the gate keeps the port from being destroyed under it.
-        const detail::DispatchGate::Run running(*self->gate_);
-        lock.unlock();
-        call(*port);
-    };
+    // The thread of a port closed and opened again waits here while a
+    // handler of the old one still runs.
+    const detail::DispatchGate::Turn turn(*gate_);
+    const auto run = [self, &call] { self->CallWithPort(call); };
     if (onMainThread) {
         MainThreadDispatcher().Synchronize(run);
     } else {

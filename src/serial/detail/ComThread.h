@@ -24,20 +24,23 @@ namespace zephra::serial::detail {
 /// object goes with the last reference. The thread looks at the port and the
 /// device only under the object's lock after checking that the port has not
 /// been forgotten, so a closed or destroyed port is never touched. Handlers
-/// run without that lock, so that stopping never waits for them; a handler
-/// that runs on the event thread counts at the port's dispatch gate, where
-/// destroying the port waits for it.
+/// run without that lock, so that stopping never waits for them. The port's
+/// dispatch gate lets one of its event threads dispatch at a time, and a
+/// handler run counts there, so that destroying the port waits for it.
 class TComThread : public std::enable_shared_from_this<TComThread> {
 public:
-    /// Starts a thread for `ComPort` that waits on `Source` for the events of
-    /// `Mask` (`detail::LineEventBits`). Throws std::system_error when no thread
-    /// can be created.
+    /// The thread for `ComPort` that waits on `Source` for the events of
+    /// `Mask` (`detail::LineEventBits`), not yet running.
     static std::shared_ptr<TComThread> Create(TCustomComPort* ComPort,
                                               std::unique_ptr<detail::LineEventSource> Source,
                                               std::uint32_t Mask);
+    /// Starts the thread. Throws std::system_error when no thread can be created.
+    void Start();
 
     /// Asks the thread to end and forgets the port. Returns without waiting
-    /// for the thread, also while a handler runs on it.
+    /// for a handler running on the thread, but only once the thread's wait
+    /// on the device has ended (at once, as it is woken): the wait holds the
+    /// open device, which the port may close and open again right after.
     void Terminate();
     /// Whether the thread has ended, or is ending after an error and waits no more.
     bool Finished() const { return finished_; }
@@ -65,8 +68,12 @@ private:
     /// Runs `call` with the port on the main thread (or here when not
     /// synchronising), unless the port has been forgotten by then.
     template <typename Call> void WithPort(bool onMainThread, Call call);
+    /// Runs `call` with the port here, unless the port has been forgotten or
+    /// is being destroyed; the port stays alive until `call` returns.
+    template <typename Call> void CallWithPort(const Call& call);
 
     std::mutex mutex_;     ///< held only briefly, never while a handler or a main-thread call runs
+    std::mutex waiting_;   ///< held by the thread from its last look at the port through its wait
     TCustomComPort* port_; ///< guarded by mutex_; null once terminated
     std::unique_ptr<detail::LineEventSource> source_; ///< device calls under mutex_
     detail::LineEventTracker tracker_;                ///< the thread's own

@@ -4,31 +4,50 @@ namespace zephra::serial::detail {
 
 namespace {
 
-/// The gate of the run the calling thread is in, if any.
-thread_local DispatchGate* tCurrentGate = nullptr;
+/// The innermost run the calling thread is in, if any.
+thread_local const DispatchGate::Run* tInnermostRun = nullptr;
 
 } // namespace
 
-DispatchGate::Run::Run(DispatchGate& gate) : gate_(gate), outer_(tCurrentGate) {
+DispatchGate::Run::Run(DispatchGate& gate) : gate_(gate), outer_(tInnermostRun) {
     std::lock_guard lock(gate_.mutex_);
+    if (gate_.destroyed_) {
+        return;
+    }
+    entered_ = true;
     ++gate_.running_;
-    tCurrentGate = &gate_;
+    tInnermostRun = this;
 }
 
 DispatchGate::Run::~Run() {
-    tCurrentGate = outer_;
-    std::lock_guard lock(gate_.mutex_);
-    if (--gate_.running_ == 0) {
-        gate_.idle_.notify_all();
+    if (!entered_) {
+        return;
     }
+    tInnermostRun = outer_;
+    std::lock_guard lock(gate_.mutex_);
+    --gate_.running_;
+    gate_.idle_.notify_all();
+}
+
+void DispatchGate::MarkPortDestroyed() {
+    std::lock_guard lock(mutex_);
+    destroyed_ = true;
+}
+
+int DispatchGate::RunsOfThisThread() const {
+    int runs = 0;
+    for (const Run* run = tInnermostRun; run != nullptr; run = run->outer_) {
+        if (&run->gate_ == this) {
+            ++runs;
+        }
+    }
+    return runs;
 }
 
 void DispatchGate::WaitIdle() {
-    if (tCurrentGate == this) {
-        return;
-    }
+    const int own = RunsOfThisThread();
     std::unique_lock lock(mutex_);
-    idle_.wait(lock, [this] { return running_ == 0; });
+    idle_.wait(lock, [&] { return running_ == own; });
 }
 
 } // namespace zephra::serial::detail

@@ -1,3 +1,4 @@
+#include "support/ChildProcess.h"
 #include "support/ScriptedBoxes.h"
 
 #include "acquisition/SettingsFile.h"
@@ -6,6 +7,7 @@
 #include "acquisition/ui/ScaleConnection.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +18,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
 
 using namespace zephra;
@@ -136,6 +140,144 @@ private slots:
         QDir(config_.filePath(QStringLiteral("zephra/zephra.dat"))).removeRecursively();
     }
 
+    // The balance section opens to the right of the specified controls,
+    // which keep their places; a profile opens it at once.
+    void balanceSectionOpensBesideTheSpecifiedControls() {
+        TCOMDlg plain(nullptr);
+        QVERIFY(!plain.BalanceSectionShown());
+        QCOMPARE(plain.size(), QSize(225, 330));
+        QVERIFY(plain.BalanceButton->geometry().top() >= 297);
+        QCOMPARE(plain.Dialect->currentText(), QStringLiteral("esc-p"));
+        QCOMPARE(plain.Baud->currentText(), QStringLiteral("1200"));
+        QCOMPARE(plain.Framing->currentText(), QStringLiteral("7O1"));
+        QCOMPARE(plain.Profile(), std::optional<BalanceProfile>(BalanceProfile{}));
+        plain.BalanceButton->click();
+        QVERIFY(plain.BalanceSectionShown());
+        QCOMPARE(plain.height(), 330);
+        QCOMPARE(plain.COM[2]->geometry(), QRect(88, 110, 57, 17));
+        QCOMPARE(plain.OKButton->geometry(), QRect(128, 272, 75, 25));
+        QVERIFY(plain.Dialect->geometry().left() >= 225);
+
+        const BalanceProfile profile{
+            BalanceDialect::Sma, {4800, 8, 'E', 1, Handshake::RtsCts}, "tcp://10.0.0.5:4001"};
+        TCOMDlg shown(nullptr, profile);
+        QVERIFY(shown.BalanceSectionShown());
+        QCOMPARE(shown.Profile(), std::optional<BalanceProfile>(profile));
+        // Choosing a dialect brings its line settings; Auto has none.
+        shown.Dialect->setCurrentIndex(shown.Dialect->findText(QStringLiteral("a-and-d")));
+        emit shown.Dialect->activated(shown.Dialect->currentIndex());
+        QCOMPARE(shown.Baud->currentText(), QStringLiteral("2400"));
+        QCOMPARE(shown.Framing->currentText(), QStringLiteral("7E1"));
+        QCOMPARE(shown.Handshake->currentText(), QStringLiteral("none"));
+        shown.Dialect->setCurrentIndex(0);
+        emit shown.Dialect->activated(0);
+        QVERIFY(!shown.Baud->isEnabled());
+        QVERIFY(!shown.TestButton->isEnabled());
+        QVERIFY(!shown.Profile());
+    }
+
+    // Detect finds the balance on the chosen COM port and Test reads it,
+    // beside the window; Test also reaches a balance on the network.
+    void detectAndTestAgainstTheSimulator() {
+        Simulator simulator(BalanceSimulatorArgs("a-and-d", "kg", {"--link", "COM5"}));
+        TCOMDlg dialog(nullptr);
+        dialog.BalanceButton->click();
+        dialog.DetectButton->click();
+        QVERIFY(dialog.Result->text().contains(QStringLiteral("Choose a COM port")));
+        dialog.SelectPort(5);
+        dialog.DetectButton->click();
+        QVERIFY(dialog.Probing());
+        QVERIFY(!dialog.OKButton->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.Probing(), 15000);
+        QCOMPARE(dialog.Result->text(),
+                 QStringLiteral("Found a-and-d at 2400 7E1: +00.01250 kg = 12.50 g, stable (ID "
+                                "LAB-0123)"));
+        QCOMPARE(dialog.Dialect->currentText(), QStringLiteral("a-and-d"));
+        QCOMPARE(dialog.Baud->currentText(), QStringLiteral("2400"));
+        QVERIFY(dialog.OKButton->isEnabled());
+
+        dialog.TestButton->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.Probing(), 10000);
+        QCOMPARE(dialog.Result->text(), QStringLiteral("+00.01250 kg = 12.50 g, stable"));
+
+        // The wrong dialect: the balance does not understand the request.
+        dialog.Dialect->setCurrentIndex(dialog.Dialect->findText(QStringLiteral("ohaus")));
+        emit dialog.Dialect->activated(dialog.Dialect->currentIndex());
+        dialog.Baud->setCurrentText(QStringLiteral("2400"));
+        dialog.Framing->setCurrentText(QStringLiteral("7E1"));
+        dialog.TestButton->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.Probing(), 10000);
+        QCOMPARE(dialog.Result->text(), QStringLiteral("The reply was not a weight."));
+
+        Simulator network(BalanceSimulatorArgs("mt-sics", "g", {"--tcp", "0", "--unstable", "1"}));
+        dialog.Address->setText(QString::fromStdString(network.Device()));
+        dialog.Dialect->setCurrentIndex(dialog.Dialect->findText(QStringLiteral("mt-sics")));
+        emit dialog.Dialect->activated(dialog.Dialect->currentIndex());
+        dialog.TestButton->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.Probing(), 10000);
+        QCOMPARE(dialog.Result->text(), QStringLiteral("12.50 g, in motion"));
+    }
+
+    // OK with Auto detects first and stores the balance found in
+    // balance.conf; the ESC P link at its own settings writes no file.
+    void okTakesTheBalanceIntoItsProfile() {
+        Simulator simulator(BalanceSimulatorArgs("sma", "g", {"--link", "COM6"}));
+        serial::TComPort port(nullptr);
+        ScriptedBoxes boxes;
+        const std::string profilePath = BalanceProfilePath();
+        BalanceSetup setup{std::nullopt, profilePath};
+
+        WhenShown<TCOMDlg>([](TCOMDlg& dialog) { dialog.OKButton->click(); });
+        env_.SetScalePortNumber(6);
+        SetScaleConnectionExecute(nullptr, env_, port, boxes, settingsPath_, &setup);
+        QVERIFY(!setup.profile);
+        QVERIFY(!std::filesystem::exists(profilePath));
+        QVERIFY(std::filesystem::exists(settingsPath_));
+
+        WhenShown<TCOMDlg>([](TCOMDlg& dialog) {
+            dialog.BalanceButton->click();
+            dialog.Dialect->setCurrentIndex(0);
+            emit dialog.Dialect->activated(0);
+            dialog.OKButton->click();
+            QVERIFY(dialog.isVisible()); // detecting
+        });
+        SetScaleConnectionExecute(nullptr, env_, port, boxes, settingsPath_, &setup);
+        QVERIFY(setup.profile);
+        QCOMPARE(setup.profile->Dialect, BalanceDialect::Sma);
+        const BalanceProfileRead stored = ReadBalanceProfile(profilePath);
+        QVERIFY(stored.profile);
+        QCOMPARE(*stored.profile, *setup.profile);
+        QVERIFY(boxes.shown.empty());
+
+        // A network address needs no COM port; the profile is rewritten.
+        WhenShown<TCOMDlg>([](TCOMDlg& dialog) {
+            QVERIFY(dialog.BalanceSectionShown());
+            QCOMPARE(dialog.Dialect->currentText(), QStringLiteral("sma"));
+            dialog.COM[5]->setAutoExclusive(false);
+            dialog.COM[5]->setChecked(false);
+            dialog.Address->setText(QStringLiteral("tcp://127.0.0.1:4001"));
+            dialog.OKButton->click();
+        });
+        SetScaleConnectionExecute(nullptr, env_, port, boxes, settingsPath_, &setup);
+        QCOMPARE(setup.profile->Address, std::string("tcp://127.0.0.1:4001"));
+        QCOMPARE(ReadBalanceProfile(profilePath).profile->Address,
+                 std::string("tcp://127.0.0.1:4001"));
+
+        // An unwritable profile is reported and stays in effect.
+        std::filesystem::remove(profilePath);
+        std::filesystem::create_directory(profilePath);
+        WhenShown<TCOMDlg>([](TCOMDlg& dialog) {
+            dialog.Dialect->setCurrentIndex(dialog.Dialect->findText(QStringLiteral("ohaus")));
+            emit dialog.Dialect->activated(dialog.Dialect->currentIndex());
+            dialog.OKButton->click();
+        });
+        SetScaleConnectionExecute(nullptr, env_, port, boxes, settingsPath_, &setup);
+        QCOMPARE(setup.profile->Dialect, BalanceDialect::Ohaus);
+        QCOMPARE(boxes.shown.size(), std::size_t(1));
+        QVERIFY(boxes.shown[0].second.find("BALANCE.CONF") != std::string::npos);
+        std::filesystem::remove_all(profilePath);
+    }
+
     void rangeCheck_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("accepted");
@@ -193,6 +335,14 @@ private slots:
     }
 
 private:
+    // A simulated balance of `protocol` weighing 12.5 g, shown in `unit`.
+    static std::vector<std::string> BalanceSimulatorArgs(const char* protocol, const char* unit,
+                                                         std::vector<std::string> more) {
+        more.insert(more.begin(), {"--protocol", protocol, "--unit", unit, "--weight", "12.5",
+                                   "--noise", "0", "--delay", "0"});
+        return more;
+    }
+
     QTemporaryDir config_;
     std::string settingsPath_;
     TEnvironmentRec env_{};

@@ -6,12 +6,15 @@
 
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QWidget>
 #include <QtTest>
 
+#include <chrono>
 #include <functional>
+#include <thread>
 
 using namespace zephra;
 
@@ -27,6 +30,14 @@ public:
 private:
     QElapsedTimer timer_;
     int factor_;
+};
+
+// Time that stands still until the test moves it, as it jumps after the
+// computer slept or the program was stopped.
+class JumpingClock : public RunClock {
+public:
+    std::int64_t NowMs() override { return now; }
+    std::atomic<std::int64_t> now = 0;
 };
 
 class FakeBalance : public Balance {
@@ -45,10 +56,16 @@ public:
         // at least 5 g more at every request, however close together they come
         return {"", 250.0 + 5.0 * request + seconds, false};
     }
-    void Close() noexcept override { ++closes; }
+    void Close() noexcept override {
+        ++closes;
+        std::this_thread::sleep_for(std::chrono::milliseconds(closeMs));
+        ++closesDone;
+    }
 
     std::atomic<int> requests = 0;
     std::atomic<int> closes = 0;
+    std::atomic<int> closesDone = 0;
+    int closeMs = 0; // a slow close: the port drains, a handler runs
     int throwAt = -1;
     int unreadableAt = -1;
     // Grams of filtrate after the seconds, when set (before the run starts).
@@ -110,7 +127,8 @@ private slots:
         QCOMPARE(boxes_->shown.size(), std::size_t(2));
         QCOMPARE(boxes_->shown[0].first, BoxKind::Error);
         QVERIFY(boxes_->shown[0].second.find("Timeout") != std::string::npos);
-        QCOMPARE(boxes_->shown[1].second, std::string(SaveQuestionText));
+        QCOMPARE(boxes_->shown[1].first, BoxKind::Question);
+        QCOMPARE(boxes_->shown[1].second, std::string(StoppedSaveQuestionText));
         QCOMPARE(saves_, 0);
         QVERIFY(!Data().V[1].empty());
         QVERIFY(Data().V[2].empty());
@@ -134,11 +152,130 @@ private slots:
         QVERIFY(!wineWindow_->close());
         QVERIFY(wineWindow_->isVisible());
         QVERIFY(!mainWindow_->close());
-        QVERIFY(!session_->ProgressWindow()->close());
         QCOMPARE(boxes_->Count(CollectionSession::RunInProgressText), 2);
         QTest::keyClick(session_->ProgressWindow(), Qt::Key_X);
-        QTRY_VERIFY_WITH_TIMEOUT(!session_->Running(), 1000);
+        QTRY_VERIFY_WITH_TIMEOUT(!session_->InProgress(), 1000);
         QVERIFY(wineWindow_->close());
+    }
+
+    // The Stop button does what the X key does; the X key works wherever
+    // the focus is in the progress window, on the button too.
+    void stopButtonAndXKeyStopTheRun_data() {
+        QTest::addColumn<bool>("button");
+        QTest::newRow("Stop button") << true;
+        QTest::newRow("X on the focused button") << false;
+    }
+    void stopButtonAndXKeyStopTheRun() {
+        QFETCH(bool, button);
+        session_->Begin();
+        TDataCollectionDlg* progress = session_->ProgressWindow();
+        QCOMPARE(progress->StopButton->text(), QStringLiteral("Stop"));
+        QVERIFY(!progress->StopButton->autoDefault());
+        QTRY_VERIFY_WITH_TIMEOUT(!Data().V[0].empty(), 3000);
+        QTest::keyClick(progress->StopButton, Qt::Key_Return); // Enter does not stop
+        QTest::qWait(150);
+        QVERIFY(session_->Running());
+        if (button)
+            progress->StopButton->click();
+        else
+            QTest::keyClick(progress->StopButton, Qt::Key_X);
+        QTRY_VERIFY_WITH_TIMEOUT(!session_->InProgress(), 1000);
+        QCOMPARE(session_->End(), RunEnd::StopKey);
+        QCOMPARE(boxes_->Count(SaveQuestionText), 1);
+    }
+
+    // The title bar's close button asks first: No goes on, Yes stops.
+    void closingTheProgressWindowAsksWhetherToStop_data() {
+        QTest::addColumn<bool>("stop");
+        QTest::newRow("No") << false;
+        QTest::newRow("Yes") << true;
+    }
+    void closingTheProgressWindowAsksWhetherToStop() {
+        QFETCH(bool, stop);
+        session_->Begin();
+        QTRY_VERIFY_WITH_TIMEOUT(!Data().V[0].empty(), 3000);
+        boxes_->questionAnswer = stop ? BoxAnswer::Yes : BoxAnswer::No;
+        QVERIFY(!session_->ProgressWindow()->close());
+        QTRY_COMPARE_WITH_TIMEOUT(boxes_->Count(StopQuestionText), 1, 1000);
+        QCOMPARE(boxes_->shown.back().first, BoxKind::Question);
+        if (stop) {
+            QTRY_VERIFY_WITH_TIMEOUT(!session_->InProgress(), 1000);
+            QCOMPARE(session_->End(), RunEnd::StopKey);
+            return;
+        }
+        QTest::qWait(300);
+        QVERIFY(session_->Running());
+        QVERIFY(session_->ProgressWindow()->isVisible());
+        QTest::keyClick(session_->ProgressWindow(), Qt::Key_X);
+        QTRY_VERIFY_WITH_TIMEOUT(!session_->InProgress(), 1000);
+    }
+
+    // The progress window has the focus when the run starts, and leaves it
+    // to any other window the user turns to; the X key works again as soon
+    // as the progress window has the focus back.
+    void progressWindowNeverTakesTheFocusBack() {
+        session_->Begin();
+        TDataCollectionDlg* progress = session_->ProgressWindow();
+        QTRY_VERIFY_WITH_TIMEOUT(progress->isActiveWindow(), 1000);
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QTRY_VERIFY_WITH_TIMEOUT(other.isActiveWindow(), 1000);
+        QTest::qWait(5 * CollectionSession::PassIntervalMs);
+        QVERIFY(other.isActiveWindow());
+        QVERIFY(session_->Running());
+        progress->activateWindow();
+        QTRY_VERIFY_WITH_TIMEOUT(progress->isActiveWindow(), 1000);
+        QTest::keyClick(progress, Qt::Key_X);
+        QTRY_VERIFY_WITH_TIMEOUT(!session_->InProgress(), 1000);
+    }
+
+    // After X the run waits for the balance to let the port go; a window
+    // closed meanwhile closes once the run has ended and its question is
+    // answered, never while the exchange thread still holds the port.
+    void closeRightAfterXWaitsForTheEndOfTheRun() {
+        balance_->closeMs = 400;
+        boxes_->questionAnswer = BoxAnswer::No;
+        session_->Begin();
+        QTRY_VERIFY_WITH_TIMEOUT(!Data().V[0].empty(), 3000);
+        QTest::keyClick(session_->ProgressWindow(), Qt::Key_X);
+        QVERIFY(!mainWindow_->close());
+        QVERIFY(mainWindow_->isVisible());
+        QCOMPARE(boxes_->Count(CollectionSession::RunInProgressText), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(!mainWindow_->isVisible(), 3000);
+        QVERIFY(!session_->InProgress());
+        QCOMPARE(balance_->closesDone.load(), balance_->closes.load());
+        QCOMPARE(boxes_->Count(SaveQuestionText), 1);
+    }
+
+    // The program stood still for 40 s (a suspend, SIGSTOP): the window says
+    // so, one reading is taken at once, and none of those missed is made up.
+    void stallIsNotedAndTheScheduleGoesOn() {
+        auto clock = std::make_unique<JumpingClock>();
+        JumpingClock& time = *clock;
+        MakeSession(std::move(clock), 18);
+        session_->Begin();
+        QTRY_VERIFY_WITH_TIMEOUT(session_->Run().Started(), 1000);
+        TDataCollectionDlg* progress = session_->ProgressWindow();
+        QVERIFY(progress->Notice->isHidden());
+        time.now = 15'000;
+        QTRY_VERIFY_WITH_TIMEOUT(!Data().V[0].empty(), 1000);
+        time.now = 15'400;
+        QTest::qWait(2 * CollectionSession::PassIntervalMs);
+        time.now = 55'400;
+        QTRY_VERIFY_WITH_TIMEOUT(!Data().V[1].empty(), 1000);
+        QTRY_VERIFY_WITH_TIMEOUT(progress->Notice->isVisible(), 1000);
+        QCOMPARE(progress->Notice->text(), QStringLiteral("Resumed after 40 s without readings"));
+        QTest::qWait(3 * CollectionSession::PassIntervalMs);
+        QVERIFY(Data().V[2].empty());
+        QCOMPARE(Data().T[1].Sc.text(), std::string_view("55"));
+        QCOMPARE(progress->Time->text(), QStringLiteral(" 0:05")); // the next slot: 60 s
+        time.now = 60'000;
+        QTRY_VERIFY_WITH_TIMEOUT(!Data().V[2].empty(), 1000);
+        QCOMPARE(Data().T[2].M.text(), std::string_view("  1"));
+        QCOMPARE(Data().T[2].Sc.text(), std::string_view("00"));
+        QTest::keyClick(progress, Qt::Key_X);
+        QTRY_VERIFY_WITH_TIMEOUT(!session_->InProgress(), 1000);
     }
 
     void runWithoutAPointAsksNothingAndGivesTheWineBack() {
@@ -239,8 +376,11 @@ private slots:
 
 private:
     void MakeSession(int clockFactor, int maxMinutes) {
+        MakeSession(std::make_unique<FastClock>(clockFactor), maxMinutes);
+    }
+    void MakeSession(std::unique_ptr<RunClock> clock, int maxMinutes) {
         cleanup();
-        clock_ = std::make_unique<FastClock>(clockFactor);
+        clock_ = std::move(clock);
         balance_ = std::make_unique<FakeBalance>(*clock_);
         target_ = std::make_unique<FakeTarget>();
         boxes_ = std::make_unique<ScriptedBoxes>();
@@ -265,7 +405,7 @@ private:
 
     const TData& Data() const { return target_->wine.WineRec.Data; }
 
-    std::unique_ptr<FastClock> clock_;
+    std::unique_ptr<RunClock> clock_;
     std::unique_ptr<FakeBalance> balance_;
     std::unique_ptr<ExchangeThread> exchanges_;
     std::unique_ptr<FakeTarget> target_;

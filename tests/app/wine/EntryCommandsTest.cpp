@@ -159,8 +159,9 @@ private slots:
             QTest::mouseClick(dlg.OKButton, Qt::LeftButton);
         });
         TWineRec rec{};
+        WineNotes notes;
         QString caption;
-        QVERIFY(NewWineFromConditions(nullptr, boxes, rec, caption));
+        QVERIFY(NewWineFromConditions(nullptr, boxes, rec, notes, caption));
         QCOMPARE(caption, QString::fromUtf8("Ch\u00e2teau \u03a9 K250"));
         QCOMPARE(Text(rec.Conditions.WineName), std::string("Ch\xe2teau ?"));
         QCOMPARE(Text(rec.Conditions.FilterName), std::string("K250"));
@@ -192,9 +193,12 @@ private slots:
             QTest::mouseClick(dlg.OKButton, Qt::LeftButton);
         });
         TWineRec rec{};
+        WineNotes notes;
         QString caption;
-        QVERIFY(NewWineFromConditions(nullptr, boxes, rec, caption));
+        QVERIFY(NewWineFromConditions(nullptr, boxes, rec, notes, caption));
         QCOMPARE(Text(rec.Conditions.WineName), std::string("ABCDEFGHIJKLMNOP"));
+        QCOMPARE(notes.WineName, std::string("ABCDEFGHIJKLMNOPQRST"));
+        QCOMPARE(caption, QStringLiteral("ABCDEFGHIJKLMNOPQRST K"));
         QCOMPARE(rec.Conditions.WineType.get(), 1);
         QCOMPARE(rec.Conditions.ProdRateUnits.get(), 1);
         QCOMPARE(Text(rec.ProdFaceVel), std::string(" 200"));
@@ -211,8 +215,9 @@ private slots:
             QTest::mouseClick(dlg.OKButton, Qt::LeftButton);
         });
         TWineRec rec{};
+        WineNotes notes;
         QString caption;
-        QVERIFY(NewWineFromConditions(nullptr, boxes, rec, caption));
+        QVERIFY(NewWineFromConditions(nullptr, boxes, rec, notes, caption));
         QCOMPARE(Text(rec.Conditions.WineName), std::string("Caf\xe9"));
         QCOMPARE(Text(rec.Conditions.FilterName), std::string(16, '?'));
         QCOMPARE(caption, decomposed + " " + greek);
@@ -226,9 +231,11 @@ private slots:
         });
         TWineRec rec{};
         const TWineRec before = rec;
+        WineNotes notes;
         QString caption = "unchanged";
-        QVERIFY(!NewWineFromConditions(nullptr, boxes, rec, caption));
+        QVERIFY(!NewWineFromConditions(nullptr, boxes, rec, notes, caption));
         QVERIFY(SameBytes(rec, before));
+        QVERIFY(notes.Empty());
         QCOMPARE(caption, QString("unchanged"));
     }
 
@@ -261,21 +268,31 @@ private slots:
         QVERIFY(Text(wine.WineRec.MaxProdR) != std::string(6, ' '));
     }
 
-    void commentsAreGoneTheNextTime() {
+    // The comments and the full names are kept with the wine and shown the
+    // next time; the record keeps the first 16 characters of each name.
+    void commentsAndFullNamesAreKeptForTheNextTime() {
         RecordingBoxes boxes;
         TWineClass wine = NewWine();
-        WhenDialogOpens<TConditionsDlg>([](TConditionsDlg& dlg) {
+        const QString longName = QStringLiteral("Sauvignon Blanc 25 Reserve Lot");
+        WhenDialogOpens<TConditionsDlg>([&longName](TConditionsDlg& dlg) {
+            QCOMPARE(dlg.Comments->text(), QString());
+            TypeInto(dlg.WineName, longName);
             TypeInto(dlg.Comments, QString(128, QChar('x')));
             QTest::mouseClick(dlg.OKButton, Qt::LeftButton);
         });
         QVERIFY(EditConditions(nullptr, WineWindowOn(boxes, wine).Window()));
-        bool seenEmpty = false;
-        WhenDialogOpens<TConditionsDlg>([&seenEmpty](TConditionsDlg& dlg) {
-            seenEmpty = dlg.Comments->text().isEmpty();
+        QCOMPARE(Text(wine.WineRec.Conditions.WineName), std::string("Sauvignon Blanc "));
+        QCOMPARE(wine.Notes.WineName, longName.toStdString());
+        QCOMPARE(wine.Notes.Comments, std::string(128, 'x'));
+        QString shownName, shownComments;
+        WhenDialogOpens<TConditionsDlg>([&](TConditionsDlg& dlg) {
+            shownName = dlg.WineName->text();
+            shownComments = dlg.Comments->text();
             QTest::mouseClick(dlg.CancelButton, Qt::LeftButton);
         });
         QVERIFY(!EditConditions(nullptr, WineWindowOn(boxes, wine).Window()));
-        QVERIFY(seenEmpty);
+        QCOMPARE(shownName, longName);
+        QCOMPARE(shownComments, QString(128, QChar('x')));
     }
 
     void cancelledEditConditionsChangesNothing() {
@@ -284,12 +301,14 @@ private slots:
         const TWineRec before = wine.WineRec;
         WhenDialogOpens<TConditionsDlg>([](TConditionsDlg& dlg) {
             TypeInto(dlg.LabPressure, "0.01");
+            TypeInto(dlg.Comments, "not kept");
             QTest::mouseClick(dlg.OKButton, Qt::LeftButton);
             TypeInto(dlg.LabPressure, "9");
             QTest::mouseClick(dlg.CancelButton, Qt::LeftButton);
         });
         QVERIFY(!EditConditions(nullptr, WineWindowOn(boxes, wine).Window()));
         QVERIFY(SameBytes(wine.WineRec, before));
+        QVERIFY(wine.Notes.Empty());
         QVERIFY(!wine.Modified);
         QCOMPARE(boxes.shown.size(), std::size_t(1));
     }
@@ -318,8 +337,9 @@ private slots:
             QTest::mouseClick(dlg.OKButton, Qt::LeftButton);
         });
         TWineRec rec{};
+        WineNotes notes;
         QString caption;
-        QVERIFY(NewWineFromConditions(nullptr, boxes, rec, caption, settings));
+        QVERIFY(NewWineFromConditions(nullptr, boxes, rec, notes, caption, settings));
         QVERIFY(boxes.shown.empty());
         TWineClass us = NewWine();
         if (hectolitres) {

@@ -69,6 +69,14 @@ private:
 
     void Settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
+    // Replaces a folder by a regular file, so that nothing can be written
+    // into it (permission bits do not stop root).
+    void BlockFolder(const QString& folder) {
+        QVERIFY(QDir(Path(folder)).removeRecursively());
+        QFile blocker(Path(folder));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    }
+
 private slots:
     void init() {
         dir = std::make_unique<QTemporaryDir>();
@@ -182,6 +190,49 @@ private slots:
         QVERIFY(wines->CreateWineWindow(path) == nullptr);
         QCOMPARE(ui->Boxes.size(), std::size_t{1});
         QCOMPARE(wines->WineWindowCount, 0);
+    }
+
+    // The notes after the record (full names, comments) stay with the wine
+    // from the file it was opened from to the file it is saved to.
+    void notesComeWithTheFileAndGoBackWithTheSave() {
+        WineNotes notes;
+        notes.WineName = "Merlot Grand Cru Reserve 2024";
+        notes.Comments = "Cold stabilised";
+        const QString path = Path("merlot.zph");
+        QVERIFY(WriteWineFile(QFile::encodeName(path).toStdString(), NamedWine("Merlot Grand Cru"),
+                              notes) == 0);
+        TMDIChild* window = wines->CreateWineWindow(path);
+        QVERIFY(window->WineClass.Notes == notes);
+        QCOMPARE(frame->statusBar()->currentMessage(), QString());
+
+        window->WineClass.Notes.Comments = "Second trial";
+        window->WineClass.Modified = true;
+        wines->FileSaveExecute();
+        WineFileContents saved;
+        QVERIFY(ReadWineFile(QFile::encodeName(path).toStdString(), saved, *ui));
+        QCOMPARE(saved.Notes.Comments, std::string("Second trial"));
+        QCOMPARE(saved.Notes.WineName, notes.WineName);
+    }
+
+    void damagedNotesAreIgnoredWithAWarningInTheStatusBar() {
+        WineNotes notes;
+        notes.Comments = "Cold stabilised";
+        const QString path = Path("merlot.zph");
+        QVERIFY(WriteWineFile(QFile::encodeName(path).toStdString(), NamedWine("Merlot"), notes) ==
+                0);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.seek(WineRecSize + 4));
+        file.write("\x07", 1); // the version
+        file.close();
+        TMDIChild* window = wines->CreateWineWindow(path);
+        QVERIFY(window != nullptr);
+        QVERIFY(ui->Boxes.empty());
+        QVERIFY(window->WineClass.Notes.Empty());
+        QCOMPARE(Bytes(window->WineClass.WineRec), Bytes(NamedWine("Merlot")));
+        QCOMPARE(frame->statusBar()->currentMessage(),
+                 QStringLiteral("merlot.zph: The notes after the wine record were ignored: their "
+                                "version 7 is not known."));
     }
 
     void saveOnANewWineActsAsSaveAs() {
@@ -309,10 +360,7 @@ private slots:
         const QString path = MakeWineFile("cellar/merlot.zph");
         TMDIChild* window = wines->CreateWineWindow(path);
         window->WineClass.Modified = true;
-        QVERIFY(QDir(Path("cellar")).removeRecursively());
-        QFile blocker(Path("cellar"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        BlockFolder("cellar");
         ui->BoxAnswers = {BoxAnswer::Ok};
         wines->FileSaveExecute();
         QCOMPARE(ui->Events, QStringList{"box: I/O Error type 20 occurred while saving the wine "
@@ -353,18 +401,34 @@ private slots:
         QCOMPARE(wines->WineWindowCount, 1);
     }
 
-    void closeWithYesAsksForANewNameEvenForANamedWine() {
+    // A wine that has a file is saved to it, as Save does: no save dialog,
+    // no overwrite question.
+    void closeWithYesSavesANamedWineToItsFile() {
         const QString path = MakeWineFile("merlot.zph");
         TMDIChild* window = wines->CreateWineWindow(path);
+        window->WineClass.WineRec.Conditions.WineName.assign("Changed");
         window->WineClass.Modified = true;
+        const QByteArray record = Bytes(window->WineClass.WineRec);
         ui->BoxAnswers = {BoxAnswer::Yes};
-        ui->DialogAnswers = {Path("copy.zph")};
         wines->FileCloseExecute();
-        QCOMPARE(ui->Events,
-                 (QStringList{"box: Save merlot.zph before closing?", "save dialog", "wait 400"}));
-        QCOMPARE(ui->Dialogs.at(0).Setup.InitialDir, dir->path());
-        QVERIFY(QFile::exists(Path("copy.zph")));
+        QCOMPARE(ui->Events, (QStringList{"box: Save merlot.zph before closing?", "wait 400"}));
+        QCOMPARE(FileBytes(path), record);
         QCOMPARE(wines->WineWindowCount, 0);
+    }
+
+    void closeWithYesKeepsANamedWineOpenWhenItsFileCannotBeWritten() {
+        const QString path = MakeWineFile("cellar/merlot.zph");
+        TMDIChild* window = wines->CreateWineWindow(path);
+        window->WineClass.Modified = true;
+        BlockFolder("cellar");
+        ui->BoxAnswers = {BoxAnswer::Yes, BoxAnswer::Ok};
+        wines->FileCloseExecute();
+        QCOMPARE(ui->Events, (QStringList{"box: Save merlot.zph before closing?",
+                                          "box: I/O Error type 20 occurred while saving the wine "
+                                          "file. Your data was not saved!"}));
+        Settle();
+        QCOMPARE(wines->Windows(), QList<TMDIChild*>{window});
+        QVERIFY(window->WineClass.Modified);
     }
 
     void closingAnUnmodifiedWineAsksNothing() {
@@ -438,14 +502,50 @@ private slots:
         QCOMPARE(FileBytes(blocker), Bytes(NamedWine("Shiraz")));
     }
 
-    void closePromptStartsInTheFolderOfANamedWine() {
+    void closePromptWithYesSavesANamedWineToItsFile() {
+        const QString path = MakeWineFile("merlot.zph");
+        TMDIChild* window = wines->CreateWineWindow(path);
+        window->WineClass.WineRec.Conditions.WineName.assign("Changed");
+        window->WineClass.Modified = true;
+        const QByteArray record = Bytes(window->WineClass.WineRec);
+        ui->BoxAnswers = {BoxAnswer::Yes};
+        QVERIFY(window->close());
+        QCOMPARE(ui->Events, (QStringList{"box: Save the changes to merlot.zph?", "wait 200"}));
+        QCOMPARE(FileBytes(path), record);
+        QCOMPARE(wines->WineWindowCount, 0);
+    }
+
+    // When the wine's own file cannot be written, the save dialog offers
+    // another place, starting in the wine's folder with its file name.
+    void closePromptOffersSaveAsWhenANamedWinesFileCannotBeWritten() {
         const QString path = MakeWineFile("cellar/merlot.zph");
         TMDIChild* window = wines->CreateWineWindow(path);
         window->WineClass.Modified = true;
-        ui->BoxAnswers = {BoxAnswer::Yes};
+        BlockFolder("cellar");
+        ui->BoxAnswers = {BoxAnswer::Yes, BoxAnswer::Ok};
         ui->DialogAnswers = {std::nullopt};
         QVERIFY(!window->close());
+        QCOMPARE(ui->Events, (QStringList{"box: Save the changes to merlot.zph?",
+                                          "box: I/O Error type 20 - The file did not get saved.",
+                                          "wait 200", "save dialog"}));
         QCOMPARE(ui->Dialogs.at(0).Setup.InitialDir, Path("cellar"));
+        QCOMPARE(ui->Dialogs.at(0).Setup.FileName, QStringLiteral("merlot.zph"));
+        QCOMPARE(wines->WineWindowCount, 1);
+        QVERIFY(window->WineClass.Modified);
+    }
+
+    void saveAsStartsInTheWinesFolderWithItsName() {
+        const QString path = MakeWineFile("cellar/merlot.zph");
+        wines->CreateWineWindow(path)->WineClass.Modified = true;
+        NewWine();
+        ui->DialogAnswers = {std::nullopt, std::nullopt};
+        wines->FileSaveAsExecute();
+        area->setActiveSubWindow(wines->Windows().at(0));
+        wines->FileSaveAsExecute();
+        QCOMPARE(ui->Dialogs.at(0).Setup.InitialDir, QStringLiteral("/documents"));
+        QCOMPARE(ui->Dialogs.at(0).Setup.FileName, QString());
+        QCOMPARE(ui->Dialogs.at(1).Setup.InitialDir, Path("cellar"));
+        QCOMPARE(ui->Dialogs.at(1).Setup.FileName, QStringLiteral("merlot.zph"));
     }
 
     void queryCloseAllStopsAtTheFirstRefusal() {

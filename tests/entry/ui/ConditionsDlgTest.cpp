@@ -90,8 +90,9 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QPoint>("position");
         QTest::addColumn<int>("maxLength");
-        QTest::newRow("WineName") << "WineName" << QPoint(132, 45) << 16;
-        QTest::newRow("FilterName") << "FilterName" << QPoint(132, 72) << 16;
+        // The name boxes take the full name (Qt's own limit).
+        QTest::newRow("WineName") << "WineName" << QPoint(132, 45) << 32767;
+        QTest::newRow("FilterName") << "FilterName" << QPoint(132, 72) << 32767;
         QTest::newRow("LabPressure") << "LabPressure" << QPoint(168, 155) << 4;
         QTest::newRow("FilterDiameter") << "FilterDiameter" << QPoint(168, 182) << 4;
         QTest::newRow("MaxPressure") << "MaxPressure" << QPoint(335, 155) << 4;
@@ -319,12 +320,41 @@ private slots:
         QCOMPARE(dlg.Comments->text(), QString(128, QChar('c')));
     }
 
+    void storedCommentsLongerThanTheBoxTakesAreShownWhole() {
+        RecordingBoxes boxes;
+        TConditionsDlg dlg(boxes);
+        ConditionsForm form;
+        form.Comments = std::string(300, 'c');
+        dlg.SetForm(form);
+        QCOMPARE(dlg.Comments->text(), QString(300, QChar('c')));
+        QCOMPARE(dlg.Form().Comments, form.Comments);
+    }
+
+    void namesAndCommentsThatWouldNotFitTheFileAreRefused() {
+        RecordingBoxes boxes;
+        TConditionsDlg dlg(boxes);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        FillValid(dlg);
+        dlg.WineName->setText(QString(1200, QChar('w')));
+        dlg.FilterName->setText(QString(900, QChar('f')));
+        TypeInto(dlg.Comments, QString(128, QChar('c')));
+        PressOk(dlg);
+        QCOMPARE(boxes.Texts().size(), std::size_t(1));
+        QVERIFY(boxes.Texts().at(0).starts_with(
+            "Wine Name, Filter Name and Comments are too long to be kept in the wine file."));
+        QVERIFY(dlg.isVisible());
+        QCOMPARE(QApplication::focusWidget(), dlg.WineName);
+        QCOMPARE(dlg.WineName->text().size(), 1200);
+    }
+
     void formRoundTripsThroughTheBoxes() {
         RecordingBoxes boxes;
         TConditionsDlg dlg(boxes);
         ConditionsForm form;
-        form.WineName = "Ch\u00e2teau \u03a9";
-        form.FilterName = "K250";
+        form.WineName = "Ch\u00e2teau \u03a9 Grand Cru Reserve 2024";
+        form.FilterName = "Membrane 0.45 \u00b5m PES cartridge";
+        form.Comments = "Cold stabilised; bentonite 2 g/hL";
         form.WineType = 1;
         form.LabPressure = " 5.0";
         form.FilterDiameter = "47.0";
@@ -335,7 +365,8 @@ private slots:
         dlg.SetForm(form);
         QVERIFY(dlg.WineTypeDessert->isChecked());
         QVERIFY(dlg.UnitsGPM->isChecked());
-        QCOMPARE(dlg.WineName->text(), QString::fromUtf8("Ch\u00e2teau \u03a9"));
+        QCOMPARE(dlg.WineName->text(),
+                 QString::fromUtf8("Ch\u00e2teau \u03a9 Grand Cru Reserve 2024"));
         const ConditionsForm back = dlg.Form();
         QCOMPARE(back.WineName, form.WineName);
         QCOMPARE(back.FilterName, form.FilterName);
@@ -346,6 +377,7 @@ private slots:
         QCOMPARE(back.Area, form.Area);
         QCOMPARE(back.Rate, form.Rate);
         QCOMPARE(back.RateUnits, 1);
+        QCOMPARE(back.Comments, form.Comments);
     }
 
     void metricDialogTakesBarAndMetricFlows() {

@@ -77,7 +77,7 @@ private slots:
         QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("Law"));
         QCOMPARE(table->item(0, 0)->text(), QStringLiteral("complete blocking"));
         QCOMPARE(table->item(2, 2)->text().left(7), QStringLiteral("Vmax = "));
-        QCOMPARE(table->item(3, 5)->text(), QStringLiteral("best"));
+        QCOMPARE(table->item(3, 7)->text(), QStringLiteral("best"));
         QVERIFY(table->item(3, 0)->font().bold());
         QVERIFY(!table->item(0, 0)->font().bold());
 
@@ -119,8 +119,9 @@ private slots:
         QCOMPARE(text, QString::fromStdString(TabSeparated(FoulingTableRows(window.Analysis()))));
         const QStringList lines = text.split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 5);
-        QCOMPARE(lines[0], QStringLiteral("Law\tJ0 (LMH)\tConstant\tR²\tRMS (ml)\tNote"));
-        QCOMPARE(lines[4].split('\t').size(), 6);
+        QCOMPARE(lines[0],
+                 QStringLiteral("Law\tJ0 (LMH)\tConstant\tt0 (s)\tR²\tRMS (ml)\tΔAICc\tNote"));
+        QCOMPARE(lines[4].split('\t').size(), 8);
         QVERIFY(lines[4].startsWith(QStringLiteral("cake filtration\t")));
     }
 
@@ -143,6 +144,21 @@ private slots:
         window.SaveAction()->trigger();
         QCOMPARE(boxes.shown.size(), std::size_t{1});
         QCOMPARE(boxes.shown[0].kind, BoxKind::Error);
+
+        // A picture never replaces a wine file.
+        const QString wine = dir.filePath("wine.zph");
+        QVERIFY(QFile::copy(ZEPHRA_SAMPLE_WINE, wine));
+        window.SetPictureFileDialog(std::make_unique<ScriptedFileDialog>(wine));
+        window.SaveAction()->trigger();
+        QCOMPARE(boxes.shown.size(), std::size_t{2});
+        QCOMPARE(boxes.shown[1].text, "The picture was not saved to " +
+                                          QFile::encodeName(wine).toStdString() +
+                                          ": it is a wine file, which an output never replaces.");
+        QFile written(wine);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QFile sample(ZEPHRA_SAMPLE_WINE);
+        QVERIFY(sample.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), sample.readAll());
     }
 
     void wineWithoutDataShowsNotEnoughData() {
@@ -154,7 +170,7 @@ private slots:
         FoulingAnalysisWindow window(boxes);
         window.FormCreate(rec);
         QVERIFY(boxes.shown.empty());
-        QCOMPARE(window.Table()->item(0, 5)->text(), QStringLiteral("not fitted: not enough data"));
+        QCOMPARE(window.Table()->item(0, 7)->text(), QStringLiteral("not fitted: not enough data"));
         QVERIFY(window.Summary()->text().contains(QStringLiteral("not enough data")));
         QVERIFY(!window.Picture().isNull());
     }

@@ -148,7 +148,7 @@ private slots:
             QString::fromStdString(test::PdfText(dir->filePath("report.pdf").toStdString()));
         QVERIFY2(text.contains(QStringLiteral("pressure: 2.07 bar")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("131 hL")));
-        QVERIFY(text.contains(QStringLiteral("Capacity by Vmax: 62.2 hL")));
+        QVERIFY(text.contains(QStringLiteral("Capacity at 10 % of J0: 91.8 hL")));
         QVERIFY(!text.contains(QStringLiteral("gallons")));
         QVERIFY(!text.contains(QStringLiteral("psi")));
 
@@ -156,7 +156,30 @@ private slots:
         const QJsonDocument json = QJsonDocument::fromJson(Contents(dir->filePath("wine.json")));
         QVERIFY(json["conditions"]["lab_pressure_bar"].isDouble());
         QVERIFY(json["conditions"]["lab_pressure_psi"].isUndefined());
-        QVERIFY(json["analysis"]["production_capacity_hL"].isDouble());
+        QVERIFY(json["analysis"]["best_production_capacity_hL"].isDouble());
+    }
+
+    // An export never replaces a wine file, also where the name chosen is a
+    // link to the wine itself or to another one.
+    void exportOverAWineFileIsRefused() {
+        const QString other = dir->filePath("other.zph");
+        QVERIFY(QFile::copy(ZEPHRA_SAMPLE_WINE, other));
+        QVERIFY(QFile::link(WineFile(), dir->filePath("report.pdf")));
+        QVERIFY(QFile::link(other, dir->filePath("table.csv")));
+        const QByteArray sample = Contents(WineFile());
+        ui->DialogAnswers = {dir->filePath("report.pdf"), dir->filePath("table.csv")};
+        ui->BoxAnswers = {BoxAnswer::Ok, BoxAnswer::Ok, BoxAnswer::Ok, BoxAnswer::Ok};
+        commands->ExportPdfExecute(wine, WineFile());
+        commands->ExportDataExecute(wine, WineFile());
+        QCOMPARE(ui->BoxTexts(),
+                 (QStringList{"A file with that name already exists. Overwrite it?",
+                              "Nothing was written: it is the wine file " + WineFile() +
+                                  ", which the output is made from.",
+                              "A file with that name already exists. Overwrite it?",
+                              "Nothing was written: it is a wine file, which an output never "
+                              "replaces."}));
+        QCOMPARE(Contents(WineFile()), sample);
+        QCOMPARE(Contents(other), sample);
     }
 
     void printPaintsTheReportOnThePrinterChosen() {

@@ -87,8 +87,8 @@ private slots:
                                      "* not used by the fouling fits",
                                      "Fouling analysis",
                                      "Best described by: cake filtration",
-                                     "Vmax: 621.8 \xC2\xB1 30 L/m\xC2\xB2 (95 %)",
-                                     "Capacity by Vmax: 1643 gal",
+                                     "Vmax: \xE2\x80\x94",
+                                     "Capacity at 10 % of J0: 2425 gal",
                                      "(constant pressure, no safety factor)",
                                      "Laboratory-scale graph",
                                      "Production-scale graph"})
@@ -123,6 +123,39 @@ private slots:
         const QString xmp = QString::fromStdString(test::PdfInfo(pdf, true));
         QVERIFY2(xmp.contains(QStringLiteral("<dc:creator><rdf:Seq><rdf:li>A. Taster</rdf:li>")),
                  qPrintable(xmp));
+    }
+
+    // A wine with a 30-character name and comments: the full names in the
+    // text and the title, the comments wrapped within the page above the
+    // table.
+    void fullNamesAndCommentsAreOnThePage() {
+        const test::TempFolder folder;
+        WineNotes notes;
+        notes.WineName = "Sauvignon Blanc 25 Reserve Lot";
+        notes.FilterName = "Membrane 0.45 \xC2\xB5m PES cartridge";
+        notes.Comments = std::string("Cold stabilised; bentonite 2 g/hL. ") +
+                         "Fined twice before the trial, filtered at 12 C. " +
+                         "Second sample from tank 7, taken after racking.";
+        const QtTextMetrics metrics;
+        const ReportPage page = BuildReportPage(test::SampleWine(), Source, metrics, notes);
+        const std::string pdf = WritePdf(folder, {page});
+        const QString text = Simplified(test::PdfText(pdf));
+        QVERIFY2(text.contains(QStringLiteral("Sauvignon Blanc 25 Reserve Lot")), qPrintable(text));
+        QVERIFY(text.contains(QString::fromUtf8("Filter: Membrane 0.45 \xC2\xB5m PES cartridge")));
+        QVERIFY(text.contains(QStringLiteral("Comments: Cold stabilised; bentonite 2 g/hL.")));
+        QVERIFY(text.contains(QStringLiteral("taken after racking.")));
+        const QString info = QString::fromStdString(test::PdfInfo(pdf));
+        QVERIFY2(
+            info.contains(QStringLiteral("Filterability report: Sauvignon Blanc 25 Reserve Lot")),
+            qPrintable(info));
+
+        // The comments take the room they need, below the header lines.
+        const QSizeF a4(523, 770);
+        const ReportPageLayout plain = LayoutReportPage(PageOf(test::SampleWine()), a4);
+        const ReportPageLayout noted = LayoutReportPage(page, a4);
+        QVERIFY(noted.Header.height() > plain.Header.height());
+        QVERIFY(noted.Table.top() > plain.Table.top());
+        QVERIFY(noted.Header.width() <= a4.width());
     }
 
     void graphsAreVectorGraphicsWhereTheLayoutPutsThem() {

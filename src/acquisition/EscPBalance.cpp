@@ -1,0 +1,27 @@
+#include "acquisition/EscPBalance.h"
+
+#include "acquisition/ComPortBalance.h"
+#include "acquisition/WeightReply.h"
+
+namespace zephra {
+
+EscPBalance::EscPBalance(std::unique_ptr<BalanceTransport> transport, int replyTimeoutMs)
+    : LinkedBalance(std::move(transport), replyTimeoutMs) {}
+
+void EscPBalance::Tare() {
+    Send("\x1bT\r");
+}
+
+WeightReading EscPBalance::GetWeight() {
+    std::string line;
+    Link().Open();
+    Link().Write("\x1bP\r");
+    while (line.size() < BalanceMaxReplyLength && (line.empty() || line.back() != '\r'))
+        line += Link().ReadChar(ReplyTimeoutMs());
+    Link().EndExchange();
+    WeightReading reading = ParseWeightReply(line);
+    reading.Error = reading.Error || line.back() != '\r';
+    return reading;
+}
+
+} // namespace zephra

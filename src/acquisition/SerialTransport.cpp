@@ -1,0 +1,76 @@
+#include "acquisition/SerialTransport.h"
+
+#include "acquisition/Balance.h"
+#include "acquisition/ComPortBalance.h"
+
+#include <poll.h>
+
+namespace zephra {
+
+using serial::EComError;
+
+SerialTransport::SerialTransport(serial::TComPort& port) : port_(port) {}
+
+std::string SerialTransport::Name() const {
+    return port_.DeviceName();
+}
+
+template <typename Step> auto SerialTransport::OnPort(Step step) {
+    try {
+        return step();
+    } catch (const EComError& e) {
+        Exchanged();
+        throw BalanceError(port_.DeviceName() + ": " + e.what());
+    }
+}
+
+void SerialTransport::Open() {
+    OnPort([this] {
+        const auto settled = lastExchange_ + std::chrono::milliseconds(BalanceSettleMs);
+        const auto wait = std::chrono::ceil<std::chrono::milliseconds>(
+            settled - std::chrono::steady_clock::now());
+        if (wait.count() > 0)
+            wait_.Wait(-1, POLLIN, static_cast<int>(wait.count()));
+        port_.SetActive(true);
+    });
+}
+
+void SerialTransport::Write(std::string_view bytes) {
+    OnPort([&] {
+        for (char c : bytes)
+            port_.WriteAnsiChar(c);
+    });
+}
+
+// Waits for the next character beside the interruption; the character
+// itself is then read by the port at once.
+char SerialTransport::ReadChar(int timeoutMs) {
+    return OnPort([&] {
+        if (!wait_.Wait(port_.Handle(), POLLIN, timeoutMs))
+            throw EComError(0, "Timeout");
+        return port_.ReadAnsiChar();
+    });
+}
+
+void SerialTransport::EndExchange() {
+    OnPort([this] { port_.SetActive(false); });
+    Exchanged();
+}
+
+void SerialTransport::Exchanged() {
+    lastExchange_ = std::chrono::steady_clock::now();
+}
+
+void SerialTransport::Close() noexcept {
+    try {
+        port_.SetActive(false);
+    } catch (const std::exception&) {
+        // Closing releases the device even when a close handler fails; nothing to report.
+    }
+}
+
+void SerialTransport::Interrupt() noexcept {
+    wait_.Interrupt();
+}
+
+} // namespace zephra

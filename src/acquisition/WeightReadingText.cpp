@@ -1,0 +1,22 @@
+#include "acquisition/WeightReadingText.h"
+
+#include "acquisition/BalanceConditionText.h"
+#include "acquisition/ReplyText.h"
+#include "entry/FixedText.h"
+
+namespace zephra {
+
+std::string WeightReadingText(const WeightReading& reading) {
+    if (reading.Error) {
+        const std::string condition = BalanceConditionText(reading);
+        return condition.empty() ? "The reply was not a weight." : condition;
+    }
+    std::string text(TrimBlanks(reading.WeightStr));
+    text += reading.Unit.empty() ? " (no unit)" : " " + reading.Unit;
+    if (!reading.Unit.empty() && reading.Unit != "g")
+        text += " = " + std::string(TrimBlanks(FixedText(reading.WeightVal, 0, 2))) + " g";
+    text += reading.Stable ? ", stable" : ", in motion";
+    return text;
+}
+
+} // namespace zephra

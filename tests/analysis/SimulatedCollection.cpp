@@ -1,0 +1,185 @@
+#include "SimulatedCollection.h"
+
+#include "acquisition/CollectionRun.h"
+#include "entry/UnitConstants.h"
+#include "support/RecordingBoxes.h"
+
+#include <cmath>
+#include <optional>
+#include <random>
+#include <string>
+
+namespace zephra::test {
+
+namespace {
+
+constexpr double SecondsPerHour = 3600;
+constexpr std::int64_t TickMs = 100;
+constexpr std::int64_t ClockOriginMs = 1'000'000;
+
+class SimulatedClock : public RunClock {
+public:
+    std::int64_t NowMs() override { return now; }
+    std::int64_t now = ClockOriginMs;
+};
+
+// A balance on the filtrate: weighs at the request, answers after the delay.
+class FiltrateBalance : public Balance {
+public:
+    FiltrateBalance(const SimulatedTrial& trial, SimulatedClock& clock)
+        : trial_(trial), clock_(clock), random_(trial.Seed) {}
+
+    void Tare() override {}
+    WeightReading GetWeight() override {
+        const std::int64_t request = clock_.now;
+        std::uniform_real_distribution<double> jitter(0.0, trial_.ReplyJitterSeconds);
+        const double delay = trial_.ReplyDelaySeconds + jitter(random_);
+        clock_.now += std::llround(delay * 1000);
+        double grams = 0;
+        if (!originMs_) {
+            // The starting weight: the run's clock starts at its reply.
+            originMs_ = clock_.now;
+        } else {
+            const double seconds = static_cast<double>(request - *originMs_) / 1000;
+            lastRequestSeconds = std::round(seconds * 10) / 10;
+            grams = SimulatedThroughput(trial_, seconds) * SimulatedLabArea() * 1000;
+        }
+        grams = std::round(grams * 100) / 100;
+        return {std::to_string(grams), grams, false};
+    }
+    void Close() noexcept override {}
+
+    double lastRequestSeconds = 0;
+
+private:
+    const SimulatedTrial& trial_;
+    SimulatedClock& clock_;
+    std::mt19937 random_;
+    std::optional<std::int64_t> originMs_;
+};
+
+class ImmediateExchanges : public BalanceExchanges {
+public:
+    ImmediateExchanges(Balance& balance, RunClock& clock) : balance_(balance), clock_(clock) {}
+    void Begin(bool tare) override { outcome_ = Exchange(balance_, clock_, tare); }
+    std::optional<ExchangeOutcome> TakeOutcome() override {
+        std::optional<ExchangeOutcome> outcome = std::move(outcome_);
+        outcome_.reset();
+        return outcome;
+    }
+    void Release() noexcept override { released_ = true; }
+    bool Released() const override { return released_; }
+
+private:
+    Balance& balance_;
+    RunClock& clock_;
+    std::optional<ExchangeOutcome> outcome_;
+    bool released_ = false;
+};
+
+class Target : public CollectionTarget {
+public:
+    TWineClass& Wine() override { return wine; }
+    void Refresh() override {}
+    TWineClass wine;
+};
+
+class PointRecorder : public RunObserver {
+public:
+    PointRecorder(Target& target, FiltrateBalance& balance) : target_(target), balance_(balance) {}
+    void PointStored(const StoredPoint& point) override {
+        requestSeconds_.push_back(balance_.lastRequestSeconds);
+        points.push_back({target_.wine.WineRec, requestSeconds_, point.vmax});
+    }
+    void Collapsed(double, int) override {
+        // The even-numbered points stay, as the data are thinned.
+        std::vector<double> kept;
+        for (std::size_t i = 1; i < requestSeconds_.size(); i += 2) {
+            kept.push_back(requestSeconds_[i]);
+        }
+        requestSeconds_ = kept;
+    }
+    std::vector<SimulatedPoint> points;
+
+private:
+    Target& target_;
+    FiltrateBalance& balance_;
+    std::vector<double> requestSeconds_;
+};
+
+// g(x) of each law, v = g(c·J0·P)/c with P the pressure-weighted time.
+double ReducedThroughput(BlockingLaw law, double x) {
+    switch (law) {
+    case BlockingLaw::Complete:
+        return 1 - std::exp(-x);
+    case BlockingLaw::Intermediate:
+        return std::log(1 + x);
+    case BlockingLaw::Standard:
+        return x / (1 + x);
+    case BlockingLaw::Cake:
+        return std::sqrt(1 + 2 * x) - 1;
+    }
+    return NAN;
+}
+
+} // namespace
+
+double SimulatedLabArea() {
+    const double radius = 47.0 / 1000 / 2;
+    return radius * radius * Pi;
+}
+
+double SimulatedThroughput(const SimulatedTrial& trial, double seconds) {
+    const double start = trial.StartDelaySeconds;
+    if (seconds <= start) {
+        return 0;
+    }
+    // The integral of p(t) = 1 + drift·t/T from the opening on.
+    const double span = trial.MaxMinutes * 60.0;
+    const double weighted =
+        (seconds - start) + trial.PressureDrift * (seconds * seconds - start * start) / (2 * span);
+    const double x = trial.C * trial.J0Lmh * weighted / SecondsPerHour;
+    return ReducedThroughput(trial.Law, x) / trial.C;
+}
+
+double TrueCapacity(const SimulatedTrial& trial, double terminalFluxShare) {
+    switch (trial.Law) {
+    case BlockingLaw::Complete:
+    case BlockingLaw::Standard:
+        return 1 / trial.C;
+    case BlockingLaw::Intermediate:
+        return std::log(1 / terminalFluxShare) / trial.C;
+    case BlockingLaw::Cake:
+        return (1 / terminalFluxShare - 1) / trial.C;
+    }
+    return NAN;
+}
+
+std::vector<SimulatedPoint> CollectSimulatedTrial(const SimulatedTrial& trial) {
+    SimulatedClock clock;
+    clock.now += std::llround(trial.PassPhaseSeconds * 1000);
+    FiltrateBalance balance(trial, clock);
+    ImmediateExchanges exchanges(balance, clock);
+    Target target;
+    TConditions& c = target.wine.WineRec.Conditions;
+    c.WineName.assign("Simulated");
+    c.LabP.assign("30.0");
+    c.LabFiltDia.assign("47.0");
+    c.ProdP.assign("  30");
+    c.ProdA.assign("10.0");
+    c.ProdRate.assign("20.0");
+    RecordingBoxes boxes;
+    PointRecorder recorder(target, balance);
+    CollectionRun run(target, exchanges, clock, boxes, {1.0, trial.MaxMinutes}, &recorder);
+    run.ClearRecord();
+    run.Start();
+    std::int64_t tick = clock.now;
+    while (run.Running()) {
+        tick += TickMs;
+        clock.now = std::max(clock.now, tick);
+        run.Pass();
+    }
+    return recorder.points;
+}
+
+} // namespace zephra::test
