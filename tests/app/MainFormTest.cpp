@@ -373,7 +373,7 @@ private slots:
         QVERIFY(!wine->Memo2->toPlainText().contains(" psi"));
         QFile conf(programFile);
         QVERIFY(conf.open(QIODevice::ReadOnly));
-        QVERIFY(conf.readAll().contains("System=metric"));
+        QVERIFY(conf.readAll().contains("System = metric"));
         conf.close();
         QVERIFY(dat.open(QIODevice::ReadOnly));
         QCOMPARE(dat.readAll(), settingsBefore);
@@ -385,7 +385,7 @@ private slots:
         QVERIFY(form->Settings->Units().Metric());
         form->UnitsUs->trigger();
         QVERIFY(conf.open(QIODevice::ReadOnly));
-        QVERIFY(conf.readAll().contains("System=us"));
+        QVERIFY(conf.readAll().contains("System = us"));
     }
 
     void programSettingsThatNameNothingGiveUsUnits() {

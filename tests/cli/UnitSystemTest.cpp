@@ -88,6 +88,7 @@ TEST(UnitSystemTest, EveryCommandShowingValuesTakesTheOption) {
         {"summary", Sample},
         {"export", "--format", "json", Sample},
         {"pdf", Sample, "-o", pdf},
+        {"size", Sample, "--batch", "500hL"},
     };
     for (const auto& command : commands) {
         SCOPED_TRACE(command[0]);
@@ -123,12 +124,24 @@ TEST(UnitSystemTest, MetricOutputs) {
               "best_law,vmax_L_per_m2,production_capacity_hL");
     const nlohmann::json analysis =
         nlohmann::json::parse(RunCli({"analyze", "--json", "--unit-system", "metric", Sample}).out);
-    EXPECT_NEAR(analysis.at("production_capacity_hL").get<double>(), 62.18, 0.01);
+    // Cake filtration describes the sample best: its capacity of 2425 gal.
+    EXPECT_TRUE(analysis.at("production_capacity_hL").is_null());
+    EXPECT_NEAR(analysis.at("best_production_capacity_hL").get<double>(), 91.80, 0.01);
     const std::string text = RunCli({"analyze", "--unit-system", "metric", Sample}).out;
-    EXPECT_NE(text.find("Capacity by Vmax:            62.2 hL (constant pressure"),
+    EXPECT_NE(text.find("Production capacity:         91.8 hL (constant pressure"),
               std::string::npos)
         << text;
     EXPECT_NE(text.find("Exponential model estimate:  64.7 hL"), std::string::npos) << text;
+
+    // Sizing: in metric units a batch and a flow without a unit are in hL
+    // and L/h.
+    const std::string sized =
+        RunCli({"size", "--unit-system", "metric", Sample, "--batch", "500", "--flow", "2000"}).out;
+    EXPECT_EQ(sized, RunCli({"size", "--unit-system", "metric", Sample, "--batch", "50000L",
+                             "--flow", "2000L/h"})
+                         .out);
+    EXPECT_NE(sized.find("50000 L (500 hL)\n"), std::string::npos) << sized;
+    EXPECT_NE(sized.find("2000 L/h (the batch in 25 h 00 min)"), std::string::npos) << sized;
 }
 
 } // namespace
