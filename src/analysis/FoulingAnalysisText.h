@@ -55,8 +55,7 @@ std::string VmaxText(const FoulingAnalysis& analysis);
 std::string CapacityText(const FoulingAnalysis& analysis, const DisplayUnits& units = UsUnits);
 
 // The best law's production capacity as CapacityText gives it, or "—".
-std::string BestCapacityText(const FoulingAnalysis& analysis,
-                             const DisplayUnits& units = UsUnits);
+std::string BestCapacityText(const FoulingAnalysis& analysis, const DisplayUnits& units = UsUnits);
 
 // What a law's capacity is: "Vmax", "the limit J0/Kb" or "the throughput at
 // 10 % of J0".

@@ -17,7 +17,8 @@ std::optional<double> ReadGallonText(std::string_view text) {
     if (first == std::string_view::npos) {
         return std::nullopt;
     }
-    const auto grouped = ReadGroupedWhole(text.substr(first, text.find_last_not_of(' ') - first + 1));
+    const auto grouped =
+        ReadGroupedWhole(text.substr(first, text.find_last_not_of(' ') - first + 1));
     return grouped ? std::optional(grouped->Value) : std::nullopt;
 }
 

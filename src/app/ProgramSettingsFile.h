@@ -20,7 +20,8 @@ namespace zephra {
 DisplayUnits ReadDisplayUnits(const QString& path);
 
 // Keeps `units` at `path` (the folder is made when missing), leaving the
-// file's other keys as they are (their comments are not kept). False when the file could not be written.
+// file's other keys as they are (their comments are not kept). False when
+// the file could not be written.
 bool WriteDisplayUnits(const QString& path, const DisplayUnits& units);
 
 } // namespace zephra

@@ -60,8 +60,7 @@ int RunExport(const std::vector<std::string>& args, CommandStreams& io) {
     if (!ReadWine(path, rec, notes, io.err)) {
         return ExitFailure;
     }
-    const std::string text =
-        format == "csv" ? DataCsvText(rec) : WineJsonText(rec, notes, units);
+    const std::string text = format == "csv" ? DataCsvText(rec) : WineJsonText(rec, notes, units);
     return WriteOutput(parsed.value("-o", ""), text, {path}, io.out, io.err) ? ExitSuccess
                                                                              : ExitFailure;
 }

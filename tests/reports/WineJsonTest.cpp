@@ -90,8 +90,8 @@ TEST(WineJsonTest, MetricUnitsAreNamedInTheKeys) {
     TWineRec rec = test::SampleWine();
     rec.Conditions.ProdRateUnits.set(1); // 100 gpm
     rec.ExpectedVolP.assign("over 1,000,000,000,000");
-    const json wine =
-        json::parse(WineJsonText(rec, {}, {UnitSystem::Metric, MetricFlowUnit::HectolitresPerHour}));
+    const json wine = json::parse(
+        WineJsonText(rec, {}, {UnitSystem::Metric, MetricFlowUnit::HectolitresPerHour}));
     const json& c = wine.at("conditions");
     EXPECT_NEAR(c.at("lab_pressure_bar").get<double>(), 30 * 0.0689475729, 1e-9);
     EXPECT_NEAR(c.at("max_pressure_bar").get<double>(), 30 * 0.0689475729, 1e-9);

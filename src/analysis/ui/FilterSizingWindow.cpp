@@ -128,8 +128,8 @@ void FilterSizingWindow::FormCreate(const TWineRec& rec) {
         const bool bottles = c.ProdRateUnits.get() == 0;
         flowUnit_->setCurrentIndex(
             UnitIndex(FlowUnits, bottles ? "bpm" : zephra::FlowUnit(units_)));
-        flow_->setText(QString::fromStdString(
-            ShortNumberText(bottles ? rate : rate * FlowFactor(units_), 5)));
+        flow_->setText(
+            QString::fromStdString(ShortNumberText(bottles ? rate : rate * FlowFactor(units_), 5)));
     }
     ShowSizing();
 }

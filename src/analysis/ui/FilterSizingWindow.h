@@ -61,7 +61,6 @@ private:
 
 // Opens the window for a snapshot of `rec` over `owner` in `units`, deleted
 // when closed.
-QWidget* OpenFilterSizing(const TWineRec& rec, QWidget* owner,
-                          const DisplayUnits& units = UsUnits);
+QWidget* OpenFilterSizing(const TWineRec& rec, QWidget* owner, const DisplayUnits& units = UsUnits);
 
 } // namespace zephra

@@ -58,9 +58,9 @@ void WineWindows::FileNewExecute() {
     TWineRec rec{};
     WineNotes notes;
     QString caption;
-    if (settings_ ? !NewWineFromConditions(&frame_, services_.Boxes, rec, notes, caption,
-                                           *settings_)
-                  : !NewWineFromConditions(&frame_, services_.Boxes, rec, notes, caption))
+    if (settings_
+            ? !NewWineFromConditions(&frame_, services_.Boxes, rec, notes, caption, *settings_)
+            : !NewWineFromConditions(&frame_, services_.Boxes, rec, notes, caption))
         return;
     CreateNewWineWindow(rec, caption, notes);
 }
