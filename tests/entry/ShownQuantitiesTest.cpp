@@ -127,7 +127,7 @@ TEST(ShownQuantitiesTest, EstimatesInHectolitres) {
     const Case cases[] = {
         {"523", "19.8"},
         {"1,234,568", "46,733"},
-        {"1234568", "46733"}, // written without a thousands separator
+        {"1234568", "46733"},      // written without a thousands separator
         {"12.345.678", "467.335"}, // the stored text's own separator
         {"3\xA0"
          "453",
