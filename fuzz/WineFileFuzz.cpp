@@ -1,9 +1,10 @@
 // Any bytes as a wine file: open it with the notes after its record, show
-// its stored report and graph as a wine window does, recalculate with the
-// messages on, then build the report and the three pictures again and
-// analyse the trial with the readings' times of its notes. Notes that were
-// read must come back the same through the trailer's writer and reader. Only the arithmetic faults
-// that abandon a picture may end a drawing; anything else thrown is a fault.
+// its stored report (in US and in metric units) and graph as a wine window
+// does, recalculate with the messages on, then build the reports and the
+// three pictures again and analyse the trial with the readings' times of its
+// notes. Notes that were read must come back the same through the trailer's
+// writer and reader. Only the arithmetic faults that abandon a picture may
+// end a drawing; anything else thrown is a fault.
 
 #include "FuzzInputFile.h"
 #include "analysis/Calculate.h"
@@ -11,6 +12,7 @@
 #include "document/Report.h"
 #include "document/WineFile.h"
 #include "document/WineTrailer.h"
+#include "entry/ShownQuantities.h"
 #include "graphs/FakeTextMetrics.h"
 #include "graphs/FloatingPointFault.h"
 #include "graphs/GraphWindowPicture.h"
@@ -49,6 +51,14 @@ void RoundTripTheNotes(const zephra::WineFileContents& wine) {
     (void)zephra::FullFilterName(wine.Rec, wine.Notes);
 }
 
+void FillBothReports(const zephra::TWineRec& rec) {
+    zephra::FillLines(rec);
+    for (const auto flow :
+         {zephra::MetricFlowUnit::LitresPerHour, zephra::MetricFlowUnit::HectolitresPerHour}) {
+        zephra::FillLines(rec, zephra::ShownQuantities(rec, {zephra::UnitSystem::Metric, flow}));
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -60,10 +70,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     RoundTripTheNotes(wine);
     zephra::TWineRec& rec = wine.Rec;
-    zephra::FillLines(rec);
+    FillBothReports(rec);
     DrawThePictures(rec);
     zephra::Calculate(rec, true, boxes, ",");
-    zephra::FillLines(rec);
+    FillBothReports(rec);
     DrawThePictures(rec);
     (void)zephra::AnalyzeWineFouling(rec, wine.Notes);
     return 0;

@@ -35,10 +35,13 @@ std::string HoursText(std::optional<double> hours) {
     return FixedText(whole, 0, 0) + " h " + rest + " min";
 }
 
-std::vector<std::pair<std::string, std::string>> SizingRequestItems(const BatchRequest& r) {
+std::vector<std::pair<std::string, std::string>> SizingRequestItems(const BatchRequest& r,
+                                                                    const DisplayUnits& units) {
+    const std::string gallons =
+        units.Metric() ? std::string() : ", " + Number(r.VolumeL / LitresPerGallon) + " gal";
     std::vector<std::pair<std::string, std::string>> items{
         {"Batch", Number(r.VolumeL, 7) + " L (" + Number(r.VolumeL / LitresPerHectolitre, 5) +
-                      " hL, " + Number(r.VolumeL / LitresPerGallon) + " gal)"},
+                      " hL" + gallons + ")"},
         {"Safety factor", Number(r.SafetyFactor, 3) + " (in every area below)"},
         {"Element area", r.ElementAreaM2 ? Number(r.ElementAreaM2, 4) + " m²" : NoValue},
     };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/FilterSizing.h"
+#include "entry/UnitSystem.h"
 
 #include <string>
 #include <utility>
@@ -14,10 +15,11 @@ namespace zephra {
 // "3 h 05 min", or "—".
 std::string HoursText(std::optional<double> hours);
 
-// Label and value of what the sizing was asked for: batch volume (L, hL and
-// US gallons), safety factor, element area, production flow with the batch
-// time it sets, and the terminal flux.
-std::vector<std::pair<std::string, std::string>> SizingRequestItems(const BatchRequest& request);
+// Label and value of what the sizing was asked for: batch volume (L, hL and,
+// in US units, US gallons), safety factor, element area, production flow
+// with the batch time it sets, and the terminal flux.
+std::vector<std::pair<std::string, std::string>>
+SizingRequestItems(const BatchRequest& request, const DisplayUnits& units = UsUnits);
 
 // The header row and one row per estimate: estimate, capacity (L/m²), area
 // (m²), area by the lower bound (m²), elements, batch time, the flux at the

@@ -1,7 +1,7 @@
 #include "analysis/FoulingAnalysisText.h"
 
-#include "document/Windows1252.h"
 #include "entry/FixedText.h"
+#include "entry/ShownQuantities.h"
 
 #include <algorithm>
 #include <charconv>
@@ -39,8 +39,8 @@ std::string ConstantText(const LawFit& fit) {
     return {};
 }
 
-std::string GallonsText(const std::optional<double>& gallons) {
-    return gallons ? FixedText(*gallons, 0, 0) + " gal" : NoValue;
+std::string VolumeText(const std::optional<double>& gallons, const DisplayUnits& units) {
+    return gallons ? ShownVolume(*gallons, units) + " " + std::string(VolumeUnit(units)) : NoValue;
 }
 
 } // namespace
@@ -138,17 +138,17 @@ std::string VmaxText(const FoulingAnalysis& a) {
     return a.Vmax ? CapacityIntervalText(*a.Vmax) : NoValue;
 }
 
-std::string CapacityText(const FoulingAnalysis& a) {
-    return GallonsText(a.ProductionCapacityGal);
+std::string CapacityText(const FoulingAnalysis& a, const DisplayUnits& units) {
+    return VolumeText(a.ProductionCapacityGal, units);
 }
 
-std::string StoredEstimateText(std::string_view text) {
-    const std::string value = Trimmed(Win1252ToUtf8(text));
-    return value.empty() ? NoValue : value + " gal";
+std::string StoredEstimateText(std::string_view text, const DisplayUnits& units) {
+    const std::string value = Trimmed(ShownEstimate(text, units));
+    return value.empty() ? NoValue : value + " " + std::string(VolumeUnit(units));
 }
 
-std::string BestCapacityText(const FoulingAnalysis& a) {
-    return GallonsText(a.BestProductionCapacityGal);
+std::string BestCapacityText(const FoulingAnalysis& a, const DisplayUnits& units) {
+    return VolumeText(a.BestProductionCapacityGal, units);
 }
 
 std::string CapacityBasisText(BlockingLaw law, double terminalFluxShare) {
@@ -161,8 +161,8 @@ std::string CapacityBasisText(BlockingLaw law, double terminalFluxShare) {
     return "the throughput at " + ShortNumberText(100 * terminalFluxShare, 3) + " % of J0";
 }
 
-std::vector<std::pair<std::string, std::string>> FoulingSummaryItems(const FoulingAnalysis& a,
-                                                                     const TWineRec& rec) {
+std::vector<std::pair<std::string, std::string>>
+FoulingSummaryItems(const FoulingAnalysis& a, const TWineRec& rec, const DisplayUnits& units) {
     std::string points = std::to_string(a.PointsUsed);
     if (a.PointsUsed > 0) {
         points += " (rows " + std::to_string(a.FirstRow) + " to " + std::to_string(a.LastRow) + ")";
@@ -189,8 +189,8 @@ std::vector<std::pair<std::string, std::string>> FoulingSummaryItems(const Fouli
                    std::string(LawTitle(*a.Best)) + ": " +
                    CapacityBasisText(*a.Best, a.TerminalFluxShare) + ")";
     }
-    const auto withTerms = [](const std::string& gallons) {
-        return gallons == NoValue ? gallons : gallons + " " + std::string(CapacityTerms);
+    const auto withTerms = [](const std::string& volume) {
+        return volume == NoValue ? volume : volume + " " + std::string(CapacityTerms);
     };
     return {
         {"Points used", points},
@@ -200,11 +200,11 @@ std::vector<std::pair<std::string, std::string>> FoulingSummaryItems(const Fouli
         {"Vmax lower bound",
          a.Vmax ? "at least " + SignificantText(a.Vmax->LowerBound95) + " L/m² at 95 %" : NoValue},
         {"J0", a.J0Lmh ? SignificantText(a.J0Lmh) + " LMH" : NoValue},
-        {"Capacity by Vmax", withTerms(CapacityText(a))},
+        {"Capacity by Vmax", withTerms(CapacityText(a, units))},
         {"Best law's capacity", capacity},
-        {"Production capacity", withTerms(BestCapacityText(a))},
-        {"Exponential model estimate", StoredEstimateText(rec.ExpectedVolE.text())},
-        {"Power model estimate", StoredEstimateText(rec.ExpectedVolP.text())},
+        {"Production capacity", withTerms(BestCapacityText(a, units))},
+        {"Exponential model estimate", StoredEstimateText(rec.ExpectedVolE.text(), units)},
+        {"Power model estimate", StoredEstimateText(rec.ExpectedVolP.text(), units)},
         {"Flux decline",
          a.FluxDeclinePercent ? FixedText(*a.FluxDeclinePercent, 0, 1) + " %" : NoValue},
         {"Filterability index", fi},

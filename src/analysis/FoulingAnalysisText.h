@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/FoulingAnalysis.h"
+#include "entry/UnitSystem.h"
 
 #include <string>
 #include <string_view>
@@ -49,15 +50,16 @@ std::string CapacityIntervalText(const CapacityEstimate& capacity);
 // Vmax with its 95 % interval, or "—".
 std::string VmaxText(const FoulingAnalysis& analysis);
 
-// The production capacity by Vmax in whole gallons ("1643 gal"), or "—".
-std::string CapacityText(const FoulingAnalysis& analysis);
+// The production capacity by Vmax in whole gallons ("1643 gal"), in metric
+// units in hectolitres ("62.2 hL", see ShownVolume), or "—".
+std::string CapacityText(const FoulingAnalysis& analysis, const DisplayUnits& units = UsUnits);
 
-// A model's estimate as the record stores it ("3,453"), in gallons
-// ("3,453 gal"), or "—" when blank.
-std::string StoredEstimateText(std::string_view storedText);
+// A model's estimate as the record stores it ("3,453"), in the volume unit
+// of `units` ("3,453 gal"), or "—" when blank.
+std::string StoredEstimateText(std::string_view storedText, const DisplayUnits& units = UsUnits);
 
-// The best law's production capacity in whole gallons, or "—".
-std::string BestCapacityText(const FoulingAnalysis& analysis);
+// The best law's production capacity as CapacityText gives it, or "—".
+std::string BestCapacityText(const FoulingAnalysis& analysis, const DisplayUnits& units = UsUnits);
 
 // What a law's capacity is: "Vmax", "the limit J0/Kb" or "the throughput at
 // 10 % of J0".
@@ -70,8 +72,9 @@ inline constexpr std::string_view CapacityTerms = "(constant pressure, no safety
 // law, Vmax with its interval and lower bound, J0, the production capacity
 // by Vmax, the best law's capacity beside the two estimates of the
 // filterability calculation stored in `rec`, flux decline and filterability
-// index.
+// index; volumes in the volume unit of `units`.
 std::vector<std::pair<std::string, std::string>>
-FoulingSummaryItems(const FoulingAnalysis& analysis, const TWineRec& rec);
+FoulingSummaryItems(const FoulingAnalysis& analysis, const TWineRec& rec,
+                    const DisplayUnits& units = UsUnits);
 
 } // namespace zephra

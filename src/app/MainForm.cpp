@@ -20,6 +20,7 @@
 #include "reports/ui/CompareTrialsWindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -58,20 +59,31 @@ bool IsDocumentCommand(const QAction& action) {
 
 } // namespace
 
-TMainForm::TMainForm(UiServices services) : services_(services) {
+TMainForm::TMainForm(UiServices services)
+    : Settings(std::make_unique<ProgramSettings>(ProgramSettingsPath())), services_(services) {
     setWindowTitle(QStringLiteral("ORVANE - ZEPHRA"));
     setWindowIcon(ApplicationIcon());
     MdiArea = new QMdiArea;
     setCentralWidget(MdiArea);
     statusBar()->setFixedHeight(19);
-    Documents = std::make_unique<WineWindows>(*this, *MdiArea, *statusBar(), services);
+    Documents =
+        std::make_unique<WineWindows>(*this, *MdiArea, *statusBar(), services, Settings.get());
     connect(Documents.get(), &WineWindows::WineWindowAdded, this, [this](int count) {
         if (count >= 1)
             EnableDocumentActions();
     });
     connect(Documents.get(), &WineWindows::WineWindowRemoved, this, &TMainForm::Notification);
-    Reports = std::make_unique<ReportCommands>(*this, services);
+    Reports = std::make_unique<ReportCommands>(*this, services, Settings->Units());
     Reports->BandsConfPath = ProgramConfPath();
+    connect(Settings.get(), &ProgramSettings::UnitsChanged, this, [this] {
+        for (TMDIChild* window : Documents->Windows())
+            window->FillLines();
+    });
+    connect(Settings.get(), &ProgramSettings::WriteFailed, this, [this](const QString& path) {
+        services_.Boxes.Warning(
+            ("The units could not be kept in " + path + "; they hold until ZEPHRA ends.")
+                .toStdString());
+    });
 
     CreateCommands();
     CreateMenus();
@@ -171,6 +183,16 @@ void TMainForm::CreateCommands() {
     WindowCascade = make("Window", "&Cascade", none, 3, "Cascade");
     WindowTileHorizontal = make("Window", "Tile &Horizontally", none, 4, "Tile Horizontal");
     WindowTileVertical = make("Window", "&Tile Vertically", none, 5, "Tile Vertical");
+    UnitsUs = make("View", "&US", none, -1,
+                   "US units|Show psi, US gallons, gpm and gpm/m2, as the wine files keep them");
+    UnitsMetric = make("View", "&Metric", none, -1,
+                       "Metric units|Show and type bar, hL, L/h or hL/h and L/(m²·h)");
+    auto* units = new QActionGroup(this);
+    for (QAction* action : {UnitsUs, UnitsMetric}) {
+        action->setCheckable(true);
+        units->addAction(action);
+    }
+    (Settings->Units().Metric() ? UnitsMetric : UnitsUs)->setChecked(true);
 
     for (QAction* action :
          {FileClose, FileSave, FileSaveAs, EditConditions, EditData, CollectNewData,
@@ -223,6 +245,10 @@ void TMainForm::CreateMenus() {
     view_->addAction(view(WindowCascade, "Cascade|Cascade windows"));
     view_->addAction(view(WindowTileHorizontal, "Tile|Tile windows horizontally"));
     view_->addAction(view(WindowTileVertical, "Tile|Tile windows vertically"));
+    view_->addSeparator();
+    QMenu* units = view_->addMenu(QStringLiteral("&Units"));
+    units->addAction(UnitsUs);
+    units->addAction(UnitsMetric);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(HelpAbout);
@@ -276,6 +302,8 @@ void TMainForm::ConnectCommands() {
     bind(WindowCascade, &TMainForm::WindowCascadeExecute);
     bind(WindowTileHorizontal, &TMainForm::WindowTileHorizontalExecute);
     bind(WindowTileVertical, &TMainForm::WindowTileVerticalExecute);
+    connect(UnitsUs, &QAction::triggered, this, [this] { UnitsExecute(UnitSystem::Us); });
+    connect(UnitsMetric, &QAction::triggered, this, [this] { UnitsExecute(UnitSystem::Metric); });
 }
 
 void TMainForm::RunCommand(const std::function<void()>& command) {
@@ -398,7 +426,7 @@ void TMainForm::EditConditionsExecute() {
     if (TMDIChild* window = Documents->ActiveWineWindow()) {
         if (RefusedDuringCollection(*this, *window, services_.Boxes))
             return;
-        zephra::EditConditions(this, *window);
+        zephra::EditConditions(this, *window, *Settings);
     }
 }
 
@@ -441,12 +469,12 @@ void TMainForm::ProductionGraphExecute() {
 void TMainForm::FoulingAnalysisExecute() {
     if (const TMDIChild* window = Documents->ActiveWineWindow())
         OpenFoulingAnalysis(window->WineClass.WineRec, services_.Boxes, this,
-                            window->WineClass.Notes);
+                            window->WineClass.Notes, Settings->Units());
 }
 
 void TMainForm::FilterSizingExecute() {
     if (const TMDIChild* window = Documents->ActiveWineWindow())
-        OpenFilterSizing(window->WineClass.WineRec, window->WineClass.Notes, this);
+        OpenFilterSizing(window->WineClass.WineRec, window->WineClass.Notes, this, Settings->Units());
 }
 
 void TMainForm::CompareTrialsExecute() {
@@ -489,6 +517,11 @@ void TMainForm::WindowTileHorizontalExecute() {
 
 void TMainForm::WindowTileVerticalExecute() {
     TileVertically(*MdiArea);
+}
+
+void TMainForm::UnitsExecute(UnitSystem system) {
+    (system == UnitSystem::Metric ? UnitsMetric : UnitsUs)->setChecked(true);
+    Settings->SetUnitSystem(system);
 }
 
 } // namespace zephra

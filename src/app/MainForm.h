@@ -2,6 +2,7 @@
 
 #include "acquisition/BalanceProfile.h"
 #include "acquisition/EnvironmentRec.h"
+#include "app/ProgramSettings.h"
 #include "app/wine/WineWindows.h"
 #include "reports/ui/ReportCommands.h"
 #include "serial/ComPort.h"
@@ -47,6 +48,9 @@ public:
     BalanceSetup Balance;
     // The balance's serial port, closed except during an exchange.
     serial::TComPort ComPort{nullptr};
+    // The program's own settings (zephra.conf beside the settings file),
+    // read when the window is made: the units values are shown in.
+    std::unique_ptr<ProgramSettings> Settings;
 
     QMdiArea* MdiArea;
     std::unique_ptr<WineWindows> Documents;
@@ -76,6 +80,9 @@ public:
     QAction* WindowCascade;
     QAction* WindowTileHorizontal;
     QAction* WindowTileVertical;
+    // View → Units: one of the two is checked.
+    QAction* UnitsUs;
+    QAction* UnitsMetric;
 
     // Enable / disable every command of category "Data" or "FileDone" (Set
     // Scale Connection included) and the window commands: they need an open
@@ -117,6 +124,9 @@ public:
     void WindowCascadeExecute();
     void WindowTileHorizontalExecute();
     void WindowTileVerticalExecute();
+    // Shows every value in `system` from now on: the open wine windows at
+    // once, dialogs, graphs, reports and exports from their next use.
+    void UnitsExecute(UnitSystem system);
 
 protected:
     void showEvent(QShowEvent* event) override;

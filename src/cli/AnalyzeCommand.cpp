@@ -2,6 +2,7 @@
 #include "analysis/FoulingAnalysisText.h"
 #include "cli/Arguments.h"
 #include "cli/CommandRegistry.h"
+#include "cli/UnitSystemOption.h"
 #include "cli/WineFiles.h"
 #include "entry/AlignedLines.h"
 #include "entry/ControlCharacters.h"
@@ -14,7 +15,7 @@ namespace zephra::cli {
 namespace {
 
 constexpr const char* Help =
-    "Usage: zephra-cli analyze [--json] FILE.zph\n"
+    "Usage: zephra-cli analyze [--json] [--unit-system us|metric] FILE.zph\n"
     "\n"
     "Prints the fouling analysis of a wine: the four blocking laws (complete,\n"
     "intermediate and standard blocking, cake filtration) fitted to the volumes\n"
@@ -30,6 +31,8 @@ constexpr const char* Help =
     "\n"
     "  --json   print one JSON object instead of aligned text (a value that\n"
     "           cannot be computed is null)\n"
+    "  --unit-system us|metric\n"
+    "           volumes in US gallons (the default) or in hL\n"
     "\n"
     "Exit status: 0 success, 1 the file could not be read, 2 wrong usage.\n";
 
@@ -46,7 +49,8 @@ void PrintAligned(std::vector<std::vector<std::string>> rows, std::ostream& out)
     }
 }
 
-void PrintText(const FoulingAnalysis& a, const TWineRec& rec, std::ostream& out) {
+void PrintText(const FoulingAnalysis& a, const TWineRec& rec, const DisplayUnits& units,
+               std::ostream& out) {
     const std::string area =
         a.LabAreaM2 > 0 ? FixedText(a.LabAreaM2 * 10000, 0, 3) + " cm²" : std::string("—");
     PrintAligned({{"Wine:", a.Wine}, {"Filter:", a.Filter}, {"Laboratory area:", area}}, out);
@@ -54,18 +58,20 @@ void PrintText(const FoulingAnalysis& a, const TWineRec& rec, std::ostream& out)
     PrintAligned(FoulingTableRows(a), out);
     out << '\n';
     std::vector<std::vector<std::string>> summary;
-    for (const auto& [label, value] : FoulingSummaryItems(a, rec)) {
+    for (const auto& [label, value] : FoulingSummaryItems(a, rec, units)) {
         summary.push_back({label + ":", value});
     }
     PrintAligned(summary, out);
 }
 
 int RunAnalyze(const std::vector<std::string>& args, CommandStreams& io) {
-    const ParsedArguments parsed = ParseArguments(args, {{"--json", 0, false}});
+    const ParsedArguments parsed =
+        ParseArguments(args, {{"--json", 0, false}, UnitSystemOptionSpec()});
     if (parsed.help) {
         io.out << Help;
         return ExitSuccess;
     }
+    const DisplayUnits units = UnitsOption(parsed);
     if (parsed.positional.size() != 1) {
         throw UsageError("expected one wine file");
     }
@@ -76,9 +82,9 @@ int RunAnalyze(const std::vector<std::string>& args, CommandStreams& io) {
     }
     const FoulingAnalysis analysis = AnalyzeWineFouling(rec, notes);
     if (parsed.has("--json")) {
-        io.out << FoulingAnalysisJson(analysis).dump(2) << '\n';
+        io.out << FoulingAnalysisJson(analysis, units).dump(2) << '\n';
     } else {
-        PrintText(analysis, rec, io.out);
+        PrintText(analysis, rec, units, io.out);
     }
     return ExitSuccess;
 }

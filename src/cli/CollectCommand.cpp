@@ -8,6 +8,7 @@
 #include "cli/BalanceOptions.h"
 #include "cli/CommandRegistry.h"
 #include "cli/PrintedBoxes.h"
+#include "cli/UnitSystemOption.h"
 #include "cli/WineFiles.h"
 #include "entry/EntryFormat.h"
 #include "entry/NumberText.h"
@@ -28,7 +29,7 @@ constexpr const char* Usage =
     "Usage: zephra-cli collect --density D --max-minutes 9|18|36|72|144\n"
     "         [--port COMn|/dev/PATH|tcp://HOST:PORT] [--balance KEY|auto]\n"
     "         [--baud N] [--framing 8N1|7E1|7O1|...] [--handshake none|rtscts|xonxoff]\n"
-    "         OUT.zph\n"
+    "         [--unit-system us|metric] OUT.zph\n"
     "\n"
     "Runs a data collection from the balance on the wine in OUT.zph (an existing\n"
     "wine file, or a new one made by 'zephra-cli new'), as Collect New Data does:\n"
@@ -48,7 +49,9 @@ constexpr const char* Usage =
     "ESC P link on the settings file's port; the options below choose another.\n"
     "\n"
     "  --density D         density of the wine in g/ml, 0.1 to 2\n"
-    "  --max-minutes M     maximum test duration: 9, 18, 36, 72 or 144\n";
+    "  --max-minutes M     maximum test duration: 9, 18, 36, 72 or 144\n"
+    "  --unit-system U     us or metric, as for the other commands; what a run\n"
+    "                      prints (ml, g, s, Vmax in L/m²) is the same in both\n";
 
 constexpr const char* ExitStatus =
     "\n"
@@ -180,11 +183,13 @@ int RunCollect(const std::vector<std::string>& args, CommandStreams& io) {
     std::vector<OptionSpec> specs = BalanceOptionSpecs();
     specs.push_back({"--density", 1, false});
     specs.push_back({"--max-minutes", 1, false});
+    specs.push_back(UnitSystemOptionSpec());
     const ParsedArguments parsed = ParseArguments(args, specs);
     if (parsed.help) {
         io.out << Usage << BalanceOptionsHelp << ExitStatus;
         return ExitSuccess;
     }
+    UnitsOption(parsed); // checked as every command checks it; nothing printed differs
     if (parsed.positional.size() != 1)
         throw UsageError("expected one wine file OUT.zph");
     if (!parsed.has("--density") || !parsed.has("--max-minutes"))

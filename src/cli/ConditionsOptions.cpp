@@ -1,5 +1,7 @@
 #include "cli/ConditionsOptions.h"
 
+#include "entry/ShownConditions.h"
+
 namespace zephra::cli {
 
 namespace {
@@ -25,6 +27,18 @@ void ApplyChoice(const ParsedArguments& parsed, const std::string& option, const
     }
 }
 
+void ApplyRateUnits(const ParsedArguments& parsed, const DisplayUnits& units, int& field) {
+    if (!parsed.has("--units")) {
+        return;
+    }
+    const std::optional<int> named = RateUnitsNamed(parsed.value("--units", ""), units.Metric());
+    if (!named) {
+        throw UsageError(units.Metric() ? "--units must be 'bpm', 'gpm', 'L/h' or 'hL/h'"
+                                        : "--units must be 'bpm' or 'gpm'");
+    }
+    field = *named;
+}
+
 } // namespace
 
 const char* const ConditionsOptionsHelp =
@@ -38,7 +52,12 @@ const char* const ConditionsOptionsHelp =
     "  --area M2                full-scale filter area, 0.2 to 1000\n"
     "  --rate RATE              full-scale flow rate, 0.1 to 1999\n"
     "  --units bpm|gpm          rate in bottles or US gallons per minute\n"
-    "  --comments TEXT          comments on the trial, kept in the file's notes\n";
+    "  --comments TEXT          comments on the trial, kept in the file's notes\n"
+    "  --unit-system us|metric  with metric the pressures are in bar (0.0069 to\n"
+    "                           68.9 and 0.069 to 68.9) and --units also takes\n"
+    "                           L/h or hL/h, stored as gpm; a rate the wine keeps\n"
+    "                           in gpm is then taken in L/h unless --units says\n"
+    "                           otherwise\n";
 
 std::vector<OptionSpec> ConditionsOptionSpecs() {
     return {{"--wine", 1, false},
@@ -50,10 +69,12 @@ std::vector<OptionSpec> ConditionsOptionSpecs() {
             {"--area", 1, false},
             {"--rate", 1, false},
             {"--units", 1, false},
-            {"--comments", 1, false}};
+            {"--comments", 1, false},
+            UnitSystemOptionSpec()};
 }
 
-void ApplyConditionsOptions(const ParsedArguments& parsed, ConditionsForm& form) {
+void ApplyConditionsOptions(const ParsedArguments& parsed, const DisplayUnits& units,
+                            ConditionsForm& form) {
     ApplyText(parsed, "--wine", form.WineName);
     ApplyText(parsed, "--filter", form.FilterName);
     ApplyChoice(parsed, "--type", "normal", "dessert", form.WineType);
@@ -62,7 +83,7 @@ void ApplyConditionsOptions(const ParsedArguments& parsed, ConditionsForm& form)
     ApplyText(parsed, "--max-pressure", form.MaxPressure);
     ApplyText(parsed, "--area", form.Area);
     ApplyText(parsed, "--rate", form.Rate);
-    ApplyChoice(parsed, "--units", "bpm", "gpm", form.RateUnits);
+    ApplyRateUnits(parsed, units, form.RateUnits);
     ApplyText(parsed, "--comments", form.Comments);
 }
 

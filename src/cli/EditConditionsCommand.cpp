@@ -4,6 +4,7 @@
 #include "cli/WineFiles.h"
 #include "entry/ConditionsCheck.h"
 #include "entry/ConditionsRecord.h"
+#include "entry/ShownConditions.h"
 
 #include <ostream>
 
@@ -45,13 +46,15 @@ int RunEditConditions(const std::vector<std::string>& args, CommandStreams& io) 
     if (!ReadWine(path, rec, notes, io.err)) {
         return ExitFailure;
     }
-    ConditionsForm form = LoadConditionsForm(rec, notes);
-    ApplyConditionsOptions(parsed, form);
-    if (const auto failure = ConditionsRangeCheck(form)) {
+    const DisplayUnits units = UnitsOption(parsed);
+    ConditionsForm form = ShownConditionsForm(LoadConditionsForm(rec, notes), units);
+    ApplyConditionsOptions(parsed, units, form);
+    ConditionsForm stored;
+    if (const auto failure = ShownConditionsCheck(form, units, stored)) {
         io.err << path << ": " << failure->Message << '\n';
         return ExitFailure;
     }
-    StoreEditedConditions(rec, notes, form);
+    StoreEditedConditions(rec, notes, stored);
     return Recalculate(path, rec, io.err) && SaveWine(path, rec, notes, io.err) ? ExitSuccess
                                                                                 : ExitFailure;
 }

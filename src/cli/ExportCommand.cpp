@@ -1,6 +1,7 @@
 #include "cli/Arguments.h"
 #include "cli/CommandRegistry.h"
 #include "cli/OutputFile.h"
+#include "cli/UnitSystemOption.h"
 #include "cli/WineFiles.h"
 #include "reports/DataCsv.h"
 #include "reports/WineJson.h"
@@ -12,7 +13,8 @@ namespace zephra::cli {
 namespace {
 
 constexpr const char* Help =
-    "Usage: zephra-cli export --format csv|json FILE.zph [-o OUT]\n"
+    "Usage: zephra-cli export --format csv|json [--unit-system us|metric] FILE.zph\n"
+    "         [-o OUT]\n"
     "\n"
     "Writes the data of a wine for a spreadsheet or another program, to OUT or\n"
     "to standard output:\n"
@@ -23,7 +25,10 @@ constexpr const char* Help =
     "        'zephra-cli edit-data FILE.zph --csv' reads this file back.\n"
     "  json  the conditions, the counted points, every stored result and the\n"
     "        fouling analysis as 'zephra-cli analyze --json' prints it; the\n"
-    "        keys are described in the README.\n"
+    "        keys are described in the README. Keys name the units of their\n"
+    "        values; with --unit-system metric they are bar, hL, L/h and\n"
+    "        L/(m²·h) (lab_pressure_bar, expected_volume_hL...). The csv\n"
+    "        table holds no such values and is the same in both.\n"
     "The stored results are written as they are; nothing is recalculated. The\n"
     "analysis is made from the data as they stand and stored nowhere.\n"
     "\n"
@@ -35,7 +40,8 @@ constexpr const char* Help =
     "2 wrong usage.\n";
 
 int RunExport(const std::vector<std::string>& args, CommandStreams& io) {
-    const ParsedArguments parsed = ParseArguments(args, {{"--format", 1, false}, {"-o", 1, false}});
+    const ParsedArguments parsed =
+        ParseArguments(args, {{"--format", 1, false}, {"-o", 1, false}, UnitSystemOptionSpec()});
     if (parsed.help) {
         io.out << Help;
         return ExitSuccess;
@@ -44,6 +50,7 @@ int RunExport(const std::vector<std::string>& args, CommandStreams& io) {
     if (format != "csv" && format != "json") {
         throw UsageError("--format must be 'csv' or 'json'");
     }
+    const DisplayUnits units = UnitsOption(parsed);
     if (parsed.positional.size() != 1) {
         throw UsageError("expected one wine file");
     }
@@ -53,7 +60,7 @@ int RunExport(const std::vector<std::string>& args, CommandStreams& io) {
     if (!ReadWine(path, rec, notes, io.err)) {
         return ExitFailure;
     }
-    const std::string text = format == "csv" ? DataCsvText(rec) : WineJsonText(rec, notes);
+    const std::string text = format == "csv" ? DataCsvText(rec) : WineJsonText(rec, notes, units);
     return WriteOutput(parsed.value("-o", ""), text, {path}, io.out, io.err) ? ExitSuccess
                                                                              : ExitFailure;
 }

@@ -4,6 +4,7 @@
 #include "cli/WineFiles.h"
 #include "entry/ConditionsCheck.h"
 #include "entry/ConditionsRecord.h"
+#include "entry/ShownConditions.h"
 
 #include <ostream>
 #include <sys/stat.h>
@@ -15,7 +16,8 @@ namespace {
 constexpr const char* Help =
     "Usage: zephra-cli new OUT.zph --wine NAME --filter NAME [--type normal|dessert]\n"
     "         --lab-pressure PSI --filter-diameter MM --max-pressure PSI\n"
-    "         --area M2 --rate RATE [--units bpm|gpm] [--comments TEXT] [--force]\n"
+    "         --area M2 --rate RATE [--units bpm|gpm] [--comments TEXT]\n"
+    "         [--unit-system us|metric] [--force]\n"
     "\n"
     "Creates a new wine from its filtration conditions, as the New command's\n"
     "conditions dialog does, and writes it to OUT.zph (nothing is calculated).\n"
@@ -44,10 +46,11 @@ int RunNew(const std::vector<std::string>& args, CommandStreams& io) {
     }
     const std::string& path = parsed.positional[0];
 
+    const DisplayUnits units = UnitsOption(parsed);
     ConditionsForm form;
-    ApplyConditionsOptions(parsed, form);
-
-    if (const auto failure = ConditionsRangeCheck(form)) {
+    ApplyConditionsOptions(parsed, units, form);
+    ConditionsForm stored;
+    if (const auto failure = ShownConditionsCheck(form, units, stored)) {
         io.err << path << ": " << failure->Message << '\n';
         return ExitFailure;
     }
@@ -56,7 +59,8 @@ int RunNew(const std::vector<std::string>& args, CommandStreams& io) {
         io.err << path << ": the file exists already; use --force to replace it\n";
         return ExitFailure;
     }
-    return SaveWine(path, NewWineRecord(form), FormNotes(form), io.err) ? ExitSuccess : ExitFailure;
+    return SaveWine(path, NewWineRecord(stored), FormNotes(stored), io.err) ? ExitSuccess
+                                                                            : ExitFailure;
 }
 
 const CommandRegistration registration{"new", "create a new wine from its conditions", RunNew};

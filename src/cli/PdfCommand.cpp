@@ -3,6 +3,7 @@
 #include "cli/CommandRegistry.h"
 #include "cli/GuiApplication.h"
 #include "cli/OutputFile.h"
+#include "cli/UnitSystemOption.h"
 #include "cli/WineFiles.h"
 #include "reports/ui/ReportDocument.h"
 #include "reports/ui/ReportSourceOf.h"
@@ -17,6 +18,7 @@ namespace {
 
 constexpr const char* Help =
     "Usage: zephra-cli pdf FILE.zph... -o OUT.pdf [--paper a4|letter]\n"
+    "         [--unit-system us|metric]\n"
     "\n"
     "Writes the lab report of each wine as one page of a PDF file, in the order\n"
     "given: names, notes, file and dates; a results box (filterability index\n"
@@ -30,6 +32,7 @@ constexpr const char* Help =
     "the locale (US Letter where it\n"
     "measures in US units, A4 elsewhere) unless --paper is given.\n"
     "The stored results are shown as they are; nothing is recalculated.\n"
+    "With --unit-system metric the values are in bar, L/h, L/(m²·h) and hL.\n"
     "Runs without a display.\n"
     "\n"
     "A wine that cannot be read is reported on standard error and left out; no\n"
@@ -51,7 +54,8 @@ QPageLayout PaperLayout(const std::string& paper) {
 }
 
 int RunPdf(const std::vector<std::string>& args, CommandStreams& io) {
-    const ParsedArguments parsed = ParseArguments(args, {{"-o", 1, false}, {"--paper", 1, false}});
+    const ParsedArguments parsed =
+        ParseArguments(args, {{"-o", 1, false}, {"--paper", 1, false}, UnitSystemOptionSpec()});
     if (parsed.help) {
         io.out << Help;
         return ExitSuccess;
@@ -60,6 +64,7 @@ int RunPdf(const std::vector<std::string>& args, CommandStreams& io) {
     if (parsed.has("--paper") && paper != "a4" && paper != "letter") {
         throw UsageError("--paper must be 'a4' or 'letter'");
     }
+    const DisplayUnits units = UnitsOption(parsed);
     if (!parsed.has("-o")) {
         throw UsageError("-o OUT.pdf is required");
     }
@@ -81,7 +86,7 @@ int RunPdf(const std::vector<std::string>& args, CommandStreams& io) {
         WineNotes notes;
         if (ReadWine(path, rec, notes, io.err)) {
             pages.push_back(BuildReportPage(rec, ReportSourceOf(QString::fromStdString(path), now),
-                                            notes, bands));
+                                            notes, bands, units));
         } else {
             leftOut = true;
         }

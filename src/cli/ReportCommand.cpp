@@ -1,8 +1,10 @@
 #include "cli/Arguments.h"
 #include "cli/CommandRegistry.h"
+#include "cli/UnitSystemOption.h"
 #include "cli/WineFiles.h"
 #include "document/Report.h"
 #include "entry/ControlCharacters.h"
+#include "entry/ShownQuantities.h"
 
 #include <ostream>
 
@@ -11,7 +13,7 @@ namespace zephra::cli {
 namespace {
 
 constexpr const char* Help =
-    "Usage: zephra-cli report [--panel summary|table] FILE.zph\n"
+    "Usage: zephra-cli report [--panel summary|table] [--unit-system us|metric] FILE.zph\n"
     "\n"
     "Prints the report of a wine as the wine window shows it, as UTF-8 lines:\n"
     "the summary panel (names, fouling constants, full-scale volumes) and the\n"
@@ -19,7 +21,9 @@ constexpr const char* Help =
     "are printed, the summary first. Lines are printed exactly as the panels\n"
     "hold them, blanks included; a control character in a name (as a damaged\n"
     "file may hold) is shown as an escape such as \\x1B. The stored results are\n"
-    "shown as they are; nothing is recalculated.\n"
+    "shown as they are; nothing is recalculated. With --unit-system metric the\n"
+    "conditions, face velocities and volumes are shown in bar, L/h, L/(m²·h)\n"
+    "and hL, in the panels' columns.\n"
     "\n"
     "Exit status: 0 success, 1 the file could not be read, 2 wrong usage.\n";
 
@@ -30,7 +34,8 @@ void PrintLines(const std::vector<std::string>& lines, std::ostream& out) {
 }
 
 int RunReport(const std::vector<std::string>& args, CommandStreams& io) {
-    const ParsedArguments parsed = ParseArguments(args, {{"--panel", 1, false}});
+    const ParsedArguments parsed =
+        ParseArguments(args, {{"--panel", 1, false}, UnitSystemOptionSpec()});
     if (parsed.help) {
         io.out << Help;
         return ExitSuccess;
@@ -39,6 +44,7 @@ int RunReport(const std::vector<std::string>& args, CommandStreams& io) {
     if (panel != "both" && panel != "summary" && panel != "table") {
         throw UsageError("--panel must be 'summary' or 'table'");
     }
+    const DisplayUnits units = UnitsOption(parsed);
     if (parsed.positional.size() != 1) {
         throw UsageError("expected one wine file");
     }
@@ -46,7 +52,7 @@ int RunReport(const std::vector<std::string>& args, CommandStreams& io) {
     if (!ReadWine(parsed.positional[0], rec, io.err)) {
         return ExitFailure;
     }
-    const ReportLines lines = FillLines(rec);
+    const ReportLines lines = FillLines(rec, ShownQuantities(rec, units));
     if (panel != "table") {
         PrintLines(lines.Summary, io.out);
     }

@@ -3,6 +3,7 @@
 #include "analysis/SizingUnits.h"
 #include "cli/Arguments.h"
 #include "cli/CommandRegistry.h"
+#include "cli/UnitSystemOption.h"
 #include "cli/WineFiles.h"
 #include "entry/AlignedLines.h"
 #include "entry/NumberText.h"
@@ -23,6 +24,7 @@ namespace {
 constexpr const char* Help =
     "Usage: zephra-cli size FILE.zph --batch VOLUME[gal|L|hL] [--safety F]\n"
     "                  [--element-area M2] [--flow RATE[gpm|bpm|L/min|L/h|hL/h]] [--json]\n"
+    "                  [--unit-system us|metric]\n"
     "\n"
     "Sizes the filter for a batch of the wine: by each capacity estimate the\n"
     "wine has (the exponential and power models' estimates, scaled by area\n"
@@ -43,6 +45,10 @@ constexpr const char* Help =
     "  --flow RATE           production flow, in gpm (the default), bpm (0.75 L\n"
     "                        bottles per minute), L/min, L/h or hL/h\n"
     "  --json                print one JSON object instead of aligned text\n"
+    "  --unit-system U       us (the default) or metric: in metric units a batch\n"
+    "                        without a unit is in hL, a flow without one in L/h,\n"
+    "                        and the batch is not restated in US gallons; the\n"
+    "                        results are in L, m², L/m² and LMH in both\n"
     "\n"
     "The data are analysed as they stand; nothing is stored in the file.\n"
     "\n"
@@ -51,9 +57,10 @@ constexpr const char* Help =
 using Json = nlohmann::ordered_json;
 
 // A number with an optional unit after it ("500hL", "2.5 gpm"), in the unit
-// of factor 1; no unit means the first. Nothing when the number or the unit
-// is not right.
-std::optional<double> Quantity(const std::string& text, std::span<const SizingUnit> units) {
+// of factor 1; no unit means `plain` (the first unit without it). Nothing
+// when the number or the unit is not right.
+std::optional<double> Quantity(const std::string& text, std::span<const SizingUnit> units,
+                               std::string_view plain = {}) {
     std::size_t end = 0;
     while (end < text.size() &&
            (std::isdigit(static_cast<unsigned char>(text[end])) || text[end] == '.')) {
@@ -66,7 +73,8 @@ std::optional<double> Quantity(const std::string& text, std::span<const SizingUn
         return std::nullopt;
     }
     if (unit.empty()) {
-        return *number * units.front().Factor;
+        const auto named = std::ranges::find(units, plain, &SizingUnit::Name);
+        return *number * (named == units.end() ? units.front() : *named).Factor;
     }
     const auto lower = [](std::string_view text) {
         std::string lowered(text);
@@ -87,20 +95,22 @@ constexpr std::array<SizingUnit, 1> Plain{{{"", 1}}};
 constexpr std::array<SizingUnit, 2> SquareMetres{{{"m2", 1}, {"m²", 1}}};
 
 double PositiveQuantity(const ParsedArguments& parsed, const std::string& option,
-                        std::span<const SizingUnit> units, const std::string& what) {
-    const std::optional<double> value = Quantity(parsed.value(option, ""), units);
+                        std::span<const SizingUnit> units, const std::string& what,
+                        std::string_view plain = {}) {
+    const std::optional<double> value = Quantity(parsed.value(option, ""), units, plain);
     if (!value || !(*value > 0) || !std::isfinite(*value)) {
         throw UsageError(option + " needs " + what);
     }
     return *value;
 }
 
-BatchRequest RequestOf(const ParsedArguments& parsed) {
+BatchRequest RequestOf(const ParsedArguments& parsed, const DisplayUnits& units) {
     if (!parsed.has("--batch")) {
         throw UsageError("--batch is required");
     }
     BatchRequest r;
-    r.VolumeL = PositiveQuantity(parsed, "--batch", BatchVolumeUnits, "a volume in gal, L or hL");
+    r.VolumeL = PositiveQuantity(parsed, "--batch", BatchVolumeUnits, "a volume in gal, L or hL",
+                                 units.Metric() ? VolumeUnit(units) : "");
     if (parsed.has("--safety")) {
         r.SafetyFactor = PositiveQuantity(parsed, "--safety", Plain, "a factor of at least 1");
         if (r.SafetyFactor < 1) {
@@ -112,7 +122,8 @@ BatchRequest RequestOf(const ParsedArguments& parsed) {
     }
     if (parsed.has("--flow")) {
         r.FlowLPerH =
-            PositiveQuantity(parsed, "--flow", FlowUnits, "a flow in gpm, bpm, L/min, L/h or hL/h");
+            PositiveQuantity(parsed, "--flow", FlowUnits, "a flow in gpm, bpm, L/min, L/h or hL/h",
+                             units.Metric() ? FlowUnit(units) : "");
     }
     return r;
 }
@@ -179,9 +190,10 @@ Json SizingJson(const FoulingAnalysis& a, const BatchRequest& r,
 }
 
 void PrintText(const FoulingAnalysis& a, const BatchRequest& r,
-               const std::vector<BatchSizing>& sizings, std::ostream& out) {
+               const std::vector<BatchSizing>& sizings, const DisplayUnits& units,
+               std::ostream& out) {
     std::vector<std::vector<std::string>> items{{"Wine:", a.Wine}, {"Filter:", a.Filter}};
-    for (const auto& [label, value] : SizingRequestItems(r)) {
+    for (const auto& [label, value] : SizingRequestItems(r, units)) {
         items.push_back({label + ":", value});
     }
     for (const std::vector<std::vector<std::string>>& block : {items, SizingTableRows(sizings)}) {
@@ -200,7 +212,8 @@ int RunSize(const std::vector<std::string>& args, CommandStreams& io) {
                                                          {"--safety", 1, false},
                                                          {"--element-area", 1, false},
                                                          {"--flow", 1, false},
-                                                         {"--json", 0, false}});
+                                                         {"--json", 0, false},
+                                                         UnitSystemOptionSpec()});
     if (parsed.help) {
         io.out << Help;
         return ExitSuccess;
@@ -208,7 +221,8 @@ int RunSize(const std::vector<std::string>& args, CommandStreams& io) {
     if (parsed.positional.size() != 1) {
         throw UsageError("expected one wine file");
     }
-    const BatchRequest request = RequestOf(parsed);
+    const DisplayUnits units = UnitsOption(parsed);
+    const BatchRequest request = RequestOf(parsed, units);
     TWineRec rec{};
     WineNotes notes;
     if (!ReadWine(parsed.positional[0], rec, notes, io.err)) {
@@ -220,7 +234,7 @@ int RunSize(const std::vector<std::string>& args, CommandStreams& io) {
     if (parsed.has("--json")) {
         io.out << SizingJson(analysis, request, sizings).dump(2) << '\n';
     } else {
-        PrintText(analysis, request, sizings, io.out);
+        PrintText(analysis, request, sizings, units, io.out);
     }
     return ExitSuccess;
 }

@@ -1,5 +1,6 @@
 #include "cli/Arguments.h"
 #include "cli/CommandRegistry.h"
+#include "cli/UnitSystemOption.h"
 #include "cli/WineFiles.h"
 #include "reports/WineSummary.h"
 
@@ -10,14 +11,15 @@ namespace zephra::cli {
 namespace {
 
 constexpr const char* Help =
-    "Usage: zephra-cli summary FILE.zph... [--csv]\n"
+    "Usage: zephra-cli summary FILE.zph... [--csv] [--unit-system us|metric]\n"
     "\n"
     "Compares wines: after a header line, one line per wine in the order given,\n"
     "with the file, wine, filter, wine type, the number of points and of points\n"
     "the fouling fits skip, the exponential model (RmE, bE, rE), the power\n"
     "model (RmP, a, bP, rP), both full-scale estimates in US gallons, and from\n"
     "the fouling analysis the best blocking law, Vmax (L/m²) and the production\n"
-    "capacity by Vmax (US gallons).\n"
+    "capacity by Vmax (US gallons). With --unit-system metric the volumes are\n"
+    "in hL (columns exp_hL, power_hL, production_capacity_hL).\n"
     "Aligned columns by default; --csv writes CSV (RFC 4180, UTF-8) with the\n"
     "estimates and the analysis's values as plain numbers (empty where they\n"
     "cannot be computed), for example:\n"
@@ -31,11 +33,13 @@ constexpr const char* Help =
     "Exit status: 0 success, 1 a wine was left out, 2 wrong usage.\n";
 
 int RunSummary(const std::vector<std::string>& args, CommandStreams& io) {
-    const ParsedArguments parsed = ParseArguments(args, {{"--csv", 0, false}});
+    const ParsedArguments parsed =
+        ParseArguments(args, {{"--csv", 0, false}, UnitSystemOptionSpec()});
     if (parsed.help) {
         io.out << Help;
         return ExitSuccess;
     }
+    const DisplayUnits units = UnitsOption(parsed);
     if (parsed.positional.empty()) {
         throw UsageError("expected at least one wine file");
     }
@@ -51,9 +55,9 @@ int RunSummary(const std::vector<std::string>& args, CommandStreams& io) {
         }
     }
     if (parsed.has("--csv")) {
-        io.out << SummaryCsvText(wines);
+        io.out << SummaryCsvText(wines, units);
     } else {
-        for (const std::string& line : SummaryTextLines(wines)) {
+        for (const std::string& line : SummaryTextLines(wines, units)) {
             io.out << line << '\n';
         }
     }

@@ -1,5 +1,6 @@
 #include "document/Report.h"
 
+#include "document/Utf8Characters.h"
 #include "document/Windows1252.h"
 
 #include <string_view>
@@ -27,21 +28,28 @@ void AddEmptyLines(std::vector<std::string>& lines, int count) {
     lines.insert(lines.end(), static_cast<std::size_t>(count), std::string());
 }
 
-std::vector<std::string> TableLines(const TWineRec& rec) {
+// `unit` after a blank, then blanks up to `width` characters (at least one).
+std::string UnitColumn(const std::string& unit, std::size_t width) {
+    const std::size_t length = Utf8Characters(unit);
+    return " " + unit + std::string(length < width ? width - length : 1, ' ');
+}
+
+std::vector<std::string> TableLines(const TWineRec& rec, const ReportQuantities& q) {
     const TConditions& c = rec.Conditions;
     std::vector<std::string> lines;
     AddEmptyLines(lines, 2);
     lines.push_back("           Laboratory Conditions                  Full Scale Conditions");
     lines.push_back("   " + Dashes(37) + "   " + Dashes(32));
-    lines.push_back("                   pressure: " + Text(c.LabP) +
-                    " psi         maximum pressure: " + Text(c.ProdP) + " psi");
+    lines.push_back("                   pressure: " + q.LabPressure +
+                    UnitColumn(q.PressureUnit, 12) + "maximum pressure: " + q.MaxPressure + " " +
+                    q.PressureUnit);
     lines.push_back("                       area:" + Text(rec.LabA) +
                     " cm2                     area: " + Text(c.ProdA) + " m2");
-    lines.push_back("   equivalent volume passed: " + Text(rec.LabEquivVol) +
-                    " gal                     rate: " + Text(c.ProdRate) + " " +
-                    (c.ProdRateUnits.get() == 0 ? "bpm" : "gpm"));
-    lines.push_back("      average face velocity: " + Text(rec.LabFaceVel) +
-                    " gpm/m2         face velocity: " + Text(rec.ProdFaceVel) + " gpm/m2");
+    lines.push_back("   equivalent volume passed: " + q.LabEquivVolume +
+                    UnitColumn(q.VolumeUnit, 24) + "rate: " + q.Rate + " " + q.RateUnit);
+    lines.push_back("      average face velocity: " + q.LabFaceVelocity +
+                    UnitColumn(q.FaceVelocityUnit, 15) + "face velocity: " + q.ProdFaceVelocity +
+                    " " + q.FaceVelocityUnit);
     AddEmptyLines(lines, 2);
     lines.push_back("             V      Time     V/A        R       Rexp     Rpower    Rmax");
     lines.push_back("            ml    min sec     m        1/m       1/m       1/m");
@@ -71,7 +79,7 @@ std::vector<std::string> TableLines(const TWineRec& rec) {
     return lines;
 }
 
-std::vector<std::string> SummaryLines(const TWineRec& rec) {
+std::vector<std::string> SummaryLines(const TWineRec& rec, const ReportQuantities& q) {
     std::vector<std::string> lines;
     AddEmptyLines(lines, 1);
     lines.push_back(" Wine: " + Text(rec.Conditions.WineName));
@@ -86,7 +94,7 @@ std::vector<std::string> SummaryLines(const TWineRec& rec) {
     AddEmptyLines(lines, 1);
     lines.push_back(" Estimated full-scale volume");
     lines.push_back(" " + Dashes(27));
-    lines.push_back(" " + Text(rec.ExpectedVolP) + " gallons");
+    lines.push_back(" " + q.ExpectedVolP + " " + q.EstimateUnit);
     AddEmptyLines(lines, 1);
     lines.push_back(" Exponential Fouling Constants");
     lines.push_back(" " + Dashes(29));
@@ -96,15 +104,36 @@ std::vector<std::string> SummaryLines(const TWineRec& rec) {
     AddEmptyLines(lines, 1);
     lines.push_back(" Estimated full-scale volume");
     lines.push_back(" " + Dashes(27));
-    lines.push_back(" " + Text(rec.ExpectedVolE) + " gallons");
+    lines.push_back(" " + q.ExpectedVolE + " " + q.EstimateUnit);
     AddEmptyLines(lines, 6);
     return lines;
 }
 
 } // namespace
 
+ReportQuantities StoredQuantities(const TWineRec& rec) {
+    const TConditions& c = rec.Conditions;
+    return {Text(c.LabP),
+            Text(c.ProdP),
+            "psi",
+            Text(rec.LabEquivVol),
+            "gal",
+            Text(c.ProdRate),
+            c.ProdRateUnits.get() == 0 ? "bpm" : "gpm",
+            Text(rec.LabFaceVel),
+            Text(rec.ProdFaceVel),
+            "gpm/m2",
+            Text(rec.ExpectedVolP),
+            Text(rec.ExpectedVolE),
+            "gallons"};
+}
+
 ReportLines FillLines(const TWineRec& rec) {
-    return {TableLines(rec), SummaryLines(rec)};
+    return FillLines(rec, StoredQuantities(rec));
+}
+
+ReportLines FillLines(const TWineRec& rec, const ReportQuantities& quantities) {
+    return {TableLines(rec, quantities), SummaryLines(rec, quantities)};
 }
 
 } // namespace zephra

@@ -4,12 +4,6 @@
 
 namespace zephra {
 
-std::size_t Utf8Characters(std::string_view text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
-
 std::vector<std::string> AlignedLines(const std::vector<std::vector<std::string>>& rows,
                                       const std::vector<ColumnAlign>& align) {
     std::vector<std::size_t> widths;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/Utf8Characters.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -9,10 +11,6 @@ namespace zephra {
 
 // How a column's cells sit in its width.
 enum class ColumnAlign { Left, Right };
-
-// The number of characters of UTF-8 text (continuation bytes do not count),
-// as a reader sees its width in a fixed-pitch face.
-std::size_t Utf8Characters(std::string_view text);
 
 // A table of UTF-8 cells as lines of text: every column as wide as its widest
 // cell in characters, two blanks between columns, each cell left- or

@@ -85,4 +85,13 @@ std::optional<ConditionsCheckFailure> ConditionsRangeCheck(ConditionsForm& form)
     return std::nullopt;
 }
 
+StoredFormat StoredFormatOf(ConditionsField field) {
+    for (const NumericRule& rule : NumericRules) {
+        if (rule.Field == field) {
+            return {rule.Lo, rule.Hi, rule.Width, rule.Decimals};
+        }
+    }
+    return {};
+}
+
 } // namespace zephra

@@ -9,6 +9,8 @@
 // message in an information box and keep the dialog open. On success the
 // form holds the texts the record stores; see ConditionsRecord.h.
 
+#include "entry/EntryFormat.h"
+
 #include <optional>
 #include <string>
 
@@ -25,7 +27,7 @@ struct ConditionsForm {
     std::string MaxPressure;    // psi
     std::string Area;           // m²
     std::string Rate;           // bpm or gpm
-    int RateUnits = 0;          // 0 = bpm, 1 = gpm
+    int RateUnits = 0;          // 0 = bpm, 1 = gpm (2, 3 in a shown form: ShownConditions.h)
     std::string Comments;       // UTF-8, as typed
 };
 
@@ -58,5 +60,9 @@ struct ConditionsCheckFailure {
 // room for what a collection run adds; otherwise the box holding the
 // longest of them fails. Returns nothing when every field passed.
 std::optional<ConditionsCheckFailure> ConditionsRangeCheck(ConditionsForm& form);
+
+// How a numeric field (LabPressure to Rate) stores its text, as the check
+// formats it.
+StoredFormat StoredFormatOf(ConditionsField field);
 
 } // namespace zephra

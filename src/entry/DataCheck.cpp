@@ -2,16 +2,18 @@
 
 #include "document/Windows1252.h"
 #include "entry/DecimalCommaHint.h"
+#include "entry/DecimalMark.h"
 #include "entry/EntryFormat.h"
 
 namespace zephra {
 
-std::string DataCheckMessage(const DataCheckFailure& failure, const DataForm& form) {
+std::string DataCheckMessage(const DataCheckFailure& failure, const DataForm& form,
+                             DecimalMark mark) {
     const int i = failure.Row - 1;
     const auto describe = [&](const char* column, const std::string& text) {
-        return WithDecimalCommaHint("Row " + std::to_string(failure.Row) + ", " + column + ": " +
-                                        DataEntryErrorMessage,
-                                    text);
+        const std::string message =
+            "Row " + std::to_string(failure.Row) + ", " + column + ": " + DataEntryErrorMessage;
+        return mark == DecimalMark::Point ? WithDecimalCommaHint(message, text) : message;
     };
     switch (failure.Column) {
     case DataColumn::Volume:
@@ -38,24 +40,39 @@ DataForm LoadDataForm(const TWineRec& rec) {
     return form;
 }
 
-std::optional<DataCheckFailure> DataRangeCheck(DataForm& form) {
+std::optional<DataCheckFailure> DataRangeCheck(DataForm& form, DecimalMark mark) {
     bool error = false;
     double value = 0.0;
+    // A box is rewritten only when it passes; a failing one keeps its text.
+    const auto passes = [&](std::string& box, auto format) {
+        std::string text = WithDecimalPoint(box, mark);
+        format(text, error, value);
+        if (!error) {
+            box = std::move(text);
+        }
+        return !error;
+    };
+    const auto volume = [](std::string& s, bool& e, double& v) {
+        FormatBlankTolerant(s, e, v, 100000, 0.1, 6, 1);
+    };
+    const auto minutes = [](std::string& s, bool& e, double& v) {
+        FormatBlankTolerant(s, e, v, 999, 0, 3, 0);
+    };
+    const auto seconds = [](std::string& s, bool& e, double& v) {
+        FormatSec(s, e, v, 59, 0, 2, 0);
+    };
     for (int i = 0; i < DataPointCount; ++i) {
-        FormatBlankTolerant(form.Volume[i], error, value, 100000, 0.1, 6, 1);
-        if (error) {
+        if (!passes(form.Volume[i], volume)) {
             return DataCheckFailure{DataColumn::Volume, i + 1};
         }
     }
     for (int i = 0; i < DataPointCount; ++i) {
-        FormatBlankTolerant(form.Minutes[i], error, value, 999, 0, 3, 0);
-        if (error) {
+        if (!passes(form.Minutes[i], minutes)) {
             return DataCheckFailure{DataColumn::Minutes, i + 1};
         }
     }
     for (int i = 0; i < DataPointCount; ++i) {
-        FormatSec(form.Seconds[i], error, value, 59, 0, 2, 0);
-        if (error) {
+        if (!passes(form.Seconds[i], seconds)) {
             return DataCheckFailure{DataColumn::Seconds, i + 1};
         }
     }

@@ -12,6 +12,7 @@
 
 #include "document/WineNotes.h"
 #include "document/WineRec.h"
+#include "entry/DecimalMark.h"
 
 #include <array>
 #include <optional>
@@ -45,9 +46,11 @@ inline constexpr const char* DataEntryErrorMessage =
 
 // The dialog's message for a failed check: the row and column of the box,
 // then DataEntryErrorMessage, then the decimal-comma hint when the box's
-// text in `form` uses a comma as its decimal separator. For example
+// text in `form` uses a comma as its decimal separator and the user's
+// decimals are written with a point. For example
 // "Row 5, volume: There is an error in the data entry. ...".
-std::string DataCheckMessage(const DataCheckFailure& failure, const DataForm& form);
+std::string DataCheckMessage(const DataCheckFailure& failure, const DataForm& form,
+                             DecimalMark mark = DecimalMark::Point);
 
 // The form showing a wine's readings; no skip button is selected when
 // MinSkip is above 12.
@@ -58,8 +61,10 @@ DataForm LoadDataForm(const TWineRec& rec);
 // 100000 with one decimal in 6 characters, minutes 0 to 999 in 3, seconds 0
 // to 59 as two digits; blank boxes become empty and pass). Stops at the
 // first box that fails, which keeps its text; later boxes are untouched.
-// Returns nothing when every box passed.
-std::optional<DataCheckFailure> DataRangeCheck(DataForm& form);
+// Returns nothing when every box passed. With DecimalMark::Comma a box typed
+// with a decimal comma ("302,1") is read and stored with a point.
+std::optional<DataCheckFailure> DataRangeCheck(DataForm& form,
+                                               DecimalMark mark = DecimalMark::Point);
 
 // Stores a checked form: MinSkip from the selected button (kept when none
 // is), then every text into its field (first 6, 3 or 2 characters). Only

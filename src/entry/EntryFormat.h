@@ -4,6 +4,15 @@
 
 namespace zephra {
 
+// How an entry field stores its value: the range Format accepts and the
+// width and decimals of the text it writes.
+struct StoredFormat {
+    double Lo;
+    double Hi;
+    int Width;
+    int Decimals;
+};
+
 // The numeric entry-field routine. On success S becomes the fixed-width text
 // stored in the record; on error S is left exactly as typed. `temp` receives
 // the parsed value (meaningful after a range error, not after a syntax error).

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace zephra {
 
@@ -12,6 +13,11 @@ namespace {
 
 bool IsSeparator(char c) {
     return c == '\t' || c == ',' || c == ';' || c == ' ';
+}
+
+// Where decimals are written with a comma, a comma never separates cells.
+bool IsCellSeparator(char c, DecimalMark mark) {
+    return IsSeparator(c) && (c != ',' || mark == DecimalMark::Point);
 }
 
 std::vector<std::string_view> SplitLines(std::string_view text) {
@@ -35,15 +41,15 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 
 // Runs of separators count as one, so that cells aligned with blanks or a
 // comma followed by a blank split the same way as a single tab.
-std::vector<std::string_view> SplitAtSeparators(std::string_view line) {
+std::vector<std::string_view> SplitAtSeparators(std::string_view line, DecimalMark mark) {
     std::vector<std::string_view> fields;
     std::size_t i = 0;
     while (i < line.size()) {
-        while (i < line.size() && IsSeparator(line[i])) {
+        while (i < line.size() && IsCellSeparator(line[i], mark)) {
             ++i;
         }
         const std::size_t start = i;
-        while (i < line.size() && !IsSeparator(line[i])) {
+        while (i < line.size() && !IsCellSeparator(line[i], mark)) {
             ++i;
         }
         if (i > start) {
@@ -79,8 +85,17 @@ std::vector<std::string_view> SplitAtTabs(std::string_view line) {
     return cells;
 }
 
-std::vector<std::string_view> SplitCells(std::string_view line) {
-    return line.find('\t') != std::string_view::npos ? SplitAtTabs(line) : SplitAtSeparators(line);
+// The line's cells, each with a decimal comma read as a point where the
+// user's decimals are written with a comma.
+std::vector<std::string> SplitCells(std::string_view line, DecimalMark mark) {
+    const std::vector<std::string_view> split = line.find('\t') != std::string_view::npos
+                                                    ? SplitAtTabs(line)
+                                                    : SplitAtSeparators(line, mark);
+    std::vector<std::string> cells;
+    for (const std::string_view cell : split) {
+        cells.push_back(WithDecimalPoint(cell, mark));
+    }
+    return cells;
 }
 
 bool IsBlank(std::string_view line) {
@@ -93,9 +108,14 @@ bool ReadsAsColumnNumber(std::string_view cell) {
     return ParseEntryNumber(cell).has_value();
 }
 
-// The volume, minutes and seconds cells of a line, or the failure.
-std::variant<PastedReading, PasteFailure> ReadLine(int number, std::string_view line) {
-    const std::vector<std::string_view> cells = SplitCells(line);
+// A line of words only, such as "Volume (ml)<TAB>Minutes<TAB>Seconds".
+bool IsHeader(const std::vector<std::string>& cells) {
+    return std::none_of(cells.begin(), cells.end(), ReadsAsColumnNumber);
+}
+
+// The volume, minutes and seconds of a line's cells, or the failure.
+std::variant<PastedReading, PasteFailure> ReadLine(int number, std::string_view line,
+                                                   const std::vector<std::string>& cells) {
     PasteFailure failure{number, std::string(line), {}};
     std::array<std::string_view, 3> columns;
     if (cells.size() == 3) {
@@ -123,19 +143,31 @@ std::variant<PastedReading, PasteFailure> ReadLine(int number, std::string_view 
 
 } // namespace
 
-std::variant<std::vector<PastedReading>, PasteFailure> ReadPastedTable(std::string_view text) {
+std::variant<std::vector<PastedReading>, PasteFailure> ReadPastedTable(std::string_view text,
+                                                                       DecimalMark mark) {
     std::vector<PastedReading> readings;
     const std::vector<std::string_view> lines = SplitLines(text);
+    std::optional<PasteFailure> header;
+    bool top = true;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (IsBlank(lines[i])) {
             continue;
         }
-        std::variant<PastedReading, PasteFailure> line =
-            ReadLine(static_cast<int>(i) + 1, lines[i]);
+        const int number = static_cast<int>(i) + 1;
+        const std::vector<std::string> cells = SplitCells(lines[i], mark);
+        if (std::exchange(top, false) && IsHeader(cells)) {
+            header = PasteFailure{number, std::string(lines[i]), {}};
+            continue;
+        }
+        std::variant<PastedReading, PasteFailure> line = ReadLine(number, lines[i], cells);
         if (auto* failure = std::get_if<PasteFailure>(&line)) {
             return std::move(*failure);
         }
         readings.push_back(std::move(std::get<PastedReading>(line)));
+    }
+    // A first line of words with nothing below it heads no table.
+    if (readings.empty() && header) {
+        return *header;
     }
     return readings;
 }

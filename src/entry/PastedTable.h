@@ -3,6 +3,8 @@
 // Reading a table of readings pasted into the data dialog, as copied from a
 // spreadsheet or a text file: one reading per line, a volume and a time.
 
+#include "entry/DecimalMark.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,9 +37,17 @@ struct PasteFailure {
 // blanks around it; empty cells at its end are dropped. Any other line is
 // split at runs of tabs, commas, semicolons and blanks. A line is either
 // "volume minutes seconds" or "volume m:ss", and each of these must read
-// as a number. Lines of separators only are skipped. Returns the readings in
-// order, or the first line that is not a reading.
-std::variant<std::vector<PastedReading>, PasteFailure> ReadPastedTable(std::string_view text);
+// as a number. Lines of separators only are skipped, and so is a first line
+// without any number above readings (a header such as
+// "Volume (ml)<TAB>min<TAB>sec"). Returns the readings in order, or the
+// first line that is not a reading.
+//
+// With DecimalMark::Comma a comma never separates cells, and a cell typed
+// with a decimal comma is read with a point: "302,1<TAB>8<TAB>30" and
+// "302,1 8 30" are a volume with a decimal comma, and the reading holds
+// "302.1".
+std::variant<std::vector<PastedReading>, PasteFailure>
+ReadPastedTable(std::string_view text, DecimalMark mark = DecimalMark::Point);
 
 // True when `text` holds a line break, so that a paste of it is a table
 // rather than a value for one box.

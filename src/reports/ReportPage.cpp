@@ -3,6 +3,7 @@
 #include "analysis/FoulingAnalysis.h"
 #include "document/Report.h"
 #include "entry/ControlCharacters.h"
+#include "entry/ShownQuantities.h"
 #include "graphs/FloatingPointFault.h"
 #include "graphs/WineCharts.h"
 #include "reports/CountedRows.h"
@@ -96,8 +97,8 @@ std::string PageNumberText(int page, int pages) {
 }
 
 ReportPage BuildReportPage(const TWineRec& rec, const ReportSource& source, const WineNotes& notes,
-                           const IndexBandLimits& limits) {
-    const ReportLines panels = FillLines(rec);
+                           const IndexBandLimits& limits, const DisplayUnits& units) {
+    const ReportLines panels = FillLines(rec, ShownQuantities(rec, units));
     ReportPage page;
     page.Kind = "ZEPHRA filterability report";
     page.Title = std::string(TrimBlanks(FullWineName(rec, notes)));
@@ -114,7 +115,7 @@ ReportPage BuildReportPage(const TWineRec& rec, const ReportSource& source, cons
     page.SummaryLines = WithoutOuterEmptyLines(panels.Summary);
     const FoulingAnalysis analysis = AnalyzeWineFouling(rec, notes);
     ShowControlCharacters(page);
-    page.Results = BuildReportResults(rec, analysis, limits);
+    page.Results = BuildReportResults(rec, analysis, limits, units);
     page.LabGraph = Graph("Laboratory-scale graph",
                           [&rec] { return ResistanceChart(rec, GraphScale::Laboratory); });
     page.ProductionGraph = Graph("Production-scale graph",

@@ -3,6 +3,7 @@
 #include "analysis/IndexBands.h"
 #include "document/WineNotes.h"
 #include "document/WineRec.h"
+#include "entry/UnitSystem.h"
 #include "graphs/XyChart.h"
 #include "reports/ReportResults.h"
 
@@ -57,8 +58,10 @@ std::string ReportTitle(const std::vector<ReportPage>& pages);
 std::string PageNumberText(int page, int pages);
 
 // The page of one wine, with the full names, the comments and the time the
-// trial started from its notes, the index read with `limits`.
+// trial started from its notes, the index read with `limits`, its values in
+// `units`.
 ReportPage BuildReportPage(const TWineRec& rec, const ReportSource& source,
-                           const WineNotes& notes = {}, const IndexBandLimits& limits = {});
+                           const WineNotes& notes = {}, const IndexBandLimits& limits = {},
+                           const DisplayUnits& units = UsUnits);
 
 } // namespace zephra

@@ -30,16 +30,17 @@ std::string BestLawItem(const FoulingAnalysis& a) {
     return best;
 }
 
-std::string ModelsItem(const TWineRec& rec) {
-    return "exponential model " + StoredEstimateText(rec.ExpectedVolE.text()) + ", power model " +
-           StoredEstimateText(rec.ExpectedVolP.text()) + " (production filter)";
+std::string ModelsItem(const TWineRec& rec, const DisplayUnits& units) {
+    return "exponential model " + StoredEstimateText(rec.ExpectedVolE.text(), units) +
+           ", power model " + StoredEstimateText(rec.ExpectedVolP.text(), units) +
+           " (production filter)";
 }
 
-std::string AnalysisCapacityItem(const FoulingAnalysis& a) {
+std::string AnalysisCapacityItem(const FoulingAnalysis& a, const DisplayUnits& units) {
     if (!a.Best || !a.BestCapacity) {
         return NoValue;
     }
-    return BestCapacityText(a) + " = " + SignificantText(a.BestCapacity->Value) +
+    return BestCapacityText(a, units) + " = " + SignificantText(a.BestCapacity->Value) +
            " L/m\xC2\xB2, at least " + SignificantText(a.BestCapacity->LowerBound95) +
            " L/m\xC2\xB2 at 95 % (" + CapacityBasisText(*a.Best, a.TerminalFluxShare) + "; " +
            std::string(CapacityTerms.substr(1, CapacityTerms.size() - 2)) + ")";
@@ -61,14 +62,14 @@ std::string Verdict(const FoulingAnalysis& a, const IndexBandLimits& limits) {
 } // namespace
 
 ReportResults BuildReportResults(const TWineRec& rec, const FoulingAnalysis& a,
-                                 const IndexBandLimits& limits) {
+                                 const IndexBandLimits& limits, const DisplayUnits& units) {
     ReportResults results;
     results.Items = {
         {"Filterability index", IndexItem(a, limits)},
         {"Vmax", VmaxItem(a)},
         {"Best described by", BestLawItem(a)},
-        {"Capacity by the models", ModelsItem(rec)},
-        {"Capacity by the analysis", AnalysisCapacityItem(a)},
+        {"Capacity by the models", ModelsItem(rec, units)},
+        {"Capacity by the analysis", AnalysisCapacityItem(a, units)},
     };
     results.Verdict = Verdict(a, limits);
     results.Note = "Bands after Romat (2014): limits " + ShortNumberText(limits.VeryGood) + " / " +

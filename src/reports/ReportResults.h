@@ -3,6 +3,7 @@
 #include "analysis/FoulingAnalysis.h"
 #include "analysis/IndexBands.h"
 #include "document/WineRec.h"
+#include "entry/UnitSystem.h"
 
 #include <string>
 #include <utility>
@@ -23,7 +24,9 @@ struct ReportResults {
 // (only at standard conditions), Vmax with its interval and lower bound
 // where the standard law describes the trial, the best law, the capacities
 // by both fouling models and by the best law, and the verdict.
+// Volumes are in the volume unit of `units`.
 ReportResults BuildReportResults(const TWineRec& rec, const FoulingAnalysis& analysis,
-                                 const IndexBandLimits& limits);
+                                 const IndexBandLimits& limits,
+                                 const DisplayUnits& units = UsUnits);
 
 } // namespace zephra

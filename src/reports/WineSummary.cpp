@@ -2,9 +2,10 @@
 
 #include "analysis/FoulingAnalysis.h"
 #include "analysis/FoulingAnalysisText.h"
+#include "document/Windows1252.h"
 #include "entry/AlignedLines.h"
 #include "entry/ControlCharacters.h"
-#include "entry/FixedText.h"
+#include "entry/ShownQuantities.h"
 #include "reports/CountedRows.h"
 #include "reports/Csv.h"
 #include "reports/FieldText.h"
@@ -16,12 +17,26 @@ namespace zephra {
 
 namespace {
 
+// An estimate's text (UTF-8, US gallons) as shown in `units`.
+std::string ShownEstimateText(const std::string& text, const DisplayUnits& units) {
+    return units.Metric() ? ShownEstimate(Utf8ToWin1252(text), units) : text;
+}
+
 // Fields of one wine, in the order of SummaryColumns; `forCsv` writes the
 // estimates without their thousands grouping and the analysis's numbers in
-// full, with empty fields for values that cannot be computed.
-std::vector<std::string> SummaryFields(const WineSummary& w, bool forCsv) {
-    const auto gallons = [forCsv](const std::string& text) {
-        return forCsv ? ResultValueText(ReadGallonValue(text)) : text;
+// full, with empty fields for values that cannot be computed. Volumes are
+// in the volume unit of `units`.
+std::vector<std::string> SummaryFields(const WineSummary& w, bool forCsv,
+                                       const DisplayUnits& units) {
+    const double volume = VolumeFactor(units);
+    const auto gallons = [forCsv, &units, volume](const std::string& text) {
+        if (!forCsv) {
+            return ShownEstimateText(text, units);
+        }
+        const ResultValue value = ReadGallonValue(text);
+        const double* number = std::get_if<double>(&value);
+        return number ? ResultValueText(*number * volume)
+                      : ResultValueText(ReadResultValue(ShownEstimateText(text, units)));
     };
     std::vector<std::string> fields{w.File,
                                     w.Wine,
@@ -42,11 +57,13 @@ std::vector<std::string> SummaryFields(const WineSummary& w, bool forCsv) {
         const auto number = [](std::optional<double> value) {
             return value ? ResultValueText(*value) : std::string();
         };
-        fields.insert(fields.end(), {w.BestLaw, number(w.Vmax), number(w.CapacityGal)});
+        const std::optional<double> capacity =
+            w.CapacityGal ? std::optional(*w.CapacityGal * volume) : std::nullopt;
+        fields.insert(fields.end(), {w.BestLaw, number(w.Vmax), number(capacity)});
     } else {
         fields.insert(fields.end(),
                       {w.BestLaw.empty() ? NoValue : w.BestLaw, SignificantText(w.Vmax),
-                       w.CapacityGal ? FixedText(*w.CapacityGal, 0, 0) : NoValue});
+                       w.CapacityGal ? ShownVolume(*w.CapacityGal, units) : NoValue});
     }
     return fields;
 }
@@ -91,7 +108,16 @@ WineSummary SummarizeWine(const std::string& file, const TWineRec& rec, const Wi
     return w;
 }
 
-std::vector<std::string> SummaryColumns() {
+std::vector<std::string> SummaryColumns(const DisplayUnits& units) {
+    if (units.Metric()) {
+        std::vector<std::string> columns = SummaryColumns();
+        for (std::string& column : columns) {
+            if (const std::size_t gal = column.rfind("_gal"); gal != std::string::npos) {
+                column.replace(gal, std::string::npos, "_hL");
+            }
+        }
+        return columns;
+    }
     return {"file",
             "wine",
             "filter",
@@ -112,18 +138,19 @@ std::vector<std::string> SummaryColumns() {
             "production_capacity_gal"};
 }
 
-std::string SummaryCsvText(const std::vector<WineSummary>& wines) {
-    std::string out = CsvRecord(SummaryColumns());
+std::string SummaryCsvText(const std::vector<WineSummary>& wines, const DisplayUnits& units) {
+    std::string out = CsvRecord(SummaryColumns(units));
     for (const WineSummary& w : wines) {
-        out += CsvRecord(SummaryFields(w, true));
+        out += CsvRecord(SummaryFields(w, true, units));
     }
     return out;
 }
 
-std::vector<std::string> SummaryTextLines(const std::vector<WineSummary>& wines) {
-    std::vector<std::vector<std::string>> table{SummaryColumns()};
+std::vector<std::string> SummaryTextLines(const std::vector<WineSummary>& wines,
+                                          const DisplayUnits& units) {
+    std::vector<std::vector<std::string>> table{SummaryColumns(units)};
     for (const WineSummary& w : wines) {
-        std::vector<std::string> fields = SummaryFields(w, false);
+        std::vector<std::string> fields = SummaryFields(w, false, units);
         for (std::string& field : fields) {
             field = VisibleControlCharacters(field);
         }

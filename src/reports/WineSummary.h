@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/WineRec.h"
+#include "entry/UnitSystem.h"
 
 #include <optional>
 #include <string>
@@ -32,18 +33,22 @@ struct WineSummary {
 WineSummary SummarizeWine(const std::string& file, const TWineRec& rec,
                           const WineNotes& notes = {});
 
-// The column names, in the order of the fields above.
-std::vector<std::string> SummaryColumns();
+// The column names, in the order of the fields above; in metric `units` the
+// volumes' columns end in "_hL" instead of "_gal" (exp_hL, power_hL,
+// production_capacity_hL).
+std::vector<std::string> SummaryColumns(const DisplayUnits& units = UsUnits);
 
 // The summaries as CSV: the header row, then one row per wine; the gallon
 // estimates as plain numbers where they are numbers, values that cannot be
-// computed empty.
-std::string SummaryCsvText(const std::vector<WineSummary>& wines);
+// computed empty. Volumes in the volume unit of `units`.
+std::string SummaryCsvText(const std::vector<WineSummary>& wines,
+                           const DisplayUnits& units = UsUnits);
 
 // The summaries as lines of aligned columns: the header line, then one line
 // per wine; texts on the left of their columns, numbers on the right, "—"
 // for a value that cannot be computed, control characters in a name or file
-// name shown as escapes ("\x1B").
-std::vector<std::string> SummaryTextLines(const std::vector<WineSummary>& wines);
+// name shown as escapes ("\x1B"). Volumes in the volume unit of `units`.
+std::vector<std::string> SummaryTextLines(const std::vector<WineSummary>& wines,
+                                          const DisplayUnits& units = UsUnits);
 
 } // namespace zephra

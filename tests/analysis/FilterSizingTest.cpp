@@ -290,6 +290,9 @@ TEST(FilterSizingText, RowsAndNotes) {
                         "production pressure.");
     const auto items = SizingRequestItems(request);
     EXPECT_EQ(items[0].second, "50000 L (500 hL, 13209 gal)");
+    EXPECT_EQ(
+        SizingRequestItems(request, {UnitSystem::Metric, MetricFlowUnit::LitresPerHour})[0].second,
+        "50000 L (500 hL)");
     EXPECT_EQ(items[1].second, "1.5 (in every area below)");
     EXPECT_EQ(items[3].second, "300000 L/h (the batch in 0 h 10 min)");
 }

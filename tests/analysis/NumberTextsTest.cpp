@@ -6,6 +6,7 @@
 
 #include <clocale>
 #include <limits>
+#include <optional>
 
 namespace zephra {
 namespace {
@@ -54,6 +55,32 @@ TEST(GallonText, RoundsHalvesAwayFromZeroAndGroupsThousands) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(GallonText(c.v, c.separator), c.text) << c.v;
+    }
+}
+
+// What GallonText wrote reads back; any other text is no number of gallons.
+TEST(GallonText, ReadsBackWhatItWrote) {
+    const struct {
+        const char* text;
+        std::optional<double> gallons;
+    } cases[] = {
+        {" 1,709 ", 1709},
+        {"523", 523},
+        {"1709", 1709}, // a locale without a thousands separator
+        {"12.345.678", 12345678},
+        {"3\xA0"
+         "453",
+         3453},
+        {"      ", std::nullopt},
+        {"over 1,000,000,000,000", std::nullopt},
+        {" incalculably high", std::nullopt},
+        {"1,70", std::nullopt},
+        {"1,7099", std::nullopt},
+        {"1,709.345", std::nullopt},
+        {"-1,709", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ReadGallonText(c.text), c.gallons) << c.text;
     }
 }
 

@@ -309,8 +309,8 @@ private slots:
                               "Laboratory Graph", "Production Graph", "Fouling Analysis",
                               "Filter Sizing", "Compare Trials", "-", "Set Scale Connection"}));
         QCOMPARE(menus.at(2)->text(), QStringLiteral("&View"));
-        QCOMPARE(MenuItems(menus.at(2)->menu()),
-                 (QStringList{"&Cascade", "Tile &Horizontally", "&Tile Vertically"}));
+        QCOMPARE(MenuItems(menus.at(2)->menu()), (QStringList{"&Cascade", "Tile &Horizontally",
+                                                              "&Tile Vertically", "-", "&Units"}));
         QCOMPARE(menus.at(3)->text(), QStringLiteral("&Help"));
         QCOMPARE(MenuItems(menus.at(3)->menu()), (QStringList{"About", "-", "&Contents"}));
 
@@ -352,6 +352,54 @@ private slots:
         QVERIFY(window->close());
         Settle();
         ExpectEnabled(reports, false);
+    }
+
+    // View → Units shows the open wines in the chosen units at once and
+    // keeps the choice in zephra.conf beside the settings file, which stays
+    // as it was; the next start shows the same units.
+    void unitsMenuSwitchesTheWinesAndIsRemembered() {
+        const QString settingsFile = dir->filePath("config/zephra/zephra.dat");
+        const QString programFile = dir->filePath("config/zephra/zephra.conf");
+        QFile dat(settingsFile);
+        QVERIFY(dat.open(QIODevice::ReadOnly));
+        const QByteArray settingsBefore = dat.readAll();
+        dat.close();
+        StartForm();
+        QVERIFY(form->UnitsUs->isChecked());
+        QVERIFY(form->UnitsUs->isEnabled());
+        TMDIChild* wine = OpenWine("a.zph");
+        QVERIFY(wine->Memo2->toPlainText().contains(" psi"));
+
+        form->UnitsMetric->trigger();
+        QVERIFY(form->UnitsMetric->isChecked());
+        QVERIFY(!form->UnitsUs->isChecked());
+        QVERIFY(wine->Memo2->toPlainText().contains(" bar"));
+        QVERIFY(!wine->Memo2->toPlainText().contains(" psi"));
+        QFile conf(programFile);
+        QVERIFY(conf.open(QIODevice::ReadOnly));
+        QVERIFY(conf.readAll().contains("System = metric"));
+        conf.close();
+        QVERIFY(dat.open(QIODevice::ReadOnly));
+        QCOMPARE(dat.readAll(), settingsBefore);
+        dat.close();
+
+        form.reset();
+        StartForm();
+        QVERIFY(form->UnitsMetric->isChecked());
+        QVERIFY(form->Settings->Units().Metric());
+        form->UnitsUs->trigger();
+        QVERIFY(conf.open(QIODevice::ReadOnly));
+        QVERIFY(conf.readAll().contains("System = us"));
+    }
+
+    void programSettingsThatNameNothingGiveUsUnits() {
+        QFile conf(dir->filePath("config/zephra/zephra.conf"));
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write("[Units]\nSystem=imperial\nMetricFlow=\xff\xfe\n\0garbage");
+        conf.close();
+        StartForm();
+        QVERIFY(form->UnitsUs->isChecked());
+        QCOMPARE(form->Settings->Units(), UsUnits);
     }
 
     void toolBarShowsNewOpenSaveAndTheWindowCommands() {

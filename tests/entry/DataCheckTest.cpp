@@ -35,6 +35,28 @@ TEST(DataCheckTest, AcceptedBoxesTakeTheirStoredForm) {
     EXPECT_EQ(form.Seconds[2], "");
 }
 
+TEST(DataCheckTest, DecimalCommaWhereTheLocaleWritesOne) {
+    DataForm form;
+    form.Volume[0] = "302,1";
+    form.Volume[1] = "0,05";
+    form.Minutes[0] = "8";
+    const auto failure = DataRangeCheck(form, DecimalMark::Comma);
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_EQ(failure->Row, 2);
+    EXPECT_EQ(form.Volume[0], " 302.1");
+    EXPECT_EQ(form.Volume[1], "0,05") << "the failing box keeps what was typed";
+    EXPECT_EQ(form.Minutes[0], "8") << "boxes after the failing one are untouched";
+    const std::string message = DataCheckMessage(*failure, form, DecimalMark::Comma);
+    EXPECT_EQ(message.find("decimal separator"), std::string::npos) << message;
+    EXPECT_NE(DataCheckMessage(*failure, form).find("decimal separator"), std::string::npos);
+
+    form.Volume[1] = "0,5";
+    EXPECT_FALSE(DataRangeCheck(form, DecimalMark::Comma).has_value());
+    EXPECT_EQ(form.Volume[1], "   0.5");
+    form.Volume[2] = "1,5";
+    EXPECT_TRUE(DataRangeCheck(form).has_value()) << "a point locale refuses the comma";
+}
+
 TEST(DataCheckTest, StopsAtTheFirstBadBoxInCheckingOrder) {
     struct Case {
         const char* volume5;

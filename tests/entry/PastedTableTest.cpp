@@ -52,9 +52,10 @@ TEST(PastedTableTest, FirstUnreadableLineIsNamed) {
         const char* lineText;
     };
     const Case cases[] = {
-        {"Volume\tMin\tSec\n10\t0\t15\n", 1, "Volume\tMin\tSec"},
-        {"10\t0\t15\n20\t0\n", 2, "20\t0"},               // no seconds
-        {"10\t0\t15\n20\t0\t30\t7\n", 2, "20\t0\t30\t7"}, // a fourth field
+        {"10\t0\t15\nVolume\tMin\tSec\n", 2, "Volume\tMin\tSec"}, // a header below the top
+        {"Volume\tMin\tSec\n\n", 1, "Volume\tMin\tSec"},          // and nothing under it
+        {"10\t0\t15\n20\t0\n", 2, "20\t0"},                       // no seconds
+        {"10\t0\t15\n20\t0\t30\t7\n", 2, "20\t0\t30\t7"},         // a fourth field
         {"10 0 15\n20 0 x\n30 1 0\n", 2, "20 0 x"},
         {"10 0 15\n20 :30\n", 2, "20 :30"},
         {"10 0 15\n\n20 1:3o\n", 3, "20 1:3o"},
@@ -71,6 +72,39 @@ TEST(PastedTableTest, FirstUnreadableLineIsNamed) {
         const PasteFailure failure = std::get<PasteFailure>(result);
         EXPECT_EQ(failure.Line, c.line) << c.text;
         EXPECT_EQ(failure.Text, c.lineText) << c.text;
+    }
+}
+
+TEST(PastedTableTest, HeaderLineAtTheTopIsSkipped) {
+    for (const char* header : {"Volume (ml)\tmin\tsec", "volume_ml,minutes,seconds", "V; t"}) {
+        const std::string text = std::string(header) + "\n\n10\t0\t15\n20\t0:30\n";
+        const std::vector<PastedReading> readings = Readings(text);
+        ASSERT_EQ(readings.size(), 2u) << header;
+        EXPECT_EQ(readings[0].Line, 3) << header;
+        EXPECT_EQ(readings[1].Seconds, "30") << header;
+    }
+}
+
+TEST(PastedTableTest, WhereDecimalsTakeACommaACommaNeverSeparates) {
+    const auto result =
+        ReadPastedTable("Volume\tMinutes\tSeconds\n302,1\t8\t30\n12,5;1;0\n40,25 2:05\n"
+                        "50 3 0\n",
+                        DecimalMark::Comma);
+    ASSERT_TRUE(std::holds_alternative<std::vector<PastedReading>>(result));
+    const auto& readings = std::get<std::vector<PastedReading>>(result);
+    ASSERT_EQ(readings.size(), 4u);
+    EXPECT_EQ(readings[0].Volume, "302.1");
+    EXPECT_EQ(readings[0].Minutes, "8");
+    EXPECT_EQ(readings[0].Seconds, "30");
+    EXPECT_EQ(readings[1].Volume, "12.5");
+    EXPECT_EQ(readings[2].Volume, "40.25");
+    EXPECT_EQ(readings[2].Seconds, "05");
+    EXPECT_EQ(readings[3].Volume, "50");
+
+    for (const char* line : {"12,5,1,30", "12.5,1,30"}) {
+        const auto refused = ReadPastedTable(line, DecimalMark::Comma);
+        ASSERT_TRUE(std::holds_alternative<PasteFailure>(refused)) << line;
+        EXPECT_EQ(std::get<PasteFailure>(refused).Line, 1) << line;
     }
 }
 

@@ -91,6 +91,18 @@ TEST(ReportPageTest, ResultsGiveTheIndexVmaxBestLawCapacitiesAndVerdict) {
     EXPECT_EQ(page.Results.Verdict,
               "Index not comparable at these conditions: judge by the capacity.");
     EXPECT_NE(page.Results.Note.find("0.65 \xC2\xB5m is assumed"), std::string::npos);
+}
+
+TEST(ReportPageTest, MetricPageShowsMetricPanelsAndCapacity) {
+    const ReportPage page = BuildReportPage(test::SampleWine(), Source, {}, {},
+                                            {UnitSystem::Metric, MetricFlowUnit::LitresPerHour});
+    EXPECT_EQ(page.TableLines[2],
+              "                   pressure: 2.07 bar         maximum pressure:  2.1 bar");
+    EXPECT_EQ(page.SummaryLines.back(), " 64.7 hL");
+    EXPECT_EQ(page.Results.Items[3].second,
+              "exponential model 6.5 hL, power model 13.1 hL (production filter)");
+    EXPECT_TRUE(page.Results.Items[4].second.starts_with("91.8 hL = 918.0 L/m\xC2\xB2"))
+        << page.Results.Items[4].second;
 
     const ReportPage empty = BuildReportPage(TWineRec{}, Source);
     EXPECT_EQ(empty.Results.Items[2].second, "not enough data");

@@ -2,6 +2,7 @@
 
 #include "entry/EntryFormat.h"
 #include "entry/NumberText.h"
+#include "entry/ui/LocaleDecimalMark.h"
 #include "ui_common/DialogLook.h"
 #include "ui_common/PauseAfterCheck.h"
 
@@ -69,15 +70,15 @@ TNewDataDlg::TNewDataDlg(QWidget* owner, MessageBoxes& boxes) : QDialog(owner), 
 }
 
 void TNewDataDlg::RangeCheck() {
-    std::string text = Density->text().toStdString();
+    std::string text = WithDecimalPoint(Density->text().toStdString(), LocaleDecimalMark());
     bool error = false;
     double value = 0.0;
     Format(text, error, value, 2.0, 0.1, 6, 4);
-    Density->setText(QString::fromStdString(text));
     if (error) {
         boxes_.Information("Density is out of Range. Please enter a value between 2 and 0.1.");
         return;
     }
+    Density->setText(QString::fromStdString(text));
     PauseAfterCheck(*this);
     accept();
 }

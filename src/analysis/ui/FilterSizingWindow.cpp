@@ -2,8 +2,10 @@
 
 #include "analysis/FilterSizingText.h"
 #include "analysis/FoulingAnalysis.h"
+#include "analysis/FoulingAnalysisText.h"
 #include "analysis/SizingUnits.h"
 #include "entry/NumberText.h"
+#include "entry/ui/LocaleDecimalMark.h"
 #include "ui_common/WindowPlacement.h"
 
 #include <QComboBox>
@@ -45,18 +47,30 @@ QWidget* WithUnit(QLineEdit* edit, QWidget* unit, QWidget* parent) {
     return row;
 }
 
-// The number typed, or nothing for an empty or unreadable text.
+// The number typed, with either decimal separator where the locale writes
+// a comma; nothing for an empty or unreadable text.
 std::optional<double> Typed(const QLineEdit& edit) {
-    const std::optional<double> value = ParseEntryNumber(edit.text().trimmed().toStdString());
+    const std::optional<double> value = ParseEntryNumber(
+        WithDecimalPoint(edit.text().trimmed().toStdString(), LocaleDecimalMark()));
     if (!value || !std::isfinite(*value)) {
         return std::nullopt;
     }
     return value;
 }
 
+// The place of the unit named `name` among `units`.
+int UnitIndex(std::span<const SizingUnit> units, std::string_view name) {
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        if (units[i].Name == name) {
+            return static_cast<int>(i);
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
-FilterSizingWindow::FilterSizingWindow(QWidget* parent)
+FilterSizingWindow::FilterSizingWindow(QWidget* parent, const DisplayUnits& units)
     // A dialog-type window kept above the window it belongs to, like the
     // graph windows.
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -64,7 +78,8 @@ FilterSizingWindow::FilterSizingWindow(QWidget* parent)
       batchVolume_(new QLineEdit(this)), batchUnit_(UnitBox(BatchVolumeUnits, this)),
       safetyFactor_(new QLineEdit(this)), elementArea_(new QLineEdit(this)),
       flow_(new QLineEdit(this)), flowUnit_(UnitBox(FlowUnits, this)),
-      table_(new QTableWidget(this)), notes_(new QLabel(this)) {
+      table_(new QTableWidget(this)), notes_(new QLabel(this)), units_(units) {
+    batchUnit_->setCurrentIndex(units.Metric() ? UnitIndex(BatchVolumeUnits, "hL") : 0);
     safetyFactor_->setText(QString::number(LabSettings{}.SafetyFactor));
     for (QLineEdit* edit : {batchVolume_, safetyFactor_, elementArea_, flow_}) {
         edit->setAlignment(Qt::AlignRight);
@@ -108,9 +123,13 @@ void FilterSizingWindow::FormCreate(const TWineRec& rec, const WineNotes& notes)
     const TConditions& c = rec.Conditions;
     const double rate = ReadStoredNumber(c.ProdRate.text());
     if (rate > 0) {
-        // bpm or gpm, as the wine's conditions give it.
-        flowUnit_->setCurrentIndex(c.ProdRateUnits.get() == 0 ? 1 : 0);
-        flow_->setText(QString::number(rate));
+        // bpm or gpm, as the wine's conditions give it; gpm in the metric
+        // flow unit in metric units.
+        const bool bottles = c.ProdRateUnits.get() == 0;
+        flowUnit_->setCurrentIndex(
+            UnitIndex(FlowUnits, bottles ? "bpm" : zephra::FlowUnit(units_)));
+        flow_->setText(
+            QString::fromStdString(ShortNumberText(bottles ? rate : rate * FlowFactor(units_), 5)));
     }
     ShowSizing();
 }
@@ -170,7 +189,7 @@ void FilterSizingWindow::ShowSizing() {
     }
     table_->resizeColumnsToContents();
     QStringList notes;
-    for (const auto& [label, value] : SizingRequestItems(request)) {
+    for (const auto& [label, value] : SizingRequestItems(request, units_)) {
         notes << QString::fromStdString(label + ": " + value);
     }
     notes << QString();
@@ -180,8 +199,9 @@ void FilterSizingWindow::ShowSizing() {
     notes_->setText(notes.join(QLatin1Char('\n')));
 }
 
-QWidget* OpenFilterSizing(const TWineRec& rec, const WineNotes& notes, QWidget* owner) {
-    auto* window = new FilterSizingWindow(owner);
+QWidget* OpenFilterSizing(const TWineRec& rec, const WineNotes& notes, QWidget* owner,
+                           const DisplayUnits& units) {
+    auto* window = new FilterSizingWindow(owner, units);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setAttribute(Qt::WA_QuitOnClose, false);
     if (owner != nullptr) {

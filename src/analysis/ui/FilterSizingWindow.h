@@ -3,6 +3,7 @@
 #include "analysis/FilterSizing.h"
 #include "document/WineNotes.h"
 #include "document/WineRec.h"
+#include "entry/UnitSystem.h"
 
 #include <QWidget>
 
@@ -21,12 +22,14 @@ namespace zephra {
 // batch again by each of the wine's capacity estimates (SizingEstimatesOf)
 // and shows the table and the notes (FilterSizingText.h) the command-line
 // tool prints. The flow starts as the wine's production flow; an empty flow
-// sizes by capacity alone.
+// sizes by capacity alone. In metric units the batch starts in hL and a
+// flow the wine keeps in gpm is shown in L/h or hL/h. Where the user's
+// locale writes decimals with a comma, the boxes take either separator.
 class FilterSizingWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit FilterSizingWindow(QWidget* parent = nullptr);
+    explicit FilterSizingWindow(QWidget* parent = nullptr, const DisplayUnits& units = UsUnits);
 
     // Sets the caption after the wine, analyses `rec` and fills in its
     // production flow.
@@ -54,10 +57,12 @@ private:
     QTableWidget* table_;
     QLabel* notes_;
     std::vector<SizingEstimate> estimates_;
+    DisplayUnits units_;
 };
 
-// Opens the window for a snapshot of `rec` over `owner`, deleted when
-// closed.
-QWidget* OpenFilterSizing(const TWineRec& rec, const WineNotes& notes, QWidget* owner);
+// Opens the window for a snapshot of `rec` over `owner` in `units`, deleted
+// when closed.
+QWidget* OpenFilterSizing(const TWineRec& rec, const WineNotes& notes, QWidget* owner,
+                          const DisplayUnits& units = UsUnits);
 
 } // namespace zephra

@@ -4,6 +4,7 @@
 #include "app/wine/SelectionCopy.h"
 #include "document/Report.h"
 #include "document/WineFile.h"
+#include "entry/ShownQuantities.h"
 #include "graphs/ui/GraphCommands.h"
 #include "ui_common/OverwriteQuestion.h"
 #include "ui_common/WineFileNames.h"
@@ -67,9 +68,10 @@ QString JoinLines(const std::vector<std::string>& lines) {
 
 } // namespace
 
-TMDIChild::TMDIChild(UiServices services, const QList<TMDIChild*>& openWindows)
+TMDIChild::TMDIChild(UiServices services, const QList<TMDIChild*>& openWindows,
+                     const DisplayUnits& units)
     : SaveDialog(FileDialog::Kind::Save, services.Dialogs), services_(services),
-      openWindows_(openWindows), journal_(RecoveryFolder()) {
+      openWindows_(openWindows), units_(units), journal_(RecoveryFolder()) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QApplication::windowIcon());
 
@@ -112,7 +114,8 @@ void TMDIChild::Calculate(bool ShowDialogs) {
 }
 
 void TMDIChild::FillLines() {
-    const ReportLines lines = zephra::FillLines(WineClass.WineRec);
+    const ReportLines lines =
+        zephra::FillLines(WineClass.WineRec, ShownQuantities(WineClass.WineRec, units_));
 
     Memo2->setUpdatesEnabled(false);
     Memo2->setPlainText(JoinLines(lines.Table));

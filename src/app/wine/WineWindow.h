@@ -2,6 +2,7 @@
 
 #include "acquisition/RecoveryJournal.h"
 #include "document/WineRec.h"
+#include "entry/UnitSystem.h"
 #include "ui_common/FileDialogs.h"
 #include "ui_common/UiServices.h"
 
@@ -35,8 +36,10 @@ class TMDIChild : public QMdiSubWindow {
 
 public:
     // `openWindows` lists the frame's open wine windows; the close prompt
-    // checks their captions.
-    TMDIChild(UiServices services, const QList<TMDIChild*>& openWindows);
+    // checks their captions. The report shows its values in `units`, which
+    // must outlive the window.
+    TMDIChild(UiServices services, const QList<TMDIChild*>& openWindows,
+              const DisplayUnits& units = UsUnits);
 
     QString FileName = UnsavedFileName;
     TWineClass WineClass;
@@ -57,8 +60,12 @@ public:
     // Every command that changes the wine's conditions or data ends here.
     void Calculate(bool ShowDialogs);
 
-    // Rebuilds both report panels from the record, then redraws the graph.
+    // Rebuilds both report panels from the record, in the window's units,
+    // then redraws the graph.
     void FillLines();
+
+    // The units the window shows its wine in.
+    const DisplayUnits& Units() const { return units_; }
 
     // Writes the wine to `fileName`, without any question or message; on
     // success the window takes the new name (SetCurrentFile). Returns 0, or
@@ -102,6 +109,7 @@ private:
 
     UiServices services_;
     const QList<TMDIChild*>& openWindows_;
+    const DisplayUnits& units_;
     RecoveryJournal journal_;
 };
 

@@ -1,5 +1,6 @@
 #include "app/wine/WineWindows.h"
 
+#include "app/ProgramSettings.h"
 #include "app/wine/EntryCommands.h"
 #include "document/WineFile.h"
 #include "ui_common/OverwriteQuestion.h"
@@ -13,10 +14,11 @@
 
 namespace zephra {
 
-WineWindows::WineWindows(QWidget& frame, QMdiArea& area, QStatusBar& statusBar, UiServices services)
+WineWindows::WineWindows(QWidget& frame, QMdiArea& area, QStatusBar& statusBar, UiServices services,
+                         ProgramSettings* settings)
     : OpenDialog(FileDialog::Kind::Open, services.Dialogs),
       SaveDialog(FileDialog::Kind::Save, services.Dialogs), frame_(frame), area_(area),
-      statusBar_(statusBar), services_(services) {
+      statusBar_(statusBar), services_(services), settings_(settings) {
     const QString documents = services.Dialogs.DocumentsFolder();
     OpenDialog.Setup.InitialDir = documents;
     SaveDialog.Setup.InitialDir = documents;
@@ -28,7 +30,7 @@ TMDIChild* WineWindows::ActiveWineWindow() const {
 }
 
 TMDIChild* WineWindows::MakeWineWindow() {
-    auto* window = new TMDIChild(services_, windows_);
+    auto* window = new TMDIChild(services_, windows_, settings_ ? settings_->Units() : UsUnits);
     connect(window, &TMDIChild::Closed, this, &WineWindows::WindowClosed);
     // Windows destroyed with the frame are never closed: forget them too.
     connect(window, &QObject::destroyed, this, [this, window] { windows_.removeOne(window); });
@@ -56,7 +58,9 @@ void WineWindows::FileNewExecute() {
     TWineRec rec{};
     WineNotes notes;
     QString caption;
-    if (!NewWineFromConditions(&frame_, services_.Boxes, rec, notes, caption))
+    if (settings_
+            ? !NewWineFromConditions(&frame_, services_.Boxes, rec, notes, caption, *settings_)
+            : !NewWineFromConditions(&frame_, services_.Boxes, rec, notes, caption))
         return;
     CreateNewWineWindow(rec, caption, notes);
 }

@@ -14,6 +14,8 @@ class QStatusBar;
 
 namespace zephra {
 
+class ProgramSettings;
+
 // The wine windows of the main frame and the file commands acting on them:
 // New, Open, Save, Save As and Close, with the name checks, the overwrite
 // question and every message on these paths. All commands act on the
@@ -24,8 +26,10 @@ class WineWindows : public QObject {
 public:
     // `frame` is the parent of the dialogs; new wine windows go into `area`;
     // the "File Saved" notice and the warning about notes of an opened file
-    // that could not be read go to `statusBar`.
-    WineWindows(QWidget& frame, QMdiArea& area, QStatusBar& statusBar, UiServices services);
+    // that could not be read go to `statusBar`. Windows and the New command's
+    // dialog show values in the units of `settings` (US without).
+    WineWindows(QWidget& frame, QMdiArea& area, QStatusBar& statusBar, UiServices services,
+                ProgramSettings* settings = nullptr);
 
     // Number of open wine windows, as counted for placement and enabling.
     int WineWindowCount = 0;
@@ -88,6 +92,7 @@ private:
     QMdiArea& area_;
     QStatusBar& statusBar_;
     UiServices services_;
+    ProgramSettings* settings_;
     QList<TMDIChild*> windows_;
 };
 

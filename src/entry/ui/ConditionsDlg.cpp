@@ -1,6 +1,8 @@
 #include "entry/ui/ConditionsDlg.h"
 
+#include "entry/ShownConditions.h"
 #include "entry/ui/LineBreakDrop.h"
+#include "entry/ui/LocaleDecimalMark.h"
 #include "ui_common/DialogLook.h"
 #include "ui_common/FailedBox.h"
 #include "ui_common/PauseAfterCheck.h"
@@ -25,12 +27,19 @@ constexpr int NumberBoxWidth = 41;
 // the wine file's notes the full names.
 constexpr int NameLength = 0;
 constexpr int NumberLength = 4;
+// A value typed in another unit than the record's may need more characters
+// ("0.055" bar, "454000" L/h).
+constexpr int ShownNumberLength = 8;
 constexpr int CommentsLength = 128;
 
 } // namespace
 
-TConditionsDlg::TConditionsDlg(MessageBoxes& boxes, QWidget* parent)
-    : QDialog(parent), boxes_(boxes) {
+TConditionsDlg::TConditionsDlg(MessageBoxes& boxes, QWidget* parent, const DisplayUnits& units)
+    : QDialog(parent), boxes_(boxes), units_(units), mark_(LocaleDecimalMark()) {
+    const std::string_view unit = PressureUnit(units);
+    const QString pressureUnit =
+        QString::fromUtf8(unit.data(), static_cast<qsizetype>(unit.size()));
+    const int shownLength = units.Metric() ? ShownNumberLength : NumberLength;
     SetUpEntryDialog(*this, QStringLiteral("Filtration Conditions"), 512, 413);
 
     WineName =
@@ -52,9 +61,9 @@ TConditionsDlg::TConditionsDlg(MessageBoxes& boxes, QWidget* parent)
 
     MakeLabel(this, QStringLiteral("Laboratory Conditions"), 92, 136);
     LabPressure = MakeEntryBox(this, QStringLiteral("LabPressure"), 168, 155, NumberBoxWidth,
-                               NumberLength, false);
+                               shownLength, false);
     MakeLabelLeftOf(LabPressure, QStringLiteral("Pressure"));
-    MakeLabelRightOf(LabPressure, QStringLiteral("psi"));
+    MakeLabelRightOf(LabPressure, pressureUnit);
     FilterDiameter = MakeEntryBox(this, QStringLiteral("FilterDiameter"), 168, 182, NumberBoxWidth,
                                   NumberLength, false);
     MakeLabelLeftOf(FilterDiameter, QStringLiteral("Filter Diameter"));
@@ -62,15 +71,14 @@ TConditionsDlg::TConditionsDlg(MessageBoxes& boxes, QWidget* parent)
 
     MakeLabel(this, QStringLiteral("Full-Scale Conditions"), 276, 136);
     MaxPressure = MakeEntryBox(this, QStringLiteral("MaxPressure"), 335, 155, NumberBoxWidth,
-                               NumberLength, false);
+                               shownLength, false);
     MakeLabelLeftOf(MaxPressure, QStringLiteral("Max Pressure"));
-    MakeLabelRightOf(MaxPressure, QStringLiteral("psi"));
+    MakeLabelRightOf(MaxPressure, pressureUnit);
     Area =
         MakeEntryBox(this, QStringLiteral("Area"), 335, 182, NumberBoxWidth, NumberLength, false);
     MakeLabelLeftOf(Area, QStringLiteral("Area"));
     MakeLabelRightOf(Area, QStringLiteral("m2"));
-    Rate =
-        MakeEntryBox(this, QStringLiteral("Rate"), 335, 209, NumberBoxWidth, NumberLength, false);
+    Rate = MakeEntryBox(this, QStringLiteral("Rate"), 335, 209, NumberBoxWidth, shownLength, false);
     MakeLabelLeftOf(Rate, QStringLiteral("Rate"));
 
     // bpm and gpm form their own exclusive pair, apart from the wine type.
@@ -80,9 +88,21 @@ TConditionsDlg::TConditionsDlg(MessageBoxes& boxes, QWidget* parent)
     UnitsGPM = new QRadioButton(QStringLiteral("gpm"), this);
     UnitsGPM->setObjectName(QStringLiteral("UnitsGPM"));
     UnitsGPM->setGeometry(390, 227, 60, 17);
+    // In metric units a rate is typed in bpm, L/h or hL/h; L/h and hL/h are
+    // stored as gpm.
+    UnitsLPH = new QRadioButton(QStringLiteral("L/h"), this);
+    UnitsLPH->setObjectName(QStringLiteral("UnitsLPH"));
+    UnitsLPH->setGeometry(390, 227, 60, 17);
+    UnitsHLPH = new QRadioButton(QStringLiteral("hL/h"), this);
+    UnitsHLPH->setObjectName(QStringLiteral("UnitsHLPH"));
+    UnitsHLPH->setGeometry(390, 243, 60, 17);
+    UnitsGPM->setVisible(!units.Metric());
+    UnitsLPH->setVisible(units.Metric());
+    UnitsHLPH->setVisible(units.Metric());
     auto* unitsGroup = new QButtonGroup(this);
-    unitsGroup->addButton(UnitsBPM);
-    unitsGroup->addButton(UnitsGPM);
+    for (QRadioButton* button : RateUnitButtons()) {
+        unitsGroup->addButton(button);
+    }
 
     Comments = MakeEntryBox(this, QStringLiteral("Comments"), 69, 280, 372, CommentsLength, false);
     MakeLabel(this, QStringLiteral("Comments"), 69, 264);
@@ -98,7 +118,7 @@ TConditionsDlg::TConditionsDlg(MessageBoxes& boxes, QWidget* parent)
     QWidget* const tabOrder[] = {
         OKButton,    CancelButton,   WineName,    FilterName, WineTypeNormal, WineTypeDessert,
         LabPressure, FilterDiameter, MaxPressure, Area,       Rate,           UnitsBPM,
-        UnitsGPM,    Comments};
+        UnitsGPM,    UnitsLPH,       UnitsHLPH,   Comments};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i) {
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     }
@@ -111,24 +131,35 @@ TConditionsDlg::TConditionsDlg(MessageBoxes& boxes, QWidget* parent)
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+std::array<QRadioButton*, 4> TConditionsDlg::RateUnitButtons() const {
+    // In the order of ConditionsForm::RateUnits.
+    return {UnitsBPM, UnitsGPM, UnitsLPH, UnitsHLPH};
+}
+
 void TConditionsDlg::SetForm(const ConditionsForm& form) {
-    WineName->setText(QString::fromStdString(form.WineName));
-    FilterName->setText(QString::fromStdString(form.FilterName));
-    (form.WineType == 0 ? WineTypeNormal : WineTypeDessert)->setChecked(true);
-    LabPressure->setText(QString::fromStdString(form.LabPressure));
-    FilterDiameter->setText(QString::fromStdString(form.FilterDiameter));
-    MaxPressure->setText(QString::fromStdString(form.MaxPressure));
-    Area->setText(QString::fromStdString(form.Area));
-    Rate->setText(QString::fromStdString(form.Rate));
-    (form.RateUnits == 0 ? UnitsBPM : UnitsGPM)->setChecked(true);
+    const ConditionsForm shown = ShownConditionsForm(form, units_);
+    WineName->setText(QString::fromStdString(shown.WineName));
+    FilterName->setText(QString::fromStdString(shown.FilterName));
+    (shown.WineType == 0 ? WineTypeNormal : WineTypeDessert)->setChecked(true);
+    SetNumericBoxes(shown);
+    RateUnitButtons()[static_cast<std::size_t>(std::clamp(shown.RateUnits, 0, 3))]->setChecked(
+        true);
     // Comments stored by other means may be longer than the box takes when
     // typed; they are shown whole, never cut.
-    const QString comments = QString::fromStdString(form.Comments);
+    const QString comments = QString::fromStdString(shown.Comments);
     Comments->setMaxLength(std::max<int>(CommentsLength, static_cast<int>(comments.size())));
     Comments->setText(comments);
 }
 
 ConditionsForm TConditionsDlg::Form() const {
+    return units_.Metric() ? StoredConditionsForm(ShownForm(), units_) : ShownForm();
+}
+
+std::optional<MetricFlowUnit> TConditionsDlg::ChosenFlowUnit() const {
+    return ShownFlowUnit(ShownForm());
+}
+
+ConditionsForm TConditionsDlg::ShownForm() const {
     ConditionsForm form;
     // Composed form, so that an accented letter typed or pasted as a base
     // letter and a combining mark still has its single-byte character.
@@ -140,21 +171,32 @@ ConditionsForm TConditionsDlg::Form() const {
     form.MaxPressure = MaxPressure->text().toStdString();
     form.Area = Area->text().toStdString();
     form.Rate = Rate->text().toStdString();
-    form.RateUnits = UnitsBPM->isChecked() ? 0 : 1;
+    const auto buttons = RateUnitButtons();
+    for (std::size_t units = 0; units < buttons.size(); ++units) {
+        if (buttons[units]->isChecked()) {
+            form.RateUnits = static_cast<int>(units);
+        }
+    }
     form.Comments = Comments->text().toStdString();
     return form;
 }
 
+void TConditionsDlg::SetNumericBoxes(const ConditionsForm& shown) {
+    LabPressure->setText(QString::fromStdString(shown.LabPressure));
+    FilterDiameter->setText(QString::fromStdString(shown.FilterDiameter));
+    MaxPressure->setText(QString::fromStdString(shown.MaxPressure));
+    Area->setText(QString::fromStdString(shown.Area));
+    Rate->setText(QString::fromStdString(shown.Rate));
+}
+
 void TConditionsDlg::ConditionsRangeCheck() {
-    ConditionsForm form = Form();
-    const std::optional<ConditionsCheckFailure> failure = zephra::ConditionsRangeCheck(form);
+    ConditionsForm shown = ShownForm();
+    ConditionsForm stored;
+    const std::optional<ConditionsCheckFailure> failure =
+        ShownConditionsCheck(shown, units_, stored, mark_);
     // The check rewrites each numeric text that passed; the failing one and
     // those after it come back as typed.
-    LabPressure->setText(QString::fromStdString(form.LabPressure));
-    FilterDiameter->setText(QString::fromStdString(form.FilterDiameter));
-    MaxPressure->setText(QString::fromStdString(form.MaxPressure));
-    Area->setText(QString::fromStdString(form.Area));
-    Rate->setText(QString::fromStdString(form.Rate));
+    SetNumericBoxes(shown);
     if (failure) {
         boxes_.Information(failure->Message);
         PointAtFailedBox(*BoxOf(failure->Field));

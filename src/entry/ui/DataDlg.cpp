@@ -2,6 +2,7 @@
 
 #include "entry/PastedTable.h"
 #include "entry/ui/LineBreakDrop.h"
+#include "entry/ui/LocaleDecimalMark.h"
 #include "entry/ui/TablePaste.h"
 #include "ui_common/DialogLook.h"
 #include "ui_common/FailedBox.h"
@@ -49,7 +50,8 @@ void AddHeading(QWidget* parent, const QString& text, int left, int width, int t
 
 } // namespace
 
-TDataDlg::TDataDlg(MessageBoxes& boxes, QWidget* parent) : QDialog(parent), boxes_(boxes) {
+TDataDlg::TDataDlg(MessageBoxes& boxes, QWidget* parent)
+    : QDialog(parent), boxes_(boxes), mark_(LocaleDecimalMark()) {
     SetUpEntryDialog(*this, QStringLiteral("Filtration Data"), 521, 474);
 
     for (int row = 1; row <= Rows; ++row) {
@@ -144,7 +146,7 @@ DataForm TDataDlg::Form() const {
 }
 
 void TDataDlg::PasteTable(int firstRow, const QString& text) {
-    const auto table = ReadPastedTable(text.toStdString());
+    const auto table = ReadPastedTable(text.toStdString(), mark_);
     if (const auto* failure = std::get_if<PasteFailure>(&table)) {
         boxes_.Information(PasteFailureMessage(*failure));
         return;
@@ -179,7 +181,7 @@ void TDataDlg::PasteTable(int firstRow, const QString& text) {
 
 void TDataDlg::DataRangeCheck() {
     DataForm form = Form();
-    const std::optional<DataCheckFailure> failure = zephra::DataRangeCheck(form);
+    const std::optional<DataCheckFailure> failure = zephra::DataRangeCheck(form, mark_);
     // The check rewrites the boxes before the failing one; that box and all
     // after it come back as they were.
     for (int i = 0; i < Rows; ++i) {
@@ -188,7 +190,7 @@ void TDataDlg::DataRangeCheck() {
         Sec[i]->setText(QString::fromStdString(form.Seconds[i]));
     }
     if (failure) {
-        boxes_.Information(DataCheckMessage(*failure, form));
+        boxes_.Information(DataCheckMessage(*failure, form, mark_));
         const int i = failure->Row - 1;
         PointAtFailedBox(failure->Column == DataColumn::Volume    ? *V[i]
                          : failure->Column == DataColumn::Minutes ? *Min[i]

@@ -2,6 +2,7 @@
 
 #include "document/MessageBoxes.h"
 #include "entry/DataCheck.h"
+#include "entry/DecimalMark.h"
 
 #include <QDialog>
 
@@ -20,7 +21,9 @@ namespace zephra {
 // closes only when every box is acceptable; the box that failed then has the
 // focus with its text selected. A table pasted into any box (several lines,
 // copied from a spreadsheet) fills the rows from that box's row on. The dialog never touches a
-// record: the Edit Data command loads and reads its boxes.
+// record: the Edit Data command loads and reads its boxes. Where the user's
+// locale writes decimals with a comma, the boxes and pasted tables take a
+// decimal comma ("302,1") and store the point.
 class TDataDlg : public QDialog {
     Q_OBJECT
 
@@ -57,6 +60,7 @@ private slots:
 
 private:
     MessageBoxes& boxes_;
+    DecimalMark mark_;
     QButtonGroup* skipGroup_;
 };
 

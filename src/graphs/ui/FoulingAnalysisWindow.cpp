@@ -80,13 +80,14 @@ void FoulingAnalysisWindow::SetPictureFileDialog(std::unique_ptr<PictureFileDial
     fileDialog_ = std::move(dialog);
 }
 
-void FoulingAnalysisWindow::FormCreate(const TWineRec& rec, const WineNotes& notes) {
+void FoulingAnalysisWindow::FormCreate(const TWineRec& rec, const WineNotes& notes,
+                                       const DisplayUnits& units) {
     setWindowTitle(WineWindowTitle(Caption, rec, notes));
     pictureName_ = WinePictureName(Caption, rec, notes);
     analysis_ = AnalyzeWineFouling(rec, notes);
     copiedTable_ = TabSeparated(FoulingCopyRows(analysis_, rec));
     FillTable();
-    FillSummary(rec);
+    FillSummary(rec, units);
     try {
         picture_ = FoulingGraphImage(analysis_, Colour{0, 0, 0});
     } catch (const FloatingPointFault& fault) {
@@ -129,10 +130,10 @@ void FoulingAnalysisWindow::FillTable() {
     table_->setFixedHeight(height);
 }
 
-void FoulingAnalysisWindow::FillSummary(const TWineRec& rec) {
+void FoulingAnalysisWindow::FillSummary(const TWineRec& rec, const DisplayUnits& units) {
     QString html = QStringLiteral("<p><b>") + Html(analysis_.Wine + " - " + analysis_.Filter) +
                    QStringLiteral("</b></p><table cellspacing=\"4\">");
-    for (const auto& [label, value] : FoulingSummaryItems(analysis_, rec)) {
+    for (const auto& [label, value] : FoulingSummaryItems(analysis_, rec, units)) {
         html += QStringLiteral("<tr><td>") + Html(label) + QStringLiteral(":</td><td>") +
                 Html(value) + QStringLiteral("</td></tr>");
     }

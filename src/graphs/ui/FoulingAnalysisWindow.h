@@ -4,6 +4,7 @@
 #include "document/MessageBoxes.h"
 #include "document/WineNotes.h"
 #include "document/WineRec.h"
+#include "entry/UnitSystem.h"
 #include "graphs/ui/PictureFileDialog.h"
 
 #include <QImage>
@@ -33,8 +34,9 @@ public:
     ~FoulingAnalysisWindow() override;
 
     // Sets the title (with the wine's full name), analyses `rec` and shows
-    // the results.
-    void FormCreate(const TWineRec& rec, const WineNotes& notes = {});
+    // the results, the volumes in `units`.
+    void FormCreate(const TWineRec& rec, const WineNotes& notes = {},
+                    const DisplayUnits& units = UsUnits);
 
     const FoulingAnalysis& Analysis() const { return analysis_; }
     // The graph shown; a null image when none was drawn.
@@ -50,7 +52,7 @@ public:
 
 private:
     void FillTable();
-    void FillSummary(const TWineRec& rec);
+    void FillSummary(const TWineRec& rec, const DisplayUnits& units);
 
     MessageBoxes& boxes_;
     std::unique_ptr<PictureFileDialog> fileDialog_;

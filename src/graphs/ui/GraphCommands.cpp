@@ -23,9 +23,9 @@ int OpenGraphWindows(const QWidget& owner) {
     return open;
 }
 
-template <typename Window>
+template <typename Window, typename... Shown>
 QWidget* OpenGraphWindow(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner,
-                         const WineNotes& notes) {
+                         const Shown&... shown) {
     auto* window = new Window(boxes, owner);
     window->setAttribute(Qt::WA_DeleteOnClose);
     // Like the main window's other windows, it does not keep the program
@@ -35,7 +35,7 @@ QWidget* OpenGraphWindow(const TWineRec& rec, MessageBoxes& boxes, QWidget* owne
         window->move(PlaceOverOwner(*owner, window->size(), 24 * (OpenGraphWindows(*owner) % 8)));
     }
     window->show();
-    window->FormCreate(rec, notes);
+    window->FormCreate(rec, shown...);
     return window;
 }
 
@@ -67,8 +67,8 @@ QWidget* OpenProductionGraph(const TWineRec& rec, MessageBoxes& boxes, QWidget* 
 }
 
 QWidget* OpenFoulingAnalysis(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner,
-                             const WineNotes& notes) {
-    return OpenGraphWindow<FoulingAnalysisWindow>(rec, boxes, owner, notes);
+                             const WineNotes& notes, const DisplayUnits& units) {
+    return OpenGraphWindow<FoulingAnalysisWindow>(rec, boxes, owner, notes, units);
 }
 
 } // namespace zephra

@@ -3,6 +3,7 @@
 #include "document/MessageBoxes.h"
 #include "document/WineNotes.h"
 #include "document/WineRec.h"
+#include "entry/UnitSystem.h"
 
 class QLabel;
 class QWidget;
@@ -35,8 +36,9 @@ QWidget* OpenProductionGraph(const TWineRec& rec, MessageBoxes& boxes, QWidget* 
                              const WineNotes& notes = {});
 
 // Opens a new top-level "Fouling Analysis" window for a snapshot of `rec`,
-// with the readings' times of its `notes`, as the graph windows are opened.
+// with the readings' times of its `notes`, as the graph windows are opened,
+// its volumes in `units`.
 QWidget* OpenFoulingAnalysis(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner = nullptr,
-                             const WineNotes& notes = {});
+                             const WineNotes& notes = {}, const DisplayUnits& units = UsUnits);
 
 } // namespace zephra

@@ -22,10 +22,10 @@ const QString DataFilter = QStringLiteral("CSV files|*.csv|JSON files|*.json");
 
 } // namespace
 
-ReportCommands::ReportCommands(QWidget& frame, UiServices services)
+ReportCommands::ReportCommands(QWidget& frame, UiServices services, const DisplayUnits& units)
     : PdfDialog(FileDialog::Kind::Save, services.Dialogs),
       DataDialog(FileDialog::Kind::Save, services.Dialogs), Printing(&qtPrinting_), frame_(frame),
-      services_(services) {
+      services_(services), units_(units) {
     PdfDialog.Setup.Filter = PdfFilter;
     DataDialog.Setup.Filter = DataFilter;
 }
@@ -53,7 +53,7 @@ ReportPage ReportCommands::WineReportPage(const TWineClass& wine, const QString&
     }
     return BuildReportPage(wine.WineRec,
                            ReportSourceOf(wineFile, QDateTime::currentDateTime(), wine.Modified),
-                           wine.Notes, bands);
+                           wine.Notes, bands, units_);
 }
 
 void ReportCommands::PrintExecute(const TWineClass& wine, const QString& wineFile) {
@@ -75,7 +75,7 @@ void ReportCommands::ExportDataExecute(const TWineClass& wine, const QString& wi
     if (!MayOverwrite(services_.Boxes, path))
         return;
     WriteOutput(path,
-                QByteArray::fromStdString(json ? WineJsonText(wine.WineRec, wine.Notes)
+                QByteArray::fromStdString(json ? WineJsonText(wine.WineRec, wine.Notes, units_)
                                                : DataCsvText(wine.WineRec)),
                 wineFile);
 }

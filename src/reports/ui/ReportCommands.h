@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/WineRec.h"
+#include "entry/UnitSystem.h"
 #include "reports/ReportPage.h"
 #include "reports/ui/PrintDialogs.h"
 #include "reports/ui/QtPrintDialogs.h"
@@ -19,10 +20,12 @@ namespace zephra {
 // The commands that take a wine out of the program: Export PDF..., Print...
 // and Export Data.... Each acts on the wine it is given, as it stands (the
 // stored results, nothing recalculated, unsaved changes included), with
-// `wineFile` its file's path (or the name of an unsaved wine).
+// `wineFile` its file's path (or the name of an unsaved wine). The report
+// and the JSON export give their values in `units`, which must outlive the
+// commands.
 class ReportCommands {
 public:
-    ReportCommands(QWidget& frame, UiServices services);
+    ReportCommands(QWidget& frame, UiServices services, const DisplayUnits& units = UsUnits);
 
     // The save dialogs, kept between uses like the wine file dialogs.
     FileDialog PdfDialog;
@@ -56,6 +59,7 @@ private:
 
     QWidget& frame_;
     UiServices services_;
+    const DisplayUnits& units_;
     QtPrintDialogs qtPrinting_;
 };
 

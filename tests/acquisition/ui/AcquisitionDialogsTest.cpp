@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -301,6 +302,24 @@ private slots:
         QCOMPARE(dialog.Density->text(), shown);
         QCOMPARE(boxes.Count("Density is out of Range. Please enter a value between 2 and 0.1."),
                  accepted ? 0 : 1);
+    }
+
+    // Where the locale writes decimals with a comma the density takes one
+    // and shows the point; elsewhere the comma is refused as typed.
+    void densityTakesTheLocalesDecimalComma() {
+        const QLocale before;
+        for (const bool comma : {true, false}) {
+            QLocale::setDefault(comma ? QLocale(QLocale::Italian, QLocale::Italy)
+                                      : QLocale(QLocale::English, QLocale::UnitedStates));
+            ScriptedBoxes boxes;
+            TNewDataDlg dialog(nullptr, boxes);
+            dialog.MaxDuration18->setChecked(true);
+            dialog.Density->setText(QStringLiteral("0,9956"));
+            dialog.RangeCheck();
+            QCOMPARE(dialog.result() == QDialog::Accepted, comma);
+            QCOMPARE(dialog.Density->text(), comma ? QStringLiteral("0.9956") : "0,9956");
+        }
+        QLocale::setDefault(before);
     }
 
     void settingsTakeDensityAndDuration() {

@@ -119,6 +119,29 @@ private slots:
             QCOMPARE(window.Table()->rowCount(), 4);
         }
     }
+
+    // In metric units the batch starts in hL, a gpm flow is shown in L/h
+    // and the batch is not restated in gallons; where the locale writes a
+    // decimal comma, the boxes take it.
+    void metricUnitsAndADecimalComma() {
+        TWineRec rec = Sample();
+        rec.Conditions.ProdRateUnits.set(1); // 100 gpm
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        FilterSizingWindow window(nullptr, {UnitSystem::Metric, MetricFlowUnit::LitresPerHour});
+        window.FormCreate(rec);
+        QCOMPARE(window.BatchUnit()->currentText(), QStringLiteral("hL"));
+        QCOMPARE(window.FlowUnit()->currentText(), QStringLiteral("L/h"));
+        QCOMPARE(window.Flow()->text(), QStringLiteral("22712")); // 100 gpm
+        window.BatchVolume()->setText(QStringLiteral("2,5"));
+        window.Flow()->setText(QStringLiteral("125,5"));
+        const QString notes = window.Notes()->text();
+        QLocale::setDefault(before);
+        QCOMPARE(window.Table()->rowCount(), 4);
+        QVERIFY2(notes.contains(QStringLiteral("Batch: 250 L (2.5 hL)\n")), qPrintable(notes));
+        QVERIFY(notes.contains(QStringLiteral("Production flow: 125.5 L/h")));
+        QVERIFY(!notes.contains(QStringLiteral("gal")));
+    }
 };
 
 } // namespace zephra

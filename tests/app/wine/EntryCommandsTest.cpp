@@ -1,5 +1,7 @@
 #include "app/wine/EntryCommands.h"
 
+#include "app/ProgramSettings.h"
+
 #include "entry/ConditionsRecord.h"
 #include "entry/ui/ConditionsDlg.h"
 #include "entry/ui/DataDlg.h"
@@ -10,9 +12,11 @@
 #include "support/WineWindowOn.h"
 
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextEdit>
 
 #include <cmath>
 #include <cstring>
@@ -307,6 +311,80 @@ private slots:
         QVERIFY(wine.Notes.Empty());
         QVERIFY(!wine.Modified);
         QCOMPARE(boxes.shown.size(), std::size_t(1));
+    }
+
+    // A wine typed in metric units is the wine typed in US units with the
+    // converted values; a rate typed in hL/h is stored as gpm, and hL/h is
+    // remembered as the unit flows show in.
+    void newWineInMetricUnitsIsTheUsWineConverted_data() {
+        QTest::addColumn<bool>("hectolitres");
+        QTest::newRow("bpm") << false;
+        QTest::newRow("hL/h") << true;
+    }
+    void newWineInMetricUnitsIsTheUsWineConverted() {
+        QFETCH(bool, hectolitres);
+        RecordingBoxes boxes;
+        ProgramSettings settings;
+        settings.SetUnitSystem(UnitSystem::Metric);
+        WhenDialogOpens<TConditionsDlg>([hectolitres](TConditionsDlg& dlg) {
+            FillConditions(dlg, "Merlot", "K250");
+            TypeInto(dlg.LabPressure, "0.345");
+            TypeInto(dlg.MaxPressure, "2.07");
+            if (hectolitres) {
+                TypeInto(dlg.Rate, "50");
+                Click(dlg.UnitsHLPH);
+            }
+            QTest::mouseClick(dlg.OKButton, Qt::LeftButton);
+        });
+        TWineRec rec{};
+        WineNotes notes;
+        QString caption;
+        QVERIFY(NewWineFromConditions(nullptr, boxes, rec, notes, caption, settings));
+        QVERIFY(boxes.shown.empty());
+        TWineClass us = NewWine();
+        if (hectolitres) {
+            us.WineRec.Conditions.ProdRate.assign("22.0");
+            us.WineRec.Conditions.ProdRateUnits.set(1);
+            us.WineRec.ProdFaceVel.assign(ProdFaceVelText("22.0", "1.50", 1));
+        }
+        QVERIFY(SameBytes(rec, us.WineRec));
+        QCOMPARE(settings.Units().Flow,
+                 hectolitres ? MetricFlowUnit::HectolitresPerHour : MetricFlowUnit::LitresPerHour);
+    }
+
+    // Edit Conditions and Edit Data on a window showing metric units: the
+    // dialog shows the stored values converted, confirming it keeps them,
+    // and the report shows the wine in metric units.
+    void metricWindowEditsInMetricUnits() {
+        RecordingBoxes boxes;
+        ProgramSettings settings;
+        settings.SetUnitSystem(UnitSystem::Metric);
+        TWineClass wine = WineWithTrial();
+        const TConditions before = wine.WineRec.Conditions;
+        {
+            WineWindowOn on(boxes, wine, settings.Units());
+            WhenDialogOpens<TConditionsDlg>([](TConditionsDlg& dlg) {
+                QCOMPARE(dlg.LabPressure->text(), QString("0.345"));
+                QCOMPARE(dlg.MaxPressure->text(), QString("2.1"));
+                QVERIFY(dlg.UnitsBPM->isChecked());
+                QTest::mouseClick(dlg.OKButton, Qt::LeftButton);
+            });
+            QVERIFY(EditConditions(nullptr, on.Window(), settings));
+            QVERIFY(std::memcmp(&on.Window().WineClass.WineRec.Conditions, &before,
+                                sizeof before) == 0);
+            const QString table = on.Window().Memo2->toPlainText();
+            QVERIFY2(table.contains("pressure: 0.34 bar         maximum pressure:  2.1 bar"),
+                     qPrintable(table));
+            QVERIFY(table.contains(QString::fromUtf8(" L/(m²·h)       face velocity:")));
+            QVERIFY(on.Window().Memo1->toPlainText().contains(" hL"));
+            QVERIFY(!on.Window().Memo1->toPlainText().contains("gallons"));
+
+            WhenDialogOpens<TDataDlg>(
+                [](TDataDlg& dlg) { QTest::mouseClick(dlg.OKButton, Qt::LeftButton); });
+            QVERIFY(EditData(nullptr, on.Window()));
+            QVERIFY(on.Window().Memo2->toPlainText().contains(" bar"));
+        }
+        QVERIFY(wine.Modified);
     }
 
     void enterInTheConditionsDialog_data() { AddEnterCases("LabPressure"); }

@@ -7,7 +7,9 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -41,6 +43,21 @@ void FillValid(TConditionsDlg& dlg) {
     TypeInto(dlg.MaxPressure, "30");
     TypeInto(dlg.Area, "1.5");
     TypeInto(dlg.Rate, "100");
+}
+
+constexpr DisplayUnits Metric{UnitSystem::Metric, MetricFlowUnit::LitresPerHour};
+
+// The unit labels right of the two pressure boxes.
+QStringList UnitLabels(const TConditionsDlg& dlg) {
+    QStringList labels;
+    for (const QLineEdit* box : {dlg.LabPressure, dlg.MaxPressure}) {
+        for (const QLabel* label : dlg.findChildren<QLabel*>()) {
+            if (label->x() > box->x() + box->width() && label->x() < box->x() + box->width() + 10 &&
+                qAbs(label->geometry().center().y() - box->geometry().center().y()) < 3)
+                labels << label->text();
+        }
+    }
+    return labels;
 }
 
 void PressOk(TConditionsDlg& dlg) {
@@ -361,6 +378,114 @@ private slots:
         QCOMPARE(back.Rate, form.Rate);
         QCOMPARE(back.RateUnits, 1);
         QCOMPARE(back.Comments, form.Comments);
+    }
+
+    void metricDialogTakesBarAndMetricFlows() {
+        RecordingBoxes boxes;
+        TConditionsDlg dlg(boxes, nullptr, Metric);
+        dlg.show();
+        QCOMPARE(UnitLabels(dlg), (QStringList{"bar", "bar"}));
+        QVERIFY(dlg.UnitsBPM->isVisible());
+        QVERIFY(!dlg.UnitsGPM->isVisible());
+        QVERIFY(dlg.UnitsLPH->isVisible());
+        QVERIFY(dlg.UnitsHLPH->isVisible());
+        QCOMPARE(dlg.UnitsHLPH->pos(), QPoint(390, 243));
+        for (QLineEdit* box : {dlg.LabPressure, dlg.MaxPressure, dlg.Rate})
+            QCOMPARE(box->maxLength(), 8);
+
+        FillValid(dlg);
+        TypeInto(dlg.LabPressure, "2");
+        TypeInto(dlg.MaxPressure, "3.50");
+        TypeInto(dlg.Rate, "50");
+        dlg.UnitsHLPH->click();
+        PressOk(dlg);
+        QVERIFY(boxes.shown.empty());
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QCOMPARE(dlg.MaxPressure->text(), QString("3.5"));
+        const ConditionsForm stored = dlg.Form();
+        QCOMPARE(stored.LabPressure, std::string("29.0"));
+        QCOMPARE(stored.MaxPressure, std::string("  51"));
+        QCOMPARE(stored.Rate, std::string("22.0"));
+        QCOMPARE(stored.RateUnits, 1);
+        QCOMPARE(dlg.ChosenFlowUnit(), std::optional(MetricFlowUnit::HectolitresPerHour));
+    }
+
+    void usDialogOffersBpmAndGpmOnly() {
+        RecordingBoxes boxes;
+        TConditionsDlg dlg(boxes);
+        dlg.show();
+        QCOMPARE(UnitLabels(dlg), (QStringList{"psi", "psi"}));
+        QVERIFY(dlg.UnitsGPM->isVisible());
+        QVERIFY(!dlg.UnitsLPH->isVisible());
+        QVERIFY(!dlg.UnitsHLPH->isVisible());
+        QCOMPARE(dlg.ChosenFlowUnit(), std::nullopt);
+    }
+
+    void metricDialogShowsAWineInItsUnits() {
+        RecordingBoxes boxes;
+        TConditionsDlg dlg(boxes, nullptr, Metric);
+        ConditionsForm form;
+        form.WineName = "Merlot";
+        form.FilterName = "K250";
+        form.LabPressure = "29.0";
+        form.FilterDiameter = "47.0";
+        form.MaxPressure = "  51";
+        form.Area = "1.50";
+        form.Rate = "22.0";
+        form.RateUnits = 1;
+        dlg.SetForm(form);
+        QCOMPARE(dlg.LabPressure->text(), QString("2"));
+        QCOMPARE(dlg.MaxPressure->text(), QString("3.5"));
+        QCOMPARE(dlg.Rate->text(), QString("5000"));
+        QVERIFY(dlg.UnitsLPH->isChecked());
+        const ConditionsForm back = dlg.Form();
+        QCOMPARE(back.LabPressure, form.LabPressure);
+        QCOMPARE(back.MaxPressure, form.MaxPressure);
+        QCOMPARE(back.Rate, form.Rate);
+        QCOMPARE(back.RateUnits, 1);
+
+        dlg.show();
+        TypeInto(dlg.LabPressure, "70");
+        PressOk(dlg);
+        QCOMPARE(boxes.Texts(), std::vector<std::string>{"Laboratory Pressure is out of Range. "
+                                                         "Please enter a value between 68.9 and "
+                                                         "0.0069 bar."});
+        QCOMPARE(dlg.focusWidget(), dlg.LabPressure);
+        QCOMPARE(dlg.LabPressure->text(), QString("70"));
+        QCOMPARE(dlg.Rate->text(), QString("5000"));
+    }
+
+    // Where the locale writes decimals with a comma, either separator goes
+    // in, and the box shows the stored point.
+    void decimalCommaLocaleTakesEitherSeparator_data() {
+        QTest::addColumn<bool>("metric");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("us comma") << false << "2,5"
+                                  << " 2.5";
+        QTest::newRow("us point") << false << "2.5"
+                                  << " 2.5";
+        QTest::newRow("metric comma") << true << "0,5"
+                                      << "0.5";
+    }
+    void decimalCommaLocaleTakesEitherSeparator() {
+        QFETCH(bool, metric);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        RecordingBoxes boxes;
+        TConditionsDlg dlg(boxes, nullptr, metric ? Metric : UsUnits);
+        QLocale::setDefault(before);
+        dlg.show();
+        FillValid(dlg);
+        TypeInto(dlg.LabPressure, typed);
+        TypeInto(dlg.Area, "1,5");
+        PressOk(dlg);
+        QVERIFY(boxes.shown.empty());
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QCOMPARE(dlg.LabPressure->text(), shown);
+        QCOMPARE(dlg.Area->text(), QString("1.50"));
     }
 };
 

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -247,6 +248,33 @@ private slots:
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
         QCOMPARE(dlg.V[3]->text(), QString("  30.3"));
         QCOMPARE(dlg.Sec[1]->text(), QString("15"));
+    }
+
+    // Where the locale writes decimals with a comma: a pasted table with a
+    // header and decimal commas, and boxes typed with a comma.
+    void decimalCommaLocaleTakesCommaTablesAndBoxes() {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        RecordingBoxes boxes;
+        TDataDlg dlg(boxes);
+        QLocale::setDefault(before);
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        QApplication::clipboard()->setText("Volumen (ml)\tMin\tSek\r\n302,1\t8\t30\r\n"
+                                           "410,75;9;0\r\n");
+        dlg.V[0]->setFocus();
+        QTest::keyClick(dlg.V[0], Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(boxes.shown.empty());
+        QCOMPARE((QStringList{dlg.V[0]->text(), dlg.Min[0]->text(), dlg.Sec[0]->text()}),
+                 (QStringList{"302.1", "8", "30"}));
+        QCOMPARE(dlg.V[1]->text(), QString("410.75"));
+        TypeInto(dlg.V[2], "500,5");
+        TypeInto(dlg.Min[2], "10");
+        PressOk(dlg);
+        QVERIFY(boxes.shown.empty());
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QCOMPARE(dlg.V[1]->text(), QString(" 410.8"));
+        QCOMPARE(dlg.V[2]->text(), QString(" 500.5"));
     }
 
     void contextMenuPasteTakesATableToo() {

@@ -53,6 +53,21 @@ class FoulingAnalysisWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void metricUnitsShowTheVolumesInHectolitres() {
+        RecordingBoxes boxes;
+        QPointer<QWidget> opened = OpenFoulingAnalysis(
+            Sample(), boxes, nullptr, {UnitSystem::Metric, MetricFlowUnit::LitresPerHour});
+        QVERIFY(opened);
+        const QString summary =
+            static_cast<FoulingAnalysisWindow*>(opened.data())->Summary()->text();
+        // The best law's production capacity, 2425 gal.
+        QVERIFY2(summary.contains(QStringLiteral("91.8 hL")), qPrintable(summary));
+        QVERIFY(summary.contains(QStringLiteral("64.7 hL")));
+        QVERIFY(summary.contains(QStringLiteral("131 hL")));
+        QVERIFY(!summary.contains(QStringLiteral("gal")));
+        delete opened.data();
+    }
+
     void showsTheTableTheSummaryAndTheGraphOfASnapshot() {
         RecordingBoxes boxes;
         TWineRec rec = Sample();

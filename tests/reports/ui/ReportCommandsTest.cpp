@@ -138,6 +138,27 @@ private slots:
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"chardonnay.zph"});
     }
 
+    // Commands given metric units write the report and the JSON in them.
+    void metricUnitsReachThePdfAndTheJson() {
+        const DisplayUnits metric{UnitSystem::Metric, MetricFlowUnit::LitresPerHour};
+        ReportCommands inMetric(*frame, ui->Services(), metric);
+        ui->DialogAnswers = {dir->filePath("report.pdf"), dir->filePath("wine.json")};
+        inMetric.ExportPdfExecute(wine, WineFile());
+        const QString text =
+            QString::fromStdString(test::PdfText(dir->filePath("report.pdf").toStdString()));
+        QVERIFY2(text.contains(QStringLiteral("pressure: 2.07 bar")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("131 hL")));
+        QVERIFY(text.contains(QStringLiteral("Capacity at 10 % of J0: 91.8 hL")));
+        QVERIFY(!text.contains(QStringLiteral("gallons")));
+        QVERIFY(!text.contains(QStringLiteral("psi")));
+
+        inMetric.ExportDataExecute(wine, WineFile());
+        const QJsonDocument json = QJsonDocument::fromJson(Contents(dir->filePath("wine.json")));
+        QVERIFY(json["conditions"]["lab_pressure_bar"].isDouble());
+        QVERIFY(json["conditions"]["lab_pressure_psi"].isUndefined());
+        QVERIFY(json["analysis"]["best_production_capacity_hL"].isDouble());
+    }
+
     // An export never replaces a wine file, also where the name chosen is a
     // link to the wine itself or to another one.
     void exportOverAWineFileIsRefused() {

@@ -1,0 +1,181 @@
+#include "entry/ShownConditions.h"
+
+#include "entry/DecimalCommaHint.h"
+#include "entry/DecimalMark.h"
+#include "entry/ShownEntry.h"
+
+namespace zephra {
+
+namespace {
+
+// The numeric fields in the order of the check.
+struct NumericField {
+    ConditionsField Field;
+    std::string ConditionsForm::*Text;
+};
+
+const NumericField NumericFields[] = {
+    {ConditionsField::LabPressure, &ConditionsForm::LabPressure},
+    {ConditionsField::FilterDiameter, &ConditionsForm::FilterDiameter},
+    {ConditionsField::MaxPressure, &ConditionsForm::MaxPressure},
+    {ConditionsField::Area, &ConditionsForm::Area},
+    {ConditionsField::Rate, &ConditionsForm::Rate},
+};
+
+std::string TextOf(const ConditionsForm& form, ConditionsField field) {
+    for (const NumericField& numeric : NumericFields) {
+        if (numeric.Field == field) {
+            return form.*numeric.Text;
+        }
+    }
+    return {};
+}
+
+constexpr DisplayUnits InLitresPerHour{UnitSystem::Metric, MetricFlowUnit::LitresPerHour};
+constexpr DisplayUnits InHectolitresPerHour{UnitSystem::Metric, MetricFlowUnit::HectolitresPerHour};
+
+// The units a shown form's field is in.
+DisplayUnits FieldUnits(ConditionsField field, const ConditionsForm& shown,
+                        const DisplayUnits& units) {
+    if (field != ConditionsField::Rate) {
+        return units;
+    }
+    if (shown.RateUnits == RateLitresPerHour) {
+        return InLitresPerHour;
+    }
+    return shown.RateUnits == RateHectolitresPerHour ? InHectolitresPerHour : UsUnits;
+}
+
+bool IsPressure(ConditionsField field) {
+    return field == ConditionsField::LabPressure || field == ConditionsField::MaxPressure;
+}
+
+// The shown unit per stored unit of a shown form's field; 1 when it is
+// shown as stored (the names, the diameter, the area, bpm and gpm).
+double FieldFactor(ConditionsField field, const ConditionsForm& shown, const DisplayUnits& units) {
+    if (IsPressure(field)) {
+        return PressureFactor(units);
+    }
+    return field == ConditionsField::Rate ? FlowFactor(FieldUnits(field, shown, units)) : 1;
+}
+
+// The message of a value typed in a shown unit, with the field's range in
+// that unit.
+std::string RangeMessage(ConditionsField field, const ConditionsForm& shown,
+                         const DisplayUnits& units) {
+    const StoredFormat format = StoredFormatOf(field);
+    const double factor = FieldFactor(field, shown, units);
+    const DisplayUnits in = FieldUnits(field, shown, units);
+    const bool pressure = IsPressure(field);
+    const char* title = !pressure                               ? "Full-Scale Rate"
+                        : field == ConditionsField::LabPressure ? "Laboratory Pressure"
+                                                                : "Maximum Full-Scale Pressure";
+    const std::string_view unit = pressure ? PressureUnit(in) : FlowUnit(in);
+    return std::string(title) + " is out of Range. Please enter a value between " +
+           ShownBoundText(format.Hi, factor, false) + " and " +
+           ShownBoundText(format.Lo, factor, true) + " " + std::string(unit) + ".";
+}
+
+} // namespace
+
+std::string_view RateUnitName(int rateUnits) {
+    switch (rateUnits) {
+    case 0:
+        return "bpm";
+    case RateLitresPerHour:
+        return MetricFlowUnitName(MetricFlowUnit::LitresPerHour);
+    case RateHectolitresPerHour:
+        return MetricFlowUnitName(MetricFlowUnit::HectolitresPerHour);
+    default:
+        return "gpm";
+    }
+}
+
+std::optional<int> RateUnitsNamed(std::string_view name, bool metric) {
+    const int last = metric ? RateHectolitresPerHour : 1;
+    for (int units = 0; units <= last; ++units) {
+        if (name == RateUnitName(units)) {
+            return units;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<MetricFlowUnit> ShownFlowUnit(const ConditionsForm& shown) {
+    if (shown.RateUnits == RateLitresPerHour) {
+        return MetricFlowUnit::LitresPerHour;
+    }
+    if (shown.RateUnits == RateHectolitresPerHour) {
+        return MetricFlowUnit::HectolitresPerHour;
+    }
+    return std::nullopt;
+}
+
+ConditionsForm ShownConditionsForm(const ConditionsForm& stored, const DisplayUnits& units) {
+    if (!units.Metric()) {
+        return stored;
+    }
+    ConditionsForm shown = stored;
+    if (stored.RateUnits == 1) {
+        shown.RateUnits = units.Flow == MetricFlowUnit::HectolitresPerHour ? RateHectolitresPerHour
+                                                                           : RateLitresPerHour;
+    }
+    for (const NumericField& numeric : NumericFields) {
+        const double factor = FieldFactor(numeric.Field, shown, units);
+        if (factor != 1) {
+            shown.*numeric.Text =
+                ShownEntryText(stored.*numeric.Text, factor, StoredFormatOf(numeric.Field));
+        }
+    }
+    return shown;
+}
+
+ConditionsForm StoredConditionsForm(const ConditionsForm& shown, const DisplayUnits& units) {
+    ConditionsForm stored = shown;
+    for (const NumericField& numeric : NumericFields) {
+        const double factor = FieldFactor(numeric.Field, shown, units);
+        if (factor != 1) {
+            const std::string& typed = shown.*numeric.Text;
+            stored.*numeric.Text = StoredEntryText(typed, factor, StoredFormatOf(numeric.Field))
+                                       .value_or(ConvertedEntryText(typed, factor));
+        }
+    }
+    if (ShownFlowUnit(shown)) {
+        stored.RateUnits = 1;
+    }
+    return stored;
+}
+
+std::optional<ConditionsCheckFailure> ShownConditionsCheck(ConditionsForm& shown,
+                                                           const DisplayUnits& units,
+                                                           ConditionsForm& stored,
+                                                           DecimalMark mark) {
+    const ConditionsForm typed = shown;
+    ConditionsForm pointed = typed;
+    for (const NumericField& numeric : NumericFields) {
+        pointed.*numeric.Text = WithDecimalPoint(typed.*numeric.Text, mark);
+    }
+    ConditionsForm checked = StoredConditionsForm(pointed, units);
+    std::optional<ConditionsCheckFailure> failure = ConditionsRangeCheck(checked);
+    for (const NumericField& numeric : NumericFields) {
+        if (failure && numeric.Field >= failure->Field) {
+            continue; // as typed
+        }
+        const double factor = FieldFactor(numeric.Field, typed, units);
+        shown.*numeric.Text = factor == 1 ? checked.*numeric.Text
+                                          : ShownEntryText(checked.*numeric.Text, factor,
+                                                           StoredFormatOf(numeric.Field));
+    }
+    if (failure && FieldFactor(failure->Field, typed, units) != 1) {
+        const std::string message = RangeMessage(failure->Field, typed, units);
+        failure->Message = mark == DecimalMark::Point
+                               ? WithDecimalCommaHint(message, TextOf(typed, failure->Field))
+                               : message;
+    }
+    if (!failure) {
+        stored = checked;
+    }
+    return failure;
+}
+
+} // namespace zephra

@@ -1,0 +1,36 @@
+#pragma once
+
+// The record's quantities that carry a unit, as shown in the chosen units:
+// the report panels' conditions, face velocities and estimates, and single
+// volumes. In US units they are the record's own texts; in metric units
+// each is converted from the record's text (UnitSystem.h).
+
+#include "document/Report.h"
+#include "document/WineRec.h"
+#include "entry/UnitSystem.h"
+
+#include <string>
+#include <string_view>
+
+namespace zephra {
+
+// The report panels' quantities in `units`. In metric units: the pressures
+// in bar and a gpm rate in units.Flow as the conditions dialog shows them
+// (ShownConditions.h), the equivalent volume in hL and the face velocities
+// in L/(m²·h), each in the width of its stored text where the value fits
+// ("1.93", " 568"), and the estimates as ShownEstimate gives them.
+ReportQuantities ShownQuantities(const TWineRec& rec, const DisplayUnits& units);
+
+// A full-scale estimate as stored (US gallons grouped in thousands, or a
+// text such as "  0" or "over 1,000,000,000,000"; Windows-1252) in `units`,
+// as UTF-8: in metric units a number becomes hectolitres (one decimal below
+// 100, whole from there on, grouped by the separator the stored text uses),
+// "over N" becomes "over" N converted; other texts stay as they are.
+std::string ShownEstimate(std::string_view stored, const DisplayUnits& units);
+
+// A volume in US gallons as a number in `units`: whole gallons, or in
+// metric units hectolitres with one decimal below 100 and whole from there
+// on. No thousands separators.
+std::string ShownVolume(double gallons, const DisplayUnits& units);
+
+} // namespace zephra
