@@ -59,6 +59,11 @@ std::string Verdict(const FoulingAnalysis& a, const IndexBandLimits& limits) {
     return "The trial did not reach 400 ml: no index; judge by the capacity.";
 }
 
+// The pressure the index bands are read at, in the pressure unit shown.
+std::string StandardPressureText(const DisplayUnits& units) {
+    return units.Metric() ? "2.00 \xC2\xB1 0.07 bar" : "29 \xC2\xB1 1 psi (2 bar)";
+}
+
 } // namespace
 
 ReportResults BuildReportResults(const TWineRec& rec, const FoulingAnalysis& a,
@@ -74,7 +79,8 @@ ReportResults BuildReportResults(const TWineRec& rec, const FoulingAnalysis& a,
     results.Verdict = Verdict(a, limits);
     results.Note = "Bands after Romat (2014): limits " + ShortNumberText(limits.VeryGood) + " / " +
                    ShortNumberText(limits.Good) + " / " + ShortNumberText(limits.Poor) +
-                   " s, for a 25 mm membrane at 29 \xC2\xB1 1 psi (2 bar); the pore size is not "
+                   " s, for a 25 mm membrane at " + StandardPressureText(units) +
+                   "; the pore size is not "
                    "recorded, 0.65 \xC2\xB5m is assumed.";
     return results;
 }
