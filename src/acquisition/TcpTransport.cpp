@@ -3,6 +3,7 @@
 #include "acquisition/Balance.h"
 #include "serial/ComPort.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -40,7 +41,14 @@ std::optional<TcpAddress> ParseTcpAddress(std::string_view where) {
     } else if (host.find(':') != std::string_view::npos) {
         return std::nullopt;
     }
-    if (host.find_first_of(" \t/[]") != std::string_view::npos)
+    // A host is a name or a numeric address: printable ASCII, no blanks.
+    // Anything else (a line break, a stray byte) could not be looked up and
+    // would not survive balance.conf's line-based format.
+    const auto outsideAHost = [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte <= ' ' || byte >= 0x7F || c == '/' || c == '[' || c == ']';
+    };
+    if (std::any_of(host.begin(), host.end(), outsideAHost))
         return std::nullopt;
     int port = 0;
     const auto [end, error] =
