@@ -3,6 +3,7 @@
 #include "acquisition/ReplyText.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cctype>
 #include <string>
 
@@ -36,8 +37,10 @@ void SetWeight(WeightReading& reading, double value, std::string_view unit) {
         reading.Detail = reading.Unit;
         return;
     }
-    reading.Error = false;
+    // A value beyond any balance's range that overflows in grams is no
+    // reading at all.
     reading.WeightVal = value * *grams;
+    reading.Error = !std::isfinite(reading.WeightVal);
 }
 
 } // namespace zephra
