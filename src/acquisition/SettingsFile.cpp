@@ -26,6 +26,10 @@ std::string SettingsFilePath() {
     return folder + "/zephra/zephra.dat";
 }
 
+std::string ProgramSettingsFilePath() {
+    return (std::filesystem::path(SettingsFilePath()).parent_path() / "zephra.conf").string();
+}
+
 int ReadDataFile(const std::string& path, TEnvironmentRec& env) {
     // Non-blocking, so that a named pipe at the path cannot hold start-up.
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));

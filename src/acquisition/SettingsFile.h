@@ -10,6 +10,10 @@ namespace zephra {
 // ~/.config/zephra/zephra.dat when XDG_CONFIG_HOME is unset or empty.
 std::string SettingsFilePath();
 
+// The program's own settings (zephra.conf), in the folder of the settings
+// file, never in that file itself.
+std::string ProgramSettingsFilePath();
+
 // Fills `env` from the first record of the settings file at `path`. Returns 0
 // once the file is read, or the errno of a failed open or read (the program
 // then reports it and ends); only a regular file is read: a folder gives

@@ -1,5 +1,6 @@
 #include "analysis/FoulingAnalysisText.h"
 
+#include "document/TextCatalog.h"
 #include "document/Windows1252.h"
 #include "entry/FixedText.h"
 
@@ -82,7 +83,8 @@ std::string ShortNumberText(std::optional<double> value, int digits) {
 
 std::vector<std::vector<std::string>> FoulingTableRows(const FoulingAnalysis& a) {
     std::vector<std::vector<std::string>> rows{
-        {"Law", "J0 (LMH)", "Constant", "t0 (s)", "R²", "RMS (ml)", "ΔAICc", "Note"}};
+        {ShownText("FoulingAnalysis", "Law"), "J0 (LMH)", ShownText("FoulingAnalysis", "Constant"),
+         "t0 (s)", "R²", "RMS (ml)", "ΔAICc", ShownText("FoulingAnalysis", "Note")}};
     for (const LawFit& fit : a.Laws) {
         const bool lineShown = fit.Reason != NotEnoughData && std::isfinite(fit.Line.R2);
         const auto ifFitted = [&fit](double value) {
@@ -90,10 +92,10 @@ std::vector<std::vector<std::string>> FoulingTableRows(const FoulingAnalysis& a)
         };
         std::string note = fit.Fitted ? std::string() : "not fitted: " + fit.Reason;
         if (a.Best == fit.Law) {
-            note = "best";
+            note = ShownText("FoulingAnalysis", "best");
         } else if (std::ranges::find(a.NotDistinguishableFrom, fit.Law) !=
                    a.NotDistinguishableFrom.end()) {
-            note = "not distinguishable from the best";
+            note = ShownText("FoulingAnalysis", "not distinguishable from the best");
         }
         const std::optional<double> delta = a.DeltaAicc(fit.Law);
         rows.push_back({std::string(LawTitle(fit.Law)), SignificantText(ifFitted(fit.Params.J0)),
@@ -167,7 +169,7 @@ std::vector<std::pair<std::string, std::string>> FoulingSummaryItems(const Fouli
     if (a.PointsUsed > 0) {
         points += " (rows " + std::to_string(a.FirstRow) + " to " + std::to_string(a.LastRow) + ")";
     }
-    std::string fi = "not reached";
+    std::string fi = ShownText("FoulingAnalysis", "not reached");
     if (a.FI.Seconds) {
         fi = FixedText(*a.FI.Seconds, 0, 1) + " s";
         if (!a.FI.StandardConditions) {
@@ -193,21 +195,25 @@ std::vector<std::pair<std::string, std::string>> FoulingSummaryItems(const Fouli
         return gallons == NoValue ? gallons : gallons + " " + std::string(CapacityTerms);
     };
     return {
-        {"Points used", points},
-        {"Reading times", a.PreciseTimes ? "to 0.1 s, as collected" : "whole seconds"},
-        {"Best described by", best},
+        {ShownText("FoulingAnalysis", "Points used"), points},
+        {ShownText("FoulingAnalysis", "Reading times"),
+         a.PreciseTimes ? ShownText("FoulingAnalysis", "to 0.1 s, as collected")
+                        : ShownText("FoulingAnalysis", "whole seconds")},
+        {ShownText("FoulingAnalysis", "Best described by"), best},
         {"Vmax", vmax},
-        {"Vmax lower bound",
+        {ShownText("FoulingAnalysis", "Vmax lower bound"),
          a.Vmax ? "at least " + SignificantText(a.Vmax->LowerBound95) + " L/m² at 95 %" : NoValue},
         {"J0", a.J0Lmh ? SignificantText(a.J0Lmh) + " LMH" : NoValue},
-        {"Capacity by Vmax", withTerms(CapacityText(a))},
-        {"Best law's capacity", capacity},
-        {"Production capacity", withTerms(BestCapacityText(a))},
-        {"Exponential model estimate", StoredEstimate(rec.ExpectedVolE.text())},
-        {"Power model estimate", StoredEstimate(rec.ExpectedVolP.text())},
-        {"Flux decline",
+        {ShownText("FoulingAnalysis", "Capacity by Vmax"), withTerms(CapacityText(a))},
+        {ShownText("FoulingAnalysis", "Best law's capacity"), capacity},
+        {ShownText("FoulingAnalysis", "Production capacity"), withTerms(BestCapacityText(a))},
+        {ShownText("FoulingAnalysis", "Exponential model estimate"),
+         StoredEstimate(rec.ExpectedVolE.text())},
+        {ShownText("FoulingAnalysis", "Power model estimate"),
+         StoredEstimate(rec.ExpectedVolP.text())},
+        {ShownText("FoulingAnalysis", "Flux decline"),
          a.FluxDeclinePercent ? FixedText(*a.FluxDeclinePercent, 0, 1) + " %" : NoValue},
-        {"Filterability index", fi},
+        {ShownText("FoulingAnalysis", "Filterability index"), fi},
     };
 }
 

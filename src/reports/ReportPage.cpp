@@ -3,6 +3,7 @@
 #include "analysis/FoulingAnalysis.h"
 #include "analysis/FoulingAnalysisText.h"
 #include "document/Report.h"
+#include "document/TextCatalog.h"
 #include "graphs/FloatingPointFault.h"
 #include "graphs/GraphWindowPicture.h"
 #include "reports/CountedRows.h"
@@ -41,15 +42,16 @@ std::vector<std::string> TableLines(const TWineRec& rec, const std::vector<std::
     }
     if (anySkipped) {
         lines.emplace_back();
-        lines.push_back(" * not used by the fouling fits");
+        lines.push_back(" * " + CoreText("ReportPage", "not used by the fouling fits"));
     }
     return WithoutOuterEmptyLines(lines);
 }
 
 std::vector<std::string> AnalysisLines(const TWineRec& rec) {
     const FoulingAnalysis analysis = AnalyzeFouling(rec);
-    std::vector<std::string> lines{"Fouling analysis",
-                                   "Best described by: " + BestLawText(analysis),
+    std::vector<std::string> lines{CoreText("ReportPage", "Fouling analysis"),
+                                   CoreText("ReportPage", "Best described by: ") +
+                                       BestLawText(analysis),
                                    "Vmax: " + VmaxText(analysis)};
     if (analysis.Best && !analysis.Vmax) {
         // Without Vmax the best law's own capacity stands in its place.
@@ -57,9 +59,10 @@ std::vector<std::string> AnalysisLines(const TWineRec& rec) {
             CapacityAtTerminalFlux(*analysis.Best)
                 ? " at " + ShortNumberText(100 * analysis.TerminalFluxShare, 3) + " % of J0"
                 : " (limit J0/Kb)";
-        lines.push_back("Capacity" + basis + ": " + BestCapacityText(analysis));
+        lines.push_back(CoreText("ReportPage", "Capacity") + basis + ": " +
+                        BestCapacityText(analysis));
     } else {
-        lines.push_back("Capacity by Vmax: " + CapacityText(analysis));
+        lines.push_back(CoreText("ReportPage", "Capacity by Vmax: ") + CapacityText(analysis));
     }
     // The terms on a line of their own keep the lines within the column.
     if (analysis.BestProductionCapacityGal) {
@@ -79,8 +82,9 @@ std::string TrialStartShown(const std::string& text) {
 
 ReportGraph Graph(const TWineRec& rec, GraphScale scale, const TextMetrics& metrics) {
     ReportGraph graph;
-    graph.Caption =
-        scale == GraphScale::Laboratory ? "Laboratory-scale graph" : "Production-scale graph";
+    graph.Caption = scale == GraphScale::Laboratory
+                        ? CoreText("ReportPage", "Laboratory-scale graph")
+                        : CoreText("ReportPage", "Production-scale graph");
     try {
         graph.Picture = DrawGraphWindowPicture(rec, scale, {0, 0, 0}, metrics);
     } catch (const FloatingPointFault& fault) {
@@ -92,7 +96,7 @@ ReportGraph Graph(const TWineRec& rec, GraphScale scale, const TextMetrics& metr
 } // namespace
 
 std::string ReportTitle(const std::vector<ReportPage>& pages) {
-    std::string title = "Filterability report: ";
+    std::string title = CoreText("ReportPage", "Filterability report: ");
     for (std::size_t i = 0; i < pages.size(); ++i) {
         title += (i == 0 ? "" : ", ") + pages[i].Title;
     }
@@ -100,23 +104,28 @@ std::string ReportTitle(const std::vector<ReportPage>& pages) {
 }
 
 std::string PageNumberText(int page, int pages) {
-    return "Page " + std::to_string(page) + " of " + std::to_string(pages);
+    return FilledIn(CoreText("ReportPage", "Page %1 of %2"),
+                    {std::to_string(page), std::to_string(pages)});
 }
 
 ReportPage BuildReportPage(const TWineRec& rec, const ReportSource& source,
                            const TextMetrics& metrics, const WineNotes& notes) {
     const ReportLines panels = FillLines(rec);
     ReportPage page;
-    page.Kind = "ZEPHRA filterability report";
+    page.Kind = CoreText("ReportPage", "ZEPHRA filterability report");
     page.Title = std::string(TrimBlanks(FullWineName(rec, notes)));
-    page.HeaderLines = {
-        "Filter: " + std::string(TrimBlanks(FullFilterName(rec, notes))) +
-        "    Wine type: " + (rec.Conditions.WineType.get() == 1 ? "Dessert" : "Normal")};
+    page.HeaderLines = {CoreText("ReportPage", "Filter: ") +
+                        std::string(TrimBlanks(FullFilterName(rec, notes))) + "    " +
+                        CoreText("ReportPage", "Wine type: ") +
+                        (rec.Conditions.WineType.get() == 1 ? CoreText("ReportPage", "Dessert")
+                                                            : CoreText("ReportPage", "Normal"))};
     if (!notes.TrialStarted.empty()) {
-        page.HeaderLines.push_back("Trial started: " + TrialStartShown(notes.TrialStarted));
+        page.HeaderLines.push_back(CoreText("ReportPage", "Trial started: ") +
+                                   TrialStartShown(notes.TrialStarted));
     }
-    page.HeaderLines.push_back("File: " + source.FileName + "    Modified: " + source.Modified);
-    page.HeaderLines.push_back("Printed: " + source.Printed);
+    page.HeaderLines.push_back(CoreText("ReportPage", "File: ") + source.FileName + "    " +
+                               CoreText("ReportPage", "Modified: ") + source.Modified);
+    page.HeaderLines.push_back(CoreText("ReportPage", "Printed: ") + source.Printed);
     page.Comments = notes.Comments;
     page.TableLines = TableLines(rec, panels.Table);
     page.SummaryLines = WithoutOuterEmptyLines(panels.Summary);
