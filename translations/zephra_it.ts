@@ -718,7 +718,7 @@
     </message>
     <message>
         <source>Time to next read:</source>
-        <translation>Prossima lettura tra:</translation>
+        <translation>Lettura tra:</translation>
     </message>
     <message>
         <source>Strike &apos;X&apos; key to stop data collection</source>
