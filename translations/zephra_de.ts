@@ -9,6 +9,29 @@
     </message>
 </context>
 <context>
+    <name>Balance</name>
+    <message>
+        <source>The balance reports an overload.</source>
+        <translation>Die Waage meldet eine Überlast.</translation>
+    </message>
+    <message>
+        <source>The balance reports an underload.</source>
+        <translation>Die Waage meldet eine Unterlast.</translation>
+    </message>
+    <message>
+        <source>The balance is busy and gives no weight.</source>
+        <translation>Die Waage ist beschäftigt und liefert kein Gewicht.</translation>
+    </message>
+    <message>
+        <source>The balance reports an error (%1).</source>
+        <translation>Die Waage meldet einen Fehler (%1).</translation>
+    </message>
+    <message>
+        <source>The balance weighs in &quot;%1&quot;, which cannot be converted to grams. Set the balance to grams.</source>
+        <translation>Die Waage wiegt in „%1“, das nicht in Gramm umgerechnet werden kann. Stellen Sie die Waage auf Gramm.</translation>
+    </message>
+</context>
+<context>
     <name>CollectedDataRecovery</name>
     <message>
         <source>It was left where it is.</source>

@@ -9,6 +9,29 @@
     </message>
 </context>
 <context>
+    <name>Balance</name>
+    <message>
+        <source>The balance reports an overload.</source>
+        <translation>La balanza indica una sobrecarga.</translation>
+    </message>
+    <message>
+        <source>The balance reports an underload.</source>
+        <translation>La balanza indica una carga insuficiente.</translation>
+    </message>
+    <message>
+        <source>The balance is busy and gives no weight.</source>
+        <translation>La balanza está ocupada y no da ningún peso.</translation>
+    </message>
+    <message>
+        <source>The balance reports an error (%1).</source>
+        <translation>La balanza indica un error (%1).</translation>
+    </message>
+    <message>
+        <source>The balance weighs in &quot;%1&quot;, which cannot be converted to grams. Set the balance to grams.</source>
+        <translation>La balanza pesa en &quot;%1&quot;, que no se puede convertir a gramos. Configure la balanza en gramos.</translation>
+    </message>
+</context>
+<context>
     <name>CollectedDataRecovery</name>
     <message>
         <source>It was left where it is.</source>

@@ -9,6 +9,29 @@
     </message>
 </context>
 <context>
+    <name>Balance</name>
+    <message>
+        <source>The balance reports an overload.</source>
+        <translation>La balance signale une surcharge.</translation>
+    </message>
+    <message>
+        <source>The balance reports an underload.</source>
+        <translation>La balance signale une sous-charge.</translation>
+    </message>
+    <message>
+        <source>The balance is busy and gives no weight.</source>
+        <translation>La balance est occupée et ne donne pas de poids.</translation>
+    </message>
+    <message>
+        <source>The balance reports an error (%1).</source>
+        <translation>La balance signale une erreur (%1).</translation>
+    </message>
+    <message>
+        <source>The balance weighs in &quot;%1&quot;, which cannot be converted to grams. Set the balance to grams.</source>
+        <translation>La balance pèse en « %1 », qui ne peut pas être converti en grammes. Réglez la balance en grammes.</translation>
+    </message>
+</context>
+<context>
     <name>CollectedDataRecovery</name>
     <message>
         <source>It was left where it is.</source>

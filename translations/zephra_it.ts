@@ -9,6 +9,29 @@
     </message>
 </context>
 <context>
+    <name>Balance</name>
+    <message>
+        <source>The balance reports an overload.</source>
+        <translation>La bilancia segnala un sovraccarico.</translation>
+    </message>
+    <message>
+        <source>The balance reports an underload.</source>
+        <translation>La bilancia segnala un sottocarico.</translation>
+    </message>
+    <message>
+        <source>The balance is busy and gives no weight.</source>
+        <translation>La bilancia è occupata e non fornisce il peso.</translation>
+    </message>
+    <message>
+        <source>The balance reports an error (%1).</source>
+        <translation>La bilancia segnala un errore (%1).</translation>
+    </message>
+    <message>
+        <source>The balance weighs in &quot;%1&quot;, which cannot be converted to grams. Set the balance to grams.</source>
+        <translation>La bilancia pesa in &quot;%1&quot;, che non si può convertire in grammi. Impostare la bilancia in grammi.</translation>
+    </message>
+</context>
+<context>
     <name>CollectedDataRecovery</name>
     <message>
         <source>It was left where it is.</source>

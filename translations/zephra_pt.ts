@@ -9,6 +9,29 @@
     </message>
 </context>
 <context>
+    <name>Balance</name>
+    <message>
+        <source>The balance reports an overload.</source>
+        <translation>A balança indica uma sobrecarga.</translation>
+    </message>
+    <message>
+        <source>The balance reports an underload.</source>
+        <translation>A balança indica uma subcarga.</translation>
+    </message>
+    <message>
+        <source>The balance is busy and gives no weight.</source>
+        <translation>A balança está ocupada e não dá nenhum peso.</translation>
+    </message>
+    <message>
+        <source>The balance reports an error (%1).</source>
+        <translation>A balança indica um erro (%1).</translation>
+    </message>
+    <message>
+        <source>The balance weighs in &quot;%1&quot;, which cannot be converted to grams. Set the balance to grams.</source>
+        <translation>A balança pesa em &quot;%1&quot;, que não pode ser convertido em gramas. Configure a balança para gramas.</translation>
+    </message>
+</context>
+<context>
     <name>CollectedDataRecovery</name>
     <message>
         <source>It was left where it is.</source>
