@@ -7,6 +7,7 @@
 #include "acquisition/ui/DataCollectionDlg.h"
 #include "acquisition/ui/NewDataDlg.h"
 #include "acquisition/ui/RecoverDataDlg.h"
+#include "app/HelpWindow.h"
 #include "app/WelcomeDlg.h"
 #include "app/wine/EntryCommands.h"
 #include "app/wine/WineWindow.h"
@@ -33,6 +34,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTextEdit>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -312,6 +314,22 @@ private slots:
         QVERIFY(french.summary.contains(QStringLiteral(" Vin : Chardonnay")));
         QVERIFY(french.summary.contains(QStringLiteral(" Constantes du modèle puissance\n")));
         QVERIFY(english.summary.contains(QStringLiteral(" Wine: Chardonnay")));
+    }
+
+    // Last: the language main() installs stays for the rest of the process.
+    void installedLanguageShowsItsGuide() {
+        {
+            const HelpWindow help(nullptr);
+            QCOMPARE(help.Browser->source().path(), QStringLiteral("/zephra/help/guide.html"));
+        }
+        QVERIFY(!InstallLanguage(*qApp, QStringLiteral("sv")));
+        QVERIFY(InstallLanguage(*qApp, QStringLiteral("fr")));
+        QCOMPARE(ProgramLanguage(), QStringLiteral("fr"));
+        const HelpWindow help(nullptr);
+        QCOMPARE(help.windowTitle(), QStringLiteral("Aide de ZEPHRA"));
+        QCOMPARE(help.Browser->source().path(), QStringLiteral("/zephra/help/guide_fr.html"));
+        QVERIFY(help.Browser->toPlainText().contains(QStringLiteral("Conduire un essai")));
+        QCOMPARE(CoreText("ReportPanel", "pressure"), std::string("pression"));
     }
 };
 
