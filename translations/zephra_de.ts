@@ -167,6 +167,22 @@
         <source>Filterability index</source>
         <translation>Filtrierbarkeitsindex</translation>
     </message>
+    <message>
+        <source>complete blocking</source>
+        <translation>vollständige Verblockung</translation>
+    </message>
+    <message>
+        <source>intermediate blocking</source>
+        <translation>intermediäre Verblockung</translation>
+    </message>
+    <message>
+        <source>standard blocking</source>
+        <translation>Standardverblockung</translation>
+    </message>
+    <message>
+        <source>cake filtration</source>
+        <translation>Kuchenfiltration</translation>
+    </message>
 </context>
 <context>
     <name>Graph</name>

@@ -167,6 +167,22 @@
         <source>Filterability index</source>
         <translation>Índice de colmatación</translation>
     </message>
+    <message>
+        <source>complete blocking</source>
+        <translation>bloqueo completo</translation>
+    </message>
+    <message>
+        <source>intermediate blocking</source>
+        <translation>bloqueo intermedio</translation>
+    </message>
+    <message>
+        <source>standard blocking</source>
+        <translation>bloqueo estándar</translation>
+    </message>
+    <message>
+        <source>cake filtration</source>
+        <translation>filtración con torta</translation>
+    </message>
 </context>
 <context>
     <name>Graph</name>

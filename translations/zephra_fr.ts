@@ -167,6 +167,22 @@
         <source>Filterability index</source>
         <translation>Indice de colmatage</translation>
     </message>
+    <message>
+        <source>complete blocking</source>
+        <translation>blocage complet</translation>
+    </message>
+    <message>
+        <source>intermediate blocking</source>
+        <translation>blocage intermédiaire</translation>
+    </message>
+    <message>
+        <source>standard blocking</source>
+        <translation>blocage standard</translation>
+    </message>
+    <message>
+        <source>cake filtration</source>
+        <translation>filtration sur gâteau</translation>
+    </message>
 </context>
 <context>
     <name>Graph</name>

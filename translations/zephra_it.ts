@@ -167,6 +167,22 @@
         <source>Filterability index</source>
         <translation>Indice di colmataggio</translation>
     </message>
+    <message>
+        <source>complete blocking</source>
+        <translation>blocco completo</translation>
+    </message>
+    <message>
+        <source>intermediate blocking</source>
+        <translation>blocco intermedio</translation>
+    </message>
+    <message>
+        <source>standard blocking</source>
+        <translation>blocco standard</translation>
+    </message>
+    <message>
+        <source>cake filtration</source>
+        <translation>filtrazione a torta</translation>
+    </message>
 </context>
 <context>
     <name>Graph</name>

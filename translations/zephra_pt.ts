@@ -167,6 +167,22 @@
         <source>Filterability index</source>
         <translation>Índice de colmatagem</translation>
     </message>
+    <message>
+        <source>complete blocking</source>
+        <translation>bloqueio completo</translation>
+    </message>
+    <message>
+        <source>intermediate blocking</source>
+        <translation>bloqueio intermédio</translation>
+    </message>
+    <message>
+        <source>standard blocking</source>
+        <translation>bloqueio padrão</translation>
+    </message>
+    <message>
+        <source>cake filtration</source>
+        <translation>filtração com bolo</translation>
+    </message>
 </context>
 <context>
     <name>Graph</name>

@@ -129,7 +129,7 @@ void DrawAxes(PlotCanvas& canvas, const AxisRanges& ranges, const Axis& x, const
 }
 
 std::string LegendText(const FoulingAnalysis& a, const LawFit& fit) {
-    std::string text(LawTitle(fit.Law));
+    std::string text = CoreText("FoulingAnalysis", LawTitle(fit.Law).data());
     if (!fit.Fitted) {
         text += " (" + CoreText("Graph", "not fitted") + ")";
     } else if (a.Best == fit.Law) {
