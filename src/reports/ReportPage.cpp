@@ -51,7 +51,7 @@ std::vector<std::string> AnalysisLines(const TWineRec& rec) {
     const FoulingAnalysis analysis = AnalyzeFouling(rec);
     std::vector<std::string> lines{CoreText("ReportPage", "Fouling analysis"),
                                    CoreText("ReportPage", "Best described by: ") +
-                                       BestLawText(analysis),
+                                       CoreText("FoulingAnalysis", BestLawText(analysis).c_str()),
                                    "Vmax: " + VmaxText(analysis)};
     if (analysis.Best && !analysis.Vmax) {
         // Without Vmax the best law's own capacity stands in its place.
