@@ -247,6 +247,57 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>Data is insufficient to calculate fouling constants.</source>
+        <translation>Die Daten reichen nicht aus, um die Verblockungskonstanten zu berechnen.</translation>
+    </message>
+    <message>
+        <source>The filtration conditions are missing or out of range. Please check them with Edit Conditions. Unable to calculate.</source>
+        <translation>Die Filtrationsbedingungen fehlen oder liegen außerhalb des Bereichs. Prüfen Sie sie mit Bedingungen bearbeiten. Berechnung nicht möglich.</translation>
+    </message>
+    <message>
+        <source>A volume in the data is too large or too small to calculate with. Unable to calculate.</source>
+        <translation>Ein Volumen in den Daten ist zu groß oder zu klein für die Berechnung. Berechnung nicht möglich.</translation>
+    </message>
+    <message>
+        <source>Rm is greater than the allowable production resistance. If the data and conditions are correct then this filtration should foul extremely rapidly.</source>
+        <translation>Rm ist größer als der zulässige Produktionswiderstand. Stimmen Daten und Bedingungen, dürfte diese Filtration äußerst schnell verblocken.</translation>
+    </message>
+    <message>
+        <source>No fouling was observed. Either the volume passed was insufficient to foul the filter or perhaps pressure rose during the trial. Expected volume cannot be estimated.</source>
+        <translation>Es wurde keine Verblockung beobachtet. Entweder reichte das durchgesetzte Volumen nicht aus, um den Filter zu verblocken, oder der Druck ist während des Versuchs gestiegen. Das erwartete Volumen kann nicht geschätzt werden.</translation>
+    </message>
+    <message>
+        <source>Expected volume cannot be calculated from Power Model. Rm is greater than maximum allowable production resistance.</source>
+        <translation>Das erwartete Volumen kann mit dem Potenzmodell nicht berechnet werden. Rm ist größer als der maximal zulässige Produktionswiderstand.</translation>
+    </message>
+    <message>
+        <source>Expected volume cannot be calculated from Power Model. Its exponent b is zero or too close to zero.</source>
+        <translation>Das erwartete Volumen kann mit dem Potenzmodell nicht berechnet werden. Sein Exponent b ist null oder zu nahe an null.</translation>
+    </message>
+    <message>
+        <source>The resistances are too high for the Power Model. Its results are left blank.</source>
+        <translation>Die Widerstände sind zu hoch für das Potenzmodell. Seine Ergebnisse bleiben leer.</translation>
+    </message>
+    <message>
+        <source>The Power Model cannot be fitted to these data. Its results are left blank.</source>
+        <translation>Das Potenzmodell lässt sich an diese Daten nicht anpassen. Seine Ergebnisse bleiben leer.</translation>
+    </message>
+    <message>
+        <source>The Power Model has no value at a V/A of 0.000. Those rows show no Power Model resistance.</source>
+        <translation>Das Potenzmodell hat bei einem V/A von 0.000 keinen Wert. Diese Zeilen zeigen keinen Widerstand des Potenzmodells.</translation>
+    </message>
+    <message>
+        <source>Error reading the data file.</source>
+        <translation>Fehler beim Lesen der Datendatei.</translation>
+    </message>
+    <message>
+        <source>There is an error in the data entry. Please correct it and retry, or cancel. (Volume increments must be greater than 0.1 ml.)</source>
+        <translation>Die Dateneingabe enthält einen Fehler. Bitte korrigieren und erneut versuchen oder abbrechen. (Volumenzuwächse müssen größer als 0.1 ml sein.)</translation>
+    </message>
+</context>
+<context>
     <name>PictureFileDialog</name>
     <message>
         <source>Save Picture As</source>

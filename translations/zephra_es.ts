@@ -247,6 +247,57 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>Data is insufficient to calculate fouling constants.</source>
+        <translation>Los datos son insuficientes para calcular las constantes de colmatación.</translation>
+    </message>
+    <message>
+        <source>The filtration conditions are missing or out of range. Please check them with Edit Conditions. Unable to calculate.</source>
+        <translation>Faltan las condiciones de filtración o están fuera de rango. Revíselas con Editar condiciones. No se puede calcular.</translation>
+    </message>
+    <message>
+        <source>A volume in the data is too large or too small to calculate with. Unable to calculate.</source>
+        <translation>Un volumen de los datos es demasiado grande o demasiado pequeño para calcular. No se puede calcular.</translation>
+    </message>
+    <message>
+        <source>Rm is greater than the allowable production resistance. If the data and conditions are correct then this filtration should foul extremely rapidly.</source>
+        <translation>Rm supera la resistencia admisible en producción. Si los datos y las condiciones son correctos, esta filtración debería colmatarse con extrema rapidez.</translation>
+    </message>
+    <message>
+        <source>No fouling was observed. Either the volume passed was insufficient to foul the filter or perhaps pressure rose during the trial. Expected volume cannot be estimated.</source>
+        <translation>No se observó colmatación. El volumen filtrado fue insuficiente para colmatar el filtro o quizá la presión subió durante el ensayo. No se puede estimar el volumen esperado.</translation>
+    </message>
+    <message>
+        <source>Expected volume cannot be calculated from Power Model. Rm is greater than maximum allowable production resistance.</source>
+        <translation>No se puede calcular el volumen esperado con el modelo potencial. Rm supera la resistencia máxima admisible en producción.</translation>
+    </message>
+    <message>
+        <source>Expected volume cannot be calculated from Power Model. Its exponent b is zero or too close to zero.</source>
+        <translation>No se puede calcular el volumen esperado con el modelo potencial. Su exponente b es cero o está demasiado cerca de cero.</translation>
+    </message>
+    <message>
+        <source>The resistances are too high for the Power Model. Its results are left blank.</source>
+        <translation>Las resistencias son demasiado altas para el modelo potencial. Sus resultados quedan en blanco.</translation>
+    </message>
+    <message>
+        <source>The Power Model cannot be fitted to these data. Its results are left blank.</source>
+        <translation>El modelo potencial no se puede ajustar a estos datos. Sus resultados quedan en blanco.</translation>
+    </message>
+    <message>
+        <source>The Power Model has no value at a V/A of 0.000. Those rows show no Power Model resistance.</source>
+        <translation>El modelo potencial no tiene valor para un V/A de 0.000. Esas filas no muestran resistencia del modelo potencial.</translation>
+    </message>
+    <message>
+        <source>Error reading the data file.</source>
+        <translation>Error al leer el archivo de datos.</translation>
+    </message>
+    <message>
+        <source>There is an error in the data entry. Please correct it and retry, or cancel. (Volume increments must be greater than 0.1 ml.)</source>
+        <translation>Hay un error en los datos introducidos. Corríjalo y vuelva a intentarlo, o cancele. (Los incrementos de volumen deben superar 0.1 ml.)</translation>
+    </message>
+</context>
+<context>
     <name>PictureFileDialog</name>
     <message>
         <source>Save Picture As</source>

@@ -247,6 +247,57 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>Data is insufficient to calculate fouling constants.</source>
+        <translation>Les données sont insuffisantes pour calculer les constantes de colmatage.</translation>
+    </message>
+    <message>
+        <source>The filtration conditions are missing or out of range. Please check them with Edit Conditions. Unable to calculate.</source>
+        <translation>Les conditions de filtration manquent ou sont hors limites. Vérifiez-les avec Modifier les conditions. Calcul impossible.</translation>
+    </message>
+    <message>
+        <source>A volume in the data is too large or too small to calculate with. Unable to calculate.</source>
+        <translation>Un volume des données est trop grand ou trop petit pour le calcul. Calcul impossible.</translation>
+    </message>
+    <message>
+        <source>Rm is greater than the allowable production resistance. If the data and conditions are correct then this filtration should foul extremely rapidly.</source>
+        <translation>Rm dépasse la résistance admissible en production. Si les données et les conditions sont justes, cette filtration devrait se colmater extrêmement vite.</translation>
+    </message>
+    <message>
+        <source>No fouling was observed. Either the volume passed was insufficient to foul the filter or perhaps pressure rose during the trial. Expected volume cannot be estimated.</source>
+        <translation>Aucun colmatage observé. Le volume passé était insuffisant pour colmater le filtre, ou la pression a peut-être monté pendant l&apos;essai. Le volume attendu ne peut pas être estimé.</translation>
+    </message>
+    <message>
+        <source>Expected volume cannot be calculated from Power Model. Rm is greater than maximum allowable production resistance.</source>
+        <translation>Le volume attendu ne peut pas être calculé avec le modèle puissance. Rm dépasse la résistance maximale admissible en production.</translation>
+    </message>
+    <message>
+        <source>Expected volume cannot be calculated from Power Model. Its exponent b is zero or too close to zero.</source>
+        <translation>Le volume attendu ne peut pas être calculé avec le modèle puissance. Son exposant b est nul ou trop proche de zéro.</translation>
+    </message>
+    <message>
+        <source>The resistances are too high for the Power Model. Its results are left blank.</source>
+        <translation>Les résistances sont trop élevées pour le modèle puissance. Ses résultats restent vides.</translation>
+    </message>
+    <message>
+        <source>The Power Model cannot be fitted to these data. Its results are left blank.</source>
+        <translation>Le modèle puissance ne peut pas être ajusté à ces données. Ses résultats restent vides.</translation>
+    </message>
+    <message>
+        <source>The Power Model has no value at a V/A of 0.000. Those rows show no Power Model resistance.</source>
+        <translation>Le modèle puissance n&apos;a pas de valeur pour un V/A de 0.000. Ces lignes n&apos;affichent pas de résistance du modèle puissance.</translation>
+    </message>
+    <message>
+        <source>Error reading the data file.</source>
+        <translation>Erreur de lecture du fichier de données.</translation>
+    </message>
+    <message>
+        <source>There is an error in the data entry. Please correct it and retry, or cancel. (Volume increments must be greater than 0.1 ml.)</source>
+        <translation>Les données saisies contiennent une erreur. Corrigez-la et réessayez, ou annulez. (Les accroissements de volume doivent dépasser 0.1 ml.)</translation>
+    </message>
+</context>
+<context>
     <name>PictureFileDialog</name>
     <message>
         <source>Save Picture As</source>

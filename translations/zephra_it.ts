@@ -247,6 +247,57 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>Data is insufficient to calculate fouling constants.</source>
+        <translation>I dati sono insufficienti per calcolare le costanti di colmataggio.</translation>
+    </message>
+    <message>
+        <source>The filtration conditions are missing or out of range. Please check them with Edit Conditions. Unable to calculate.</source>
+        <translation>Le condizioni di filtrazione mancano o sono fuori intervallo. Controllarle con Modifica condizioni. Impossibile calcolare.</translation>
+    </message>
+    <message>
+        <source>A volume in the data is too large or too small to calculate with. Unable to calculate.</source>
+        <translation>Un volume nei dati è troppo grande o troppo piccolo per il calcolo. Impossibile calcolare.</translation>
+    </message>
+    <message>
+        <source>Rm is greater than the allowable production resistance. If the data and conditions are correct then this filtration should foul extremely rapidly.</source>
+        <translation>Rm supera la resistenza ammessa in produzione. Se i dati e le condizioni sono corretti, questa filtrazione dovrebbe intasarsi molto rapidamente.</translation>
+    </message>
+    <message>
+        <source>No fouling was observed. Either the volume passed was insufficient to foul the filter or perhaps pressure rose during the trial. Expected volume cannot be estimated.</source>
+        <translation>Nessun colmataggio osservato. Il volume passato era insufficiente per intasare il filtro, o forse la pressione è salita durante la prova. Il volume atteso non può essere stimato.</translation>
+    </message>
+    <message>
+        <source>Expected volume cannot be calculated from Power Model. Rm is greater than maximum allowable production resistance.</source>
+        <translation>Il volume atteso non può essere calcolato con il modello a potenza. Rm supera la resistenza massima ammessa in produzione.</translation>
+    </message>
+    <message>
+        <source>Expected volume cannot be calculated from Power Model. Its exponent b is zero or too close to zero.</source>
+        <translation>Il volume atteso non può essere calcolato con il modello a potenza. Il suo esponente b è zero o troppo vicino a zero.</translation>
+    </message>
+    <message>
+        <source>The resistances are too high for the Power Model. Its results are left blank.</source>
+        <translation>Le resistenze sono troppo alte per il modello a potenza. I suoi risultati restano vuoti.</translation>
+    </message>
+    <message>
+        <source>The Power Model cannot be fitted to these data. Its results are left blank.</source>
+        <translation>Il modello a potenza non può essere adattato a questi dati. I suoi risultati restano vuoti.</translation>
+    </message>
+    <message>
+        <source>The Power Model has no value at a V/A of 0.000. Those rows show no Power Model resistance.</source>
+        <translation>Il modello a potenza non ha valore per un V/A di 0.000. Quelle righe non mostrano la resistenza del modello a potenza.</translation>
+    </message>
+    <message>
+        <source>Error reading the data file.</source>
+        <translation>Errore di lettura del file di dati.</translation>
+    </message>
+    <message>
+        <source>There is an error in the data entry. Please correct it and retry, or cancel. (Volume increments must be greater than 0.1 ml.)</source>
+        <translation>C&apos;è un errore nei dati inseriti. Correggerlo e riprovare, oppure annullare. (Gli incrementi di volume devono superare 0.1 ml.)</translation>
+    </message>
+</context>
+<context>
     <name>PictureFileDialog</name>
     <message>
         <source>Save Picture As</source>

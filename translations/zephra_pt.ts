@@ -247,6 +247,57 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>Data is insufficient to calculate fouling constants.</source>
+        <translation>Os dados são insuficientes para calcular as constantes de colmatagem.</translation>
+    </message>
+    <message>
+        <source>The filtration conditions are missing or out of range. Please check them with Edit Conditions. Unable to calculate.</source>
+        <translation>As condições de filtração faltam ou estão fora dos limites. Verifique-as com Editar condições. Não é possível calcular.</translation>
+    </message>
+    <message>
+        <source>A volume in the data is too large or too small to calculate with. Unable to calculate.</source>
+        <translation>Um volume nos dados é demasiado grande ou demasiado pequeno para calcular. Não é possível calcular.</translation>
+    </message>
+    <message>
+        <source>Rm is greater than the allowable production resistance. If the data and conditions are correct then this filtration should foul extremely rapidly.</source>
+        <translation>Rm é maior do que a resistência admissível em produção. Se os dados e as condições estiverem certos, esta filtração deverá colmatar muito depressa.</translation>
+    </message>
+    <message>
+        <source>No fouling was observed. Either the volume passed was insufficient to foul the filter or perhaps pressure rose during the trial. Expected volume cannot be estimated.</source>
+        <translation>Não foi observada colmatagem. O volume filtrado foi insuficiente para colmatar o filtro ou a pressão subiu durante o ensaio. O volume esperado não pode ser estimado.</translation>
+    </message>
+    <message>
+        <source>Expected volume cannot be calculated from Power Model. Rm is greater than maximum allowable production resistance.</source>
+        <translation>O volume esperado não pode ser calculado pelo modelo de potência. Rm é maior do que a resistência máxima admissível em produção.</translation>
+    </message>
+    <message>
+        <source>Expected volume cannot be calculated from Power Model. Its exponent b is zero or too close to zero.</source>
+        <translation>O volume esperado não pode ser calculado pelo modelo de potência. O seu expoente b é zero ou demasiado próximo de zero.</translation>
+    </message>
+    <message>
+        <source>The resistances are too high for the Power Model. Its results are left blank.</source>
+        <translation>As resistências são demasiado altas para o modelo de potência. Os seus resultados ficam em branco.</translation>
+    </message>
+    <message>
+        <source>The Power Model cannot be fitted to these data. Its results are left blank.</source>
+        <translation>O modelo de potência não pode ser ajustado a estes dados. Os seus resultados ficam em branco.</translation>
+    </message>
+    <message>
+        <source>The Power Model has no value at a V/A of 0.000. Those rows show no Power Model resistance.</source>
+        <translation>O modelo de potência não tem valor para um V/A de 0.000. Essas linhas não mostram resistência do modelo de potência.</translation>
+    </message>
+    <message>
+        <source>Error reading the data file.</source>
+        <translation>Erro ao ler o ficheiro de dados.</translation>
+    </message>
+    <message>
+        <source>There is an error in the data entry. Please correct it and retry, or cancel. (Volume increments must be greater than 0.1 ml.)</source>
+        <translation>Há um erro nos dados introduzidos. Corrija-o e tente de novo, ou cancele. (Os incrementos de volume devem ser superiores a 0.1 ml.)</translation>
+    </message>
+</context>
+<context>
     <name>PictureFileDialog</name>
     <message>
         <source>Save Picture As</source>

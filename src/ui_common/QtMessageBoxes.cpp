@@ -71,8 +71,10 @@ BoxAnswer QtMessageBoxes::Show(BoxKind kind, const std::string& text, BoxButtons
         title = QCoreApplication::translate("MessageBoxes", "Confirm");
         break;
     }
-    QMessageBox box(icon, title, QString::fromStdString(text), ToQt(buttons),
-                    QApplication::activeWindow());
+    // The core's fixed messages are marked for translation (ShownText); every
+    // other text arrives in the program's language already.
+    QMessageBox box(icon, title, QCoreApplication::translate("Messages", text.c_str()),
+                    ToQt(buttons), QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(ToQt(defaultButton));
     box.exec();

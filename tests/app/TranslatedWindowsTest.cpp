@@ -15,6 +15,7 @@
 #include "document/Report.h"
 #include "entry/ui/ConditionsDlg.h"
 #include "entry/ui/DataDlg.h"
+#include "ui_common/QtMessageBoxes.h"
 #include "ui_common/Translation.h"
 
 #include "support/ModalDriver.h"
@@ -29,6 +30,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -36,6 +38,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextEdit>
+#include <QTimer>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -330,6 +333,25 @@ private slots:
         QCOMPARE(help.Browser->source().path(), QStringLiteral("/zephra/help/guide_fr.html"));
         QVERIFY(help.Browser->toPlainText().contains(QStringLiteral("Conduire un essai")));
         QCOMPARE(CoreText("ReportPanel", "pressure"), std::string("pression"));
+
+        // A fixed message of the core shows in the language; any other text
+        // shows as it is.
+        QStringList shown;
+        const auto readAndClose = [&shown] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr)
+                return;
+            shown << box->windowTitle() + QStringLiteral(": ") + box->text();
+            box->accept();
+        };
+        QtMessageBoxes boxes;
+        QTimer::singleShot(0, readAndClose);
+        boxes.Warning("Data is insufficient to calculate fouling constants.");
+        QTimer::singleShot(0, readAndClose);
+        boxes.Information("Chardonnay 2024");
+        QCOMPARE(shown, QStringList({QStringLiteral("Avertissement: Les données sont insuffisantes "
+                                                    "pour calculer les constantes de colmatage."),
+                                     QStringLiteral("Information: Chardonnay 2024")}));
     }
 };
 
