@@ -19,7 +19,6 @@ LanguageMenu::LanguageMenu(std::string settingsPath, MessageBoxes& boxes, QWidge
         QAction* item = addAction(text);
         item->setCheckable(true);
         item->setChecked(code == chosen);
-        item->setData(QString::fromStdString(code));
         group->addAction(item);
         connect(item, &QAction::triggered, this, [this, code] { Choose(code); });
     };

@@ -6,13 +6,8 @@ namespace zephra {
 
 const std::vector<Language>& Languages() {
     static const std::vector<Language> languages = {
-        {"en", "English"},
-        {"fr", "Fran\xC3\xA7"
-               "ais"},
-        {"it", "Italiano"},
-        {"es", "Espa\xC3\xB1ol"},
-        {"de", "Deutsch"},
-        {"pt", "Portugu\xC3\xAAs"},
+        {"en", "English"}, {"fr", "Français"}, {"it", "Italiano"},
+        {"es", "Español"}, {"de", "Deutsch"},  {"pt", "Português"},
     };
     return languages;
 }

@@ -8,10 +8,12 @@
 #include "acquisition/ui/NewDataDlg.h"
 #include "acquisition/ui/RecoverDataDlg.h"
 #include "app/HelpWindow.h"
+#include "app/LanguageMenu.h"
 #include "app/WelcomeDlg.h"
 #include "app/wine/EntryCommands.h"
 #include "app/wine/WineWindow.h"
 #include "document/Language.h"
+#include "document/LanguageSetting.h"
 #include "document/Report.h"
 #include "entry/ui/ConditionsDlg.h"
 #include "entry/ui/DataDlg.h"
@@ -21,6 +23,7 @@
 #include "support/ModalDriver.h"
 #include "support/RecordingBoxes.h"
 #include "support/SampleWine.h"
+#include "support/TempFolder.h"
 #include "support/TypeInto.h"
 #include "support/WineWindowOn.h"
 
@@ -43,6 +46,7 @@
 #include <QXmlStreamReader>
 
 #include <cstring>
+#include <fstream>
 #include <memory>
 
 using namespace zephra;
@@ -317,6 +321,35 @@ private slots:
         QVERIFY(french.summary.contains(QStringLiteral(" Vin : Chardonnay")));
         QVERIFY(french.summary.contains(QStringLiteral(" Constantes du modèle puissance\n")));
         QVERIFY(english.summary.contains(QStringLiteral(" Wine: Chardonnay")));
+    }
+
+    void languageMenuKeepsTheChoiceForTheNextStart() {
+        const test::TempFolder folder;
+        const std::string path = folder.file("zephra.conf");
+        RecordingBoxes boxes;
+        {
+            LanguageMenu menu(path, boxes);
+            QStringList items;
+            for (const QAction* item : menu.actions())
+                if (!item->isSeparator())
+                    items << item->text() + (item->isChecked() ? QStringLiteral("*") : QString());
+            QCOMPARE(items, QStringList({QStringLiteral("System language*"),
+                                         QStringLiteral("English"), QStringLiteral("Français"),
+                                         QStringLiteral("Italiano"), QStringLiteral("Español"),
+                                         QStringLiteral("Deutsch"), QStringLiteral("Português")}));
+            menu.actions().at(4)->trigger();
+        }
+        QCOMPARE(ReadLanguageSetting(path), std::string("it"));
+        QCOMPARE(boxes.Texts(),
+                 std::vector<std::string>{"The language changes when ZEPHRA starts again."});
+        LanguageMenu again(path, boxes);
+        QVERIFY(again.actions().at(4)->isChecked());
+
+        // A folder that cannot hold the file: the choice is refused, said so.
+        std::ofstream(folder.file("plain")) << "not a folder";
+        LanguageMenu unwritable(folder.file("plain/zephra.conf"), boxes);
+        unwritable.actions().at(3)->trigger();
+        QVERIFY(boxes.Texts().back().find("could not be kept") != std::string::npos);
     }
 
     // Last: the language main() installs stays for the rest of the process.
