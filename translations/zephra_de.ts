@@ -47,6 +47,68 @@
     </message>
 </context>
 <context>
+    <name>Comparison</name>
+    <message>
+        <source>Wine</source>
+        <translation>Wein</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Trial start</source>
+        <translation>Versuchsbeginn</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Index (s)</source>
+        <translation>Index (s)</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Vmax (L/m²)</source>
+        <translation>Vmax (L/m²)</translation>
+    </message>
+    <message>
+        <source>Vmax 95 %</source>
+        <translation>Vmax 95 %</translation>
+    </message>
+    <message>
+        <source>Best law</source>
+        <translation>Bestes Gesetz</translation>
+    </message>
+    <message>
+        <source>Exp. (L/m²)</source>
+        <translation>Exp. (L/m²)</translation>
+    </message>
+    <message>
+        <source>Power (L/m²)</source>
+        <translation>Potenz (L/m²)</translation>
+    </message>
+    <message>
+        <source>Best law (L/m²)</source>
+        <translation>Bestes Gesetz (L/m²)</translation>
+    </message>
+    <message>
+        <source>Flux decline (%)</source>
+        <translation>Flussabfall (%)</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonDocument</name>
+    <message>
+        <source>Trials compared</source>
+        <translation>Versuche im Vergleich</translation>
+    </message>
+</context>
+<context>
     <name>ConditionsCheck</name>
     <message>
         <source>Wine Name field is blank; please enter a name for this wine.</source>
@@ -353,18 +415,6 @@
         <translation>Verblockungsanalyse</translation>
     </message>
     <message>
-        <source>Best described by: </source>
-        <translation>Am besten beschrieben durch: </translation>
-    </message>
-    <message>
-        <source>Capacity</source>
-        <translation>Kapazität</translation>
-    </message>
-    <message>
-        <source>Capacity by Vmax: </source>
-        <translation>Kapazität nach Vmax: </translation>
-    </message>
-    <message>
         <source>Laboratory-scale graph</source>
         <translation>Laborgrafik</translation>
     </message>
@@ -496,6 +546,53 @@
     </message>
 </context>
 <context>
+    <name>ReportResults</name>
+    <message>
+        <source>the trial did not reach 400 ml</source>
+        <translation>der Versuch hat 400 ml nicht erreicht</translation>
+    </message>
+    <message>
+        <source>the standard law does not describe this trial</source>
+        <translation>das Standardgesetz beschreibt diesen Versuch nicht</translation>
+    </message>
+    <message>
+        <source>exponential model %1, power model %2 (production filter)</source>
+        <translation>Exponentialmodell %1, Potenzmodell %2 (Produktionsfilter)</translation>
+    </message>
+    <message>
+        <source>Not enough data for a verdict: run the trial longer.</source>
+        <translation>Zu wenige Daten für ein Urteil: den Versuch länger laufen lassen.</translation>
+    </message>
+    <message>
+        <source>Index not comparable at these conditions: judge by the capacity.</source>
+        <translation>Index unter diesen Bedingungen nicht vergleichbar: nach der Kapazität urteilen.</translation>
+    </message>
+    <message>
+        <source>The trial did not reach 400 ml: no index; judge by the capacity.</source>
+        <translation>Der Versuch hat 400 ml nicht erreicht: kein Index; nach der Kapazität urteilen.</translation>
+    </message>
+    <message>
+        <source>Filterability index</source>
+        <translation>Filtrierbarkeitsindex</translation>
+    </message>
+    <message>
+        <source>Best described by</source>
+        <translation>Am besten beschrieben durch</translation>
+    </message>
+    <message>
+        <source>Capacity by the models</source>
+        <translation>Kapazität nach den Modellen</translation>
+    </message>
+    <message>
+        <source>Capacity by the analysis</source>
+        <translation>Kapazität nach der Analyse</translation>
+    </message>
+    <message>
+        <source>Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm membrane at 29 ± 1 psi (2 bar); the pore size is not recorded, 0.65 µm is assumed.</source>
+        <translation>Klassen nach Romat (2014): Grenzen %1 / %2 / %3 s, für eine 25-mm-Membran bei 29 ± 1 psi (2 bar); die Porengröße ist nicht erfasst, 0,65 µm wird angenommen.</translation>
+    </message>
+</context>
+<context>
     <name>ReportSource</name>
     <message>
         <source>not saved</source>
@@ -518,10 +615,40 @@
     </message>
 </context>
 <context>
+    <name>WineFile</name>
+    <message>
+        <source>The file would be too large: the wine&apos;s notes (comments, full names, reading times) do not fit after the record. Shorten the comments and save again.</source>
+        <translation>Die Datei würde zu groß: die Notizen des Weins (Kommentare, vollständige Namen, Ablesezeiten) passen nicht hinter den Datensatz. Kürzen Sie die Kommentare und speichern Sie erneut.</translation>
+    </message>
+</context>
+<context>
     <name>zephra::CollectionSession</name>
     <message>
         <source>Data collection is in progress. Strike &apos;X&apos; key to stop data collection first.</source>
         <translation>Die Datenerfassung läuft. Drücken Sie zuerst die Taste „X“, um sie zu beenden.</translation>
+    </message>
+</context>
+<context>
+    <name>zephra::CompareTrialsWindow</name>
+    <message>
+        <source>Compare Trials</source>
+        <translation>Versuche vergleichen</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>Dateien hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Export Table...</source>
+        <translation>Tabelle exportieren...</translation>
+    </message>
+    <message>
+        <source>Export PDF...</source>
+        <translation>PDF exportieren...</translation>
+    </message>
+    <message>
+        <source>I/O Error type %1 occurred while writing file.</source>
+        <translation>E/A-Fehler vom Typ %1 beim Schreiben der Datei.</translation>
     </message>
 </context>
 <context>
@@ -1096,6 +1223,34 @@
     <message>
         <source>Tools</source>
         <translation>Werkzeuge</translation>
+    </message>
+    <message>
+        <source>The units could not be kept in %1; they hold until ZEPHRA ends.</source>
+        <translation>Die Einheiten konnten nicht in %1 gespeichert werden; sie gelten bis ZEPHRA beendet wird.</translation>
+    </message>
+    <message>
+        <source>Compare Trials</source>
+        <translation>Versuche vergleichen</translation>
+    </message>
+    <message>
+        <source>&amp;US</source>
+        <translation>&amp;US</translation>
+    </message>
+    <message>
+        <source>US units|Show psi, US gallons, gpm and gpm/m2, as the wine files keep them</source>
+        <translation>US-Einheiten|psi, US-Gallonen, gpm und gpm/m2 zeigen, wie die Weindateien sie speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Metric</source>
+        <translation>&amp;Metrisch</translation>
+    </message>
+    <message>
+        <source>Metric units|Show and type bar, hL, L/h or hL/h and L/(m²·h)</source>
+        <translation>Metrische Einheiten|bar, hL, L/h oder hL/h und L/(m²·h) zeigen und eingeben</translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <translation>&amp;Einheiten</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,68 @@
     </message>
 </context>
 <context>
+    <name>Comparison</name>
+    <message>
+        <source>Wine</source>
+        <translation>Vino</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Trial start</source>
+        <translation>Inicio del ensayo</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Index (s)</source>
+        <translation>Índice (s)</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Vmax (L/m²)</source>
+        <translation>Vmax (L/m²)</translation>
+    </message>
+    <message>
+        <source>Vmax 95 %</source>
+        <translation>Vmax 95 %</translation>
+    </message>
+    <message>
+        <source>Best law</source>
+        <translation>Mejor ley</translation>
+    </message>
+    <message>
+        <source>Exp. (L/m²)</source>
+        <translation>Exp. (L/m²)</translation>
+    </message>
+    <message>
+        <source>Power (L/m²)</source>
+        <translation>Potencia (L/m²)</translation>
+    </message>
+    <message>
+        <source>Best law (L/m²)</source>
+        <translation>Mejor ley (L/m²)</translation>
+    </message>
+    <message>
+        <source>Flux decline (%)</source>
+        <translation>Caída del flujo (%)</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonDocument</name>
+    <message>
+        <source>Trials compared</source>
+        <translation>Ensayos comparados</translation>
+    </message>
+</context>
+<context>
     <name>ConditionsCheck</name>
     <message>
         <source>Wine Name field is blank; please enter a name for this wine.</source>
@@ -353,18 +415,6 @@
         <translation>Análisis de colmatación</translation>
     </message>
     <message>
-        <source>Best described by: </source>
-        <translation>Mejor descrito por: </translation>
-    </message>
-    <message>
-        <source>Capacity</source>
-        <translation>Capacidad</translation>
-    </message>
-    <message>
-        <source>Capacity by Vmax: </source>
-        <translation>Capacidad según Vmax: </translation>
-    </message>
-    <message>
         <source>Laboratory-scale graph</source>
         <translation>Gráfico de laboratorio</translation>
     </message>
@@ -496,6 +546,53 @@
     </message>
 </context>
 <context>
+    <name>ReportResults</name>
+    <message>
+        <source>the trial did not reach 400 ml</source>
+        <translation>el ensayo no llegó a 400 ml</translation>
+    </message>
+    <message>
+        <source>the standard law does not describe this trial</source>
+        <translation>la ley estándar no describe este ensayo</translation>
+    </message>
+    <message>
+        <source>exponential model %1, power model %2 (production filter)</source>
+        <translation>modelo exponencial %1, modelo potencial %2 (filtro de producción)</translation>
+    </message>
+    <message>
+        <source>Not enough data for a verdict: run the trial longer.</source>
+        <translation>Datos insuficientes para un veredicto: prolongue el ensayo.</translation>
+    </message>
+    <message>
+        <source>Index not comparable at these conditions: judge by the capacity.</source>
+        <translation>Índice no comparable en estas condiciones: juzgue por la capacidad.</translation>
+    </message>
+    <message>
+        <source>The trial did not reach 400 ml: no index; judge by the capacity.</source>
+        <translation>El ensayo no llegó a 400 ml: sin índice; juzgue por la capacidad.</translation>
+    </message>
+    <message>
+        <source>Filterability index</source>
+        <translation>Índice de colmatación</translation>
+    </message>
+    <message>
+        <source>Best described by</source>
+        <translation>Mejor descrito por</translation>
+    </message>
+    <message>
+        <source>Capacity by the models</source>
+        <translation>Capacidad según los modelos</translation>
+    </message>
+    <message>
+        <source>Capacity by the analysis</source>
+        <translation>Capacidad según el análisis</translation>
+    </message>
+    <message>
+        <source>Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm membrane at 29 ± 1 psi (2 bar); the pore size is not recorded, 0.65 µm is assumed.</source>
+        <translation>Clases según Romat (2014): límites %1 / %2 / %3 s, para una membrana de 25 mm a 29 ± 1 psi (2 bar); el tamaño de poro no se registra, se supone 0,65 µm.</translation>
+    </message>
+</context>
+<context>
     <name>ReportSource</name>
     <message>
         <source>not saved</source>
@@ -518,10 +615,40 @@
     </message>
 </context>
 <context>
+    <name>WineFile</name>
+    <message>
+        <source>The file would be too large: the wine&apos;s notes (comments, full names, reading times) do not fit after the record. Shorten the comments and save again.</source>
+        <translation>El archivo sería demasiado grande: las notas del vino (comentarios, nombres completos, tiempos de lectura) no caben tras el registro. Acorte los comentarios y guarde de nuevo.</translation>
+    </message>
+</context>
+<context>
     <name>zephra::CollectionSession</name>
     <message>
         <source>Data collection is in progress. Strike &apos;X&apos; key to stop data collection first.</source>
         <translation>Hay una adquisición de datos en curso. Pulse la tecla &apos;X&apos; para detenerla primero.</translation>
+    </message>
+</context>
+<context>
+    <name>zephra::CompareTrialsWindow</name>
+    <message>
+        <source>Compare Trials</source>
+        <translation>Comparar ensayos</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>Añadir archivos...</translation>
+    </message>
+    <message>
+        <source>Export Table...</source>
+        <translation>Exportar tabla...</translation>
+    </message>
+    <message>
+        <source>Export PDF...</source>
+        <translation>Exportar PDF...</translation>
+    </message>
+    <message>
+        <source>I/O Error type %1 occurred while writing file.</source>
+        <translation>Error de E/S de tipo %1 al escribir el archivo.</translation>
     </message>
 </context>
 <context>
@@ -1096,6 +1223,34 @@
     <message>
         <source>Tools</source>
         <translation>Herramientas</translation>
+    </message>
+    <message>
+        <source>The units could not be kept in %1; they hold until ZEPHRA ends.</source>
+        <translation>No se pudieron guardar las unidades en %1; valen hasta que se cierre ZEPHRA.</translation>
+    </message>
+    <message>
+        <source>Compare Trials</source>
+        <translation>Comparar ensayos</translation>
+    </message>
+    <message>
+        <source>&amp;US</source>
+        <translation>&amp;US</translation>
+    </message>
+    <message>
+        <source>US units|Show psi, US gallons, gpm and gpm/m2, as the wine files keep them</source>
+        <translation>Unidades US|Mostrar psi, galones US, gpm y gpm/m2, como los guardan los archivos de vino</translation>
+    </message>
+    <message>
+        <source>&amp;Metric</source>
+        <translation>&amp;Métrico</translation>
+    </message>
+    <message>
+        <source>Metric units|Show and type bar, hL, L/h or hL/h and L/(m²·h)</source>
+        <translation>Unidades métricas|Mostrar y escribir bar, hL, L/h o hL/h y L/(m²·h)</translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <translation>&amp;Unidades</translation>
     </message>
 </context>
 <context>

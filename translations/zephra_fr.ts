@@ -47,6 +47,68 @@
     </message>
 </context>
 <context>
+    <name>Comparison</name>
+    <message>
+        <source>Wine</source>
+        <translation>Vin</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtre</translation>
+    </message>
+    <message>
+        <source>Trial start</source>
+        <translation>Début de l&apos;essai</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Index (s)</source>
+        <translation>Indice (s)</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Vmax (L/m²)</source>
+        <translation>Vmax (L/m²)</translation>
+    </message>
+    <message>
+        <source>Vmax 95 %</source>
+        <translation>Vmax 95 %</translation>
+    </message>
+    <message>
+        <source>Best law</source>
+        <translation>Meilleure loi</translation>
+    </message>
+    <message>
+        <source>Exp. (L/m²)</source>
+        <translation>Exp. (L/m²)</translation>
+    </message>
+    <message>
+        <source>Power (L/m²)</source>
+        <translation>Puissance (L/m²)</translation>
+    </message>
+    <message>
+        <source>Best law (L/m²)</source>
+        <translation>Meilleure loi (L/m²)</translation>
+    </message>
+    <message>
+        <source>Flux decline (%)</source>
+        <translation>Baisse du flux (%)</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonDocument</name>
+    <message>
+        <source>Trials compared</source>
+        <translation>Essais comparés</translation>
+    </message>
+</context>
+<context>
     <name>ConditionsCheck</name>
     <message>
         <source>Wine Name field is blank; please enter a name for this wine.</source>
@@ -353,18 +415,6 @@
         <translation>Analyse du colmatage</translation>
     </message>
     <message>
-        <source>Best described by: </source>
-        <translation>Mieux décrit par : </translation>
-    </message>
-    <message>
-        <source>Capacity</source>
-        <translation>Capacité</translation>
-    </message>
-    <message>
-        <source>Capacity by Vmax: </source>
-        <translation>Capacité selon Vmax : </translation>
-    </message>
-    <message>
         <source>Laboratory-scale graph</source>
         <translation>Graphique de laboratoire</translation>
     </message>
@@ -496,6 +546,53 @@
     </message>
 </context>
 <context>
+    <name>ReportResults</name>
+    <message>
+        <source>the trial did not reach 400 ml</source>
+        <translation>l&apos;essai n&apos;a pas atteint 400 ml</translation>
+    </message>
+    <message>
+        <source>the standard law does not describe this trial</source>
+        <translation>la loi standard ne décrit pas cet essai</translation>
+    </message>
+    <message>
+        <source>exponential model %1, power model %2 (production filter)</source>
+        <translation>modèle exponentiel %1, modèle de puissance %2 (filtre de production)</translation>
+    </message>
+    <message>
+        <source>Not enough data for a verdict: run the trial longer.</source>
+        <translation>Pas assez de données pour conclure : prolongez l&apos;essai.</translation>
+    </message>
+    <message>
+        <source>Index not comparable at these conditions: judge by the capacity.</source>
+        <translation>Indice non comparable dans ces conditions : jugez sur la capacité.</translation>
+    </message>
+    <message>
+        <source>The trial did not reach 400 ml: no index; judge by the capacity.</source>
+        <translation>L&apos;essai n&apos;a pas atteint 400 ml : pas d&apos;indice ; jugez sur la capacité.</translation>
+    </message>
+    <message>
+        <source>Filterability index</source>
+        <translation>Indice de colmatage</translation>
+    </message>
+    <message>
+        <source>Best described by</source>
+        <translation>Mieux décrit par</translation>
+    </message>
+    <message>
+        <source>Capacity by the models</source>
+        <translation>Capacité selon les modèles</translation>
+    </message>
+    <message>
+        <source>Capacity by the analysis</source>
+        <translation>Capacité selon l&apos;analyse</translation>
+    </message>
+    <message>
+        <source>Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm membrane at 29 ± 1 psi (2 bar); the pore size is not recorded, 0.65 µm is assumed.</source>
+        <translation>Classes selon Romat (2014) : limites %1 / %2 / %3 s, pour une membrane de 25 mm à 29 ± 1 psi (2 bar) ; le seuil de la membrane n&apos;est pas enregistré, 0,65 µm est supposé.</translation>
+    </message>
+</context>
+<context>
     <name>ReportSource</name>
     <message>
         <source>not saved</source>
@@ -518,10 +615,40 @@
     </message>
 </context>
 <context>
+    <name>WineFile</name>
+    <message>
+        <source>The file would be too large: the wine&apos;s notes (comments, full names, reading times) do not fit after the record. Shorten the comments and save again.</source>
+        <translation>Le fichier serait trop grand : les notes du vin (commentaires, noms complets, temps de lecture) ne tiennent pas après l&apos;enregistrement. Raccourcissez les commentaires et enregistrez à nouveau.</translation>
+    </message>
+</context>
+<context>
     <name>zephra::CollectionSession</name>
     <message>
         <source>Data collection is in progress. Strike &apos;X&apos; key to stop data collection first.</source>
         <translation>Une acquisition est en cours. Appuyez sur la touche « X » pour l&apos;arrêter d&apos;abord.</translation>
+    </message>
+</context>
+<context>
+    <name>zephra::CompareTrialsWindow</name>
+    <message>
+        <source>Compare Trials</source>
+        <translation>Comparer les essais</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>Ajouter des fichiers...</translation>
+    </message>
+    <message>
+        <source>Export Table...</source>
+        <translation>Exporter le tableau...</translation>
+    </message>
+    <message>
+        <source>Export PDF...</source>
+        <translation>Exporter en PDF...</translation>
+    </message>
+    <message>
+        <source>I/O Error type %1 occurred while writing file.</source>
+        <translation>Erreur d&apos;E/S de type %1 lors de l&apos;écriture du fichier.</translation>
     </message>
 </context>
 <context>
@@ -1096,6 +1223,34 @@
     <message>
         <source>Tools</source>
         <translation>Outils</translation>
+    </message>
+    <message>
+        <source>The units could not be kept in %1; they hold until ZEPHRA ends.</source>
+        <translation>Les unités n&apos;ont pas pu être conservées dans %1 ; elles valent jusqu&apos;à la fermeture de ZEPHRA.</translation>
+    </message>
+    <message>
+        <source>Compare Trials</source>
+        <translation>Comparer les essais</translation>
+    </message>
+    <message>
+        <source>&amp;US</source>
+        <translation>&amp;US</translation>
+    </message>
+    <message>
+        <source>US units|Show psi, US gallons, gpm and gpm/m2, as the wine files keep them</source>
+        <translation>Unités US|Afficher psi, gallons US, gpm et gpm/m2, comme les fichiers de vin les conservent</translation>
+    </message>
+    <message>
+        <source>&amp;Metric</source>
+        <translation>&amp;Métrique</translation>
+    </message>
+    <message>
+        <source>Metric units|Show and type bar, hL, L/h or hL/h and L/(m²·h)</source>
+        <translation>Unités métriques|Afficher et saisir bar, hL, L/h ou hL/h et L/(m²·h)</translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <translation>&amp;Unités</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,68 @@
     </message>
 </context>
 <context>
+    <name>Comparison</name>
+    <message>
+        <source>Wine</source>
+        <translation>Vino</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Trial start</source>
+        <translation>Inizio prova</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punti</translation>
+    </message>
+    <message>
+        <source>Index (s)</source>
+        <translation>Indice (s)</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Vmax (L/m²)</source>
+        <translation>Vmax (L/m²)</translation>
+    </message>
+    <message>
+        <source>Vmax 95 %</source>
+        <translation>Vmax 95 %</translation>
+    </message>
+    <message>
+        <source>Best law</source>
+        <translation>Legge migliore</translation>
+    </message>
+    <message>
+        <source>Exp. (L/m²)</source>
+        <translation>Esp. (L/m²)</translation>
+    </message>
+    <message>
+        <source>Power (L/m²)</source>
+        <translation>Potenza (L/m²)</translation>
+    </message>
+    <message>
+        <source>Best law (L/m²)</source>
+        <translation>Legge migliore (L/m²)</translation>
+    </message>
+    <message>
+        <source>Flux decline (%)</source>
+        <translation>Calo del flusso (%)</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonDocument</name>
+    <message>
+        <source>Trials compared</source>
+        <translation>Prove a confronto</translation>
+    </message>
+</context>
+<context>
     <name>ConditionsCheck</name>
     <message>
         <source>Wine Name field is blank; please enter a name for this wine.</source>
@@ -353,18 +415,6 @@
         <translation>Analisi del colmataggio</translation>
     </message>
     <message>
-        <source>Best described by: </source>
-        <translation>Descritto meglio da: </translation>
-    </message>
-    <message>
-        <source>Capacity</source>
-        <translation>Capacità</translation>
-    </message>
-    <message>
-        <source>Capacity by Vmax: </source>
-        <translation>Capacità da Vmax: </translation>
-    </message>
-    <message>
         <source>Laboratory-scale graph</source>
         <translation>Grafico di laboratorio</translation>
     </message>
@@ -496,6 +546,53 @@
     </message>
 </context>
 <context>
+    <name>ReportResults</name>
+    <message>
+        <source>the trial did not reach 400 ml</source>
+        <translation>la prova non ha raggiunto 400 ml</translation>
+    </message>
+    <message>
+        <source>the standard law does not describe this trial</source>
+        <translation>la legge standard non descrive questa prova</translation>
+    </message>
+    <message>
+        <source>exponential model %1, power model %2 (production filter)</source>
+        <translation>modello esponenziale %1, modello di potenza %2 (filtro di produzione)</translation>
+    </message>
+    <message>
+        <source>Not enough data for a verdict: run the trial longer.</source>
+        <translation>Dati insufficienti per un giudizio: prolungate la prova.</translation>
+    </message>
+    <message>
+        <source>Index not comparable at these conditions: judge by the capacity.</source>
+        <translation>Indice non confrontabile in queste condizioni: giudicate dalla capacità.</translation>
+    </message>
+    <message>
+        <source>The trial did not reach 400 ml: no index; judge by the capacity.</source>
+        <translation>La prova non ha raggiunto 400 ml: nessun indice; giudicate dalla capacità.</translation>
+    </message>
+    <message>
+        <source>Filterability index</source>
+        <translation>Indice di colmataggio</translation>
+    </message>
+    <message>
+        <source>Best described by</source>
+        <translation>Descritto meglio da</translation>
+    </message>
+    <message>
+        <source>Capacity by the models</source>
+        <translation>Capacità secondo i modelli</translation>
+    </message>
+    <message>
+        <source>Capacity by the analysis</source>
+        <translation>Capacità secondo l&apos;analisi</translation>
+    </message>
+    <message>
+        <source>Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm membrane at 29 ± 1 psi (2 bar); the pore size is not recorded, 0.65 µm is assumed.</source>
+        <translation>Classi secondo Romat (2014): limiti %1 / %2 / %3 s, per una membrana da 25 mm a 29 ± 1 psi (2 bar); la porosità non è registrata, si assume 0,65 µm.</translation>
+    </message>
+</context>
+<context>
     <name>ReportSource</name>
     <message>
         <source>not saved</source>
@@ -518,10 +615,40 @@
     </message>
 </context>
 <context>
+    <name>WineFile</name>
+    <message>
+        <source>The file would be too large: the wine&apos;s notes (comments, full names, reading times) do not fit after the record. Shorten the comments and save again.</source>
+        <translation>Il file sarebbe troppo grande: le note del vino (commenti, nomi completi, tempi di lettura) non entrano dopo il record. Accorciate i commenti e salvate di nuovo.</translation>
+    </message>
+</context>
+<context>
     <name>zephra::CollectionSession</name>
     <message>
         <source>Data collection is in progress. Strike &apos;X&apos; key to stop data collection first.</source>
         <translation>Acquisizione dati in corso. Premere il tasto &apos;X&apos; per interromperla prima.</translation>
+    </message>
+</context>
+<context>
+    <name>zephra::CompareTrialsWindow</name>
+    <message>
+        <source>Compare Trials</source>
+        <translation>Confronta prove</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>Aggiungi file...</translation>
+    </message>
+    <message>
+        <source>Export Table...</source>
+        <translation>Esporta tabella...</translation>
+    </message>
+    <message>
+        <source>Export PDF...</source>
+        <translation>Esporta PDF...</translation>
+    </message>
+    <message>
+        <source>I/O Error type %1 occurred while writing file.</source>
+        <translation>Errore di I/O di tipo %1 durante la scrittura del file.</translation>
     </message>
 </context>
 <context>
@@ -1096,6 +1223,34 @@
     <message>
         <source>Tools</source>
         <translation>Strumenti</translation>
+    </message>
+    <message>
+        <source>The units could not be kept in %1; they hold until ZEPHRA ends.</source>
+        <translation>Le unità non sono state salvate in %1; valgono fino alla chiusura di ZEPHRA.</translation>
+    </message>
+    <message>
+        <source>Compare Trials</source>
+        <translation>Confronta prove</translation>
+    </message>
+    <message>
+        <source>&amp;US</source>
+        <translation>&amp;US</translation>
+    </message>
+    <message>
+        <source>US units|Show psi, US gallons, gpm and gpm/m2, as the wine files keep them</source>
+        <translation>Unità US|Mostra psi, galloni US, gpm e gpm/m2, come li conservano i file del vino</translation>
+    </message>
+    <message>
+        <source>&amp;Metric</source>
+        <translation>&amp;Metrico</translation>
+    </message>
+    <message>
+        <source>Metric units|Show and type bar, hL, L/h or hL/h and L/(m²·h)</source>
+        <translation>Unità metriche|Mostra e digita bar, hL, L/h o hL/h e L/(m²·h)</translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <translation>&amp;Unità</translation>
     </message>
 </context>
 <context>

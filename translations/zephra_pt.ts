@@ -47,6 +47,68 @@
     </message>
 </context>
 <context>
+    <name>Comparison</name>
+    <message>
+        <source>Wine</source>
+        <translation>Vinho</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Trial start</source>
+        <translation>Início do ensaio</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>Index (s)</source>
+        <translation>Índice (s)</translation>
+    </message>
+    <message>
+        <source>Band</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Vmax (L/m²)</source>
+        <translation>Vmax (L/m²)</translation>
+    </message>
+    <message>
+        <source>Vmax 95 %</source>
+        <translation>Vmax 95 %</translation>
+    </message>
+    <message>
+        <source>Best law</source>
+        <translation>Melhor lei</translation>
+    </message>
+    <message>
+        <source>Exp. (L/m²)</source>
+        <translation>Exp. (L/m²)</translation>
+    </message>
+    <message>
+        <source>Power (L/m²)</source>
+        <translation>Potência (L/m²)</translation>
+    </message>
+    <message>
+        <source>Best law (L/m²)</source>
+        <translation>Melhor lei (L/m²)</translation>
+    </message>
+    <message>
+        <source>Flux decline (%)</source>
+        <translation>Queda do fluxo (%)</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonDocument</name>
+    <message>
+        <source>Trials compared</source>
+        <translation>Ensaios comparados</translation>
+    </message>
+</context>
+<context>
     <name>ConditionsCheck</name>
     <message>
         <source>Wine Name field is blank; please enter a name for this wine.</source>
@@ -353,18 +415,6 @@
         <translation>Análise da colmatagem</translation>
     </message>
     <message>
-        <source>Best described by: </source>
-        <translation>Melhor descrito por: </translation>
-    </message>
-    <message>
-        <source>Capacity</source>
-        <translation>Capacidade</translation>
-    </message>
-    <message>
-        <source>Capacity by Vmax: </source>
-        <translation>Capacidade pelo Vmax: </translation>
-    </message>
-    <message>
         <source>Laboratory-scale graph</source>
         <translation>Gráfico de laboratório</translation>
     </message>
@@ -496,6 +546,53 @@
     </message>
 </context>
 <context>
+    <name>ReportResults</name>
+    <message>
+        <source>the trial did not reach 400 ml</source>
+        <translation>o ensaio não atingiu 400 ml</translation>
+    </message>
+    <message>
+        <source>the standard law does not describe this trial</source>
+        <translation>a lei padrão não descreve este ensaio</translation>
+    </message>
+    <message>
+        <source>exponential model %1, power model %2 (production filter)</source>
+        <translation>modelo exponencial %1, modelo de potência %2 (filtro de produção)</translation>
+    </message>
+    <message>
+        <source>Not enough data for a verdict: run the trial longer.</source>
+        <translation>Dados insuficientes para um veredicto: prolongue o ensaio.</translation>
+    </message>
+    <message>
+        <source>Index not comparable at these conditions: judge by the capacity.</source>
+        <translation>Índice não comparável nestas condições: avalie pela capacidade.</translation>
+    </message>
+    <message>
+        <source>The trial did not reach 400 ml: no index; judge by the capacity.</source>
+        <translation>O ensaio não atingiu 400 ml: sem índice; avalie pela capacidade.</translation>
+    </message>
+    <message>
+        <source>Filterability index</source>
+        <translation>Índice de colmatagem</translation>
+    </message>
+    <message>
+        <source>Best described by</source>
+        <translation>Melhor descrito por</translation>
+    </message>
+    <message>
+        <source>Capacity by the models</source>
+        <translation>Capacidade pelos modelos</translation>
+    </message>
+    <message>
+        <source>Capacity by the analysis</source>
+        <translation>Capacidade pela análise</translation>
+    </message>
+    <message>
+        <source>Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm membrane at 29 ± 1 psi (2 bar); the pore size is not recorded, 0.65 µm is assumed.</source>
+        <translation>Classes segundo Romat (2014): limites %1 / %2 / %3 s, para uma membrana de 25 mm a 29 ± 1 psi (2 bar); a porosidade não é registada, assume-se 0,65 µm.</translation>
+    </message>
+</context>
+<context>
     <name>ReportSource</name>
     <message>
         <source>not saved</source>
@@ -518,10 +615,40 @@
     </message>
 </context>
 <context>
+    <name>WineFile</name>
+    <message>
+        <source>The file would be too large: the wine&apos;s notes (comments, full names, reading times) do not fit after the record. Shorten the comments and save again.</source>
+        <translation>O ficheiro ficaria demasiado grande: as notas do vinho (comentários, nomes completos, tempos de leitura) não cabem depois do registo. Encurte os comentários e grave novamente.</translation>
+    </message>
+</context>
+<context>
     <name>zephra::CollectionSession</name>
     <message>
         <source>Data collection is in progress. Strike &apos;X&apos; key to stop data collection first.</source>
         <translation>A recolha de dados está em curso. Prima a tecla &apos;X&apos; para a parar primeiro.</translation>
+    </message>
+</context>
+<context>
+    <name>zephra::CompareTrialsWindow</name>
+    <message>
+        <source>Compare Trials</source>
+        <translation>Comparar ensaios</translation>
+    </message>
+    <message>
+        <source>Add Files...</source>
+        <translation>Adicionar ficheiros...</translation>
+    </message>
+    <message>
+        <source>Export Table...</source>
+        <translation>Exportar tabela...</translation>
+    </message>
+    <message>
+        <source>Export PDF...</source>
+        <translation>Exportar PDF...</translation>
+    </message>
+    <message>
+        <source>I/O Error type %1 occurred while writing file.</source>
+        <translation>Erro de E/S do tipo %1 ao escrever o ficheiro.</translation>
     </message>
 </context>
 <context>
@@ -1096,6 +1223,34 @@
     <message>
         <source>Tools</source>
         <translation>Ferramentas</translation>
+    </message>
+    <message>
+        <source>The units could not be kept in %1; they hold until ZEPHRA ends.</source>
+        <translation>Não foi possível guardar as unidades em %1; valem até o ZEPHRA terminar.</translation>
+    </message>
+    <message>
+        <source>Compare Trials</source>
+        <translation>Comparar ensaios</translation>
+    </message>
+    <message>
+        <source>&amp;US</source>
+        <translation>&amp;US</translation>
+    </message>
+    <message>
+        <source>US units|Show psi, US gallons, gpm and gpm/m2, as the wine files keep them</source>
+        <translation>Unidades US|Mostrar psi, galões US, gpm e gpm/m2, como os ficheiros de vinho os guardam</translation>
+    </message>
+    <message>
+        <source>&amp;Metric</source>
+        <translation>&amp;Métrico</translation>
+    </message>
+    <message>
+        <source>Metric units|Show and type bar, hL, L/h or hL/h and L/(m²·h)</source>
+        <translation>Unidades métricas|Mostrar e escrever bar, hL, L/h ou hL/h e L/(m²·h)</translation>
+    </message>
+    <message>
+        <source>&amp;Units</source>
+        <translation>&amp;Unidades</translation>
     </message>
 </context>
 <context>
