@@ -15,6 +15,8 @@
 #include "document/Language.h"
 #include "document/LanguageSetting.h"
 #include "document/Report.h"
+#include "entry/ShownQuantities.h"
+#include "entry/UnitSystem.h"
 #include "entry/ui/ConditionsDlg.h"
 #include "entry/ui/DataDlg.h"
 #include "ui_common/QtMessageBoxes.h"
@@ -275,19 +277,24 @@ private slots:
 
     void panelsKeepTheirColumns_data() {
         QTest::addColumn<QString>("code");
-        for (const QString& code : TranslatedLanguages())
-            QTest::newRow(qPrintable(code)) << code;
+        QTest::addColumn<bool>("metric");
+        for (const QString& code : TranslatedLanguages()) {
+            QTest::newRow(qPrintable(code + QStringLiteral(" US"))) << code << false;
+            QTest::newRow(qPrintable(code + QStringLiteral(" metric"))) << code << true;
+        }
     }
 
     void panelsKeepTheirColumns() {
         QFETCH(QString, code);
+        QFETCH(bool, metric);
+        const DisplayUnits units{metric ? UnitSystem::Metric : UnitSystem::Us};
         const TWineRec rec = test::SampleWine();
         const QStringList names = {
             QString::fromStdString(std::string(rec.Conditions.WineName.text())).trimmed(),
             QString::fromStdString(std::string(rec.Conditions.FilterName.text())).trimmed()};
-        const ReportLines english = FillLines(rec);
+        const ReportLines english = FillLines(rec, ShownQuantities(rec, units));
         const InLanguage language(code);
-        const ReportLines translated = FillLines(rec);
+        const ReportLines translated = FillLines(rec, ShownQuantities(rec, units));
         const std::pair<const std::vector<std::string>*, const std::vector<std::string>*> panels[] =
             {{&english.Table, &translated.Table}, {&english.Summary, &translated.Summary}};
         int changed = 0;
