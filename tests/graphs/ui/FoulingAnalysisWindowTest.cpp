@@ -56,7 +56,7 @@ private slots:
     void metricUnitsShowTheVolumesInHectolitres() {
         RecordingBoxes boxes;
         QPointer<QWidget> opened = OpenFoulingAnalysis(
-            Sample(), boxes, nullptr, {UnitSystem::Metric, MetricFlowUnit::LitresPerHour});
+            Sample(), boxes, nullptr, {}, {UnitSystem::Metric, MetricFlowUnit::LitresPerHour});
         QVERIFY(opened);
         const QString summary =
             static_cast<FoulingAnalysisWindow*>(opened.data())->Summary()->text();
