@@ -82,10 +82,12 @@ ReportResults BuildReportResults(const TWineRec& rec, const FoulingAnalysis& a,
     results.Verdict = Verdict(a, limits);
     results.Note = FilledIn(CoreText("ReportResults",
                                      "Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm "
-                                     "membrane at 29 ± 1 psi (2 bar); the pore size is not "
+                                     "membrane at %4; the pore size is not "
                                      "recorded, 0.65 µm is assumed."),
                             {ShortNumberText(limits.VeryGood), ShortNumberText(limits.Good),
-                             ShortNumberText(limits.Poor)});
+                             ShortNumberText(limits.Poor),
+                             // The standard pressure in the units the page shows.
+                             units.Metric() ? "2 ± 0.07 bar" : "29 ± 1 psi (2 bar)"});
     return results;
 }
 

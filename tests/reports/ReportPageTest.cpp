@@ -100,7 +100,7 @@ TEST(ReportPageTest, MetricPageShowsMetricPanelsAndCapacity) {
               "                   pressure: 2.07 bar         maximum pressure:  2.1 bar");
     EXPECT_EQ(page.SummaryLines.back(), " 64.7 hL");
     EXPECT_EQ(page.Results.Items[3].second,
-              "exponential model 6.5 hL, power model 13.1 hL (production filter)");
+              "exponential model 64.7 hL, power model 131 hL (production filter)");
     EXPECT_TRUE(page.Results.Items[4].second.starts_with("91.8 hL = 918.0 L/m\xC2\xB2"))
         << page.Results.Items[4].second;
 
