@@ -11,6 +11,7 @@ packages=(
     g++ cmake make pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n locales
     xvfb xauth fonts-dejavu-core fonts-liberation2
     desktop-file-utils libxml2-utils shared-mime-info dpkg-dev file
     nlohmann-json3-dev poppler-utils libinih-dev
@@ -25,6 +26,18 @@ if ((${#missing[@]})); then
     echo "Installing: ${missing[*]}"
     apt-get update -qq
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The locales of the languages the program speaks, to try it in them.
+generate=0
+for locale in fr_FR it_IT es_ES de_DE pt_PT; do
+    if ! locale -a | grep -qix "$locale.utf-\?8"; then
+        sed -i "s/^# *\($locale.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+        generate=1
+    fi
+done
+if ((generate)); then
+    locale-gen >/dev/null
 fi
 
 cmake -S "$ZEPHRA_ROOT" -B "$ZEPHRA_BUILD" -DCMAKE_BUILD_TYPE=Release >/dev/null

@@ -1,20 +1,24 @@
 #include "acquisition/BalanceConditionText.h"
 
+#include "document/TextCatalog.h"
+
 namespace zephra {
 
 std::string BalanceConditionText(const WeightReading& reading) {
     switch (reading.Condition) {
     case BalanceCondition::Overload:
-        return "The balance reports an overload.";
+        return CoreText("Balance", "The balance reports an overload.");
     case BalanceCondition::Underload:
-        return "The balance reports an underload.";
+        return CoreText("Balance", "The balance reports an underload.");
     case BalanceCondition::Busy:
-        return "The balance is busy and gives no weight.";
+        return CoreText("Balance", "The balance is busy and gives no weight.");
     case BalanceCondition::Refused:
-        return "The balance reports an error (" + reading.Detail + ").";
+        return FilledIn(CoreText("Balance", "The balance reports an error (%1)."),
+                        {reading.Detail});
     case BalanceCondition::UnknownUnit:
-        return "The balance weighs in \"" + reading.Detail +
-               "\", which cannot be converted to grams. Set the balance to grams.";
+        return FilledIn(CoreText("Balance", "The balance weighs in \"%1\", which cannot be "
+                                            "converted to grams. Set the balance to grams."),
+                        {reading.Detail});
     case BalanceCondition::None:
         break;
     }

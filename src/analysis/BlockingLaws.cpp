@@ -1,5 +1,7 @@
 #include "analysis/BlockingLaws.h"
 
+#include "document/TextCatalog.h"
+
 #include <cmath>
 #include <limits>
 
@@ -75,8 +77,12 @@ std::string_view LawKey(BlockingLaw law) {
 }
 
 std::string_view LawTitle(BlockingLaw law) {
-    constexpr std::array<std::string_view, 4> titles{"complete blocking", "intermediate blocking",
-                                                     "standard blocking", "cake filtration"};
+    // The windows show them translated (see ShownText).
+    constexpr std::array<std::string_view, 4> titles{
+        ShownText("FoulingAnalysis", "complete blocking"),
+        ShownText("FoulingAnalysis", "intermediate blocking"),
+        ShownText("FoulingAnalysis", "standard blocking"),
+        ShownText("FoulingAnalysis", "cake filtration")};
     return titles[static_cast<std::size_t>(law)];
 }
 

@@ -6,6 +6,7 @@
 #include "analysis/FoulingModels.h"
 #include "analysis/ResistanceText.h"
 #include "analysis/ThousandsSeparator.h"
+#include "document/TextCatalog.h"
 #include "entry/FixedText.h"
 #include "entry/NumberText.h"
 #include "entry/UnitConstants.h"
@@ -44,7 +45,8 @@ public:
             return;
         }
         if (n_ < MinimumFittedPoints) {
-            warnings_.Warn("Data is insufficient to calculate fouling constants.");
+            warnings_.Warn(
+                ShownText("Messages", "Data is insufficient to calculate fouling constants."));
             BlankFitResults(rec_, SixBlanks);
             EmptyColumn(rec_, &TTableRow::Rexp);
             EmptyColumn(rec_, &TTableRow::Rpower);
@@ -66,8 +68,9 @@ public:
         ReadElapsedTimes();
         ReadConditions();
         if (!ConditionsUsable()) {
-            warnings_.Warn("The filtration conditions are missing or out of range. Please check "
-                           "them with Edit Conditions. Unable to calculate.");
+            warnings_.Warn(ShownText(
+                "Messages", "The filtration conditions are missing or out of range. Please check "
+                            "them with Edit Conditions. Unable to calculate."));
             rec_.MaxProdR.assign(SixBlanks);
             rec_.Model.set(0);
             EmptyRowsAfter(rec_, 0);
@@ -225,8 +228,9 @@ private:
     }
 
     void ShowValuesOutOfRange() {
-        warnings_.Warn("A volume in the data is too large or too small to calculate with. "
-                       "Unable to calculate.");
+        warnings_.Warn(ShownText(
+            "Messages", "A volume in the data is too large or too small to calculate with. "
+                        "Unable to calculate."));
         BlankAllResults(SixBlanks);
     }
 

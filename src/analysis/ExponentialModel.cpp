@@ -3,6 +3,7 @@
 #include "analysis/BlankResults.h"
 #include "analysis/GallonText.h"
 #include "analysis/ResistanceText.h"
+#include "document/TextCatalog.h"
 #include "entry/FixedText.h"
 #include "entry/NumberText.h"
 #include "entry/UnitConstants.h"
@@ -37,17 +38,19 @@ void StoreExponentialResults(TWineRec& rec, const ExponentialFit& fit, double A_
     rec.rE.assign(FixedText(fit.r, 5, 3));
 
     if (fit.Rm >= R_max) {
-        warnings.Warn("Rm is greater than the allowable production resistance. If the data and "
-                      "conditions are correct then this filtration should foul extremely "
-                      "rapidly.");
+        warnings.Warn(ShownText(
+            "Messages", "Rm is greater than the allowable production resistance. If the data and "
+                        "conditions are correct then this filtration should foul extremely "
+                        "rapidly."));
         rec.ExpectedVolE.assign("  0");
         rec.ExpectedVolP.assign("  0");
     } else if (fit.m <= 0) {
         rec.ExpectedVolE.assign(BlankExpectedVolume);
         rec.ExpectedVolP.assign(BlankExpectedVolume);
-        warnings.Warn("No fouling was observed. Either the volume passed was insufficient to "
-                      "foul the filter or perhaps pressure rose during the trial. Expected "
-                      "volume cannot be estimated.");
+        warnings.Warn(ShownText(
+            "Messages", "No fouling was observed. Either the volume passed was insufficient to "
+                        "foul the filter or perhaps pressure rose during the trial. Expected "
+                        "volume cannot be estimated."));
     } else {
         const double volume =
             (std::log(R_max) - std::log(fit.Rm)) / fit.m * A_prod * 1000 / LitresPerGallon;

@@ -1,5 +1,6 @@
 #include "analysis/FoulingAnalysisText.h"
 
+#include "document/TextCatalog.h"
 #include "entry/FixedText.h"
 #include "entry/ShownQuantities.h"
 
@@ -77,7 +78,8 @@ std::string ShortNumberText(std::optional<double> value, int digits) {
 
 std::vector<std::vector<std::string>> FoulingTableRows(const FoulingAnalysis& a) {
     std::vector<std::vector<std::string>> rows{
-        {"Law", "J0 (LMH)", "Constant", "t0 (s)", "R²", "RMS (ml)", "ΔAICc", "Note"}};
+        {ShownText("FoulingAnalysis", "Law"), "J0 (LMH)", ShownText("FoulingAnalysis", "Constant"),
+         "t0 (s)", "R²", "RMS (ml)", "ΔAICc", ShownText("FoulingAnalysis", "Note")}};
     for (const LawFit& fit : a.Laws) {
         const bool lineShown = fit.Reason != NotEnoughData && std::isfinite(fit.Line.R2);
         const auto ifFitted = [&fit](double value) {
@@ -85,10 +87,10 @@ std::vector<std::vector<std::string>> FoulingTableRows(const FoulingAnalysis& a)
         };
         std::string note = fit.Fitted ? std::string() : "not fitted: " + fit.Reason;
         if (a.Best == fit.Law) {
-            note = "best";
+            note = ShownText("FoulingAnalysis", "best");
         } else if (std::ranges::find(a.NotDistinguishableFrom, fit.Law) !=
                    a.NotDistinguishableFrom.end()) {
-            note = "not distinguishable from the best";
+            note = ShownText("FoulingAnalysis", "not distinguishable from the best");
         }
         const std::optional<double> delta = a.DeltaAicc(fit.Law);
         rows.push_back({std::string(LawTitle(fit.Law)), SignificantText(ifFitted(fit.Params.J0)),
@@ -167,7 +169,7 @@ FoulingSummaryItems(const FoulingAnalysis& a, const TWineRec& rec, const Display
     if (a.PointsUsed > 0) {
         points += " (rows " + std::to_string(a.FirstRow) + " to " + std::to_string(a.LastRow) + ")";
     }
-    std::string fi = "not reached";
+    std::string fi = ShownText("FoulingAnalysis", "not reached");
     if (a.FI.Seconds) {
         fi = FixedText(*a.FI.Seconds, 0, 1) + " s";
         if (!a.FI.StandardConditions) {
@@ -193,21 +195,26 @@ FoulingSummaryItems(const FoulingAnalysis& a, const TWineRec& rec, const Display
         return volume == NoValue ? volume : volume + " " + std::string(CapacityTerms);
     };
     return {
-        {"Points used", points},
-        {"Reading times", a.PreciseTimes ? "to 0.1 s, as collected" : "whole seconds"},
-        {"Best described by", best},
+        {ShownText("FoulingAnalysis", "Points used"), points},
+        {ShownText("FoulingAnalysis", "Reading times"),
+         a.PreciseTimes ? ShownText("FoulingAnalysis", "to 0.1 s, as collected")
+                        : ShownText("FoulingAnalysis", "whole seconds")},
+        {ShownText("FoulingAnalysis", "Best described by"), best},
         {"Vmax", vmax},
-        {"Vmax lower bound",
+        {ShownText("FoulingAnalysis", "Vmax lower bound"),
          a.Vmax ? "at least " + SignificantText(a.Vmax->LowerBound95) + " L/m² at 95 %" : NoValue},
         {"J0", a.J0Lmh ? SignificantText(a.J0Lmh) + " LMH" : NoValue},
-        {"Capacity by Vmax", withTerms(CapacityText(a, units))},
-        {"Best law's capacity", capacity},
-        {"Production capacity", withTerms(BestCapacityText(a, units))},
-        {"Exponential model estimate", StoredEstimateText(rec.ExpectedVolE.text(), units)},
-        {"Power model estimate", StoredEstimateText(rec.ExpectedVolP.text(), units)},
-        {"Flux decline",
+        {ShownText("FoulingAnalysis", "Capacity by Vmax"), withTerms(CapacityText(a, units))},
+        {ShownText("FoulingAnalysis", "Best law's capacity"), capacity},
+        {ShownText("FoulingAnalysis", "Production capacity"),
+         withTerms(BestCapacityText(a, units))},
+        {ShownText("FoulingAnalysis", "Exponential model estimate"),
+         StoredEstimateText(rec.ExpectedVolE.text(), units)},
+        {ShownText("FoulingAnalysis", "Power model estimate"),
+         StoredEstimateText(rec.ExpectedVolP.text(), units)},
+        {ShownText("FoulingAnalysis", "Flux decline"),
          a.FluxDeclinePercent ? FixedText(*a.FluxDeclinePercent, 0, 1) + " %" : NoValue},
-        {"Filterability index", fi},
+        {ShownText("FoulingAnalysis", "Filterability index"), fi},
     };
 }
 

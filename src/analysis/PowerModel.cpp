@@ -5,6 +5,7 @@
 #include "analysis/PowerModelSearch.h"
 #include "analysis/ResistanceText.h"
 #include "document/Real48.h"
+#include "document/TextCatalog.h"
 #include "entry/FixedText.h"
 #include "entry/NumberText.h"
 #include "entry/UnitConstants.h"
@@ -17,8 +18,9 @@ void StorePowerExpectedVolume(TWineRec& rec, const PowerSearchResult& fit, doubl
                               double R_max, std::string_view separator,
                               AnalysisWarnings& warnings) {
     if (fit.Rm >= R_max) {
-        warnings.Warn("Expected volume cannot be calculated from Power Model. Rm is greater than "
-                      "maximum allowable production resistance.");
+        warnings.Warn(ShownText(
+            "Messages", "Expected volume cannot be calculated from Power Model. Rm is greater than "
+                        "maximum allowable production resistance."));
         rec.ExpectedVolP.assign("  0");
         return;
     }
@@ -27,8 +29,9 @@ void StorePowerExpectedVolume(TWineRec& rec, const PowerSearchResult& fit, doubl
         // An exponent b of 0 (or too close to 0) puts R_max out of reach of
         // the curve's formula.
         rec.ExpectedVolP.assign(BlankExpectedVolume);
-        warnings.Warn("Expected volume cannot be calculated from Power Model. Its exponent b is "
-                      "zero or too close to zero.");
+        warnings.Warn(ShownText(
+            "Messages", "Expected volume cannot be calculated from Power Model. Its exponent b is "
+                        "zero or too close to zero."));
         return;
     }
     if (E > 46) {
@@ -96,16 +99,18 @@ std::optional<double> FitPowerModel(TWineRec& rec, std::span<const double> v,
     }
     if (fit.End == PowerSearchEnd::TooManySteps) {
         BlankPowerResults(rec);
-        warnings.Warn("The resistances are too high for the Power Model. Its results are left "
-                      "blank.");
+        warnings.Warn(ShownText(
+            "Messages", "The resistances are too high for the Power Model. Its results are left "
+                        "blank."));
         return std::nullopt;
     }
     const bool finite = std::isfinite(fit.m) && std::isfinite(fit.b) && std::isfinite(fit.r);
     const std::optional<double> a = finite ? StoreA(rec, fit.b) : std::nullopt;
     if (!a) {
         BlankPowerResults(rec);
-        warnings.Warn("The Power Model cannot be fitted to these data. Its results are left "
-                      "blank.");
+        warnings.Warn(ShownText(
+            "Messages", "The Power Model cannot be fitted to these data. Its results are left "
+                        "blank."));
         return std::nullopt;
     }
 
@@ -115,8 +120,9 @@ std::optional<double> FitPowerModel(TWineRec& rec, std::span<const double> v,
     rec.RmP.assign(ResistanceText(fit.Rm));
     StorePowerExpectedVolume(rec, fit, A_prod, R_max, separator, warnings);
     if (FillPowerColumn(rec, fit, *a)) {
-        warnings.Warn("The Power Model has no value at a V/A of 0.000. Those rows show no "
-                      "Power Model resistance.");
+        warnings.Warn(ShownText(
+            "Messages", "The Power Model has no value at a V/A of 0.000. Those rows show no "
+                        "Power Model resistance."));
     }
     return fit.r;
 }

@@ -8,7 +8,7 @@
 namespace zephra {
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About ORVANE ZEPHRA"));
+    setWindowTitle(tr("About ORVANE ZEPHRA"));
     setFixedSize(485, 388);
     auto* panel = new ProductPanel(473, 318, this);
     panel->move(6, 8);

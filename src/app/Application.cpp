@@ -17,7 +17,8 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
     } catch (const std::exception& e) {
         ReportError(e.what());
     } catch (...) {
-        ReportError("An unexpected error occurred.");
+        ReportError(QCoreApplication::translate("Application", "An unexpected error occurred.")
+                        .toStdString());
     }
     return false;
 }

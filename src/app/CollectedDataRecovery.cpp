@@ -5,6 +5,7 @@
 #include "app/wine/WineWindows.h"
 #include "document/WineNotes.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <string>
@@ -21,10 +22,16 @@ QString WineNameOf(const CollectedWine& wine) {
 
 void ReportDamaged(LeftJournal& journal, MessageBoxes& boxes) {
     const std::string aside = journal.MoveAside();
-    boxes.Warning("The recovery journal " + journal.Path() + " could not be read (" +
-                  journal.Contents().problem + "). " +
-                  (aside.empty() ? std::string("It was left where it is.")
-                                 : "It was moved to " + aside + "."));
+    const QString where =
+        aside.empty()
+            ? QCoreApplication::translate("CollectedDataRecovery", "It was left where it is.")
+            : QCoreApplication::translate("CollectedDataRecovery", "It was moved to %1.")
+                  .arg(QString::fromStdString(aside));
+    boxes.Warning(QCoreApplication::translate("CollectedDataRecovery",
+                                              "The recovery journal %1 could not be read (%2). %3")
+                      .arg(QString::fromStdString(journal.Path()),
+                           QString::fromStdString(journal.Contents().problem), where)
+                      .toStdString());
 }
 
 } // namespace

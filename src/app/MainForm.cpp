@@ -9,6 +9,7 @@
 #include "app/AppResources.h"
 #include "app/CollectedDataRecovery.h"
 #include "app/HelpWindow.h"
+#include "app/LanguageMenu.h"
 #include "app/ProductVersion.h"
 #include "app/SplashBox.h"
 #include "app/WelcomeDlg.h"
@@ -81,7 +82,8 @@ TMainForm::TMainForm(UiServices services)
     });
     connect(Settings.get(), &ProgramSettings::WriteFailed, this, [this](const QString& path) {
         services_.Boxes.Warning(
-            ("The units could not be kept in " + path + "; they hold until ZEPHRA ends.")
+            tr("The units could not be kept in %1; they hold until ZEPHRA ends.")
+                .arg(path)
                 .toStdString());
     });
 
@@ -111,9 +113,10 @@ void TMainForm::StartUp() {
     const int code = ReadDataFile(settings, Environment);
     if (code != 0) {
         services_.Boxes.Show(BoxKind::Error,
-                             "I/O Error type " + std::to_string(code) +
-                                 " occurred while loading environment file ZEPHRA.DAT. "
-                                 "ZEPHRA will have to exit.",
+                             tr("I/O Error type %1 occurred while loading environment file "
+                                "ZEPHRA.DAT. ZEPHRA will have to exit.")
+                                 .arg(code)
+                                 .toStdString(),
                              BoxButtons::Ok, BoxAnswer::Ok);
         startFailed_ = true;
         return;
@@ -152,41 +155,44 @@ void TMainForm::CreateCommands() {
         return action;
     };
     const QKeySequence none;
-    FileNew = make("File", "&New", QKeySequence(Qt::CTRL | Qt::Key_N), 0, "New|Create a new wine");
-    FileOpen = make("File", "&Open", none, 1, "Open|Open an existing wine file");
-    FileClose = make("FileDone", "&Close", none, -1, "Close|Close the currently active window");
-    FileSave =
-        make("FileDone", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S), 2, "Save|Save current wine");
-    FileSaveAs = make("FileDone", "Save &As...", none, -1,
-                      "Save as|Save the current wine with a new file name");
-    FileExportPdf = make("FileDone", "Export &PDF...", none, -1,
-                         "Export PDF|Write the lab report of the current wine as a PDF file");
-    FilePrint = make("FileDone", "&Print...", QKeySequence(Qt::CTRL | Qt::Key_P), -1,
-                     "Print|Print the lab report of the current wine");
+    FileNew = make("File", tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N), 0,
+                   tr("New|Create a new wine"));
+    FileOpen = make("File", tr("&Open"), none, 1, tr("Open|Open an existing wine file"));
+    FileClose =
+        make("FileDone", tr("&Close"), none, -1, tr("Close|Close the currently active window"));
+    FileSave = make("FileDone", tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), 2,
+                    tr("Save|Save current wine"));
+    FileSaveAs = make("FileDone", tr("Save &As..."), none, -1,
+                      tr("Save as|Save the current wine with a new file name"));
+    FileExportPdf = make("FileDone", tr("Export &PDF..."), none, -1,
+                         tr("Export PDF|Write the lab report of the current wine as a PDF file"));
+    FilePrint = make("FileDone", tr("&Print..."), QKeySequence(Qt::CTRL | Qt::Key_P), -1,
+                     tr("Print|Print the lab report of the current wine"));
     FileExportData =
-        make("FileDone", "Export Da&ta...", none, -1,
-             "Export data|Write the data and results of the current wine as CSV or JSON");
-    Exit = make("File", "E&xit", none, -1, "Exit|Exit application");
+        make("FileDone", tr("Export Da&ta..."), none, -1,
+             tr("Export data|Write the data and results of the current wine as CSV or JSON"));
+    Exit = make("File", tr("E&xit"), none, -1, tr("Exit|Exit application"));
     EditConditions =
-        make("Data", "&Edit Conditions", QKeySequence(Qt::CTRL | Qt::Key_E), -1, QString());
-    EditData = make("Data", "Edit &Data", QKeySequence(Qt::CTRL | Qt::Key_D), -1, QString());
+        make("Data", tr("&Edit Conditions"), QKeySequence(Qt::CTRL | Qt::Key_E), -1, QString());
+    EditData = make("Data", tr("Edit &Data"), QKeySequence(Qt::CTRL | Qt::Key_D), -1, QString());
     CollectNewData =
-        make("Data", "&Collect New Data", QKeySequence(Qt::CTRL | Qt::Key_C), -1, QString());
-    LaboratoryGraph = make("Data", "Laboratory Graph", none, -1, QString());
-    ProductionGraph = make("Data", "Production Graph", none, -1, QString());
-    FoulingAnalysis = make("Data", "Fouling Analysis", none, -1, QString());
-    FilterSizing = make("Data", "Filter Sizing", none, -1, QString());
-    CompareTrials = make("Data", "Compare Trials", none, -1, QString());
-    SetScaleConnection = make("Data", "Set Scale Connection", none, -1, QString());
-    HelpAbout = make("Help", "About", none, -1, QString());
-    HelpContents = make("Help", "&Contents", QKeySequence(Qt::Key_F1), -1, QString());
-    WindowCascade = make("Window", "&Cascade", none, 3, "Cascade");
-    WindowTileHorizontal = make("Window", "Tile &Horizontally", none, 4, "Tile Horizontal");
-    WindowTileVertical = make("Window", "&Tile Vertically", none, 5, "Tile Vertical");
-    UnitsUs = make("View", "&US", none, -1,
-                   "US units|Show psi, US gallons, gpm and gpm/m2, as the wine files keep them");
-    UnitsMetric = make("View", "&Metric", none, -1,
-                       "Metric units|Show and type bar, hL, L/h or hL/h and L/(m²·h)");
+        make("Data", tr("&Collect New Data"), QKeySequence(Qt::CTRL | Qt::Key_C), -1, QString());
+    LaboratoryGraph = make("Data", tr("Laboratory Graph"), none, -1, QString());
+    ProductionGraph = make("Data", tr("Production Graph"), none, -1, QString());
+    FoulingAnalysis = make("Data", tr("Fouling Analysis"), none, -1, QString());
+    FilterSizing = make("Data", tr("Filter Sizing"), none, -1, QString());
+    CompareTrials = make("Data", tr("Compare Trials"), none, -1, QString());
+    SetScaleConnection = make("Data", tr("Set Scale Connection"), none, -1, QString());
+    HelpAbout = make("Help", tr("About"), none, -1, QString());
+    HelpContents = make("Help", tr("&Contents"), QKeySequence(Qt::Key_F1), -1, QString());
+    WindowCascade = make("Window", tr("&Cascade"), none, 3, tr("Cascade"));
+    WindowTileHorizontal = make("Window", tr("Tile &Horizontally"), none, 4, tr("Tile Horizontal"));
+    WindowTileVertical = make("Window", tr("&Tile Vertically"), none, 5, tr("Tile Vertical"));
+    UnitsUs =
+        make("View", tr("&US"), none, -1,
+             tr("US units|Show psi, US gallons, gpm and gpm/m2, as the wine files keep them"));
+    UnitsMetric = make("View", tr("&Metric"), none, -1,
+                       tr("Metric units|Show and type bar, hL, L/h or hL/h and L/(m²·h)"));
     auto* units = new QActionGroup(this);
     for (QAction* action : {UnitsUs, UnitsMetric}) {
         action->setCheckable(true);
@@ -215,12 +221,12 @@ void TMainForm::CreateMenus() {
         return item;
     };
 
-    QMenu* wine = menuBar()->addMenu(QStringLiteral("&Wine"));
+    QMenu* wine = menuBar()->addMenu(tr("&Wine"));
     wine->addAction(FileNew);
     wine->addAction(FileOpen);
-    wine->addAction(view(FileClose, "Close|Close the current window"));
+    wine->addAction(view(FileClose, tr("Close|Close the current window")));
     wine->addAction(FileSave);
-    wine->addAction(view(FileSaveAs, "Save As|Save current file with different name"));
+    wine->addAction(view(FileSaveAs, tr("Save As|Save current file with different name")));
     wine->addSeparator();
     wine->addAction(FileExportPdf);
     wine->addAction(FileExportData);
@@ -228,7 +234,7 @@ void TMainForm::CreateMenus() {
     wine->addSeparator();
     wine->addAction(Exit);
 
-    QMenu* data = menuBar()->addMenu(QStringLiteral("&Data"));
+    QMenu* data = menuBar()->addMenu(tr("&Data"));
     data->addAction(EditConditions);
     data->addAction(EditData);
     data->addAction(CollectNewData);
@@ -241,23 +247,24 @@ void TMainForm::CreateMenus() {
     data->addSeparator();
     data->addAction(SetScaleConnection);
 
-    QMenu* view_ = menuBar()->addMenu(QStringLiteral("&View"));
-    view_->addAction(view(WindowCascade, "Cascade|Cascade windows"));
-    view_->addAction(view(WindowTileHorizontal, "Tile|Tile windows horizontally"));
-    view_->addAction(view(WindowTileVertical, "Tile|Tile windows vertically"));
+    QMenu* view_ = menuBar()->addMenu(tr("&View"));
+    view_->addAction(view(WindowCascade, tr("Cascade|Cascade windows")));
+    view_->addAction(view(WindowTileHorizontal, tr("Tile|Tile windows horizontally")));
+    view_->addAction(view(WindowTileVertical, tr("Tile|Tile windows vertically")));
     view_->addSeparator();
-    QMenu* units = view_->addMenu(QStringLiteral("&Units"));
+    QMenu* units = view_->addMenu(tr("&Units"));
     units->addAction(UnitsUs);
     units->addAction(UnitsMetric);
+    view_->addMenu(new LanguageMenu(ProgramConfPath(), services_.Boxes, this));
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->addAction(HelpAbout);
     help->addSeparator();
     help->addAction(HelpContents);
 }
 
 void TMainForm::CreateToolBar() {
-    QToolBar* bar = addToolBar(QStringLiteral("Tools"));
+    QToolBar* bar = addToolBar(tr("Tools"));
     bar->setObjectName(QStringLiteral("ToolBar"));
     bar->setMovable(false);
     bar->setFloatable(false);
@@ -474,7 +481,8 @@ void TMainForm::FoulingAnalysisExecute() {
 
 void TMainForm::FilterSizingExecute() {
     if (const TMDIChild* window = Documents->ActiveWineWindow())
-        OpenFilterSizing(window->WineClass.WineRec, window->WineClass.Notes, this, Settings->Units());
+        OpenFilterSizing(window->WineClass.WineRec, window->WineClass.Notes, this,
+                         Settings->Units());
 }
 
 void TMainForm::CompareTrialsExecute() {

@@ -6,11 +6,11 @@
 namespace zephra {
 
 TWelcomeDlg::TWelcomeDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("How would you like to begin?"));
+    setWindowTitle(tr("How would you like to begin?"));
     setFixedSize(307, 171);
 
-    GoOpen = new QAction(QStringLiteral("Open an existing wine file"), this);
-    GoNew = new QAction(QStringLiteral("Begin with a new wine"), this);
+    GoOpen = new QAction(tr("Open an existing wine file"), this);
+    GoNew = new QAction(tr("Begin with a new wine"), this);
     connect(GoOpen, &QAction::triggered, this, &TWelcomeDlg::GoOpenExecute);
     connect(GoNew, &QAction::triggered, this, &TWelcomeDlg::GoNewExecute);
 

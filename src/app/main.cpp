@@ -1,18 +1,29 @@
+#include "acquisition/SettingsFile.h"
 #include "app/AppResources.h"
 #include "app/Application.h"
 #include "app/MainForm.h"
+#include "document/Language.h"
+#include "document/LanguageSetting.h"
 #include "serial/ui/InstallSerialUi.h"
 #include "ui_common/QtClock.h"
 #include "ui_common/QtFileDialogs.h"
 #include "ui_common/QtMessageBoxes.h"
+#include "ui_common/Translation.h"
 
 #include <QFont>
+
+#include <cstdlib>
 
 int main(int argc, char* argv[]) {
     zephra::TApplication app(argc, argv);
     zephra::serial::ui::InstallSerialUi(&app);
     QApplication::setApplicationName(QStringLiteral("ZEPHRA"));
     QApplication::setOrganizationName(QStringLiteral("ORVANE"));
+    // View → Language wins over the system's language.
+    std::string language = zephra::ReadLanguageSetting(zephra::ProgramConfPath());
+    if (language.empty())
+        language = zephra::SystemLanguage([](const char* name) { return std::getenv(name); });
+    zephra::InstallLanguage(app, QString::fromStdString(language));
     QApplication::setWindowIcon(zephra::ApplicationIcon());
     QFont face(QStringLiteral("Liberation Sans"));
     face.setPixelSize(11);

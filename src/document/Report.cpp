@@ -1,5 +1,6 @@
 #include "document/Report.h"
 
+#include "document/TextCatalog.h"
 #include "document/Utf8Characters.h"
 #include "document/Windows1252.h"
 
@@ -28,30 +29,62 @@ void AddEmptyLines(std::vector<std::string>& lines, int count) {
     lines.insert(lines.end(), static_cast<std::size_t>(count), std::string());
 }
 
-// `unit` after a blank, then blanks up to `width` characters (at least one).
-std::string UnitColumn(const std::string& unit, std::size_t width) {
-    const std::size_t length = Utf8Characters(unit);
-    return " " + unit + std::string(length < width ? width - length : 1, ' ');
+std::string Blanks(std::size_t count) {
+    return std::string(count, ' ');
+}
+
+// A label of the panels in the program's language, right-aligned in `width`
+// characters, so that the value after it keeps its column in every language.
+std::string RightAligned(const std::string& label, std::size_t width) {
+    const std::size_t length = Utf8Characters(label);
+    return Blanks(length < width ? width - length : 0) + label;
+}
+
+// A label left-aligned in `width` characters, for what follows it to keep its
+// column.
+std::string LeftAligned(const std::string& label, std::size_t width) {
+    const std::size_t length = Utf8Characters(label);
+    return label + Blanks(length < width ? width - length : 0);
+}
+
+// `unit` after a blank, then `label` ending `width` characters after the
+// value before them (at least one blank between unit and label), so that the
+// right column keeps its place whatever the unit and the language.
+std::string UnitAndLabel(const std::string& unit, const std::string& label, std::size_t width) {
+    const std::size_t used = 1 + Utf8Characters(unit) + Utf8Characters(label);
+    return " " + unit + Blanks(used < width ? width - used : 1) + label;
+}
+
+// A heading and its rule of dashes as long as the heading.
+void AddHeading(std::vector<std::string>& lines, const std::string& heading) {
+    lines.push_back(" " + heading);
+    lines.push_back(" " + Dashes(static_cast<int>(Utf8Characters(heading))));
 }
 
 std::vector<std::string> TableLines(const TWineRec& rec, const ReportQuantities& q) {
     const TConditions& c = rec.Conditions;
     std::vector<std::string> lines;
     AddEmptyLines(lines, 2);
-    lines.push_back("           Laboratory Conditions                  Full Scale Conditions");
+    lines.push_back(Blanks(11) + LeftAligned(CoreText("ReportPanel", "Laboratory Conditions"), 39) +
+                    CoreText("ReportPanel", "Full Scale Conditions"));
     lines.push_back("   " + Dashes(37) + "   " + Dashes(32));
-    lines.push_back("                   pressure: " + q.LabPressure +
-                    UnitColumn(q.PressureUnit, 12) + "maximum pressure: " + q.MaxPressure + " " +
-                    q.PressureUnit);
-    lines.push_back("                       area:" + Text(rec.LabA) +
-                    " cm2                     area: " + Text(c.ProdA) + " m2");
-    lines.push_back("   equivalent volume passed: " + q.LabEquivVolume +
-                    UnitColumn(q.VolumeUnit, 24) + "rate: " + q.Rate + " " + q.RateUnit);
-    lines.push_back("      average face velocity: " + q.LabFaceVelocity +
-                    UnitColumn(q.FaceVelocityUnit, 15) + "face velocity: " + q.ProdFaceVelocity +
-                    " " + q.FaceVelocityUnit);
+    lines.push_back(RightAligned(CoreText("ReportPanel", "pressure"), 27) + ": " + q.LabPressure +
+                    UnitAndLabel(q.PressureUnit, CoreText("ReportPanel", "maximum pressure"), 29) +
+                    ": " + q.MaxPressure + " " + q.PressureUnit);
+    lines.push_back(RightAligned(CoreText("ReportPanel", "area"), 27) + ":" + Text(rec.LabA) +
+                    " cm2" + RightAligned(CoreText("ReportPanel", "area"), 25) + ": " +
+                    Text(c.ProdA) + " m2");
+    lines.push_back(RightAligned(CoreText("ReportPanel", "equivalent volume passed"), 27) + ": " +
+                    q.LabEquivVolume +
+                    UnitAndLabel(q.VolumeUnit, CoreText("ReportPanel", "rate"), 29) + ": " +
+                    q.Rate + " " + q.RateUnit);
+    lines.push_back(RightAligned(CoreText("ReportPanel", "average face velocity"), 27) + ": " +
+                    q.LabFaceVelocity +
+                    UnitAndLabel(q.FaceVelocityUnit, CoreText("ReportPanel", "face velocity"), 29) +
+                    ": " + q.ProdFaceVelocity + " " + q.FaceVelocityUnit);
     AddEmptyLines(lines, 2);
-    lines.push_back("             V      Time     V/A        R       Rexp     Rpower    Rmax");
+    lines.push_back("             V" + RightAligned(CoreText("ReportPanel", "Time"), 10) +
+                    "     V/A        R       Rexp     Rpower    Rmax");
     lines.push_back("            ml    min sec     m        1/m       1/m       1/m");
 
     std::string rule = "        ";
@@ -82,29 +115,27 @@ std::vector<std::string> TableLines(const TWineRec& rec, const ReportQuantities&
 std::vector<std::string> SummaryLines(const TWineRec& rec, const ReportQuantities& q) {
     std::vector<std::string> lines;
     AddEmptyLines(lines, 1);
-    lines.push_back(" Wine: " + Text(rec.Conditions.WineName));
-    lines.push_back(" Filter: " + Text(rec.Conditions.FilterName));
+    lines.push_back(" " + LeftAligned(CoreText("ReportPanel", "Wine:"), 6) +
+                    Text(rec.Conditions.WineName));
+    lines.push_back(" " + LeftAligned(CoreText("ReportPanel", "Filter:"), 8) +
+                    Text(rec.Conditions.FilterName));
     AddEmptyLines(lines, 1);
-    lines.push_back(" Power Fouling Constants");
-    lines.push_back(" " + Dashes(23));
+    AddHeading(lines, CoreText("ReportPanel", "Power Fouling Constants"));
     lines.push_back(" Rm:" + Text(rec.RmP));
     lines.push_back(" a:" + Text(rec.a));
     lines.push_back(" b:" + Text(rec.bP));
     lines.push_back(" r:" + Text(rec.rP));
     AddEmptyLines(lines, 1);
-    lines.push_back(" Estimated full-scale volume");
-    lines.push_back(" " + Dashes(27));
-    lines.push_back(" " + q.ExpectedVolP + " " + q.EstimateUnit);
+    AddHeading(lines, CoreText("ReportPanel", "Estimated full-scale volume"));
+    lines.push_back(" " + q.ExpectedVolP + " " + CoreText("ReportPanel", q.EstimateUnit.c_str()));
     AddEmptyLines(lines, 1);
-    lines.push_back(" Exponential Fouling Constants");
-    lines.push_back(" " + Dashes(29));
+    AddHeading(lines, CoreText("ReportPanel", "Exponential Fouling Constants"));
     lines.push_back(" Rm:" + Text(rec.RmE));
     lines.push_back(" b:" + Text(rec.bE));
     lines.push_back(" r:" + Text(rec.rE));
     AddEmptyLines(lines, 1);
-    lines.push_back(" Estimated full-scale volume");
-    lines.push_back(" " + Dashes(27));
-    lines.push_back(" " + q.ExpectedVolE + " " + q.EstimateUnit);
+    AddHeading(lines, CoreText("ReportPanel", "Estimated full-scale volume"));
+    lines.push_back(" " + q.ExpectedVolE + " " + CoreText("ReportPanel", q.EstimateUnit.c_str()));
     AddEmptyLines(lines, 6);
     return lines;
 }
@@ -125,7 +156,7 @@ ReportQuantities StoredQuantities(const TWineRec& rec) {
             "gpm/m2",
             Text(rec.ExpectedVolP),
             Text(rec.ExpectedVolE),
-            "gallons"};
+            ShownText("ReportPanel", "gallons")};
 }
 
 ReportLines FillLines(const TWineRec& rec) {

@@ -1,6 +1,7 @@
 #include "document/WineFile.h"
 
 #include "document/AtomicFile.h"
+#include "document/TextCatalog.h"
 #include "document/WineTrailer.h"
 
 #include <algorithm>
@@ -56,7 +57,7 @@ bool ReadWineFile(const std::string& path, WineFileContents& wine, MessageBoxes&
         return ioError(EISDIR);
     }
     if (st.st_size / static_cast<off_t>(WineRecSize) != 1) {
-        boxes.Error("Error reading the data file.");
+        boxes.Error(ShownText("Messages", "Error reading the data file."));
         return false;
     }
     unsigned char bytes[WineRecSize + MaxTrailerSize];
@@ -65,7 +66,7 @@ bool ReadWineFile(const std::string& path, WineFileContents& wine, MessageBoxes&
         return ioError(errno);
     }
     if (static_cast<std::size_t>(n) < WineRecSize) {
-        boxes.Error("Error reading the data file.");
+        boxes.Error(ShownText("Messages", "Error reading the data file."));
         return false;
     }
     std::memcpy(&wine.Rec, bytes, WineRecSize);
@@ -104,8 +105,10 @@ std::string WineWriteErrorDetail(int code) {
     if (code != EFBIG) {
         return {};
     }
-    return " The file would be too large: the wine's notes (comments, full names, reading "
-           "times) do not fit after the record. Shorten the comments and save again.";
+    return " " + CoreText("WineFile",
+                          "The file would be too large: the wine's notes (comments, full names, "
+                          "reading times) do not fit after the record. Shorten the comments and "
+                          "save again.");
 }
 
 } // namespace zephra

@@ -10,6 +10,7 @@
 // DataEntryErrorMessage in an information box and keep the dialog open. On
 // success StoreDataForm(record, form), set Modified and recalculate.
 
+#include "document/TextCatalog.h"
 #include "document/WineNotes.h"
 #include "document/WineRec.h"
 #include "entry/DecimalMark.h"
@@ -40,9 +41,9 @@ struct DataCheckFailure {
     int Row;
 };
 
-inline constexpr const char* DataEntryErrorMessage =
-    "There is an error in the data entry. Please correct it and retry, or cancel. (Volume "
-    "increments must be greater than 0.1 ml.)";
+inline constexpr const char* DataEntryErrorMessage = ShownText(
+    "Messages", "There is an error in the data entry. Please correct it and retry, or cancel. "
+                "(Volume increments must be greater than 0.1 ml.)");
 
 // The dialog's message for a failed check: the row and column of the box,
 // then DataEntryErrorMessage, then the decimal-comma hint when the box's

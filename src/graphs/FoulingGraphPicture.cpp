@@ -1,5 +1,6 @@
 #include "graphs/FoulingGraphPicture.h"
 
+#include "document/TextCatalog.h"
 #include "entry/FixedText.h"
 #include "graphs/GraphColours.h"
 #include "graphs/Markers.h"
@@ -106,11 +107,11 @@ void DrawAxes(PlotCanvas& canvas, const AxisRanges& ranges, const ChartAxis& x,
 }
 
 std::string LegendText(const FoulingAnalysis& a, const LawFit& fit) {
-    std::string text(LawTitle(fit.Law));
+    std::string text = CoreText("FoulingAnalysis", LawTitle(fit.Law).data());
     if (!fit.Fitted) {
-        text += " (not fitted)";
+        text += " (" + CoreText("Graph", "not fitted") + ")";
     } else if (a.Best == fit.Law) {
-        text += " (best)";
+        text += " (" + CoreText("Graph", "best") + ")";
     }
     return text;
 }
@@ -141,11 +142,11 @@ void DrawLegend(PlotCanvas& canvas, const FoulingAnalysis& a) {
     canvas.PenKind = PenStyle::Solid;
     canvas.PenColour = Green;
     DrawPlusMarker(canvas, {symbolLeft + 14, top + rowHeight / 2}, 3);
-    text("Data points");
+    text(CoreText("Graph", "Data points"));
     top += rowHeight;
     canvas.PenColour = FireBrick;
     DrawCrossMarker(canvas, {symbolLeft + 14, top + rowHeight / 2}, 2);
-    text("Unused data");
+    text(CoreText("Graph", "Unused data"));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "graphs/GraphWindowPicture.h"
 
+#include "document/TextCatalog.h"
 #include "document/Windows1252.h"
 #include "entry/ControlCharacters.h"
 #include "entry/FixedText.h"
@@ -107,17 +108,17 @@ void DrawLegend(PlotCanvas& canvas, const PixelRect& rect, GraphScale scale) {
     DrawLegendBox(canvas, box);
 
     const int textLeft = rect.Right - 116;
-    const auto entry = [&](int topFromBottom, const char* text) {
+    const auto entry = [&](int topFromBottom, const std::string& text) {
         const int top = rect.Bottom - topFromBottom;
         canvas.TextRect({textLeft, top, textLeft + 110, top + 20}, text, TextAlign::Left);
     };
     if (production) {
-        entry(122, "Max Resistance");
+        entry(122, CoreText("Graph", "Max Resistance"));
     }
-    entry(102, "Power Model Curve");
-    entry(82, "Exponential Curve");
-    entry(62, "Data Points");
-    entry(42, "Unused Data");
+    entry(102, CoreText("Graph", "Power Model Curve"));
+    entry(82, CoreText("Graph", "Exponential Curve"));
+    entry(62, CoreText("Graph", "Data Points"));
+    entry(42, CoreText("Graph", "Unused Data"));
 
     if (production) {
         canvas.PenKind = PenStyle::Dotted;

@@ -2,6 +2,7 @@
 
 #include "analysis/FoulingAnalysis.h"
 #include "document/Report.h"
+#include "document/TextCatalog.h"
 #include "entry/ControlCharacters.h"
 #include "entry/ShownQuantities.h"
 #include "graphs/FloatingPointFault.h"
@@ -42,7 +43,7 @@ std::vector<std::string> TableLines(const TWineRec& rec, const std::vector<std::
     }
     if (anySkipped) {
         lines.emplace_back();
-        lines.push_back(" * not used by the fouling fits");
+        lines.push_back(" * " + CoreText("ReportPage", "not used by the fouling fits"));
     }
     return WithoutOuterEmptyLines(lines);
 }
@@ -85,7 +86,7 @@ template <typename DrawChart> ReportGraph Graph(std::string caption, DrawChart d
 } // namespace
 
 std::string ReportTitle(const std::vector<ReportPage>& pages) {
-    std::string title = "Filterability report: ";
+    std::string title = CoreText("ReportPage", "Filterability report: ");
     for (std::size_t i = 0; i < pages.size(); ++i) {
         title += (i == 0 ? "" : ", ") + pages[i].Title;
     }
@@ -93,34 +94,40 @@ std::string ReportTitle(const std::vector<ReportPage>& pages) {
 }
 
 std::string PageNumberText(int page, int pages) {
-    return "Page " + std::to_string(page) + " of " + std::to_string(pages);
+    return FilledIn(CoreText("ReportPage", "Page %1 of %2"),
+                    {std::to_string(page), std::to_string(pages)});
 }
 
 ReportPage BuildReportPage(const TWineRec& rec, const ReportSource& source, const WineNotes& notes,
                            const IndexBandLimits& limits, const DisplayUnits& units) {
     const ReportLines panels = FillLines(rec, ShownQuantities(rec, units));
     ReportPage page;
-    page.Kind = "ZEPHRA filterability report";
+    page.Kind = CoreText("ReportPage", "ZEPHRA filterability report");
     page.Title = std::string(TrimBlanks(FullWineName(rec, notes)));
-    page.HeaderLines = {
-        "Filter: " + std::string(TrimBlanks(FullFilterName(rec, notes))) +
-        "    Wine type: " + (rec.Conditions.WineType.get() == 1 ? "Dessert" : "Normal")};
+    page.HeaderLines = {CoreText("ReportPage", "Filter: ") +
+                        std::string(TrimBlanks(FullFilterName(rec, notes))) + "    " +
+                        CoreText("ReportPage", "Wine type: ") +
+                        (rec.Conditions.WineType.get() == 1 ? CoreText("ReportPage", "Dessert")
+                                                            : CoreText("ReportPage", "Normal"))};
     if (!notes.TrialStarted.empty()) {
-        page.HeaderLines.push_back("Trial started: " + TrialStartShown(notes.TrialStarted));
+        page.HeaderLines.push_back(CoreText("ReportPage", "Trial started: ") +
+                                   TrialStartShown(notes.TrialStarted));
     }
-    page.HeaderLines.push_back("File: " + source.FileName + "    Modified: " + source.Modified);
-    page.HeaderLines.push_back("Printed: " + source.Printed);
+    page.HeaderLines.push_back(CoreText("ReportPage", "File: ") + source.FileName + "    " +
+                               CoreText("ReportPage", "Modified: ") + source.Modified);
+    page.HeaderLines.push_back(CoreText("ReportPage", "Printed: ") + source.Printed);
     page.Comments = notes.Comments;
     page.TableLines = TableLines(rec, panels.Table);
     page.SummaryLines = WithoutOuterEmptyLines(panels.Summary);
     const FoulingAnalysis analysis = AnalyzeWineFouling(rec, notes);
     ShowControlCharacters(page);
     page.Results = BuildReportResults(rec, analysis, limits, units);
-    page.LabGraph = Graph("Laboratory-scale graph",
+    page.LabGraph = Graph(CoreText("ReportPage", "Laboratory-scale graph"),
                           [&rec] { return ResistanceChart(rec, GraphScale::Laboratory); });
-    page.ProductionGraph = Graph("Production-scale graph",
+    page.ProductionGraph = Graph(CoreText("ReportPage", "Production-scale graph"),
                                  [&rec] { return ResistanceChart(rec, GraphScale::Production); });
-    page.FoulingGraph = Graph("Fouling analysis", [&analysis] { return FoulingChart(analysis); });
+    page.FoulingGraph = Graph(CoreText("ReportPage", "Fouling analysis"),
+                              [&analysis] { return FoulingChart(analysis); });
     return page;
 }
 

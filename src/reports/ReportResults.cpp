@@ -1,6 +1,7 @@
 #include "reports/ReportResults.h"
 
 #include "analysis/FoulingAnalysisText.h"
+#include "document/TextCatalog.h"
 
 namespace zephra {
 
@@ -8,14 +9,18 @@ namespace {
 
 std::string IndexItem(const FoulingAnalysis& a, const IndexBandLimits& limits) {
     if (!a.FI.Seconds) {
-        return std::string(NoValue) + " (the trial did not reach 400 ml)";
+        return std::string(NoValue) + " (" +
+               CoreText("ReportResults", "the trial did not reach 400 ml") + ")";
     }
     return IndexReadingText(a.FI, limits);
 }
 
 std::string VmaxItem(const FoulingAnalysis& a) {
     if (!a.Vmax) {
-        return a.Best ? std::string(NoValue) + " (the standard law does not describe this trial)"
+        return a.Best ? std::string(NoValue) + " (" +
+                            CoreText("ReportResults",
+                                     "the standard law does not describe this trial") +
+                            ")"
                       : std::string(NoValue);
     }
     return CapacityIntervalText(*a.Vmax) + "; Vmax \xE2\x89\xA5 " +
@@ -31,9 +36,10 @@ std::string BestLawItem(const FoulingAnalysis& a) {
 }
 
 std::string ModelsItem(const TWineRec& rec, const DisplayUnits& units) {
-    return "exponential model " + StoredEstimateText(rec.ExpectedVolE.text(), units) +
-           ", power model " + StoredEstimateText(rec.ExpectedVolP.text(), units) +
-           " (production filter)";
+    return FilledIn(
+        CoreText("ReportResults", "exponential model %1, power model %2 (production filter)"),
+        {StoredEstimateText(rec.ExpectedVolE.text(), units),
+         StoredEstimateText(rec.ExpectedVolP.text(), units)});
 }
 
 std::string AnalysisCapacityItem(const FoulingAnalysis& a, const DisplayUnits& units) {
@@ -51,17 +57,14 @@ std::string Verdict(const FoulingAnalysis& a, const IndexBandLimits& limits) {
         return BandVerdict(*band);
     }
     if (!a.EnoughData) {
-        return "Not enough data for a verdict: run the trial longer.";
+        return CoreText("ReportResults", "Not enough data for a verdict: run the trial longer.");
     }
     if (a.FI.Seconds) {
-        return "Index not comparable at these conditions: judge by the capacity.";
+        return CoreText("ReportResults",
+                        "Index not comparable at these conditions: judge by the capacity.");
     }
-    return "The trial did not reach 400 ml: no index; judge by the capacity.";
-}
-
-// The pressure the index bands are read at, in the pressure unit shown.
-std::string StandardPressureText(const DisplayUnits& units) {
-    return units.Metric() ? "2.00 \xC2\xB1 0.07 bar" : "29 \xC2\xB1 1 psi (2 bar)";
+    return CoreText("ReportResults",
+                    "The trial did not reach 400 ml: no index; judge by the capacity.");
 }
 
 } // namespace
@@ -70,18 +73,21 @@ ReportResults BuildReportResults(const TWineRec& rec, const FoulingAnalysis& a,
                                  const IndexBandLimits& limits, const DisplayUnits& units) {
     ReportResults results;
     results.Items = {
-        {"Filterability index", IndexItem(a, limits)},
+        {CoreText("ReportResults", "Filterability index"), IndexItem(a, limits)},
         {"Vmax", VmaxItem(a)},
-        {"Best described by", BestLawItem(a)},
-        {"Capacity by the models", ModelsItem(rec, units)},
-        {"Capacity by the analysis", AnalysisCapacityItem(a, units)},
+        {CoreText("ReportResults", "Best described by"), BestLawItem(a)},
+        {CoreText("ReportResults", "Capacity by the models"), ModelsItem(rec, units)},
+        {CoreText("ReportResults", "Capacity by the analysis"), AnalysisCapacityItem(a, units)},
     };
     results.Verdict = Verdict(a, limits);
-    results.Note = "Bands after Romat (2014): limits " + ShortNumberText(limits.VeryGood) + " / " +
-                   ShortNumberText(limits.Good) + " / " + ShortNumberText(limits.Poor) +
-                   " s, for a 25 mm membrane at " + StandardPressureText(units) +
-                   "; the pore size is not "
-                   "recorded, 0.65 \xC2\xB5m is assumed.";
+    results.Note = FilledIn(CoreText("ReportResults",
+                                     "Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm "
+                                     "membrane at %4; the pore size is not "
+                                     "recorded, 0.65 µm is assumed."),
+                            {ShortNumberText(limits.VeryGood), ShortNumberText(limits.Good),
+                             ShortNumberText(limits.Poor),
+                             // The standard pressure in the units the page shows.
+                             units.Metric() ? "2 ± 0.07 bar" : "29 ± 1 psi (2 bar)"});
     return results;
 }
 

@@ -3,6 +3,7 @@
 #include "analysis/FilterSizing.h"
 #include "analysis/FoulingAnalysis.h"
 #include "analysis/FoulingAnalysisText.h"
+#include "document/TextCatalog.h"
 #include "reports/Csv.h"
 #include "reports/FieldText.h"
 
@@ -144,8 +145,13 @@ void SortComparison(std::vector<ComparisonRow>& rows, ComparisonOrder order) {
 
 std::vector<std::vector<std::string>> ComparisonTableRows(const std::vector<ComparisonRow>& rows) {
     std::vector<std::vector<std::string>> table{
-        {"Wine", "Filter", "Trial start", "Points", "Index (s)", "Band", "Vmax (L/m²)", "Vmax 95 %",
-         "Best law", "Exp. (L/m²)", "Power (L/m²)", "Best law (L/m²)", "Flux decline (%)"}};
+        {ShownText("Comparison", "Wine"), ShownText("Comparison", "Filter"),
+         ShownText("Comparison", "Trial start"), ShownText("Comparison", "Points"),
+         ShownText("Comparison", "Index (s)"), ShownText("Comparison", "Band"),
+         ShownText("Comparison", "Vmax (L/m²)"), ShownText("Comparison", "Vmax 95 %"),
+         ShownText("Comparison", "Best law"), ShownText("Comparison", "Exp. (L/m²)"),
+         ShownText("Comparison", "Power (L/m²)"), ShownText("Comparison", "Best law (L/m²)"),
+         ShownText("Comparison", "Flux decline (%)")}};
     for (const ComparisonRow& r : rows) {
         std::string band = r.Band ? BandName(*r.Band) : std::string(NoValue);
         if (!r.Band && r.IndexSeconds && !r.StandardConditions) {

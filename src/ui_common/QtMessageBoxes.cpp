@@ -54,25 +54,27 @@ BoxAnswer ClosedAnswer(BoxButtons buttons) {
 BoxAnswer QtMessageBoxes::Show(BoxKind kind, const std::string& text, BoxButtons buttons,
                                BoxAnswer defaultButton) {
     QMessageBox::Icon icon = QMessageBox::Information;
-    QString title = QStringLiteral("Information");
+    QString title = QCoreApplication::translate("MessageBoxes", "Information");
     switch (kind) {
     case BoxKind::Information:
         break;
     case BoxKind::Warning:
         icon = QMessageBox::Warning;
-        title = QStringLiteral("Warning");
+        title = QCoreApplication::translate("MessageBoxes", "Warning");
         break;
     case BoxKind::Error:
         icon = QMessageBox::Critical;
-        title = QStringLiteral("Error");
+        title = QCoreApplication::translate("MessageBoxes", "Error");
         break;
     case BoxKind::Question:
         icon = QMessageBox::Question;
-        title = QStringLiteral("Confirm");
+        title = QCoreApplication::translate("MessageBoxes", "Confirm");
         break;
     }
-    QMessageBox box(icon, title, QString::fromStdString(text), ToQt(buttons),
-                    QApplication::activeWindow());
+    // The core's fixed messages are marked for translation (ShownText); every
+    // other text arrives in the program's language already.
+    QMessageBox box(icon, title, QCoreApplication::translate("Messages", text.c_str()),
+                    ToQt(buttons), QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(ToQt(defaultButton));
     box.exec();

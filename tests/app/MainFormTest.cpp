@@ -309,8 +309,9 @@ private slots:
                               "Laboratory Graph", "Production Graph", "Fouling Analysis",
                               "Filter Sizing", "Compare Trials", "-", "Set Scale Connection"}));
         QCOMPARE(menus.at(2)->text(), QStringLiteral("&View"));
-        QCOMPARE(MenuItems(menus.at(2)->menu()), (QStringList{"&Cascade", "Tile &Horizontally",
-                                                              "&Tile Vertically", "-", "&Units"}));
+        QCOMPARE(MenuItems(menus.at(2)->menu()),
+                 (QStringList{"&Cascade", "Tile &Horizontally", "&Tile Vertically", "-", "&Units",
+                              "&Language"}));
         QCOMPARE(menus.at(3)->text(), QStringLiteral("&Help"));
         QCOMPARE(MenuItems(menus.at(3)->menu()), (QStringList{"About", "-", "&Contents"}));
 

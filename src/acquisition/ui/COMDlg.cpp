@@ -41,18 +41,16 @@ QString Text(const std::string& text) {
 
 TCOMDlg::TCOMDlg(QWidget* owner, const std::optional<BalanceProfile>& profile)
     : QDialog(owner), runner_(new BalanceProbeRunner(this)) {
-    SetUpEntryDialog(*this, QStringLiteral("Set scale connection"), ClientWidth, ClientHeight);
+    SetUpEntryDialog(*this, tr("Set scale connection"), ClientWidth, ClientHeight);
 
-    Label1 =
-        new QLabel(QStringLiteral("Select the COM port to which the scale is connected"), this);
+    Label1 = new QLabel(tr("Select the COM port to which the scale is connected"), this);
     Label1->setGeometry(42, 24, 143, 26);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setWordWrap(true);
 
-    OKButton = MakeButton(this, QStringLiteral("OKButton"), QStringLiteral("OK"), 128, 272);
+    OKButton = MakeButton(this, QStringLiteral("OKButton"), tr("OK"), 128, 272);
     OKButton->setDefault(true);
-    CancelButton =
-        MakeButton(this, QStringLiteral("CancelButton"), QStringLiteral("Cancel"), 24, 272);
+    CancelButton = MakeButton(this, QStringLiteral("CancelButton"), tr("Cancel"), 24, 272);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -69,8 +67,7 @@ TCOMDlg::TCOMDlg(QWidget* owner, const std::optional<BalanceProfile>& profile)
         previous = COM[i];
 
         const std::optional<std::string> device = ComPortDevice(i + 1);
-        const QString full =
-            device ? QString::fromStdString(*device) : QStringLiteral("not present");
+        const QString full = device ? QString::fromStdString(*device) : tr("not present");
         Device[i] = new QLabel(this);
         Device[i]->setGeometry(DeviceLeft, 70 + 20 * i, DeviceWidth, 17);
         Device[i]->setText(QFontMetrics(font()).elidedText(full, Qt::ElideMiddle, DeviceWidth));
@@ -93,22 +90,22 @@ void TCOMDlg::BuildBalanceSection() {
             [this] { ShowBalanceSection(!BalanceSectionShown()); });
     setTabOrder(COM[8], BalanceButton);
 
-    auto label = [this](const char* text, int top) {
-        auto* l = new QLabel(QString::fromUtf8(text), this);
+    auto label = [this](const QString& text, int top) {
+        auto* l = new QLabel(text, this);
         l->setGeometry(SectionLabel, top + 3, SectionField - SectionLabel - 4, 15);
         return l;
     };
-    auto* heading = new QLabel(QStringLiteral("Balance"), this);
+    auto* heading = new QLabel(tr("Balance"), this);
     heading->setGeometry(SectionLabel, 24, 100, 15);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
 
-    label("Dialect", 48);
+    label(tr("Dialect"), 48);
     Dialect = new QComboBox(this);
     Dialect->setObjectName(QStringLiteral("Dialect"));
     Dialect->setGeometry(SectionField, 48, 170, 21);
-    Dialect->addItem(QStringLiteral("Auto (detect)"));
+    Dialect->addItem(tr("Auto (detect)"));
     for (BalanceDialect dialect : AllDialects()) {
         Dialect->addItem(Text(DialectKey(dialect)), static_cast<int>(dialect));
         Dialect->setItemData(Dialect->count() - 1, Text(DialectDescription(dialect)),
@@ -116,15 +113,15 @@ void TCOMDlg::BuildBalanceSection() {
     }
     connect(Dialect, &QComboBox::activated, this, [this] { DialectChosen(); });
 
-    label("Network", 76);
+    label(tr("Network"), 76);
     Address = new QLineEdit(this);
     Address->setObjectName(QStringLiteral("Address"));
     Address->setGeometry(SectionField, 76, 170, 21);
     Address->setPlaceholderText(QStringLiteral("tcp://host:port"));
-    Address->setToolTip(QStringLiteral("A balance on the network, in place of the COM port; "
-                                       "empty for the COM port"));
+    Address->setToolTip(tr("A balance on the network, in place of the COM port; "
+                           "empty for the COM port"));
 
-    label("Rate", 104);
+    label(tr("Rate"), 104);
     Baud = new QComboBox(this);
     Baud->setObjectName(QStringLiteral("Baud"));
     Baud->setGeometry(SectionField, 104, 80, 21);
@@ -132,24 +129,23 @@ void TCOMDlg::BuildBalanceSection() {
     for (int rate : {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200})
         Baud->addItem(QString::number(rate));
 
-    label("Framing", 132);
+    label(tr("Framing"), 132);
     Framing = new QComboBox(this);
     Framing->setObjectName(QStringLiteral("Framing"));
     Framing->setGeometry(SectionField, 132, 80, 21);
     for (const char* framing : {"8N1", "7E1", "7O1", "7N2", "8E1", "8O1", "8N2", "7E2", "7O2"})
         Framing->addItem(QString::fromLatin1(framing));
 
-    label("Handshake", 160);
+    label(tr("Handshake"), 160);
     Handshake = new QComboBox(this);
     Handshake->setObjectName(QStringLiteral("Handshake"));
     Handshake->setGeometry(SectionField, 160, 80, 21);
     for (const char* name : HandshakeNames)
         Handshake->addItem(QString::fromLatin1(name));
 
-    DetectButton = MakeButton(this, QStringLiteral("DetectButton"), QStringLiteral("Detect"),
-                              SectionLabel, 194);
-    TestButton = MakeButton(this, QStringLiteral("TestButton"), QStringLiteral("Test"),
-                            SectionLabel + 85, 194);
+    DetectButton =
+        MakeButton(this, QStringLiteral("DetectButton"), tr("Detect"), SectionLabel, 194);
+    TestButton = MakeButton(this, QStringLiteral("TestButton"), tr("Test"), SectionLabel + 85, 194);
     connect(DetectButton, &QPushButton::clicked, this, [this] { Detect(false); });
     connect(TestButton, &QPushButton::clicked, this, [this] { Test(); });
 
@@ -174,7 +170,7 @@ bool TCOMDlg::BalanceSectionShown() const {
 
 void TCOMDlg::ShowBalanceSection(bool shown) {
     setFixedSize(shown ? ClientWidth + SectionWidth : ClientWidth, ClientHeight);
-    BalanceButton->setText(shown ? QStringLiteral("<< Balance") : QStringLiteral("Balance >>"));
+    BalanceButton->setText(shown ? tr("<< Balance") : tr("Balance >>"));
 }
 
 void TCOMDlg::ShowProfile(const BalanceProfile& profile) {
@@ -230,13 +226,13 @@ std::string TCOMDlg::Where() {
     const std::string address = Address->text().trimmed().toStdString();
     if (!address.empty()) {
         if (!ParseTcpAddress(address)) {
-            Result->setText(QStringLiteral("The network address must be tcp://HOST:PORT."));
+            Result->setText(tr("The network address must be tcp://HOST:PORT."));
             return {};
         }
         return address;
     }
     if (SelectedPort() == 0) {
-        Result->setText(QStringLiteral("Choose a COM port or enter a network address."));
+        Result->setText(tr("Choose a COM port or enter a network address."));
         return {};
     }
     return BalanceDeviceName(SelectedPort());
@@ -254,17 +250,17 @@ void TCOMDlg::Detect(bool acceptWhenFound) {
     const std::string where = Where();
     if (where.empty())
         return;
-    SetProbing(true, QStringLiteral("Trying every dialect on %1...").arg(Text(where)));
-    runner_->Detect(
-        where, [this, where, acceptWhenFound](const BalanceProbeRunner::Answer& answer) {
-            if (!answer.detected) {
-                SetProbing(false, QStringLiteral("No balance answered on %1 in any dialect. Check "
+    SetProbing(true, tr("Trying every dialect on %1...").arg(Text(where)));
+    runner_->Detect(where,
+                    [this, where, acceptWhenFound](const BalanceProbeRunner::Answer& answer) {
+                        if (!answer.detected) {
+                            SetProbing(false, tr("No balance answered on %1 in any dialect. Check "
                                                  "the cable, the port and that the balance is on.")
-                                      .arg(Text(where)));
-                return;
-            }
-            Detected(answer.detected, acceptWhenFound);
-        });
+                                                  .arg(Text(where)));
+                            return;
+                        }
+                        Detected(answer.detected, acceptWhenFound);
+                    });
 }
 
 void TCOMDlg::Detected(const std::optional<DetectedBalance>& found, bool acceptWhenFound) {
@@ -273,7 +269,7 @@ void TCOMDlg::Detected(const std::optional<DetectedBalance>& found, bool acceptW
     profile.Line = DefaultLine(found->dialect);
     profile.Address = Address->text().trimmed().toStdString();
     ShowProfile(profile);
-    QString text = QStringLiteral("Found %1 at %2: %3")
+    QString text = tr("Found %1 at %2: %3")
                        .arg(Text(DialectKey(found->dialect)), Text(LineText(profile.Line)),
                             Text(WeightReadingText(found->reading)));
     if (!found->identity.empty())
@@ -289,10 +285,10 @@ void TCOMDlg::Test() {
         return;
     const std::optional<BalanceProfile> profile = Profile();
     if (!profile) {
-        Result->setText(QStringLiteral("The rate must be a number of bit/s."));
+        Result->setText(tr("The rate must be a number of bit/s."));
         return;
     }
-    SetProbing(true, QStringLiteral("Asking %1 for a weight...").arg(Text(where)));
+    SetProbing(true, tr("Asking %1 for a weight...").arg(Text(where)));
     runner_->Read(where, *profile, [this](const BalanceProbeRunner::Answer& answer) {
         SetProbing(false, Text(answer.failure.empty() ? WeightReadingText(answer.reading)
                                                       : answer.failure));

@@ -11,8 +11,13 @@
 
 namespace zephra {
 
-const char* const CollectionSession::RunInProgressText =
-    "Data collection is in progress. Strike 'X' key to stop data collection first.";
+const char* const CollectionSession::RunInProgressText = QT_TRANSLATE_NOOP(
+    "zephra::CollectionSession",
+    "Data collection is in progress. Strike 'X' key to stop data collection first.");
+
+std::string CollectionSession::RunInProgressMessage() {
+    return tr(RunInProgressText).toStdString();
+}
 
 CollectionSession::CollectionSession(QWidget& mainWindow, QWidget& wineWindow,
                                      CollectionTarget& target, BalanceExchanges& exchanges,
@@ -168,7 +173,7 @@ bool CollectionSession::eventFilter(QObject* watched, QEvent* event) {
         (watched == &mainWindow_ || watched == &wineWindow_)) {
         event->ignore();
         if (run_.Running())
-            boxes_.Information(RunInProgressText);
+            boxes_.Information(RunInProgressMessage());
         else
             closeAfterEnd_ = static_cast<QWidget*>(watched);
         return true;

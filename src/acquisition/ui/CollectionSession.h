@@ -62,6 +62,8 @@ public:
 
     // The text shown when a window of the run is to close during the run.
     static const char* const RunInProgressText;
+    // The same text in the program's language.
+    static std::string RunInProgressMessage();
 
 signals:
     // The run has ended and the save question, if any, was answered.

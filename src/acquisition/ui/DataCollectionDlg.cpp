@@ -35,7 +35,7 @@ constexpr int PlacementMargin = 8;
 } // namespace
 
 TDataCollectionDlg::TDataCollectionDlg(QWidget* owner) : QDialog(owner) {
-    setWindowTitle(QStringLiteral("Data Collection"));
+    setWindowTitle(tr("Data Collection"));
     setFont(EntryDialogFont());
     // A title with only the close button, above every other window.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -43,25 +43,25 @@ TDataCollectionDlg::TDataCollectionDlg(QWidget* owner) : QDialog(owner) {
                    Qt::MSWindowsFixedSizeDialogHint);
     move(5, 5);
 
-    Next = new QLabel(QStringLiteral("Time to next read:"), this);
+    Next = new QLabel(tr("Time to next read:"), this);
     Next->setGeometry(18, 24, 89, 17);
     Next->setAlignment(Qt::AlignRight | Qt::AlignTop);
     Time = MakeLabel(this, QString(), 115, 24);
     Time->setFixedWidth(60);
-    Stop = MakeLabel(this, QStringLiteral("Strike 'X' key to stop data collection"), 18, 64);
+    Stop = MakeLabel(this, tr("Strike 'X' key to stop data collection"), 18, 64);
 
     auto* rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
     rule->setGeometry(8, CountdownHeight - 14, ClientWidth - 16, 2);
 
-    Port = AddStatusLine(QStringLiteral("Port:"));
-    Elapsed = AddStatusLine(QStringLiteral("Elapsed:"));
-    Points = AddStatusLine(QStringLiteral("Points stored:"));
-    LastReading = AddStatusLine(QStringLiteral("Last reading:"));
-    Interval = AddStatusLine(QStringLiteral("Interval:"));
-    Vmax = AddStatusLine(QStringLiteral("Vmax:"));
-    BestLaw = AddStatusLine(QStringLiteral("Best law:"));
+    Port = AddStatusLine(tr("Port:"));
+    Elapsed = AddStatusLine(tr("Elapsed:"));
+    Points = AddStatusLine(tr("Points stored:"));
+    LastReading = AddStatusLine(tr("Last reading:"));
+    Interval = AddStatusLine(tr("Interval:"));
+    Vmax = AddStatusLine(tr("Vmax:"));
+    BestLaw = AddStatusLine(tr("Best law:"));
     VmaxKnown = new QLabel(QString::fromUtf8(VmaxKnownText), this);
     VmaxKnown->setWordWrap(true);
     VmaxKnown->hide();
@@ -69,7 +69,7 @@ TDataCollectionDlg::TDataCollectionDlg(QWidget* owner) : QDialog(owner) {
     Notice->setWordWrap(true);
     Notice->setTextFormat(Qt::PlainText);
     Notice->hide();
-    StopButton = new QPushButton(QStringLiteral("Stop"), this);
+    StopButton = new QPushButton(tr("Stop"), this);
     // Enter must not end a run by accident; Space on the focused button does.
     StopButton->setAutoDefault(false);
     connect(StopButton, &QPushButton::clicked, this, &TDataCollectionDlg::StopRequested);

@@ -33,27 +33,25 @@ QLabel* MakeCentredLabel(QWidget* parent, const QString& text, int top) {
 } // namespace
 
 TNewDataDlg::TNewDataDlg(QWidget* owner, MessageBoxes& boxes) : QDialog(owner), boxes_(boxes) {
-    SetUpEntryDialog(*this, QStringLiteral("Collect New Data"), 283, 391);
+    SetUpEntryDialog(*this, tr("Collect New Data"), 283, 391);
 
-    DensityLbl = MakeLabel(this, QStringLiteral("Density"), 72, 48);
+    DensityLbl = MakeLabel(this, tr("Density"), 72, 48);
     Density = MakeEntryBox(this, QStringLiteral("Density"), 114, 45, 71, 0, false);
     Units = MakeLabel(this, QStringLiteral("g/ml"), 191, 48);
-    MaxDurationLbl = MakeLabel(this, QStringLiteral("Maximum Test Duration (min)"), 72, 105);
+    MaxDurationLbl = MakeLabel(this, tr("Maximum Test Duration (min)"), 72, 105);
     MaxDuration9 = MakeDuration(this, 9, 0);
     MaxDuration18 = MakeDuration(this, 18, 1);
     MaxDuration36 = MakeDuration(this, 36, 2);
     MaxDuration72 = MakeDuration(this, 72, 3);
     MaxDuration144 = MakeDuration(this, 144, 4);
 
-    GoButton = new QPushButton(QStringLiteral("Begin Data Collection"), this);
+    GoButton = new QPushButton(tr("Begin Data Collection"), this);
     GoButton->setObjectName(QStringLiteral("GoButton"));
     GoButton->setGeometry(72, 250, 139, 25);
     GoButton->setDefault(true);
-    warning1 =
-        MakeCentredLabel(this, QStringLiteral("WARNING: Beginning data collection will"), 300);
-    warning2 = MakeCentredLabel(this, QStringLiteral("erase the existing data set. "), 320);
-    CancelButton =
-        MakeButton(this, QStringLiteral("CancelButton"), QStringLiteral("Cancel"), 102, 350);
+    warning1 = MakeCentredLabel(this, tr("WARNING: Beginning data collection will"), 300);
+    warning2 = MakeCentredLabel(this, tr("erase the existing data set. "), 320);
+    CancelButton = MakeButton(this, QStringLiteral("CancelButton"), tr("Cancel"), 102, 350);
     CancelButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
 
     setTabOrder(Density, GoButton);
@@ -75,7 +73,8 @@ void TNewDataDlg::RangeCheck() {
     double value = 0.0;
     Format(text, error, value, 2.0, 0.1, 6, 4);
     if (error) {
-        boxes_.Information("Density is out of Range. Please enter a value between 2 and 0.1.");
+        boxes_.Information(
+            tr("Density is out of Range. Please enter a value between 2 and 0.1.").toStdString());
         return;
     }
     Density->setText(QString::fromStdString(text));

@@ -12,7 +12,7 @@ namespace zephra {
 TRecoverDataDlg::TRecoverDataDlg(QWidget* owner, const QString& wineName, const QString& fileName,
                                  int readings)
     : QDialog(owner) {
-    setWindowTitle(QStringLiteral("Recover Collected Data"));
+    setWindowTitle(tr("Recover Collected Data"));
     setFont(EntryDialogFont());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
@@ -20,17 +20,15 @@ TRecoverDataDlg::TRecoverDataDlg(QWidget* owner, const QString& wineName, const 
     Message->setTextFormat(Qt::PlainText);
     Message->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Message->setText(
-        QStringLiteral("ZEPHRA ended while it was collecting data, before they were saved.\n\n"
-                       "Wine: %1\nFile: %2\nReadings: %3\n\n"
-                       "Restore the readings into a wine window, or discard them?")
-            .arg(wineName,
-                 fileName.isEmpty() ? QStringLiteral("none (the wine was never saved)") : fileName)
+        tr("ZEPHRA ended while it was collecting data, before they were saved.\n\n"
+           "Wine: %1\nFile: %2\nReadings: %3\n\n"
+           "Restore the readings into a wine window, or discard them?")
+            .arg(wineName, fileName.isEmpty() ? tr("none (the wine was never saved)") : fileName)
             .arg(readings));
 
     auto* buttons = new QDialogButtonBox(this);
-    RestoreButton = buttons->addButton(QStringLiteral("Restore"), QDialogButtonBox::AcceptRole);
-    DiscardButton =
-        buttons->addButton(QStringLiteral("Discard"), QDialogButtonBox::DestructiveRole);
+    RestoreButton = buttons->addButton(tr("Restore"), QDialogButtonBox::AcceptRole);
+    DiscardButton = buttons->addButton(tr("Discard"), QDialogButtonBox::DestructiveRole);
     RestoreButton->setDefault(true);
     connect(RestoreButton, &QPushButton::clicked, this, [this] {
         chosen_ = Choice::Restore;

@@ -18,7 +18,7 @@ bool RefusedDuringCollection(const QWidget& mainWindow, const QWidget& wineWindo
                              MessageBoxes& boxes) {
     for (const CollectionSession* session : mainWindow.findChildren<CollectionSession*>()) {
         if (session->CollectsInto(wineWindow)) {
-            boxes.Information(CollectionSession::RunInProgressText);
+            boxes.Information(CollectionSession::RunInProgressMessage());
             return true;
         }
     }

@@ -6,16 +6,24 @@
 #include "acquisition/ui/CollectionSession.h"
 #include "acquisition/ui/RunsInProgress.h"
 
+#include <QCoreApplication>
+
 namespace zephra {
 
 std::string SettingsWriteErrorText(int errorCode) {
-    return "I/O Error type " + std::to_string(errorCode) +
-           " occurred while writing environment file ZEPHRA.DAT.";
+    return QCoreApplication::translate(
+               "ScaleConnection",
+               "I/O Error type %1 occurred while writing environment file ZEPHRA.DAT.")
+        .arg(errorCode)
+        .toStdString();
 }
 
 std::string ProfileWriteErrorText(int errorCode) {
-    return "I/O Error type " + std::to_string(errorCode) +
-           " occurred while writing the balance settings BALANCE.CONF.";
+    return QCoreApplication::translate(
+               "ScaleConnection",
+               "I/O Error type %1 occurred while writing the balance settings BALANCE.CONF.")
+        .arg(errorCode)
+        .toStdString();
 }
 
 namespace {
@@ -37,7 +45,7 @@ void SetScaleConnectionExecute(QWidget* owner, TEnvironmentRec& Environment,
                                const std::string& settingsPath, BalanceSetup* balance) {
     // A run reads the device name at every exchange: it must not change under it.
     if (owner && CollectionInProgress(*owner)) {
-        boxes.Information(CollectionSession::RunInProgressText);
+        boxes.Information(CollectionSession::RunInProgressMessage());
         return;
     }
     TCOMDlg dialog(owner, balance ? balance->profile : std::nullopt);

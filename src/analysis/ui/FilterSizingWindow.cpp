@@ -90,11 +90,11 @@ FilterSizingWindow::FilterSizingWindow(QWidget* parent, const DisplayUnits& unit
         connect(box, &QComboBox::currentIndexChanged, this, &FilterSizingWindow::ShowSizing);
     }
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Batch volume:"), WithUnit(batchVolume_, batchUnit_, this));
-    form->addRow(QStringLiteral("Safety factor:"), safetyFactor_);
-    form->addRow(QStringLiteral("Element area:"),
-                 WithUnit(elementArea_, new QLabel(QStringLiteral("m² (optional)"), this), this));
-    form->addRow(QStringLiteral("Production flow:"), WithUnit(flow_, flowUnit_, this));
+    form->addRow(tr("Batch volume:"), WithUnit(batchVolume_, batchUnit_, this));
+    form->addRow(tr("Safety factor:"), safetyFactor_);
+    form->addRow(tr("Element area:"),
+                 WithUnit(elementArea_, new QLabel(tr("m² (optional)"), this), this));
+    form->addRow(tr("Production flow:"), WithUnit(flow_, flowUnit_, this));
 
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -118,7 +118,7 @@ FilterSizingWindow::FilterSizingWindow(QWidget* parent, const DisplayUnits& unit
 
 void FilterSizingWindow::FormCreate(const TWineRec& rec, const WineNotes& notes) {
     const FoulingAnalysis analysis = AnalyzeWineFouling(rec, notes);
-    setWindowTitle(QStringLiteral("Filter Sizing — ") + QString::fromStdString(analysis.Wine));
+    setWindowTitle(tr("Filter Sizing — ") + QString::fromStdString(analysis.Wine));
     estimates_ = SizingEstimatesOf(rec, analysis);
     const TConditions& c = rec.Conditions;
     const double rate = ReadStoredNumber(c.ProdRate.text());
@@ -144,21 +144,21 @@ void FilterSizingWindow::ShowSizing() {
     const std::optional<double> element = Typed(*elementArea_);
     const std::optional<double> flow = Typed(*flow_);
     if (!volume || *volume <= 0) {
-        notes_->setText(QStringLiteral("Enter the batch volume."));
+        notes_->setText(tr("Enter the batch volume."));
         return;
     }
     if (!safety || *safety < 1) {
-        notes_->setText(QStringLiteral("The safety factor must be a number of at least 1."));
+        notes_->setText(tr("The safety factor must be a number of at least 1."));
         return;
     }
     if (!elementArea_->text().trimmed().isEmpty() && (!element || *element <= 0)) {
-        notes_->setText(QStringLiteral("The element area must be a positive number of m², or "
-                                       "empty."));
+        notes_->setText(tr("The element area must be a positive number of m², or "
+                           "empty."));
         return;
     }
     if (!flow_->text().trimmed().isEmpty() && (!flow || *flow <= 0)) {
-        notes_->setText(QStringLiteral("The production flow must be a positive number, or "
-                                       "empty."));
+        notes_->setText(tr("The production flow must be a positive number, or "
+                           "empty."));
         return;
     }
     request.VolumeL = *volume * BatchVolumeUnits[batchUnit_->currentIndex()].Factor;
@@ -200,7 +200,7 @@ void FilterSizingWindow::ShowSizing() {
 }
 
 QWidget* OpenFilterSizing(const TWineRec& rec, const WineNotes& notes, QWidget* owner,
-                           const DisplayUnits& units) {
+                          const DisplayUnits& units) {
     auto* window = new FilterSizingWindow(owner, units);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setAttribute(Qt::WA_QuitOnClose, false);

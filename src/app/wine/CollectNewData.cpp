@@ -16,15 +16,15 @@ void CollectNewDataExecute(QWidget& mainWindow, TMDIChild& wineWindow, serial::T
                            UiServices services, std::function<void()> save,
                            const std::optional<BalanceProfile>& profile) {
     if (CollectionInProgress(mainWindow)) {
-        services.Boxes.Information(CollectionSession::RunInProgressText);
+        services.Boxes.Information(CollectionSession::RunInProgressMessage());
         return;
     }
     TNewDataDlg dialog(&mainWindow, services.Boxes);
     dialog.MaxDuration18->setChecked(true);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    std::unique_ptr<Balance> balance = profile ? MakeBalance(*profile, ComPort)
-                                               : std::make_unique<ComPortBalance>(ComPort);
+    std::unique_ptr<Balance> balance =
+        profile ? MakeBalance(*profile, ComPort) : std::make_unique<ComPortBalance>(ComPort);
     const std::string where = profile ? BalanceWhere(*profile, ComPort) : ComPort.DeviceName();
     auto* collection = new DesktopCollection(
         mainWindow, wineWindow, std::move(balance), std::make_unique<BootTimeRunClock>(),

@@ -137,7 +137,7 @@ bool TMDIChild::FormQuery() {
     if (!WineClass.Modified)
         return true;
     const BoxAnswer answer = services_.Boxes.Show(
-        BoxKind::Warning, ("Save the changes to " + Caption() + "?").toStdString(),
+        BoxKind::Warning, tr("Save the changes to %1?").arg(Caption()).toStdString(),
         BoxButtons::YesNoCancel, BoxAnswer::Yes);
     if (answer == BoxAnswer::No)
         return true;
@@ -170,9 +170,9 @@ void TMDIChild::WriteWineFile(const QString& fileName, bool& Error) {
     for (const TMDIChild* other : openWindows_) {
         if (other != this && SameIgnoringAsciiCase(other->Caption(), filePart)) {
             services_.Boxes.Information(
-                ("A wine with that file name is open in another window. Please choose another "
-                 "file name or close that window. " +
-                 fileName)
+                tr("A wine with that file name is open in another window. Please choose another "
+                   "file name or close that window. %1")
+                    .arg(fileName)
                     .toStdString());
             Error = true;
         }
@@ -186,8 +186,9 @@ void TMDIChild::WriteWineFile(const QString& fileName, bool& Error) {
 bool TMDIChild::SaveReportingFailure(const QString& fileName) {
     const int code = SaveTo(fileName);
     if (code != 0)
-        services_.Boxes.Error("I/O Error type " + std::to_string(code) +
-                              " - The file did not get saved." + WineWriteErrorDetail(code));
+        services_.Boxes.Error(
+            tr("I/O Error type %1 - The file did not get saved.").arg(code).toStdString() +
+            WineWriteErrorDetail(code));
     return code == 0;
 }
 
@@ -213,7 +214,9 @@ std::string TMDIChild::KeepForRecovery() {
     wine.rec = WineClass.WineRec;
     wine.notes = WineClass.Notes;
     if (const int error = journal_.Keep(wine))
-        return "Not kept for recovery: " + std::string(std::strerror(error));
+        return tr("Not kept for recovery: %1")
+            .arg(QString::fromLocal8Bit(std::strerror(error)))
+            .toStdString();
     return {};
 }
 

@@ -102,10 +102,10 @@ void WineWindows::FileOpenExecute() {
 TMDIChild* WineWindows::CreateWineWindow(const QString& fileName) {
     for (const TMDIChild* window : windows_) {
         if (window->FileName == fileName) {
-            services_.Boxes.Information(("A file with that name is already open. It must be "
-                                         "closed or saved under another name before opening "
-                                         "again.  " +
-                                         fileName)
+            services_.Boxes.Information(tr("A file with that name is already open. It must be "
+                                           "closed or saved under another name before opening "
+                                           "again.  %1")
+                                            .arg(fileName)
                                             .toStdString());
             return nullptr;
         }
@@ -115,7 +115,7 @@ TMDIChild* WineWindows::CreateWineWindow(const QString& fileName) {
     Count();
 
     if (!QFileInfo::exists(fileName)) {
-        services_.Boxes.Information("Can not locate file.");
+        services_.Boxes.Information(tr("Can not locate file.").toStdString());
         window->close();
         return nullptr;
     }
@@ -178,9 +178,9 @@ void WineWindows::SaveWineFile(const QString& LocalFileName, bool& Error, bool S
     if (SaveAs) {
         for (const TMDIChild* other : windows_) {
             if (other != window && SameIgnoringAsciiCase(other->FileName, LocalFileName)) {
-                services_.Boxes.Information(("That file is open in another window. Please "
-                                             "choose another file name or close that window. " +
-                                             LocalFileName)
+                services_.Boxes.Information(tr("That file is open in another window. Please "
+                                               "choose another file name or close that window. %1")
+                                                .arg(LocalFileName)
                                                 .toStdString());
                 Error = true;
             }
@@ -192,12 +192,14 @@ void WineWindows::SaveWineFile(const QString& LocalFileName, bool& Error, bool S
         return;
     if (const int code = window->SaveTo(LocalFileName)) {
         Error = true;
-        services_.Boxes.Warning("I/O Error type " + std::to_string(code) +
-                                " occurred while saving the wine file. Your data was not saved!" +
+        services_.Boxes.Warning(tr("I/O Error type %1 occurred while saving the wine file. Your "
+                                   "data was not saved!")
+                                    .arg(code)
+                                    .toStdString() +
                                 WineWriteErrorDetail(code));
         return;
     }
-    statusBar_.showMessage(QStringLiteral("File Saved"));
+    statusBar_.showMessage(tr("File Saved"));
     services_.Time.Wait(400);
     statusBar_.clearMessage();
 }
@@ -208,7 +210,7 @@ void WineWindows::FileCloseExecute() {
         return;
     if (window->WineClass.Modified) {
         const BoxAnswer answer = services_.Boxes.Show(
-            BoxKind::Warning, ("Save " + window->Caption() + " before closing?").toStdString(),
+            BoxKind::Warning, tr("Save %1 before closing?").arg(window->Caption()).toStdString(),
             BoxButtons::YesNo, BoxAnswer::Yes);
         if (answer != BoxAnswer::Yes)
             return;

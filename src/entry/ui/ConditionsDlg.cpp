@@ -40,46 +40,46 @@ TConditionsDlg::TConditionsDlg(MessageBoxes& boxes, QWidget* parent, const Displ
     const QString pressureUnit =
         QString::fromUtf8(unit.data(), static_cast<qsizetype>(unit.size()));
     const int shownLength = units.Metric() ? ShownNumberLength : NumberLength;
-    SetUpEntryDialog(*this, QStringLiteral("Filtration Conditions"), 512, 413);
+    SetUpEntryDialog(*this, tr("Filtration Conditions"), 512, 413);
 
     WineName =
         MakeEntryBox(this, QStringLiteral("WineName"), 132, 45, NameBoxWidth, NameLength, false);
-    MakeLabelLeftOf(WineName, QStringLiteral("Wine Name"));
+    MakeLabelLeftOf(WineName, tr("Wine Name"));
     FilterName =
         MakeEntryBox(this, QStringLiteral("FilterName"), 132, 72, NameBoxWidth, NameLength, false);
-    MakeLabelLeftOf(FilterName, QStringLiteral("Filter Name"));
+    MakeLabelLeftOf(FilterName, tr("Filter Name"));
 
-    WineTypeBtn = new QGroupBox(QStringLiteral("Wine Type"), this);
+    WineTypeBtn = new QGroupBox(tr("Wine Type"), this);
     WineTypeBtn->setObjectName(QStringLiteral("WineTypeBtn"));
     WineTypeBtn->setGeometry(320, 35, 121, 62);
-    WineTypeNormal = new QRadioButton(QStringLiteral("Normal"), WineTypeBtn);
+    WineTypeNormal = new QRadioButton(tr("Normal"), WineTypeBtn);
     WineTypeNormal->setObjectName(QStringLiteral("WineTypeNormal"));
     WineTypeNormal->setGeometry(10, 18, 100, 17);
-    WineTypeDessert = new QRadioButton(QStringLiteral("Dessert"), WineTypeBtn);
+    WineTypeDessert = new QRadioButton(tr("Dessert"), WineTypeBtn);
     WineTypeDessert->setObjectName(QStringLiteral("WineTypeDessert"));
     WineTypeDessert->setGeometry(10, 37, 100, 17);
 
-    MakeLabel(this, QStringLiteral("Laboratory Conditions"), 92, 136);
+    MakeLabel(this, tr("Laboratory Conditions"), 92, 136);
     LabPressure = MakeEntryBox(this, QStringLiteral("LabPressure"), 168, 155, NumberBoxWidth,
                                shownLength, false);
-    MakeLabelLeftOf(LabPressure, QStringLiteral("Pressure"));
+    MakeLabelLeftOf(LabPressure, tr("Pressure"));
     MakeLabelRightOf(LabPressure, pressureUnit);
     FilterDiameter = MakeEntryBox(this, QStringLiteral("FilterDiameter"), 168, 182, NumberBoxWidth,
                                   NumberLength, false);
-    MakeLabelLeftOf(FilterDiameter, QStringLiteral("Filter Diameter"));
+    MakeLabelLeftOf(FilterDiameter, tr("Filter Diameter"));
     MakeLabelRightOf(FilterDiameter, QStringLiteral("mm"));
 
-    MakeLabel(this, QStringLiteral("Full-Scale Conditions"), 276, 136);
+    MakeLabel(this, tr("Full-Scale Conditions"), 276, 136);
     MaxPressure = MakeEntryBox(this, QStringLiteral("MaxPressure"), 335, 155, NumberBoxWidth,
                                shownLength, false);
-    MakeLabelLeftOf(MaxPressure, QStringLiteral("Max Pressure"));
+    MakeLabelLeftOf(MaxPressure, tr("Max Pressure"));
     MakeLabelRightOf(MaxPressure, pressureUnit);
     Area =
         MakeEntryBox(this, QStringLiteral("Area"), 335, 182, NumberBoxWidth, NumberLength, false);
-    MakeLabelLeftOf(Area, QStringLiteral("Area"));
+    MakeLabelLeftOf(Area, tr("Area"));
     MakeLabelRightOf(Area, QStringLiteral("m2"));
     Rate = MakeEntryBox(this, QStringLiteral("Rate"), 335, 209, NumberBoxWidth, shownLength, false);
-    MakeLabelLeftOf(Rate, QStringLiteral("Rate"));
+    MakeLabelLeftOf(Rate, tr("Rate"));
 
     // bpm and gpm form their own exclusive pair, apart from the wine type.
     UnitsBPM = new QRadioButton(QStringLiteral("bpm"), this);
@@ -105,12 +105,11 @@ TConditionsDlg::TConditionsDlg(MessageBoxes& boxes, QWidget* parent, const Displ
     }
 
     Comments = MakeEntryBox(this, QStringLiteral("Comments"), 69, 280, 372, CommentsLength, false);
-    MakeLabel(this, QStringLiteral("Comments"), 69, 264);
+    MakeLabel(this, tr("Comments"), 69, 264);
 
-    OKButton = MakeButton(this, QStringLiteral("OKButton"), QStringLiteral("OK"), 254, 344);
+    OKButton = MakeButton(this, QStringLiteral("OKButton"), tr("OK"), 254, 344);
     OKButton->setDefault(true);
-    CancelButton =
-        MakeButton(this, QStringLiteral("CancelButton"), QStringLiteral("Cancel"), 366, 344);
+    CancelButton = MakeButton(this, QStringLiteral("CancelButton"), tr("Cancel"), 366, 344);
 
     WineTypeNormal->setChecked(true);
     UnitsBPM->setChecked(true);

@@ -52,7 +52,7 @@ void AddHeading(QWidget* parent, const QString& text, int left, int width, int t
 
 TDataDlg::TDataDlg(MessageBoxes& boxes, QWidget* parent)
     : QDialog(parent), boxes_(boxes), mark_(LocaleDecimalMark()) {
-    SetUpEntryDialog(*this, QStringLiteral("Filtration Data"), 521, 474);
+    SetUpEntryDialog(*this, tr("Filtration Data"), 521, 474);
 
     for (int row = 1; row <= Rows; ++row) {
         const int group = (row - 1) / RowsPerGroup;
@@ -75,15 +75,15 @@ TDataDlg::TDataDlg(MessageBoxes& boxes, QWidget* parent)
         }
     }
     for (const int left : GroupLeft) {
-        AddHeading(this, QStringLiteral("Volume"), left + VolumeOffset, VolumeWidth, 32);
+        AddHeading(this, tr("Volume"), left + VolumeOffset, VolumeWidth, 32);
         AddHeading(this, QStringLiteral("ml"), left + VolumeOffset, VolumeWidth, 48);
-        AddHeading(this, QStringLiteral("Time"), left + MinutesOffset,
+        AddHeading(this, tr("Time"), left + MinutesOffset,
                    SecondsOffset + TimeWidth - MinutesOffset, 32);
-        AddHeading(this, QStringLiteral("min"), left + MinutesOffset, TimeWidth, 48);
-        AddHeading(this, QStringLiteral("sec"), left + SecondsOffset, TimeWidth, 48);
+        AddHeading(this, tr("min"), left + MinutesOffset, TimeWidth, 48);
+        AddHeading(this, tr("sec"), left + SecondsOffset, TimeWidth, 48);
     }
 
-    MakeLabel(this, QStringLiteral("Points to be skipped"), SkipLeft - 20, 48);
+    MakeLabel(this, tr("Points to be skipped"), SkipLeft - 20, 48);
     skipGroup_ = new QButtonGroup(this);
     for (int k = 0; k < SkipChoices; ++k) {
         Skip[k] = new QRadioButton(QString::number(k), this);
@@ -92,11 +92,10 @@ TDataDlg::TDataDlg(MessageBoxes& boxes, QWidget* parent)
         skipGroup_->addButton(Skip[k], k);
     }
 
-    OKButton = MakeButton(this, QStringLiteral("OKButton"), QStringLiteral("OK"), 346, 420);
+    OKButton = MakeButton(this, QStringLiteral("OKButton"), tr("OK"), 346, 420);
     OKButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     OKButton->setDefault(true);
-    CancelButton =
-        MakeButton(this, QStringLiteral("CancelButton"), QStringLiteral("Cancel"), 432, 420);
+    CancelButton = MakeButton(this, QStringLiteral("CancelButton"), tr("Cancel"), 432, 420);
     CancelButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
 
     std::vector<QWidget*> tabOrder{OKButton, CancelButton};

@@ -21,8 +21,12 @@ namespace zephra {
 
 namespace {
 
-const QString Caption = QStringLiteral("Fouling Analysis");
 constexpr int SummaryWidth = 420;
+
+// A text of the analysis in the program's language (see ShownText).
+QString Shown(const std::string& text) {
+    return QCoreApplication::translate("FoulingAnalysis", text.c_str());
+}
 
 QString Html(const std::string& text) {
     return QString::fromStdString(text).toHtmlEscaped();
@@ -37,9 +41,9 @@ FoulingAnalysisWindow::FoulingAnalysisWindow(MessageBoxes& boxes, QWidget* paren
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       boxes_(boxes), fileDialog_(std::make_unique<QtPictureFileDialog>()),
       table_(new QTableWidget(this)), summary_(new QLabel(this)), graph_(new QLabel(this)),
-      copyAction_(new QAction(QStringLiteral("Copy"), this)),
-      saveAction_(new QAction(QStringLiteral("Save Picture As..."), this)),
-      copyTableAction_(new QAction(QStringLiteral("Copy Table"), this)) {
+      copyAction_(new QAction(tr("Copy"), this)),
+      saveAction_(new QAction(tr("Save Picture As..."), this)),
+      copyTableAction_(new QAction(tr("Copy Table"), this)) {
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setFocusPolicy(Qt::NoFocus);
@@ -82,8 +86,9 @@ void FoulingAnalysisWindow::SetPictureFileDialog(std::unique_ptr<PictureFileDial
 
 void FoulingAnalysisWindow::FormCreate(const TWineRec& rec, const WineNotes& notes,
                                        const DisplayUnits& units) {
-    setWindowTitle(WineWindowTitle(Caption, rec, notes));
-    pictureName_ = WinePictureName(Caption, rec, notes);
+    const QString caption = tr("Fouling Analysis");
+    setWindowTitle(WineWindowTitle(caption, rec, notes));
+    pictureName_ = WinePictureName(caption, rec, notes);
     analysis_ = AnalyzeWineFouling(rec, notes);
     copiedTable_ = TabSeparated(FoulingCopyRows(analysis_, rec));
     FillTable();
@@ -106,13 +111,13 @@ void FoulingAnalysisWindow::FillTable() {
     table_->setRowCount(static_cast<int>(rows.size()) - 1);
     QStringList headers;
     for (const std::string& header : rows.front()) {
-        headers << QString::fromStdString(header);
+        headers << Shown(header);
     }
     table_->setHorizontalHeaderLabels(headers);
     for (std::size_t r = 1; r < rows.size(); ++r) {
         const bool best = rows[r].back() == "best";
         for (int c = 0; c < columns; ++c) {
-            auto* item = new QTableWidgetItem(QString::fromStdString(rows[r][c]));
+            auto* item = new QTableWidgetItem(Shown(rows[r][c]));
             if (best) {
                 QFont font = item->font();
                 font.setBold(true);
@@ -134,11 +139,14 @@ void FoulingAnalysisWindow::FillSummary(const TWineRec& rec, const DisplayUnits&
     QString html = QStringLiteral("<p><b>") + Html(analysis_.Wine + " - " + analysis_.Filter) +
                    QStringLiteral("</b></p><table cellspacing=\"4\">");
     for (const auto& [label, value] : FoulingSummaryItems(analysis_, rec, units)) {
-        html += QStringLiteral("<tr><td>") + Html(label) + QStringLiteral(":</td><td>") +
-                Html(value) + QStringLiteral("</td></tr>");
+        html += QStringLiteral("<tr><td>") + Shown(label).toHtmlEscaped() +
+                QStringLiteral(":</td><td>") + Shown(value).toHtmlEscaped() +
+                QStringLiteral("</td></tr>");
     }
-    html += QStringLiteral("</table><p>Vmax and the capacity come from the standard blocking "
-                           "law: a constant-pressure estimate without a safety factor.</p>");
+    html += QStringLiteral("</table><p>") +
+            tr("Vmax and the capacity come from the standard blocking law: a "
+               "constant-pressure estimate without a safety factor.") +
+            QStringLiteral("</p>");
     summary_->setText(html);
     summary_->setWordWrap(true);
 }

@@ -20,8 +20,8 @@ GraphWindow::GraphWindow(GraphScale scale, QString caption, MessageBoxes& boxes,
                           Qt::MSWindowsFixedSizeDialogHint),
       scale_(scale), caption_(std::move(caption)), boxes_(boxes),
       fileDialog_(std::make_unique<QtPictureFileDialog>()), Image(new QLabel(this)),
-      copyAction_(new QAction(QStringLiteral("Copy"), this)),
-      saveAction_(new QAction(QStringLiteral("Save Picture As..."), this)) {
+      copyAction_(new QAction(tr("Copy"), this)),
+      saveAction_(new QAction(tr("Save Picture As..."), this)) {
     setFixedSize(GraphWindowWidth, GraphWindowHeight);
     Image->setGeometry(0, 0, GraphWindowWidth, GraphWindowHeight);
     Image->setScaledContents(true);
@@ -65,10 +65,9 @@ void GraphWindow::SavePictureAs() {
 }
 
 TGraphWinLab::TGraphWinLab(MessageBoxes& boxes, QWidget* parent)
-    : GraphWindow(GraphScale::Laboratory, QStringLiteral("Lab Scale Graph"), boxes, parent) {}
+    : GraphWindow(GraphScale::Laboratory, tr("Lab Scale Graph"), boxes, parent) {}
 
 TGraphWinProd::TGraphWinProd(MessageBoxes& boxes, QWidget* parent)
-    : GraphWindow(GraphScale::Production, QStringLiteral("Production Scale Graph"), boxes, parent) {
-}
+    : GraphWindow(GraphScale::Production, tr("Production Scale Graph"), boxes, parent) {}
 
 } // namespace zephra

@@ -4,6 +4,7 @@
 #include "document/OutputTarget.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -15,9 +16,10 @@ namespace zephra {
 std::optional<QString> QtPictureFileDialog::AskSavePath(QWidget* parent,
                                                         const QString& suggestedName) {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Save Picture As"),
-                                                      QDir(folder).filePath(suggestedName),
-                                                      QStringLiteral("PNG pictures (*.png)"));
+    const QString path = QFileDialog::getSaveFileName(
+        parent, QCoreApplication::translate("PictureFileDialog", "Save Picture As"),
+        QDir(folder).filePath(suggestedName),
+        QCoreApplication::translate("PictureFileDialog", "PNG pictures (*.png)"));
     if (path.isEmpty()) {
         return std::nullopt;
     }
@@ -36,7 +38,10 @@ void SavePictureAsPng(QWidget* parent, PictureFileDialog& dialog, const QImage& 
     }
     const std::string local = QFile::encodeName(path).toStdString();
     if (const auto refusal = OutputRefusal(local, {})) {
-        boxes.Error("The picture was not saved to " + local + ": " + *refusal + ".");
+        boxes.Error(
+            QCoreApplication::translate("PictureFileDialog", "The picture was not saved to %1: %2.")
+                .arg(QString::fromStdString(local), QString::fromStdString(*refusal))
+                .toStdString());
         return;
     }
     QBuffer png;
@@ -44,7 +49,10 @@ void SavePictureAsPng(QWidget* parent, PictureFileDialog& dialog, const QImage& 
     if (!picture.save(&png, "PNG") ||
         WriteFileAtomically(local, png.data().constData(),
                             static_cast<std::size_t>(png.data().size())) != 0) {
-        boxes.Error("The picture could not be saved to " + path.toStdString() + ".");
+        boxes.Error(QCoreApplication::translate("PictureFileDialog",
+                                                "The picture could not be saved to %1.")
+                        .arg(path)
+                        .toStdString());
     }
 }
 

@@ -8,6 +8,7 @@
 #include "ui_common/OverwriteQuestion.h"
 #include "ui_common/WineFileNames.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -48,20 +49,21 @@ CompareTrialsWindow::CompareTrialsWindow(UiServices services, const IndexBandLim
       TableDialog(FileDialog::Kind::Save, services.Dialogs),
       PdfDialog(FileDialog::Kind::Save, services.Dialogs), services_(services), bands_(bands),
       table_(new QTableWidget(this)), chart_(new QLabel(this)) {
-    setWindowTitle(QStringLiteral("Compare Trials"));
+    setWindowTitle(tr("Compare Trials"));
     OpenDialog.Setup.Filter = WineFileFilter;
-    TableDialog.Setup.Filter = QStringLiteral("CSV files|*.csv|JSON files|*.json");
+    TableDialog.Setup.Filter =
+        QCoreApplication::translate("ReportCommands", "CSV files|*.csv|JSON files|*.json");
     TableDialog.Setup.FileName = QStringLiteral("trials.csv");
-    PdfDialog.Setup.Filter = QStringLiteral("PDF files|*.pdf");
+    PdfDialog.Setup.Filter = QCoreApplication::translate("ReportCommands", "PDF files|*.pdf");
     PdfDialog.Setup.FileName = QStringLiteral("trials.pdf");
 
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
     chart_->setFixedSize(ChartPixels);
 
-    auto* add = new QPushButton(QStringLiteral("Add Files..."), this);
-    auto* exportTable = new QPushButton(QStringLiteral("Export Table..."), this);
-    auto* exportPdf = new QPushButton(QStringLiteral("Export PDF..."), this);
+    auto* add = new QPushButton(tr("Add Files..."), this);
+    auto* exportTable = new QPushButton(tr("Export Table..."), this);
+    auto* exportPdf = new QPushButton(tr("Export PDF..."), this);
     connect(add, &QPushButton::clicked, this, &CompareTrialsWindow::AddFilesExecute);
     connect(exportTable, &QPushButton::clicked, this, &CompareTrialsWindow::ExportTableExecute);
     connect(exportPdf, &QPushButton::clicked, this, &CompareTrialsWindow::ExportPdfExecute);
@@ -136,7 +138,7 @@ void CompareTrialsWindow::Refresh() {
     table_->setRowCount(static_cast<int>(table.size()) - 1);
     QStringList headers;
     for (const std::string& header : table.front()) {
-        headers << QString::fromStdString(header);
+        headers << QCoreApplication::translate("Comparison", header.c_str());
     }
     table_->setHorizontalHeaderLabels(headers);
     for (std::size_t r = 1; r < table.size(); ++r) {
@@ -154,14 +156,17 @@ void CompareTrialsWindow::Refresh() {
 void CompareTrialsWindow::Write(const QString& path, const QByteArray& bytes) {
     std::vector<std::string> inputs;
     if (const auto refusal = OutputRefusal(LocalPath(path), inputs)) {
-        services_.Boxes.Warning("Nothing was written: " + *refusal + ".");
+        services_.Boxes.Warning(
+            QCoreApplication::translate("ReportCommands", "Nothing was written: %1.")
+                .arg(QString::fromStdString(*refusal))
+                .toStdString());
         return;
     }
     const int code = WriteFileAtomically(LocalPath(path), bytes.constData(),
                                          static_cast<std::size_t>(bytes.size()));
     if (code != 0) {
-        services_.Boxes.Warning("I/O Error type " + std::to_string(code) +
-                                " occurred while writing file.");
+        services_.Boxes.Warning(
+            tr("I/O Error type %1 occurred while writing file.").arg(code).toStdString());
     }
 }
 

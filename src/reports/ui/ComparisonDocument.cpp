@@ -5,6 +5,7 @@
 #include "reports/ui/ReportFonts.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
@@ -42,7 +43,7 @@ QByteArray ComparisonPdf(const std::vector<ComparisonRow>& rows, const QPageLayo
     {
         QPdfWriter writer(&buffer);
         writer.setPageLayout(pageLayout);
-        writer.setTitle(QStringLiteral("Trials compared"));
+        writer.setTitle(QCoreApplication::translate("ComparisonDocument", "Trials compared"));
         writer.setCreator(QStringLiteral("ZEPHRA"));
         const QSizeF size = pageLayout.paintRect(QPageLayout::Point).size();
         QPainter painter(&writer);
@@ -52,11 +53,15 @@ QByteArray ComparisonPdf(const std::vector<ComparisonRow>& rows, const QPageLayo
         const QFont title = report_fonts::Title();
         painter.setFont(title);
         const QFontMetricsF titleMetrics(title);
-        painter.drawText(QPointF(0, titleMetrics.ascent()), QStringLiteral("Trials compared"));
+        painter.drawText(QPointF(0, titleMetrics.ascent()),
+                         QCoreApplication::translate("ComparisonDocument", "Trials compared"));
         double top = titleMetrics.lineSpacing() / UnitsPerPoint + Gap;
 
         // The table's columns, each as wide as its widest cell.
-        const std::vector<std::vector<std::string>> table = ComparisonTableRows(rows);
+        std::vector<std::vector<std::string>> table = ComparisonTableRows(rows);
+        for (std::string& header : table.front()) {
+            header = QCoreApplication::translate("Comparison", header.c_str()).toStdString();
+        }
         const QFont cell = report_fonts::ResultValue();
         const QFont head = report_fonts::ResultLabel();
         std::vector<double> widths(table.front().size(), 0);

@@ -9,25 +9,20 @@
 #include "ui_common/OverwriteQuestion.h"
 #include "ui_common/WineFileNames.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QPrinter>
 
 namespace zephra {
 
-namespace {
-
-const QString PdfFilter = QStringLiteral("PDF files|*.pdf");
-const QString DataFilter = QStringLiteral("CSV files|*.csv|JSON files|*.json");
-
-} // namespace
-
 ReportCommands::ReportCommands(QWidget& frame, UiServices services, const DisplayUnits& units)
     : PdfDialog(FileDialog::Kind::Save, services.Dialogs),
       DataDialog(FileDialog::Kind::Save, services.Dialogs), Printing(&qtPrinting_), frame_(frame),
       services_(services), units_(units) {
-    PdfDialog.Setup.Filter = PdfFilter;
-    DataDialog.Setup.Filter = DataFilter;
+    PdfDialog.Setup.Filter = QCoreApplication::translate("ReportCommands", "PDF files|*.pdf");
+    DataDialog.Setup.Filter =
+        QCoreApplication::translate("ReportCommands", "CSV files|*.csv|JSON files|*.json");
 }
 
 void ReportCommands::ExportPdfExecute(const TWineClass& wine, const QString& wineFile) {
@@ -97,14 +92,20 @@ std::optional<QString> ReportCommands::AskFileName(FileDialog& dialog, const QSt
 void ReportCommands::WriteOutput(const QString& path, const QByteArray& bytes,
                                  const QString& wineFile) {
     if (const auto refusal = OutputRefusal(LocalPath(path), {LocalPath(wineFile)})) {
-        services_.Boxes.Warning("Nothing was written: " + *refusal + ".");
+        services_.Boxes.Warning(
+            QCoreApplication::translate("ReportCommands", "Nothing was written: %1.")
+                .arg(QString::fromStdString(*refusal))
+                .toStdString());
         return;
     }
     const int code = WriteFileAtomically(LocalPath(path), bytes.constData(),
                                          static_cast<std::size_t>(bytes.size()));
     if (code != 0)
-        services_.Boxes.Warning("I/O Error type " + std::to_string(code) +
-                                " occurred while writing the file. Nothing was written.");
+        services_.Boxes.Warning(
+            QCoreApplication::translate("ReportCommands", "I/O Error type %1 occurred while "
+                                                          "writing the file. Nothing was written.")
+                .arg(code)
+                .toStdString());
 }
 
 } // namespace zephra

@@ -5,6 +5,7 @@
 #include "graphs/ui/QtTextMetrics.h"
 #include "reports/ui/ReportFonts.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
@@ -63,7 +64,7 @@ QRectF Units(const QRectF& points) {
 }
 
 QString CommentsText(const ReportPage& page) {
-    return QStringLiteral("Comments: ") + Text(page.Comments);
+    return QCoreApplication::translate("ReportPainter", "Comments: ") + Text(page.Comments);
 }
 
 // The comments below the header lines, wrapped at blanks to `width`.
@@ -190,7 +191,8 @@ void DrawGraph(QPainter& painter, const ReportGraph& graph, const QRectF& area) 
     painter.drawRect(units);
     painter.setFont(report_fonts::Header());
     painter.drawText(units, Qt::AlignCenter | Qt::TextWordWrap,
-                     QStringLiteral("The graph cannot be drawn: ") + Text(graph.Fault));
+                     QCoreApplication::translate("ReportPainter", "The graph cannot be drawn: ") +
+                         Text(graph.Fault));
 }
 
 } // namespace

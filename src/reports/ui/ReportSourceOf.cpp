@@ -1,5 +1,6 @@
 #include "reports/ui/ReportSourceOf.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace zephra {
@@ -9,10 +10,14 @@ ReportSource ReportSourceOf(const QString& path, const QDateTime& printed, bool 
     ReportSource source;
     source.FileName = file.fileName().toStdString();
     if (!file.exists()) {
-        source.Modified = "not saved";
+        source.Modified = QCoreApplication::translate("ReportSource", "not saved").toStdString();
     } else {
-        source.Modified = ReportTimeText(file.lastModified()).toStdString() +
-                          (unsavedChanges ? " (changed since, not saved)" : "");
+        source.Modified =
+            ReportTimeText(file.lastModified()).toStdString() +
+            (unsavedChanges
+                 ? QCoreApplication::translate("ReportSource", " (changed since, not saved)")
+                       .toStdString()
+                 : std::string());
     }
     source.Printed = ReportTimeText(printed).toStdString();
     return source;

@@ -148,7 +148,7 @@ private slots:
             QString::fromStdString(test::PdfText(dir->filePath("report.pdf").toStdString()));
         QVERIFY2(text.contains(QStringLiteral("pressure: 2.07 bar")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("131 hL")));
-        QVERIFY(text.contains(QStringLiteral("91.8 hL")));
+        QVERIFY(text.contains(QStringLiteral("91.8 hL = 918.0")));
         QVERIFY(!text.contains(QStringLiteral("gallons")));
         QVERIFY(!text.contains(QStringLiteral("psi")));
 

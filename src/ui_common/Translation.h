@@ -1,0 +1,31 @@
+#pragma once
+
+#include "document/TextCatalog.h"
+
+#include <QString>
+
+class QCoreApplication;
+
+namespace zephra {
+
+// The core's texts from the application's translators
+// (QCoreApplication::translate).
+class QtTextCatalog : public TextCatalog {
+public:
+    std::string Translate(const char* context, const char* english) const override;
+};
+
+// Puts the program in the language `code` (see Languages(); "en" leaves the
+// English source texts): installs the program's translation and Qt's own (the
+// standard buttons and dialogs) in `app`, and points the core's texts at them.
+// Call it once, before any window is built. False when the program's
+// translation for `code` could not be loaded; the program then stays English.
+bool InstallLanguage(QCoreApplication& app, const QString& code);
+
+// The code of the language installed last ("en" before any).
+QString ProgramLanguage();
+
+// The resource of the program's translation for `code`, e.g. ":/i18n/zephra_fr.qm".
+QString TranslationResource(const QString& code);
+
+} // namespace zephra
