@@ -646,10 +646,6 @@
         <source>Export PDF...</source>
         <translation>PDF exportieren...</translation>
     </message>
-    <message>
-        <source>I/O Error type %1 occurred while writing file.</source>
-        <translation>E/A-Fehler vom Typ %1 beim Schreiben der Datei.</translation>
-    </message>
 </context>
 <context>
     <name>zephra::FilterSizingWindow</name>

@@ -646,10 +646,6 @@
         <source>Export PDF...</source>
         <translation>Exportar PDF...</translation>
     </message>
-    <message>
-        <source>I/O Error type %1 occurred while writing file.</source>
-        <translation>Error de E/S de tipo %1 al escribir el archivo.</translation>
-    </message>
 </context>
 <context>
     <name>zephra::FilterSizingWindow</name>

@@ -646,10 +646,6 @@
         <source>Export PDF...</source>
         <translation>Exporter en PDF...</translation>
     </message>
-    <message>
-        <source>I/O Error type %1 occurred while writing file.</source>
-        <translation>Erreur d&apos;E/S de type %1 lors de l&apos;écriture du fichier.</translation>
-    </message>
 </context>
 <context>
     <name>zephra::FilterSizingWindow</name>

@@ -646,10 +646,6 @@
         <source>Export PDF...</source>
         <translation>Esporta PDF...</translation>
     </message>
-    <message>
-        <source>I/O Error type %1 occurred while writing file.</source>
-        <translation>Errore di I/O di tipo %1 durante la scrittura del file.</translation>
-    </message>
 </context>
 <context>
     <name>zephra::FilterSizingWindow</name>

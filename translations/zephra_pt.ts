@@ -646,10 +646,6 @@
         <source>Export PDF...</source>
         <translation>Exportar PDF...</translation>
     </message>
-    <message>
-        <source>I/O Error type %1 occurred while writing file.</source>
-        <translation>Erro de E/S do tipo %1 ao escrever o ficheiro.</translation>
-    </message>
 </context>
 <context>
     <name>zephra::FilterSizingWindow</name>

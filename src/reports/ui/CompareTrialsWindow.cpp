@@ -1,9 +1,8 @@
 #include "reports/ui/CompareTrialsWindow.h"
 
-#include "document/AtomicFile.h"
-#include "document/OutputTarget.h"
 #include "document/WineFile.h"
 #include "reports/ui/ComparisonDocument.h"
+#include "reports/ui/OutputFile.h"
 #include "reports/ui/ReportDocument.h"
 #include "ui_common/OverwriteQuestion.h"
 #include "ui_common/WineFileNames.h"
@@ -154,20 +153,7 @@ void CompareTrialsWindow::Refresh() {
 }
 
 void CompareTrialsWindow::Write(const QString& path, const QByteArray& bytes) {
-    std::vector<std::string> inputs;
-    if (const auto refusal = OutputRefusal(LocalPath(path), inputs)) {
-        services_.Boxes.Warning(
-            QCoreApplication::translate("ReportCommands", "Nothing was written: %1.")
-                .arg(QString::fromStdString(*refusal))
-                .toStdString());
-        return;
-    }
-    const int code = WriteFileAtomically(LocalPath(path), bytes.constData(),
-                                         static_cast<std::size_t>(bytes.size()));
-    if (code != 0) {
-        services_.Boxes.Warning(
-            tr("I/O Error type %1 occurred while writing file.").arg(code).toStdString());
-    }
+    WriteOutputFile(path, bytes, {}, services_.Boxes);
 }
 
 } // namespace zephra

@@ -1,9 +1,8 @@
 #include "reports/ui/ReportCommands.h"
 
-#include "document/AtomicFile.h"
-#include "document/OutputTarget.h"
 #include "reports/DataCsv.h"
 #include "reports/WineJson.h"
+#include "reports/ui/OutputFile.h"
 #include "reports/ui/ReportDocument.h"
 #include "reports/ui/ReportSourceOf.h"
 #include "ui_common/OverwriteQuestion.h"
@@ -91,21 +90,7 @@ std::optional<QString> ReportCommands::AskFileName(FileDialog& dialog, const QSt
 
 void ReportCommands::WriteOutput(const QString& path, const QByteArray& bytes,
                                  const QString& wineFile) {
-    if (const auto refusal = OutputRefusal(LocalPath(path), {LocalPath(wineFile)})) {
-        services_.Boxes.Warning(
-            QCoreApplication::translate("ReportCommands", "Nothing was written: %1.")
-                .arg(QString::fromStdString(*refusal))
-                .toStdString());
-        return;
-    }
-    const int code = WriteFileAtomically(LocalPath(path), bytes.constData(),
-                                         static_cast<std::size_t>(bytes.size()));
-    if (code != 0)
-        services_.Boxes.Warning(
-            QCoreApplication::translate("ReportCommands", "I/O Error type %1 occurred while "
-                                                          "writing the file. Nothing was written.")
-                .arg(code)
-                .toStdString());
+    WriteOutputFile(path, bytes, {LocalPath(wineFile)}, services_.Boxes);
 }
 
 } // namespace zephra
