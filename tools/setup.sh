@@ -8,7 +8,7 @@ ZEPHRA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 ZEPHRA_BUILD="${ZEPHRA_BUILD:-$ZEPHRA_ROOT/build}"
 
 packages=(
-    g++ cmake make pkg-config
+    g++ cmake ninja-build ccache pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n locales
@@ -40,5 +40,6 @@ if ((generate)); then
     locale-gen >/dev/null
 fi
 
-cmake -S "$ZEPHRA_ROOT" -B "$ZEPHRA_BUILD" -DCMAKE_BUILD_TYPE=Release >/dev/null
+source "$ZEPHRA_ROOT/tools/configure.sh"
+zephra_configure "$ZEPHRA_BUILD" -DCMAKE_BUILD_TYPE=Release
 cmake --build "$ZEPHRA_BUILD" -j"$(nproc)"
