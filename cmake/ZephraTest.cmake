@@ -10,6 +10,9 @@
 # Every test runs with the "C" locale, offscreen Qt, a private runtime
 # folder and its own state folder (where recovery journals go) so that
 # results never depend on the machine's settings.
+set(ZEPHRA_TEST_ENVIRONMENT
+  "LC_ALL=C;QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/test-runtime;XDG_STATE_HOME=${CMAKE_BINARY_DIR}/test-state")
+
 function(zephra_add_test)
   cmake_parse_arguments(ARG "QT;PROGRAMS" "NAME" "SOURCES;LIBS" ${ARGN})
   add_executable(${ARG_NAME} ${ARG_SOURCES})
@@ -25,7 +28,7 @@ function(zephra_add_test)
     set_property(GLOBAL APPEND PROPERTY ZEPHRA_CORE_TESTS ${ARG_NAME})
   endif()
   set_tests_properties(${ARG_NAME} PROPERTIES
-    ENVIRONMENT "LC_ALL=C;QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/test-runtime;XDG_STATE_HOME=${CMAKE_BINARY_DIR}/test-state"
+    ENVIRONMENT "${ZEPHRA_TEST_ENVIRONMENT}"
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
     TIMEOUT 300)
 endfunction()
