@@ -9,11 +9,12 @@
       header) in US and metric units
 
 The wines: the samples in EXAMPLES_DIR and wines written with the tool in a
-temporary folder: conditions only (no data), a wine with full names,
-comments, a dessert type and a rate in gpm, a trial that follows the
-standard law (Vmax and the capacity by Vmax can be computed), one with two
-points (no law can be fitted), one that barely fouls (estimates beyond what
-the record's fields hold) and one whose data were cleared.
+temporary folder: conditions only (no data); a trial that follows the
+standard law (Vmax and the capacity by Vmax can be computed), once with the
+record's own names and once with full names, comments, a dessert type and a
+rate in gpm; two points (no law can be fitted); a flow that never slows (no
+law fits, an estimate "incalculably high"); a sample whose data were
+cleared.
 """
 
 import csv
@@ -72,10 +73,11 @@ def make_wines(cli, folder, examples):
                 "Cold stabilised; \"fined\" twice")
     cli.run("edit-conditions", noted, "--wine", "Sauvignon Blanc 25 Reserve Lot 7",
             "--filter", "Membrane 0.45 \u00b5m cartridge")
+    # Vmax 300 L/m² and J0 2000 LMH on the 47 mm filter.
     area_m2 = 0.0235 * 0.0235 * 3.14159
-    standard = new("standard-law.zph")
-    cli.run("edit-data", standard, "--csv", stdin=readings_csv(
-        lambda h: 1000 * area_m2 * 2000 * h / (1 + 2000 * h / 300)))
+    standard_law = readings_csv(lambda h: 1000 * area_m2 * 2000 * h / (1 + 2000 * h / 300))
+    cli.run("edit-data", noted, "--csv", stdin=standard_law)
+    cli.run("edit-data", new("standard-law.zph"), "--csv", stdin=standard_law)
     two = new("two-points.zph")
     cli.run("edit-data", two, "--point", "1", "10.5", "0", "15", "--point", "2", "20.1", "0", "30")
     steady = new("steady.zph")
