@@ -20,6 +20,9 @@ add_library(zephra_gtest_pch OBJECT ${CMAKE_CURRENT_LIST_DIR}/GTestPch.cpp)
 target_link_libraries(zephra_gtest_pch PRIVATE GTest::gtest GTest::gmock)
 target_precompile_headers(zephra_gtest_pch PRIVATE <gtest/gtest.h> <gmock/gmock.h>)
 
+set(ZEPHRA_TEST_ENVIRONMENT
+  "LC_ALL=C;QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/test-runtime;XDG_STATE_HOME=${CMAKE_BINARY_DIR}/test-state")
+
 function(zephra_add_test)
   cmake_parse_arguments(ARG "QT;PROGRAMS;EACH" "NAME" "SOURCES;LIBS" ${ARGN})
   add_executable(${ARG_NAME} ${ARG_SOURCES})
@@ -42,7 +45,7 @@ function(zephra_add_test)
     set_property(GLOBAL APPEND PROPERTY ZEPHRA_CORE_TESTS ${ARG_NAME})
   endif()
   set_tests_properties(${tests} PROPERTIES
-    ENVIRONMENT "LC_ALL=C;QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/test-runtime;XDG_STATE_HOME=${CMAKE_BINARY_DIR}/test-state"
+    ENVIRONMENT "${ZEPHRA_TEST_ENVIRONMENT}"
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
     TIMEOUT 300)
 endfunction()

@@ -14,7 +14,7 @@ packages=(
     qt6-l10n-tools qt6-tools-dev qt6-translations-l10n locales
     xvfb xauth fonts-dejavu-core fonts-liberation2
     desktop-file-utils libxml2-utils shared-mime-info dpkg-dev file
-    nlohmann-json3-dev poppler-utils libinih-dev
+    nlohmann-json3-dev poppler-utils libinih-dev python3-jsonschema
     clang libclang-rt-14-dev
 )
 

@@ -55,14 +55,6 @@ void AddCapacity(Json& json, const std::string& prefix, const std::optional<Capa
     json[prefix + "_lower_bound95_L_per_m2"] = c ? Number(c->LowerBound95) : Json(nullptr);
 }
 
-// A volume kept in US gallons: "<prefix>_gal", or in metric units
-// "<prefix>_hL" in hectolitres.
-void AddVolume(Json& json, const std::string& prefix, const std::optional<double>& gallons,
-               const DisplayUnits& units) {
-    json[prefix + (units.Metric() ? "_hL" : "_gal")] =
-        gallons ? Number(*gallons * VolumeFactor(units)) : Json(nullptr);
-}
-
 } // namespace
 
 std::string_view CapacityBasisKey(BlockingLaw law) {
@@ -72,7 +64,7 @@ std::string_view CapacityBasisKey(BlockingLaw law) {
     return CapacityAtTerminalFlux(law) ? "terminal_flux" : "limit";
 }
 
-nlohmann::ordered_json FoulingAnalysisJson(const FoulingAnalysis& a, const DisplayUnits& units) {
+nlohmann::ordered_json FoulingAnalysisJson(const FoulingAnalysis& a) {
     Json json;
     json["wine"] = a.Wine;
     json["filter"] = a.Filter;
@@ -92,12 +84,12 @@ nlohmann::ordered_json FoulingAnalysisJson(const FoulingAnalysis& a, const Displ
     }
     AddCapacity(json, "vmax", a.Vmax);
     json["J0_LMH"] = Number(a.J0Lmh);
-    AddVolume(json, "production_capacity", a.ProductionCapacityGal, units);
+    json["production_capacity_gal"] = Number(a.ProductionCapacityGal);
     json["best_capacity_basis"] =
         a.Best ? Json(std::string(CapacityBasisKey(*a.Best))) : Json(nullptr);
     json["terminal_flux_share"] = a.TerminalFluxShare;
     AddCapacity(json, "best_capacity", a.BestCapacity);
-    AddVolume(json, "best_production_capacity", a.BestProductionCapacityGal, units);
+    json["best_production_capacity_gal"] = Number(a.BestProductionCapacityGal);
     json["flux_decline_percent"] = Number(a.FluxDeclinePercent);
     json["fi_s"] = Number(a.FI.Seconds);
     json["fi_standard_conditions"] = a.FI.StandardConditions;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "analysis/FoulingAnalysis.h"
-#include "entry/UnitSystem.h"
 
 #include <nlohmann/json.hpp>
 
@@ -24,11 +23,10 @@ namespace zephra {
 //   flux_decline_percent, fi_s, fi_standard_conditions.
 // Numbers are JSON numbers; a value that cannot be computed (a law not
 // fitted, no rows, Vmax where the standard law is not the best, an interval
-// without upper end, FI not reached) is null. In metric units the two
-// capacities are production_capacity_hL and best_production_capacity_hL, in
-// hectolitres.
-nlohmann::ordered_json FoulingAnalysisJson(const FoulingAnalysis& analysis,
-                                           const DisplayUnits& units = UsUnits);
+// without upper end, FI not reached) is null. The keys and values are the
+// same whatever units the program shows; each key's name ends in its unit.
+// docs/schema/analyze.schema.json describes them.
+nlohmann::ordered_json FoulingAnalysisJson(const FoulingAnalysis& analysis);
 
 // "vmax", "limit" or "terminal_flux": what the capacity of `law` is.
 std::string_view CapacityBasisKey(BlockingLaw law);

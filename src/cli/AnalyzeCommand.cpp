@@ -32,7 +32,8 @@ constexpr const char* Help =
     "  --json   print one JSON object instead of aligned text (a value that\n"
     "           cannot be computed is null)\n"
     "  --unit-system us|metric\n"
-    "           volumes in US gallons (the default) or in hL\n"
+    "           the text's volumes in US gallons (the default) or in hL; the\n"
+    "           JSON is the same in both, its volumes in US gallons\n"
     "\n"
     "Exit status: 0 success, 1 the file could not be read, 2 wrong usage.\n";
 
@@ -82,7 +83,7 @@ int RunAnalyze(const std::vector<std::string>& args, CommandStreams& io) {
     }
     const FoulingAnalysis analysis = AnalyzeWineFouling(rec, notes);
     if (parsed.has("--json")) {
-        io.out << FoulingAnalysisJson(analysis, units).dump(2) << '\n';
+        io.out << FoulingAnalysisJson(analysis).dump(2) << '\n';
     } else {
         PrintText(analysis, rec, units, io.out);
     }

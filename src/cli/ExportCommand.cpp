@@ -25,10 +25,10 @@ constexpr const char* Help =
     "        'zephra-cli edit-data FILE.zph --csv' reads this file back.\n"
     "  json  the conditions, the counted points, every stored result and the\n"
     "        fouling analysis as 'zephra-cli analyze --json' prints it; the\n"
-    "        keys are described in the README. Keys name the units of their\n"
-    "        values; with --unit-system metric they are bar, hL, L/h and\n"
-    "        L/(m²·h) (lab_pressure_bar, expected_volume_hL...). The csv\n"
-    "        table holds no such values and is the same in both.\n"
+    "        keys are described in the README and docs/schema. Keys name the\n"
+    "        units of their values, the units the wine keeps (psi, gal,\n"
+    "        gpm/m²: lab_pressure_psi, expected_volume_gal...).\n"
+    "Both formats have the same keys and values whatever --unit-system says.\n"
     "The stored results are written as they are; nothing is recalculated. The\n"
     "analysis is made from the data as they stand and stored nowhere.\n"
     "\n"
@@ -60,7 +60,7 @@ int RunExport(const std::vector<std::string>& args, CommandStreams& io) {
     if (!ReadWine(path, rec, notes, io.err)) {
         return ExitFailure;
     }
-    const std::string text = format == "csv" ? DataCsvText(rec) : WineJsonText(rec, notes, units);
+    const std::string text = format == "csv" ? DataCsvText(rec) : WineJsonText(rec, notes);
     return WriteOutput(parsed.value("-o", ""), text, {path}, io.out, io.err) ? ExitSuccess
                                                                              : ExitFailure;
 }

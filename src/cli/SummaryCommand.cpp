@@ -18,11 +18,12 @@ constexpr const char* Help =
     "the fouling fits skip, the exponential model (RmE, bE, rE), the power\n"
     "model (RmP, a, bP, rP), both full-scale estimates in US gallons, and from\n"
     "the fouling analysis the best blocking law, Vmax (L/m²) and the production\n"
-    "capacity by Vmax (US gallons). With --unit-system metric the volumes are\n"
-    "in hL (columns exp_hL, power_hL, production_capacity_hL).\n"
+    "capacity by Vmax (US gallons). With --unit-system metric the aligned\n"
+    "columns give the volumes in hL (exp_hL, power_hL, production_capacity_hL).\n"
     "Aligned columns by default; --csv writes CSV (RFC 4180, UTF-8) with the\n"
     "estimates and the analysis's values as plain numbers (empty where they\n"
-    "cannot be computed), for example:\n"
+    "cannot be computed) and the same columns and values in both unit\n"
+    "systems (volumes in US gallons, as the wine keeps them), for example:\n"
     "\n"
     "  zephra-cli summary ~/wines/2026/*.zph --csv > vintage.csv\n"
     "\n"
@@ -55,7 +56,7 @@ int RunSummary(const std::vector<std::string>& args, CommandStreams& io) {
         }
     }
     if (parsed.has("--csv")) {
-        io.out << SummaryCsvText(wines, units);
+        io.out << SummaryCsvText(wines);
     } else {
         for (const std::string& line : SummaryTextLines(wines, units)) {
             io.out << line << '\n';

@@ -3,7 +3,7 @@
 #include "analysis/FoulingAnalysis.h"
 #include "analysis/FoulingAnalysisJson.h"
 #include "document/Real48.h"
-#include "entry/ShownQuantities.h"
+#include "document/Report.h"
 #include "reports/CountedRows.h"
 #include "reports/FieldText.h"
 #include "reports/ResultValue.h"
@@ -42,36 +42,10 @@ template <std::size_t N> Json Value(const ShortString<N>& field) {
     return ToJson(ReadResultValue(FieldText(field)));
 }
 
-// A stored value in the unit shown: a number converted by `factor`, a text
-// as the report shows it (`shown`).
-Json InUnits(const ResultValue& value, double factor, const std::string& shown) {
-    if (const double* number = std::get_if<double>(&value)) {
-        return Number(*number * factor);
-    }
-    return std::holds_alternative<std::string>(value) ? Json(std::string(TrimBlanks(shown)))
-                                                      : Json(nullptr);
-}
-
-template <std::size_t N>
-Json InUnits(const ShortString<N>& field, double factor, const std::string& shown) {
-    return InUnits(ReadResultValue(FieldText(field)), factor, shown);
-}
-
-template <std::size_t N>
-Json GallonsInUnits(const ShortString<N>& field, double factor, const std::string& shown) {
-    return InUnits(ReadGallonValue(FieldText(field)), factor, shown);
-}
-
-// The keys name the units of their values.
-struct UnitKeys {
-    const char* Pressure;
-    const char* Volume;
-    const char* FaceVelocity;
-};
-
-UnitKeys KeysFor(const DisplayUnits& units) {
-    return units.Metric() ? UnitKeys{"_bar", "_hL", "_L_per_m2_h"}
-                          : UnitKeys{"_psi", "_gal", "_gpm_m2"};
+// An expected volume: a number of US gallons also where the record groups
+// its thousands ("1,709").
+template <std::size_t N> Json GallonValue(const ShortString<N>& field) {
+    return ToJson(ReadGallonValue(FieldText(field)));
 }
 
 // A text of the notes; null when they hold none.
@@ -79,23 +53,20 @@ Json NoteText(const std::string& text) {
     return text.empty() ? Json(nullptr) : Json(text);
 }
 
-Json ConditionsJson(const TWineRec& rec, const WineNotes& notes, const DisplayUnits& units) {
+Json ConditionsJson(const TWineRec& rec, const WineNotes& notes) {
     const TConditions& c = rec.Conditions;
-    const ReportQuantities shown = ShownQuantities(rec, units);
-    const std::string pressure = KeysFor(units).Pressure;
-    const double rateFactor = c.ProdRateUnits.get() == 0 ? 1 : FlowFactor(units);
     return {{"wine", Win1252ToUtf8(c.WineName.text())},
             {"filter", Win1252ToUtf8(c.FilterName.text())},
             {"wine_name_full", FullWineName(rec, notes)},
             {"filter_name_full", FullFilterName(rec, notes)},
             {"wine_type", c.WineType.get() == 1 ? "dessert" : "normal"},
-            {"lab_pressure" + pressure, InUnits(c.LabP, PressureFactor(units), shown.LabPressure)},
+            {"lab_pressure_psi", Value(c.LabP)},
             {"lab_filter_diameter_mm", Value(c.LabFiltDia)},
             {"lab_filter_area_cm2", Value(rec.LabA)},
-            {"max_pressure" + pressure, InUnits(c.ProdP, PressureFactor(units), shown.MaxPressure)},
+            {"max_pressure_psi", Value(c.ProdP)},
             {"area_m2", Value(c.ProdA)},
-            {"rate", InUnits(c.ProdRate, rateFactor, shown.Rate)},
-            {"rate_units", shown.RateUnit}};
+            {"rate", Value(c.ProdRate)},
+            {"rate_units", StoredQuantities(rec).RateUnit}};
 }
 
 Json PointsJson(const TWineRec& rec) {
@@ -115,44 +86,36 @@ Json PointsJson(const TWineRec& rec) {
     return points;
 }
 
-Json ResultsJson(const TWineRec& rec, const DisplayUnits& units) {
-    const ReportQuantities shown = ShownQuantities(rec, units);
-    const UnitKeys keys = KeysFor(units);
-    const std::string expectedVolume = std::string("expected_volume") + keys.Volume;
-    const double volume = VolumeFactor(units);
-    const double faceVelocity = FaceVelocityFactor(units);
+Json ResultsJson(const TWineRec& rec) {
     return {{"exponential",
              {{"rm", Value(rec.RmE)},
               {"b", Value(rec.bE)},
               {"r", Value(rec.rE)},
-              {expectedVolume, GallonsInUnits(rec.ExpectedVolE, volume, shown.ExpectedVolE)}}},
+              {"expected_volume_gal", GallonValue(rec.ExpectedVolE)}}},
             {"power",
              {{"rm", Value(rec.RmP)},
               {"a", Value(rec.a)},
               {"a_per_m", Real48ToDouble(rec.aReal)},
               {"b", Value(rec.bP)},
               {"r", Value(rec.rP)},
-              {expectedVolume, GallonsInUnits(rec.ExpectedVolP, volume, shown.ExpectedVolP)}}},
+              {"expected_volume_gal", GallonValue(rec.ExpectedVolP)}}},
             {"power_fits_better", rec.Model.get() == 1},
             {"max_production_r", Value(rec.MaxProdR)},
-            {std::string("lab_equivalent_volume") + keys.Volume,
-             InUnits(rec.LabEquivVol, volume, shown.LabEquivVolume)},
-            {std::string("lab_face_velocity") + keys.FaceVelocity,
-             InUnits(rec.LabFaceVel, faceVelocity, shown.LabFaceVelocity)},
-            {std::string("production_face_velocity") + keys.FaceVelocity,
-             InUnits(rec.ProdFaceVel, faceVelocity, shown.ProdFaceVelocity)}};
+            {"lab_equivalent_volume_gal", Value(rec.LabEquivVol)},
+            {"lab_face_velocity_gpm_m2", Value(rec.LabFaceVel)},
+            {"production_face_velocity_gpm_m2", Value(rec.ProdFaceVel)}};
 }
 
 } // namespace
 
-std::string WineJsonText(const TWineRec& rec, const WineNotes& notes, const DisplayUnits& units) {
-    const Json wine = {{"conditions", ConditionsJson(rec, notes, units)},
+std::string WineJsonText(const TWineRec& rec, const WineNotes& notes) {
+    const Json wine = {{"conditions", ConditionsJson(rec, notes)},
                        {"comments", NoteText(notes.Comments)},
                        {"trial_started", NoteText(notes.TrialStarted)},
                        {"skip", rec.Data.MinSkip.get()},
                        {"points", PointsJson(rec)},
-                       {"results", ResultsJson(rec, units)},
-                       {"analysis", FoulingAnalysisJson(AnalyzeWineFouling(rec, notes), units)}};
+                       {"results", ResultsJson(rec)},
+                       {"analysis", FoulingAnalysisJson(AnalyzeWineFouling(rec, notes))}};
     return wine.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 

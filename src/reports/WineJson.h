@@ -1,7 +1,6 @@
 #pragma once
 
 #include "document/WineRec.h"
-#include "entry/UnitSystem.h"
 
 #include <string>
 
@@ -12,13 +11,11 @@ namespace zephra {
 // started from its notes, the counted data points with their table cells
 // and every stored result, then the fouling analysis as `zephra-cli analyze
 // --json` gives it. Texts that are numbers are JSON numbers, other texts
-// strings, blank fields and absent notes null. The keys are described in
-// the README; their names end in the unit of their values
-// (lab_pressure_psi, expected_volume_gal), which in metric `units` are bar,
-// hL and L/(m²·h) (lab_pressure_bar, expected_volume_hL,
-// lab_face_velocity_L_per_m2_h), with rate_units "L/h" or "hL/h" for a rate
-// the record keeps in gpm.
-std::string WineJsonText(const TWineRec& rec, const WineNotes& notes = {},
-                         const DisplayUnits& units = UsUnits);
+// strings, blank fields and absent notes null. The values are the record's
+// own, in its units, whatever units the program shows: each key's name ends
+// in its unit (lab_pressure_psi, expected_volume_gal), and the rate's unit
+// ("bpm" or "gpm") is rate_units. docs/schema/export.schema.json describes
+// the keys.
+std::string WineJsonText(const TWineRec& rec, const WineNotes& notes = {});
 
 } // namespace zephra

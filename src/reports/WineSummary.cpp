@@ -22,21 +22,15 @@ std::string ShownEstimateText(const std::string& text, const DisplayUnits& units
     return units.Metric() ? ShownEstimate(Utf8ToWin1252(text), units) : text;
 }
 
-// Fields of one wine, in the order of SummaryColumns; `forCsv` writes the
-// estimates without their thousands grouping and the analysis's numbers in
-// full, with empty fields for values that cannot be computed. Volumes are
-// in the volume unit of `units`.
+// Fields of one wine, in the order of SummaryColumns. For CSV (`forCsv`)
+// the record's gallons as plain numbers without their thousands grouping
+// and the analysis's numbers in full, with empty fields for values that
+// cannot be computed, whatever `units`; for reading, the volumes in the
+// volume unit of `units`.
 std::vector<std::string> SummaryFields(const WineSummary& w, bool forCsv,
                                        const DisplayUnits& units) {
-    const double volume = VolumeFactor(units);
-    const auto gallons = [forCsv, &units, volume](const std::string& text) {
-        if (!forCsv) {
-            return ShownEstimateText(text, units);
-        }
-        const ResultValue value = ReadGallonValue(text);
-        const double* number = std::get_if<double>(&value);
-        return number ? ResultValueText(*number * volume)
-                      : ResultValueText(ReadResultValue(ShownEstimateText(text, units)));
+    const auto gallons = [forCsv, &units](const std::string& text) {
+        return forCsv ? ResultValueText(ReadGallonValue(text)) : ShownEstimateText(text, units);
     };
     std::vector<std::string> fields{w.File,
                                     w.Wine,
@@ -57,9 +51,7 @@ std::vector<std::string> SummaryFields(const WineSummary& w, bool forCsv,
         const auto number = [](std::optional<double> value) {
             return value ? ResultValueText(*value) : std::string();
         };
-        const std::optional<double> capacity =
-            w.CapacityGal ? std::optional(*w.CapacityGal * volume) : std::nullopt;
-        fields.insert(fields.end(), {w.BestLaw, number(w.Vmax), number(capacity)});
+        fields.insert(fields.end(), {w.BestLaw, number(w.Vmax), number(w.CapacityGal)});
     } else {
         fields.insert(fields.end(),
                       {w.BestLaw.empty() ? NoValue : w.BestLaw, SignificantText(w.Vmax),
@@ -138,10 +130,10 @@ std::vector<std::string> SummaryColumns(const DisplayUnits& units) {
             "production_capacity_gal"};
 }
 
-std::string SummaryCsvText(const std::vector<WineSummary>& wines, const DisplayUnits& units) {
-    std::string out = CsvRecord(SummaryColumns(units));
+std::string SummaryCsvText(const std::vector<WineSummary>& wines) {
+    std::string out = CsvRecord(SummaryColumns());
     for (const WineSummary& w : wines) {
-        out += CsvRecord(SummaryFields(w, true, units));
+        out += CsvRecord(SummaryFields(w, true, UsUnits));
     }
     return out;
 }

@@ -33,16 +33,16 @@ struct WineSummary {
 WineSummary SummarizeWine(const std::string& file, const TWineRec& rec,
                           const WineNotes& notes = {});
 
-// The column names, in the order of the fields above; in metric `units` the
-// volumes' columns end in "_hL" instead of "_gal" (exp_hL, power_hL,
-// production_capacity_hL).
+// The column names, in the order of the fields above; the volumes' columns
+// end in their unit, "_gal" (exp_gal, power_gal, production_capacity_gal),
+// or "_hL" for the text table in metric `units`.
 std::vector<std::string> SummaryColumns(const DisplayUnits& units = UsUnits);
 
 // The summaries as CSV: the header row, then one row per wine; the gallon
 // estimates as plain numbers where they are numbers, values that cannot be
-// computed empty. Volumes in the volume unit of `units`.
-std::string SummaryCsvText(const std::vector<WineSummary>& wines,
-                           const DisplayUnits& units = UsUnits);
+// computed empty. The same columns and values whatever units the program
+// shows: volumes in US gallons, as the record keeps them.
+std::string SummaryCsvText(const std::vector<WineSummary>& wines);
 
 // The summaries as lines of aligned columns: the header line, then one line
 // per wine; texts on the left of their columns, numbers on the right, "—"

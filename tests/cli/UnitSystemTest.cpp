@@ -81,23 +81,33 @@ TEST(UnitSystemTest, MetricValuesAreCheckedInTheirUnits) {
 TEST(UnitSystemTest, EveryCommandShowingValuesTakesTheOption) {
     TempFolder folder;
     const std::string pdf = folder.file("r.pdf");
-    const std::vector<std::vector<std::string>> commands = {
-        {"report", Sample},
-        {"analyze", Sample},
-        {"analyze", "--json", Sample},
-        {"summary", Sample},
-        {"export", "--format", "json", Sample},
-        {"pdf", Sample, "-o", pdf},
-        {"size", Sample, "--batch", "500hL"},
+    // What people read is in the units chosen; what programs read (JSON,
+    // CSV) is the same in both.
+    struct Case {
+        std::vector<std::string> command;
+        bool forPrograms;
     };
-    for (const auto& command : commands) {
+    const Case cases[] = {
+        {{"report", Sample}, false},
+        {{"analyze", Sample}, false},
+        {{"analyze", "--json", Sample}, true},
+        {{"summary", Sample}, false},
+        {{"summary", "--csv", Sample}, true},
+        {{"export", "--format", "json", Sample}, true},
+        {{"pdf", Sample, "-o", pdf}, false},
+        {{"size", Sample, "--batch", "500hL"}, false},
+        {{"size", Sample, "--batch", "500hL", "--json"}, true},
+    };
+    for (const auto& [command, forPrograms] : cases) {
         SCOPED_TRACE(command[0]);
         const CliResult us = RunCli(command);
         ASSERT_EQ(us.status, 0) << us.err;
         EXPECT_EQ(RunCli(With(command, "us")).out, us.out);
         const CliResult metric = RunCli(With(command, "metric"));
         ASSERT_EQ(metric.status, 0) << metric.err;
-        if (command[0] != "pdf") {
+        if (forPrograms) {
+            EXPECT_EQ(metric.out, us.out);
+        } else if (command[0] != "pdf") {
             EXPECT_NE(metric.out, us.out);
             for (const char* unit : {"gal", "psi", "gpm"}) {
                 EXPECT_EQ(metric.out.find(unit), std::string::npos) << unit << "\n" << metric.out;
@@ -118,15 +128,16 @@ TEST(UnitSystemTest, MetricOutputs) {
                           "bar\n"),
               std::string::npos)
         << report;
+    // The CSV and JSON keep the record's units in metric units too.
     const std::string summary = RunCli({"summary", "--csv", "--unit-system", "metric", Sample}).out;
     EXPECT_EQ(summary.substr(0, summary.find('\r')),
-              "file,wine,filter,type,points,skipped,RmE,bE,rE,RmP,a,bP,rP,exp_hL,power_hL,"
-              "best_law,vmax_L_per_m2,production_capacity_hL");
+              "file,wine,filter,type,points,skipped,RmE,bE,rE,RmP,a,bP,rP,exp_gal,power_gal,"
+              "best_law,vmax_L_per_m2,production_capacity_gal");
     const nlohmann::json analysis =
         nlohmann::json::parse(RunCli({"analyze", "--json", "--unit-system", "metric", Sample}).out);
     // Cake filtration describes the sample best: its capacity of 2425 gal.
-    EXPECT_TRUE(analysis.at("production_capacity_hL").is_null());
-    EXPECT_NEAR(analysis.at("best_production_capacity_hL").get<double>(), 91.80, 0.01);
+    EXPECT_TRUE(analysis.at("production_capacity_gal").is_null());
+    EXPECT_NEAR(analysis.at("best_production_capacity_gal").get<double>(), 2425.14, 0.01);
     const std::string text = RunCli({"analyze", "--unit-system", "metric", Sample}).out;
     EXPECT_NE(text.find("Production capacity:         91.8 hL (constant pressure"),
               std::string::npos)

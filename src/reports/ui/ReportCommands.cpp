@@ -69,7 +69,7 @@ void ReportCommands::ExportDataExecute(const TWineClass& wine, const QString& wi
     if (!MayOverwrite(services_.Boxes, path))
         return;
     WriteOutput(path,
-                QByteArray::fromStdString(json ? WineJsonText(wine.WineRec, wine.Notes, units_)
+                QByteArray::fromStdString(json ? WineJsonText(wine.WineRec, wine.Notes)
                                                : DataCsvText(wine.WineRec)),
                 wineFile);
 }

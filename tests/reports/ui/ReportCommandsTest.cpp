@@ -138,8 +138,9 @@ private slots:
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"chardonnay.zph"});
     }
 
-    // Commands given metric units write the report and the JSON in them.
-    void metricUnitsReachThePdfAndTheJson() {
+    // Commands given metric units write the report in them; the JSON keeps
+    // the record's units, whose names its keys carry.
+    void metricUnitsReachThePdfNotTheJson() {
         const DisplayUnits metric{UnitSystem::Metric, MetricFlowUnit::LitresPerHour};
         ReportCommands inMetric(*frame, ui->Services(), metric);
         ui->DialogAnswers = {dir->filePath("report.pdf"), dir->filePath("wine.json")};
@@ -154,9 +155,10 @@ private slots:
 
         inMetric.ExportDataExecute(wine, WineFile());
         const QJsonDocument json = QJsonDocument::fromJson(Contents(dir->filePath("wine.json")));
-        QVERIFY(json["conditions"]["lab_pressure_bar"].isDouble());
-        QVERIFY(json["conditions"]["lab_pressure_psi"].isUndefined());
-        QVERIFY(json["analysis"]["best_production_capacity_hL"].isDouble());
+        QCOMPARE(json["conditions"]["lab_pressure_psi"].toDouble(), 30.0);
+        QVERIFY(json["conditions"]["lab_pressure_bar"].isUndefined());
+        QVERIFY(json["analysis"]["best_production_capacity_gal"].isDouble());
+        QVERIFY(json["analysis"]["best_production_capacity_hL"].isUndefined());
     }
 
     // An export never replaces a wine file, also where the name chosen is a
