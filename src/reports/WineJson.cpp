@@ -1,5 +1,6 @@
 #include "reports/WineJson.h"
 
+#include "analysis/Calculate.h"
 #include "analysis/FoulingAnalysis.h"
 #include "analysis/FoulingAnalysisJson.h"
 #include "document/Real48.h"
@@ -55,6 +56,14 @@ Json InUnits(const ResultValue& value, double factor, const std::string& shown) 
 template <std::size_t N>
 Json InUnits(const ShortString<N>& field, double factor, const std::string& shown) {
     return InUnits(ReadResultValue(FieldText(field)), factor, shown);
+}
+
+// A derived result in the unit shown: `exact` where it is known, else as
+// InUnits converts the stored text.
+template <std::size_t N>
+Json DerivedInUnits(const ShortString<N>& field, double factor, const std::string& shown,
+                    std::optional<double> exact) {
+    return exact ? Number(*exact) : InUnits(field, factor, shown);
 }
 
 template <std::size_t N>
@@ -116,31 +125,36 @@ Json PointsJson(const TWineRec& rec) {
 }
 
 Json ResultsJson(const TWineRec& rec, const DisplayUnits& units) {
-    const ReportQuantities shown = ShownQuantities(rec, units);
+    const std::optional<LabResults> lab = LabResultsOf(rec);
+    const ReportQuantities shown = ShownQuantities(rec, units, lab);
+    const ExactResults exact = ExactResultsOf(rec, units, lab);
     const UnitKeys keys = KeysFor(units);
     const std::string expectedVolume = std::string("expected_volume") + keys.Volume;
     const double volume = VolumeFactor(units);
     const double faceVelocity = FaceVelocityFactor(units);
-    return {{"exponential",
-             {{"rm", Value(rec.RmE)},
-              {"b", Value(rec.bE)},
-              {"r", Value(rec.rE)},
-              {expectedVolume, GallonsInUnits(rec.ExpectedVolE, volume, shown.ExpectedVolE)}}},
-            {"power",
-             {{"rm", Value(rec.RmP)},
-              {"a", Value(rec.a)},
-              {"a_per_m", Real48ToDouble(rec.aReal)},
-              {"b", Value(rec.bP)},
-              {"r", Value(rec.rP)},
-              {expectedVolume, GallonsInUnits(rec.ExpectedVolP, volume, shown.ExpectedVolP)}}},
-            {"power_fits_better", rec.Model.get() == 1},
-            {"max_production_r", Value(rec.MaxProdR)},
-            {std::string("lab_equivalent_volume") + keys.Volume,
-             InUnits(rec.LabEquivVol, volume, shown.LabEquivVolume)},
-            {std::string("lab_face_velocity") + keys.FaceVelocity,
-             InUnits(rec.LabFaceVel, faceVelocity, shown.LabFaceVelocity)},
-            {std::string("production_face_velocity") + keys.FaceVelocity,
-             InUnits(rec.ProdFaceVel, faceVelocity, shown.ProdFaceVelocity)}};
+    return {
+        {"exponential",
+         {{"rm", Value(rec.RmE)},
+          {"b", Value(rec.bE)},
+          {"r", Value(rec.rE)},
+          {expectedVolume, GallonsInUnits(rec.ExpectedVolE, volume, shown.ExpectedVolE)}}},
+        {"power",
+         {{"rm", Value(rec.RmP)},
+          {"a", Value(rec.a)},
+          {"a_per_m", Real48ToDouble(rec.aReal)},
+          {"b", Value(rec.bP)},
+          {"r", Value(rec.rP)},
+          {expectedVolume, GallonsInUnits(rec.ExpectedVolP, volume, shown.ExpectedVolP)}}},
+        {"power_fits_better", rec.Model.get() == 1},
+        {"max_production_r", Value(rec.MaxProdR)},
+        {std::string("lab_equivalent_volume") + keys.Volume,
+         DerivedInUnits(rec.LabEquivVol, volume, shown.LabEquivVolume, exact.LabEquivalentVolume)},
+        {std::string("lab_face_velocity") + keys.FaceVelocity,
+         DerivedInUnits(rec.LabFaceVel, faceVelocity, shown.LabFaceVelocity,
+                        exact.LabFaceVelocity)},
+        {std::string("production_face_velocity") + keys.FaceVelocity,
+         DerivedInUnits(rec.ProdFaceVel, faceVelocity, shown.ProdFaceVelocity,
+                        exact.ProdFaceVelocity)}};
 }
 
 } // namespace

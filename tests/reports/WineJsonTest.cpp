@@ -1,5 +1,6 @@
 #include "reports/WineJson.h"
 
+#include "analysis/Calculate.h"
 #include "support/SampleWine.h"
 
 #include <gtest/gtest.h>
@@ -102,9 +103,19 @@ TEST(WineJsonTest, MetricUnitsAreNamedInTheKeys) {
     EXPECT_NEAR(r.at("exponential").at("expected_volume_hL").get<double>(), 1709 * 0.03785411784,
                 1e-9);
     EXPECT_EQ(r.at("power").at("expected_volume_hL"), "over 37,854,117,840");
-    EXPECT_NEAR(r.at("lab_equivalent_volume_hL").get<double>(), 914 * 0.03785411784, 1e-9);
-    EXPECT_NEAR(r.at("lab_face_velocity_L_per_m2_h").get<double>(), 10.2 * 227.12470704, 1e-9);
-    EXPECT_NEAR(r.at("production_face_velocity_L_per_m2_h").get<double>(), 2 * 227.12470704, 1e-9);
+    // The derived results come from their inputs, not from the record's
+    // rounded texts (914 gal, 10.2 gpm/m²), and stay within their rounding;
+    // the production face velocity is the rate through the area.
+    const std::optional<LabResults> lab = LabResultsOf(rec);
+    ASSERT_TRUE(lab);
+    EXPECT_NEAR(r.at("lab_equivalent_volume_hL").get<double>(), lab->EquivalentVolumeL / 100, 1e-9);
+    EXPECT_NEAR(r.at("lab_equivalent_volume_hL").get<double>(), 914 * 0.03785411784,
+                0.5 * 0.03785411784);
+    EXPECT_NEAR(r.at("lab_face_velocity_L_per_m2_h").get<double>(), lab->FaceVelocityLPerM2H, 1e-9);
+    EXPECT_NEAR(r.at("lab_face_velocity_L_per_m2_h").get<double>(), 10.2 * 227.12470704,
+                0.05 * 227.12470704);
+    EXPECT_NEAR(r.at("production_face_velocity_L_per_m2_h").get<double>(), 100 * 227.12470704 / 10,
+                1e-9);
     // Cake filtration describes the sample best: no Vmax, the law's own
     // capacity of 2425 gallons.
     EXPECT_TRUE(wine.at("analysis").at("production_capacity_hL").is_null());
@@ -122,6 +133,24 @@ TEST(WineJsonTest, MetricUnitsAreNamedInTheKeys) {
     EXPECT_EQ(us, json::parse(WineJsonText(rec)));
     EXPECT_EQ(us.at("conditions").at("rate_units"), "gpm");
     EXPECT_EQ(us.at("analysis").count("production_capacity_gal"), 1u);
+}
+
+// 30 hL/h on 4.2 m² is stored as 13.2 gpm with a face velocity of 3.1
+// gpm/m²; in metric units the face velocity is 13.2 gpm through 4.2 m²
+// (713.85 L/(m²·h)), not 3.1 gpm/m² converted (704.09).
+TEST(WineJsonTest, MetricFaceVelocityFromTheRateAndArea) {
+    TWineRec rec = test::SampleWine();
+    rec.Conditions.ProdRate.assign("13.2");
+    rec.Conditions.ProdRateUnits.set(1);
+    rec.Conditions.ProdA.assign("4.20");
+    rec.ProdFaceVel.assign(" 3.1");
+    const json metric =
+        json::parse(WineJsonText(rec, {}, {UnitSystem::Metric, MetricFlowUnit::LitresPerHour}));
+    EXPECT_NEAR(metric.at("conditions").at("rate").get<double>(), 2998.05, 0.01);
+    EXPECT_NEAR(metric.at("results").at("production_face_velocity_L_per_m2_h").get<double>(),
+                13.2 * 3.785411784 * 60 / 4.2, 1e-9);
+    const json us = json::parse(WineJsonText(rec, {}, UsUnits));
+    EXPECT_DOUBLE_EQ(us.at("results").at("production_face_velocity_gpm_m2").get<double>(), 3.1);
 }
 
 TEST(WineJsonTest, ANewWineHasNoPointsAndNullResults) {
