@@ -615,6 +615,21 @@
     </message>
 </context>
 <context>
+    <name>ShownConditions</name>
+    <message>
+        <source>Full-Scale Rate is out of Range. Please enter a value between %1 and %2 %3.</source>
+        <translation>Der Betriebsdurchfluss liegt außerhalb des Bereichs. Bitte geben Sie einen Wert zwischen %1 und %2 %3 ein.</translation>
+    </message>
+    <message>
+        <source>Laboratory Pressure is out of Range. Please enter a value between %1 and %2 %3.</source>
+        <translation>Der Labordruck liegt außerhalb des Bereichs. Bitte geben Sie einen Wert zwischen %1 und %2 %3 ein.</translation>
+    </message>
+    <message>
+        <source>Maximum Full-Scale Pressure is out of Range. Please enter a value between %1 and %2 %3.</source>
+        <translation>Der maximale Betriebsdruck liegt außerhalb des Bereichs. Bitte geben Sie einen Wert zwischen %1 und %2 %3 ein.</translation>
+    </message>
+</context>
+<context>
     <name>WineFile</name>
     <message>
         <source>The file would be too large: the wine&apos;s notes (comments, full names, reading times) do not fit after the record. Shorten the comments and save again.</source>

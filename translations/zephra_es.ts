@@ -615,6 +615,21 @@
     </message>
 </context>
 <context>
+    <name>ShownConditions</name>
+    <message>
+        <source>Full-Scale Rate is out of Range. Please enter a value between %1 and %2 %3.</source>
+        <translation>El caudal en producción está fuera de rango. Introduzca un valor entre %1 y %2 %3.</translation>
+    </message>
+    <message>
+        <source>Laboratory Pressure is out of Range. Please enter a value between %1 and %2 %3.</source>
+        <translation>La presión de laboratorio está fuera de rango. Introduzca un valor entre %1 y %2 %3.</translation>
+    </message>
+    <message>
+        <source>Maximum Full-Scale Pressure is out of Range. Please enter a value between %1 and %2 %3.</source>
+        <translation>La presión máxima en producción está fuera de rango. Introduzca un valor entre %1 y %2 %3.</translation>
+    </message>
+</context>
+<context>
     <name>WineFile</name>
     <message>
         <source>The file would be too large: the wine&apos;s notes (comments, full names, reading times) do not fit after the record. Shorten the comments and save again.</source>

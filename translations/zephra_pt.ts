@@ -615,6 +615,21 @@
     </message>
 </context>
 <context>
+    <name>ShownConditions</name>
+    <message>
+        <source>Full-Scale Rate is out of Range. Please enter a value between %1 and %2 %3.</source>
+        <translation>O caudal em produção está fora dos limites. Introduza um valor entre %1 e %2 %3.</translation>
+    </message>
+    <message>
+        <source>Laboratory Pressure is out of Range. Please enter a value between %1 and %2 %3.</source>
+        <translation>A pressão de laboratório está fora dos limites. Introduza um valor entre %1 e %2 %3.</translation>
+    </message>
+    <message>
+        <source>Maximum Full-Scale Pressure is out of Range. Please enter a value between %1 and %2 %3.</source>
+        <translation>A pressão máxima em produção está fora dos limites. Introduza um valor entre %1 e %2 %3.</translation>
+    </message>
+</context>
+<context>
     <name>WineFile</name>
     <message>
         <source>The file would be too large: the wine&apos;s notes (comments, full names, reading times) do not fit after the record. Shorten the comments and save again.</source>

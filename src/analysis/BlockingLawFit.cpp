@@ -2,6 +2,7 @@
 
 #include "analysis/LeastSquares.h"
 #include "analysis/StudentT.h"
+#include "document/Quantities.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,7 +16,6 @@ constexpr std::size_t MinimumPoints = 4;
 constexpr int FittedParameters = 3;
 // AICc counts the residual variance as a parameter too.
 constexpr int AiccParameters = FittedParameters + 1;
-constexpr double MlPerLitre = 1000;
 // A fouling whose effect on the flux over the whole trial is below this
 // share cannot be told from the rounding of the numbers.
 constexpr double RoundingLevel = 1e-9;
@@ -211,7 +211,7 @@ LawFit FitBlockingLaw(BlockingLaw law, const TrialPoints& points) {
 
     double squares = 0;
     for (const double r : ls.Residuals) {
-        const double ml = r * points.AreaM2 * MlPerLitre;
+        const double ml = Volume::Litres(r * points.AreaM2).InMl();
         squares += ml * ml;
     }
     fit.RmsMl = std::sqrt(squares / static_cast<double>(n));

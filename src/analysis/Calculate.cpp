@@ -6,10 +6,10 @@
 #include "analysis/FoulingModels.h"
 #include "analysis/ResistanceText.h"
 #include "analysis/ThousandsSeparator.h"
+#include "document/Quantities.h"
 #include "document/TextCatalog.h"
 #include "entry/FixedText.h"
 #include "entry/NumberText.h"
-#include "entry/UnitConstants.h"
 
 #include <algorithm>
 #include <array>
@@ -22,7 +22,6 @@ constexpr int Rows = 36;
 constexpr int MinimumFittedPoints = 4;
 constexpr double NormalViscosity = 0.0015;
 constexpr double DessertViscosity = 0.0021;
-constexpr double MlPerCubicMetre = 1000000;
 constexpr std::string_view SixBlanks = "      ";
 
 bool Positive(double x) {
@@ -100,6 +99,21 @@ public:
         return true;
     }
 
+    // The laboratory results FitInput gives in US gallons, in exact units.
+    // Only after ReachFits, with enough points to fit.
+    std::optional<LabResults> ExactLabResults() const {
+        if (n_ < MinimumFittedPoints) {
+            return std::nullopt;
+        }
+        const double litres = Volume::Ml(V_last_).InLitres();
+        const LabResults lab{litres * (A_prod_ / A_lab_),
+                             litres / A_lab_ / Duration::Seconds(LastTime()).InHours()};
+        if (!std::isfinite(lab.EquivalentVolumeL) || !std::isfinite(lab.FaceVelocityLPerM2H)) {
+            return std::nullopt;
+        }
+        return lab;
+    }
+
     // The counted points as ReachFits left them.
     FiltrationPoints Points() const {
         FiltrationPoints points;
@@ -119,7 +133,8 @@ private:
 
     void ReadElapsedTimes() {
         for (int i = 1; i <= Rows; ++i) {
-            T_[i] = 60 * TimeFieldValue(Row(i).Min.text()) + TimeFieldValue(Row(i).Sec.text());
+            T_[i] = SecondsPerMinute * TimeFieldValue(Row(i).Min.text()) +
+                    TimeFieldValue(Row(i).Sec.text());
             if (T_[i] <= 0) {
                 T_[i] = 0;
             }
@@ -133,17 +148,19 @@ private:
     void ReadConditions() {
         const TConditions& c = rec_.Conditions;
         const double D = ReadStoredNumber(c.LabFiltDia.text());
-        const double radius = D / 1000 / 2;
-        A_lab_ = radius * radius * Pi;
-        P_lab_ = ReadStoredNumber(c.LabP.text()) * PaPerPsi;
-        P_prod_ = ReadStoredNumber(c.ProdP.text()) * PaPerPsi;
+        const double radius = D / 1000 / 2; // mm to m
+        A_lab_ = radius * radius * calc::Pi;
+        P_lab_ = ReadStoredNumber(c.LabP.text()) * calc::PaPerPsi;
+        P_prod_ = ReadStoredNumber(c.ProdP.text()) * calc::PaPerPsi;
         A_prod_ = ReadStoredNumber(c.ProdA.text());
         const double rate = ReadStoredNumber(c.ProdRate.text());
-        Q_prod_ = c.ProdRateUnits.get() == 0 ? rate * LitresPerBottle / 1000 / 60
-                                             : rate * LitresPerGallon / 1000 / 60;
+        Q_prod_ = c.ProdRateUnits.get() == 0
+                      ? rate * LitresPerBottle / LitresPerCubicMetre / SecondsPerMinute
+                      : rate * calc::LitresPerGallon / LitresPerCubicMetre / SecondsPerMinute;
         mu_ = c.WineType.get() == 0 ? NormalViscosity : DessertViscosity;
         R_max_ = P_prod_ * A_prod_ / (mu_ * Q_prod_);
-        prodFaceVelocity_ = Q_prod_ * 1000 / LitresPerGallon * 60 / A_prod_;
+        prodFaceVelocity_ =
+            Q_prod_ * LitresPerCubicMetre / calc::LitresPerGallon * SecondsPerMinute / A_prod_;
     }
 
     // The conditions dialog keeps every condition positive; a record from
@@ -275,12 +292,16 @@ private:
         in.n = static_cast<std::uint16_t>(n_);
         in.A_prod = A_prod_;
         in.R_max = R_max_;
-        const double T_last = T_[n_ + k_];
-        in.LabEquivVolume = V_last_ / 1000 / LitresPerGallon * (A_prod_ / A_lab_);
-        in.LabFaceVelocity = V_last_ / 1000 / LitresPerGallon / A_lab_ / (T_last / 60);
+        const double T_last = LastTime();
+        in.LabEquivVolume = V_last_ / MlPerLitre / calc::LitresPerGallon * (A_prod_ / A_lab_);
+        in.LabFaceVelocity =
+            V_last_ / MlPerLitre / calc::LitresPerGallon / A_lab_ / (T_last / SecondsPerMinute);
         in.ProdFaceVelocity = prodFaceVelocity_;
         return in;
     }
+
+    // The elapsed time of the last point the fits use.
+    double LastTime() const { return T_[n_ + k_]; }
 
     TWineRec& rec_;
     AnalysisWarnings warnings_;
@@ -317,16 +338,27 @@ public:
     }
 };
 
-} // namespace
-
-std::optional<FiltrationPoints> FittedPointsOf(const TWineRec& rec) {
+// What `take` finds in a calculation of a copy of `rec` that has reached
+// its fits, without boxes; nothing when the calculation ended before.
+template <typename Result, typename Take>
+std::optional<Result> AtTheFits(const TWineRec& rec, Take take) {
     TWineRec copy = rec;
     NoBoxes boxes;
     Calculation calculation(copy, false, boxes, {});
     if (!calculation.ReachFits()) {
         return std::nullopt;
     }
-    return calculation.Points();
+    return take(calculation);
+}
+
+} // namespace
+
+std::optional<FiltrationPoints> FittedPointsOf(const TWineRec& rec) {
+    return AtTheFits<FiltrationPoints>(rec, [](const Calculation& c) { return c.Points(); });
+}
+
+std::optional<LabResults> LabResultsOf(const TWineRec& rec) {
+    return AtTheFits<LabResults>(rec, [](const Calculation& c) { return c.ExactLabResults(); });
 }
 
 void Calculate(TWineRec& rec, bool ShowDialogs, MessageBoxes& boxes) {

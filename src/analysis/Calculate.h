@@ -2,6 +2,7 @@
 
 #include "document/MessageBoxes.h"
 #include "document/WineRec.h"
+#include "entry/ShownQuantities.h"
 
 #include <cstddef>
 #include <optional>
@@ -38,5 +39,10 @@ struct FiltrationPoints {
 // its fits for a reason other than too few points: unusable conditions, a
 // non-positive interval, values out of range.
 std::optional<FiltrationPoints> FittedPointsOf(const TWineRec& rec);
+
+// The laboratory equivalent volume and face velocity of `rec` before the
+// record rounds them into LabEquivVol and LabFaceVel, from the same points,
+// in exact units. Nothing where the calculation writes no numbers there.
+std::optional<LabResults> LabResultsOf(const TWineRec& rec);
 
 } // namespace zephra

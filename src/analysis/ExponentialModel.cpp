@@ -3,10 +3,10 @@
 #include "analysis/BlankResults.h"
 #include "analysis/GallonText.h"
 #include "analysis/ResistanceText.h"
+#include "document/Quantities.h"
 #include "document/TextCatalog.h"
 #include "entry/FixedText.h"
 #include "entry/NumberText.h"
-#include "entry/UnitConstants.h"
 
 #include <algorithm>
 #include <cmath>
@@ -52,8 +52,8 @@ void StoreExponentialResults(TWineRec& rec, const ExponentialFit& fit, double A_
                         "foul the filter or perhaps pressure rose during the trial. Expected "
                         "volume cannot be estimated."));
     } else {
-        const double volume =
-            (std::log(R_max) - std::log(fit.Rm)) / fit.m * A_prod * 1000 / LitresPerGallon;
+        const double volume = (std::log(R_max) - std::log(fit.Rm)) / fit.m * A_prod *
+                              LitresPerCubicMetre / calc::LitresPerGallon;
         rec.ExpectedVolE.assign(GallonText(volume, separator));
     }
 }

@@ -2,10 +2,10 @@
 
 #include "analysis/FoulingAnalysisText.h"
 #include "analysis/GallonText.h"
+#include "document/Quantities.h"
 #include "document/Windows1252.h"
 #include "entry/FixedText.h"
 #include "entry/NumberText.h"
-#include "entry/UnitConstants.h"
 
 #include <algorithm>
 #include <cmath>
@@ -56,7 +56,8 @@ SizingEstimate ModelEstimate(EstimateKind kind, std::string_view stored, double 
     } else if (!(productionAreaM2 > 0)) {
         e.Note = "not available: the wine has no production area";
     } else {
-        e.CapacityLPerM2 = *gallons * LitresPerGallon / productionAreaM2;
+        // The estimate is in the gallons the calculation wrote it in.
+        e.CapacityLPerM2 = *gallons * calc::LitresPerGallon / productionAreaM2;
     }
     return e;
 }

@@ -1,16 +1,14 @@
 #include "analysis/FilterSizingText.h"
 
 #include "analysis/FoulingAnalysisText.h"
+#include "document/Quantities.h"
 #include "entry/FixedText.h"
-#include "entry/UnitConstants.h"
 
 #include <cmath>
 
 namespace zephra {
 
 namespace {
-
-constexpr double LitresPerHectolitre = 100;
 
 std::string Number(std::optional<double> value, int digits = 4) {
     return ShortNumberText(value, digits);
@@ -37,11 +35,12 @@ std::string HoursText(std::optional<double> hours) {
 
 std::vector<std::pair<std::string, std::string>> SizingRequestItems(const BatchRequest& r,
                                                                     const DisplayUnits& units) {
-    const std::string gallons =
-        units.Metric() ? std::string() : ", " + Number(r.VolumeL / LitresPerGallon) + " gal";
+    const std::string gallons = units.Metric()
+                                    ? std::string()
+                                    : ", " + Number(Volume::Litres(r.VolumeL).InGallons()) + " gal";
     std::vector<std::pair<std::string, std::string>> items{
-        {"Batch", Number(r.VolumeL, 7) + " L (" + Number(r.VolumeL / LitresPerHectolitre, 5) +
-                      " hL" + gallons + ")"},
+        {"Batch", Number(r.VolumeL, 7) + " L (" +
+                      Number(Volume::Litres(r.VolumeL).InHectolitres(), 5) + " hL" + gallons + ")"},
         {"Safety factor", Number(r.SafetyFactor, 3) + " (in every area below)"},
         {"Element area", r.ElementAreaM2 ? Number(r.ElementAreaM2, 4) + " m²" : NoValue},
     };

@@ -1,8 +1,8 @@
 #include "analysis/FoulingAnalysis.h"
 
+#include "document/Quantities.h"
 #include "document/Windows1252.h"
 #include "entry/NumberText.h"
-#include "entry/UnitConstants.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,8 +12,6 @@ namespace zephra {
 
 namespace {
 
-constexpr double SecondsPerHour = 3600;
-constexpr double MlPerLitre = 1000;
 // A reading's precise time may differ from its stored whole seconds by the
 // rounding and by the time between the request and the reply.
 constexpr double PreciseTimeAgreement = 1.0;
@@ -51,7 +49,7 @@ TrialPoints TrialPointsOf(const FiltrationPoints& points, std::size_t first, std
     const auto seconds = std::span(points.Time).subspan(first, count - first);
     const double litresPerMl = 1 / MlPerLitre / points.LabArea;
     for (std::size_t i = 0; i < volume.size(); ++i) {
-        trial.Hours.push_back(seconds[i] / SecondsPerHour);
+        trial.Hours.push_back(Duration::Seconds(seconds[i]).InHours());
         trial.Throughput.push_back(volume[i] * litresPerMl);
     }
     for (const double variance : RoundingVariances(volume, seconds, resolution)) {
@@ -76,8 +74,10 @@ void BestLawFigures(FoulingAnalysis& a, const TrialPoints& trial,
     }
     const CapacityEstimate capacity = CapacityOf(best, a.TerminalFluxShare);
     a.BestCapacity = capacity;
+    // In the gallons of the calculation's expected volumes, which it stands
+    // beside in every output.
     a.BestProductionCapacityGal =
-        IfFinite(capacity.Value * conditions.ProductionAreaM2 / LitresPerGallon);
+        IfFinite(capacity.Value * conditions.ProductionAreaM2 / calc::LitresPerGallon);
     if (best.Law == BlockingLaw::Standard) {
         a.Vmax = capacity;
         a.ProductionCapacityGal = a.BestProductionCapacityGal;

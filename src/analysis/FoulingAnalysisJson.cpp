@@ -1,5 +1,7 @@
 #include "analysis/FoulingAnalysisJson.h"
 
+#include "document/Quantities.h"
+
 #include <array>
 #include <cmath>
 
@@ -8,8 +10,6 @@ namespace zephra {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-constexpr double SecondsPerHour = 3600;
 
 Json Number(double value) {
     return std::isfinite(value) ? Json(value) : Json(nullptr);
@@ -39,7 +39,7 @@ Json ModelJson(const FoulingAnalysis& a, const LawFit& fit) {
     }
     model["J0_LMH"] = ifFitted(fit.Params.J0);
     model[ConstantKeys[static_cast<std::size_t>(fit.Law)]] = ifFitted(fit.Params.K);
-    model["t0_s"] = ifFitted(fit.Params.T0 * SecondsPerHour);
+    model["t0_s"] = ifFitted(Duration::Hours(fit.Params.T0).InSeconds());
     model["r2"] = fit.Reason == NotEnoughData ? Json(nullptr) : Number(fit.Line.R2);
     model["rms_ml"] = ifFitted(fit.RmsMl);
     model["aicc"] = fit.Fitted ? Number(fit.Aicc) : Json(nullptr);

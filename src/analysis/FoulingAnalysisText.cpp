@@ -1,5 +1,7 @@
 #include "analysis/FoulingAnalysisText.h"
 
+#include "document/Quantities.h"
+
 #include "document/TextCatalog.h"
 #include "entry/FixedText.h"
 #include "entry/ShownQuantities.h"
@@ -13,8 +15,6 @@
 namespace zephra {
 
 namespace {
-
-constexpr double SecondsPerHour = 3600;
 
 std::string Trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
@@ -93,12 +93,13 @@ std::vector<std::vector<std::string>> FoulingTableRows(const FoulingAnalysis& a)
             note = ShownText("FoulingAnalysis", "not distinguishable from the best");
         }
         const std::optional<double> delta = a.DeltaAicc(fit.Law);
-        rows.push_back({std::string(LawTitle(fit.Law)), SignificantText(ifFitted(fit.Params.J0)),
-                        ConstantText(fit),
-                        fit.Fitted ? FixedText(fit.Params.T0 * SecondsPerHour, 0, 1) : NoValue,
-                        lineShown ? FixedText(fit.Line.R2, 0, 4) : NoValue,
-                        SignificantText(ifFitted(fit.RmsMl), 3),
-                        delta ? FixedText(*delta, 0, 1) : NoValue, note});
+        rows.push_back(
+            {std::string(LawTitle(fit.Law)), SignificantText(ifFitted(fit.Params.J0)),
+             ConstantText(fit),
+             fit.Fitted ? FixedText(Duration::Hours(fit.Params.T0).InSeconds(), 0, 1) : NoValue,
+             lineShown ? FixedText(fit.Line.R2, 0, 4) : NoValue,
+             SignificantText(ifFitted(fit.RmsMl), 3), delta ? FixedText(*delta, 0, 1) : NoValue,
+             note});
     }
     return rows;
 }

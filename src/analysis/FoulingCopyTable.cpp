@@ -1,6 +1,7 @@
 #include "analysis/FoulingCopyTable.h"
 
 #include "analysis/GallonText.h"
+#include "document/Quantities.h"
 
 #include <cmath>
 #include <cstdio>
@@ -8,8 +9,6 @@
 namespace zephra {
 
 namespace {
-
-constexpr double SecondsPerHour = 3600;
 
 // Nine significant digits: enough for every figure the analysis gives,
 // and read back by any spreadsheet.
@@ -43,7 +42,7 @@ std::vector<std::vector<std::string>> FoulingCopyRows(const FoulingAnalysis& a,
         for (const BlockingLaw law : AllBlockingLaws) {
             row.push_back(law == fit.Law ? Number(ifFitted(fit.Params.K)) : std::string());
         }
-        row.push_back(Number(ifFitted(fit.Params.T0 * SecondsPerHour)));
+        row.push_back(Number(ifFitted(Duration::Hours(fit.Params.T0).InSeconds())));
         row.push_back(Number(ifFitted(fit.Line.R2)));
         row.push_back(Number(ifFitted(fit.RmsMl)));
         row.push_back(Number(a.DeltaAicc(fit.Law)));

@@ -4,11 +4,11 @@
 #include "analysis/GallonText.h"
 #include "analysis/PowerModelSearch.h"
 #include "analysis/ResistanceText.h"
+#include "document/Quantities.h"
 #include "document/Real48.h"
 #include "document/TextCatalog.h"
 #include "entry/FixedText.h"
 #include "entry/NumberText.h"
-#include "entry/UnitConstants.h"
 
 #include <cmath>
 
@@ -38,7 +38,7 @@ void StorePowerExpectedVolume(TWineRec& rec, const PowerSearchResult& fit, doubl
         rec.ExpectedVolP.assign(" incalculably high");
         return;
     }
-    const double volume = std::exp(E) * A_prod * 1000 / LitresPerGallon;
+    const double volume = std::exp(E) * A_prod * LitresPerCubicMetre / calc::LitresPerGallon;
     rec.ExpectedVolP.assign(GallonText(volume, separator));
 }
 

@@ -1,6 +1,7 @@
 #include "analysis/VmaxTracker.h"
 
 #include "analysis/FoulingAnalysisText.h"
+#include "document/Quantities.h"
 #include "entry/FixedText.h"
 
 #include <cmath>
@@ -13,7 +14,6 @@ constexpr double RelativeHalfWidth = 0.05;
 constexpr double MinimumSharePassed = 0.5;
 constexpr double StableSeconds = 120;
 constexpr double StableBand = 0.02;
-constexpr double MlPerLitre = 1000;
 
 bool WithinBand(const CapacityEstimate& vmax) {
     return vmax.Low95 >= (1 - RelativeHalfWidth) * vmax.Value && vmax.High95 &&
@@ -50,7 +50,8 @@ VmaxTrackerStatus VmaxTracker::Update(const FoulingAnalysis& analysis) {
     }
     const double now = analysis.Seconds.back();
     if (analysis.Vmax) {
-        const double throughput = analysis.VolumeMl.back() / MlPerLitre / analysis.LabAreaM2;
+        const double throughput =
+            Volume::Ml(analysis.VolumeMl.back()).InLitres() / analysis.LabAreaM2;
         status.SharePassed = throughput / analysis.Vmax->Value;
         status.Known = analysis.NotDistinguishableFrom.empty() &&
                        *status.SharePassed >= MinimumSharePassed && WithinBand(*analysis.Vmax) &&

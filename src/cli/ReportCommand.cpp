@@ -1,3 +1,4 @@
+#include "analysis/Calculate.h"
 #include "cli/Arguments.h"
 #include "cli/CommandRegistry.h"
 #include "cli/UnitSystemOption.h"
@@ -52,7 +53,7 @@ int RunReport(const std::vector<std::string>& args, CommandStreams& io) {
     if (!ReadWine(parsed.positional[0], rec, io.err)) {
         return ExitFailure;
     }
-    const ReportLines lines = FillLines(rec, ShownQuantities(rec, units));
+    const ReportLines lines = FillLines(rec, ShownQuantities(rec, units, LabResultsOf(rec)));
     if (panel != "table") {
         PrintLines(lines.Summary, io.out);
     }

@@ -1,10 +1,10 @@
 #include "analysis/FilterSizing.h"
 #include "analysis/FilterSizingText.h"
-#include "analysis/SizingUnits.h"
 #include "cli/Arguments.h"
 #include "cli/CommandRegistry.h"
 #include "cli/UnitSystemOption.h"
 #include "cli/WineFiles.h"
+#include "document/Quantities.h"
 #include "entry/AlignedLines.h"
 #include "entry/NumberText.h"
 
@@ -59,7 +59,7 @@ using Json = nlohmann::ordered_json;
 // A number with an optional unit after it ("500hL", "2.5 gpm"), in the unit
 // of factor 1; no unit means `plain` (the first unit without it). Nothing
 // when the number or the unit is not right.
-std::optional<double> Quantity(const std::string& text, std::span<const SizingUnit> units,
+std::optional<double> Quantity(const std::string& text, std::span<const NamedUnit> units,
                                std::string_view plain = {}) {
     std::size_t end = 0;
     while (end < text.size() &&
@@ -73,8 +73,8 @@ std::optional<double> Quantity(const std::string& text, std::span<const SizingUn
         return std::nullopt;
     }
     if (unit.empty()) {
-        const auto named = std::ranges::find(units, plain, &SizingUnit::Name);
-        return *number * (named == units.end() ? units.front() : *named).Factor;
+        const auto named = std::ranges::find(units, plain, &NamedUnit::Name);
+        return *number * (named == units.end() ? units.front() : *named).Size;
     }
     const auto lower = [](std::string_view text) {
         std::string lowered(text);
@@ -82,20 +82,20 @@ std::optional<double> Quantity(const std::string& text, std::span<const SizingUn
                                [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
         return lowered;
     };
-    for (const SizingUnit& candidate : units) {
+    for (const NamedUnit& candidate : units) {
         if (lower(unit) == lower(candidate.Name)) {
-            return *number * candidate.Factor;
+            return *number * candidate.Size;
         }
     }
     return std::nullopt;
 }
 
 // Plain numbers, or numbers of m².
-constexpr std::array<SizingUnit, 1> Plain{{{"", 1}}};
-constexpr std::array<SizingUnit, 2> SquareMetres{{{"m2", 1}, {"m²", 1}}};
+constexpr std::array<NamedUnit, 1> Plain{{{"", 1}}};
+constexpr std::array<NamedUnit, 2> SquareMetres{{{"m2", 1}, {"m²", 1}}};
 
 double PositiveQuantity(const ParsedArguments& parsed, const std::string& option,
-                        std::span<const SizingUnit> units, const std::string& what,
+                        std::span<const NamedUnit> units, const std::string& what,
                         std::string_view plain = {}) {
     const std::optional<double> value = Quantity(parsed.value(option, ""), units, plain);
     if (!value || !(*value > 0) || !std::isfinite(*value)) {
@@ -109,7 +109,7 @@ BatchRequest RequestOf(const ParsedArguments& parsed, const DisplayUnits& units)
         throw UsageError("--batch is required");
     }
     BatchRequest r;
-    r.VolumeL = PositiveQuantity(parsed, "--batch", BatchVolumeUnits, "a volume in gal, L or hL",
+    r.VolumeL = PositiveQuantity(parsed, "--batch", VolumeUnits, "a volume in gal, L or hL",
                                  units.Metric() ? VolumeUnit(units) : "");
     if (parsed.has("--safety")) {
         r.SafetyFactor = PositiveQuantity(parsed, "--safety", Plain, "a factor of at least 1");

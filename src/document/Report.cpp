@@ -1,5 +1,6 @@
 #include "document/Report.h"
 
+#include "document/Quantities.h"
 #include "document/TextCatalog.h"
 #include "document/Utf8Characters.h"
 #include "document/Windows1252.h"
@@ -146,14 +147,14 @@ ReportQuantities StoredQuantities(const TWineRec& rec) {
     const TConditions& c = rec.Conditions;
     return {Text(c.LabP),
             Text(c.ProdP),
-            "psi",
+            std::string(PsiUnit.Name),
             Text(rec.LabEquivVol),
-            "gal",
+            std::string(GallonUnit.Name),
             Text(c.ProdRate),
-            c.ProdRateUnits.get() == 0 ? "bpm" : "gpm",
+            std::string((c.ProdRateUnits.get() == 0 ? BpmUnit : GpmUnit).Name),
             Text(rec.LabFaceVel),
             Text(rec.ProdFaceVel),
-            "gpm/m2",
+            std::string(GpmPerSquareMetreUnit.Name),
             Text(rec.ExpectedVolP),
             Text(rec.ExpectedVolE),
             ShownText("ReportPanel", "gallons")};

@@ -1,9 +1,9 @@
 #include "entry/ConditionsRecord.h"
 
+#include "document/Quantities.h"
 #include "document/Windows1252.h"
 #include "entry/FixedText.h"
 #include "entry/NumberText.h"
-#include "entry/UnitConstants.h"
 
 namespace zephra {
 
@@ -33,14 +33,14 @@ std::string FirstCharacters(std::string text, std::size_t count) {
 std::string ProdFaceVelText(const std::string& prodRate, const std::string& prodA, int rateUnits) {
     const double r = ReadStoredNumber(prodRate);
     const double A = ReadStoredNumber(prodA);
-    const double x = rateUnits == 0 ? r * LitresPerBottle / LitresPerGallon / A : r / A;
+    const double x = rateUnits == 0 ? r * LitresPerBottle / calc::LitresPerGallon / A : r / A;
     return FirstCharacters(x < 99.5 ? FixedText(x, 4, 1) : FixedText(x, 4, 0), 4);
 }
 
 std::string LabAText(const std::string& labFiltDia) {
     const double d = ReadStoredNumber(labFiltDia);
     const double radius = d / 20;
-    const double A = radius * radius * Pi;
+    const double A = radius * radius * calc::Pi;
     return FirstCharacters(A < 999.5 ? FixedText(A, 5, 1) : FixedText(A, 5, 0), 5);
 }
 

@@ -1,8 +1,12 @@
 #include "entry/ShownConditions.h"
 
+#include "document/Quantities.h"
+#include "document/TextCatalog.h"
 #include "entry/DecimalCommaHint.h"
 #include "entry/DecimalMark.h"
 #include "entry/ShownEntry.h"
+
+#include <algorithm>
 
 namespace zephra {
 
@@ -59,21 +63,35 @@ double FieldFactor(ConditionsField field, const ConditionsForm& shown, const Dis
     return field == ConditionsField::Rate ? FlowFactor(FieldUnits(field, shown, units)) : 1;
 }
 
+// A bound as the message shows it, with the user's decimal mark.
+std::string BoundText(double storedBound, double factor, bool lower, DecimalMark mark) {
+    std::string text = ShownBoundText(storedBound, factor, lower);
+    if (mark == DecimalMark::Comma) {
+        std::replace(text.begin(), text.end(), '.', ',');
+    }
+    return text;
+}
+
 // The message of a value typed in a shown unit, with the field's range in
-// that unit.
+// that unit, the lower bound first.
 std::string RangeMessage(ConditionsField field, const ConditionsForm& shown,
-                         const DisplayUnits& units) {
+                         const DisplayUnits& units, DecimalMark mark) {
     const StoredFormat format = StoredFormatOf(field);
     const double factor = FieldFactor(field, shown, units);
     const DisplayUnits in = FieldUnits(field, shown, units);
     const bool pressure = IsPressure(field);
-    const char* title = !pressure                               ? "Full-Scale Rate"
-                        : field == ConditionsField::LabPressure ? "Laboratory Pressure"
-                                                                : "Maximum Full-Scale Pressure";
-    const std::string_view unit = pressure ? PressureUnit(in) : FlowUnit(in);
-    return std::string(title) + " is out of Range. Please enter a value between " +
-           ShownBoundText(format.Hi, factor, false) + " and " +
-           ShownBoundText(format.Lo, factor, true) + " " + std::string(unit) + ".";
+    const char* message =
+        !pressure ? ShownText("ShownConditions", "Full-Scale Rate is out of Range. Please enter a "
+                                                 "value between %1 and %2 %3.")
+        : field == ConditionsField::LabPressure
+            ? ShownText("ShownConditions", "Laboratory Pressure is out of Range. Please enter a "
+                                           "value between %1 and %2 %3.")
+            : ShownText("ShownConditions", "Maximum Full-Scale Pressure is out of Range. Please "
+                                           "enter a value between %1 and %2 %3.");
+    return FilledIn(CoreText("ShownConditions", message),
+                    {BoundText(format.Lo, factor, true, mark),
+                     BoundText(format.Hi, factor, false, mark),
+                     std::string(pressure ? PressureUnit(in) : FlowUnit(in))});
 }
 
 } // namespace
@@ -81,13 +99,13 @@ std::string RangeMessage(ConditionsField field, const ConditionsForm& shown,
 std::string_view RateUnitName(int rateUnits) {
     switch (rateUnits) {
     case 0:
-        return "bpm";
+        return BpmUnit.Name;
     case RateLitresPerHour:
         return MetricFlowUnitName(MetricFlowUnit::LitresPerHour);
     case RateHectolitresPerHour:
         return MetricFlowUnitName(MetricFlowUnit::HectolitresPerHour);
     default:
-        return "gpm";
+        return GpmUnit.Name;
     }
 }
 
@@ -167,7 +185,7 @@ std::optional<ConditionsCheckFailure> ShownConditionsCheck(ConditionsForm& shown
                                                            StoredFormatOf(numeric.Field));
     }
     if (failure && FieldFactor(failure->Field, typed, units) != 1) {
-        const std::string message = RangeMessage(failure->Field, typed, units);
+        const std::string message = RangeMessage(failure->Field, typed, units, mark);
         failure->Message = mark == DecimalMark::Point
                                ? WithDecimalCommaHint(message, TextOf(typed, failure->Field))
                                : message;

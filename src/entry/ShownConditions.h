@@ -41,11 +41,13 @@ ConditionsForm StoredConditionsForm(const ConditionsForm& shown, const DisplayUn
 // The OK check of a form shown in `units`: ConditionsRangeCheck on its
 // stored form, so the fields are checked in the same order and stored in
 // the same form, except that a value typed in bar, L/h or hL/h is reported
-// with its range in that unit. With DecimalMark::Comma a value typed with a
-// decimal comma is read with a point, and no message adds the decimal-comma
-// hint. The numeric texts of `shown` that passed are rewritten as their
-// stored values show (the failing one and those after it stay as typed).
-// On success `stored` holds the form the record stores.
+// with its range in that unit, the lower bound first, in the language of the
+// text catalog. With DecimalMark::Comma a value typed with a decimal comma is
+// read with a point, the range's bounds are written with a comma, and no
+// message adds the decimal-comma hint. The numeric texts of `shown` that
+// passed are rewritten as their stored values show (the failing one and
+// those after it stay as typed). On success `stored` holds the form the
+// record stores.
 std::optional<ConditionsCheckFailure> ShownConditionsCheck(ConditionsForm& shown,
                                                            const DisplayUnits& units,
                                                            ConditionsForm& stored,

@@ -1,5 +1,6 @@
 #include "entry/ShownQuantities.h"
 
+#include "document/Quantities.h"
 #include "document/Windows1252.h"
 #include "entry/ConditionsCheck.h"
 #include "entry/FixedText.h"
@@ -58,23 +59,42 @@ std::string ShownCondition(const ShortString<N>& field, ConditionsField which, d
                : FittedText(*value * factor, width, format.Decimals + 2);
 }
 
-// A stored text of a fixed width converted by `factor` into the same width.
+// A stored text of a fixed width converted by `factor` into the same width,
+// or `exact` (already in the unit shown) in its place.
 template <std::size_t N>
-std::string ShownInWidth(const ShortString<N>& field, double factor, int decimals) {
+std::string ShownInWidth(const ShortString<N>& field, double factor, int decimals,
+                         std::optional<double> exact) {
     const std::string_view stored = field.text();
     const std::optional<double> value = ParseEntryNumber(stored);
-    return value ? FittedText(*value * factor, stored.size(), decimals) : Win1252ToUtf8(stored);
+    return value ? FittedText(exact.value_or(*value * factor), stored.size(), decimals)
+                 : Win1252ToUtf8(stored);
 }
 
 // The equivalent volume's ">10K" (at least 10 000 gallons) as ">378" hL.
-std::string ShownEquivalentVolume(const ShortString<4>& field, double factor) {
+std::string ShownEquivalentVolume(const ShortString<4>& field, double factor,
+                                  std::optional<double> exact) {
     const std::string_view stored = field.text();
     if (stored.size() > 2 && stored.front() == '>' && stored.back() == 'K') {
         if (const auto thousands = ParseEntryNumber(stored.substr(1, stored.size() - 2))) {
             return std::string(">").append(FixedText(std::floor(*thousands * 1000 * factor), 0, 0));
         }
     }
-    return ShownInWidth(field, factor, 2);
+    return ShownInWidth(field, factor, 2, exact);
+}
+
+template <std::size_t N> bool HoldsNumber(const ShortString<N>& field) {
+    return ParseEntryNumber(field.text()).has_value();
+}
+
+// The production flow through the production area, from the stored texts.
+std::optional<double> ProdFaceVelocityFromConditions(const TConditions& c) {
+    const std::optional<double> rate = ParseEntryNumber(c.ProdRate.text());
+    const std::optional<double> area = ParseEntryNumber(c.ProdA.text());
+    if (!rate || !area || !(*area > 0)) {
+        return std::nullopt;
+    }
+    const Flow flow = c.ProdRateUnits.get() == 0 ? Flow::Bpm(*rate) : Flow::Gpm(*rate);
+    return flow.Through(Area::SquareMetres(*area)).InLitresPerSquareMetreHour();
 }
 
 std::string HectolitreText(double hectolitres, std::string_view separator) {
@@ -120,10 +140,30 @@ std::string ShownVolume(double gallons, const DisplayUnits& units) {
     return FixedText(hectolitres, 0, hectolitres < WholeHectolitres ? 1 : 0);
 }
 
-ReportQuantities ShownQuantities(const TWineRec& rec, const DisplayUnits& units) {
+ExactResults ExactResultsOf(const TWineRec& rec, const DisplayUnits& units,
+                            const std::optional<LabResults>& lab) {
+    ExactResults exact;
+    if (!units.Metric()) {
+        return exact;
+    }
+    if (lab && HoldsNumber(rec.LabEquivVol)) {
+        exact.LabEquivalentVolume = Volume::Litres(lab->EquivalentVolumeL).InHectolitres();
+    }
+    if (lab && HoldsNumber(rec.LabFaceVel)) {
+        exact.LabFaceVelocity = lab->FaceVelocityLPerM2H;
+    }
+    if (HoldsNumber(rec.ProdFaceVel)) {
+        exact.ProdFaceVelocity = ProdFaceVelocityFromConditions(rec.Conditions);
+    }
+    return exact;
+}
+
+ReportQuantities ShownQuantities(const TWineRec& rec, const DisplayUnits& units,
+                                 const std::optional<LabResults>& lab) {
     if (!units.Metric()) {
         return StoredQuantities(rec);
     }
+    const ExactResults exact = ExactResultsOf(rec, units, lab);
     const TConditions& c = rec.Conditions;
     const bool bottles = c.ProdRateUnits.get() == 0;
     const double pressure = PressureFactor(units);
@@ -131,14 +171,14 @@ ReportQuantities ShownQuantities(const TWineRec& rec, const DisplayUnits& units)
     return {ShownCondition(c.LabP, ConditionsField::LabPressure, pressure, Place::BeforeColumn),
             ShownCondition(c.ProdP, ConditionsField::MaxPressure, pressure, Place::LineEnd),
             std::string(PressureUnit(units)),
-            ShownEquivalentVolume(rec.LabEquivVol, VolumeFactor(units)),
+            ShownEquivalentVolume(rec.LabEquivVol, VolumeFactor(units), exact.LabEquivalentVolume),
             std::string(VolumeUnit(units)),
             bottles ? Text(c.ProdRate)
                     : ShownCondition(c.ProdRate, ConditionsField::Rate, FlowFactor(units),
                                      Place::LineEnd),
-            bottles ? "bpm" : std::string(FlowUnit(units)),
-            ShownInWidth(rec.LabFaceVel, faceVelocity, 1),
-            ShownInWidth(rec.ProdFaceVel, faceVelocity, 1),
+            std::string(bottles ? BpmUnit.Name : FlowUnit(units)),
+            ShownInWidth(rec.LabFaceVel, faceVelocity, 1, exact.LabFaceVelocity),
+            ShownInWidth(rec.ProdFaceVel, faceVelocity, 1, exact.ProdFaceVelocity),
             std::string(FaceVelocityUnit(units)),
             ShownEstimate(rec.ExpectedVolP.text(), units),
             ShownEstimate(rec.ExpectedVolE.text(), units),

@@ -9,17 +9,42 @@
 #include "document/WineRec.h"
 #include "entry/UnitSystem.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace zephra {
 
+// The laboratory results the record keeps rounded (LabEquivVol, LabFaceVel)
+// before rounding, in exact units, as the calculation finds them from the
+// data points (LabResultsOf, analysis/Calculate.h).
+struct LabResults {
+    double EquivalentVolumeL = 0;   // litres
+    double FaceVelocityLPerM2H = 0; // L/(m²·h)
+};
+
+// The record's rounded derived results in the units shown, before rounding.
+struct ExactResults {
+    std::optional<double> LabEquivalentVolume, LabFaceVelocity, ProdFaceVelocity;
+};
+
+// In metric units, each of the record's derived results that holds a number
+// computed from its inputs rather than converted from its rounded text: the
+// laboratory ones from `lab` when given, the production face velocity from
+// the stored rate and area. Nothing in US units, where the texts are shown
+// as stored, nor where the record holds no number (blank, ">10K").
+ExactResults ExactResultsOf(const TWineRec& rec, const DisplayUnits& units,
+                            const std::optional<LabResults>& lab);
+
 // The report panels' quantities in `units`. In metric units: the pressures
 // in bar and a gpm rate in units.Flow as the conditions dialog shows them
 // (ShownConditions.h), the equivalent volume in hL and the face velocities
-// in L/(m²·h), each in the width of its stored text where the value fits
-// ("1.93", " 568"), and the estimates as ShownEstimate gives them.
-ReportQuantities ShownQuantities(const TWineRec& rec, const DisplayUnits& units);
+// in L/(m²·h) (from ExactResultsOf where it gives them, converted from the
+// stored text otherwise), each in the width of its stored text where the
+// value fits ("1.93", " 568"), and the estimates as ShownEstimate gives
+// them.
+ReportQuantities ShownQuantities(const TWineRec& rec, const DisplayUnits& units,
+                                 const std::optional<LabResults>& lab = std::nullopt);
 
 // A full-scale estimate as stored (US gallons grouped in thousands, or a
 // text such as "  0" or "over 1,000,000,000,000"; Windows-1252) in `units`,

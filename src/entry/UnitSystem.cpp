@@ -1,15 +1,8 @@
 #include "entry/UnitSystem.h"
 
-#include "entry/UnitConstants.h"
+#include "document/Quantities.h"
 
 namespace zephra {
-
-namespace {
-
-constexpr double MinutesPerHour = 60;
-constexpr double LitresPerHectolitre = 100;
-
-} // namespace
 
 std::string_view UnitSystemName(UnitSystem system) {
     return system == UnitSystem::Metric ? "metric" : "us";
@@ -25,7 +18,8 @@ std::optional<UnitSystem> UnitSystemNamed(std::string_view name) {
 }
 
 std::string_view MetricFlowUnitName(MetricFlowUnit unit) {
-    return unit == MetricFlowUnit::HectolitresPerHour ? "hL/h" : "L/h";
+    return (unit == MetricFlowUnit::HectolitresPerHour ? HectolitresPerHourUnit : LitresPerHourUnit)
+        .Name;
 }
 
 std::optional<MetricFlowUnit> MetricFlowUnitNamed(std::string_view name) {
@@ -39,40 +33,40 @@ std::optional<MetricFlowUnit> MetricFlowUnitNamed(std::string_view name) {
 }
 
 double PressureFactor(const DisplayUnits& units) {
-    return units.Metric() ? ExactBarPerPsi : 1;
+    return units.Metric() ? Pressure::Psi(1).InBar() : 1;
 }
 
 double VolumeFactor(const DisplayUnits& units) {
-    return units.Metric() ? ExactLitresPerGallon / LitresPerHectolitre : 1;
+    return units.Metric() ? Volume::Gallons(1).InHectolitres() : 1;
 }
 
 double FlowFactor(const DisplayUnits& units) {
     if (!units.Metric()) {
         return 1;
     }
-    const double litresPerHour = ExactLitresPerGallon * MinutesPerHour;
-    return units.Flow == MetricFlowUnit::HectolitresPerHour ? litresPerHour / LitresPerHectolitre
-                                                            : litresPerHour;
+    const Flow gpm = Flow::Gpm(1);
+    return units.Flow == MetricFlowUnit::HectolitresPerHour ? gpm.InHectolitresPerHour()
+                                                            : gpm.InLitresPerHour();
 }
 
 double FaceVelocityFactor(const DisplayUnits& units) {
-    return units.Metric() ? ExactLitresPerGallon * MinutesPerHour : 1;
+    return units.Metric() ? Flux::GpmPerSquareMetre(1).InLitresPerSquareMetreHour() : 1;
 }
 
 std::string_view PressureUnit(const DisplayUnits& units) {
-    return units.Metric() ? "bar" : "psi";
+    return (units.Metric() ? BarUnit : PsiUnit).Name;
 }
 
 std::string_view VolumeUnit(const DisplayUnits& units) {
-    return units.Metric() ? "hL" : "gal";
+    return (units.Metric() ? HectolitreUnit : GallonUnit).Name;
 }
 
 std::string_view FlowUnit(const DisplayUnits& units) {
-    return units.Metric() ? MetricFlowUnitName(units.Flow) : "gpm";
+    return units.Metric() ? MetricFlowUnitName(units.Flow) : GpmUnit.Name;
 }
 
 std::string_view FaceVelocityUnit(const DisplayUnits& units) {
-    return units.Metric() ? "L/(m²·h)" : "gpm/m2";
+    return (units.Metric() ? LitresPerSquareMetreHourUnit : GpmPerSquareMetreUnit).Name;
 }
 
 } // namespace zephra

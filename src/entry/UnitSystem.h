@@ -3,7 +3,7 @@
 // The units the program shows values in and takes them in. The wine record
 // keeps its own units (psi, US gallons, bpm or gpm, gpm/m²) and every
 // calculation runs on them; in metric units what is shown and typed is
-// converted with the exact definitions of UnitConstants.h: pressures in bar,
+// converted with the exact definitions of Quantities.h: pressures in bar,
 // volumes in hectolitres, flows in L/h or hL/h and face velocities in
 // L/(m²·h). Bottles per minute, millimetres, m², ml and seconds are the same
 // in both systems.

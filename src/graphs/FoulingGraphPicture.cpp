@@ -1,5 +1,7 @@
 #include "graphs/FoulingGraphPicture.h"
 
+#include "document/Quantities.h"
+
 #include "document/TextCatalog.h"
 #include "entry/FixedText.h"
 #include "graphs/GraphColours.h"
@@ -21,18 +23,16 @@ using namespace graph_colours;
 
 constexpr int TextHeight = -11;
 constexpr int CurveSteps = 300;
-constexpr double SecondsPerMinute = 60;
-constexpr double SecondsPerHour = 3600;
-constexpr double MlPerLitre = 1000;
 
 void DrawCurve(PlotCanvas& canvas, const AxisRanges& ranges, const LawFit& fit, double labAreaM2) {
     const LawPen pen = LawPenOf(fit.Law);
     canvas.PenColour = pen.Ink;
     canvas.PenKind = pen.Style;
     const auto volumeAt = [&](double minutes) {
-        return ClosedFormThroughput(fit.Law, fit.Params,
-                                    minutes * SecondsPerMinute / SecondsPerHour) *
-               labAreaM2 * MlPerLitre;
+        return Volume::Litres(
+                   ClosedFormThroughput(fit.Law, fit.Params, Duration::Minutes(minutes).InHours()) *
+                   labAreaM2)
+            .InMl();
     };
     canvas.MoveTo(Translate(FoulingGraphPlotRect, ranges, 0, 0));
     double x0 = 0;
@@ -63,8 +63,8 @@ void DrawPoints(PlotCanvas& canvas, const AxisRanges& ranges, const FoulingAnaly
     const std::size_t firstUsed =
         a.FirstRow > 0 ? static_cast<std::size_t>(a.FirstRow - 1) : a.VolumeMl.size();
     for (std::size_t i = 0; i < a.VolumeMl.size() && i < a.Seconds.size(); ++i) {
-        const PixelPoint p =
-            Translate(FoulingGraphPlotRect, ranges, a.Seconds[i] / SecondsPerMinute, a.VolumeMl[i]);
+        const PixelPoint p = Translate(FoulingGraphPlotRect, ranges,
+                                       Duration::Seconds(a.Seconds[i]).InMinutes(), a.VolumeMl[i]);
         if (i < firstUsed) {
             canvas.PenColour = FireBrick;
             DrawCrossMarker(canvas, p, 2);
@@ -184,7 +184,7 @@ DisplayList DrawFoulingGraphPicture(const FoulingAnalysis& a, Colour windowText,
     double lastMinutes = 0;
     double largestVolume = 0;
     for (std::size_t i = 0; i < a.VolumeMl.size() && i < a.Seconds.size(); ++i) {
-        lastMinutes = std::max(lastMinutes, a.Seconds[i] / SecondsPerMinute);
+        lastMinutes = std::max(lastMinutes, Duration::Seconds(a.Seconds[i]).InMinutes());
         largestVolume = std::max(largestVolume, a.VolumeMl[i]);
     }
     const ChartAxis x = AxisCovering(lastMinutes);

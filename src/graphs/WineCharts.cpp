@@ -1,5 +1,7 @@
 #include "graphs/WineCharts.h"
 
+#include "document/Quantities.h"
+
 #include "graphs/AxisRanges.h"
 #include "graphs/FoulingGraphPicture.h"
 #include "graphs/GraphColours.h"
@@ -15,9 +17,6 @@ namespace {
 using namespace graph_colours;
 
 constexpr int CurveSteps = 200;
-constexpr double SecondsPerMinute = 60;
-constexpr double SecondsPerHour = 3600;
-constexpr double MlPerLitre = 1000;
 
 template <typename Model>
 ChartSeries Curve(std::string label, Colour ink, const AxisRanges& ranges, Model value) {
@@ -90,7 +89,7 @@ Chart FoulingChart(const FoulingAnalysis& a) {
     const std::size_t firstUsed =
         a.FirstRow > 0 ? static_cast<std::size_t>(a.FirstRow - 1) : a.VolumeMl.size();
     for (std::size_t i = 0; i < a.VolumeMl.size() && i < a.Seconds.size(); ++i) {
-        const ChartPoint p{a.Seconds[i] / SecondsPerMinute, a.VolumeMl[i]};
+        const ChartPoint p{Duration::Seconds(a.Seconds[i]).InMinutes(), a.VolumeMl[i]};
         lastMinutes = std::max(lastMinutes, p.X);
         largestVolume = std::max(largestVolume, p.Y);
         (i < firstUsed ? unused : used).Points.push_back(p);
@@ -111,9 +110,11 @@ Chart FoulingChart(const FoulingAnalysis& a) {
         for (int i = 0; i <= CurveSteps; ++i) {
             const double minutes = lastMinutes * i / CurveSteps;
             curve.Points.push_back(
-                {minutes, ClosedFormThroughput(fit.Law, fit.Params,
-                                               minutes * SecondsPerMinute / SecondsPerHour) *
-                              a.LabAreaM2 * MlPerLitre});
+                {minutes,
+                 Volume::Litres(ClosedFormThroughput(fit.Law, fit.Params,
+                                                     Duration::Minutes(minutes).InHours()) *
+                                a.LabAreaM2)
+                     .InMl()});
         }
         chart.Series.push_back(std::move(curve));
     }

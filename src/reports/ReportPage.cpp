@@ -1,5 +1,6 @@
 #include "reports/ReportPage.h"
 
+#include "analysis/Calculate.h"
 #include "analysis/FoulingAnalysis.h"
 #include "document/Report.h"
 #include "document/TextCatalog.h"
@@ -100,7 +101,7 @@ std::string PageNumberText(int page, int pages) {
 
 ReportPage BuildReportPage(const TWineRec& rec, const ReportSource& source, const WineNotes& notes,
                            const IndexBandLimits& limits, const DisplayUnits& units) {
-    const ReportLines panels = FillLines(rec, ShownQuantities(rec, units));
+    const ReportLines panels = FillLines(rec, ShownQuantities(rec, units, LabResultsOf(rec)));
     ReportPage page;
     page.Kind = CoreText("ReportPage", "ZEPHRA filterability report");
     page.Title = std::string(TrimBlanks(FullWineName(rec, notes)));

@@ -3,6 +3,7 @@
 #include "analysis/FilterSizing.h"
 #include "analysis/FoulingAnalysis.h"
 #include "analysis/FoulingAnalysisText.h"
+#include "document/Quantities.h"
 #include "document/TextCatalog.h"
 #include "reports/Csv.h"
 #include "reports/FieldText.h"
@@ -17,9 +18,6 @@ namespace zephra {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-constexpr double SecondsPerMinute = 60;
-constexpr double MlPerLitre = 1000;
 
 std::optional<double> CapacityBy(const std::vector<SizingEstimate>& estimates, EstimateKind kind) {
     for (const SizingEstimate& e : estimates) {
@@ -121,8 +119,8 @@ ComparisonRow ComparisonRowOf(const TWineRec& rec, const WineNotes& notes,
     row.FluxDeclinePercent = a.FluxDeclinePercent;
     if (a.LabAreaM2 > 0) {
         for (std::size_t i = 0; i < a.VolumeMl.size() && i < a.Seconds.size(); ++i) {
-            row.Throughput.push_back(
-                {a.Seconds[i] / SecondsPerMinute, a.VolumeMl[i] / MlPerLitre / a.LabAreaM2});
+            row.Throughput.push_back({Duration::Seconds(a.Seconds[i]).InMinutes(),
+                                      Volume::Ml(a.VolumeMl[i]).InLitres() / a.LabAreaM2});
         }
     }
     return row;

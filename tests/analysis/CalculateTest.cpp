@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <functional>
 
@@ -436,6 +437,56 @@ TEST(Calculate, StoringAShorterTextKeepsTheBytesAfterIt) {
     EXPECT_EQ(0, std::memcmp(emptied.V.chars, " 121.8", 6));
     EXPECT_TRUE(emptied.R.empty());
     EXPECT_EQ(0, std::memcmp(emptied.R.chars, "780.14", 6));
+}
+
+// In metric units the laboratory equivalent volume and face velocity are
+// worked out from the last point the calculation uses, not converted from
+// the record's rounded texts, and stay within those texts' rounding.
+TEST(Calculate, MetricLaboratoryResultsFromTheDataBeforeRounding) {
+    constexpr DisplayUnits Metric{UnitSystem::Metric, MetricFlowUnit::LitresPerHour};
+    constexpr double LitresPerGallon = 3.785411784;
+    TWineRec large = TypicalWine();
+    large.Conditions.ProdA.assign("1.00");
+    const TWineRec wines[] = {TypicalWine(), large,
+                              MakeWine({}, ReadingsEvery(20, FirstTypicalVolumes(9)))};
+    for (TWineRec rec : wines) {
+        SCOPED_TRACE(Text(rec.Conditions.ProdA));
+        RecordingBoxes boxes;
+        Calculate(rec, false, boxes, ",");
+        const std::optional<FiltrationPoints> points = FittedPointsOf(rec);
+        const std::optional<LabResults> lab = LabResultsOf(rec);
+        ASSERT_TRUE(points && lab);
+        const double litres = points->Volume.back() / 1000;
+        const double hours = points->Time.back() / 3600;
+        const double prodArea = std::stod(Text(rec.Conditions.ProdA));
+        EXPECT_DOUBLE_EQ(lab->EquivalentVolumeL, litres * prodArea / points->LabArea);
+        EXPECT_DOUBLE_EQ(lab->FaceVelocityLPerM2H, litres / points->LabArea / hours);
+
+        // Each shown value, back in the record's unit, is within half a
+        // step of the record's text plus half a step of its own.
+        const ReportQuantities shown = ShownQuantities(rec, Metric, lab);
+        const auto halfStep = [](const std::string& text) {
+            const std::size_t point = text.find('.');
+            return 0.5 * std::pow(10.0, point == std::string::npos
+                                            ? 0.0
+                                            : -static_cast<double>(text.size() - point - 1));
+        };
+        const double hectolitresPerGallon = LitresPerGallon / 100;
+        EXPECT_LE(std::abs(std::stod(shown.LabEquivVolume) / hectolitresPerGallon -
+                           std::stod(Text(rec.LabEquivVol))),
+                  halfStep(Text(rec.LabEquivVol)) +
+                      halfStep(shown.LabEquivVolume) / hectolitresPerGallon);
+        const double lmhPerGpm = LitresPerGallon * 60;
+        EXPECT_LE(std::abs(std::stod(shown.LabFaceVelocity) / lmhPerGpm -
+                           std::stod(Text(rec.LabFaceVel))),
+                  halfStep(Text(rec.LabFaceVel)) + halfStep(shown.LabFaceVelocity) / lmhPerGpm);
+        EXPECT_NEAR(std::stod(shown.LabFaceVelocity), litres / points->LabArea / hours,
+                    halfStep(shown.LabFaceVelocity));
+    }
+    TWineRec few = MakeWine({}, ReadingsEvery(20, FirstTypicalVolumes(3)));
+    RecordingBoxes boxes;
+    Calculate(few, false, boxes, ",");
+    EXPECT_FALSE(LabResultsOf(few));
 }
 
 } // namespace

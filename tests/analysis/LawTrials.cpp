@@ -1,14 +1,14 @@
 #include "LawTrials.h"
 
 #include "AnalysisTestSupport.h"
+#include "document/Quantities.h"
 #include "entry/FixedText.h"
-#include "entry/UnitConstants.h"
 
 namespace zephra::test {
 
 double LabArea47() {
     const double radius = 47.0 / 1000 / 2;
-    return radius * radius * Pi;
+    return radius * radius * calc::Pi;
 }
 
 LawParameters TypicalParameters(BlockingLaw law) {

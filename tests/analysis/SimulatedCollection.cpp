@@ -1,7 +1,7 @@
 #include "SimulatedCollection.h"
 
 #include "acquisition/CollectionRun.h"
-#include "entry/UnitConstants.h"
+#include "document/Quantities.h"
 #include "support/RecordingBoxes.h"
 
 #include <cmath>
@@ -112,7 +112,7 @@ double ReducedThroughput(BlockingLaw law, double x) {
 
 double SimulatedLabArea() {
     const double radius = 47.0 / 1000 / 2;
-    return radius * radius * Pi;
+    return radius * radius * calc::Pi;
 }
 
 double SimulatedThroughput(const SimulatedTrial& trial, double seconds) {

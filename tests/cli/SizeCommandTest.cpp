@@ -76,9 +76,10 @@ TEST(SizeCommandTest, StandardLawWineWithAFlow) {
     const nlohmann::json json =
         JsonOf({"size", wine, "--batch", "1000", "--flow", "500gpm", "--safety", "2", "--json"});
     const nlohmann::json analysis = JsonOf({"analyze", "--json", wine});
-    const double litres = 1000 * 3.7854;
+    // Sizing takes gallons at their exact size, 3.785411784 L.
+    const double litres = 1000 * 3.785411784;
     EXPECT_NEAR(json["batch_L"].get<double>(), litres, 1e-9);
-    EXPECT_NEAR(json["flow_L_per_h"].get<double>(), 500 * 3.7854 * 60, 1e-9);
+    EXPECT_NEAR(json["flow_L_per_h"].get<double>(), 500 * 3.785411784 * 60, 1e-9);
     const auto& estimates = json["estimates"];
     ASSERT_EQ(estimates.size(), 3u);
     const auto& vmax = estimates[2];

@@ -70,7 +70,7 @@ TEST(UnitSystemTest, MetricValuesAreCheckedInTheirUnits) {
     const CliResult rejected = RunCli(With(Riesling(path, "70", "3.5", "50", "hL/h"), "metric"));
     EXPECT_EQ(rejected.status, 1);
     EXPECT_EQ(rejected.err, path + ": Laboratory Pressure is out of Range. Please enter a value "
-                                   "between 68.9 and 0.0069 bar.\n");
+                                   "between 0.0069 and 68.9 bar.\n");
     // The command line reads numbers with a point, whatever the locale.
     EXPECT_EQ(RunCli(With(Riesling(path, "2,5", "3.5", "50", "hL/h"), "metric")).status, 1);
     const CliResult usUnits = RunCli(Riesling(path, "2", "3.5", "50", "hL/h"));

@@ -1,5 +1,6 @@
 #include "entry/ShownConditions.h"
 
+#include "document/TextCatalog.h"
 #include "document/WineFile.h"
 #include "entry/ConditionsRecord.h"
 
@@ -114,26 +115,26 @@ TEST(ShownConditionsTest, MessagesGiveTheRangeInTheUnitTyped) {
     };
     const Case cases[] = {
         {Form("70", "3", "50", 0), MetricLitres, DecimalMark::Point, ConditionsField::LabPressure,
-         "Laboratory Pressure is out of Range. Please enter a value between 68.9 and 0.0069 bar."},
+         "Laboratory Pressure is out of Range. Please enter a value between 0.0069 and 68.9 bar."},
         {Form("abc", "3", "50", 0), MetricLitres, DecimalMark::Point, ConditionsField::LabPressure,
-         "Laboratory Pressure is out of Range. Please enter a value between 68.9 and 0.0069 bar."},
+         "Laboratory Pressure is out of Range. Please enter a value between 0.0069 and 68.9 bar."},
         {Form("2", "0.05", "50", 0), MetricLitres, DecimalMark::Point, ConditionsField::MaxPressure,
          "Maximum Full-Scale Pressure is out of Range. Please enter a "
-         "value between 68.9 and 0.069 bar."},
+         "value between 0.069 and 68.9 bar."},
         {Form("2", "3", "22", RateLitresPerHour), MetricLitres, DecimalMark::Point,
          ConditionsField::Rate,
-         "Full-Scale Rate is out of Range. Please enter a value between 454000 and 22.8 L/h."},
+         "Full-Scale Rate is out of Range. Please enter a value between 22.8 and 454000 L/h."},
         {Form("2", "3", "5000", RateHectolitresPerHour), MetricLitres, DecimalMark::Point,
          ConditionsField::Rate,
-         "Full-Scale Rate is out of Range. Please enter a value between 4540 and 0.228 hL/h."},
+         "Full-Scale Rate is out of Range. Please enter a value between 0.228 and 4540 hL/h."},
         {Form("2", "3", "2000", 0), MetricLitres, DecimalMark::Point, ConditionsField::Rate,
          "Full-Scale Rate is out of Range. Please enter a value between 1999 and 0.1."},
         {Form("2,5", "3", "50", 0), MetricLitres, DecimalMark::Point, ConditionsField::LabPressure,
-         "Laboratory Pressure is out of Range. Please enter a value between 68.9 and 0.0069 bar. "
+         "Laboratory Pressure is out of Range. Please enter a value between 0.0069 and 68.9 bar. "
          "Use a point (.) as the decimal separator."},
         {Form("0,001", "3", "50", 0), MetricLitres, DecimalMark::Comma,
          ConditionsField::LabPressure,
-         "Laboratory Pressure is out of Range. Please enter a value between 68.9 and 0.0069 bar."},
+         "Laboratory Pressure is out of Range. Please enter a value between 0,0069 and 68,9 bar."},
         {Form("29", "50", "50", 0), UsUnits, DecimalMark::Comma, ConditionsField::Area, nullptr},
         {Form("0,05", "50", "50", 0), UsUnits, DecimalMark::Comma, ConditionsField::LabPressure,
          "Laboratory Pressure is out of Range. Please enter a value between 1000 and 0.1."},
@@ -157,6 +158,31 @@ TEST(ShownConditionsTest, MessagesGiveTheRangeInTheUnitTyped) {
                               "and 0.2.");
         EXPECT_EQ(shown.Rate, c.form.Rate) << "nothing after the failing box is rewritten";
     }
+}
+
+// A catalog that knows one text, with the bounds in the other order.
+class OneTextCatalog : public TextCatalog {
+public:
+    std::string Translate(const char* context, const char* english) const override {
+        return std::string(context) == "ShownConditions" &&
+                       std::string(english) == "Laboratory Pressure is out of Range. Please enter "
+                                               "a value between %1 and %2 %3."
+                   ? "Der Labordruck liegt außerhalb des Bereichs. Bitte geben Sie einen Wert "
+                     "zwischen %1 und %2 %3 ein."
+                   : english;
+    }
+};
+
+TEST(ShownConditionsTest, RangeMessagesInMetricUnitsAreTranslated) {
+    const OneTextCatalog catalog;
+    UseTextCatalog(&catalog);
+    ConditionsForm shown = Form("70", "3", "50", 0);
+    ConditionsForm stored;
+    const auto failure = ShownConditionsCheck(shown, MetricLitres, stored, DecimalMark::Comma);
+    UseTextCatalog(nullptr);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->Message, "Der Labordruck liegt außerhalb des Bereichs. Bitte geben Sie "
+                                "einen Wert zwischen 0,0069 und 68,9 bar ein.");
 }
 
 // Opening Edit Conditions in metric units and pressing OK stores what the

@@ -1,9 +1,9 @@
 #include "entry/ShownEntry.h"
 
+#include "document/Quantities.h"
 #include "entry/ConditionsCheck.h"
 #include "entry/FixedText.h"
 #include "entry/NumberText.h"
-#include "entry/UnitConstants.h"
 #include "entry/UnitSystem.h"
 
 #include <gtest/gtest.h>
@@ -80,8 +80,8 @@ TEST(ShownEntryTest, OutOfRangeOrNotANumberStoresNothing) {
     }
     EXPECT_FALSE(Stored(RateLitres, "454100"));
     EXPECT_FALSE(Stored(RateLitres, "22"));
-    EXPECT_NEAR(*ParseEntryNumber(ConvertedEntryText("2", ExactBarPerPsi)), 29.00754754604, 1e-11);
-    EXPECT_EQ(ConvertedEntryText("2,5", ExactBarPerPsi), "2,5");
+    EXPECT_NEAR(*ParseEntryNumber(ConvertedEntryText("2", BarPerPsi)), 29.00754754604, 1e-11);
+    EXPECT_EQ(ConvertedEntryText("2,5", BarPerPsi), "2,5");
 }
 
 // Every text a field can store shows as a value that stores that text

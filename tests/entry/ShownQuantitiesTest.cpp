@@ -1,10 +1,12 @@
 #include "entry/ShownQuantities.h"
 
 #include "document/Utf8Characters.h"
+#include "entry/ConditionsRecord.h"
 #include "support/SampleWine.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -159,6 +161,72 @@ TEST(ShownQuantitiesTest, EquivalentVolumeAndVolumes) {
     EXPECT_EQ(ShownVolume(1643.4, Metric), "62.2");
     EXPECT_EQ(ShownVolume(2641.7, Metric), "100");
     EXPECT_EQ(ShownVolume(523, Metric), "19.8");
+}
+
+// The digits after the point of a stored or shown number text.
+int DecimalsOf(const std::string& text) {
+    const std::size_t point = text.find('.');
+    return point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
+}
+
+// In metric units the production face velocity is the stored rate through
+// the stored area, not the record's rounded gpm/m² text converted; it stays
+// within that text's rounding.
+TEST(ShownQuantitiesTest, ProductionFaceVelocityFromTheRateAndArea) {
+    struct Case {
+        const char* rate;
+        int rateUnits;
+        const char* area;
+        const char* stored; // as the conditions dialog stores it
+        const char* metric;
+    };
+    const Case cases[] = {
+        {"13.2", 1, "4.20", " 3.1", " 714"}, // 30 hL/h on 4.2 m²; " 704" from the text
+        {"50.0", 0, "1.50", " 6.6", "1500"}, // 1499 from the text
+        {" 1.5", 0, "9.00", " 0.0", " 7.5"}, // 0.0 from the text
+        {"50.0", 1, "2.00", "25.0", "5678"}, {"1999", 1, "0.20", "9995", "2270111"},
+    };
+    constexpr double LitresPerSquareMetreHourPerGpm = 3.785411784 * 60;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.rate) + (c.rateUnits == 0 ? " bpm on " : " gpm on ") + c.area);
+        TWineRec rec = CalculatedWine();
+        rec.Conditions.ProdRate.assign(c.rate);
+        rec.Conditions.ProdRateUnits.set(static_cast<std::uint16_t>(c.rateUnits));
+        rec.Conditions.ProdA.assign(c.area);
+        rec.ProdFaceVel.assign(ProdFaceVelText(c.rate, c.area, c.rateUnits));
+        ASSERT_EQ(std::string(rec.ProdFaceVel.text()), c.stored);
+        const std::string metric = ShownQuantities(rec, Metric).ProdFaceVelocity;
+        EXPECT_EQ(metric, c.metric);
+        const double shown = std::stod(metric) / LitresPerSquareMetreHourPerGpm;
+        const double rounding =
+            0.5 * std::pow(10.0, -DecimalsOf(c.stored)) +
+            0.5 * std::pow(10.0, -DecimalsOf(metric)) / LitresPerSquareMetreHourPerGpm;
+        EXPECT_LE(std::abs(shown - std::stod(c.stored)), rounding);
+        EXPECT_EQ(ShownQuantities(rec, UsUnits).ProdFaceVelocity, c.stored);
+    }
+    TWineRec blank = CalculatedWine();
+    blank.ProdFaceVel.fillBlanks();
+    EXPECT_EQ(ShownQuantities(blank, Metric).ProdFaceVelocity, "    ");
+}
+
+// Laboratory results given before rounding take the place of the record's
+// rounded texts in metric units; without them the texts are converted.
+TEST(ShownQuantitiesTest, LaboratoryResultsBeforeRounding) {
+    const TWineRec rec = CalculatedWine(); // " 1.2" gal, " 3.4" gpm/m²
+    const LabResults lab{4.7, 780.4};
+    const ReportQuantities exact = ShownQuantities(rec, Metric, lab);
+    EXPECT_EQ(exact.LabEquivVolume, "0.05");
+    EXPECT_EQ(exact.LabFaceVelocity, " 780");
+    EXPECT_EQ(ShownQuantities(rec, Metric).LabFaceVelocity, " 772");
+    const ExactResults values = ExactResultsOf(rec, Metric, lab);
+    EXPECT_DOUBLE_EQ(*values.LabEquivalentVolume, 0.047);
+    EXPECT_DOUBLE_EQ(*values.LabFaceVelocity, 780.4);
+    const ExactResults us = ExactResultsOf(rec, UsUnits, lab);
+    EXPECT_FALSE(us.LabEquivalentVolume || us.LabFaceVelocity || us.ProdFaceVelocity);
+    TWineRec over = rec;
+    over.LabEquivVol.assign(">10K");
+    EXPECT_EQ(ShownQuantities(over, Metric, lab).LabEquivVolume, ">378");
+    EXPECT_FALSE(ExactResultsOf(over, Metric, lab).LabEquivalentVolume);
 }
 
 } // namespace

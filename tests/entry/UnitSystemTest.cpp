@@ -1,6 +1,6 @@
 #include "entry/UnitSystem.h"
 
-#include "entry/UnitConstants.h"
+#include "document/Quantities.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,8 @@ constexpr DisplayUnits MetricLitres{UnitSystem::Metric, MetricFlowUnit::LitresPe
 constexpr DisplayUnits MetricHectolitres{UnitSystem::Metric, MetricFlowUnit::HectolitresPerHour};
 
 TEST(UnitSystemTest, FactorsFollowTheExactDefinitions) {
-    EXPECT_NEAR(ExactBarPerPsi, 0.0689475729, 5e-11);
-    EXPECT_NEAR(1 / ExactBarPerPsi, 14.503773773, 1e-8); // psi per bar
+    EXPECT_NEAR(BarPerPsi, 0.0689475729, 5e-11);
+    EXPECT_NEAR(1 / BarPerPsi, 14.503773773, 1e-8); // psi per bar
     struct Case {
         const char* quantity;
         double us;
@@ -29,7 +29,7 @@ TEST(UnitSystemTest, FactorsFollowTheExactDefinitions) {
          FaceVelocityFactor(MetricHectolitres)},
     };
     const double expected[][2] = {
-        {ExactBarPerPsi, ExactBarPerPsi},
+        {BarPerPsi, BarPerPsi},
         {0.03785411784, 0.03785411784},
         {227.12470704, 2.2712470704}, // 3.785411784 L × 60 min per h
         {227.12470704, 227.12470704},

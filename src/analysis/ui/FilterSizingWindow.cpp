@@ -3,7 +3,7 @@
 #include "analysis/FilterSizingText.h"
 #include "analysis/FoulingAnalysis.h"
 #include "analysis/FoulingAnalysisText.h"
-#include "analysis/SizingUnits.h"
+#include "document/Quantities.h"
 #include "entry/NumberText.h"
 #include "entry/ui/LocaleDecimalMark.h"
 #include "ui_common/WindowPlacement.h"
@@ -29,9 +29,9 @@ namespace {
 constexpr int WindowWidth = 860;
 constexpr int WindowHeight = 520;
 
-QComboBox* UnitBox(std::span<const SizingUnit> units, QWidget* parent) {
+QComboBox* UnitBox(std::span<const NamedUnit> units, QWidget* parent) {
     auto* box = new QComboBox(parent);
-    for (const SizingUnit& unit : units) {
+    for (const NamedUnit& unit : units) {
         box->addItem(QString::fromUtf8(unit.Name.data(), static_cast<qsizetype>(unit.Name.size())));
     }
     return box;
@@ -59,7 +59,7 @@ std::optional<double> Typed(const QLineEdit& edit) {
 }
 
 // The place of the unit named `name` among `units`.
-int UnitIndex(std::span<const SizingUnit> units, std::string_view name) {
+int UnitIndex(std::span<const NamedUnit> units, std::string_view name) {
     for (std::size_t i = 0; i < units.size(); ++i) {
         if (units[i].Name == name) {
             return static_cast<int>(i);
@@ -75,11 +75,11 @@ FilterSizingWindow::FilterSizingWindow(QWidget* parent, const DisplayUnits& unit
     // graph windows.
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      batchVolume_(new QLineEdit(this)), batchUnit_(UnitBox(BatchVolumeUnits, this)),
+      batchVolume_(new QLineEdit(this)), batchUnit_(UnitBox(VolumeUnits, this)),
       safetyFactor_(new QLineEdit(this)), elementArea_(new QLineEdit(this)),
       flow_(new QLineEdit(this)), flowUnit_(UnitBox(FlowUnits, this)),
       table_(new QTableWidget(this)), notes_(new QLabel(this)), units_(units) {
-    batchUnit_->setCurrentIndex(units.Metric() ? UnitIndex(BatchVolumeUnits, "hL") : 0);
+    batchUnit_->setCurrentIndex(units.Metric() ? UnitIndex(VolumeUnits, HectolitreUnit.Name) : 0);
     safetyFactor_->setText(QString::number(LabSettings{}.SafetyFactor));
     for (QLineEdit* edit : {batchVolume_, safetyFactor_, elementArea_, flow_}) {
         edit->setAlignment(Qt::AlignRight);
@@ -127,7 +127,7 @@ void FilterSizingWindow::FormCreate(const TWineRec& rec, const WineNotes& notes)
         // flow unit in metric units.
         const bool bottles = c.ProdRateUnits.get() == 0;
         flowUnit_->setCurrentIndex(
-            UnitIndex(FlowUnits, bottles ? "bpm" : zephra::FlowUnit(units_)));
+            UnitIndex(FlowUnits, bottles ? BpmUnit.Name : zephra::FlowUnit(units_)));
         flow_->setText(
             QString::fromStdString(ShortNumberText(bottles ? rate : rate * FlowFactor(units_), 5)));
     }
@@ -161,13 +161,13 @@ void FilterSizingWindow::ShowSizing() {
                            "empty."));
         return;
     }
-    request.VolumeL = *volume * BatchVolumeUnits[batchUnit_->currentIndex()].Factor;
+    request.VolumeL = *volume * VolumeUnits[batchUnit_->currentIndex()].Size;
     request.SafetyFactor = *safety;
     if (!elementArea_->text().trimmed().isEmpty()) {
         request.ElementAreaM2 = element;
     }
     if (!flow_->text().trimmed().isEmpty()) {
-        request.FlowLPerH = *flow * FlowUnits[flowUnit_->currentIndex()].Factor;
+        request.FlowLPerH = *flow * FlowUnits[flowUnit_->currentIndex()].Size;
     }
     const std::vector<BatchSizing> sizings = SizeBatchByEach(estimates_, request);
     const auto rows = SizingTableRows(sizings);

@@ -115,7 +115,8 @@ void TMDIChild::Calculate(bool ShowDialogs) {
 
 void TMDIChild::FillLines() {
     const ReportLines lines =
-        zephra::FillLines(WineClass.WineRec, ShownQuantities(WineClass.WineRec, units_));
+        zephra::FillLines(WineClass.WineRec, ShownQuantities(WineClass.WineRec, units_,
+                                                             LabResultsOf(WineClass.WineRec)));
 
     Memo2->setUpdatesEnabled(false);
     Memo2->setPlainText(JoinLines(lines.Table));

@@ -448,8 +448,8 @@ private slots:
         TypeInto(dlg.LabPressure, "70");
         PressOk(dlg);
         QCOMPARE(boxes.Texts(), std::vector<std::string>{"Laboratory Pressure is out of Range. "
-                                                         "Please enter a value between 68.9 and "
-                                                         "0.0069 bar."});
+                                                         "Please enter a value between 0.0069 and "
+                                                         "68.9 bar."});
         QCOMPARE(dlg.focusWidget(), dlg.LabPressure);
         QCOMPARE(dlg.LabPressure->text(), QString("70"));
         QCOMPARE(dlg.Rate->text(), QString("5000"));
