@@ -4,6 +4,7 @@
 #include "acquisition/AandDReply.h"
 #include "acquisition/BalanceConditionText.h"
 #include "acquisition/ContinuousReply.h"
+#include "acquisition/EscPBalance.h"
 #include "acquisition/MtSicsReply.h"
 #include "acquisition/OhausReply.h"
 #include "acquisition/SmaReply.h"
@@ -13,7 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace zephra;
@@ -305,6 +308,49 @@ TEST(BalanceRepliesTest, EscPInMotionTakesTheKnownUnit) {
     EXPECT_FALSE(kilograms.Stable);
     EXPECT_EQ(kilograms.Unit, "");
     EXPECT_DOUBLE_EQ(ParseWeightReply("+   7.4921 oz \r", "kg").WeightVal, 7.4921 * 28.349523125);
+}
+
+// One reply line per exchange, written in advance.
+class ScriptedTransport : public BalanceTransport {
+public:
+    explicit ScriptedTransport(std::vector<std::string> replies) : replies_(std::move(replies)) {}
+    std::string Name() const override { return "scripted"; }
+    void Open() override {
+        reply_ = replies_.at(next_++);
+        read_ = 0;
+    }
+    void Write(std::string_view) override {}
+    char ReadChar(int) override { return reply_.at(read_++); }
+    void EndExchange() override {}
+    void Close() noexcept override {}
+    void Interrupt() noexcept override {}
+
+private:
+    std::vector<std::string> replies_;
+    std::size_t next_ = 0;
+    std::string reply_;
+    std::size_t read_ = 0;
+};
+
+// The ESC P link takes a reply in motion in the unit of its latest reply
+// that had one: grams until then.
+TEST(EscPBalanceTest, ReplyInMotionTakesTheLatestUnit) {
+    EscPBalance balance(std::make_unique<ScriptedTransport>(std::vector<std::string>{
+                            "+  0.21240    \r", "+  0.21240 kg \r", "+  0.21300    \r",
+                            "+   7.4921 oz \r", "+   7.5000    \r"}),
+                        100);
+    struct Expected {
+        double grams;
+        bool stable;
+    };
+    for (const Expected& e :
+         {Expected{0.2124, false}, Expected{212.4, true}, Expected{213.0, false},
+          Expected{7.4921 * 28.349523125, true}, Expected{7.5 * 28.349523125, false}}) {
+        const WeightReading reading = balance.GetWeight();
+        EXPECT_FALSE(reading.Error);
+        EXPECT_NEAR(reading.WeightVal, e.grams, 1e-9);
+        EXPECT_EQ(reading.Stable, e.stable);
+    }
 }
 
 // The ESC P reply keeps its value and its checks; its unit is kept, and a
