@@ -30,6 +30,10 @@
         <source>The balance weighs in &quot;%1&quot;, which cannot be converted to grams. Set the balance to grams.</source>
         <translation>Die Waage wiegt in „%1“, das nicht in Gramm umgerechnet werden kann. Stellen Sie die Waage auf Gramm.</translation>
     </message>
+    <message>
+        <source>The balance reads %1, beyond the range of a laboratory balance (100 kg).</source>
+        <translation>Die Waage zeigt %1, außerhalb des Bereichs einer Laborwaage (100 kg).</translation>
+    </message>
 </context>
 <context>
     <name>CollectedDataRecovery</name>
@@ -44,6 +48,21 @@
     <message>
         <source>The recovery journal %1 could not be read (%2). %3</source>
         <translation>Das Wiederherstellungsprotokoll %1 konnte nicht gelesen werden (%2). %3</translation>
+    </message>
+</context>
+<context>
+    <name>Collection</name>
+    <message>
+        <source>The balance reads %1, which no laboratory balance weighs. Data collection will exit.</source>
+        <translation>Die Waage zeigt %1, was keine Laborwaage wiegt. Die Datenerfassung wird beendet.</translation>
+    </message>
+    <message>
+        <source>The balance reads %1, below zero after its tare. Data collection will exit.</source>
+        <translation>Die Waage zeigt %1, unter null nach dem Tarieren. Die Datenerfassung wird beendet.</translation>
+    </message>
+    <message>
+        <source>A volume of %1 ml does not fit the wine record&apos;s volume field. Data collection will exit.</source>
+        <translation>Ein Volumen von %1 ml passt nicht in das Volumenfeld des Weindatensatzes. Die Datenerfassung wird beendet.</translation>
     </message>
 </context>
 <context>
@@ -149,6 +168,13 @@
     <message>
         <source>Full-Scale Rate is out of Range. Please enter a value between 1999 and 0.1.</source>
         <translation>Der Betriebsdurchfluss liegt außerhalb des Bereichs. Bitte geben Sie einen Wert zwischen 1999 und 0.1 ein.</translation>
+    </message>
+</context>
+<context>
+    <name>DataCheck</name>
+    <message>
+        <source>A volume of %1 ml is outside %2 to %3 ml.</source>
+        <translation>Ein Volumen von %1 ml liegt außerhalb von %2 bis %3 ml.</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,10 @@
         <source>The balance weighs in &quot;%1&quot;, which cannot be converted to grams. Set the balance to grams.</source>
         <translation>La balanza pesa en &quot;%1&quot;, que no se puede convertir a gramos. Configure la balanza en gramos.</translation>
     </message>
+    <message>
+        <source>The balance reads %1, beyond the range of a laboratory balance (100 kg).</source>
+        <translation>La balanza indica %1, fuera del alcance de una balanza de laboratorio (100 kg).</translation>
+    </message>
 </context>
 <context>
     <name>CollectedDataRecovery</name>
@@ -44,6 +48,21 @@
     <message>
         <source>The recovery journal %1 could not be read (%2). %3</source>
         <translation>No se pudo leer el registro de recuperación %1 (%2). %3</translation>
+    </message>
+</context>
+<context>
+    <name>Collection</name>
+    <message>
+        <source>The balance reads %1, which no laboratory balance weighs. Data collection will exit.</source>
+        <translation>La balanza indica %1, que ninguna balanza de laboratorio pesa. La recogida de datos terminará.</translation>
+    </message>
+    <message>
+        <source>The balance reads %1, below zero after its tare. Data collection will exit.</source>
+        <translation>La balanza indica %1, por debajo de cero tras la tara. La recogida de datos terminará.</translation>
+    </message>
+    <message>
+        <source>A volume of %1 ml does not fit the wine record&apos;s volume field. Data collection will exit.</source>
+        <translation>Un volumen de %1 ml no cabe en el campo de volumen del registro del vino. La recogida de datos terminará.</translation>
     </message>
 </context>
 <context>
@@ -149,6 +168,13 @@
     <message>
         <source>Full-Scale Rate is out of Range. Please enter a value between 1999 and 0.1.</source>
         <translation>El caudal en producción está fuera de rango. Introduzca un valor entre 1999 y 0.1.</translation>
+    </message>
+</context>
+<context>
+    <name>DataCheck</name>
+    <message>
+        <source>A volume of %1 ml is outside %2 to %3 ml.</source>
+        <translation>Un volumen de %1 ml está fuera del intervalo de %2 a %3 ml.</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,10 @@
         <source>The balance weighs in &quot;%1&quot;, which cannot be converted to grams. Set the balance to grams.</source>
         <translation>La balance pèse en « %1 », qui ne peut pas être converti en grammes. Réglez la balance en grammes.</translation>
     </message>
+    <message>
+        <source>The balance reads %1, beyond the range of a laboratory balance (100 kg).</source>
+        <translation>La balance indique %1, hors de la portée d’une balance de laboratoire (100 kg).</translation>
+    </message>
 </context>
 <context>
     <name>CollectedDataRecovery</name>
@@ -44,6 +48,21 @@
     <message>
         <source>The recovery journal %1 could not be read (%2). %3</source>
         <translation>Le journal de récupération %1 n&apos;a pas pu être lu (%2). %3</translation>
+    </message>
+</context>
+<context>
+    <name>Collection</name>
+    <message>
+        <source>The balance reads %1, which no laboratory balance weighs. Data collection will exit.</source>
+        <translation>La balance indique %1, ce qu’aucune balance de laboratoire ne pèse. L’acquisition des données va s’arrêter.</translation>
+    </message>
+    <message>
+        <source>The balance reads %1, below zero after its tare. Data collection will exit.</source>
+        <translation>La balance indique %1, sous zéro après sa tare. L’acquisition des données va s’arrêter.</translation>
+    </message>
+    <message>
+        <source>A volume of %1 ml does not fit the wine record&apos;s volume field. Data collection will exit.</source>
+        <translation>Un volume de %1 ml ne tient pas dans le champ de volume de la fiche du vin. L’acquisition des données va s’arrêter.</translation>
     </message>
 </context>
 <context>
@@ -149,6 +168,13 @@
     <message>
         <source>Full-Scale Rate is out of Range. Please enter a value between 1999 and 0.1.</source>
         <translation>Le débit en production est hors limites. Veuillez saisir une valeur entre 1999 et 0.1.</translation>
+    </message>
+</context>
+<context>
+    <name>DataCheck</name>
+    <message>
+        <source>A volume of %1 ml is outside %2 to %3 ml.</source>
+        <translation>Un volume de %1 ml est hors de %2 à %3 ml.</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,10 @@
         <source>The balance weighs in &quot;%1&quot;, which cannot be converted to grams. Set the balance to grams.</source>
         <translation>La bilancia pesa in &quot;%1&quot;, che non si può convertire in grammi. Impostare la bilancia in grammi.</translation>
     </message>
+    <message>
+        <source>The balance reads %1, beyond the range of a laboratory balance (100 kg).</source>
+        <translation>La bilancia indica %1, oltre la portata di una bilancia da laboratorio (100 kg).</translation>
+    </message>
 </context>
 <context>
     <name>CollectedDataRecovery</name>
@@ -44,6 +48,21 @@
     <message>
         <source>The recovery journal %1 could not be read (%2). %3</source>
         <translation>Impossibile leggere il registro di recupero %1 (%2). %3</translation>
+    </message>
+</context>
+<context>
+    <name>Collection</name>
+    <message>
+        <source>The balance reads %1, which no laboratory balance weighs. Data collection will exit.</source>
+        <translation>La bilancia indica %1, che nessuna bilancia da laboratorio pesa. La raccolta dei dati terminerà.</translation>
+    </message>
+    <message>
+        <source>The balance reads %1, below zero after its tare. Data collection will exit.</source>
+        <translation>La bilancia indica %1, sotto lo zero dopo la tara. La raccolta dei dati terminerà.</translation>
+    </message>
+    <message>
+        <source>A volume of %1 ml does not fit the wine record&apos;s volume field. Data collection will exit.</source>
+        <translation>Un volume di %1 ml non entra nel campo del volume della scheda del vino. La raccolta dei dati terminerà.</translation>
     </message>
 </context>
 <context>
@@ -149,6 +168,13 @@
     <message>
         <source>Full-Scale Rate is out of Range. Please enter a value between 1999 and 0.1.</source>
         <translation>La portata in produzione è fuori intervallo. Inserire un valore tra 1999 e 0.1.</translation>
+    </message>
+</context>
+<context>
+    <name>DataCheck</name>
+    <message>
+        <source>A volume of %1 ml is outside %2 to %3 ml.</source>
+        <translation>Un volume di %1 ml è fuori dall’intervallo da %2 a %3 ml.</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,10 @@
         <source>The balance weighs in &quot;%1&quot;, which cannot be converted to grams. Set the balance to grams.</source>
         <translation>A balança pesa em &quot;%1&quot;, que não pode ser convertido em gramas. Configure a balança para gramas.</translation>
     </message>
+    <message>
+        <source>The balance reads %1, beyond the range of a laboratory balance (100 kg).</source>
+        <translation>A balança indica %1, fora do alcance de uma balança de laboratório (100 kg).</translation>
+    </message>
 </context>
 <context>
     <name>CollectedDataRecovery</name>
@@ -44,6 +48,21 @@
     <message>
         <source>The recovery journal %1 could not be read (%2). %3</source>
         <translation>Não foi possível ler o registo de recuperação %1 (%2). %3</translation>
+    </message>
+</context>
+<context>
+    <name>Collection</name>
+    <message>
+        <source>The balance reads %1, which no laboratory balance weighs. Data collection will exit.</source>
+        <translation>A balança indica %1, o que nenhuma balança de laboratório pesa. A recolha de dados vai terminar.</translation>
+    </message>
+    <message>
+        <source>The balance reads %1, below zero after its tare. Data collection will exit.</source>
+        <translation>A balança indica %1, abaixo de zero após a tara. A recolha de dados vai terminar.</translation>
+    </message>
+    <message>
+        <source>A volume of %1 ml does not fit the wine record&apos;s volume field. Data collection will exit.</source>
+        <translation>Um volume de %1 ml não cabe no campo de volume do registo do vinho. A recolha de dados vai terminar.</translation>
     </message>
 </context>
 <context>
@@ -149,6 +168,13 @@
     <message>
         <source>Full-Scale Rate is out of Range. Please enter a value between 1999 and 0.1.</source>
         <translation>O caudal em produção está fora dos limites. Introduza um valor entre 1999 e 0.1.</translation>
+    </message>
+</context>
+<context>
+    <name>DataCheck</name>
+    <message>
+        <source>A volume of %1 ml is outside %2 to %3 ml.</source>
+        <translation>Um volume de %1 ml está fora do intervalo de %2 a %3 ml.</translation>
     </message>
 </context>
 <context>

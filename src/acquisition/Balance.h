@@ -13,13 +13,14 @@ enum class BalanceCondition {
     Busy,        // the balance cannot give a weight now
     Refused,     // the balance answered with an error code (`Detail`)
     UnknownUnit, // a weight in a unit that is not converted to grams (`Detail`)
+    OutOfRange,  // a value no laboratory balance weighs (`Detail`, the value and unit as sent)
 };
 
 // The answer to one weight request. `WeightStr` is the text the value was
 // read from (for the esc-p link characters 2 to 10 of the reply); `Error` is
 // true when the reply gave no weight, and `WeightVal` is then not
-// meaningful. The esc-p link gives the value as the balance sent it; every
-// other dialect converts it to grams.
+// meaningful. Every dialect gives the weight in grams, whatever unit the
+// balance weighs in (`Unit`).
 struct WeightReading {
     std::string WeightStr;
     double WeightVal = 0.0;
@@ -27,7 +28,8 @@ struct WeightReading {
     bool Stable = true;                                  // false for a reading in motion
     std::string Unit{};                                  // the unit as sent; empty when none
     BalanceCondition Condition = BalanceCondition::None; // why there is no weight
-    std::string Detail{}; // the balance's error code, or the unit that is not converted
+    std::string
+        Detail{}; // the balance's error code, the unit not converted, the value out of range
 };
 
 // A failure of the link to the balance itself: the port cannot be opened, a

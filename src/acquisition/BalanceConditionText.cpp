@@ -19,6 +19,10 @@ std::string BalanceConditionText(const WeightReading& reading) {
         return FilledIn(CoreText("Balance", "The balance weighs in \"%1\", which cannot be "
                                             "converted to grams. Set the balance to grams."),
                         {reading.Detail});
+    case BalanceCondition::OutOfRange:
+        return FilledIn(CoreText("Balance", "The balance reads %1, beyond the range of a "
+                                            "laboratory balance (100 kg)."),
+                        {reading.Detail});
     case BalanceCondition::None:
         break;
     }

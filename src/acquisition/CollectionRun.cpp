@@ -4,6 +4,7 @@
 #include "acquisition/CountdownText.h"
 #include "acquisition/DataCollapse.h"
 #include "acquisition/RunStatusText.h"
+#include "acquisition/StorableReading.h"
 #include "analysis/Calculate.h"
 #include "analysis/FoulingAnalysis.h"
 
@@ -39,6 +40,7 @@ const char* SaveQuestion(RunEnd end) {
     case RunEnd::StartUnreadable:
     case RunEnd::ReadingUnreadable:
     case RunEnd::PortError:
+    case RunEnd::ImplausibleValue:
         return StoppedSaveQuestionText;
     case RunEnd::Running:
     case RunEnd::MaxDuration:
@@ -128,6 +130,8 @@ void CollectionRun::StartWeightArrived(const ExchangeOutcome& outcome) {
         StopOnNoWeight(outcome.reading, RunEnd::StartUnreadable);
         return;
     }
+    if (StopOnImplausible(ImplausibleWeightText(outcome.reading.WeightVal)))
+        return;
     w0_ = outcome.reading.WeightVal;
     target_.Wine().Notes.TrialStarted = TrialStartedText(clock_.WallTime());
     // The run's times count from the request of the starting weight, as each
@@ -145,6 +149,16 @@ void CollectionRun::StartWeightArrived(const ExchangeOutcome& outcome) {
 void CollectionRun::StopOnLinkError(const std::string& error) {
     Finish(RunEnd::PortError);
     boxes_.Error("The scale could not be read (" + error + "). Data collection will exit.");
+}
+
+// A value that cannot be stored as it is ends the run with `problem`, the
+// message naming it; nothing happens when `problem` is empty.
+bool CollectionRun::StopOnImplausible(const std::string& problem) {
+    if (problem.empty())
+        return false;
+    Finish(RunEnd::ImplausibleValue);
+    boxes_.Information(problem);
+    return true;
 }
 
 // A reply without a weight ends the run: with the balance's own condition
@@ -248,6 +262,8 @@ bool CollectionRun::ReadingArrived(const ExchangeOutcome& outcome) {
         StopOnNoWeight(outcome.reading, RunEnd::ReadingUnreadable);
         return false;
     }
+    if (StopOnImplausible(ImplausibleWeightText(outcome.reading.WeightVal)))
+        return false;
     nowMs_ = outcome.replyMs;
     const double volume = (outcome.reading.WeightVal - w0_) / settings_.Density;
     const std::int64_t readingMs = outcome.requestMs - startMs_;
@@ -260,10 +276,14 @@ bool CollectionRun::ReadingArrived(const ExchangeOutcome& outcome) {
         boxes_.Information(VolumeTooSmallText);
         return false;
     }
+    if (StopOnImplausible(UnstorableVolumeText(texts.V)))
+        return false;
+    // Each text keeps the field's first characters: the volume may lose
+    // decimals only, as tested above.
     TData& data = target_.Wine().WineRec.Data;
-    data.V[r_ - 1].assign(texts.V);
-    data.T[r_ - 1].M.assign(texts.M);
-    data.T[r_ - 1].Sc.assign(texts.Sc);
+    data.V[r_ - 1].assignTruncated(texts.V);
+    data.T[r_ - 1].M.assignTruncated(texts.M);
+    data.T[r_ - 1].Sc.assignTruncated(texts.Sc);
     SetReadingTime(target_.Wine().Notes, static_cast<std::size_t>(r_ - 1),
                    static_cast<int>(std::llround(static_cast<double>(readingMs) / 100.0)));
     storedAny_ = true;

@@ -92,6 +92,7 @@ enum class RunEnd {
     IntervalLimit,     // the reading interval reached its upper bound
     PortError,         // the link to the balance failed
     BalanceCondition,  // the balance reported an overload, an error... (BalanceConditionText)
+    ImplausibleValue,  // a weight below the tare or not finite, a volume too large to store
 };
 
 // The question after a run that stored points: the specified one after a
@@ -124,8 +125,10 @@ struct RunSettings {
 // data marks the wine modified, also after a save during the run. A run ends
 // at the maximum duration, on a stop request, on an unreadable reply or one
 // that reports a condition of the balance (an overload, an error), on a
-// volume gain below 1 ml, or when the balance link fails; the failure is
-// shown through the message boxes and the points stored so far stay.
+// weight no tared balance gives or a volume too large for the record (see
+// StorableReading.h), on a volume gain below 1 ml, or when the balance link
+// fails; the failure is shown through the message boxes and the points
+// stored so far stay.
 //
 // The exchanges with the balance go on beside the run: a pass that finds a
 // reading due begins one and, unless its outcome is there at once, returns;
@@ -189,6 +192,7 @@ private:
     bool ReadingArrived(const ExchangeOutcome& outcome);
     void StopOnLinkError(const std::string& error);
     void StopOnNoWeight(const WeightReading& reading, RunEnd unreadable);
+    bool StopOnImplausible(const std::string& problem);
     void TestMaxDuration();
     void Finish(RunEnd end);
     void Recalculate();

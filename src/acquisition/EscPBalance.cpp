@@ -19,8 +19,10 @@ WeightReading EscPBalance::GetWeight() {
     while (line.size() < BalanceMaxReplyLength && (line.empty() || line.back() != '\r'))
         line += Link().ReadChar(ReplyTimeoutMs());
     Link().EndExchange();
-    WeightReading reading = ParseWeightReply(line);
+    WeightReading reading = ParseWeightReply(line, unitInMotion_);
     reading.Error = reading.Error || line.back() != '\r';
+    if (!reading.Error && !reading.Unit.empty())
+        unitInMotion_ = reading.Unit;
     return reading;
 }
 

@@ -1,10 +1,11 @@
 #include "acquisition/WeightUnit.h"
 
 #include "acquisition/ReplyText.h"
+#include "entry/NumberText.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cctype>
+#include <cmath>
 #include <string>
 
 namespace zephra {
@@ -37,10 +38,16 @@ void SetWeight(WeightReading& reading, double value, std::string_view unit) {
         reading.Detail = reading.Unit;
         return;
     }
-    // A value beyond any balance's range that overflows in grams is no
-    // reading at all.
     reading.WeightVal = value * *grams;
-    reading.Error = !std::isfinite(reading.WeightVal);
+    reading.Error = !WithinBalanceRange(reading.WeightVal);
+    if (reading.Error) {
+        reading.Condition = BalanceCondition::OutOfRange;
+        reading.Detail = MessageNumberText(value) + " " + reading.Unit;
+    }
+}
+
+bool WithinBalanceRange(double grams) {
+    return std::isfinite(grams) && std::fabs(grams) <= LargestLoadGrams;
 }
 
 } // namespace zephra

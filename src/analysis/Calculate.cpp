@@ -76,7 +76,7 @@ public:
             BlankFitResults(rec_, SixBlanks);
             return false;
         }
-        rec_.MaxProdR.assign(ResistanceText(R_max_));
+        rec_.MaxProdR.assignTruncated(ResistanceText(R_max_));
         rec_.Model.set(0);
 
         CountPoints();
@@ -172,7 +172,8 @@ private:
 
     void StoreVA(int i) {
         if (std::isfinite(v_[i])) {
-            Row(i).VA.assign(FixedText(v_[i], 5, 3));
+            // From 10 on the field keeps the first characters (12.345 as "12.34").
+            Row(i).VA.assignTruncated(FixedText(v_[i], 5, 3));
         } else {
             Row(i).VA.clear();
         }
@@ -221,7 +222,7 @@ private:
                 const double R = dt_[j] / (dV / MlPerCubicMetre) * (P_lab_ * A_lab_ / mu_);
                 if (Positive(R)) {
                     R_[j] = R;
-                    Row(j).R.assign(ResistanceText(R));
+                    Row(j).R.assignTruncated(ResistanceText(R));
                     L_[j] = std::log(R);
                 } else {
                     rangeError_ = true;

@@ -33,9 +33,10 @@ ExponentialFit FitExponentialModel(const TRegressionData& v, const TRegressionDa
 
 void StoreExponentialResults(TWineRec& rec, const ExponentialFit& fit, double A_prod, double R_max,
                              std::string_view separator, AnalysisWarnings& warnings) {
-    rec.bE.assign(FixedText(fit.m, 5, 3));
-    rec.RmE.assign(ResistanceText(fit.Rm));
-    rec.rE.assign(FixedText(fit.r, 5, 3));
+    // A figure longer than its field keeps the field's first characters.
+    rec.bE.assignTruncated(FixedText(fit.m, 5, 3));
+    rec.RmE.assignTruncated(ResistanceText(fit.Rm));
+    rec.rE.assignTruncated(FixedText(fit.r, 5, 3));
 
     if (fit.Rm >= R_max) {
         warnings.Warn(ShownText(
@@ -64,7 +65,7 @@ void FillExponentialColumn(TWineRec& rec, const ExponentialFit& fit) {
             break;
         }
         const double x = ReadStoredNumber(row.VA.text());
-        row.Rexp.assign(ResistanceText(std::exp(fit.m * x) * fit.Rm));
+        row.Rexp.assignTruncated(ResistanceText(std::exp(fit.m * x) * fit.Rm));
     }
 }
 

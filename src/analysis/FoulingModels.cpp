@@ -11,10 +11,12 @@
 namespace zephra {
 namespace {
 
+// A figure longer than its field keeps the field's first characters.
 void StoreFigures(TWineRec& rec, const FoulingFitInput& in) {
-    rec.LabEquivVol.assign(in.LabEquivVolume >= 9999 ? ">10K" : FixedText(in.LabEquivVolume, 4, 0));
-    rec.LabFaceVel.assign(FixedText(in.LabFaceVelocity, 4, 1));
-    rec.ProdFaceVel.assign(FixedText(in.ProdFaceVelocity, 4, 1));
+    rec.LabEquivVol.assignTruncated(in.LabEquivVolume >= 9999 ? ">10K"
+                                                              : FixedText(in.LabEquivVolume, 4, 0));
+    rec.LabFaceVel.assignTruncated(FixedText(in.LabFaceVelocity, 4, 1));
+    rec.ProdFaceVel.assignTruncated(FixedText(in.ProdFaceVelocity, 4, 1));
 }
 
 } // namespace

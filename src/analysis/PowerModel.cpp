@@ -77,7 +77,7 @@ bool FillPowerColumn(TWineRec& rec, const PowerSearchResult& fit, double a) {
             // NaN only from an infinite power times an a stored as 0.
             const double R = std::exp(std::log(x) * fit.m) * a + fit.Rm;
             if (!std::isnan(R)) {
-                row.Rpower.assign(ResistanceText(R));
+                row.Rpower.assignTruncated(ResistanceText(R));
                 continue;
             }
         }
@@ -114,10 +114,11 @@ std::optional<double> FitPowerModel(TWineRec& rec, std::span<const double> v,
         return std::nullopt;
     }
 
-    rec.a.assign(ATextOf(*a));
-    rec.bP.assign(FixedText(fit.m, 5, 3));
-    rec.rP.assign(FixedText(fit.r, 5, 3));
-    rec.RmP.assign(ResistanceText(fit.Rm));
+    rec.a.assignTruncated(ATextOf(*a));
+    // A figure longer than its field keeps the field's first characters.
+    rec.bP.assignTruncated(FixedText(fit.m, 5, 3));
+    rec.rP.assignTruncated(FixedText(fit.r, 5, 3));
+    rec.RmP.assignTruncated(ResistanceText(fit.Rm));
     StorePowerExpectedVolume(rec, fit, A_prod, R_max, separator, warnings);
     if (FillPowerColumn(rec, fit, *a)) {
         warnings.Warn(ShownText(

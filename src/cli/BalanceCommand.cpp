@@ -3,8 +3,8 @@
 #include "cli/Arguments.h"
 #include "cli/BalanceOptions.h"
 #include "cli/CommandRegistry.h"
+#include "entry/FixedText.h"
 
-#include <cstdio>
 #include <ostream>
 
 namespace zephra::cli {
@@ -19,8 +19,8 @@ constexpr const char* Usage =
     "Talks to the laboratory balance outside a collection, to see that it answers.\n"
     "'detect' tries each dialect at its default line settings (a short request\n"
     "each) and prints the first that answers with a weight, with that weight.\n"
-    "'read' asks the balance for one weight and prints it in grams with its\n"
-    "stability (\"212.4 g, stable\"), or the balance's message.\n"
+    "'read' asks the balance for one weight and prints it in grams, to 0.01 g,\n"
+    "with its stability (\"212.4 g, stable\"), or the balance's message.\n"
     "\n";
 
 constexpr const char* ExitStatus =
@@ -28,10 +28,15 @@ constexpr const char* ExitStatus =
     "Exit status: 0 a balance answered with a weight; 1 none did (the message\n"
     "says why); 2 wrong usage.\n";
 
+// The weight to 0.01 g, a laboratory balance's resolution, without
+// trailing zeros: a load reads the same whatever unit the balance weighs in
+// ("212.4" from 0.21240 kg and from 7.4921 oz).
 std::string Grams(double grams) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.10g", grams);
-    return text;
+    std::string text = FixedText(grams, 0, 2);
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.')
+        text.pop_back();
+    return text == "-0" ? "0" : text;
 }
 
 int RunBalance(const std::vector<std::string>& args, CommandStreams& io) {

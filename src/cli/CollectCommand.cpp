@@ -155,6 +155,8 @@ const char* EndText(RunEnd end) {
         return "the balance link failed";
     case RunEnd::BalanceCondition:
         return "the balance reported no weight";
+    case RunEnd::ImplausibleValue:
+        return "a reading could not be stored as it is";
     case RunEnd::Running:
         break;
     }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <string_view>
 
 namespace zephra {
@@ -22,17 +24,36 @@ template <std::size_t N> struct ShortString {
     }
     bool empty() const { return len == 0; }
 
-    // Stores the first N bytes of `bytes`; writes the length byte and the
-    // text bytes only, leaving the rest of the field as it was.
+    // Stores `bytes`, which must fit: a text cut to fit would read as
+    // another value. With ZEPHRA_FIELD_CHECKS (on in every build with the
+    // tests) or without NDEBUG a longer text stops the program with a
+    // message naming it. Writes the length byte and the text bytes only,
+    // leaving the rest of the field as it was.
     void assign(std::string_view bytes) {
+#if defined(ZEPHRA_FIELD_CHECKS) || !defined(NDEBUG)
+        if (bytes.size() > N) {
+            std::fprintf(stderr, "text \"%.*s\" cut to %zu characters to fit its field\n",
+                         static_cast<int>(bytes.size()), bytes.data(), N);
+            std::abort();
+        }
+#endif
+        assignTruncated(bytes);
+    }
+    // Stores the first N bytes of `bytes`, for the fields where keeping a
+    // text's first characters is the rule (as `assign` otherwise).
+    void assignTruncated(std::string_view bytes) {
         const std::size_t n = std::min(bytes.size(), N);
         std::copy_n(bytes.data(), n, reinterpret_cast<char*>(chars));
         len = static_cast<std::uint8_t>(n);
     }
-    void clear() { len = 0; }
+    void clear() {
+        len = 0;
+    }
 
     // A blank result field: as many blanks as its capacity.
-    void fillBlanks() { assign(std::string_view("                         ", N)); }
+    void fillBlanks() {
+        assign(std::string_view("                         ", N));
+    }
 };
 
 // 16-bit little-endian integers as stored in the record (no alignment).

@@ -10,8 +10,9 @@ namespace zephra {
 namespace {
 
 void StoreConditions(TConditions& c, const ConditionsForm& form) {
-    c.WineName.assign(Utf8ToWin1252(form.WineName));
-    c.FilterName.assign(Utf8ToWin1252(form.FilterName));
+    // A longer name keeps its first characters here; the notes keep it whole.
+    c.WineName.assignTruncated(Utf8ToWin1252(form.WineName));
+    c.FilterName.assignTruncated(Utf8ToWin1252(form.FilterName));
     c.WineType.set(static_cast<std::int16_t>(form.WineType));
     c.LabP.assign(form.LabPressure);
     c.LabFiltDia.assign(form.FilterDiameter);

@@ -1,9 +1,11 @@
 #include "entry/DataCheck.h"
 
+#include "document/TextCatalog.h"
 #include "document/Windows1252.h"
 #include "entry/DecimalCommaHint.h"
 #include "entry/DecimalMark.h"
 #include "entry/EntryFormat.h"
+#include "entry/NumberText.h"
 
 namespace zephra {
 
@@ -16,8 +18,21 @@ std::string DataCheckMessage(const DataCheckFailure& failure, const DataForm& fo
         return mark == DecimalMark::Point ? WithDecimalCommaHint(message, text) : message;
     };
     switch (failure.Column) {
-    case DataColumn::Volume:
-        return describe("volume", form.Volume[i]);
+    case DataColumn::Volume: {
+        const std::string& typed = form.Volume[i];
+        const std::size_t first = typed.find_first_not_of(' ');
+        const std::string number =
+            first == std::string::npos
+                ? ""
+                : typed.substr(first, typed.find_last_not_of(' ') + 1 - first);
+        const std::optional<double> volume = ParseEntryNumber(WithDecimalPoint(number, mark));
+        if (volume && !(*volume >= SmallestVolumeMl && *volume <= LargestVolumeMl))
+            return describe("volume", typed) + " " +
+                   FilledIn(CoreText("DataCheck", "A volume of %1 ml is outside %2 to %3 ml."),
+                            {number, MessageNumberText(SmallestVolumeMl),
+                             MessageNumberText(LargestVolumeMl)});
+        return describe("volume", typed);
+    }
     case DataColumn::Minutes:
         return describe("minutes", form.Minutes[i]);
     case DataColumn::Seconds:
@@ -53,7 +68,7 @@ std::optional<DataCheckFailure> DataRangeCheck(DataForm& form, DecimalMark mark)
         return !error;
     };
     const auto volume = [](std::string& s, bool& e, double& v) {
-        FormatBlankTolerant(s, e, v, 100000, 0.1, 6, 1);
+        FormatBlankTolerant(s, e, v, LargestVolumeMl, SmallestVolumeMl, 6, 1);
     };
     const auto minutes = [](std::string& s, bool& e, double& v) {
         FormatBlankTolerant(s, e, v, 999, 0, 3, 0);
@@ -85,9 +100,10 @@ void StoreDataForm(TWineRec& rec, const DataForm& form, WineNotes& notes) {
     }
     const TData before = rec.Data;
     for (int i = 0; i < DataPointCount; ++i) {
-        rec.Data.V[i].assign(Utf8ToWin1252(form.Volume[i]));
-        rec.Data.T[i].M.assign(Utf8ToWin1252(form.Minutes[i]));
-        rec.Data.T[i].Sc.assign(Utf8ToWin1252(form.Seconds[i]));
+        // Checked texts fit; each field keeps the first characters of any other.
+        rec.Data.V[i].assignTruncated(Utf8ToWin1252(form.Volume[i]));
+        rec.Data.T[i].M.assignTruncated(Utf8ToWin1252(form.Minutes[i]));
+        rec.Data.T[i].Sc.assignTruncated(Utf8ToWin1252(form.Seconds[i]));
         if (rec.Data.V[i].text() != before.V[i].text() ||
             rec.Data.T[i].M.text() != before.T[i].M.text() ||
             rec.Data.T[i].Sc.text() != before.T[i].Sc.text()) {

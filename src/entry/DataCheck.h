@@ -23,6 +23,10 @@ namespace zephra {
 
 inline constexpr int DataPointCount = 36;
 inline constexpr int MaxSkip = 12;
+// The volumes a data point takes, in ml: the largest one fills the record's
+// six-character field.
+inline constexpr double SmallestVolumeMl = 0.1;
+inline constexpr double LargestVolumeMl = 100000;
 
 // Box texts (UTF-8) of the rows 1..36 (index 0..35) and the selected skip
 // button, or nothing when none is selected.
@@ -48,8 +52,10 @@ inline constexpr const char* DataEntryErrorMessage = ShownText(
 // The dialog's message for a failed check: the row and column of the box,
 // then DataEntryErrorMessage, then the decimal-comma hint when the box's
 // text in `form` uses a comma as its decimal separator and the user's
-// decimals are written with a point. For example
-// "Row 5, volume: There is an error in the data entry. ...".
+// decimals are written with a point, or, for a volume that reads as a number
+// outside SmallestVolumeMl to LargestVolumeMl, a sentence naming it. For
+// example "Row 5, volume: There is an error in the data entry. ... A volume
+// of 2000050 ml is outside 0.1 to 100000 ml.".
 std::string DataCheckMessage(const DataCheckFailure& failure, const DataForm& form,
                              DecimalMark mark = DecimalMark::Point);
 
@@ -58,12 +64,12 @@ std::string DataCheckMessage(const DataCheckFailure& failure, const DataForm& fo
 DataForm LoadDataForm(const TWineRec& rec);
 
 // Checks the volume boxes 1..36, then the minutes boxes, then the seconds
-// boxes, rewriting each one that passes to its stored form (volumes 0.1 to
-// 100000 with one decimal in 6 characters, minutes 0 to 999 in 3, seconds 0
-// to 59 as two digits; blank boxes become empty and pass). Stops at the
-// first box that fails, which keeps its text; later boxes are untouched.
-// Returns nothing when every box passed. With DecimalMark::Comma a box typed
-// with a decimal comma ("302,1") is read and stored with a point.
+// boxes, rewriting each one that passes to its stored form (volumes
+// SmallestVolumeMl to LargestVolumeMl with one decimal in 6 characters, minutes 0 to 999 in 3,
+// seconds 0 to 59 as two digits; blank boxes become empty and pass). Stops at the first box that
+// fails, which keeps its text; later boxes are untouched. Returns nothing when every box passed.
+// With DecimalMark::Comma a box typed with a decimal comma ("302,1") is read and stored with a
+// point.
 std::optional<DataCheckFailure> DataRangeCheck(DataForm& form,
                                                DecimalMark mark = DecimalMark::Point);
 

@@ -1,6 +1,7 @@
 #include "entry/NumberText.h"
 
 #include <charconv>
+#include <cstdio>
 #include <limits>
 #include <string>
 #include <system_error>
@@ -114,8 +115,8 @@ double ValueOf(const ScannedNumber& n) {
     if (!hugeExponent) {
         std::from_chars(exponent.data(), exponent.data() + exponent.size(), scale);
     }
-    const bool overflow = hugeExponent ? !n.exponentNegative
-                                       : magnitude + (n.exponentNegative ? -scale : scale) > 0;
+    const bool overflow =
+        hugeExponent ? !n.exponentNegative : magnitude + (n.exponentNegative ? -scale : scale) > 0;
     const double magnitudeValue = overflow ? std::numeric_limits<double>::infinity() : 0.0;
     return n.negative ? -magnitudeValue : magnitudeValue;
 }
@@ -133,6 +134,12 @@ std::optional<double> ParseEntryNumber(std::string_view text) {
 double ReadStoredNumber(std::string_view text) {
     const std::optional<ScannedNumber> n = Scan(text);
     return n ? ValueOf(*n) : 0.0;
+}
+
+std::string MessageNumberText(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.10g", value);
+    return text;
 }
 
 } // namespace zephra

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace zephra {
@@ -15,5 +16,9 @@ std::optional<double> ParseEntryNumber(std::string_view text);
 // Reads a stored record text as a number: the longest prefix that follows
 // the grammar above is read; an empty, blank or unreadable text reads as 0.
 double ReadStoredNumber(std::string_view text);
+
+// A value as a message names it: up to ten significant digits, "." as the
+// decimal point, no grouping ("212.4", "-5", "1e+50", "inf").
+std::string MessageNumberText(double value);
 
 } // namespace zephra

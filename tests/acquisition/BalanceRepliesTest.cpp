@@ -4,6 +4,7 @@
 #include "acquisition/AandDReply.h"
 #include "acquisition/BalanceConditionText.h"
 #include "acquisition/ContinuousReply.h"
+#include "acquisition/EscPBalance.h"
 #include "acquisition/MtSicsReply.h"
 #include "acquisition/OhausReply.h"
 #include "acquisition/SmaReply.h"
@@ -13,7 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace zephra;
@@ -39,6 +42,11 @@ ReplyCase Weight(const char* line, double grams, bool stable, const char* unit) 
 }
 ReplyCase NoWeight(const char* line, Cond condition, const char* detail = "") {
     return {line, true, condition, 0.0, true, "", detail};
+}
+
+// The ESC P reply of a balance whose unit is not known yet.
+WeightReading EscPReply(std::string_view line) {
+    return ParseWeightReply(line);
 }
 
 void Check(WeightReading (*parse)(std::string_view), const std::vector<ReplyCase>& cases) {
@@ -233,6 +241,118 @@ TEST(BalanceRepliesTest, Continuous) {
                                });
 }
 
+// The ESC P reply: sign, magnitude in characters 2 to 10, then the unit,
+// which converts the value to grams as in every other dialect; a reply
+// without a unit is a reading in grams, in motion.
+TEST(BalanceRepliesTest, EscP) {
+    Check(EscPReply, {
+                         Weight("+   212.40 g  \r", 212.4, true, "g"),
+                         Weight("+   212.40    \r", 212.4, false, ""),
+                         Weight("+   212.40\r", 212.4, false, ""),
+                         Weight("+  0.21240 kg \r", 212.4, true, "kg"),
+                         Weight("-  0.21240 kg \r", -212.4, true, "kg"),
+                         Weight("+   212400 mg \r", 212.4, true, "mg"),
+                         Weight("+  0.46826 lb \r", 0.46826 * 453.59237, true, "lb"),
+                         Weight("+   7.4921 oz \r", 7.4921 * 28.349523125, true, "oz"),
+                         Weight("+   6.8288 ozt\r", 6.8288 * 31.1034768, true, "ozt"),
+                         Weight("+  1062.00 ct \r", 212.4, true, "ct"),
+                         Weight("+  0.21240 KG \r", 212.4, true, "KG"),
+                         Weight("+   212.40 G\r", 212.4, true, "G"),
+                         NoWeight("+   212.40 PCS\r", Cond::UnknownUnit, "PCS"),
+                         NoWeight("+   212.40 %  \r", Cond::UnknownUnit, "%"),
+                         NoWeight("+  Overload     \r", Cond::None),
+                         NoWeight("+   12.34  g\r", Cond::None),
+                     });
+}
+
+// A value no laboratory balance weighs (beyond 100 kg either way) is no
+// weight in any dialect: the reading names it as the balance sent it.
+TEST(BalanceRepliesTest, ValuesBeyondAnyBalanceAreNoWeight) {
+    const std::string nines(50, '9');
+    struct Case {
+        WeightReading (*parse)(std::string_view);
+        std::string line;
+        const char* detail;
+    };
+    const Case cases[] = {
+        {ParseMtSicsReply, "S S " + nines + " kg\r\n", "1e+50 kg"},
+        {ParseMtSicsReply, "S S     100.01 kg\r\n", "100.01 kg"},
+        {ParseMtSicsReply, "S S    -100001 g\r\n", "-100001 g"},
+        {ParseAandDReply, "ST,+2000060  g\r\n", "2000060 g"},
+        {ParseOhausReply, "   2000060 g    \r\n", "2000060 g"},
+        {ParseSmaReply, "\n 1G    2000060g  \r", "2000060 g"},
+        {ParseContinuousLine, "2000060 g\r\n", "2000060 g"},
+        {ParseContinuousLine, nines + " kg\r\n", "1e+50 kg"},
+        {EscPReply, "+999999999 kg \r", "999999999 kg"},
+        {EscPReply, "-   200000    \r", "-200000 g"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        const WeightReading reading = c.parse(c.line);
+        EXPECT_TRUE(reading.Error);
+        EXPECT_EQ(reading.Condition, Cond::OutOfRange);
+        EXPECT_EQ(reading.Detail, c.detail);
+        EXPECT_NE(BalanceConditionText(reading).find(c.detail), std::string::npos)
+            << BalanceConditionText(reading);
+    }
+    // 100 kg itself is a weight.
+    EXPECT_FALSE(ParseMtSicsReply("S S    100.000 kg\r\n").Error);
+}
+
+// A reply in motion carries no unit: its value is in the unit the caller
+// knows from an earlier reply.
+TEST(BalanceRepliesTest, EscPInMotionTakesTheKnownUnit) {
+    const WeightReading kilograms = ParseWeightReply("+  0.21240    \r", "kg");
+    EXPECT_FALSE(kilograms.Error);
+    EXPECT_DOUBLE_EQ(kilograms.WeightVal, 212.4);
+    EXPECT_FALSE(kilograms.Stable);
+    EXPECT_EQ(kilograms.Unit, "");
+    EXPECT_DOUBLE_EQ(ParseWeightReply("+   7.4921 oz \r", "kg").WeightVal, 7.4921 * 28.349523125);
+}
+
+// One reply line per exchange, written in advance.
+class ScriptedTransport : public BalanceTransport {
+public:
+    explicit ScriptedTransport(std::vector<std::string> replies) : replies_(std::move(replies)) {}
+    std::string Name() const override { return "scripted"; }
+    void Open() override {
+        reply_ = replies_.at(next_++);
+        read_ = 0;
+    }
+    void Write(std::string_view) override {}
+    char ReadChar(int) override { return reply_.at(read_++); }
+    void EndExchange() override {}
+    void Close() noexcept override {}
+    void Interrupt() noexcept override {}
+
+private:
+    std::vector<std::string> replies_;
+    std::size_t next_ = 0;
+    std::string reply_;
+    std::size_t read_ = 0;
+};
+
+// The ESC P link takes a reply in motion in the unit of its latest reply
+// that had one: grams until then.
+TEST(EscPBalanceTest, ReplyInMotionTakesTheLatestUnit) {
+    EscPBalance balance(std::make_unique<ScriptedTransport>(std::vector<std::string>{
+                            "+  0.21240    \r", "+  0.21240 kg \r", "+  0.21300    \r",
+                            "+   7.4921 oz \r", "+   7.5000    \r"}),
+                        100);
+    struct Expected {
+        double grams;
+        bool stable;
+    };
+    for (const Expected& e :
+         {Expected{0.2124, false}, Expected{212.4, true}, Expected{213.0, false},
+          Expected{7.4921 * 28.349523125, true}, Expected{7.5 * 28.349523125, false}}) {
+        const WeightReading reading = balance.GetWeight();
+        EXPECT_FALSE(reading.Error);
+        EXPECT_NEAR(reading.WeightVal, e.grams, 1e-9);
+        EXPECT_EQ(reading.Stable, e.stable);
+    }
+}
+
 // The ESC P reply keeps its value and its checks; its unit is kept, and a
 // reply without one is a reading in motion.
 TEST(BalanceRepliesTest, EscPUnitAndStability) {
@@ -268,6 +388,9 @@ TEST(BalanceRepliesTest, ConditionsInTheLabsWords) {
              Case{with(Cond::UnknownUnit, "PCS"),
                   "The balance weighs in \"PCS\", which cannot be converted to grams. Set the "
                   "balance to grams."},
+             Case{with(Cond::OutOfRange, "1e+50 kg"),
+                  "The balance reads 1e+50 kg, beyond the range of a laboratory balance "
+                  "(100 kg)."},
              Case{with(Cond::None, ""), ""},
          }) {
         EXPECT_EQ(BalanceConditionText(c.reading), c.text);

@@ -282,6 +282,22 @@ TEST_F(CollectToolTest, EveryDialectCollectsAndFailuresKeepThePoints) {
     };
     const Case cases[] = {
         {"esc-p", {"--protocol", "esc-p"}, {"--balance", "esc-p"}, false, true, "stopped", 0, ""},
+        {"esc-p in kg",
+         {"--protocol", "esc-p", "--unit", "kg"},
+         {"--balance", "esc-p"},
+         false,
+         true,
+         "stopped",
+         0,
+         ""},
+        {"esc-p in oz",
+         {"--protocol", "esc-p", "--unit", "oz"},
+         {"--balance", "esc-p"},
+         false,
+         true,
+         "stopped",
+         0,
+         ""},
         {"mt-sics",
          {"--protocol", "mt-sics", "--unit", "kg"},
          {"--balance", "mt-sics"},
@@ -452,6 +468,39 @@ TEST_F(CollectToolTest, BalanceCommandReadsAndDetects) {
         const std::string expected =
             c.status == 0 ? c.printed : runs[i].first->Device() + c.printed;
         EXPECT_EQ(output.rfind(expected, 0), 0u) << output;
+    }
+    unsetenv("XDG_CONFIG_HOME");
+}
+
+// A load of 212.4 g reads as 212.4 g in every dialect, whatever unit the
+// balance weighs in.
+TEST_F(CollectToolTest, BalanceReadGivesTheSameGramsInEveryDialectAndUnit) {
+    setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
+    struct Running {
+        std::string what;
+        std::unique_ptr<Simulator> simulator;
+        std::unique_ptr<ChildProcess> read;
+    };
+    std::vector<Running> runs;
+    for (const char* dialect : {"esc-p", "mt-sics", "a-and-d", "ohaus", "sma", "continuous"}) {
+        for (const char* unit : {"g", "kg", "mg", "lb", "oz", "ozt", "ct"}) {
+            Running run;
+            run.what = std::string(dialect) + " in " + unit;
+            run.simulator = std::make_unique<Simulator>(
+                std::vector<std::string>{"--protocol", dialect, "--unit", unit, "--weight", "212.4",
+                                         "--noise", "0", "--delay", "0", "--flow", "0"});
+            run.read = std::make_unique<ChildProcess>(
+                std::vector<std::string>{ZEPHRA_CLI, "balance", "read", "--port",
+                                         run.simulator->Device(), "--balance", dialect},
+                true);
+            runs.push_back(std::move(run));
+        }
+    }
+    for (Running& run : runs) {
+        SCOPED_TRACE(run.what);
+        const std::string output = run.read->ReadAll();
+        EXPECT_EQ(run.read->Wait(), 0) << output;
+        EXPECT_EQ(output, "212.4 g, stable\n");
     }
     unsetenv("XDG_CONFIG_HOME");
 }

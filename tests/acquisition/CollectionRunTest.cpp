@@ -1,5 +1,6 @@
 #include "acquisition/CollectionRun.h"
 
+#include "acquisition/ContinuousReply.h"
 #include "acquisition/WeightReply.h"
 #include "support/RecordingBoxes.h"
 
@@ -9,6 +10,7 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <string>
 #include <utility>
@@ -47,12 +49,15 @@ public:
         if (request == unreadableAt)
             return ParseWeightReply("+   12.34  g\r");
         const double grams =
-            250.0 + gramsPerSecond * static_cast<double>(clock_.now - tareMs_) / 1000.0;
+            gramsPerRequest > 0
+                ? 250.0 + gramsPerRequest * request
+                : 250.0 + gramsPerSecond * static_cast<double>(clock_.now - tareMs_) / 1000.0;
         return {std::to_string(grams), grams, false};
     }
     void Close() noexcept override { ++closes; }
 
     double gramsPerSecond = 0.5;
+    double gramsPerRequest = 0.0; // when above 0: the load grows by request, not by time
     std::int64_t replyMs = 133;
     int throwAt = -1;
     int unreadableAt = -1;
@@ -335,6 +340,118 @@ TEST_F(CollectionRunTest, UnreadableRepliesStopWithTheTroubleMessage) {
         ASSERT_EQ(shown.shown.size(), 1u);
         EXPECT_EQ(shown.shown[0].text, TroubleReadingText);
         EXPECT_GE(b.closes, 1);
+    }
+}
+
+// A balance that answers with the readings it is given, one per request
+// (the first is the starting weight), and with an unreadable reply after
+// the last.
+class ScriptedBalance : public Balance {
+public:
+    explicit ScriptedBalance(std::vector<WeightReading> readings)
+        : readings_(std::move(readings)) {}
+    void Tare() override {}
+    WeightReading GetWeight() override {
+        return next_ < readings_.size() ? readings_[next_++] : ParseWeightReply("\r");
+    }
+    void Close() noexcept override {}
+
+private:
+    std::vector<WeightReading> readings_;
+    std::size_t next_ = 0;
+};
+
+// A weight no tared laboratory balance gives (beyond 100 kg, not finite,
+// below zero by more than the tare's noise) and a volume too large for the
+// record's six characters end the run with a message that names the value;
+// the points before it stay. Nothing is cut to fit but the decimals the
+// field has no room for.
+TEST(CollectionRunValuesTest, ValuesThatCannotBeStoredEndTheRunNamingThem) {
+    const auto line = [](const std::string& text) { return ParseContinuousLine(text + "\r\n"); };
+    WeightReading infinite;
+    infinite.WeightStr = "inf";
+    infinite.WeightVal = std::numeric_limits<double>::infinity();
+    struct Case {
+        const char* name;
+        std::vector<WeightReading> readings;
+        double density;
+        RunEnd end;
+        std::vector<std::string> stored; // the volumes in the record at the end
+        const char* named;               // in the message
+    };
+    const Case cases[] = {
+        {"a continuous peer's 2000060 g",
+         {line("10 g"), line("60 g"), line("2000060 g")},
+         1.0,
+         RunEnd::BalanceCondition,
+         {"  50.0"},
+         "2000060 g"},
+        {"fifty 9s in kg",
+         {line(std::string(50, '9') + " kg")},
+         1.0,
+         RunEnd::BalanceCondition,
+         {},
+         "1e+50 kg"},
+        {"a negative starting weight",
+         {line("-5 g"), line("60 g")},
+         1.0,
+         RunEnd::ImplausibleValue,
+         {},
+         "-5 g"},
+        {"a negative reading",
+         {line("0 g"), line("20 g"), line("-3.5 g")},
+         1.0,
+         RunEnd::ImplausibleValue,
+         {"  20.0"},
+         "-3.5 g"},
+        {"a weight that is not finite",
+         {line("0 g"), line("20 g"), infinite},
+         1.0,
+         RunEnd::ImplausibleValue,
+         {"  20.0"},
+         "inf g"},
+        {"a volume of seven digits",
+         {line("-0.5 g"), line("20 g"), line("100000 g")},
+         0.1,
+         RunEnd::ImplausibleValue,
+         {" 205.0"},
+         "1000005.0 ml"},
+        {"the tare's noise below zero",
+         {line("-0.4 g"), line("20 g")},
+         1.0,
+         RunEnd::ReadingUnreadable,
+         {"  20.4"},
+         TroubleReadingText},
+        {"a volume whose decimal has no room",
+         {line("0 g"), line("12345.6 g")},
+         1.0,
+         RunEnd::ReadingUnreadable,
+         {"12345."},
+         TroubleReadingText},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeClock clock;
+        ScriptedBalance balance(c.readings);
+        ImmediateExchanges exchanges(balance, clock);
+        FakeTarget target;
+        RecordingBoxes boxes;
+        CollectionRun run(target, exchanges, clock, boxes, {c.density, 18});
+        run.ClearRecord();
+        run.Start();
+        while (run.Running()) {
+            clock.now += 100;
+            run.Pass();
+        }
+        EXPECT_EQ(run.End(), c.end);
+        std::vector<std::string> stored;
+        for (const auto& volume : target.wine.WineRec.Data.V) {
+            if (!volume.empty())
+                stored.emplace_back(volume.text());
+        }
+        EXPECT_EQ(stored, c.stored);
+        ASSERT_EQ(boxes.shown.size(), 1u);
+        EXPECT_NE(boxes.shown[0].text.find(c.named), std::string::npos) << boxes.shown[0].text;
     }
 }
 
@@ -624,13 +741,15 @@ TEST(SaveQuestionTest, SaysCompleteOnlyAfterANormalEnd) {
         {RunEnd::ReadingUnreadable, StoppedSaveQuestionText},
         {RunEnd::StartUnreadable, StoppedSaveQuestionText},
         {RunEnd::PortError, StoppedSaveQuestionText},
+        {RunEnd::ImplausibleValue, StoppedSaveQuestionText},
     };
     for (const auto& [end, question] : cases)
         EXPECT_STREQ(SaveQuestion(end), question) << static_cast<int>(end);
 }
 
 TEST_F(CollectionRunTest, IntervalStopsDoublingAtItsUpperBound) {
-    balance.gramsPerSecond = 1000.0;
+    // Days of readings: a load that grows by reading stays on the balance.
+    balance.gramsPerRequest = 2.0;
     RunCollection(1'000'000, 500'000);
     EXPECT_EQ(end, RunEnd::IntervalLimit);
     EXPECT_EQ(recorder.collapses.size(), 16u); // 15 s x 2^16 is the first interval past the bound

@@ -144,7 +144,7 @@ TEST(ReportTest, RateUnitFollowsProdRateUnits) {
 
 TEST(ReportTest, ShowsTheTextsNotTheBytesAfterThem) {
     TWineRec rec = NewWine();
-    rec.Conditions.WineName.assign("Chardonnay Reserve");
+    rec.Conditions.WineName.assignTruncated("Chardonnay Reserve");
     rec.Conditions.WineName.assign("Syrah");
     EXPECT_EQ(FillLines(rec).Summary[1], " Wine: Syrah");
 }

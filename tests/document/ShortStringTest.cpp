@@ -20,13 +20,24 @@ TEST(ShortStringTest, StoringWritesTheLengthAndTheTextOnly) {
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(s.chars), 6), "12.5xx");
 }
 
-TEST(ShortStringTest, LongerTextKeepsItsFirstCharacters) {
+TEST(ShortStringTest, LongerTextKeepsItsFirstCharactersWhenCutOnPurpose) {
     TWineRec rec{};
-    rec.Conditions.WineName.assign("Cabernet Sauvignon 2024"); // 23 characters
+    rec.Conditions.WineName.assignTruncated("Cabernet Sauvignon 2024"); // 23 characters
     EXPECT_EQ(rec.Conditions.WineName.text(), "Cabernet Sauvign");
     // The neighbouring field is not touched.
     EXPECT_TRUE(rec.Conditions.FilterName.empty());
     EXPECT_EQ(rec.Conditions.FilterName.chars[0], 0);
+}
+
+// A text that does not fit its field, stored without saying it may be
+// cut, is a fault of the program: it stops there in every build of the
+// tests rather than store another value.
+TEST(ShortStringDeathTest, SilentCutStops) {
+    TWineRec rec{};
+    EXPECT_DEATH(rec.Data.V[0].assign("2000050.0"), "\"2000050.0\" cut to 6 characters");
+    EXPECT_DEATH(rec.Conditions.WineName.assign("Cabernet Sauvignon 2024"), "cut to 16");
+    rec.Data.V[0].assign("   7.5");
+    EXPECT_EQ(rec.Data.V[0].text(), "   7.5");
 }
 
 TEST(ShortStringTest, BlankResultsFillTheCapacity) {

@@ -5,9 +5,10 @@
 
 namespace zephra::balancesim {
 
-std::string ReplyLine(double value, bool stable, bool longForm, const std::string& unit) {
+std::string ReplyLine(double value, bool stable, bool longForm, const std::string& unit,
+                      int decimals) {
     char magnitude[32];
-    std::snprintf(magnitude, sizeof magnitude, "%9.2f", std::fabs(value));
+    std::snprintf(magnitude, sizeof magnitude, "%9.*f", decimals, std::fabs(value));
     std::string line = longForm ? "N     " : "";
     line += value < 0 ? '-' : '+';
     line += magnitude;

@@ -30,7 +30,7 @@ const char* const Usage =
     "                            sma         LF W CR, LF T CR, LF A CR, 9600 bit/s\n"
     "                            continuous  prints a reading every 100 ms,\n"
     "                                        9600 bit/s; ignores commands\n"
-    "  --unit U                weigh in U: g (default), kg, mg, lb, oz, ct, or any\n"
+    "  --unit U                weigh in U: g (default), kg, mg, lb, oz, ozt, ct, or any\n"
     "                          other name (sent as it is, with grams as values)\n"
     "  --baud N                the balance's line rate instead of the protocol's\n"
     "  --tcp PORT              serve on 127.0.0.1:PORT (0: a free port) instead of\n"

@@ -206,7 +206,8 @@ std::optional<std::string> ReplyTo(SimProtocol protocol, const std::string& comm
             return std::nullopt;
         if (reading.overload)
             return std::string(longForm ? "N     " : "") + "+  Overload     \r\n";
-        return ReplyLine(InUnit(reading.grams, unit), reading.stable, longForm, unit);
+        return ReplyLine(InUnit(reading.grams, unit), reading.stable, longForm, unit,
+                         Decimals(unit));
     case SimProtocol::MtSics:
         if (kind == CommandKind::Weight)
             return MtSics(reading, unit);
