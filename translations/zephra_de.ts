@@ -119,6 +119,10 @@
         <source>Flux decline (%)</source>
         <translation>Flussabfall (%)</translation>
     </message>
+    <message>
+        <source>The chart shows the first %1 of the %2 trials, in the table&apos;s order; the other %3 are in the table only.</source>
+        <translation>Das Diagramm zeigt die ersten %1 der %2 Versuche in der Reihenfolge der Tabelle; die übrigen %3 stehen nur in der Tabelle.</translation>
+    </message>
 </context>
 <context>
     <name>ComparisonDocument</name>
@@ -383,6 +387,21 @@
     <message>
         <source>There is an error in the data entry. Please correct it and retry, or cancel. (Volume increments must be greater than 0.1 ml.)</source>
         <translation>Die Dateneingabe enthält einen Fehler. Bitte korrigieren und erneut versuchen oder abbrechen. (Volumenzuwächse müssen größer als 0.1 ml sein.)</translation>
+    </message>
+</context>
+<context>
+    <name>OutputTarget</name>
+    <message>
+        <source>it is the wine file %1, which the output is made from</source>
+        <translation>es ist die Weindatei %1, aus der die Ausgabe erstellt wird</translation>
+    </message>
+    <message>
+        <source>it is a wine file, which an output never replaces</source>
+        <translation>es ist eine Weindatei, die eine Ausgabe nie ersetzt</translation>
+    </message>
+    <message>
+        <source>the file has other names (hard links), which would all change with it</source>
+        <translation>die Datei hat weitere Namen (harte Links), die sich alle mit ihr ändern würden</translation>
     </message>
 </context>
 <context>
@@ -660,6 +679,10 @@
     <message>
         <source>The file would be too large: the wine&apos;s notes (comments, full names, reading times) do not fit after the record. Shorten the comments and save again.</source>
         <translation>Die Datei würde zu groß: die Notizen des Weins (Kommentare, vollständige Namen, Ablesezeiten) passen nicht hinter den Datensatz. Kürzen Sie die Kommentare und speichern Sie erneut.</translation>
+    </message>
+    <message>
+        <source>The notes after the wine record could not be read by this version of the program; saving the wine&apos;s new notes replaces them, and their comments, full names and reading times are lost.</source>
+        <translation>Die Notizen nach dem Weindatensatz konnten von dieser Programmversion nicht gelesen werden; das Speichern der neuen Notizen des Weins ersetzt sie, und ihre Kommentare, vollständigen Namen und Messzeiten gehen verloren.</translation>
     </message>
 </context>
 <context>
@@ -1077,6 +1100,10 @@
     <message>
         <source>Not kept for recovery: %1</source>
         <translation>Nicht für die Wiederherstellung gesichert: %1</translation>
+    </message>
+    <message>
+        <source>Save anyway?</source>
+        <translation>Trotzdem speichern?</translation>
     </message>
 </context>
 <context>

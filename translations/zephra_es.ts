@@ -119,6 +119,10 @@
         <source>Flux decline (%)</source>
         <translation>Caída del flujo (%)</translation>
     </message>
+    <message>
+        <source>The chart shows the first %1 of the %2 trials, in the table&apos;s order; the other %3 are in the table only.</source>
+        <translation>El gráfico muestra los primeros %1 de los %2 ensayos, en el orden de la tabla; los otros %3 solo están en la tabla.</translation>
+    </message>
 </context>
 <context>
     <name>ComparisonDocument</name>
@@ -383,6 +387,21 @@
     <message>
         <source>There is an error in the data entry. Please correct it and retry, or cancel. (Volume increments must be greater than 0.1 ml.)</source>
         <translation>Hay un error en los datos introducidos. Corríjalo y vuelva a intentarlo, o cancele. (Los incrementos de volumen deben superar 0.1 ml.)</translation>
+    </message>
+</context>
+<context>
+    <name>OutputTarget</name>
+    <message>
+        <source>it is the wine file %1, which the output is made from</source>
+        <translation>es el archivo de vino %1, a partir del cual se genera el resultado</translation>
+    </message>
+    <message>
+        <source>it is a wine file, which an output never replaces</source>
+        <translation>es un archivo de vino, que un resultado nunca reemplaza</translation>
+    </message>
+    <message>
+        <source>the file has other names (hard links), which would all change with it</source>
+        <translation>el archivo tiene otros nombres (enlaces duros), que cambiarían todos con él</translation>
     </message>
 </context>
 <context>
@@ -660,6 +679,10 @@
     <message>
         <source>The file would be too large: the wine&apos;s notes (comments, full names, reading times) do not fit after the record. Shorten the comments and save again.</source>
         <translation>El archivo sería demasiado grande: las notas del vino (comentarios, nombres completos, tiempos de lectura) no caben tras el registro. Acorte los comentarios y guarde de nuevo.</translation>
+    </message>
+    <message>
+        <source>The notes after the wine record could not be read by this version of the program; saving the wine&apos;s new notes replaces them, and their comments, full names and reading times are lost.</source>
+        <translation>Esta versión del programa no pudo leer las notas que siguen a la ficha del vino; guardar las nuevas notas del vino las reemplaza, y se pierden sus comentarios, nombres completos y horas de las lecturas.</translation>
     </message>
 </context>
 <context>
@@ -1077,6 +1100,10 @@
     <message>
         <source>Not kept for recovery: %1</source>
         <translation>No conservado para la recuperación: %1</translation>
+    </message>
+    <message>
+        <source>Save anyway?</source>
+        <translation>¿Guardar de todos modos?</translation>
     </message>
 </context>
 <context>

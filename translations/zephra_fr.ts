@@ -119,6 +119,10 @@
         <source>Flux decline (%)</source>
         <translation>Baisse du flux (%)</translation>
     </message>
+    <message>
+        <source>The chart shows the first %1 of the %2 trials, in the table&apos;s order; the other %3 are in the table only.</source>
+        <translation>Le graphique montre les %1 premiers des %2 essais, dans l&apos;ordre du tableau ; les %3 autres figurent seulement dans le tableau.</translation>
+    </message>
 </context>
 <context>
     <name>ComparisonDocument</name>
@@ -383,6 +387,21 @@
     <message>
         <source>There is an error in the data entry. Please correct it and retry, or cancel. (Volume increments must be greater than 0.1 ml.)</source>
         <translation>Les données saisies contiennent une erreur. Corrigez-la et réessayez, ou annulez. (Les accroissements de volume doivent dépasser 0.1 ml.)</translation>
+    </message>
+</context>
+<context>
+    <name>OutputTarget</name>
+    <message>
+        <source>it is the wine file %1, which the output is made from</source>
+        <translation>c&apos;est le fichier de vin %1, à partir duquel le résultat est produit</translation>
+    </message>
+    <message>
+        <source>it is a wine file, which an output never replaces</source>
+        <translation>c&apos;est un fichier de vin, qu&apos;un résultat ne remplace jamais</translation>
+    </message>
+    <message>
+        <source>the file has other names (hard links), which would all change with it</source>
+        <translation>le fichier a d&apos;autres noms (liens physiques), qui changeraient tous avec lui</translation>
     </message>
 </context>
 <context>
@@ -660,6 +679,10 @@
     <message>
         <source>The file would be too large: the wine&apos;s notes (comments, full names, reading times) do not fit after the record. Shorten the comments and save again.</source>
         <translation>Le fichier serait trop grand : les notes du vin (commentaires, noms complets, temps de lecture) ne tiennent pas après l&apos;enregistrement. Raccourcissez les commentaires et enregistrez à nouveau.</translation>
+    </message>
+    <message>
+        <source>The notes after the wine record could not be read by this version of the program; saving the wine&apos;s new notes replaces them, and their comments, full names and reading times are lost.</source>
+        <translation>Les notes qui suivent la fiche du vin n&apos;ont pas pu être lues par cette version du programme ; enregistrer les nouvelles notes du vin les remplace, et leurs commentaires, noms complets et heures des lectures sont perdus.</translation>
     </message>
 </context>
 <context>
@@ -1077,6 +1100,10 @@
     <message>
         <source>Not kept for recovery: %1</source>
         <translation>Non conservé pour la récupération : %1</translation>
+    </message>
+    <message>
+        <source>Save anyway?</source>
+        <translation>Enregistrer quand même ?</translation>
     </message>
 </context>
 <context>

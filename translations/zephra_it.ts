@@ -119,6 +119,10 @@
         <source>Flux decline (%)</source>
         <translation>Calo del flusso (%)</translation>
     </message>
+    <message>
+        <source>The chart shows the first %1 of the %2 trials, in the table&apos;s order; the other %3 are in the table only.</source>
+        <translation>Il grafico mostra le prime %1 delle %2 prove, nell&apos;ordine della tabella; le altre %3 sono solo nella tabella.</translation>
+    </message>
 </context>
 <context>
     <name>ComparisonDocument</name>
@@ -383,6 +387,21 @@
     <message>
         <source>There is an error in the data entry. Please correct it and retry, or cancel. (Volume increments must be greater than 0.1 ml.)</source>
         <translation>C&apos;è un errore nei dati inseriti. Correggerlo e riprovare, oppure annullare. (Gli incrementi di volume devono superare 0.1 ml.)</translation>
+    </message>
+</context>
+<context>
+    <name>OutputTarget</name>
+    <message>
+        <source>it is the wine file %1, which the output is made from</source>
+        <translation>è il file del vino %1, da cui è ricavato il risultato</translation>
+    </message>
+    <message>
+        <source>it is a wine file, which an output never replaces</source>
+        <translation>è un file di vino, che un risultato non sostituisce mai</translation>
+    </message>
+    <message>
+        <source>the file has other names (hard links), which would all change with it</source>
+        <translation>il file ha altri nomi (collegamenti fisici), che cambierebbero tutti con esso</translation>
     </message>
 </context>
 <context>
@@ -660,6 +679,10 @@
     <message>
         <source>The file would be too large: the wine&apos;s notes (comments, full names, reading times) do not fit after the record. Shorten the comments and save again.</source>
         <translation>Il file sarebbe troppo grande: le note del vino (commenti, nomi completi, tempi di lettura) non entrano dopo il record. Accorciate i commenti e salvate di nuovo.</translation>
+    </message>
+    <message>
+        <source>The notes after the wine record could not be read by this version of the program; saving the wine&apos;s new notes replaces them, and their comments, full names and reading times are lost.</source>
+        <translation>Le note dopo la scheda del vino non sono leggibili da questa versione del programma; salvare le nuove note del vino le sostituisce, e i loro commenti, nomi completi e orari delle letture vanno persi.</translation>
     </message>
 </context>
 <context>
@@ -1077,6 +1100,10 @@
     <message>
         <source>Not kept for recovery: %1</source>
         <translation>Non conservato per il recupero: %1</translation>
+    </message>
+    <message>
+        <source>Save anyway?</source>
+        <translation>Salvare comunque?</translation>
     </message>
 </context>
 <context>

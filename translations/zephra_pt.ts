@@ -119,6 +119,10 @@
         <source>Flux decline (%)</source>
         <translation>Queda do fluxo (%)</translation>
     </message>
+    <message>
+        <source>The chart shows the first %1 of the %2 trials, in the table&apos;s order; the other %3 are in the table only.</source>
+        <translation>O gráfico mostra os primeiros %1 dos %2 ensaios, pela ordem da tabela; os outros %3 estão apenas na tabela.</translation>
+    </message>
 </context>
 <context>
     <name>ComparisonDocument</name>
@@ -383,6 +387,21 @@
     <message>
         <source>There is an error in the data entry. Please correct it and retry, or cancel. (Volume increments must be greater than 0.1 ml.)</source>
         <translation>Há um erro nos dados introduzidos. Corrija-o e tente de novo, ou cancele. (Os incrementos de volume devem ser superiores a 0.1 ml.)</translation>
+    </message>
+</context>
+<context>
+    <name>OutputTarget</name>
+    <message>
+        <source>it is the wine file %1, which the output is made from</source>
+        <translation>é o ficheiro de vinho %1, a partir do qual o resultado é produzido</translation>
+    </message>
+    <message>
+        <source>it is a wine file, which an output never replaces</source>
+        <translation>é um ficheiro de vinho, que um resultado nunca substitui</translation>
+    </message>
+    <message>
+        <source>the file has other names (hard links), which would all change with it</source>
+        <translation>o ficheiro tem outros nomes (ligações físicas), que mudariam todos com ele</translation>
     </message>
 </context>
 <context>
@@ -660,6 +679,10 @@
     <message>
         <source>The file would be too large: the wine&apos;s notes (comments, full names, reading times) do not fit after the record. Shorten the comments and save again.</source>
         <translation>O ficheiro ficaria demasiado grande: as notas do vinho (comentários, nomes completos, tempos de leitura) não cabem depois do registo. Encurte os comentários e grave novamente.</translation>
+    </message>
+    <message>
+        <source>The notes after the wine record could not be read by this version of the program; saving the wine&apos;s new notes replaces them, and their comments, full names and reading times are lost.</source>
+        <translation>As notas a seguir ao registo do vinho não puderam ser lidas por esta versão do programa; guardar as novas notas do vinho substitui-as, e os seus comentários, nomes completos e horas das leituras perdem-se.</translation>
     </message>
 </context>
 <context>
@@ -1077,6 +1100,10 @@
     <message>
         <source>Not kept for recovery: %1</source>
         <translation>Não guardado para recuperação: %1</translation>
+    </message>
+    <message>
+        <source>Save anyway?</source>
+        <translation>Guardar mesmo assim?</translation>
     </message>
 </context>
 <context>

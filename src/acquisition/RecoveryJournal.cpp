@@ -160,6 +160,32 @@ bool ReadAll(int fd, std::string& bytes) {
     return true;
 }
 
+// Makes `folder` the user's own private folder: created with mode 0700 when
+// missing (its parents as usual), and an existing one of the user's with
+// more open permissions closed to 0700. A folder of another user, or
+// anything but a folder, is refused: others could put journals there.
+// Returns 0 or the errno.
+int MakeFolderPrivate(const std::string& folder, bool create) {
+    if (create) {
+        std::error_code error;
+        std::filesystem::create_directories(std::filesystem::path(folder).parent_path(), error);
+        if (error)
+            return error.value();
+        if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
+            return errno;
+    }
+    struct stat st {};
+    if (::stat(folder.c_str(), &st) != 0)
+        return errno;
+    if (!S_ISDIR(st.st_mode))
+        return ENOTDIR;
+    if (st.st_uid != ::geteuid())
+        return EPERM;
+    if ((st.st_mode & 07777) != 0700 && ::chmod(folder.c_str(), 0700) != 0)
+        return errno;
+    return 0;
+}
+
 } // namespace
 
 std::string RecoveryFolder() {
@@ -285,10 +311,8 @@ int RecoveryJournal::Keep(const CollectedWine& wine) {
 }
 
 int RecoveryJournal::Create() {
-    std::error_code error;
-    std::filesystem::create_directories(folder_, error);
-    if (error)
-        return error.value();
+    if (const int error = MakeFolderPrivate(folder_, true))
+        return error;
     std::string name = folder_ + "/" + std::string(NamePrefix) + "XXXXXX" + std::string(NameSuffix);
     const int fd = ::mkostemps(name.data(), static_cast<int>(NameSuffix.size()), O_CLOEXEC);
     if (fd < 0)
@@ -374,7 +398,8 @@ std::vector<LeftJournal> FindLeftJournals(const std::string& folder) {
         timespec modified;
     };
     std::vector<Found> found;
-    if (DIR* dir = ::opendir(folder.c_str())) {
+    DIR* dir = MakeFolderPrivate(folder, false) == 0 ? ::opendir(folder.c_str()) : nullptr;
+    if (dir != nullptr) {
         while (const dirent* entry = ::readdir(dir)) {
             const std::string_view name = entry->d_name;
             if (name.substr(0, NamePrefix.size()) != NamePrefix || !EndsWith(name, NameSuffix))
@@ -396,8 +421,11 @@ std::vector<LeftJournal> FindLeftJournals(const std::string& folder) {
         const int fd = ::open(journal.path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0)
             continue;
-        // Locked: a running program still keeps its wine in it.
-        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        // Only the user's own journals are offered; locked ones are kept by
+        // a running program.
+        struct stat st {};
+        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_uid != ::geteuid() ||
+            ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
             ::close(fd);
             continue;
         }

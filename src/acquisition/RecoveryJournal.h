@@ -11,7 +11,10 @@
 namespace zephra {
 
 // Where the recovery journals live: $XDG_STATE_HOME/zephra, or
-// ~/.local/state/zephra when XDG_STATE_HOME is unset or empty.
+// ~/.local/state/zephra when XDG_STATE_HOME is unset or empty. The folder is
+// the user's alone (mode 0700): a journal creates it so, closes one of the
+// user's that others could read or write, and refuses a folder of another
+// user.
 std::string RecoveryFolder();
 
 // A wine as a recovery journal keeps it: enough to show it again in a window.
@@ -118,7 +121,9 @@ private:
 
 // The journals in `folder` left by programs that are no longer running,
 // oldest first. Journals that never kept a reading are deleted on the way;
-// a journal still locked by a running program is left alone.
+// a journal still locked by a running program is left alone. Only regular
+// files of the user in a folder of the user's are taken (the folder's mode
+// closed to 0700 first): none planted by another user is ever offered.
 std::vector<LeftJournal> FindLeftJournals(const std::string& folder);
 
 } // namespace zephra

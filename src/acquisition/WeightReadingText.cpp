@@ -2,6 +2,7 @@
 
 #include "acquisition/BalanceConditionText.h"
 #include "acquisition/ReplyText.h"
+#include "entry/ControlCharacters.h"
 #include "entry/FixedText.h"
 
 namespace zephra {
@@ -11,8 +12,12 @@ std::string WeightReadingText(const WeightReading& reading) {
         const std::string condition = BalanceConditionText(reading);
         return condition.empty() ? "The reply was not a weight." : condition;
     }
-    std::string text(TrimBlanks(reading.WeightStr));
-    text += reading.Unit.empty() ? " (no unit)" : " " + reading.Unit;
+    // The reply's own texts, with their control characters as escapes.
+    std::string text = VisibleControlCharacters(TrimBlanks(reading.WeightStr));
+    if (reading.Unit.empty())
+        text += " (no unit)";
+    else
+        text.append(1, ' ').append(VisibleControlCharacters(reading.Unit));
     if (!reading.Unit.empty() && reading.Unit != "g")
         text += " = " + std::string(TrimBlanks(FixedText(reading.WeightVal, 0, 2))) + " g";
     text += reading.Stable ? ", stable" : ", in motion";

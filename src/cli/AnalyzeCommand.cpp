@@ -2,10 +2,9 @@
 #include "analysis/FoulingAnalysisText.h"
 #include "cli/Arguments.h"
 #include "cli/CommandRegistry.h"
+#include "cli/TerminalText.h"
 #include "cli/UnitSystemOption.h"
 #include "cli/WineFiles.h"
-#include "entry/AlignedLines.h"
-#include "entry/ControlCharacters.h"
 #include "entry/FixedText.h"
 
 #include <ostream>
@@ -36,19 +35,6 @@ constexpr const char* Help =
     "           JSON is the same in both, its volumes in US gallons\n"
     "\n"
     "Exit status: 0 success, 1 the file could not be read, 2 wrong usage.\n";
-
-// Control characters in a name are shown as escapes, so that they can
-// neither act on the terminal nor break the columns.
-void PrintAligned(std::vector<std::vector<std::string>> rows, std::ostream& out) {
-    for (std::vector<std::string>& row : rows) {
-        for (std::string& cell : row) {
-            cell = VisibleControlCharacters(cell);
-        }
-    }
-    for (const std::string& line : AlignedLines(rows)) {
-        out << line << '\n';
-    }
-}
 
 void PrintText(const FoulingAnalysis& a, const TWineRec& rec, const DisplayUnits& units,
                std::ostream& out) {

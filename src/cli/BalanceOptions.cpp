@@ -5,6 +5,7 @@
 #include "acquisition/SettingsFile.h"
 #include "acquisition/TcpTransport.h"
 #include "acquisition/WeightReadingText.h"
+#include "entry/ControlCharacters.h"
 
 #include <ostream>
 
@@ -34,7 +35,7 @@ std::optional<ChosenBalance> ChooseBalance(const ParsedArguments& parsed, std::o
     ChosenBalance chosen;
     const BalanceProfileRead file = ReadBalanceProfile(BalanceProfilePath());
     if (!file.problem.empty())
-        err << file.problem << "; using the ESC P link\n";
+        err << VisibleControlCharacters(file.problem) << "; using the ESC P link\n";
     chosen.profile = file.profile;
 
     const std::string key = parsed.value("--balance", "");

@@ -29,7 +29,7 @@ constexpr const char* Usage =
     "Usage: zephra-cli collect --density D --max-minutes 9|18|36|72|144\n"
     "         [--port COMn|/dev/PATH|tcp://HOST:PORT] [--balance KEY|auto]\n"
     "         [--baud N] [--framing 8N1|7E1|7O1|...] [--handshake none|rtscts|xonxoff]\n"
-    "         [--unit-system us|metric] OUT.zph\n"
+    "         [--unit-system us|metric] [--drop-notes] OUT.zph\n"
     "\n"
     "Runs a data collection from the balance on the wine in OUT.zph (an existing\n"
     "wine file, or a new one made by 'zephra-cli new'), as Collect New Data does:\n"
@@ -51,7 +51,11 @@ constexpr const char* Usage =
     "  --density D         density of the wine in g/ml, 0.1 to 2\n"
     "  --max-minutes M     maximum test duration: 9, 18, 36, 72 or 144\n"
     "  --unit-system U     us or metric, as for the other commands; what a run\n"
-    "                      prints (ml, g, s, Vmax in L/m²) is the same in both\n";
+    "                      prints (ml, g, s, Vmax in L/m²) is the same in both\n"
+    "  --drop-notes        let the wine's notes go when this version cannot read\n"
+    "                      them (damaged, or of a later version); a run adds\n"
+    "                      reading times to the notes, so without it such a wine\n"
+    "                      is refused before the run\n";
 
 constexpr const char* ExitStatus =
     "\n"
@@ -186,6 +190,7 @@ int RunCollect(const std::vector<std::string>& args, CommandStreams& io) {
     specs.push_back({"--density", 1, false});
     specs.push_back({"--max-minutes", 1, false});
     specs.push_back(UnitSystemOptionSpec());
+    specs.push_back(DropNotesOptionSpec());
     const ParsedArguments parsed = ParseArguments(args, specs);
     if (parsed.help) {
         io.out << Usage << BalanceOptionsHelp << ExitStatus;
@@ -206,6 +211,9 @@ int RunCollect(const std::vector<std::string>& args, CommandStreams& io) {
 
     TWineClass wine;
     if (!ReadWine(path, wine.WineRec, wine.Notes, io.err))
+        return ExitFailure;
+    ApplyDropNotes(parsed, wine.Notes);
+    if (!MayReplaceNotes(path, wine.Notes, true, io.err))
         return ExitFailure;
     if (!DetectIfAsked(*chosen, io.out, io.err))
         return ExitFailure;

@@ -3,8 +3,9 @@
 #include "cli/CommandRegistry.h"
 #include "cli/GuiApplication.h"
 #include "cli/OutputFile.h"
+#include "cli/TerminalText.h"
 #include "cli/WineFiles.h"
-#include "entry/AlignedLines.h"
+#include "entry/ControlCharacters.h"
 #include "reports/TrialComparison.h"
 #include "reports/ui/ComparisonDocument.h"
 #include "reports/ui/ReportDocument.h"
@@ -13,6 +14,9 @@
 #include <QLocale>
 
 #include <ostream>
+#include <set>
+#include <sys/stat.h>
+#include <utility>
 
 namespace zephra::cli {
 
@@ -35,11 +39,16 @@ constexpr const char* Help =
     "  --by date       earliest trial start first: the trend of trials of one\n"
     "                  wine over days\n"
     "  -o PLOT         the graph of throughput per area (L/m2) against time of\n"
-    "                  every trial: a PNG picture, or a one-page landscape PDF\n"
-    "                  with the table below the graph (by the name's extension)\n"
+    "                  the trials: a PNG picture, or a landscape PDF with the\n"
+    "                  whole table below the graph, over as many pages as it\n"
+    "                  needs (by the name's extension). The graph holds the\n"
+    "                  first 12 trials in the table's order; when there are\n"
+    "                  more, it says so (the PDF under the graph, a PNG on\n"
+    "                  standard error)\n"
     "\n"
     "The index bands' limits come from the [bands] section of zephra.conf.\n"
-    "A wine that cannot be read is reported on standard error and left out.\n"
+    "A wine that cannot be read is reported on standard error and left out; a\n"
+    "file given more than once (under any name) is listed once.\n"
     "\n"
     "Exit status: 0 success, 1 a wine was left out or PLOT not written,\n"
     "2 wrong usage.\n";
@@ -87,11 +96,17 @@ int RunCompare(const std::vector<std::string>& args, CommandStreams& io) {
     std::string problem;
     const IndexBandLimits bands = ReadIndexBandLimits(ProgramConfPath(), problem);
     if (!problem.empty()) {
-        io.err << "zephra-cli compare: " << problem << '\n';
+        io.err << "zephra-cli compare: " << VisibleControlCharacters(problem) << '\n';
     }
     std::vector<ComparisonRow> rows;
     bool leftOut = false;
+    std::set<std::pair<dev_t, ino_t>> seen;
     for (const std::string& path : parsed.positional) {
+        struct stat st {};
+        if (::stat(path.c_str(), &st) == 0 && !seen.insert({st.st_dev, st.st_ino}).second) {
+            io.err << path << ": given before; listed once\n";
+            continue;
+        }
         TWineRec rec{};
         WineNotes notes;
         if (ReadWine(path, rec, notes, io.err)) {
@@ -112,9 +127,7 @@ int RunCompare(const std::vector<std::string>& args, CommandStreams& io) {
     } else if (parsed.has("--csv")) {
         io.out << ComparisonCsv(rows);
     } else {
-        for (const std::string& line : AlignedLines(ComparisonTableRows(rows))) {
-            io.out << line << '\n';
-        }
+        PrintAligned(ComparisonTableRows(rows), io.out);
     }
     if (parsed.has("-o")) {
         const std::unique_ptr<QGuiApplication> app = EnsureGuiApplication();
@@ -123,6 +136,9 @@ int RunCompare(const std::vector<std::string>& args, CommandStreams& io) {
                 plot, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                 parsed.positional, io.out, io.err)) {
             return ExitFailure;
+        }
+        if (const std::string note = ComparisonChartNote(rows); !note.empty() && !pdf) {
+            io.err << plot << ": " << note << '\n';
         }
     }
     return leftOut ? ExitFailure : ExitSuccess;

@@ -13,7 +13,7 @@ namespace zephra::cli {
 namespace {
 
 constexpr const char* Help =
-    "Usage: zephra-cli edit-conditions FILE.zph [OPTION]...\n"
+    "Usage: zephra-cli edit-conditions FILE.zph [OPTION]... [--drop-notes]\n"
     "\n"
     "Changes the filtration conditions of a wine as the Edit Conditions command\n"
     "does: the options given replace the wine's values, every value is checked\n"
@@ -31,9 +31,11 @@ constexpr const char* HelpEnd =
     "Exit status: 0 success, 1 a rejected value or a file error, 2 wrong usage.\n";
 
 int RunEditConditions(const std::vector<std::string>& args, CommandStreams& io) {
-    const ParsedArguments parsed = ParseArguments(args, ConditionsOptionSpecs());
+    std::vector<OptionSpec> specs = ConditionsOptionSpecs();
+    specs.push_back(DropNotesOptionSpec());
+    const ParsedArguments parsed = ParseArguments(args, specs);
     if (parsed.help) {
-        io.out << Help << ConditionsOptionsHelp << HelpEnd;
+        io.out << Help << ConditionsOptionsHelp << DropNotesHelp << HelpEnd;
         return ExitSuccess;
     }
     if (parsed.positional.size() != 1) {
@@ -46,6 +48,7 @@ int RunEditConditions(const std::vector<std::string>& args, CommandStreams& io) 
     if (!ReadWine(path, rec, notes, io.err)) {
         return ExitFailure;
     }
+    ApplyDropNotes(parsed, notes);
     const DisplayUnits units = UnitsOption(parsed);
     ConditionsForm form = ShownConditionsForm(LoadConditionsForm(rec, notes), units);
     ApplyConditionsOptions(parsed, units, form);

@@ -17,7 +17,7 @@ namespace {
 
 constexpr const char* Help =
     "Usage: zephra-cli edit-data FILE.zph [--csv | --clear]\n"
-    "         [--point I VOLUME MINUTES SECONDS]... [--skip K]\n"
+    "         [--point I VOLUME MINUTES SECONDS]... [--skip K] [--drop-notes]\n"
     "\n"
     "Changes the data points of a wine as the Edit Data dialog does, then marks\n"
     "it changed, recalculates and writes it back.\n"
@@ -38,7 +38,9 @@ constexpr const char* Help =
     "                 set point I (1 to 36) to these texts, exactly as they would\n"
     "                 be typed into the dialog's boxes; an empty text (\"\") empties\n"
     "                 a box. Applied after --csv; may be repeated.\n"
-    "  --skip K       number of leading points the fits skip, 0 to 12.\n"
+    "  --skip K       number of leading points the fits skip, 0 to 12.\n";
+
+constexpr const char* HelpEnd =
     "\n"
     "Points not mentioned keep their values. Every box is then checked and\n"
     "normalised as in the dialog (volume 0.1 to 100000 ml, minutes 0 to 999,\n"
@@ -99,11 +101,13 @@ std::string Describe(const DataCheckFailure& failure, const DataForm& form) {
 }
 
 int RunEditData(const std::vector<std::string>& args, CommandStreams& io) {
-    const ParsedArguments parsed = ParseArguments(
-        args,
-        {{"--csv", 0, false}, {"--clear", 0, false}, {"--point", 4, true}, {"--skip", 1, false}});
+    const ParsedArguments parsed = ParseArguments(args, {{"--csv", 0, false},
+                                                         {"--clear", 0, false},
+                                                         {"--point", 4, true},
+                                                         {"--skip", 1, false},
+                                                         DropNotesOptionSpec()});
     if (parsed.help) {
-        io.out << Help;
+        io.out << Help << DropNotesHelp << HelpEnd;
         return ExitSuccess;
     }
     if (parsed.positional.size() != 1) {
@@ -129,6 +133,7 @@ int RunEditData(const std::vector<std::string>& args, CommandStreams& io) {
     if (!ReadWine(path, rec, notes, io.err)) {
         return ExitFailure;
     }
+    ApplyDropNotes(parsed, notes);
     DataForm form = LoadDataForm(rec);
     if (parsed.has("--csv") && !ReadCsv(io.in, form, io.err)) {
         return ExitFailure;

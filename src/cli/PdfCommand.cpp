@@ -5,6 +5,7 @@
 #include "cli/OutputFile.h"
 #include "cli/UnitSystemOption.h"
 #include "cli/WineFiles.h"
+#include "entry/ControlCharacters.h"
 #include "reports/ui/ReportDocument.h"
 #include "reports/ui/ReportSourceOf.h"
 
@@ -76,7 +77,7 @@ int RunPdf(const std::vector<std::string>& args, CommandStreams& io) {
     std::string problem;
     const IndexBandLimits bands = ReadIndexBandLimits(ProgramConfPath(), problem);
     if (!problem.empty()) {
-        io.err << "zephra-cli pdf: " << problem << '\n';
+        io.err << "zephra-cli pdf: " << VisibleControlCharacters(problem) << '\n';
     }
     const QDateTime now = QDateTime::currentDateTime();
     std::vector<ReportPage> pages;

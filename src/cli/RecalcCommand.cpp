@@ -9,8 +9,8 @@ namespace zephra::cli {
 namespace {
 
 constexpr const char* Help =
-    "Usage: zephra-cli recalc IN.zph OUT.zph\n"
-    "       zephra-cli recalc --in-place FILE.zph...\n"
+    "Usage: zephra-cli recalc [--drop-notes] IN.zph OUT.zph\n"
+    "       zephra-cli recalc [--drop-notes] --in-place FILE.zph...\n"
     "\n"
     "Reads each wine as the program opens it, recalculates every result from its\n"
     "conditions and data points, and writes the wine (to OUT.zph, or back to each\n"
@@ -21,22 +21,29 @@ constexpr const char* Help =
     "printed as '<file>: <message>' lines on standard error; the wine is still\n"
     "written with its results blanked, as the program does, and the status stays 0.\n"
     "\n"
+    "Options:\n";
+
+constexpr const char* HelpEnd =
+    "\n"
     "Exit status: 0 success, 1 a file could not be read, calculated or written\n"
     "(the other files of --in-place are still processed), 2 wrong usage.\n";
 
-bool RecalcFile(const std::string& in, const std::string& out, std::ostream& err) {
+bool RecalcFile(const std::string& in, const std::string& out, const ParsedArguments& parsed,
+                std::ostream& err) {
     TWineRec rec{};
     WineNotes notes;
     if (!ReadWine(in, rec, notes, err)) {
         return false;
     }
+    ApplyDropNotes(parsed, notes);
     return Recalculate(in, rec, err) && SaveWine(out, rec, notes, err);
 }
 
 int RunRecalc(const std::vector<std::string>& args, CommandStreams& io) {
-    const ParsedArguments parsed = ParseArguments(args, {{"--in-place", 0, false}});
+    const ParsedArguments parsed =
+        ParseArguments(args, {{"--in-place", 0, false}, DropNotesOptionSpec()});
     if (parsed.help) {
-        io.out << Help;
+        io.out << Help << DropNotesHelp << HelpEnd;
         return ExitSuccess;
     }
     if (parsed.has("--in-place")) {
@@ -45,15 +52,15 @@ int RunRecalc(const std::vector<std::string>& args, CommandStreams& io) {
         }
         bool ok = true;
         for (const std::string& file : parsed.positional) {
-            ok = RecalcFile(file, file, io.err) && ok;
+            ok = RecalcFile(file, file, parsed, io.err) && ok;
         }
         return ok ? ExitSuccess : ExitFailure;
     }
     if (parsed.positional.size() != 2) {
         throw UsageError("expected IN.zph OUT.zph, or --in-place FILE...");
     }
-    return RecalcFile(parsed.positional[0], parsed.positional[1], io.err) ? ExitSuccess
-                                                                          : ExitFailure;
+    return RecalcFile(parsed.positional[0], parsed.positional[1], parsed, io.err) ? ExitSuccess
+                                                                                  : ExitFailure;
 }
 
 const CommandRegistration registration{"recalc", "recalculate the results of wine files",

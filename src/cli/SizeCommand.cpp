@@ -2,6 +2,7 @@
 #include "analysis/FilterSizingText.h"
 #include "cli/Arguments.h"
 #include "cli/CommandRegistry.h"
+#include "cli/TerminalText.h"
 #include "cli/UnitSystemOption.h"
 #include "cli/WineFiles.h"
 #include "document/Quantities.h"
@@ -197,9 +198,7 @@ void PrintText(const FoulingAnalysis& a, const BatchRequest& r,
         items.push_back({label + ":", value});
     }
     for (const std::vector<std::vector<std::string>>& block : {items, SizingTableRows(sizings)}) {
-        for (const std::string& line : AlignedLines(block)) {
-            out << line << '\n';
-        }
+        PrintAligned(block, out);
         out << '\n';
     }
     for (const std::string& note : SizingNotes(sizings, r)) {

@@ -3,6 +3,7 @@
 // Reading and writing wine files as the program does, with its messages
 // printed as "<file>: <text>" lines.
 
+#include "cli/Arguments.h"
 #include "document/WineRec.h"
 
 #include <iosfwd>
@@ -18,8 +19,24 @@ bool ReadWine(const std::string& path, TWineRec& rec, WineNotes& notes, std::ost
 // The same for a command that uses the record alone.
 bool ReadWine(const std::string& path, TWineRec& rec, std::ostream& err);
 
-// Saves the record and its notes atomically; false after printing the save
-// failure message.
+// The option of the commands that save a wine: --drop-notes lets notes
+// that this version could not read go, and is otherwise refused (see
+// MayReplaceNotes). DropNotesHelp is its line of the usage text.
+OptionSpec DropNotesOptionSpec();
+extern const char* const DropNotesHelp;
+
+// Clears the unreadable notes read with the wine when --drop-notes was given.
+void ApplyDropNotes(const ParsedArguments& parsed, WineNotes& notes);
+
+// False after printing why when the wine still holds notes this version
+// could not read and saving would replace them: when the notes have content
+// of their own, or `gainsNotes` (a collection run adds reading times).
+bool MayReplaceNotes(const std::string& path, const WineNotes& notes, bool gainsNotes,
+                     std::ostream& err);
+
+// Saves the record and its notes atomically (notes that could not be read
+// byte for byte, unless MayReplaceNotes refuses); false after printing the
+// save failure message.
 bool SaveWine(const std::string& path, const TWineRec& rec, const WineNotes& notes,
               std::ostream& err);
 

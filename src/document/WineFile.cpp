@@ -81,6 +81,13 @@ bool ReadWineFile(const std::string& path, WineFileContents& wine, MessageBoxes&
     return true;
 }
 
+std::string UnreadableNotesText() {
+    return CoreText("WineFile",
+                    "The notes after the wine record could not be read by this version of the "
+                    "program; saving the wine's new notes replaces them, and their comments, full "
+                    "names and reading times are lost.");
+}
+
 bool ZephraFileOpen(const std::string& path, TWineRec& rec, MessageBoxes& boxes) {
     WineFileContents wine;
     if (!ReadWineFile(path, wine, boxes)) {
@@ -91,6 +98,9 @@ bool ZephraFileOpen(const std::string& path, TWineRec& rec, MessageBoxes& boxes)
 }
 
 int WriteWineFile(const std::string& path, const TWineRec& rec, const WineNotes& notes) {
+    if (notes.WouldReplaceUnreadable()) {
+        return ECANCELED;
+    }
     const std::vector<unsigned char> trailer = EncodeTrailer(notes);
     if (trailer.size() > MaxTrailerSize) {
         return EFBIG;
@@ -102,6 +112,9 @@ int WriteWineFile(const std::string& path, const TWineRec& rec, const WineNotes&
 }
 
 std::string WineWriteErrorDetail(int code) {
+    if (code == ECANCELED) {
+        return " " + UnreadableNotesText();
+    }
     if (code != EFBIG) {
         return {};
     }

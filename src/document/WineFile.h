@@ -31,16 +31,22 @@ bool ReadWineFile(const std::string& path, WineFileContents& wine, MessageBoxes&
 bool ZephraFileOpen(const std::string& path, TWineRec& rec, MessageBoxes& boxes);
 
 // Writes the 2181 bytes of `rec`, followed by the notes when they hold
-// anything, to `path` atomically: a temporary file in the same folder is
-// written, flushed and renamed over the target, which keeps its
-// permissions. Returns 0 on success or the errno of the failure; on failure
-// the old file is intact. Notes that would make the file longer than 4361
-// bytes give EFBIG, and nothing is written.
+// anything (or the unreadable notes read with the wine, byte for byte), to
+// `path` atomically: a temporary file in the same folder is written, flushed
+// and renamed over the target, which keeps its permissions. Returns 0 on
+// success or the errno of the failure; on failure the old file is intact.
+// Notes that would make the file longer than 4361 bytes give EFBIG, notes
+// that would replace unreadable ones the user has not let go
+// (WineNotes::WouldReplaceUnreadable) ECANCELED; nothing is written then.
 int WriteWineFile(const std::string& path, const TWineRec& rec, const WineNotes& notes = {});
 
 // What a failed WriteWineFile's message adds to its error number, with a
 // leading space: for EFBIG, that the notes do not fit in a wine file and
-// what to do; empty for every other code.
+// what to do; for ECANCELED, UnreadableNotesText; empty for every other code.
 std::string WineWriteErrorDetail(int code);
+
+// Says that the wine's notes could not be read and that saving its new
+// notes would replace them: the question before such a save.
+std::string UnreadableNotesText();
 
 } // namespace zephra

@@ -24,14 +24,23 @@ struct WineNotes {
     // second, row 1 first, as the collection run stamped it at the request;
     // nothing for a row without such a time (typed or edited by hand).
     std::vector<std::optional<int>> ReadingTimesDs;
-    // Keys of a later version, each with its value as compact JSON text;
-    // written back unchanged.
+    // Keys of a later version, each with its value's JSON text exactly as
+    // read; written back unchanged.
     std::map<std::string, std::string> LaterKeys;
+    // The bytes after the record as the file held them when they could not
+    // be read (damaged, or notes of a later version); the fields above are
+    // then empty. They are written back unchanged as long as the notes get
+    // no content of their own: only the user may have them replaced.
+    std::vector<unsigned char> Unreadable;
 
+    // True when the notes hold nothing of their own (Unreadable aside).
     bool Empty() const {
         return Comments.empty() && WineName.empty() && FilterName.empty() && TrialStarted.empty() &&
                ReadingTimesDs.empty() && LaterKeys.empty();
     }
+    // True when saving these notes would replace unreadable ones: the user
+    // has to agree first (and Unreadable is then cleared).
+    bool WouldReplaceUnreadable() const { return !Unreadable.empty() && !Empty(); }
     bool operator==(const WineNotes&) const = default;
 };
 

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <map>
+#include <string_view>
 
 namespace zephra {
 
@@ -66,15 +68,89 @@ std::uint32_t ReadLe(const unsigned char* bytes, int count) {
     return value;
 }
 
-TrailerRead Refused(std::string problem) {
-    return {WineNotes{}, std::move(problem)};
+// Notes this version cannot read: nothing taken from them, their bytes
+// kept to be written back as they are.
+TrailerRead Refused(const unsigned char* bytes, std::size_t size, std::string problem) {
+    TrailerRead read;
+    read.Notes.Unreadable.assign(bytes, bytes + size);
+    read.Problem = std::move(problem);
+    return read;
+}
+
+// Where one JSON value of a well-formed text ends: `at` is its first
+// character.
+std::size_t ValueEnd(std::string_view text, std::size_t at) {
+    int depth = 0;
+    bool inString = false;
+    for (std::size_t i = at; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inString) {
+            if (c == '\\') {
+                ++i;
+            } else if (c == '"') {
+                inString = false;
+                if (depth == 0) {
+                    return i + 1;
+                }
+            }
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '{' || c == '[') {
+            ++depth;
+        } else if (c == '}' || c == ']') {
+            if (depth == 0) {
+                return i; // the end of a number or literal before its container's end
+            }
+            if (--depth == 0) {
+                return i + 1;
+            }
+        } else if (depth == 0 && (c == ',' || c == ' ' || c == '\t' || c == '\n' || c == '\r')) {
+            return i;
+        }
+    }
+    return text.size();
+}
+
+std::size_t SkipBlanks(std::string_view text, std::size_t at) {
+    while (at < text.size() &&
+           (text[at] == ' ' || text[at] == '\t' || text[at] == '\n' || text[at] == '\r')) {
+        ++at;
+    }
+    return at;
+}
+
+// The text of each member's value of a well-formed JSON object, as it
+// stands, by the member's name; a repeated name keeps its last value, as
+// the parser does.
+std::map<std::string, std::string_view> MemberTexts(std::string_view object) {
+    std::map<std::string, std::string_view> members;
+    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF"; // the parser skips it too
+    std::size_t at =
+        object.substr(0, ByteOrderMark.size()) == ByteOrderMark ? ByteOrderMark.size() : 0;
+    at = SkipBlanks(object, at) + 1; // after "{"
+    while (true) {
+        at = SkipBlanks(object, at);
+        if (at >= object.size() || object[at] != '"') {
+            return members;
+        }
+        const std::size_t nameEnd = ValueEnd(object, at);
+        const nlohmann::json name =
+            nlohmann::json::parse(object.substr(at, nameEnd - at), nullptr, false);
+        if (!name.is_string()) {
+            return members;
+        }
+        at = SkipBlanks(object, SkipBlanks(object, nameEnd) + 1); // after ":"
+        const std::size_t valueEnd = ValueEnd(object, at);
+        members[name.get<std::string>()] = object.substr(at, valueEnd - at);
+        at = SkipBlanks(object, valueEnd) + 1; // after "," or "}"
+    }
 }
 
 } // namespace
 
 std::vector<unsigned char> EncodeTrailer(const WineNotes& notes) {
     if (notes.Empty()) {
-        return {};
+        return notes.Unreadable;
     }
     Json object = Json::object();
     for (const KnownKey& key : KnownKeys) {
@@ -88,13 +164,17 @@ std::vector<unsigned char> EncodeTrailer(const WineNotes& notes) {
             times.push_back(ds ? Json(*ds) : Json(nullptr));
         }
     }
+    std::string text = object.dump(-1, ' ', false, Json::error_handler_t::replace);
+    // A later version's values go in as they were read, never reformatted.
     for (const auto& [name, value] : notes.LaterKeys) {
-        Json parsed = Json::parse(value, nullptr, false);
-        if (!parsed.is_discarded()) {
-            object[name] = std::move(parsed);
+        if (Json::accept(value)) {
+            text.pop_back(); // "}"
+            if (text.size() > 1) {
+                text.push_back(',');
+            }
+            text.append(Json(name).dump()).append(1, ':').append(value).append(1, '}');
         }
     }
-    const std::string text = object.dump(-1, ' ', false, Json::error_handler_t::replace);
 
     std::vector<unsigned char> out(std::begin(Magic), std::end(Magic));
     AppendLe(out, Version, 2);
@@ -111,31 +191,32 @@ TrailerRead DecodeTrailer(const unsigned char* bytes, std::size_t size) {
         return {};
     }
     if (std::memcmp(bytes, Magic, std::min(size, sizeof Magic)) != 0) {
-        return Refused("they are not ZEPHRA notes");
+        return Refused(bytes, size, "they are not ZEPHRA notes");
     }
     if (size < HeadSize) {
-        return Refused("they are cut short");
+        return Refused(bytes, size, "they are cut short");
     }
     const std::uint32_t version = ReadLe(bytes + 4, 2);
     if (version != Version) {
-        return Refused("their version " + std::to_string(version) + " is not known");
+        return Refused(bytes, size, "their version " + std::to_string(version) + " is not known");
     }
     const std::size_t length = ReadLe(bytes + 6, 2);
     if (size < HeadSize + length + ChecksumSize) {
-        return Refused("they are cut short");
+        return Refused(bytes, size, "they are cut short");
     }
     if (size > HeadSize + length + ChecksumSize) {
-        return Refused("the file goes on after their stated length");
+        return Refused(bytes, size, "the file goes on after their stated length");
     }
     if (ReadLe(bytes + HeadSize + length, 4) !=
         Crc32(std::string_view(reinterpret_cast<const char*>(bytes), HeadSize + length))) {
-        return Refused("their checksum does not match");
+        return Refused(bytes, size, "their checksum does not match");
     }
-    const auto* text = reinterpret_cast<const char*>(bytes + HeadSize);
-    const nlohmann::json object = nlohmann::json::parse(text, text + length, nullptr, false);
+    const std::string_view text(reinterpret_cast<const char*>(bytes + HeadSize), length);
+    const nlohmann::json object = nlohmann::json::parse(text, nullptr, false);
     if (!object.is_object()) {
-        return Refused("their text is not a JSON object");
+        return Refused(bytes, size, "their text is not a JSON object");
     }
+    const std::map<std::string, std::string_view> texts = MemberTexts(text);
     TrailerRead read;
     for (const auto& item : object.items()) {
         const std::string& name = item.key();
@@ -144,14 +225,17 @@ TrailerRead DecodeTrailer(const unsigned char* bytes, std::size_t size) {
                                         [&name](const KnownKey& key) { return name == key.Name; });
         if (name == ReadingTimesKey) {
             if (!ReadReadingTimes(value, read.Notes.ReadingTimesDs)) {
-                return Refused("their \"" + name + "\" is not a list of reading times");
+                return Refused(bytes, size,
+                               "their \"" + name + "\" is not a list of reading times");
             }
         } else if (known == std::end(KnownKeys)) {
-            read.Notes.LaterKeys[name] = value.dump();
+            const auto text = texts.find(name);
+            read.Notes.LaterKeys[name] =
+                text != texts.end() ? std::string(text->second) : value.dump();
         } else if (value.is_string()) {
             read.Notes.*known->Text = value.get<std::string>();
         } else {
-            return Refused("their \"" + name + "\" is not a text");
+            return Refused(bytes, size, "their \"" + name + "\" is not a text");
         }
     }
     return read;

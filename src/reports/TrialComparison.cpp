@@ -76,6 +76,28 @@ std::string StartShown(const std::string& text) {
     return text.substr(0, 10) + " " + text.substr(11, 5);
 }
 
+// The moment a trial started, in seconds since 1970 UTC, from its
+// "2026-05-14T09:31:07+02:00"; nothing for a text of another form.
+std::optional<long long> StartInstant(const std::string& text) {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, offsetH = 0, offsetM = 0;
+    char sign = 0;
+    int end = 0;
+    if (std::sscanf(text.c_str(), "%4d-%2d-%2dT%2d:%2d:%2d%c%2d:%2d%n", &year, &month, &day, &hour,
+                    &minute, &second, &sign, &offsetH, &offsetM, &end) != 9 ||
+        static_cast<std::size_t>(end) != text.size() || (sign != '+' && sign != '-')) {
+        return std::nullopt;
+    }
+    // Days since 1970-01-01 of the proleptic Gregorian calendar.
+    const int y = year - (month <= 2 ? 1 : 0);
+    const int era = (y >= 0 ? y : y - 399) / 400;
+    const int yearOfEra = y - era * 400;
+    const int dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
+    const int dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    const long long days = static_cast<long long>(era) * 146097 + dayOfEra - 719468;
+    const long long offset = (sign == '-' ? -1 : 1) * (offsetH * 3600LL + offsetM * 60LL);
+    return days * 86400 + hour * 3600LL + minute * 60LL + second - offset;
+}
+
 // Eight inks that stay apart on white paper and six markers: a trial's
 // pair repeats only after 24 trials.
 constexpr std::array<Colour, 8> Inks{{{31, 119, 180},
@@ -133,12 +155,21 @@ void SortComparison(std::vector<ComparisonRow>& rows, ComparisonOrder order) {
         });
         return;
     }
-    std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
-        if (a.TrialStarted.empty() != b.TrialStarted.empty()) {
-            return b.TrialStarted.empty();
+    // By the moment, not the text: starts of one trial series can lie on
+    // both sides of a change of the clock (another offset from UTC).
+    std::vector<std::pair<std::optional<long long>, ComparisonRow>> timed;
+    for (ComparisonRow& row : rows) {
+        timed.emplace_back(StartInstant(row.TrialStarted), std::move(row));
+    }
+    std::stable_sort(timed.begin(), timed.end(), [](const auto& a, const auto& b) {
+        if (a.first.has_value() != b.first.has_value()) {
+            return a.first.has_value();
         }
-        return a.TrialStarted < b.TrialStarted;
+        return a.first < b.first;
     });
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        rows[i] = std::move(timed[i].second);
+    }
 }
 
 std::vector<std::vector<std::string>> ComparisonTableRows(const std::vector<ComparisonRow>& rows) {
@@ -215,16 +246,31 @@ Json ComparisonJson(const std::vector<ComparisonRow>& rows) {
     return array;
 }
 
+std::size_t ChartedTrials(const std::vector<ComparisonRow>& rows) {
+    return std::min(rows.size(), MostChartedTrials);
+}
+
+std::string ComparisonChartNote(const std::vector<ComparisonRow>& rows) {
+    if (rows.size() <= MostChartedTrials) {
+        return {};
+    }
+    return FilledIn(CoreText("Comparison", "The chart shows the first %1 of the %2 trials, in the "
+                                           "table's order; the other %3 are in the table only."),
+                    {std::to_string(MostChartedTrials), std::to_string(rows.size()),
+                     std::to_string(rows.size() - MostChartedTrials)});
+}
+
 Chart ComparisonChart(const std::vector<ComparisonRow>& rows) {
     Chart chart;
     chart.XTitle = "t (min)";
     chart.YTitle = "V/A (L/m\xC2\xB2)";
     const auto nameOf = [](const ComparisonRow& r) { return r.Wine + " \xE2\x80\x94 " + r.Filter; };
-    for (std::size_t i = 0; i < rows.size(); ++i) {
+    const auto charted = rows.begin() + static_cast<std::ptrdiff_t>(ChartedTrials(rows));
+    for (std::size_t i = 0; i < ChartedTrials(rows); ++i) {
         // Trials of one wine on one filter are told apart by their start, or
         // by their file.
         std::string label = nameOf(rows[i]);
-        const auto same = std::count_if(rows.begin(), rows.end(),
+        const auto same = std::count_if(rows.begin(), charted,
                                         [&](const ComparisonRow& r) { return nameOf(r) == label; });
         if (same > 1) {
             label +=

@@ -48,7 +48,8 @@ ComparisonRow ComparisonRowOf(const TWineRec& rec, const WineNotes& notes,
 
 enum class ComparisonOrder {
     Capacity, // the best law's capacity per m², largest first; none last
-    Date,     // trial start, earliest first; unknown last
+    Date,     // trial start as a moment (its offset from UTC counted), earliest
+              // first; unknown last
 };
 
 // The rows in `order`; rows that tie keep their order.
@@ -64,8 +65,16 @@ std::vector<std::vector<std::string>> ComparisonTableRows(const std::vector<Comp
 std::string ComparisonCsv(const std::vector<ComparisonRow>& rows);
 nlohmann::ordered_json ComparisonJson(const std::vector<ComparisonRow>& rows);
 
-// The chart of every trial's throughput per area against time, each trial
-// in its own colour and marker, the legend "wine — filter".
+// The chart of the trials' throughput per area against time, each trial in
+// its own colour and marker, the legend "wine — filter". It holds the first
+// ChartedTrials rows: more curves would leave neither the curves nor the
+// legend readable.
 Chart ComparisonChart(const std::vector<ComparisonRow>& rows);
+inline constexpr std::size_t MostChartedTrials = 12;
+std::size_t ChartedTrials(const std::vector<ComparisonRow>& rows);
+
+// What a chart of these rows leaves out, to be shown with it ("The chart
+// shows the first 12 of the 39 trials, ..."); empty when it holds them all.
+std::string ComparisonChartNote(const std::vector<ComparisonRow>& rows);
 
 } // namespace zephra

@@ -111,7 +111,8 @@ TEST(TcpAddressTest, OnlyWholeAddressesAreTaken) {
     for (const char* bad : {"tcp://", "tcp://host", "tcp://host:", "tcp://:4001", "tcp://host:0",
                             "tcp://host:65536", "tcp://host:4001/x", "tcp://::1:23", "tcp://a b:1",
                             "TCP://host:1", "COM3", "/dev/ttyUSB0", "tcp://a\rb:1",
-                            "tcp://a\xACb:1"})
+                            "tcp://a\xAC"
+                            "b:1"})
         EXPECT_FALSE(ParseTcpAddress(bad)) << bad;
     EXPECT_TRUE(IsNetworkAddress("tcp://x"));
     EXPECT_FALSE(IsNetworkAddress("/dev/tcp"));

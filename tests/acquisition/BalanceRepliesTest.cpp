@@ -402,4 +402,30 @@ TEST(BalanceRepliesTest, ConditionsInTheLabsWords) {
     EXPECT_EQ(WeightReadingText(ParseMtSicsReply("garbage")), "The reply was not a weight.");
 }
 
+// A reply's own texts reach the terminal and the windows with their control
+// characters as escapes: a peer's reply can hold anything.
+TEST(BalanceRepliesTest, ControlCharactersOfAReplyAreShownAsEscapes) {
+    WeightReading refused;
+    refused.Error = true;
+    refused.Condition = Cond::Refused;
+    refused.Detail = "E\x1B]0;title\x07";
+    WeightReading unit = refused;
+    unit.Condition = Cond::UnknownUnit;
+    unit.Detail = "\x1B[2J";
+    WeightReading weight;
+    weight.WeightStr = "12\x1B[2J";
+    weight.Unit = "g\xC2\x9B";
+    weight.Stable = true;
+    const std::pair<WeightReading, const char*> cases[] = {
+        {refused, "The balance reports an error (E\\x1B]0;title\\x07)."},
+        {unit, "The balance weighs in \"\\x1B[2J\", which cannot be converted to grams. Set the "
+               "balance to grams."},
+        {weight, "12\\x1B[2J g\\u009B = 0.00 g, stable"},
+    };
+    for (const auto& [reading, text] : cases) {
+        EXPECT_EQ(WeightReadingText(reading), text);
+    }
+    EXPECT_EQ(BalanceConditionText(refused), "The balance reports an error (E\\x1B]0;title\\x07).");
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 #include "acquisition/RecoveryJournal.h"
 
 #include "document/Crc32.h"
+#include "support/RunAsNobody.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,8 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 using namespace zephra;
@@ -283,6 +286,48 @@ TEST(RecoveryJournalTest, JournalsLeftBehindAreFoundAtStart) {
     EXPECT_EQ(Bytes(temp.file("collect-bbbbbb.journal.damaged")), "garbage");
     EXPECT_TRUE(FindLeftJournals(folder).empty());
     EXPECT_TRUE(FindLeftJournals(temp.file("missing")).empty());
+}
+
+// The journals are the user's alone: the folder is made or closed to mode
+// 0700, and a journal or folder of another user is never taken.
+TEST(RecoveryJournalTest, OnlyTheUsersOwnJournalsInAPrivateFolderAreOffered) {
+    const auto mode = [](const std::string& path) {
+        struct stat st {};
+        return ::stat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0u;
+    };
+    TempFolder temp;
+    const std::string folder = temp.file("state/zephra");
+    {
+        RecoveryJournal journal(folder);
+        ASSERT_EQ(journal.Keep(Merlot(1)), 0);
+        EXPECT_EQ(mode(folder), 0700u);
+    }
+    // A folder of the user's that others may read or write is closed first.
+    ASSERT_EQ(::chmod(folder.c_str(), 0777), 0);
+    Write(folder + "/collect-aaaaaa.journal", ThreePoints());
+    EXPECT_EQ(FindLeftJournals(folder).size(), 1u);
+    EXPECT_EQ(mode(folder), 0700u);
+    ASSERT_EQ(::chmod(folder.c_str(), 0755), 0);
+    {
+        RecoveryJournal journal(folder);
+        ASSERT_EQ(journal.Keep(Merlot(1)), 0);
+        EXPECT_EQ(mode(folder), 0700u);
+    }
+
+    if (!zephra::test::CanRunAsNobody())
+        GTEST_SKIP() << "needs root to set up files of another user";
+    const std::string planted = folder + "/collect-bbbbbb.journal";
+    Write(planted, ThreePoints());
+    ASSERT_EQ(::chown(planted.c_str(), zephra::test::NobodyUid, zephra::test::NobodyGid), 0);
+    const std::vector<LeftJournal> left = FindLeftJournals(folder);
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_EQ(left[0].Path(), folder + "/collect-aaaaaa.journal");
+
+    ASSERT_EQ(::chown(folder.c_str(), zephra::test::NobodyUid, zephra::test::NobodyGid), 0);
+    EXPECT_TRUE(FindLeftJournals(folder).empty());
+    RecoveryJournal journal(folder);
+    EXPECT_EQ(journal.Keep(Merlot(1)), EPERM);
+    EXPECT_EQ(journal.Path(), "");
 }
 
 } // namespace

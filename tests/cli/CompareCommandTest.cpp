@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include <cstdio>
+#include <filesystem>
 
 namespace zephra::test {
 namespace {
@@ -135,6 +136,76 @@ TEST(CompareCommandTest, CsvTextAndPlots) {
         << words;
     // The two trials on the membrane are told apart by their start.
     EXPECT_NE(words.find("PES 0.65 membrane (2026-05-12 09:00)"), std::string::npos) << words;
+}
+
+// Many trials: the graph holds the first twelve and says what it leaves
+// out, the table goes on over the pages it needs.
+TEST(CompareCommandTest, ManyTrialsKeepAReadableGraphAndTheWholeTable) {
+    TempFolder folder;
+    const std::string first =
+        Trial(folder, "t.zph", "Riesling", "PES 0.45", 60, 900, "2026-05-12T09:00:00+02:00");
+    const TWineRec rec = RecordIn(first);
+    std::vector<std::string> files;
+    for (int i = 1; i <= 999; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "Trial %03d", i);
+        WineNotes notes;
+        notes.WineName = name;
+        files.push_back(folder.file(std::string(name) + ".zph"));
+        ASSERT_EQ(WriteWineFile(files.back(), rec, notes), 0);
+    }
+    for (const std::size_t count : {std::size_t{39}, std::size_t{999}}) {
+        SCOPED_TRACE(count);
+        std::vector<std::string> args{"compare"};
+        args.insert(args.end(), files.begin(), files.begin() + static_cast<long>(count));
+        const std::string pdf = folder.file("plot.pdf");
+        args.insert(args.end(), {"-o", pdf});
+        const CliResult result = RunCli(args);
+        ASSERT_EQ(result.status, 0) << result.err;
+        const std::vector<PdfPage> pages = PdfWords(pdf);
+        ASSERT_GE(pages.size(), count > 100 ? 2u : 1u);
+        for (const PdfPage& page : pages) {
+            const auto faults = PdfLayoutFaults(page, 42, 7);
+            EXPECT_TRUE(faults.empty()) << faults[0];
+        }
+        const std::string words = PdfText(pdf);
+        const std::string note = "The chart shows the first 12 of the " + std::to_string(count) +
+                                 " trials, in the table's order; the other " +
+                                 std::to_string(count - 12) + " are in the table only.";
+        EXPECT_NE(words.find(note), std::string::npos) << words.substr(0, 2000);
+        EXPECT_NE(words.find("t (min)"), std::string::npos) << "the graph is drawn";
+        char last[16];
+        std::snprintf(last, sizeof last, "Trial %03zu", count);
+        EXPECT_NE(words.find(last), std::string::npos) << "the table's last row";
+
+        args.back() = folder.file("plot.png");
+        const CliResult png = RunCli(args);
+        EXPECT_EQ(png.status, 0);
+        EXPECT_EQ(png.err, args.back() + ": " + note + "\n");
+    }
+}
+
+// By date means by the moment: a trial at 02:10 in winter time came after
+// one at 02:30 in summer time of that night.
+TEST(CompareCommandTest, DatesSortAcrossAClockChangeAndAFileIsListedOnce) {
+    TempFolder folder;
+    const std::string summer =
+        Trial(folder, "summer.zph", "Riesling", "PES 0.45", 60, 900, "2026-10-25T02:30:00+02:00");
+    const std::string winter =
+        Trial(folder, "winter.zph", "Riesling", "PES 0.45", 60, 900, "2026-10-25T02:10:00+01:00");
+    const std::string unknown = Trial(folder, "unknown.zph", "Riesling", "PES 0.45", 60, 900, "");
+    const std::string link = folder.file("link.zph");
+    std::filesystem::create_symlink(summer, link);
+    const CliResult dated =
+        RunCli({"compare", unknown, winter, summer, winter, link, "--by", "date", "--json"});
+    EXPECT_EQ(dated.status, 0);
+    EXPECT_EQ(dated.err,
+              winter + ": given before; listed once\n" + link + ": given before; listed once\n");
+    const nlohmann::json rows = nlohmann::json::parse(dated.out);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0]["file"], "summer.zph");
+    EXPECT_EQ(rows[1]["file"], "winter.zph");
+    EXPECT_EQ(rows[2]["file"], "unknown.zph");
 }
 
 TEST(CompareCommandTest, UnreadableWinesAndWrongUsage) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -53,6 +54,38 @@ TEST_F(ControlCharactersTest, TextOutputsShowThemAsVisibleEscapes) {
     const std::string summary = RunCli({"summary", wine}).out;
     EXPECT_EQ(std::count(summary.begin(), summary.end(), '\n'), 2)
         << "the header and one line for the wine";
+}
+
+// The wine's name in the comparison table and the sizing, as in the other
+// text outputs.
+TEST_F(ControlCharactersTest, CompareAndSizeShowThemAsVisibleEscapes) {
+    const std::vector<std::string> commands[] = {{"compare", wine},
+                                                 {"size", wine, "--batch", "1000"}};
+    for (const std::vector<std::string>& args : commands) {
+        SCOPED_TRACE(args[0]);
+        const CliResult result = RunCli(args);
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_FALSE(HoldsControlCharacter(result.out)) << result.out;
+        EXPECT_EQ(result.out.find("\xC2\x9D"), std::string::npos) << result.out;
+        EXPECT_NE(result.out.find("Red\\x1B[2J\\u009D"), std::string::npos) << result.out;
+    }
+}
+
+// Values of balance.conf and zephra.conf that the tool echoes in its
+// messages: a control character there acts on no terminal either.
+TEST(ControlCharactersInSettingsTest, EchoedValuesShowThemAsVisibleEscapes) {
+    TempFolder folder;
+    std::filesystem::create_directory(folder.file("zephra"));
+    std::ofstream(folder.file("zephra/balance.conf")) << "[balance]\ndialect = x\x1B[2J\n";
+    std::ofstream(folder.file("zephra/zephra.conf")) << "[bands]\ngood = 4\x1B]0;t\x07\n";
+    ::setenv("XDG_CONFIG_HOME", folder.path().c_str(), 1);
+    const CliResult balance = RunCli({"balance", "read", "--port", folder.file("no-device")});
+    const CliResult compare = RunCli({"compare", Sample});
+    ::unsetenv("XDG_CONFIG_HOME");
+    EXPECT_FALSE(HoldsControlCharacter(balance.err)) << balance.err;
+    EXPECT_NE(balance.err.find("x\\x1B[2J"), std::string::npos) << balance.err;
+    EXPECT_FALSE(HoldsControlCharacter(compare.err)) << compare.err;
+    EXPECT_NE(compare.err.find("4\\x1B]0;t\\x07"), std::string::npos) << compare.err;
 }
 
 TEST_F(ControlCharactersTest, CsvQuotesThemAndPdfMetadataDropsThem) {

@@ -52,6 +52,55 @@ TEST_F(OutputFileTest, AWineFileIsNeverReplacedByAnOutput) {
     }
 }
 
+// A wine is known by its bytes too, and a file with other hard links is
+// never written: the output would go into every file of those names.
+TEST_F(OutputFileTest, AWineUnderAnyNameAndAFileWithOtherLinksAreKept) {
+    const std::string hard = folder.file("hard.png");
+    ASSERT_EQ(::link(other.c_str(), hard.c_str()), 0);
+    const std::string renamed = folder.file("wine-copy.png");
+    std::ofstream(renamed, std::ios::binary) << FileBytes(Sample);
+    const std::string noted = folder.file("noted.pdf");
+    ASSERT_EQ(RunCli({"recalc", Sample, folder.file("noted.zph")}).status, 0);
+    ASSERT_EQ(RunCli({"edit-conditions", folder.file("noted.zph"), "--comments", "Kept"}).status,
+              0);
+    std::filesystem::rename(folder.file("noted.zph"), noted);
+    const std::string notedBytes = FileBytes(noted);
+    const std::string text = folder.file("text.png");
+    const std::string textLink = folder.file("text-link.png");
+    std::ofstream(text) << "some text\n";
+    ASSERT_EQ(::link(text.c_str(), textLink.c_str()), 0);
+
+    for (const std::string& target : {hard, renamed, noted, textLink}) {
+        const std::vector<std::string> commands[] = {
+            {"compare", wine, "-o", target},
+            {"export", "--format", "csv", wine, "-o", target},
+            {"graph", "--kind", "lab", wine, "-o", target},
+            {"pdf", wine, "-o", target},
+        };
+        for (const std::vector<std::string>& args : commands) {
+            SCOPED_TRACE(args[0] + " -o " + target);
+            const CliResult result = RunCli(args);
+            EXPECT_EQ(result.status, 1);
+            EXPECT_EQ(result.err.rfind(target + ": not written: ", 0), 0u) << result.err;
+            EXPECT_EQ(FileBytes(other), FileBytes(Sample));
+            EXPECT_EQ(FileBytes(renamed), FileBytes(Sample));
+            EXPECT_EQ(FileBytes(noted), notedBytes);
+            EXPECT_EQ(FileBytes(text), "some text\n");
+        }
+    }
+
+    // A file of a wine's length that is no wine, and a file of one name,
+    // are outputs' to replace.
+    std::filesystem::remove(textLink);
+    const std::string notAWine = folder.file("not-a-wine.png");
+    std::ofstream(notAWine, std::ios::binary) << std::string(2181, '\xFF');
+    for (const std::string& target : {notAWine, text}) {
+        const CliResult result = RunCli({"export", "--format", "csv", wine, "-o", target});
+        EXPECT_EQ(result.status, 0) << result.err;
+    }
+    EXPECT_NE(FileBytes(text), "some text\n");
+}
+
 // A device such as /dev/null takes an output as it comes; a terminal does
 // not, and a device that fails the write is reported.
 TEST_F(OutputFileTest, ACharacterDeviceThatIsNoTerminalTakesTheOutput) {

@@ -164,5 +164,57 @@ TEST(WineNotesTest, DamagedNotesAreIgnoredWithAWarning) {
     EXPECT_TRUE(ExportedJson(path)["comments"].is_null());
 }
 
+// Notes this version cannot read survive every command that saves; a
+// change that would replace them needs --drop-notes.
+TEST(WineNotesTest, UnreadableNotesAreKeptUnlessDropped) {
+    TempFolder folder;
+    const std::string path = folder.file("w.zph");
+    ASSERT_EQ(
+        RunCli(WithOptions(NewWineArgs(path), {"--comments", "Kept", "--wine", LongWine})).status,
+        0);
+    std::string damaged = FileBytes(path);
+    damaged[damaged.size() - 1] ^= 0x55; // the checksum
+    const std::string laterVersion = [&] {
+        std::string bytes = FileBytes(path);
+        bytes[WineRecSize + 4] = 2;
+        return bytes;
+    }();
+    const auto plant = [&path](const std::string& bytes) {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out << bytes;
+    };
+    for (const std::string& notes : {damaged, laterVersion}) {
+        const std::string tail = notes.substr(WineRecSize);
+        plant(notes);
+        const std::vector<std::vector<std::string>> keeping = {
+            {"recalc", "--in-place", path},
+            {"recalc", path, folder.file("copy.zph")},
+            {"edit-data", path, "--point", "1", "10", "0", "15"},
+            {"edit-conditions", path, "--lab-pressure", "10"},
+        };
+        for (const std::vector<std::string>& args : keeping) {
+            SCOPED_TRACE(args[0] + " " + args[1]);
+            const CliResult result = RunCli(args);
+            EXPECT_EQ(result.status, 0) << result.err;
+            EXPECT_EQ(FileBytes(path).substr(WineRecSize), tail);
+        }
+        EXPECT_EQ(FileBytes(folder.file("copy.zph")).substr(WineRecSize), tail);
+
+        const CliResult replacing = RunCli({"edit-conditions", path, "--comments", "New"});
+        EXPECT_EQ(replacing.status, 1);
+        EXPECT_NE(replacing.err.find("--drop-notes"), std::string::npos) << replacing.err;
+        EXPECT_EQ(FileBytes(path).substr(WineRecSize), tail);
+
+        const CliResult dropped =
+            RunCli({"edit-conditions", path, "--comments", "New", "--drop-notes"});
+        EXPECT_EQ(dropped.status, 0) << dropped.err;
+        EXPECT_EQ(ExportedJson(path)["comments"], "New");
+
+        plant(notes);
+        ASSERT_EQ(RunCli({"recalc", "--in-place", "--drop-notes", path}).status, 0);
+        EXPECT_EQ(FileBytes(path).size(), WineRecSize);
+    }
+}
+
 } // namespace
 } // namespace zephra::test

@@ -214,9 +214,52 @@ TEST(WineFileTest, DamagedNotesAreIgnoredWithAWarningAndTheRecordOpens) {
     EXPECT_EQ(wine.NotesWarning,
               "The notes after the wine record were ignored: their checksum does not match.");
 
-    // Saved again, the wine is a plain record.
+    // Saved again, the notes it could not read are kept byte for byte.
     ASSERT_EQ(WriteWineFile(folder.file("w.zph"), wine.Rec, wine.Notes), 0);
-    EXPECT_EQ(ReadBytes(folder.file("w.zph")), BytesOf(rec));
+    EXPECT_EQ(ReadBytes(folder.file("w.zph")), bytes);
+}
+
+// Notes this version cannot read (damaged, or of a later version) survive
+// every save; new notes replace them only once the user has let them go.
+TEST(WineFileTest, UnreadableNotesAreKeptUntilTheUserLetsThemGo) {
+    TempFolder folder;
+    const TWineRec rec = RecordOf(RandomBytes(WineRecSize, 16));
+    ASSERT_EQ(WriteWineFile(folder.file("good.zph"), rec, SomeNotes()), 0);
+    const auto good = ReadBytes(folder.file("good.zph"));
+    const auto changed = [&good](std::size_t at, unsigned char value) {
+        auto b = good;
+        b[at] = value;
+        return b;
+    };
+    const std::vector<std::pair<const char*, std::vector<unsigned char>>> cases = {
+        {"bad checksum", changed(good.size() - 1, good.back() ^ 0x01)},
+        {"later version", changed(WineRecSize + 4, 2)},
+        {"foreign bytes", changed(WineRecSize, 'X')},
+    };
+    for (const auto& [name, bytes] : cases) {
+        SCOPED_TRACE(name);
+        const std::string path = folder.file(std::string(name) + ".zph");
+        WriteBytes(path, bytes);
+        WineFileContents wine;
+        RecordingBoxes boxes;
+        ASSERT_TRUE(ReadWineFile(path, wine, boxes));
+        EXPECT_NE(wine.NotesWarning, "");
+
+        ASSERT_EQ(WriteWineFile(path, wine.Rec, wine.Notes), 0);
+        EXPECT_EQ(ReadBytes(path), bytes);
+
+        WineNotes typed = wine.Notes;
+        typed.Comments = "typed after opening";
+        EXPECT_EQ(WriteWineFile(path, wine.Rec, typed), ECANCELED);
+        EXPECT_EQ(ReadBytes(path), bytes);
+        EXPECT_NE(WineWriteErrorDetail(ECANCELED), "");
+
+        typed.Unreadable.clear();
+        ASSERT_EQ(WriteWineFile(path, wine.Rec, typed), 0);
+        WineFileContents again;
+        ASSERT_TRUE(ReadWineFile(path, again, boxes));
+        EXPECT_EQ(again.Notes.Comments, "typed after opening");
+    }
 }
 
 TEST(WineFileTest, NotesTooLongForTheFileAreRefusedAndNothingIsWritten) {

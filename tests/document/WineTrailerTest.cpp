@@ -164,7 +164,49 @@ TEST(WineTrailerTest, DamagedOrForeignBytesAreRefusedWithTheirProblem) {
         const TrailerRead read = Decode(c.bytes);
         EXPECT_EQ(read.Problem, c.problem);
         EXPECT_TRUE(read.Notes.Empty());
+        // Kept as they are, to be written back unless the user lets them go.
+        EXPECT_EQ(read.Notes.Unreadable, c.bytes);
+        EXPECT_EQ(EncodeTrailer(read.Notes), c.bytes);
+        WineNotes typed = read.Notes;
+        typed.Comments = "new";
+        EXPECT_TRUE(typed.WouldReplaceUnreadable());
+        EXPECT_FALSE(read.Notes.WouldReplaceUnreadable());
     }
+}
+
+// A later version's values keep their text: numbers are not reformatted
+// (and so never grow), blanks inside a value stay.
+TEST(WineTrailerTest, LaterKeysKeepTheirTextExactly) {
+    std::string many = "[";
+    for (int i = 0; i < 300; ++i) {
+        many += i == 0 ? "1e5" : ",1e5";
+    }
+    many += "]";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"big", "123456789012345678901234567890"},
+        {"exponent", "1e5"},
+        {"fraction", "2.50"},
+        {"nested", "{\"a\": [1E5, -0.0, \"x,}]\\\"\"], \"b\":null}"},
+        {"text", "\"caf\\u00e9\""},
+        {"many", many},
+    };
+    for (const auto& [name, value] : cases) {
+        SCOPED_TRACE(name);
+        const Bytes bytes = TrailerAround("{\"comments\":\"x\",\"" + name + "\":" + value + "}");
+        const TrailerRead read = Decode(bytes);
+        ASSERT_EQ(read.Problem, "");
+        EXPECT_EQ(read.Notes.LaterKeys.at(name), value);
+        EXPECT_EQ(EncodeTrailer(read.Notes), bytes);
+    }
+    // A byte order mark before the object, which the parser passes over.
+    const TrailerRead marked = Decode(TrailerAround("\xEF\xBB\xBF{\"later\":1e5}"));
+    ASSERT_EQ(marked.Problem, "");
+    EXPECT_EQ(marked.Notes.LaterKeys.at("later"), "1e5");
+    // Blanks around the members go; the values stay as they were.
+    const TrailerRead spaced =
+        Decode(TrailerAround("{ \"later\" : 1e5 ,\n \"comments\" : \"x\" }"));
+    ASSERT_EQ(spaced.Problem, "");
+    EXPECT_EQ(EncodeTrailer(spaced.Notes), TrailerAround("{\"comments\":\"x\",\"later\":1e5}"));
 }
 
 TEST(WineTrailerTest, OverrunCountsTheRoomOfTheTrialStartTimeAndReadingTimes) {

@@ -142,7 +142,7 @@ bool TMDIChild::FormQuery() {
         BoxButtons::YesNoCancel, BoxAnswer::Yes);
     if (answer == BoxAnswer::No)
         return true;
-    if (answer != BoxAnswer::Yes)
+    if (answer != BoxAnswer::Yes || !MayReplaceUnreadableNotes())
         return false;
 
     if (FileName != UnsavedFileName) {
@@ -162,6 +162,18 @@ bool TMDIChild::FormQuery() {
         WriteWineFile(ForceWineExtension(SaveDialog.Setup.FileName), error);
         services_.Time.Wait(200);
     } while (error);
+    return true;
+}
+
+bool TMDIChild::MayReplaceUnreadableNotes() {
+    if (!WineClass.Notes.WouldReplaceUnreadable())
+        return true;
+    const BoxAnswer answer = services_.Boxes.Show(
+        BoxKind::Warning, UnreadableNotesText() + " " + tr("Save anyway?").toStdString(),
+        BoxButtons::YesNo, BoxAnswer::No);
+    if (answer != BoxAnswer::Yes)
+        return false;
+    WineClass.Notes.Unreadable.clear();
     return true;
 }
 

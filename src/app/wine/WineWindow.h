@@ -86,6 +86,11 @@ public:
     // cannot be written, is saved through the window's own save dialog.
     bool FormQuery();
 
+    // Asks before a save would replace notes of the wine's file that could
+    // not be read (damaged, or of a later version). True when the save may go
+    // on: nothing would be replaced, or the user let them go.
+    bool MayReplaceUnreadableNotes();
+
     // Writes the wine to `fileName` after the close prompt's checks; on
     // success the window takes the new name.
     void WriteWineFile(const QString& fileName, bool& Error);

@@ -135,7 +135,7 @@ TMDIChild* WineWindows::CreateWineWindow(const QString& fileName) {
 
 void WineWindows::FileSaveExecute() {
     TMDIChild* window = ActiveWineWindow();
-    if (window == nullptr)
+    if (window == nullptr || !window->MayReplaceUnreadableNotes())
         return;
     if (window->FileName != UnsavedFileName) {
         bool error = false;
@@ -149,7 +149,9 @@ void WineWindows::FileSaveAsExecute() {
     TMDIChild* window = ActiveWineWindow();
     if (window == nullptr)
         return;
-    SaveCancelled = false;
+    SaveCancelled = !window->MayReplaceUnreadableNotes();
+    if (SaveCancelled)
+        return;
     SaveDialog.Setup.Filter = WineFileFilter;
     SaveDialog.Setup.FileName.clear();
     if (window->FileName != UnsavedFileName) {

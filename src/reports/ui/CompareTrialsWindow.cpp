@@ -47,7 +47,7 @@ CompareTrialsWindow::CompareTrialsWindow(UiServices services, const IndexBandLim
       OpenDialog(FileDialog::Kind::Open, services.Dialogs),
       TableDialog(FileDialog::Kind::Save, services.Dialogs),
       PdfDialog(FileDialog::Kind::Save, services.Dialogs), services_(services), bands_(bands),
-      table_(new QTableWidget(this)), chart_(new QLabel(this)) {
+      table_(new QTableWidget(this)), chart_(new QLabel(this)), chartNote_(new QLabel(this)) {
     setWindowTitle(tr("Compare Trials"));
     OpenDialog.Setup.Filter = WineFileFilter;
     TableDialog.Setup.Filter =
@@ -73,6 +73,7 @@ CompareTrialsWindow::CompareTrialsWindow(UiServices services, const IndexBandLim
     buttons->addWidget(exportPdf);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(chart_, 0, Qt::AlignHCenter);
+    layout->addWidget(chartNote_, 0, Qt::AlignHCenter);
     layout->addWidget(table_, 1);
     layout->addLayout(buttons);
     resize(ChartPixels.width() + 200, ChartPixels.height() + 300);
@@ -150,6 +151,9 @@ void CompareTrialsWindow::Refresh() {
     table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     table_->setSortingEnabled(true);
     chart_->setPixmap(QPixmap::fromImage(ComparisonImage(rows_, ChartPixels)));
+    const std::string note = ComparisonChartNote(rows_);
+    chartNote_->setText(QString::fromStdString(note));
+    chartNote_->setVisible(!note.empty());
 }
 
 void CompareTrialsWindow::Write(const QString& path, const QByteArray& bytes) {

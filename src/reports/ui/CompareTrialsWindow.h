@@ -45,6 +45,8 @@ public:
     const std::vector<ComparisonRow>& Rows() const { return rows_; }
     QTableWidget* Table() const { return table_; }
     QLabel* ChartLabel() const { return chart_; }
+    // What the chart leaves out, under it; hidden when it holds every trial.
+    QLabel* ChartNoteLabel() const { return chartNote_; }
     FileDialog OpenDialog;
     FileDialog TableDialog;
     FileDialog PdfDialog;
@@ -58,6 +60,7 @@ private:
     std::vector<ComparisonRow> rows_;
     QTableWidget* table_;
     QLabel* chart_;
+    QLabel* chartNote_;
 };
 
 } // namespace zephra

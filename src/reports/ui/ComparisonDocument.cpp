@@ -24,6 +24,7 @@ constexpr double CellGap = 6; // points between the table's columns
 constexpr double Gap = 10;
 constexpr double MinShrink = 7.2 / 8.5; // of the table's 8.5 pt
 constexpr double MinNameWidth = 60;     // points, for a name cut to fit
+constexpr double MinTableLines = 6;     // of the table kept on the first page
 
 QString Text(const std::string& utf8) {
     return QString::fromStdString(utf8);
@@ -86,8 +87,11 @@ QByteArray ComparisonPdf(const std::vector<ComparisonRow>& rows, const QPageLayo
             }
         }
         const double lineHeight = QFontMetricsF(cell).lineSpacing() / UnitsPerPoint * shrink;
-        const double tableHeight = lineHeight * static_cast<double>(table.size());
 
+        // The chart keeps its room whatever the number of trials; the table
+        // goes on over as many pages as it needs.
+        const double tableHeight =
+            lineHeight * std::min(static_cast<double>(table.size()), MinTableLines);
         const double chartHeight =
             std::min(size.width() * 0.7, size.height() - top - Gap - tableHeight);
         if (chartHeight > 100) {
@@ -103,23 +107,49 @@ QByteArray ComparisonPdf(const std::vector<ComparisonRow>& rows, const QPageLayo
             PaintDisplayList(painter, DrawChart(ComparisonChart(rows), chartSize, metrics));
             painter.restore();
             top += chartHeight + Gap;
+            if (const std::string note = ComparisonChartNote(rows); !note.empty()) {
+                painter.save();
+                painter.setFont(cell);
+                painter.scale(shrink, shrink);
+                painter.drawText(
+                    QPointF(0, top * UnitsPerPoint / shrink + QFontMetricsF(cell).ascent()),
+                    Text(note));
+                painter.restore();
+                top += lineHeight + Gap / 2;
+            }
         }
 
-        painter.save();
-        painter.translate(0, top * UnitsPerPoint);
-        painter.scale(shrink, shrink);
-        double y = 0;
-        for (std::size_t r = 0; r < table.size(); ++r) {
-            painter.setFont(r == 0 ? head : cell);
+        const auto drawRow = [&](const std::vector<std::string>& row, bool header, double y) {
+            painter.setFont(header ? head : cell);
             const QFontMetricsF m(painter.font());
             double x = 0;
-            for (std::size_t c = 0; c < table[r].size(); ++c) {
+            for (std::size_t c = 0; c < row.size(); ++c) {
                 const QString text =
-                    m.elidedText(Text(table[r][c]), Qt::ElideRight, widths[c] * UnitsPerPoint);
+                    m.elidedText(Text(row[c]), Qt::ElideRight, widths[c] * UnitsPerPoint);
                 painter.drawText(QPointF(x * UnitsPerPoint, y + m.ascent()), text);
                 x += widths[c] + CellGap;
             }
-            y += m.lineSpacing();
+        };
+        const double rowUnits = QFontMetricsF(cell).lineSpacing();
+        painter.save();
+        painter.translate(0, top * UnitsPerPoint);
+        painter.scale(shrink, shrink);
+        double bottom = (size.height() - top) * UnitsPerPoint / shrink;
+        drawRow(table.front(), true, 0);
+        double y = rowUnits;
+        for (std::size_t r = 1; r < table.size(); ++r) {
+            if (y + rowUnits > bottom + 1) { // a unit for rounding: the chart left the room
+                // A new page, its table under the header again.
+                painter.restore();
+                writer.newPage();
+                painter.save();
+                painter.scale(shrink, shrink);
+                bottom = size.height() * UnitsPerPoint / shrink;
+                drawRow(table.front(), true, 0);
+                y = rowUnits;
+            }
+            drawRow(table[r], false, y);
+            y += rowUnits;
         }
         painter.restore();
     }

@@ -235,6 +235,48 @@ private slots:
                                 "version 7 is not known."));
     }
 
+    // Notes the program cannot read stay in the file on every save; new
+    // notes replace them only when the user says so, asked before the save.
+    void unreadableNotesAreKeptAndReplacedOnlyWhenTheUserSaysSo() {
+        WineNotes notes;
+        notes.Comments = "Cold stabilised";
+        const QString path = Path("merlot.zph");
+        const std::string local = QFile::encodeName(path).toStdString();
+        QVERIFY(WriteWineFile(local, NamedWine("Merlot"), notes) == 0);
+        QByteArray damaged = FileBytes(path);
+        damaged[damaged.size() - 1] = static_cast<char>(damaged[damaged.size() - 1] ^ 0x01);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(damaged);
+        file.close();
+        TMDIChild* window = wines->CreateWineWindow(path);
+        QVERIFY(window != nullptr);
+
+        window->WineClass.WineRec.Conditions.LabP.assign("35.0");
+        window->WineClass.Modified = true;
+        wines->FileSaveExecute();
+        QVERIFY(ui->Boxes.empty());
+        QVERIFY(!window->WineClass.Modified);
+        QCOMPARE(FileBytes(path).mid(WineRecSize), damaged.mid(WineRecSize));
+
+        window->WineClass.Notes.Comments = "Second trial";
+        window->WineClass.Modified = true;
+        ui->BoxAnswers = {BoxAnswer::No};
+        wines->FileSaveExecute();
+        QCOMPARE(ui->Boxes.size(), std::size_t{1});
+        QVERIFY(ui->BoxTexts().at(0).startsWith(
+            QStringLiteral("The notes after the wine record could not be read")));
+        QVERIFY(window->WineClass.Modified);
+        QCOMPARE(FileBytes(path).mid(WineRecSize), damaged.mid(WineRecSize));
+
+        ui->BoxAnswers = {BoxAnswer::Yes};
+        wines->FileSaveExecute();
+        QVERIFY(!window->WineClass.Modified);
+        WineFileContents saved;
+        QVERIFY(ReadWineFile(local, saved, *ui));
+        QCOMPARE(saved.Notes.Comments, std::string("Second trial"));
+    }
+
     void saveOnANewWineActsAsSaveAs() {
         TMDIChild* window = NewWine();
         QString statusDuringWait;

@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 namespace zephra {
 
 using test::RecordingBoxes;
@@ -196,6 +198,16 @@ private slots:
         QCOMPARE(boxes.shown.size(), std::size_t{2});
         QCOMPARE(boxes.shown[1].text, "The picture was not saved to " +
                                           QFile::encodeName(wine).toStdString() +
+                                          ": it is a wine file, which an output never replaces.");
+        // Nor a wine reached through another hard link of its file.
+        const QString hard = dir.filePath("hard.png");
+        QVERIFY(::link(QFile::encodeName(wine).constData(), QFile::encodeName(hard).constData()) ==
+                0);
+        window.SetPictureFileDialog(std::make_unique<ScriptedFileDialog>(hard));
+        window.SaveAction()->trigger();
+        QCOMPARE(boxes.shown.size(), std::size_t{3});
+        QCOMPARE(boxes.shown[2].text, "The picture was not saved to " +
+                                          QFile::encodeName(hard).toStdString() +
                                           ": it is a wine file, which an output never replaces.");
         QFile written(wine);
         QVERIFY(written.open(QIODevice::ReadOnly));
