@@ -23,6 +23,10 @@ constexpr double IntervalLimitSeconds = 863999.0;
 // stall the observer is told of.
 constexpr double StallIntervals = 2.0;
 
+// A reading asked for later than this after its slot (the passes had stopped
+// for a while) restarts the schedule from itself.
+constexpr std::int64_t LateReadingMs = 1000;
+
 // The stored time of a reading in whole seconds.
 long long StoredSeconds(std::string_view minutes, std::string_view seconds) {
     return std::atoll(std::string(minutes).c_str()) * 60 + std::atoll(std::string(seconds).c_str());
@@ -39,6 +43,7 @@ const char* SaveQuestion(RunEnd end) {
     case RunEnd::StartUnreadable:
     case RunEnd::ReadingUnreadable:
     case RunEnd::PortError:
+    case RunEnd::BalanceCondition:
         return StoppedSaveQuestionText;
     case RunEnd::Running:
     case RunEnd::MaxDuration:
@@ -137,6 +142,7 @@ void CollectionRun::StartWeightArrived(const ExchangeOutcome& outcome) {
     lastPassMs_ = outcome.replyMs;
     r_ = 1;
     slot_ = 1;
+    gridMs_ = 0;
     started_ = true;
 }
 
@@ -175,7 +181,8 @@ void CollectionRun::PassSteps() {
     }
     nowMs_ = passMs;
     const double elapsed = ElapsedSeconds();
-    const double remaining = slot_ * interval_ - elapsed;
+    const double due = DueSeconds();
+    const double remaining = due - elapsed;
     if (remaining > 0) {
         const std::string text = CountdownText(remaining);
         if (text != countdown_) {
@@ -184,8 +191,9 @@ void CollectionRun::PassSteps() {
                 observer_->CountdownChanged(text);
         }
     }
-    if (elapsed >= slot_ * interval_ || (catchUp_ && r_ <= 36)) {
+    if (elapsed >= due || (catchUp_ && r_ <= 36)) {
         if (r_ <= 36) {
+            offSchedule_ = catchUp_ || (elapsed - due) * 1000.0 > LateReadingMs;
             catchUp_ = false;
             BeginExchange(Awaiting::Reading, false);
             if (awaiting_ != Awaiting::Nothing || !running_)
@@ -222,10 +230,29 @@ void CollectionRun::NoteStall(std::int64_t passMs) {
         observer_->Resumed(stalledMs);
 }
 
-// The schedule goes on from the first slot after the latest clock reading:
-// the next one after a reading on time, a later one after a stall.
+// The moment the next reading (or the thinning) is due, from the start.
+double CollectionRun::DueSeconds() const {
+    return static_cast<double>(gridMs_) / 1000.0 + slot_ * interval_;
+}
+
+// The schedule goes on from the first slot after the latest clock reading.
 void CollectionRun::ScheduleNextSlot() {
-    slot_ = static_cast<int>(std::floor(ElapsedSeconds() / interval_)) + 1;
+    slot_ = static_cast<int>(std::floor((ElapsedSeconds() - static_cast<double>(gridMs_) / 1000.0) /
+                                        interval_)) +
+            1;
+}
+
+// After a reading on its slot the next slot follows. A reading taken off its
+// slot (at once after a stall, or late) restarts the schedule from its
+// request: the next reading comes a whole interval after it, never on a slot
+// a moment away, where a low flow would have gained too little.
+void CollectionRun::ScheduleAfterReading(std::int64_t readingMs) {
+    if (offSchedule_) {
+        gridMs_ = readingMs;
+        slot_ = 1;
+    } else {
+        ScheduleNextSlot();
+    }
 }
 
 // Whether a reading with `texts` lies after the previous point as stored; a
@@ -252,7 +279,7 @@ bool CollectionRun::ReadingArrived(const ExchangeOutcome& outcome) {
     const double volume = (outcome.reading.WeightVal - w0_) / settings_.Density;
     const std::int64_t readingMs = outcome.requestMs - startMs_;
     const ReadingTexts texts = MakeReadingTexts(volume, readingMs);
-    ScheduleNextSlot();
+    ScheduleAfterReading(readingMs);
     if (!AfterPreviousPoint(texts))
         return true; // taken, not stored: the next slot follows
     if (volume - previousVolume_ < 1.0) {

@@ -115,11 +115,13 @@ struct RunSettings {
 // false. The schedule depends only on clock comparisons: readings are due at
 // the slots k x T seconds after the start, T starting at 15 s and doubling,
 // with the data set thinned to its even-numbered points, whenever the 36
-// points of a stage are full. After each reading the schedule goes on from
-// the first slot after the moment of its reply, so readings missed while the
-// passes had stopped (the computer slept, the program was stopped) are not
-// made up: one reading is taken at once, the observer is told of a stop
-// longer than two intervals, and no point is stored at a time (in whole
+// points of a stage are full. After a reading on its slot the schedule goes
+// on from the first slot after the moment of its reply, so readings missed
+// while the passes had stopped (the computer slept, the program was stopped)
+// are not made up: one reading is taken at once, the observer is told of a
+// stop longer than two intervals, and the schedule starts again from that
+// reading (as from any reading more than a second late), so the next one
+// comes a whole interval later. No point is stored at a time (in whole
 // seconds, as stored) not after the previous point's. Every change of the
 // data marks the wine modified, also after a save during the run. A run ends
 // at the maximum duration, on a stop request, on an unreadable reply or one
@@ -181,7 +183,9 @@ private:
 
     void PassSteps();
     void NoteStall(std::int64_t passMs);
+    double DueSeconds() const;
     void ScheduleNextSlot();
+    void ScheduleAfterReading(std::int64_t readingMs);
     bool AfterPreviousPoint(const ReadingTexts& texts) const;
     void BeginExchange(Awaiting what, bool tare);
     bool TakeOutcome();
@@ -219,9 +223,12 @@ private:
     std::int64_t nowMs_ = 0;
     std::int64_t lastPassMs_ = 0;
     int r_ = 1;
-    // The next reading (or the thinning) is due at slot_ x T; normally slot_
-    // is r_.
+    // The next reading (or the thinning) is due at gridMs_ + slot_ x T from
+    // the start; normally gridMs_ is 0 and slot_ is r_.
     int slot_ = 1;
+    std::int64_t gridMs_ = 0;
+    // The reading pending was taken off its slot (see ScheduleAfterReading).
+    bool offSchedule_ = false;
     // A stall was noted: the next pass takes a reading whatever the slot.
     bool catchUp_ = false;
     std::string countdown_;

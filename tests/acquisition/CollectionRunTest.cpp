@@ -227,8 +227,8 @@ TEST_F(CollectionRunTest, EighteenMinutesThinAt555SecondsAndContinueEvery30Secon
 
 // When the passes stop for a while (the computer slept, the program was
 // stopped), the readings missed are not made up one per pass with the same
-// time: one reading is taken at once and the schedule goes on from its next
-// slot after that moment. A run that stood still for more than two reading
+// time: one reading is taken at once and the schedule starts again from it,
+// the next reading a whole interval later. A run that stood still for more than two reading
 // intervals tells its observer how long. No point is ever stored at a time
 // (as stored, in whole seconds) not after the previous point's.
 TEST_F(CollectionRunTest, AfterAStallOneReadingIsTakenAtOnceAndTheScheduleGoesOn) {
@@ -246,7 +246,14 @@ TEST_F(CollectionRunTest, AfterAStallOneReadingIsTakenAtOnceAndTheScheduleGoesOn
         thinnedThenResumed.push_back(30 * i);
     thinnedThenResumed.insert(thinnedThenResumed.end(), {600, 630});
     const Case cases[] = {
-        {"50 s still after the first point", 9, 20'000, 70'000, 80'000, {15, 70, 75}, true},
+        {"50 s still after the first point", 9, 20'000, 70'000, 86'000, {15, 70, 85}, true},
+        {"almost two intervals still after the first point",
+         9,
+         16'000,
+         44'500,
+         60'000,
+         {15, 45, 60},
+         false},
         {"the first reading late to the second's second",
          9,
          100,
@@ -291,6 +298,28 @@ TEST_F(CollectionRunTest, AfterAStallOneReadingIsTakenAtOnceAndTheScheduleGoesOn
             EXPECT_LE(recorder.stalls[0], c.stallToMs - c.stallFromMs + 300);
         }
     }
+}
+
+// A stall at a low flow: after the catch-up reading the next one comes at
+// least one interval later, never on a slot a second away, so a flow that
+// gains over 1 ml per interval never ends the run with a too small gain.
+// The program stopped from 20 s for 38.5 s at 0.8 ml/s: the catch-up reading
+// at 58.5 s, the next not before 73.5 s.
+TEST_F(CollectionRunTest, AfterACatchUpReadingTheNextComesAFullIntervalLater) {
+    balance.gramsPerSecond = 0.2; // 3 ml per 15 s, under 1 ml in 5 s
+    RunCollection(9, 100, [&](CollectionRun&) {
+        if (clock.now - startMs > 20'000 && clock.now - startMs < 58'500)
+            clock.now = startMs + 58'500;
+    });
+    EXPECT_EQ(end, RunEnd::MaxDuration);
+    EXPECT_TRUE(boxes.shown.empty());
+    ASSERT_EQ(recorder.stalls.size(), 1u);
+    ASSERT_GE(StoredPoints(), 3);
+    EXPECT_EQ(PointSeconds(1), 15);
+    EXPECT_GE(PointSeconds(2), 58); // the catch-up reading at 58.5 s
+    EXPECT_LE(PointSeconds(2), 59);
+    for (int i = 3; i <= StoredPoints(); ++i)
+        EXPECT_GE(PointSeconds(i) - PointSeconds(i - 1), 15) << i;
 }
 
 TEST_F(CollectionRunTest, StopRequestEndsTheRunAtTheNextPassKeepingThePoints) {
@@ -624,6 +653,7 @@ TEST(SaveQuestionTest, SaysCompleteOnlyAfterANormalEnd) {
         {RunEnd::ReadingUnreadable, StoppedSaveQuestionText},
         {RunEnd::StartUnreadable, StoppedSaveQuestionText},
         {RunEnd::PortError, StoppedSaveQuestionText},
+        {RunEnd::BalanceCondition, StoppedSaveQuestionText},
     };
     for (const auto& [end, question] : cases)
         EXPECT_STREQ(SaveQuestion(end), question) << static_cast<int>(end);
