@@ -52,6 +52,12 @@ char SerialTransport::ReadChar(int timeoutMs) {
     });
 }
 
+// At most 11 bits a character: start, 8 data, parity, stop.
+int SerialTransport::LineTimeMs(std::size_t characters) const {
+    const int rate = port_.CustomBaudRate();
+    return rate > 0 ? static_cast<int>((characters * 11 * 1000 + rate - 1) / rate) : 0;
+}
+
 void SerialTransport::EndExchange() {
     OnPort([this] { port_.SetActive(false); });
     Exchanged();

@@ -8,8 +8,10 @@
 #include "cli/BalanceOptions.h"
 #include "cli/CommandRegistry.h"
 #include "cli/PrintedBoxes.h"
+#include "cli/StandardStreams.h"
 #include "cli/UnitSystemOption.h"
 #include "cli/WineFiles.h"
+#include "entry/DecimalCommaHint.h"
 #include "entry/EntryFormat.h"
 #include "entry/NumberText.h"
 
@@ -39,10 +41,11 @@ constexpr const char* Usage =
     "arrives and saved to OUT.zph at once, so a run killed or cut off by a power\n"
     "failure loses at most the reading in progress. When the tool was stopped for\n"
     "more than two reading intervals (suspended, say), it says so, takes one\n"
-    "reading at once and goes on with the schedule; missed readings are not made\n"
-    "up. The run ends after the maximum duration, on Ctrl+C, SIGTERM, SIGHUP or\n"
-    "SIGQUIT, when a reply is not a number or reports a condition of the balance\n"
-    "(an overload, an error), when less than 1 ml was gained since the previous\n"
+    "reading at once and goes on a whole interval after it; missed readings are\n"
+    "not made up. The run ends after the maximum duration, on Ctrl+C, SIGTERM,\n"
+    "SIGHUP or SIGQUIT, when standard output is gone (the reader of a pipe ended),\n"
+    "when a reply is not a number or reports a condition of the balance (an\n"
+    "overload, an error), when less than 1 ml was gained since the previous\n"
     "point, or when the balance link fails; the wine is then saved to OUT.zph. A\n"
     "run that ends before its first point is stored leaves the file as it was.\n"
     "The balance is the one of balance.conf beside the settings file, or the\n"
@@ -167,7 +170,8 @@ double CheckedDensity(const std::string& text) {
     double value = 0.0;
     Format(formatted, error, value, 2.0, 0.1, 6, 4);
     if (error)
-        throw UsageError("Density is out of Range. Please enter a value between 2 and 0.1.");
+        throw UsageError(WithDecimalCommaHint(
+            "Density is out of Range. Please enter a value between 2 and 0.1.", text));
     return ReadStoredNumber(formatted);
 }
 
@@ -230,7 +234,9 @@ int RunCollect(const std::vector<std::string>& args, CommandStreams& io) {
     run.Start();
     while (run.Running()) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        if (interrupted)
+        // With standard output gone nobody sees the run: it ends as an
+        // interruption ends it, and the wine is saved.
+        if (interrupted || !io.out || StandardOutputGone())
             run.RequestStop();
         run.Pass();
     }
