@@ -6,6 +6,7 @@
 #include "acquisition/RunStatusText.h"
 #include "analysis/Calculate.h"
 #include "analysis/FoulingAnalysis.h"
+#include "document/TextCatalog.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -118,7 +119,7 @@ bool CollectionRun::TakeOutcome() {
     const Awaiting what = awaiting_;
     awaiting_ = Awaiting::Nothing;
     if (!outcome->linkError.empty()) {
-        StopOnLinkError(outcome->linkError);
+        StopOnLinkError(*outcome);
         return false;
     }
     if (what == Awaiting::StartWeight) {
@@ -148,9 +149,15 @@ void CollectionRun::StartWeightArrived(const ExchangeOutcome& outcome) {
 
 // A failing balance link ends the run like any other stop: the error is shown
 // and the points stored so far stay.
-void CollectionRun::StopOnLinkError(const std::string& error) {
+void CollectionRun::StopOnLinkError(const ExchangeOutcome& outcome) {
     Finish(RunEnd::PortError);
-    boxes_.Error("The scale could not be read (" + error + "). Data collection will exit.");
+    boxes_.Error(FilledIn(
+        outcome.linkGone
+            ? CoreText("CollectionRun",
+                       "The balance is no longer connected (%1). Data collection will exit.")
+            : CoreText("CollectionRun",
+                       "The scale could not be read (%1). Data collection will exit."),
+        {outcome.linkError}));
 }
 
 // A reply without a weight ends the run: with the balance's own condition
@@ -332,6 +339,8 @@ void CollectionRun::Finish(RunEnd end) {
     end_ = end;
     awaiting_ = Awaiting::Nothing;
     exchanges_.Release();
+    if (observer_)
+        observer_->Ended(end);
     if (!storedAny_) {
         TWineClass& wine = target_.Wine();
         // Only a save clears the flag that ClearRecord set.

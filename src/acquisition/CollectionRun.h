@@ -60,6 +60,19 @@ struct StoredPoint {
     std::string keepProblem;
 };
 
+// Why a run ended.
+enum class RunEnd {
+    Running,           // not ended yet
+    MaxDuration,       // the chosen maximum duration passed
+    StopKey,           // the user asked to stop (the X key, Ctrl+C in the tool)
+    StartUnreadable,   // the starting weight was no number
+    ReadingUnreadable, // a later reply was no number
+    VolumeTooSmall,    // less than 1 ml gained since the previous point
+    IntervalLimit,     // the reading interval reached its upper bound
+    PortError,         // the link to the balance failed
+    BalanceCondition,  // the balance reported an overload, an error... (BalanceConditionText)
+};
+
 // What a run reports while it goes; every method has a do-nothing default.
 class RunObserver {
 public:
@@ -79,19 +92,9 @@ public:
     // missed are not made up: one is taken at once and the schedule goes on
     // from its next slot.
     virtual void Resumed(std::int64_t stalledMs) { (void)stalledMs; }
-};
-
-// Why a run ended.
-enum class RunEnd {
-    Running,           // not ended yet
-    MaxDuration,       // the chosen maximum duration passed
-    StopKey,           // the user asked to stop (the X key, Ctrl+C in the tool)
-    StartUnreadable,   // the starting weight was no number
-    ReadingUnreadable, // a later reply was no number
-    VolumeTooSmall,    // less than 1 ml gained since the previous point
-    IntervalLimit,     // the reading interval reached its upper bound
-    PortError,         // the link to the balance failed
-    BalanceCondition,  // the balance reported an overload, an error... (BalanceConditionText)
+    // The run has ended (before any message about its end is shown): no
+    // countdown goes on.
+    virtual void Ended(RunEnd end) { (void)end; }
 };
 
 // The question after a run that stored points: the specified one after a
@@ -191,7 +194,7 @@ private:
     bool TakeOutcome();
     void StartWeightArrived(const ExchangeOutcome& outcome);
     bool ReadingArrived(const ExchangeOutcome& outcome);
-    void StopOnLinkError(const std::string& error);
+    void StopOnLinkError(const ExchangeOutcome& outcome);
     void StopOnNoWeight(const WeightReading& reading, RunEnd unreadable);
     void TestMaxDuration();
     void Finish(RunEnd end);

@@ -43,7 +43,7 @@ public:
         requestTimes.push_back(clock_.now);
         clock_.now += replyMs;
         if (request == throwAt)
-            throw BalanceError("Timeout");
+            throw BalanceError(throwText, throwGone);
         if (request == unreadableAt)
             return ParseWeightReply("+   12.34  g\r");
         const double grams =
@@ -55,6 +55,8 @@ public:
     double gramsPerSecond = 0.5;
     std::int64_t replyMs = 133;
     int throwAt = -1;
+    std::string throwText = "Timeout";
+    bool throwGone = false; // the error says the device is gone
     int unreadableAt = -1;
     bool failTare = false;
     int requests = 0;
@@ -130,11 +132,19 @@ public:
             run->RequestStop();
     }
     void Resumed(std::int64_t stalledMs) override { stalls.push_back(stalledMs); }
+    void Ended(RunEnd end) override {
+        ends.push_back(end);
+        if (boxes)
+            boxesWhenEnded = boxes->shown.size();
+    }
 
     std::vector<std::string> countdowns;
     std::vector<int> points;
     std::vector<std::pair<std::int64_t, double>> collapses;
     std::vector<std::int64_t> stalls;
+    std::vector<RunEnd> ends;
+    const RecordingBoxes* boxes = nullptr;
+    std::size_t boxesWhenEnded = 0;
     int stopAfterPoint = -1;
     bool stopAtCollapse = false;
     CollectionRun* run = nullptr;
@@ -376,6 +386,50 @@ TEST_F(CollectionRunTest, PortErrorMidRunEndsCleanlyKeepingThePoints) {
     EXPECT_EQ(boxes.shown[0].kind, BoxKind::Error);
     EXPECT_NE(boxes.shown[0].text.find("Timeout"), std::string::npos);
     EXPECT_GE(balance.closes, 1);
+}
+
+// A failing link ends the run with its message; a balance whose device is
+// gone (unplugged) is said to be no longer connected. The observer hears of
+// the end before the message shows, so that no countdown goes on behind it.
+TEST_F(CollectionRunTest, LinkFailureSaysWhetherTheBalanceIsStillConnected) {
+    struct Case {
+        const char* error;
+        bool gone;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"COM1: Timeout", false,
+         "The scale could not be read (COM1: Timeout). Data collection will exit."},
+        {"COM1: No such file or directory", true,
+         "The balance is no longer connected (COM1: No such file or directory). Data collection "
+         "will exit."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.error);
+        FakeClock clock;
+        FakeBalance balance(clock);
+        ImmediateExchanges exchanges(balance, clock);
+        FakeTarget target;
+        RecordingBoxes boxes;
+        Recorder recorder(clock);
+        recorder.boxes = &boxes;
+        balance.throwAt = 3;
+        balance.throwText = c.error;
+        balance.throwGone = c.gone;
+        CollectionRun run(target, exchanges, clock, boxes, {1.0, 18}, &recorder);
+        run.ClearRecord();
+        run.Start();
+        while (run.Running()) {
+            clock.now += 100;
+            run.Pass();
+        }
+        EXPECT_EQ(run.End(), RunEnd::PortError);
+        ASSERT_EQ(boxes.shown.size(), 1u);
+        EXPECT_EQ(boxes.shown[0].kind, BoxKind::Error);
+        EXPECT_EQ(boxes.shown[0].text, c.message);
+        EXPECT_EQ(recorder.ends, std::vector<RunEnd>{RunEnd::PortError});
+        EXPECT_EQ(recorder.boxesWhenEnded, 0u);
+    }
 }
 
 TEST_F(CollectionRunTest, PortErrorAtTheTareEndsBeforeAnyReading) {
