@@ -7,6 +7,7 @@
 #include "analysis/Calculate.h"
 #include "analysis/FoulingAnalysis.h"
 #include "document/TextCatalog.h"
+#include "document/WineTrailer.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -54,6 +55,17 @@ const char* SaveQuestion(RunEnd end) {
         break;
     }
     return SaveQuestionText;
+}
+
+std::string RunRoomProblem(const WineNotes& notes) {
+    const std::size_t over = TrailerOverrun(notes);
+    if (over == 0)
+        return {};
+    return FilledIn(CoreText("CollectionRun",
+                             "The wine's notes leave no room for the reading times of a run (%1 "
+                             "characters too many). Shorten the comments or the full names, or "
+                             "collect into a new wine."),
+                    {std::to_string(over)});
 }
 
 CollectionRun::CollectionRun(CollectionTarget& target, BalanceExchanges& exchanges, RunClock& clock,

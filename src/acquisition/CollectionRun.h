@@ -103,6 +103,13 @@ public:
 // failure of the balance or its link.
 const char* SaveQuestion(RunEnd end);
 
+// Why a run cannot begin on a wine with these notes: with the comments, the
+// full names and any keys of a later version they leave no room after the
+// record for the time the trial starts and 36 readings' times, so no point
+// could be saved. Empty when they fit. Checked before a run begins, as the
+// conditions dialog checks what is typed.
+std::string RunRoomProblem(const WineNotes& notes);
+
 // Settings chosen for a run.
 struct RunSettings {
     double Density = 1.0; // g/ml

@@ -11,6 +11,7 @@
 #include "cli/StandardStreams.h"
 #include "cli/UnitSystemOption.h"
 #include "cli/WineFiles.h"
+#include "document/WineFile.h"
 #include "entry/DecimalCommaHint.h"
 #include "entry/EntryFormat.h"
 #include "entry/NumberText.h"
@@ -102,16 +103,37 @@ private:
     struct sigaction previousPipe_ {};
 };
 
+// "wine.zph" → "wine-collected.zph", beside it.
+std::string SiblingPath(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    const std::size_t dot = path.rfind('.');
+    const std::size_t stem =
+        dot != std::string::npos && (slash == std::string::npos || dot > slash) ? dot : path.size();
+    return path.substr(0, stem) + "-collected.zph";
+}
+
 // The wine of the file; nothing shows it while the run goes. Every stored
-// point is saved to the file at once (atomically, as every save is).
+// point is saved to the file at once (atomically, as every save is). When
+// the file cannot be written, the points go to a file beside it, with the
+// notes or, where they do not fit, with the record alone, so that they
+// never live in memory alone; the message names it and says what to do.
 class FileTarget : public CollectionTarget {
 public:
     FileTarget(TWineClass& wine, std::string path, std::ostream& err)
         : wine_(wine), path_(std::move(path)), err_(err) {}
     TWineClass& Wine() override { return wine_; }
     void Refresh() override {}
-    std::string KeepStoredPoint() override {
-        return SaveWine(path_, wine_.WineRec, wine_.Notes, err_) ? std::string() : "not saved";
+    std::string KeepStoredPoint() override { return Save() ? std::string() : "not saved"; }
+    // Saves the wine to its file, else beside it; true when it went to its file.
+    bool Save() {
+        if (SaveWine(path_, wine_.WineRec, wine_.Notes, err_))
+            return true;
+        const std::string sibling = SiblingPath(path_);
+        if (WriteWineFile(sibling, wine_.WineRec, wine_.Notes) == 0 ||
+            WriteWineFile(sibling, wine_.WineRec, {}) == 0)
+            err_ << "the run's points are kept in " << sibling
+                 << ": once the cause is mended, copy it over " << path_ << "\n";
+        return false;
     }
 
 private:
@@ -209,6 +231,10 @@ int RunCollect(const std::vector<std::string>& args, CommandStreams& io) {
     TWineClass wine;
     if (!ReadWine(path, wine.WineRec, wine.Notes, io.err))
         return ExitFailure;
+    if (const std::string problem = RunRoomProblem(wine.Notes); !problem.empty()) {
+        io.err << path << ": " << problem << "\n";
+        return ExitFailure;
+    }
     if (!DetectIfAsked(*chosen, io.out, io.err))
         return ExitFailure;
 
@@ -247,7 +273,7 @@ int RunCollect(const std::vector<std::string>& args, CommandStreams& io) {
         io.err << path << " not changed: the run ended before its first point\n";
         return end == RunEnd::StopKey ? ExitSuccess : ExitFailure;
     }
-    if (!SaveWine(path, wine.WineRec, wine.Notes, io.err))
+    if (!target.Save())
         return ExitFailure;
     io.out << "saved " << path << std::endl;
     return end == RunEnd::MaxDuration || end == RunEnd::StopKey || end == RunEnd::VolumeTooSmall

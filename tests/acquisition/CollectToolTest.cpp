@@ -198,6 +198,30 @@ TEST_F(CollectToolTest, StallIsReportedAndNoMissedReadingIsMadeUp) {
     EXPECT_EQ(StoredTimes(wine), std::vector<std::string>{PrintedTime(point)});
 }
 
+// A wine whose notes leave no room for a run's reading times (a key of a
+// later version, 2090 characters) is refused before anything is changed,
+// saying why and what to do.
+TEST_F(CollectToolTest, WineWhoseNotesAreFullIsRefusedBeforeTheRun) {
+    zephra::TWineRec rec{};
+    {
+        std::ifstream in(wine, std::ios::binary);
+        in.read(reinterpret_cast<char*>(&rec), sizeof rec);
+    }
+    zephra::WineNotes notes;
+    notes.LaterKeys["later_notes"] = "\"" + std::string(2088, 'x') + "\"";
+    ASSERT_EQ(zephra::WriteWineFile(wine, rec, notes), 0);
+    const std::string before = Bytes();
+    Simulator simulator({"--flow", "40"});
+    ChildProcess collect(Collect(simulator.Device()), true);
+    const std::string output = collect.ReadAll();
+    EXPECT_EQ(collect.Wait(), 1);
+    EXPECT_EQ(output.find("point 1"), std::string::npos) << output;
+    EXPECT_NE(output.find(wine + ": The wine's notes leave no room for the reading times"),
+              std::string::npos)
+        << output;
+    EXPECT_EQ(Bytes(), before);
+}
+
 // With nobody reading its output any more (`collect | head -1`), the run
 // ends at once as an interruption ends it, and the wine is saved.
 TEST_F(CollectToolTest, RunEndsWhenItsOutputIsGoneAndTheWineIsSaved) {
