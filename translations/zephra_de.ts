@@ -30,6 +30,10 @@
         <source>The balance weighs in &quot;%1&quot;, which cannot be converted to grams. Set the balance to grams.</source>
         <translation>Die Waage wiegt in „%1“, das nicht in Gramm umgerechnet werden kann. Stellen Sie die Waage auf Gramm.</translation>
     </message>
+    <message>
+        <source>The balance&apos;s port could not be opened (%1).</source>
+        <translation>Der Anschluss der Waage konnte nicht geöffnet werden (%1).</translation>
+    </message>
 </context>
 <context>
     <name>CollectedDataRecovery</name>
@@ -44,6 +48,21 @@
     <message>
         <source>The recovery journal %1 could not be read (%2). %3</source>
         <translation>Das Wiederherstellungsprotokoll %1 konnte nicht gelesen werden (%2). %3</translation>
+    </message>
+</context>
+<context>
+    <name>CollectionRun</name>
+    <message>
+        <source>The wine&apos;s notes leave no room for the reading times of a run (%1 characters too many). Shorten the comments or the full names, or collect into a new wine.</source>
+        <translation>Die Notizen des Weins lassen keinen Platz für die Zeiten der Messungen einer Erfassung (%1 Zeichen zu viel). Kürzen Sie die Kommentare oder die vollständigen Namen, oder erfassen Sie in einen neuen Wein.</translation>
+    </message>
+    <message>
+        <source>The balance is no longer connected (%1). Data collection will exit.</source>
+        <translation>Die Waage ist nicht mehr angeschlossen (%1). Die Datenerfassung wird beendet.</translation>
+    </message>
+    <message>
+        <source>The scale could not be read (%1). Data collection will exit.</source>
+        <translation>Die Waage konnte nicht gelesen werden (%1). Die Datenerfassung wird beendet.</translation>
     </message>
 </context>
 <context>
@@ -1359,6 +1378,10 @@ Die Messwerte in einem Weinfenster wiederherstellen oder verwerfen?</translation
     <message>
         <source>Save %1 before closing?</source>
         <translation>%1 vor dem Schließen speichern?</translation>
+    </message>
+    <message>
+        <source>The readings stay in %1.</source>
+        <translation>Die Messwerte bleiben in %1.</translation>
     </message>
 </context>
 <context>

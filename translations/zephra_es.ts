@@ -30,6 +30,10 @@
         <source>The balance weighs in &quot;%1&quot;, which cannot be converted to grams. Set the balance to grams.</source>
         <translation>La balanza pesa en &quot;%1&quot;, que no se puede convertir a gramos. Configure la balanza en gramos.</translation>
     </message>
+    <message>
+        <source>The balance&apos;s port could not be opened (%1).</source>
+        <translation>No se ha podido abrir el puerto de la balanza (%1).</translation>
+    </message>
 </context>
 <context>
     <name>CollectedDataRecovery</name>
@@ -44,6 +48,21 @@
     <message>
         <source>The recovery journal %1 could not be read (%2). %3</source>
         <translation>No se pudo leer el registro de recuperación %1 (%2). %3</translation>
+    </message>
+</context>
+<context>
+    <name>CollectionRun</name>
+    <message>
+        <source>The wine&apos;s notes leave no room for the reading times of a run (%1 characters too many). Shorten the comments or the full names, or collect into a new wine.</source>
+        <translation>Las notas del vino no dejan espacio para los tiempos de las lecturas de una adquisición (%1 caracteres de más). Acorte los comentarios o los nombres completos, o realice la adquisición en un vino nuevo.</translation>
+    </message>
+    <message>
+        <source>The balance is no longer connected (%1). Data collection will exit.</source>
+        <translation>La balanza ya no está conectada (%1). La adquisición de datos terminará.</translation>
+    </message>
+    <message>
+        <source>The scale could not be read (%1). Data collection will exit.</source>
+        <translation>No se ha podido leer la balanza (%1). La adquisición de datos terminará.</translation>
     </message>
 </context>
 <context>
@@ -1359,6 +1378,10 @@ Lecturas: %3
     <message>
         <source>Save %1 before closing?</source>
         <translation>¿Guardar %1 antes de cerrar?</translation>
+    </message>
+    <message>
+        <source>The readings stay in %1.</source>
+        <translation>Las lecturas se conservan en %1.</translation>
     </message>
 </context>
 <context>

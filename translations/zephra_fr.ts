@@ -30,6 +30,10 @@
         <source>The balance weighs in &quot;%1&quot;, which cannot be converted to grams. Set the balance to grams.</source>
         <translation>La balance pèse en « %1 », qui ne peut pas être converti en grammes. Réglez la balance en grammes.</translation>
     </message>
+    <message>
+        <source>The balance&apos;s port could not be opened (%1).</source>
+        <translation>Le port de la balance n&apos;a pas pu être ouvert (%1).</translation>
+    </message>
 </context>
 <context>
     <name>CollectedDataRecovery</name>
@@ -44,6 +48,21 @@
     <message>
         <source>The recovery journal %1 could not be read (%2). %3</source>
         <translation>Le journal de récupération %1 n&apos;a pas pu être lu (%2). %3</translation>
+    </message>
+</context>
+<context>
+    <name>CollectionRun</name>
+    <message>
+        <source>The wine&apos;s notes leave no room for the reading times of a run (%1 characters too many). Shorten the comments or the full names, or collect into a new wine.</source>
+        <translation>Les notes du vin ne laissent pas de place pour les temps des lectures d&apos;une acquisition (%1 caractères de trop). Raccourcissez les commentaires ou les noms complets, ou faites l&apos;acquisition dans un nouveau vin.</translation>
+    </message>
+    <message>
+        <source>The balance is no longer connected (%1). Data collection will exit.</source>
+        <translation>La balance n&apos;est plus connectée (%1). L&apos;acquisition des données va s&apos;arrêter.</translation>
+    </message>
+    <message>
+        <source>The scale could not be read (%1). Data collection will exit.</source>
+        <translation>La balance n&apos;a pas pu être lue (%1). L&apos;acquisition des données va s&apos;arrêter.</translation>
     </message>
 </context>
 <context>
@@ -1359,6 +1378,10 @@ Restaurer les lectures dans une fenêtre de vin, ou les abandonner ?</translatio
     <message>
         <source>Save %1 before closing?</source>
         <translation>Enregistrer %1 avant de fermer ?</translation>
+    </message>
+    <message>
+        <source>The readings stay in %1.</source>
+        <translation>Les lectures restent dans %1.</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,10 @@
         <source>The balance weighs in &quot;%1&quot;, which cannot be converted to grams. Set the balance to grams.</source>
         <translation>La bilancia pesa in &quot;%1&quot;, che non si può convertire in grammi. Impostare la bilancia in grammi.</translation>
     </message>
+    <message>
+        <source>The balance&apos;s port could not be opened (%1).</source>
+        <translation>Non è stato possibile aprire la porta della bilancia (%1).</translation>
+    </message>
 </context>
 <context>
     <name>CollectedDataRecovery</name>
@@ -44,6 +48,21 @@
     <message>
         <source>The recovery journal %1 could not be read (%2). %3</source>
         <translation>Impossibile leggere il registro di recupero %1 (%2). %3</translation>
+    </message>
+</context>
+<context>
+    <name>CollectionRun</name>
+    <message>
+        <source>The wine&apos;s notes leave no room for the reading times of a run (%1 characters too many). Shorten the comments or the full names, or collect into a new wine.</source>
+        <translation>Le note del vino non lasciano spazio per i tempi delle letture di un&apos;acquisizione (%1 caratteri di troppo). Abbreviare i commenti o i nomi completi, oppure acquisire in un nuovo vino.</translation>
+    </message>
+    <message>
+        <source>The balance is no longer connected (%1). Data collection will exit.</source>
+        <translation>La bilancia non è più collegata (%1). L&apos;acquisizione dati verrà terminata.</translation>
+    </message>
+    <message>
+        <source>The scale could not be read (%1). Data collection will exit.</source>
+        <translation>Non è stato possibile leggere la bilancia (%1). L&apos;acquisizione dati verrà terminata.</translation>
     </message>
 </context>
 <context>
@@ -1359,6 +1378,10 @@ Ripristinare le letture in una finestra del vino o scartarle?</translation>
     <message>
         <source>Save %1 before closing?</source>
         <translation>Salvare %1 prima di chiudere?</translation>
+    </message>
+    <message>
+        <source>The readings stay in %1.</source>
+        <translation>Le letture restano in %1.</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,10 @@
         <source>The balance weighs in &quot;%1&quot;, which cannot be converted to grams. Set the balance to grams.</source>
         <translation>A balança pesa em &quot;%1&quot;, que não pode ser convertido em gramas. Configure a balança para gramas.</translation>
     </message>
+    <message>
+        <source>The balance&apos;s port could not be opened (%1).</source>
+        <translation>Não foi possível abrir a porta da balança (%1).</translation>
+    </message>
 </context>
 <context>
     <name>CollectedDataRecovery</name>
@@ -44,6 +48,21 @@
     <message>
         <source>The recovery journal %1 could not be read (%2). %3</source>
         <translation>Não foi possível ler o registo de recuperação %1 (%2). %3</translation>
+    </message>
+</context>
+<context>
+    <name>CollectionRun</name>
+    <message>
+        <source>The wine&apos;s notes leave no room for the reading times of a run (%1 characters too many). Shorten the comments or the full names, or collect into a new wine.</source>
+        <translation>As notas do vinho não deixam espaço para os tempos das leituras de uma recolha (%1 caracteres a mais). Encurte os comentários ou os nomes completos, ou faça a recolha num vinho novo.</translation>
+    </message>
+    <message>
+        <source>The balance is no longer connected (%1). Data collection will exit.</source>
+        <translation>A balança já não está ligada (%1). A recolha de dados vai terminar.</translation>
+    </message>
+    <message>
+        <source>The scale could not be read (%1). Data collection will exit.</source>
+        <translation>Não foi possível ler a balança (%1). A recolha de dados vai terminar.</translation>
     </message>
 </context>
 <context>
@@ -1359,6 +1378,10 @@ Restaurar as leituras numa janela de vinho ou descartá-las?</translation>
     <message>
         <source>Save %1 before closing?</source>
         <translation>Guardar %1 antes de fechar?</translation>
+    </message>
+    <message>
+        <source>The readings stay in %1.</source>
+        <translation>As leituras ficam em %1.</translation>
     </message>
 </context>
 <context>
