@@ -33,6 +33,8 @@
     <message>
         <source>The balance reads %1, beyond the range of a laboratory balance (100 kg).</source>
         <translation>Die Waage zeigt %1, außerhalb des Bereichs einer Laborwaage (100 kg).</translation>
+        <source>The balance&apos;s port could not be opened (%1).</source>
+        <translation>Der Anschluss der Waage konnte nicht geöffnet werden (%1).</translation>
     </message>
 </context>
 <context>
@@ -63,6 +65,18 @@
     <message>
         <source>A volume of %1 ml does not fit the wine record&apos;s volume field. Data collection will exit.</source>
         <translation>Ein Volumen von %1 ml passt nicht in das Volumenfeld des Weindatensatzes. Die Datenerfassung wird beendet.</translation>
+    <name>CollectionRun</name>
+    <message>
+        <source>The wine&apos;s notes leave no room for the reading times of a run (%1 characters too many). Shorten the comments or the full names, or collect into a new wine.</source>
+        <translation>Die Notizen des Weins lassen keinen Platz für die Zeiten der Messungen einer Erfassung (%1 Zeichen zu viel). Kürzen Sie die Kommentare oder die vollständigen Namen, oder erfassen Sie in einen neuen Wein.</translation>
+    </message>
+    <message>
+        <source>The balance is no longer connected (%1). Data collection will exit.</source>
+        <translation>Die Waage ist nicht mehr angeschlossen (%1). Die Datenerfassung wird beendet.</translation>
+    </message>
+    <message>
+        <source>The scale could not be read (%1). Data collection will exit.</source>
+        <translation>Die Waage konnte nicht gelesen werden (%1). Die Datenerfassung wird beendet.</translation>
     </message>
 </context>
 <context>
@@ -1427,6 +1441,10 @@ Die Messwerte in einem Weinfenster wiederherstellen oder verwerfen?</translation
     <message>
         <source>Save %1 before closing?</source>
         <translation>%1 vor dem Schließen speichern?</translation>
+    </message>
+    <message>
+        <source>The readings stay in %1.</source>
+        <translation>Die Messwerte bleiben in %1.</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,8 @@
     <message>
         <source>The balance reads %1, beyond the range of a laboratory balance (100 kg).</source>
         <translation>La balanza indica %1, fuera del alcance de una balanza de laboratorio (100 kg).</translation>
+        <source>The balance&apos;s port could not be opened (%1).</source>
+        <translation>No se ha podido abrir el puerto de la balanza (%1).</translation>
     </message>
 </context>
 <context>
@@ -63,6 +65,18 @@
     <message>
         <source>A volume of %1 ml does not fit the wine record&apos;s volume field. Data collection will exit.</source>
         <translation>Un volumen de %1 ml no cabe en el campo de volumen del registro del vino. La recogida de datos terminará.</translation>
+    <name>CollectionRun</name>
+    <message>
+        <source>The wine&apos;s notes leave no room for the reading times of a run (%1 characters too many). Shorten the comments or the full names, or collect into a new wine.</source>
+        <translation>Las notas del vino no dejan espacio para los tiempos de las lecturas de una adquisición (%1 caracteres de más). Acorte los comentarios o los nombres completos, o realice la adquisición en un vino nuevo.</translation>
+    </message>
+    <message>
+        <source>The balance is no longer connected (%1). Data collection will exit.</source>
+        <translation>La balanza ya no está conectada (%1). La adquisición de datos terminará.</translation>
+    </message>
+    <message>
+        <source>The scale could not be read (%1). Data collection will exit.</source>
+        <translation>No se ha podido leer la balanza (%1). La adquisición de datos terminará.</translation>
     </message>
 </context>
 <context>
@@ -1427,6 +1441,10 @@ Lecturas: %3
     <message>
         <source>Save %1 before closing?</source>
         <translation>¿Guardar %1 antes de cerrar?</translation>
+    </message>
+    <message>
+        <source>The readings stay in %1.</source>
+        <translation>Las lecturas se conservan en %1.</translation>
     </message>
 </context>
 <context>

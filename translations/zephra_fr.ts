@@ -33,6 +33,8 @@
     <message>
         <source>The balance reads %1, beyond the range of a laboratory balance (100 kg).</source>
         <translation>La balance indique %1, hors de la portée d’une balance de laboratoire (100 kg).</translation>
+        <source>The balance&apos;s port could not be opened (%1).</source>
+        <translation>Le port de la balance n&apos;a pas pu être ouvert (%1).</translation>
     </message>
 </context>
 <context>
@@ -63,6 +65,18 @@
     <message>
         <source>A volume of %1 ml does not fit the wine record&apos;s volume field. Data collection will exit.</source>
         <translation>Un volume de %1 ml ne tient pas dans le champ de volume de la fiche du vin. L’acquisition des données va s’arrêter.</translation>
+    <name>CollectionRun</name>
+    <message>
+        <source>The wine&apos;s notes leave no room for the reading times of a run (%1 characters too many). Shorten the comments or the full names, or collect into a new wine.</source>
+        <translation>Les notes du vin ne laissent pas de place pour les temps des lectures d&apos;une acquisition (%1 caractères de trop). Raccourcissez les commentaires ou les noms complets, ou faites l&apos;acquisition dans un nouveau vin.</translation>
+    </message>
+    <message>
+        <source>The balance is no longer connected (%1). Data collection will exit.</source>
+        <translation>La balance n&apos;est plus connectée (%1). L&apos;acquisition des données va s&apos;arrêter.</translation>
+    </message>
+    <message>
+        <source>The scale could not be read (%1). Data collection will exit.</source>
+        <translation>La balance n&apos;a pas pu être lue (%1). L&apos;acquisition des données va s&apos;arrêter.</translation>
     </message>
 </context>
 <context>
@@ -1427,6 +1441,10 @@ Restaurer les lectures dans une fenêtre de vin, ou les abandonner ?</translatio
     <message>
         <source>Save %1 before closing?</source>
         <translation>Enregistrer %1 avant de fermer ?</translation>
+    </message>
+    <message>
+        <source>The readings stay in %1.</source>
+        <translation>Les lectures restent dans %1.</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,8 @@
     <message>
         <source>The balance reads %1, beyond the range of a laboratory balance (100 kg).</source>
         <translation>La bilancia indica %1, oltre la portata di una bilancia da laboratorio (100 kg).</translation>
+        <source>The balance&apos;s port could not be opened (%1).</source>
+        <translation>Non è stato possibile aprire la porta della bilancia (%1).</translation>
     </message>
 </context>
 <context>
@@ -63,6 +65,18 @@
     <message>
         <source>A volume of %1 ml does not fit the wine record&apos;s volume field. Data collection will exit.</source>
         <translation>Un volume di %1 ml non entra nel campo del volume della scheda del vino. La raccolta dei dati terminerà.</translation>
+    <name>CollectionRun</name>
+    <message>
+        <source>The wine&apos;s notes leave no room for the reading times of a run (%1 characters too many). Shorten the comments or the full names, or collect into a new wine.</source>
+        <translation>Le note del vino non lasciano spazio per i tempi delle letture di un&apos;acquisizione (%1 caratteri di troppo). Abbreviare i commenti o i nomi completi, oppure acquisire in un nuovo vino.</translation>
+    </message>
+    <message>
+        <source>The balance is no longer connected (%1). Data collection will exit.</source>
+        <translation>La bilancia non è più collegata (%1). L&apos;acquisizione dati verrà terminata.</translation>
+    </message>
+    <message>
+        <source>The scale could not be read (%1). Data collection will exit.</source>
+        <translation>Non è stato possibile leggere la bilancia (%1). L&apos;acquisizione dati verrà terminata.</translation>
     </message>
 </context>
 <context>
@@ -1427,6 +1441,10 @@ Ripristinare le letture in una finestra del vino o scartarle?</translation>
     <message>
         <source>Save %1 before closing?</source>
         <translation>Salvare %1 prima di chiudere?</translation>
+    </message>
+    <message>
+        <source>The readings stay in %1.</source>
+        <translation>Le letture restano in %1.</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,8 @@
     <message>
         <source>The balance reads %1, beyond the range of a laboratory balance (100 kg).</source>
         <translation>A balança indica %1, fora do alcance de uma balança de laboratório (100 kg).</translation>
+        <source>The balance&apos;s port could not be opened (%1).</source>
+        <translation>Não foi possível abrir a porta da balança (%1).</translation>
     </message>
 </context>
 <context>
@@ -63,6 +65,18 @@
     <message>
         <source>A volume of %1 ml does not fit the wine record&apos;s volume field. Data collection will exit.</source>
         <translation>Um volume de %1 ml não cabe no campo de volume do registo do vinho. A recolha de dados vai terminar.</translation>
+    <name>CollectionRun</name>
+    <message>
+        <source>The wine&apos;s notes leave no room for the reading times of a run (%1 characters too many). Shorten the comments or the full names, or collect into a new wine.</source>
+        <translation>As notas do vinho não deixam espaço para os tempos das leituras de uma recolha (%1 caracteres a mais). Encurte os comentários ou os nomes completos, ou faça a recolha num vinho novo.</translation>
+    </message>
+    <message>
+        <source>The balance is no longer connected (%1). Data collection will exit.</source>
+        <translation>A balança já não está ligada (%1). A recolha de dados vai terminar.</translation>
+    </message>
+    <message>
+        <source>The scale could not be read (%1). Data collection will exit.</source>
+        <translation>Não foi possível ler a balança (%1). A recolha de dados vai terminar.</translation>
     </message>
 </context>
 <context>
@@ -1427,6 +1441,10 @@ Restaurar as leituras numa janela de vinho ou descartá-las?</translation>
     <message>
         <source>Save %1 before closing?</source>
         <translation>Guardar %1 antes de fechar?</translation>
+    </message>
+    <message>
+        <source>The readings stay in %1.</source>
+        <translation>As leituras ficam em %1.</translation>
     </message>
 </context>
 <context>

@@ -34,10 +34,16 @@ struct WeightReading {
 
 // A failure of the link to the balance itself: the port cannot be opened, a
 // system call fails, or no reply came within the time limit. The message
-// names the port and gives the port's own text ("COM3: Timeout").
+// names the port and gives the port's own text ("COM3: Timeout"). `Gone`
+// tells that the balance's device is no longer there (unplugged).
 class BalanceError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit BalanceError(const std::string& what, bool gone = false)
+        : std::runtime_error(what), gone_(gone) {}
+    bool Gone() const { return gone_; }
+
+private:
+    bool gone_;
 };
 
 // An exchange ended early because `Interrupt` was called; nothing was read.

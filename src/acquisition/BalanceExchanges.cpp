@@ -11,6 +11,7 @@ ExchangeOutcome Exchange(Balance& balance, RunClock& clock, bool tare) {
         outcome.reading = balance.GetWeight();
     } catch (const BalanceError& e) {
         outcome.linkError = e.what();
+        outcome.linkGone = e.Gone();
         // A failed exchange leaves the port as it was at the failure.
         balance.Close();
     }

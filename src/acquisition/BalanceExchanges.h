@@ -13,6 +13,7 @@ namespace zephra {
 struct ExchangeOutcome {
     WeightReading reading;      // meaningful only when linkError is empty
     std::string linkError;      // the text of a BalanceError; empty when the link worked
+    bool linkGone = false;      // the BalanceError said the balance's device is gone
     std::int64_t requestMs = 0; // the run clock right before the weight request
     std::int64_t replyMs = 0;   // the run clock right after the reply
 };

@@ -2,8 +2,14 @@
 
 #include "acquisition/BalanceFactory.h"
 #include "acquisition/TcpTransport.h"
+#include "document/TextCatalog.h"
 
 namespace zephra {
+
+std::string PortUnopenedText(const std::string& linkError) {
+    return FilledIn(CoreText("Balance", "The balance's port could not be opened (%1)."),
+                    {linkError});
+}
 
 BalanceProbe::BalanceProbe(std::string where) : where_(std::move(where)) {}
 
@@ -41,6 +47,16 @@ std::optional<DetectedBalance> BalanceProbe::Detect() {
     static const BalanceDialect order[] = {BalanceDialect::Continuous, BalanceDialect::EscP,
                                            BalanceDialect::MtSics,     BalanceDialect::AandD,
                                            BalanceDialect::Ohaus,      BalanceDialect::Sma};
+    {
+        BalanceProfile profile;
+        profile.Line = DefaultLine(profile.Dialect);
+        try {
+            WithBalance(profile, ProbeReplyTimeoutMs,
+                        [](LinkedBalance& balance) { balance.OpenAndClose(); });
+        } catch (const BalanceError& e) {
+            throw BalanceError(PortUnopenedText(e.what()));
+        }
+    }
     for (const BalanceDialect dialect : order) {
         BalanceProfile profile;
         profile.Dialect = dialect;

@@ -15,6 +15,10 @@ namespace zephra {
 // dialect stays within a few seconds.
 inline constexpr int ProbeReplyTimeoutMs = 700;
 
+// "The balance's port could not be opened (<the link's error>).", in the
+// program's language.
+std::string PortUnopenedText(const std::string& linkError);
+
 // A balance found by detection.
 struct DetectedBalance {
     BalanceDialect dialect = BalanceDialect::EscP;
@@ -35,7 +39,8 @@ public:
     // identification where the family has one, then for a weight. The first
     // that answers with a weight is the balance; nothing when none does.
     // Continuous printing is tried first, as its lines would answer any
-    // other dialect's request.
+    // other dialect's request. A port that cannot be opened is thrown at
+    // once as BalanceError, saying so and why (PortUnopenedText).
     std::optional<DetectedBalance> Detect();
     // One weight from the balance of `profile` (its address is not used:
     // `where` is). Failures of the link are thrown as BalanceError.

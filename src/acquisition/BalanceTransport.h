@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,13 @@ public:
     virtual void Write(std::string_view bytes) = 0;
     // The next byte from the balance; "Timeout" when none comes within `timeoutMs`.
     virtual char ReadChar(int timeoutMs) = 0;
+    // How long `characters` take to travel the link at its own rate (a
+    // serial line's), beside any wait for the balance; 0 for a link without
+    // a rate of its own.
+    virtual int LineTimeMs(std::size_t characters) const {
+        (void)characters;
+        return 0;
+    }
     // Ends the exchange and closes the link.
     virtual void EndExchange() = 0;
     // Makes sure the link is closed, also after a failure. Never throws.

@@ -7,6 +7,8 @@
 #include "acquisition/StorableReading.h"
 #include "analysis/Calculate.h"
 #include "analysis/FoulingAnalysis.h"
+#include "document/TextCatalog.h"
+#include "document/WineTrailer.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -24,6 +26,10 @@ constexpr double IntervalLimitSeconds = 863999.0;
 // stall the observer is told of.
 constexpr double StallIntervals = 2.0;
 
+// A reading asked for later than this after its slot (the passes had stopped
+// for a while) restarts the schedule from itself.
+constexpr std::int64_t LateReadingMs = 1000;
+
 // The stored time of a reading in whole seconds.
 long long StoredSeconds(std::string_view minutes, std::string_view seconds) {
     return std::atoll(std::string(minutes).c_str()) * 60 + std::atoll(std::string(seconds).c_str());
@@ -40,6 +46,7 @@ const char* SaveQuestion(RunEnd end) {
     case RunEnd::StartUnreadable:
     case RunEnd::ReadingUnreadable:
     case RunEnd::PortError:
+    case RunEnd::BalanceCondition:
     case RunEnd::ImplausibleValue:
         return StoppedSaveQuestionText;
     case RunEnd::Running:
@@ -50,6 +57,17 @@ const char* SaveQuestion(RunEnd end) {
         break;
     }
     return SaveQuestionText;
+}
+
+std::string RunRoomProblem(const WineNotes& notes) {
+    const std::size_t over = TrailerOverrun(notes);
+    if (over == 0)
+        return {};
+    return FilledIn(CoreText("CollectionRun",
+                             "The wine's notes leave no room for the reading times of a run (%1 "
+                             "characters too many). Shorten the comments or the full names, or "
+                             "collect into a new wine."),
+                    {std::to_string(over)});
 }
 
 CollectionRun::CollectionRun(CollectionTarget& target, BalanceExchanges& exchanges, RunClock& clock,
@@ -115,7 +133,7 @@ bool CollectionRun::TakeOutcome() {
     const Awaiting what = awaiting_;
     awaiting_ = Awaiting::Nothing;
     if (!outcome->linkError.empty()) {
-        StopOnLinkError(outcome->linkError);
+        StopOnLinkError(*outcome);
         return false;
     }
     if (what == Awaiting::StartWeight) {
@@ -141,14 +159,21 @@ void CollectionRun::StartWeightArrived(const ExchangeOutcome& outcome) {
     lastPassMs_ = outcome.replyMs;
     r_ = 1;
     slot_ = 1;
+    gridMs_ = 0;
     started_ = true;
 }
 
 // A failing balance link ends the run like any other stop: the error is shown
 // and the points stored so far stay.
-void CollectionRun::StopOnLinkError(const std::string& error) {
+void CollectionRun::StopOnLinkError(const ExchangeOutcome& outcome) {
     Finish(RunEnd::PortError);
-    boxes_.Error("The scale could not be read (" + error + "). Data collection will exit.");
+    boxes_.Error(FilledIn(
+        outcome.linkGone
+            ? CoreText("CollectionRun",
+                       "The balance is no longer connected (%1). Data collection will exit.")
+            : CoreText("CollectionRun",
+                       "The scale could not be read (%1). Data collection will exit."),
+        {outcome.linkError}));
 }
 
 // A value that cannot be stored as it is ends the run with `problem`, the
@@ -189,7 +214,8 @@ void CollectionRun::PassSteps() {
     }
     nowMs_ = passMs;
     const double elapsed = ElapsedSeconds();
-    const double remaining = slot_ * interval_ - elapsed;
+    const double due = DueSeconds();
+    const double remaining = due - elapsed;
     if (remaining > 0) {
         const std::string text = CountdownText(remaining);
         if (text != countdown_) {
@@ -198,8 +224,9 @@ void CollectionRun::PassSteps() {
                 observer_->CountdownChanged(text);
         }
     }
-    if (elapsed >= slot_ * interval_ || (catchUp_ && r_ <= 36)) {
+    if (elapsed >= due || (catchUp_ && r_ <= 36)) {
         if (r_ <= 36) {
+            offSchedule_ = catchUp_ || (elapsed - due) * 1000.0 > LateReadingMs;
             catchUp_ = false;
             BeginExchange(Awaiting::Reading, false);
             if (awaiting_ != Awaiting::Nothing || !running_)
@@ -236,10 +263,29 @@ void CollectionRun::NoteStall(std::int64_t passMs) {
         observer_->Resumed(stalledMs);
 }
 
-// The schedule goes on from the first slot after the latest clock reading:
-// the next one after a reading on time, a later one after a stall.
+// The moment the next reading (or the thinning) is due, from the start.
+double CollectionRun::DueSeconds() const {
+    return static_cast<double>(gridMs_) / 1000.0 + slot_ * interval_;
+}
+
+// The schedule goes on from the first slot after the latest clock reading.
 void CollectionRun::ScheduleNextSlot() {
-    slot_ = static_cast<int>(std::floor(ElapsedSeconds() / interval_)) + 1;
+    slot_ = static_cast<int>(std::floor((ElapsedSeconds() - static_cast<double>(gridMs_) / 1000.0) /
+                                        interval_)) +
+            1;
+}
+
+// After a reading on its slot the next slot follows. A reading taken off its
+// slot (at once after a stall, or late) restarts the schedule from its
+// request: the next reading comes a whole interval after it, never on a slot
+// a moment away, where a low flow would have gained too little.
+void CollectionRun::ScheduleAfterReading(std::int64_t readingMs) {
+    if (offSchedule_) {
+        gridMs_ = readingMs;
+        slot_ = 1;
+    } else {
+        ScheduleNextSlot();
+    }
 }
 
 // Whether a reading with `texts` lies after the previous point as stored; a
@@ -268,7 +314,7 @@ bool CollectionRun::ReadingArrived(const ExchangeOutcome& outcome) {
     const double volume = (outcome.reading.WeightVal - w0_) / settings_.Density;
     const std::int64_t readingMs = outcome.requestMs - startMs_;
     const ReadingTexts texts = MakeReadingTexts(volume, readingMs);
-    ScheduleNextSlot();
+    ScheduleAfterReading(readingMs);
     if (!AfterPreviousPoint(texts))
         return true; // taken, not stored: the next slot follows
     if (volume - previousVolume_ < 1.0) {
@@ -325,6 +371,8 @@ void CollectionRun::Finish(RunEnd end) {
     end_ = end;
     awaiting_ = Awaiting::Nothing;
     exchanges_.Release();
+    if (observer_)
+        observer_->Ended(end);
     if (!storedAny_) {
         TWineClass& wine = target_.Wine();
         // Only a save clears the flag that ClearRecord set.

@@ -60,6 +60,20 @@ struct StoredPoint {
     std::string keepProblem;
 };
 
+// Why a run ended.
+enum class RunEnd {
+    Running,           // not ended yet
+    MaxDuration,       // the chosen maximum duration passed
+    StopKey,           // the user asked to stop (the X key, Ctrl+C in the tool)
+    StartUnreadable,   // the starting weight was no number
+    ReadingUnreadable, // a later reply was no number
+    VolumeTooSmall,    // less than 1 ml gained since the previous point
+    IntervalLimit,     // the reading interval reached its upper bound
+    PortError,         // the link to the balance failed
+    BalanceCondition,  // the balance reported an overload, an error... (BalanceConditionText)
+    ImplausibleValue,  // a weight below the tare or not finite, a volume too large to store
+};
+
 // What a run reports while it goes; every method has a do-nothing default.
 class RunObserver {
 public:
@@ -79,20 +93,9 @@ public:
     // missed are not made up: one is taken at once and the schedule goes on
     // from its next slot.
     virtual void Resumed(std::int64_t stalledMs) { (void)stalledMs; }
-};
-
-// Why a run ended.
-enum class RunEnd {
-    Running,           // not ended yet
-    MaxDuration,       // the chosen maximum duration passed
-    StopKey,           // the user asked to stop (the X key, Ctrl+C in the tool)
-    StartUnreadable,   // the starting weight was no number
-    ReadingUnreadable, // a later reply was no number
-    VolumeTooSmall,    // less than 1 ml gained since the previous point
-    IntervalLimit,     // the reading interval reached its upper bound
-    PortError,         // the link to the balance failed
-    BalanceCondition,  // the balance reported an overload, an error... (BalanceConditionText)
-    ImplausibleValue,  // a weight below the tare or not finite, a volume too large to store
+    // The run has ended (before any message about its end is shown): no
+    // countdown goes on.
+    virtual void Ended(RunEnd end) { (void)end; }
 };
 
 // The question after a run that stored points: the specified one after a
@@ -100,6 +103,13 @@ enum class RunEnd {
 // interval's bound), one that does not call the data complete after a
 // failure of the balance or its link.
 const char* SaveQuestion(RunEnd end);
+
+// Why a run cannot begin on a wine with these notes: with the comments, the
+// full names and any keys of a later version they leave no room after the
+// record for the time the trial starts and 36 readings' times, so no point
+// could be saved. Empty when they fit. Checked before a run begins, as the
+// conditions dialog checks what is typed.
+std::string RunRoomProblem(const WineNotes& notes);
 
 // Settings chosen for a run.
 struct RunSettings {
@@ -116,11 +126,13 @@ struct RunSettings {
 // false. The schedule depends only on clock comparisons: readings are due at
 // the slots k x T seconds after the start, T starting at 15 s and doubling,
 // with the data set thinned to its even-numbered points, whenever the 36
-// points of a stage are full. After each reading the schedule goes on from
-// the first slot after the moment of its reply, so readings missed while the
-// passes had stopped (the computer slept, the program was stopped) are not
-// made up: one reading is taken at once, the observer is told of a stop
-// longer than two intervals, and no point is stored at a time (in whole
+// points of a stage are full. After a reading on its slot the schedule goes
+// on from the first slot after the moment of its reply, so readings missed
+// while the passes had stopped (the computer slept, the program was stopped)
+// are not made up: one reading is taken at once, the observer is told of a
+// stop longer than two intervals, and the schedule starts again from that
+// reading (as from any reading more than a second late), so the next one
+// comes a whole interval later. No point is stored at a time (in whole
 // seconds, as stored) not after the previous point's. Every change of the
 // data marks the wine modified, also after a save during the run. A run ends
 // at the maximum duration, on a stop request, on an unreadable reply or one
@@ -184,13 +196,15 @@ private:
 
     void PassSteps();
     void NoteStall(std::int64_t passMs);
+    double DueSeconds() const;
     void ScheduleNextSlot();
+    void ScheduleAfterReading(std::int64_t readingMs);
     bool AfterPreviousPoint(const ReadingTexts& texts) const;
     void BeginExchange(Awaiting what, bool tare);
     bool TakeOutcome();
     void StartWeightArrived(const ExchangeOutcome& outcome);
     bool ReadingArrived(const ExchangeOutcome& outcome);
-    void StopOnLinkError(const std::string& error);
+    void StopOnLinkError(const ExchangeOutcome& outcome);
     void StopOnNoWeight(const WeightReading& reading, RunEnd unreadable);
     bool StopOnImplausible(const std::string& problem);
     void TestMaxDuration();
@@ -223,9 +237,12 @@ private:
     std::int64_t nowMs_ = 0;
     std::int64_t lastPassMs_ = 0;
     int r_ = 1;
-    // The next reading (or the thinning) is due at slot_ x T; normally slot_
-    // is r_.
+    // The next reading (or the thinning) is due at gridMs_ + slot_ x T from
+    // the start; normally gridMs_ is 0 and slot_ is r_.
     int slot_ = 1;
+    std::int64_t gridMs_ = 0;
+    // The reading pending was taken off its slot (see ScheduleAfterReading).
+    bool offSchedule_ = false;
     // A stall was noted: the next pass takes a reading whatever the slot.
     bool catchUp_ = false;
     std::string countdown_;

@@ -11,7 +11,7 @@ ContinuousBalance::ContinuousBalance(std::unique_ptr<BalanceTransport> transport
 void ContinuousBalance::Tare() {}
 
 WeightReading ContinuousBalance::GetWeight() {
-    Link().Open();
+    OpenExchange();
     // The line under way when the link opened is only a part.
     std::optional<std::string> line = ReadLine();
     if (line)

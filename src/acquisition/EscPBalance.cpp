@@ -14,10 +14,10 @@ void EscPBalance::Tare() {
 
 WeightReading EscPBalance::GetWeight() {
     std::string line;
-    Link().Open();
+    OpenExchange();
     Link().Write("\x1bP\r");
     while (line.size() < BalanceMaxReplyLength && (line.empty() || line.back() != '\r'))
-        line += Link().ReadChar(ReplyTimeoutMs());
+        line += ReadChar();
     Link().EndExchange();
     WeightReading reading = ParseWeightReply(line, unitInMotion_);
     reading.Error = reading.Error || line.back() != '\r';

@@ -3,6 +3,7 @@
 #include "acquisition/Balance.h"
 #include "acquisition/BalanceTransport.h"
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -11,8 +12,10 @@
 namespace zephra {
 
 // A balance of one dialect over a transport (serial port or network): the
-// common steps of the dialects' exchanges. A reply waits at most
-// `replyTimeoutMs` for each character.
+// common steps of the dialects' exchanges. Each exchange has one deadline:
+// from the moment the link is open, everything it reads must arrive within
+// `replyTimeoutMs` and the time the longest reply takes on the line, however
+// the balance spreads its bytes.
 class LinkedBalance : public Balance {
 public:
     LinkedBalance(const LinkedBalance&) = delete;
@@ -26,12 +29,19 @@ public:
     // family has a command for it; nothing otherwise, or when it does not
     // answer. Link failures are not thrown; the interruption is.
     virtual std::optional<std::string> Identify() { return std::nullopt; }
+    // Opens the link and closes it again, saying nothing to the balance;
+    // a link that cannot be opened is thrown as BalanceError.
+    void OpenAndClose();
 
 protected:
     LinkedBalance(std::unique_ptr<BalanceTransport> transport, int replyTimeoutMs);
 
     BalanceTransport& Link() { return *transport_; }
-    int ReplyTimeoutMs() const { return replyTimeoutMs_; }
+    // Opens the link for one exchange and starts the exchange's deadline.
+    void OpenExchange();
+    // Within an exchange: the next character from the balance; "Timeout"
+    // when none came before the exchange's deadline.
+    char ReadChar();
     // One exchange that sends `request` and reads nothing.
     void Send(std::string_view request);
     // One exchange that sends `request` and reads one reply line (see ReadLine).
@@ -46,6 +56,7 @@ protected:
 private:
     std::unique_ptr<BalanceTransport> transport_;
     int replyTimeoutMs_;
+    std::chrono::steady_clock::time_point deadline_{};
 };
 
 // A reply that gave no weight and no condition.

@@ -310,6 +310,29 @@ int RecoveryJournal::Keep(const CollectedWine& wine) {
     return 0;
 }
 
+int RecoveryJournal::TakeOver(LeftJournal& left) {
+    Remove();
+    const int fd = ::open(left.Path().c_str(), O_RDWR | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    // The lock passes from the left journal's descriptor to this one.
+    left.Unlock();
+    const off_t size = ::lseek(fd, 0, SEEK_END);
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || size < 0) {
+        const int error = errno;
+        ::close(fd);
+        return error;
+    }
+    fd_ = fd;
+    path_ = left.Path();
+    size_ = size;
+    const CollectedWine& wine = left.Contents().wine;
+    fileName_ = wine.fileName;
+    caption_ = wine.caption;
+    notes_ = wine.notes;
+    return 0;
+}
+
 int RecoveryJournal::Create() {
     if (const int error = MakeFolderPrivate(folder_, true))
         return error;
@@ -381,6 +404,12 @@ LeftJournal& LeftJournal::operator=(LeftJournal&& other) noexcept {
 LeftJournal::~LeftJournal() {
     if (lockFd_ >= 0)
         ::close(lockFd_);
+}
+
+void LeftJournal::Unlock() noexcept {
+    if (lockFd_ >= 0)
+        ::close(lockFd_);
+    lockFd_ = -1;
 }
 
 int LeftJournal::Discard() {

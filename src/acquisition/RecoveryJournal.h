@@ -61,6 +61,8 @@ struct JournalContents {
 // after it); anything else wrong makes the journal damaged.
 JournalContents ReadJournal(std::string_view bytes);
 
+class LeftJournal;
+
 // The recovery journal of one wine's collected data. The first `Keep`
 // creates a journal file in the folder (creating the folder when missing)
 // and writes the whole wine; a later one appends the wine's data, or the
@@ -77,6 +79,12 @@ public:
 
     // Returns 0, or the errno of the failure; the file is then as it was.
     int Keep(const CollectedWine& wine);
+    // Takes `left` over as this journal, holding the wine it keeps: for a
+    // wine restored from it whose own journal could not be written, so that
+    // its data never live in memory alone. Later `Keep`s append to it, and
+    // `Remove` deletes it. Returns 0, or the errno of the failure; `left`
+    // then stays where it is, to be offered at the next start.
+    int TakeOver(LeftJournal& left);
     void Remove();
     // The journal file, empty while there is none.
     const std::string& Path() const { return path_; }
@@ -108,6 +116,8 @@ public:
     const JournalContents& Contents() const { return contents_; }
     // Deletes the journal; 0 or the errno of the failure.
     int Discard();
+    // Lets go of the journal's lock (RecoveryJournal::TakeOver takes it).
+    void Unlock() noexcept;
     // Renames a damaged journal to "<path>.damaged", where it is kept for a
     // look but never offered again; returns the new path, or empty when the
     // rename failed.

@@ -3,11 +3,22 @@
 #include "acquisition/Balance.h"
 #include "acquisition/ComPortBalance.h"
 
+#include <cerrno>
 #include <poll.h>
 
 namespace zephra {
 
 using serial::EComError;
+
+namespace {
+
+// The errors of a serial device that is no longer there: its node is gone,
+// or the driver reports the hardware removed.
+bool DeviceGone(int error) {
+    return error == ENOENT || error == ENODEV || error == ENXIO || error == EIO;
+}
+
+} // namespace
 
 SerialTransport::SerialTransport(serial::TComPort& port) : port_(port) {}
 
@@ -20,7 +31,7 @@ template <typename Step> auto SerialTransport::OnPort(Step step) {
         return step();
     } catch (const EComError& e) {
         Exchanged();
-        throw BalanceError(port_.DeviceName() + ": " + e.what());
+        throw BalanceError(port_.DeviceName() + ": " + e.what(), DeviceGone(e.ErrorCode()));
     }
 }
 
@@ -50,6 +61,12 @@ char SerialTransport::ReadChar(int timeoutMs) {
             throw EComError(0, "Timeout");
         return port_.ReadAnsiChar();
     });
+}
+
+// At most 11 bits a character: start, 8 data, parity, stop.
+int SerialTransport::LineTimeMs(std::size_t characters) const {
+    const int rate = port_.CustomBaudRate();
+    return rate > 0 ? static_cast<int>((characters * 11 * 1000 + rate - 1) / rate) : 0;
 }
 
 void SerialTransport::EndExchange() {

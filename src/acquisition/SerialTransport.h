@@ -22,6 +22,7 @@ public:
     void Open() override;
     void Write(std::string_view bytes) override;
     char ReadChar(int timeoutMs) override;
+    int LineTimeMs(std::size_t characters) const override;
     void EndExchange() override;
     void Close() noexcept override;
     void Interrupt() noexcept override;

@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
 #include <netdb.h>
 #include <poll.h>
 #include <sys/socket.h>
@@ -94,23 +95,37 @@ void TcpTransport::Open() {
     const std::string service = std::to_string(address->port);
     if (const int error = getaddrinfo(address->host.c_str(), service.c_str(), &hints, &found))
         Fail(gai_strerror(error));
-    const addrinfo first = *found;
-    socket_ = socket(first.ai_family, first.ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC,
-                     first.ai_protocol);
-    const int connected = socket_ < 0 ? -1 : connect(socket_, first.ai_addr, first.ai_addrlen);
-    const int error = errno;
-    freeaddrinfo(found);
-    if (socket_ < 0 || (connected != 0 && error != EINPROGRESS))
-        FailWithErrno(error);
-    if (connected != 0) {
-        if (!WaitFor(POLLOUT, connectTimeoutMs_))
-            Fail("Timeout");
-        int result = 0;
-        socklen_t length = sizeof result;
-        getsockopt(socket_, SOL_SOCKET, SO_ERROR, &result, &length);
-        if (result != 0)
-            FailWithErrno(result);
+    const std::unique_ptr<addrinfo, void (*)(addrinfo*)> list(found, freeaddrinfo);
+    OpenFirstOf(list.get());
+}
+
+void TcpTransport::OpenFirstOf(const addrinfo* addresses) {
+    Close();
+    std::string failure = "no address";
+    for (const addrinfo* each = addresses; each != nullptr; each = each->ai_next) {
+        failure = ConnectTo(*each);
+        if (failure.empty())
+            return;
+        Close();
     }
+    Fail(failure);
+}
+
+std::string TcpTransport::ConnectTo(const addrinfo& address) {
+    socket_ = socket(address.ai_family, address.ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC,
+                     address.ai_protocol);
+    if (socket_ < 0)
+        return std::strerror(errno);
+    if (connect(socket_, address.ai_addr, address.ai_addrlen) == 0)
+        return {};
+    if (errno != EINPROGRESS)
+        return std::strerror(errno);
+    if (!WaitFor(POLLOUT, connectTimeoutMs_))
+        return "Timeout";
+    int result = 0;
+    socklen_t length = sizeof result;
+    getsockopt(socket_, SOL_SOCKET, SO_ERROR, &result, &length);
+    return result == 0 ? std::string() : std::strerror(result);
 }
 
 void TcpTransport::Write(std::string_view bytes) {

@@ -3,6 +3,7 @@
 #include "acquisition/BalanceTransport.h"
 #include "acquisition/InterruptibleWait.h"
 
+#include <netdb.h>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,7 +24,8 @@ std::optional<TcpAddress> ParseTcpAddress(std::string_view where);
 
 // A balance on the network, or a serial device server in front of one. Each
 // exchange connects, talks and disconnects, with the same time limit for
-// the connection as for a reply. A refused connection, one that the balance
+// the connection (to each address the host name gives, in turn, until one
+// accepts) as for a reply. A refused connection, one that the balance
 // resets or closes, and a silent balance are thrown as BalanceError
 // ("tcp://10.0.0.5:4001: Connection refused").
 class TcpTransport : public BalanceTransport {
@@ -40,8 +42,13 @@ public:
     void EndExchange() override;
     void Close() noexcept override;
     void Interrupt() noexcept override;
+    // Connects to the first of `addresses` (as getaddrinfo lists them) that
+    // accepts; the failure of the last one is thrown when none does.
+    void OpenFirstOf(const addrinfo* addresses);
 
 private:
+    // Connects to `address`: empty, or the failure's text.
+    std::string ConnectTo(const addrinfo& address);
     // Waits for `events` on the socket; false when the time passed.
     bool WaitFor(short events, int timeoutMs);
     [[noreturn]] void Fail(const std::string& text);

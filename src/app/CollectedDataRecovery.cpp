@@ -50,9 +50,7 @@ bool RecoverCollectedData(QWidget& frame, WineWindows& documents, MessageBoxes& 
         dialog.exec();
         switch (dialog.Chosen()) {
         case TRecoverDataDlg::Choice::Restore:
-            documents.RestoreCollectedWine(wine.rec, wine.notes,
-                                           QString::fromStdString(wine.caption), fileName);
-            journal.Discard();
+            documents.RestoreCollectedWine(journal, QString::fromStdString(wine.caption), fileName);
             restored = true;
             break;
         case TRecoverDataDlg::Choice::Discard:

@@ -103,7 +103,13 @@ bool DetectIfAsked(ChosenBalance& balance, std::ostream& out, std::ostream& err)
     if (!balance.detect)
         return true;
     BalanceProbe probe(balance.where);
-    const std::optional<DetectedBalance> found = probe.Detect();
+    std::optional<DetectedBalance> found;
+    try {
+        found = probe.Detect();
+    } catch (const BalanceError& e) {
+        err << e.what() << "\n";
+        return false;
+    }
     if (!found) {
         err << balance.where << ": no balance answered in any dialect\n";
         return false;

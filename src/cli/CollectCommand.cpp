@@ -8,8 +8,11 @@
 #include "cli/BalanceOptions.h"
 #include "cli/CommandRegistry.h"
 #include "cli/PrintedBoxes.h"
+#include "cli/StandardStreams.h"
 #include "cli/UnitSystemOption.h"
 #include "cli/WineFiles.h"
+#include "document/WineFile.h"
+#include "entry/DecimalCommaHint.h"
 #include "entry/EntryFormat.h"
 #include "entry/NumberText.h"
 
@@ -39,10 +42,11 @@ constexpr const char* Usage =
     "arrives and saved to OUT.zph at once, so a run killed or cut off by a power\n"
     "failure loses at most the reading in progress. When the tool was stopped for\n"
     "more than two reading intervals (suspended, say), it says so, takes one\n"
-    "reading at once and goes on with the schedule; missed readings are not made\n"
-    "up. The run ends after the maximum duration, on Ctrl+C, SIGTERM, SIGHUP or\n"
-    "SIGQUIT, when a reply is not a number or reports a condition of the balance\n"
-    "(an overload, an error), when less than 1 ml was gained since the previous\n"
+    "reading at once and goes on a whole interval after it; missed readings are\n"
+    "not made up. The run ends after the maximum duration, on Ctrl+C, SIGTERM,\n"
+    "SIGHUP or SIGQUIT, when standard output is gone (the reader of a pipe ended),\n"
+    "when a reply is not a number or reports a condition of the balance (an\n"
+    "overload, an error), when less than 1 ml was gained since the previous\n"
     "point, or when the balance link fails; the wine is then saved to OUT.zph. A\n"
     "run that ends before its first point is stored leaves the file as it was.\n"
     "The balance is the one of balance.conf beside the settings file, or the\n"
@@ -103,16 +107,37 @@ private:
     struct sigaction previousPipe_ {};
 };
 
+// "wine.zph" → "wine-collected.zph", beside it.
+std::string SiblingPath(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    const std::size_t dot = path.rfind('.');
+    const std::size_t stem =
+        dot != std::string::npos && (slash == std::string::npos || dot > slash) ? dot : path.size();
+    return path.substr(0, stem) + "-collected.zph";
+}
+
 // The wine of the file; nothing shows it while the run goes. Every stored
-// point is saved to the file at once (atomically, as every save is).
+// point is saved to the file at once (atomically, as every save is). When
+// the file cannot be written, the points go to a file beside it, with the
+// notes or, where they do not fit, with the record alone, so that they
+// never live in memory alone; the message names it and says what to do.
 class FileTarget : public CollectionTarget {
 public:
     FileTarget(TWineClass& wine, std::string path, std::ostream& err)
         : wine_(wine), path_(std::move(path)), err_(err) {}
     TWineClass& Wine() override { return wine_; }
     void Refresh() override {}
-    std::string KeepStoredPoint() override {
-        return SaveWine(path_, wine_.WineRec, wine_.Notes, err_) ? std::string() : "not saved";
+    std::string KeepStoredPoint() override { return Save() ? std::string() : "not saved"; }
+    // Saves the wine to its file, else beside it; true when it went to its file.
+    bool Save() {
+        if (SaveWine(path_, wine_.WineRec, wine_.Notes, err_))
+            return true;
+        const std::string sibling = SiblingPath(path_);
+        if (WriteWineFile(sibling, wine_.WineRec, wine_.Notes) == 0 ||
+            WriteWineFile(sibling, wine_.WineRec, {}) == 0)
+            err_ << "the run's points are kept in " << sibling
+                 << ": once the cause is mended, copy it over " << path_ << "\n";
+        return false;
     }
 
 private:
@@ -173,7 +198,8 @@ double CheckedDensity(const std::string& text) {
     double value = 0.0;
     Format(formatted, error, value, 2.0, 0.1, 6, 4);
     if (error)
-        throw UsageError("Density is out of Range. Please enter a value between 2 and 0.1.");
+        throw UsageError(WithDecimalCommaHint(
+            "Density is out of Range. Please enter a value between 2 and 0.1.", text));
     return ReadStoredNumber(formatted);
 }
 
@@ -215,6 +241,10 @@ int RunCollect(const std::vector<std::string>& args, CommandStreams& io) {
     ApplyDropNotes(parsed, wine.Notes);
     if (!MayReplaceNotes(path, wine.Notes, true, io.err))
         return ExitFailure;
+    if (const std::string problem = RunRoomProblem(wine.Notes); !problem.empty()) {
+        io.err << path << ": " << problem << "\n";
+        return ExitFailure;
+    }
     if (!DetectIfAsked(*chosen, io.out, io.err))
         return ExitFailure;
 
@@ -240,7 +270,9 @@ int RunCollect(const std::vector<std::string>& args, CommandStreams& io) {
     run.Start();
     while (run.Running()) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        if (interrupted)
+        // With standard output gone nobody sees the run: it ends as an
+        // interruption ends it, and the wine is saved.
+        if (interrupted || !io.out || StandardOutputGone())
             run.RequestStop();
         run.Pass();
     }
@@ -251,7 +283,7 @@ int RunCollect(const std::vector<std::string>& args, CommandStreams& io) {
         io.err << path << " not changed: the run ended before its first point\n";
         return end == RunEnd::StopKey ? ExitSuccess : ExitFailure;
     }
-    if (!SaveWine(path, wine.WineRec, wine.Notes, io.err))
+    if (!target.Save())
         return ExitFailure;
     io.out << "saved " << path << std::endl;
     return end == RunEnd::MaxDuration || end == RunEnd::StopKey || end == RunEnd::VolumeTooSmall

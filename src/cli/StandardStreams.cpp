@@ -1,6 +1,7 @@
 #include "cli/StandardStreams.h"
 
 #include <cerrno>
+#include <poll.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -58,6 +59,13 @@ bool StandardOutputBuffer::Drain() {
     }
     setp(buffer_.data(), buffer_.data() + buffer_.size());
     return error_ == 0;
+}
+
+bool StandardOutputGone() {
+    // Linux reports POLLERR on a pipe's writing end once its reader has
+    // gone, and POLLHUP on a socket whose peer has closed.
+    pollfd out{STDOUT_FILENO, 0, 0};
+    return ::poll(&out, 1, 0) == 1 && (out.revents & (POLLERR | POLLHUP)) != 0;
 }
 
 } // namespace zephra::cli

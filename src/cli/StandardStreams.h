@@ -42,4 +42,9 @@ private:
     int error_ = 0;
 };
 
+// Whether standard output leads nowhere any more: a pipe or a socket whose
+// reader has gone (`zephra-cli collect | head -1`), where every write would
+// fail.
+bool StandardOutputGone();
+
 } // namespace zephra::cli

@@ -253,6 +253,84 @@ TEST(TcpTransportTest, NetworkFailuresAreLinkErrors) {
         0u);
 }
 
+// A balance that sends its reply one byte at a time, each within the reply
+// limit: the exchange as a whole still ends at that limit.
+TEST(TcpTransportTest, TricklingReplyEndsAtTheExchangesDeadline) {
+    for (const BalanceDialect dialect : {BalanceDialect::EscP, BalanceDialect::MtSics}) {
+        SCOPED_TRACE(Key(dialect));
+        std::promise<void> done;
+        std::shared_future<void> over = done.get_future().share();
+        OnePeer trickling([over](int client) {
+            char request[16];
+            (void)read(client, request, sizeof request);
+            for (const char c : std::string("+    12.34  g  \r\n")) {
+                if (over.wait_for(milliseconds(ShortReplyMs / 3)) == std::future_status::ready)
+                    break;
+                (void)write(client, &c, 1);
+            }
+            over.wait();
+            close(client);
+        });
+        Linked linked(dialect, trickling.Address(), ShortReplyMs);
+        const auto begin = steady_clock::now();
+        try {
+            linked.balance->GetWeight();
+            ADD_FAILURE() << "a weight";
+        } catch (const BalanceError& e) {
+            EXPECT_EQ(std::string(e.what()), trickling.Address() + ": Timeout");
+        }
+        EXPECT_LT(steady_clock::now() - begin, milliseconds(ShortReplyMs + 300));
+        linked.balance->Close();
+        done.set_value();
+    }
+}
+
+// A host name may give several addresses: each is tried in turn, and the
+// first that accepts is the balance.
+TEST(TcpTransportTest, EachAddressIsTriedUntilOneAccepts) {
+    const int refusing = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in refused{};
+    refused.sin_family = AF_INET;
+    refused.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof refused;
+    ASSERT_EQ(bind(refusing, reinterpret_cast<sockaddr*>(&refused), length), 0);
+    getsockname(refusing, reinterpret_cast<sockaddr*>(&refused), &length);
+    OnePeer peer([](int client) {
+        char request[3];
+        (void)read(client, request, sizeof request);
+        const std::string reply = "+    12.34  g\r\n";
+        (void)write(client, reply.data(), reply.size());
+        close(client);
+    });
+    sockaddr_in accepting = refused;
+    accepting.sin_port = htons(static_cast<std::uint16_t>(
+        std::stoi(peer.Address().substr(peer.Address().rfind(':') + 1))));
+    addrinfo second{};
+    second.ai_family = AF_INET;
+    second.ai_socktype = SOCK_STREAM;
+    second.ai_addrlen = sizeof accepting;
+    second.ai_addr = reinterpret_cast<sockaddr*>(&accepting);
+    addrinfo first = second;
+    first.ai_addr = reinterpret_cast<sockaddr*>(&refused);
+    first.ai_next = &second;
+
+    TcpTransport transport("tcp://balance.example:4001", ShortReplyMs);
+    transport.OpenFirstOf(&first);
+    transport.Write("\x1bP\r");
+    EXPECT_EQ(transport.ReadChar(ShortReplyMs), '+');
+    transport.EndExchange();
+
+    addrinfo alone = first;
+    alone.ai_next = nullptr;
+    try {
+        transport.OpenFirstOf(&alone);
+        ADD_FAILURE() << "connected";
+    } catch (const BalanceError& e) {
+        EXPECT_EQ(std::string(e.what()), "tcp://balance.example:4001: Connection refused");
+    }
+    close(refusing);
+}
+
 TEST(TcpTransportTest, InterruptEndsAPendingWaitAtOnce) {
     Simulator simulator({"--tcp", "0", "--silent"});
     Linked linked(BalanceDialect::MtSics, simulator.Device());

@@ -3,6 +3,7 @@
 #include "support/ChildProcess.h"
 
 #include "document/WineFile.h"
+#include "entry/DecimalCommaHint.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,11 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -185,10 +191,47 @@ TEST_F(CollectToolTest, StallIsReportedAndNoMissedReadingIsMadeUp) {
     const std::string point = collect.ReadLine(5000);
     ASSERT_EQ(point.rfind("point 1: ", 0), 0u) << point;
     EXPECT_EQ(PrintedTime(point).substr(0, 5), "  0:3") << point; // after the stall, not 0:15
-    EXPECT_EQ(collect.ReadLine(3000), "");                        // the next slot is 45 s
+    EXPECT_EQ(collect.ReadLine(3000), ""); // the next reading comes 15 s after it
     collect.Signal(SIGINT);
     EXPECT_EQ(collect.ReadLine(2000), "run ended: stopped");
     EXPECT_EQ(collect.Wait(), 0);
+    EXPECT_EQ(StoredTimes(wine), std::vector<std::string>{PrintedTime(point)});
+}
+
+// A wine whose notes leave no room for a run's reading times (a key of a
+// later version, 2090 characters) is refused before anything is changed,
+// saying why and what to do.
+TEST_F(CollectToolTest, WineWhoseNotesAreFullIsRefusedBeforeTheRun) {
+    zephra::TWineRec rec{};
+    {
+        std::ifstream in(wine, std::ios::binary);
+        in.read(reinterpret_cast<char*>(&rec), sizeof rec);
+    }
+    zephra::WineNotes notes;
+    notes.LaterKeys["later_notes"] = "\"" + std::string(2088, 'x') + "\"";
+    ASSERT_EQ(zephra::WriteWineFile(wine, rec, notes), 0);
+    const std::string before = Bytes();
+    Simulator simulator({"--flow", "40"});
+    ChildProcess collect(Collect(simulator.Device()), true);
+    const std::string output = collect.ReadAll();
+    EXPECT_EQ(collect.Wait(), 1);
+    EXPECT_EQ(output.find("point 1"), std::string::npos) << output;
+    EXPECT_NE(output.find(wine + ": The wine's notes leave no room for the reading times"),
+              std::string::npos)
+        << output;
+    EXPECT_EQ(Bytes(), before);
+}
+
+// With nobody reading its output any more (`collect | head -1`), the run
+// ends at once as an interruption ends it, and the wine is saved.
+TEST_F(CollectToolTest, RunEndsWhenItsOutputIsGoneAndTheWineIsSaved) {
+    Simulator simulator({"--flow", "40", "--fouling", "0"});
+    ChildProcess collect(Collect(simulator.Device()));
+    EXPECT_EQ(collect.ReadLine(5000).rfind("collecting from ", 0), 0u);
+    const std::string point = collect.ReadLine(20000);
+    ASSERT_EQ(point.rfind("point 1: ", 0), 0u) << point;
+    collect.CloseOutput();
+    ASSERT_TRUE(collect.EndsWithin(3000));
     EXPECT_EQ(StoredTimes(wine), std::vector<std::string>{PrintedTime(point)});
 }
 
@@ -505,11 +548,50 @@ TEST_F(CollectToolTest, BalanceReadGivesTheSameGramsInEveryDialectAndUnit) {
     unsetenv("XDG_CONFIG_HOME");
 }
 
+// A density out of range is refused before anything happens; one written
+// with a decimal comma gets the same hint as the wine's other numbers.
 TEST_F(CollectToolTest, RejectsADensityOutOfRange) {
     const std::string before = Bytes();
-    ChildProcess collect(Collect("/dev/null", "2.5"));
-    EXPECT_EQ(collect.Wait(), 2);
-    EXPECT_EQ(Bytes(), before);
+    for (const char* density : {"2.5", "0,995"}) {
+        SCOPED_TRACE(density);
+        ChildProcess collect(Collect("/dev/null", density), true);
+        const std::string output = collect.ReadAll();
+        EXPECT_EQ(collect.Wait(), 2);
+        EXPECT_NE(output.find("between 2 and 0.1."), std::string::npos) << output;
+        EXPECT_EQ(output.find(zephra::DecimalCommaHint) != std::string::npos,
+                  std::string(density) == "0,995")
+            << output;
+        EXPECT_EQ(Bytes(), before);
+    }
+}
+
+// Detection on a port that cannot be opened says so and why, at once,
+// instead of trying every dialect on it.
+TEST_F(CollectToolTest, DetectionSaysWhyThePortCouldNotBeOpened) {
+    // A port nothing listens on: bound, never listening, so refused.
+    const int unused = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(bind(unused, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    socklen_t length = sizeof address;
+    getsockname(unused, reinterpret_cast<sockaddr*>(&address), &length);
+    const std::string refused = "tcp://127.0.0.1:" + std::to_string(ntohs(address.sin_port));
+    const std::string missing = (dir / "no-such-device").string();
+    struct Case {
+        std::string where;
+        const char* cause;
+    };
+    const Case cases[] = {{missing, "No such file or directory"}, {refused, "Connection refused"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.where);
+        ChildProcess detect({ZEPHRA_CLI, "balance", "detect", "--port", c.where}, true);
+        const std::string output = detect.ReadAll();
+        EXPECT_EQ(detect.Wait(), 1);
+        EXPECT_EQ(output,
+                  "The balance's port could not be opened (" + c.where + ": " + c.cause + ").\n");
+    }
+    close(unused);
 }
 
 } // namespace

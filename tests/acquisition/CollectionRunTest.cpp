@@ -45,7 +45,7 @@ public:
         requestTimes.push_back(clock_.now);
         clock_.now += replyMs;
         if (request == throwAt)
-            throw BalanceError("Timeout");
+            throw BalanceError(throwText, throwGone);
         if (request == unreadableAt)
             return ParseWeightReply("+   12.34  g\r");
         const double grams =
@@ -60,6 +60,8 @@ public:
     double gramsPerRequest = 0.0; // when above 0: the load grows by request, not by time
     std::int64_t replyMs = 133;
     int throwAt = -1;
+    std::string throwText = "Timeout";
+    bool throwGone = false; // the error says the device is gone
     int unreadableAt = -1;
     bool failTare = false;
     int requests = 0;
@@ -135,11 +137,19 @@ public:
             run->RequestStop();
     }
     void Resumed(std::int64_t stalledMs) override { stalls.push_back(stalledMs); }
+    void Ended(RunEnd end) override {
+        ends.push_back(end);
+        if (boxes)
+            boxesWhenEnded = boxes->shown.size();
+    }
 
     std::vector<std::string> countdowns;
     std::vector<int> points;
     std::vector<std::pair<std::int64_t, double>> collapses;
     std::vector<std::int64_t> stalls;
+    std::vector<RunEnd> ends;
+    const RecordingBoxes* boxes = nullptr;
+    std::size_t boxesWhenEnded = 0;
     int stopAfterPoint = -1;
     bool stopAtCollapse = false;
     CollectionRun* run = nullptr;
@@ -232,8 +242,8 @@ TEST_F(CollectionRunTest, EighteenMinutesThinAt555SecondsAndContinueEvery30Secon
 
 // When the passes stop for a while (the computer slept, the program was
 // stopped), the readings missed are not made up one per pass with the same
-// time: one reading is taken at once and the schedule goes on from its next
-// slot after that moment. A run that stood still for more than two reading
+// time: one reading is taken at once and the schedule starts again from it,
+// the next reading a whole interval later. A run that stood still for more than two reading
 // intervals tells its observer how long. No point is ever stored at a time
 // (as stored, in whole seconds) not after the previous point's.
 TEST_F(CollectionRunTest, AfterAStallOneReadingIsTakenAtOnceAndTheScheduleGoesOn) {
@@ -251,7 +261,14 @@ TEST_F(CollectionRunTest, AfterAStallOneReadingIsTakenAtOnceAndTheScheduleGoesOn
         thinnedThenResumed.push_back(30 * i);
     thinnedThenResumed.insert(thinnedThenResumed.end(), {600, 630});
     const Case cases[] = {
-        {"50 s still after the first point", 9, 20'000, 70'000, 80'000, {15, 70, 75}, true},
+        {"50 s still after the first point", 9, 20'000, 70'000, 86'000, {15, 70, 85}, true},
+        {"almost two intervals still after the first point",
+         9,
+         16'000,
+         44'500,
+         60'000,
+         {15, 45, 60},
+         false},
         {"the first reading late to the second's second",
          9,
          100,
@@ -296,6 +313,28 @@ TEST_F(CollectionRunTest, AfterAStallOneReadingIsTakenAtOnceAndTheScheduleGoesOn
             EXPECT_LE(recorder.stalls[0], c.stallToMs - c.stallFromMs + 300);
         }
     }
+}
+
+// A stall at a low flow: after the catch-up reading the next one comes at
+// least one interval later, never on a slot a second away, so a flow that
+// gains over 1 ml per interval never ends the run with a too small gain.
+// The program stopped from 20 s for 38.5 s at 0.8 ml/s: the catch-up reading
+// at 58.5 s, the next not before 73.5 s.
+TEST_F(CollectionRunTest, AfterACatchUpReadingTheNextComesAFullIntervalLater) {
+    balance.gramsPerSecond = 0.2; // 3 ml per 15 s, under 1 ml in 5 s
+    RunCollection(9, 100, [&](CollectionRun&) {
+        if (clock.now - startMs > 20'000 && clock.now - startMs < 58'500)
+            clock.now = startMs + 58'500;
+    });
+    EXPECT_EQ(end, RunEnd::MaxDuration);
+    EXPECT_TRUE(boxes.shown.empty());
+    ASSERT_EQ(recorder.stalls.size(), 1u);
+    ASSERT_GE(StoredPoints(), 3);
+    EXPECT_EQ(PointSeconds(1), 15);
+    EXPECT_GE(PointSeconds(2), 58); // the catch-up reading at 58.5 s
+    EXPECT_LE(PointSeconds(2), 59);
+    for (int i = 3; i <= StoredPoints(); ++i)
+        EXPECT_GE(PointSeconds(i) - PointSeconds(i - 1), 15) << i;
 }
 
 TEST_F(CollectionRunTest, StopRequestEndsTheRunAtTheNextPassKeepingThePoints) {
@@ -464,6 +503,50 @@ TEST_F(CollectionRunTest, PortErrorMidRunEndsCleanlyKeepingThePoints) {
     EXPECT_EQ(boxes.shown[0].kind, BoxKind::Error);
     EXPECT_NE(boxes.shown[0].text.find("Timeout"), std::string::npos);
     EXPECT_GE(balance.closes, 1);
+}
+
+// A failing link ends the run with its message; a balance whose device is
+// gone (unplugged) is said to be no longer connected. The observer hears of
+// the end before the message shows, so that no countdown goes on behind it.
+TEST_F(CollectionRunTest, LinkFailureSaysWhetherTheBalanceIsStillConnected) {
+    struct Case {
+        const char* error;
+        bool gone;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"COM1: Timeout", false,
+         "The scale could not be read (COM1: Timeout). Data collection will exit."},
+        {"COM1: No such file or directory", true,
+         "The balance is no longer connected (COM1: No such file or directory). Data collection "
+         "will exit."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.error);
+        FakeClock clock;
+        FakeBalance balance(clock);
+        ImmediateExchanges exchanges(balance, clock);
+        FakeTarget target;
+        RecordingBoxes boxes;
+        Recorder recorder(clock);
+        recorder.boxes = &boxes;
+        balance.throwAt = 3;
+        balance.throwText = c.error;
+        balance.throwGone = c.gone;
+        CollectionRun run(target, exchanges, clock, boxes, {1.0, 18}, &recorder);
+        run.ClearRecord();
+        run.Start();
+        while (run.Running()) {
+            clock.now += 100;
+            run.Pass();
+        }
+        EXPECT_EQ(run.End(), RunEnd::PortError);
+        ASSERT_EQ(boxes.shown.size(), 1u);
+        EXPECT_EQ(boxes.shown[0].kind, BoxKind::Error);
+        EXPECT_EQ(boxes.shown[0].text, c.message);
+        EXPECT_EQ(recorder.ends, std::vector<RunEnd>{RunEnd::PortError});
+        EXPECT_EQ(recorder.boxesWhenEnded, 0u);
+    }
 }
 
 TEST_F(CollectionRunTest, PortErrorAtTheTareEndsBeforeAnyReading) {
@@ -742,6 +825,7 @@ TEST(SaveQuestionTest, SaysCompleteOnlyAfterANormalEnd) {
         {RunEnd::StartUnreadable, StoppedSaveQuestionText},
         {RunEnd::PortError, StoppedSaveQuestionText},
         {RunEnd::ImplausibleValue, StoppedSaveQuestionText},
+        {RunEnd::BalanceCondition, StoppedSaveQuestionText},
     };
     for (const auto& [end, question] : cases)
         EXPECT_STREQ(SaveQuestion(end), question) << static_cast<int>(end);

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -31,6 +32,7 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <sys/resource.h>
 
 using namespace zephra;
 using zephra::test::WhenDialogOpens;
@@ -277,6 +279,42 @@ private slots:
         QVERIFY(window->WineClass.Modified);
         // recalculated: the results of the five points are there
         QVERIFY(!QString::fromLatin1(window->WineClass.WineRec.RmE.text()).trimmed().isEmpty());
+    }
+
+    // When the restored data cannot be kept in a journal of their own (the
+    // disk is full), the journal they came from stays and keeps them, as
+    // the window's own: saving the wine removes it.
+    void restoreOnAFullDiskKeepsTheOldJournal() {
+        CollectedWine left{"", "Merlot F1", MerlotWithFivePoints()};
+        const std::string bytes = JournalStart(left) + JournalFrame(left.rec.Data);
+        LeaveJournal(bytes);
+        const QString journal =
+            QDir(StateFolder()).filePath(QStringLiteral("collect-left01.journal"));
+        // No file may grow past 1000 bytes: the new journal's first write fails.
+        rlimit before{};
+        getrlimit(RLIMIT_FSIZE, &before);
+        const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{1000, before.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &small);
+        StartForm([](TRecoverDataDlg& dialog) { dialog.RestoreButton->click(); });
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, previousSignal);
+
+        QCOMPARE(form->Documents->Windows().size(), 1);
+        TMDIChild* window = form->Documents->Windows()[0];
+        QCOMPARE(LeadingPoints(window->WineClass.WineRec.Data), 5);
+        QCOMPARE(Journals(), QStringList{QStringLiteral("collect-left01.journal")});
+        QCOMPARE(FileBytes(journal).toStdString(), bytes);
+        const QString status = form->statusBar()->currentMessage();
+        QVERIFY2(status.contains(QStringLiteral("Not kept for recovery")), qPrintable(status));
+        QVERIFY2(status.contains(journal), qPrintable(status));
+
+        // The journal goes on as the window's, and goes with the save.
+        window->WineClass.WineRec.Data.V[5].assign("  50.0");
+        QVERIFY(window->KeepForRecovery().empty());
+        QCOMPARE(ReadJournal(FileBytes(journal).toStdString()).readings, 6);
+        QCOMPARE(window->SaveTo(dir->filePath(QStringLiteral("merlot.zph"))), 0);
+        QCOMPARE(Journals().size(), 0);
     }
 
     // A journal that cannot be read never stops the start: it is reported

@@ -43,7 +43,7 @@ public:
         out_ = out[0];
     }
     ~ChildProcess() {
-        if (pid_ > 0) {
+        if (pid_ > 0 && !ended_) {
             kill(pid_, SIGTERM);
             waitpid(pid_, nullptr, 0);
         }
@@ -73,17 +73,36 @@ public:
         return text;
     }
     void Signal(int signal) const { kill(pid_, signal); }
+    // Closes the reading end of the program's standard output, as a reader
+    // that has gone (`| head -1`).
+    void CloseOutput() {
+        close(out_);
+        out_ = -1;
+    }
+    // Whether the program ended within `timeoutMs`; Wait then returns at once.
+    bool EndsWithin(int timeoutMs) {
+        for (int waited = 0; waited < timeoutMs; waited += 50) {
+            if (waitpid(pid_, &status_, WNOHANG) == pid_) {
+                ended_ = true;
+                return true;
+            }
+            usleep(50'000);
+        }
+        return false;
+    }
     // Waits for the end and returns the exit status (-1 when killed).
     int Wait() {
-        int status = 0;
-        waitpid(pid_, &status, 0);
+        if (!ended_)
+            waitpid(pid_, &status_, 0);
         pid_ = -1;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        return WIFEXITED(status_) ? WEXITSTATUS(status_) : -1;
     }
 
 private:
     pid_t pid_ = -1;
     int out_ = -1;
+    int status_ = 0;
+    bool ended_ = false;
 };
 
 // zephra-balance-sim with `options`; its first line is the device path.

@@ -4,6 +4,7 @@
 
 #include <QTest>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,6 +15,8 @@ public:
     zephra::BoxAnswer Show(zephra::BoxKind kind, const std::string& text, zephra::BoxButtons,
                            zephra::BoxAnswer) override {
         shown.emplace_back(kind, text);
+        if (whenShown)
+            whenShown();
         if (modalMs > 0)
             QTest::qWait(modalMs); // events go on, as under a real modal box
         if (kind == zephra::BoxKind::Question)
@@ -32,4 +35,6 @@ public:
     // The answer to warnings, such as a wine window's close prompt.
     zephra::BoxAnswer warningAnswer = zephra::BoxAnswer::Ok;
     int modalMs = 0; // how long each box stays up
+    // Called as each box shows, to look at what stands behind it.
+    std::function<void()> whenShown;
 };

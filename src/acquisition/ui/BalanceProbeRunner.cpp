@@ -22,7 +22,11 @@ void BalanceProbeRunner::Detect(const std::string& where, Done done) {
         where,
         [](BalanceProbe& probe) {
             Answer answer;
-            answer.detected = probe.Detect();
+            try {
+                answer.detected = probe.Detect();
+            } catch (const BalanceError& e) {
+                answer.failure = e.what();
+            }
             return answer;
         },
         std::move(done));

@@ -253,6 +253,10 @@ void TCOMDlg::Detect(bool acceptWhenFound) {
     SetProbing(true, tr("Trying every dialect on %1...").arg(Text(where)));
     runner_->Detect(where,
                     [this, where, acceptWhenFound](const BalanceProbeRunner::Answer& answer) {
+                        if (!answer.failure.empty()) {
+                            SetProbing(false, Text(answer.failure));
+                            return;
+                        }
                         if (!answer.detected) {
                             SetProbing(false, tr("No balance answered on %1 in any dialect. Check "
                                                  "the cable, the port and that the balance is on.")

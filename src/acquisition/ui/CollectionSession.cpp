@@ -164,6 +164,12 @@ void CollectionSession::Resumed(std::int64_t stalledMs) {
     progress_->ShowNotice(text);
 }
 
+// The countdown stops where the run ends, before any message about it.
+void CollectionSession::Ended(RunEnd) {
+    if (progress_)
+        progress_->ShowCountdown(QString());
+}
+
 void CollectionSession::ShowPoints(int pointsInRecord) {
     progress_->ShowStatus(progress_->Points, QString::number(pointsInRecord));
 }

@@ -81,6 +81,7 @@ private:
     void PointStored(const StoredPoint& point) override;
     void Collapsed(double intervalSeconds, int pointsInRecord) override;
     void Resumed(std::int64_t stalledMs) override;
+    void Ended(RunEnd end) override;
     void ShowPoints(int pointsInRecord);
 
     QWidget& mainWindow_;

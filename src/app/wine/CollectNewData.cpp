@@ -7,6 +7,7 @@
 #include "acquisition/ui/NewDataDlg.h"
 #include "acquisition/ui/RunsInProgress.h"
 #include "app/wine/DesktopCollection.h"
+#include "app/wine/WineWindow.h"
 
 #include <QRadioButton>
 
@@ -17,6 +18,10 @@ void CollectNewDataExecute(QWidget& mainWindow, TMDIChild& wineWindow, serial::T
                            const std::optional<BalanceProfile>& profile) {
     if (CollectionInProgress(mainWindow)) {
         services.Boxes.Information(CollectionSession::RunInProgressMessage());
+        return;
+    }
+    if (const std::string problem = RunRoomProblem(wineWindow.WineClass.Notes); !problem.empty()) {
+        services.Boxes.Information(problem);
         return;
     }
     TNewDataDlg dialog(&mainWindow, services.Boxes);

@@ -233,6 +233,10 @@ std::string TMDIChild::KeepForRecovery() {
     return {};
 }
 
+bool TMDIChild::AdoptJournal(LeftJournal& left) {
+    return journal_.TakeOver(left) == 0;
+}
+
 void TMDIChild::closeEvent(QCloseEvent* event) {
     if (!FormQuery()) {
         event->ignore();

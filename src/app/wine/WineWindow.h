@@ -80,6 +80,9 @@ public:
     // Keeps the wine as it stands in the window's recovery journal, on the
     // disk before it returns. Returns what went wrong, empty when all went well.
     std::string KeepForRecovery();
+    // Makes `left` the window's recovery journal (RecoveryJournal::TakeOver);
+    // false when it could not be taken over.
+    bool AdoptJournal(LeftJournal& left);
 
     // The close prompt: true when the window may close. Yes saves a
     // modified wine to its file; a wine never saved, or one whose file

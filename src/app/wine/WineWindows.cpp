@@ -6,6 +6,7 @@
 #include "ui_common/OverwriteQuestion.h"
 #include "ui_common/WineFileNames.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QStatusBar>
@@ -78,14 +79,24 @@ TMDIChild* WineWindows::CreateNewWineWindow(const TWineRec& rec, const QString& 
     return window;
 }
 
-TMDIChild* WineWindows::RestoreCollectedWine(const TWineRec& rec, const WineNotes& notes,
-                                             const QString& caption, const QString& fileName) {
-    TMDIChild* window = CreateNewWineWindow(rec, caption, notes);
+TMDIChild* WineWindows::RestoreCollectedWine(LeftJournal& journal, const QString& caption,
+                                             const QString& fileName) {
+    const CollectedWine& wine = journal.Contents().wine;
+    TMDIChild* window = CreateNewWineWindow(wine.rec, caption, wine.notes);
     if (!fileName.isEmpty())
         window->FileName = fileName;
     window->Calculate(false);
-    if (const std::string problem = window->KeepForRecovery(); !problem.empty())
-        statusBar_.showMessage(QString::fromStdString(problem));
+    const std::string problem = window->KeepForRecovery();
+    if (problem.empty()) {
+        journal.Discard();
+        return window;
+    }
+    // The old journal still holds the data: it stays, as the window's own
+    // where it can be taken over (a save then removes it).
+    window->AdoptJournal(journal);
+    statusBar_.showMessage(QString::fromStdString(problem) + QLatin1Char(' ') +
+                           tr("The readings stay in %1.")
+                               .arg(QFile::decodeName(QByteArray::fromStdString(journal.Path()))));
     return window;
 }
 

@@ -62,11 +62,13 @@ public:
     TMDIChild* CreateNewWineWindow(const TWineRec& rec, const QString& caption,
                                    const WineNotes& notes = {});
 
-    // Shows a wine whose collected data were recovered after the program
-    // ended, with its notes: recalculated, modified, under `fileName` when
-    // it had a file (empty: never saved), and kept for recovery again at once.
-    TMDIChild* RestoreCollectedWine(const TWineRec& rec, const WineNotes& notes,
-                                    const QString& caption, const QString& fileName);
+    // Shows the wine of `journal`, whose collected data were recovered after
+    // the program ended, with its notes: recalculated, modified, under its
+    // file when it had one (else its caption), and kept for recovery again
+    // at once. The old journal is deleted once the new one holds the data;
+    // when none could be written, the window keeps the old one as its own.
+    TMDIChild* RestoreCollectedWine(LeftJournal& journal, const QString& caption,
+                                    const QString& fileName);
 
     // Writes the active wine to `LocalFileName`; `SaveAs` switches on the
     // check against the other windows' files and the overwrite question.

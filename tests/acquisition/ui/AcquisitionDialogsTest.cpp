@@ -184,6 +184,13 @@ private slots:
         dialog.BalanceButton->click();
         dialog.DetectButton->click();
         QVERIFY(dialog.Result->text().contains(QStringLiteral("Choose a COM port")));
+        // A port without a device says so at once, and why.
+        dialog.SelectPort(8);
+        dialog.DetectButton->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.Probing(), 15000);
+        QVERIFY2(dialog.Result->text().startsWith(
+                     QStringLiteral("The balance's port could not be opened (COM8: ")),
+                 qPrintable(dialog.Result->text()));
         dialog.SelectPort(5);
         dialog.DetectButton->click();
         QVERIFY(dialog.Probing());

@@ -47,7 +47,7 @@ public:
     WeightReading GetWeight() override {
         const int request = requests++;
         if (request == throwAt)
-            throw BalanceError("Timeout");
+            throw BalanceError(throwText, throwGone);
         if (request == unreadableAt)
             return {"   x", 0.0, true};
         const double seconds = static_cast<double>(clock_.NowMs()) / 1000.0;
@@ -67,6 +67,8 @@ public:
     std::atomic<int> closesDone = 0;
     int closeMs = 0; // a slow close: the port drains, a handler runs
     int throwAt = -1;
+    std::string throwText = "Timeout";
+    bool throwGone = false;
     int unreadableAt = -1;
     // Grams of filtrate after the seconds, when set (before the run starts).
     std::function<double(double)> filtrate;
@@ -134,6 +136,27 @@ private slots:
         QVERIFY(Data().V[2].empty());
         QVERIFY(balance_->closes >= 1);
         QVERIFY(wineWindow_->close());
+    }
+
+    // Unplugging the balance: the message says it is no longer connected,
+    // and the countdown behind it has stopped.
+    void unpluggedBalanceStopsTheCountdownAndSaysSo() {
+        balance_->throwAt = 3;
+        balance_->throwText = "COM3: No such file or directory";
+        balance_->throwGone = true;
+        boxes_->questionAnswer = BoxAnswer::No;
+        QString countdownBehind = QStringLiteral("not shown");
+        boxes_->whenShown = [this, &countdownBehind] {
+            if (boxes_->shown.size() == 1 && session_->ProgressWindow())
+                countdownBehind = session_->ProgressWindow()->Time->text();
+        };
+        QSignalSpy finished(session_.get(), &CollectionSession::Finished);
+        session_->Begin();
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 3000);
+        QCOMPARE(boxes_->shown[0].second,
+                 std::string("The balance is no longer connected (COM3: No such file or "
+                             "directory). Data collection will exit."));
+        QCOMPARE(countdownBehind, QString());
     }
 
     void noPassRunsWhileAStopMessageIsUp() {
@@ -269,11 +292,15 @@ private slots:
         QTest::qWait(3 * CollectionSession::PassIntervalMs);
         QVERIFY(Data().V[2].empty());
         QCOMPARE(Data().T[1].Sc.text(), std::string_view("55"));
-        QCOMPARE(progress->Time->text(), QStringLiteral(" 0:05")); // the next slot: 60 s
-        time.now = 60'000;
+        // The next reading a whole interval after the catch-up one: 70.4 s.
+        QCOMPARE(progress->Time->text(), QStringLiteral(" 0:16"));
+        time.now = 70'000;
+        QTest::qWait(3 * CollectionSession::PassIntervalMs);
+        QVERIFY(Data().V[2].empty());
+        time.now = 70'400;
         QTRY_VERIFY_WITH_TIMEOUT(!Data().V[2].empty(), 1000);
         QCOMPARE(Data().T[2].M.text(), std::string_view("  1"));
-        QCOMPARE(Data().T[2].Sc.text(), std::string_view("00"));
+        QCOMPARE(Data().T[2].Sc.text(), std::string_view("10"));
         QTest::keyClick(progress, Qt::Key_X);
         QTRY_VERIFY_WITH_TIMEOUT(!session_->InProgress(), 1000);
     }

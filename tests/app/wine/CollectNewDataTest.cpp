@@ -115,6 +115,21 @@ private slots:
         QVERIFY(boxes_->shown.empty());
     }
 
+    // Notes that leave no room for a run's reading times (a key of a later
+    // version, 2090 characters): the run does not begin, and the user is
+    // told why and what to do, before the first dialog.
+    void wineWhoseNotesAreFullIsNotCollectedInto() {
+        wine_->WineClass.Notes.LaterKeys["later_notes"] = "\"" + std::string(2088, 'x') + "\"";
+        serial::TComPort port(nullptr);
+        CollectNewDataExecute(*mainWindow_, *wine_, port, *services_, [this] { ++saves_; });
+        QVERIFY(!CollectionInProgress(*mainWindow_));
+        QCOMPARE(boxes_->shown.size(), std::size_t(1));
+        QVERIFY2(boxes_->shown[0].second.find("no room for the reading times") != std::string::npos,
+                 boxes_->shown[0].second.c_str());
+        QCOMPARE(wine_->WineClass.WineRec.Data.V[0].text(), std::string_view("  12.3"));
+        QVERIFY(!wine_->WineClass.Modified);
+    }
+
     void runOverThePortFillsTheWindowUntilTheXKey() {
         Simulator simulator({"--flow", "40", "--fouling", "0"});
         serial::TComPort port(nullptr);
