@@ -2,9 +2,9 @@
 
 #include "document/AtomicFile.h"
 #include "document/FileDescriptor.h"
+#include "document/ProgramConf.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
@@ -14,28 +14,8 @@
 
 namespace zephra {
 
-namespace {
-
-std::string SettingsFolder() {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    std::string folder;
-    if (config != nullptr && config[0] != '\0') {
-        folder = config;
-    } else {
-        const char* home = std::getenv("HOME");
-        folder = std::string(home != nullptr ? home : "") + "/.config";
-    }
-    return folder + "/zephra/";
-}
-
-} // namespace
-
 std::string SettingsFilePath() {
-    return SettingsFolder() + "zephra.dat";
-}
-
-std::string ProgramConfPath() {
-    return SettingsFolder() + "zephra.conf";
+    return ProgramSettingsFolder() + "zephra.dat";
 }
 
 int ReadDataFile(const std::string& path, TEnvironmentRec& env) {

@@ -1,10 +1,10 @@
-#include "acquisition/SettingsFile.h"
 #include "cli/Arguments.h"
 #include "cli/CommandRegistry.h"
 #include "cli/GuiApplication.h"
 #include "cli/OutputFile.h"
 #include "cli/UnitSystemOption.h"
 #include "cli/WineFiles.h"
+#include "document/ProgramConf.h"
 #include "reports/ui/ReportDocument.h"
 #include "reports/ui/ReportSourceOf.h"
 
