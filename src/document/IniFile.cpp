@@ -1,17 +1,16 @@
 #include "document/IniFile.h"
 
 #include "document/AtomicFile.h"
+#include "document/RegularFile.h"
 
 #include <ini.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
-#include <fcntl.h>
 #include <filesystem>
 #include <iterator>
 #include <string_view>
-#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -30,15 +29,10 @@ bool SameName(const std::string& a, const std::string& b) {
 constexpr std::size_t MaxIniFileBytes = 1 << 20;
 
 int ReadWholeFile(const std::string& path, std::string& text) {
-    // Non-blocking, so that a named pipe at the path cannot hold the caller.
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (file.get() < 0)
-        return errno;
-    struct stat st {};
-    if (::fstat(file.get(), &st) != 0)
-        return errno;
-    if (!S_ISREG(st.st_mode))
-        return S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    int error = 0;
+    const FileDescriptor file = OpenRegularFile(path, error);
+    if (error != 0)
+        return error;
     char buffer[4096];
     for (;;) {
         const ssize_t n = ::read(file.get(), buffer, sizeof buffer);

@@ -3,6 +3,7 @@
 
 #include "document/ProgramConf.h"
 
+#include "support/RunAsNobody.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -49,29 +50,36 @@ TEST(ProgramConfTest, AMissingFileIsNoProblemAFolderIs) {
 }
 
 // A file that is there but cannot be read is never written over: a file too
-// long to be settings for anyone, and a file of mode 0200 where the test
-// does not run as root (root reads it anyway).
-TEST(ProgramConfTest, AFileThatCannotBeReadIsLeftAsItIs) {
+// long to be settings, whoever reads it.
+TEST(ProgramConfTest, AFileTooLongToBeReadIsLeftAsItIs) {
     const test::TempFolder folder;
-    const std::string big = folder.file("big.conf");
-    const std::string bigText = "[bands]\ngood = 40\n; " + std::string(1 << 20, 'x') + "\n";
-    std::ofstream(big) << bigText;
-    ProgramConfWrite write = WriteProgramConf(big, "Units", {{"System", "metric"}});
+    const std::string path = folder.file("zephra.conf");
+    const std::string text = "[bands]\ngood = 40\n; " + std::string(1 << 20, 'x') + "\n";
+    std::ofstream(path) << text;
+    const ProgramConfWrite write = WriteProgramConf(path, "Units", {{"System", "metric"}});
     EXPECT_EQ(write.Error, EFBIG);
     EXPECT_TRUE(write.NotRead);
-    EXPECT_TRUE(ReadText(big) == bigText);
+    EXPECT_TRUE(ReadText(path) == text);
+}
 
-    if (::geteuid() == 0) {
-        return;
+// The same for a file of mode 0200 in a folder its user may write: root
+// reads any file, so the write is made as an unprivileged user.
+TEST(ProgramConfTest, AFileItsUserMayNotReadIsLeftAsItIs) {
+    if (!test::CanRunAsNobody()) {
+        GTEST_SKIP() << "needs root to set up files of another user";
     }
-    const std::string locked = folder.file("locked.conf");
-    std::ofstream(locked) << "[bands]\ngood = 40\n";
-    ASSERT_EQ(::chmod(locked.c_str(), 0200), 0);
-    write = WriteProgramConf(locked, "Units", {{"System", "metric"}});
-    EXPECT_EQ(write.Error, EACCES);
-    EXPECT_TRUE(write.NotRead);
-    ASSERT_EQ(::chmod(locked.c_str(), 0600), 0);
-    EXPECT_EQ(ReadText(locked), "[bands]\ngood = 40\n");
+    const test::TempFolder folder;
+    ASSERT_EQ(::chown(folder.path().c_str(), test::NobodyUid, test::NobodyGid), 0);
+    const std::string path = folder.file("zephra.conf");
+    std::ofstream(path) << "[bands]\ngood = 40\n";
+    ASSERT_EQ(::chown(path.c_str(), test::NobodyUid, test::NobodyGid), 0);
+    ASSERT_EQ(::chmod(path.c_str(), 0200), 0);
+    const int outcome = test::RunAsUser(test::NobodyUid, test::NobodyGid, [&] {
+        const ProgramConfWrite write = WriteProgramConf(path, "Units", {{"System", "metric"}});
+        return write.Error == EACCES && write.NotRead ? 0 : 1;
+    });
+    EXPECT_EQ(outcome, 0);
+    EXPECT_EQ(ReadText(path), "[bands]\ngood = 40\n");
 }
 
 TEST(ProgramConfTest, TheFileLivesInTheProgramsSettingsFolder) {
