@@ -438,6 +438,29 @@
     </message>
 </context>
 <context>
+    <name>ProgramConf</name>
+    <message>
+        <source>%1 [lab] terminal_flux_share = %2 is not a share above 0 and below 1; the lab settings are taken at their defaults.</source>
+        <translation>%1 [lab] terminal_flux_share = %2 ist kein Anteil über 0 und unter 1; die Laboreinstellungen erhalten ihre Standardwerte.</translation>
+    </message>
+    <message>
+        <source>%1 [lab] safety_factor = %2 is not a number of at least 1; the lab settings are taken at their defaults.</source>
+        <translation>%1 [lab] safety_factor = %2 ist keine Zahl von mindestens 1; die Laboreinstellungen erhalten ihre Standardwerte.</translation>
+    </message>
+    <message>
+        <source>%1, line %2, is not a section, a &quot;key = value&quot; line or a comment; it is ignored.</source>
+        <translation>%1, Zeile %2, ist weder ein Abschnitt noch eine Zeile „Schlüssel = Wert“ noch ein Kommentar; sie wird übergangen.</translation>
+    </message>
+    <message>
+        <source>%1, line %2, is not a &quot;key = value&quot; line or a comment; every setting of [%3] is taken at its default.</source>
+        <translation>%1, Zeile %2, ist weder eine Zeile „Schlüssel = Wert“ noch ein Kommentar; alle Einstellungen von [%3] erhalten ihren Standardwert.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2); every setting in it is taken at its default.</source>
+        <translation>%1 konnte nicht gelesen werden (%2); alle Einstellungen darin erhalten ihren Standardwert.</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Paste</source>
@@ -826,6 +849,10 @@
     <message>
         <source>The language changes when ZEPHRA starts again.</source>
         <translation>Die Sprache ändert sich beim nächsten Start von ZEPHRA.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2), so it is not written over; the language is not kept.</source>
+        <translation>%1 konnte nicht gelesen werden (%2) und wird daher nicht überschrieben; die Sprache wird nicht gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -1303,10 +1330,6 @@
         <translation>Werkzeuge</translation>
     </message>
     <message>
-        <source>The units could not be kept in %1; they hold until ZEPHRA ends.</source>
-        <translation>Die Einheiten konnten nicht in %1 gespeichert werden; sie gelten bis ZEPHRA beendet wird.</translation>
-    </message>
-    <message>
         <source>Compare Trials</source>
         <translation>Versuche vergleichen</translation>
     </message>
@@ -1329,6 +1352,14 @@
     <message>
         <source>&amp;Units</source>
         <translation>&amp;Einheiten</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2), so it is not written over; the units hold until ZEPHRA ends.</source>
+        <translation>%1 konnte nicht gelesen werden (%2) und wird daher nicht überschrieben; die Einheiten gelten bis ZEPHRA beendet wird.</translation>
+    </message>
+    <message>
+        <source>The units could not be kept in %1 (%2); they hold until ZEPHRA ends.</source>
+        <translation>Die Einheiten konnten nicht in %1 gespeichert werden (%2); sie gelten bis ZEPHRA beendet wird.</translation>
     </message>
 </context>
 <context>

@@ -438,6 +438,29 @@
     </message>
 </context>
 <context>
+    <name>ProgramConf</name>
+    <message>
+        <source>%1 [lab] terminal_flux_share = %2 is not a share above 0 and below 1; the lab settings are taken at their defaults.</source>
+        <translation>%1 [lab] terminal_flux_share = %2 no es una fracción mayor que 0 y menor que 1; los ajustes del laboratorio toman sus valores predeterminados.</translation>
+    </message>
+    <message>
+        <source>%1 [lab] safety_factor = %2 is not a number of at least 1; the lab settings are taken at their defaults.</source>
+        <translation>%1 [lab] safety_factor = %2 no es un número de al menos 1; los ajustes del laboratorio toman sus valores predeterminados.</translation>
+    </message>
+    <message>
+        <source>%1, line %2, is not a section, a &quot;key = value&quot; line or a comment; it is ignored.</source>
+        <translation>%1, línea %2: no es una sección, una línea &quot;clave = valor&quot; ni un comentario; se ignora.</translation>
+    </message>
+    <message>
+        <source>%1, line %2, is not a &quot;key = value&quot; line or a comment; every setting of [%3] is taken at its default.</source>
+        <translation>%1, línea %2: no es una línea &quot;clave = valor&quot; ni un comentario; todos los ajustes de [%3] toman su valor predeterminado.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2); every setting in it is taken at its default.</source>
+        <translation>No se pudo leer %1 (%2); todos sus ajustes toman su valor predeterminado.</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Paste</source>
@@ -826,6 +849,10 @@
     <message>
         <source>The language changes when ZEPHRA starts again.</source>
         <translation>El idioma cambia la próxima vez que se inicie ZEPHRA.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2), so it is not written over; the language is not kept.</source>
+        <translation>No se pudo leer %1 (%2), así que no se sobrescribe; el idioma no se guarda.</translation>
     </message>
 </context>
 <context>
@@ -1303,10 +1330,6 @@
         <translation>Herramientas</translation>
     </message>
     <message>
-        <source>The units could not be kept in %1; they hold until ZEPHRA ends.</source>
-        <translation>No se pudieron guardar las unidades en %1; valen hasta que se cierre ZEPHRA.</translation>
-    </message>
-    <message>
         <source>Compare Trials</source>
         <translation>Comparar ensayos</translation>
     </message>
@@ -1329,6 +1352,14 @@
     <message>
         <source>&amp;Units</source>
         <translation>&amp;Unidades</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2), so it is not written over; the units hold until ZEPHRA ends.</source>
+        <translation>No se pudo leer %1 (%2), así que no se sobrescribe; las unidades valen hasta que se cierre ZEPHRA.</translation>
+    </message>
+    <message>
+        <source>The units could not be kept in %1 (%2); they hold until ZEPHRA ends.</source>
+        <translation>No se pudieron guardar las unidades en %1 (%2); valen hasta que se cierre ZEPHRA.</translation>
     </message>
 </context>
 <context>

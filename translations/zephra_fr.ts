@@ -438,6 +438,29 @@
     </message>
 </context>
 <context>
+    <name>ProgramConf</name>
+    <message>
+        <source>%1 [lab] terminal_flux_share = %2 is not a share above 0 and below 1; the lab settings are taken at their defaults.</source>
+        <translation>%1 [lab] terminal_flux_share = %2 n&apos;est pas une part comprise entre 0 et 1 (exclus) ; les réglages du laboratoire prennent leurs valeurs par défaut.</translation>
+    </message>
+    <message>
+        <source>%1 [lab] safety_factor = %2 is not a number of at least 1; the lab settings are taken at their defaults.</source>
+        <translation>%1 [lab] safety_factor = %2 n&apos;est pas un nombre d&apos;au moins 1 ; les réglages du laboratoire prennent leurs valeurs par défaut.</translation>
+    </message>
+    <message>
+        <source>%1, line %2, is not a section, a &quot;key = value&quot; line or a comment; it is ignored.</source>
+        <translation>%1, ligne %2 : ce n&apos;est ni une section, ni une ligne « clé = valeur », ni un commentaire ; elle est ignorée.</translation>
+    </message>
+    <message>
+        <source>%1, line %2, is not a &quot;key = value&quot; line or a comment; every setting of [%3] is taken at its default.</source>
+        <translation>%1, ligne %2 : ce n&apos;est ni une ligne « clé = valeur » ni un commentaire ; tous les réglages de [%3] prennent leur valeur par défaut.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2); every setting in it is taken at its default.</source>
+        <translation>%1 n&apos;a pas pu être lu (%2) ; tous ses réglages prennent leur valeur par défaut.</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Paste</source>
@@ -826,6 +849,10 @@
     <message>
         <source>The language changes when ZEPHRA starts again.</source>
         <translation>La langue change au prochain démarrage de ZEPHRA.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2), so it is not written over; the language is not kept.</source>
+        <translation>%1 n&apos;a pas pu être lu (%2) ; il n&apos;est donc pas réécrit et la langue n&apos;est pas conservée.</translation>
     </message>
 </context>
 <context>
@@ -1303,10 +1330,6 @@
         <translation>Outils</translation>
     </message>
     <message>
-        <source>The units could not be kept in %1; they hold until ZEPHRA ends.</source>
-        <translation>Les unités n&apos;ont pas pu être conservées dans %1 ; elles valent jusqu&apos;à la fermeture de ZEPHRA.</translation>
-    </message>
-    <message>
         <source>Compare Trials</source>
         <translation>Comparer les essais</translation>
     </message>
@@ -1329,6 +1352,14 @@
     <message>
         <source>&amp;Units</source>
         <translation>&amp;Unités</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2), so it is not written over; the units hold until ZEPHRA ends.</source>
+        <translation>%1 n&apos;a pas pu être lu (%2) ; il n&apos;est donc pas réécrit et les unités valent jusqu&apos;à la fermeture de ZEPHRA.</translation>
+    </message>
+    <message>
+        <source>The units could not be kept in %1 (%2); they hold until ZEPHRA ends.</source>
+        <translation>Les unités n&apos;ont pas pu être conservées dans %1 (%2) ; elles valent jusqu&apos;à la fermeture de ZEPHRA.</translation>
     </message>
 </context>
 <context>

@@ -438,6 +438,29 @@
     </message>
 </context>
 <context>
+    <name>ProgramConf</name>
+    <message>
+        <source>%1 [lab] terminal_flux_share = %2 is not a share above 0 and below 1; the lab settings are taken at their defaults.</source>
+        <translation>%1 [lab] terminal_flux_share = %2 non è una quota maggiore di 0 e minore di 1; le impostazioni del laboratorio assumono i valori predefiniti.</translation>
+    </message>
+    <message>
+        <source>%1 [lab] safety_factor = %2 is not a number of at least 1; the lab settings are taken at their defaults.</source>
+        <translation>%1 [lab] safety_factor = %2 non è un numero di almeno 1; le impostazioni del laboratorio assumono i valori predefiniti.</translation>
+    </message>
+    <message>
+        <source>%1, line %2, is not a section, a &quot;key = value&quot; line or a comment; it is ignored.</source>
+        <translation>%1, riga %2: non è una sezione, una riga &quot;chiave = valore&quot; né un commento; viene ignorata.</translation>
+    </message>
+    <message>
+        <source>%1, line %2, is not a &quot;key = value&quot; line or a comment; every setting of [%3] is taken at its default.</source>
+        <translation>%1, riga %2: non è una riga &quot;chiave = valore&quot; né un commento; tutte le impostazioni di [%3] assumono il valore predefinito.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2); every setting in it is taken at its default.</source>
+        <translation>Impossibile leggere %1 (%2); tutte le sue impostazioni assumono il valore predefinito.</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Paste</source>
@@ -826,6 +849,10 @@
     <message>
         <source>The language changes when ZEPHRA starts again.</source>
         <translation>La lingua cambia al prossimo avvio di ZEPHRA.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2), so it is not written over; the language is not kept.</source>
+        <translation>Impossibile leggere %1 (%2), quindi non viene sovrascritto; la lingua non viene salvata.</translation>
     </message>
 </context>
 <context>
@@ -1303,10 +1330,6 @@
         <translation>Strumenti</translation>
     </message>
     <message>
-        <source>The units could not be kept in %1; they hold until ZEPHRA ends.</source>
-        <translation>Le unità non sono state salvate in %1; valgono fino alla chiusura di ZEPHRA.</translation>
-    </message>
-    <message>
         <source>Compare Trials</source>
         <translation>Confronta prove</translation>
     </message>
@@ -1329,6 +1352,14 @@
     <message>
         <source>&amp;Units</source>
         <translation>&amp;Unità</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2), so it is not written over; the units hold until ZEPHRA ends.</source>
+        <translation>Impossibile leggere %1 (%2), quindi non viene sovrascritto; le unità valgono fino alla chiusura di ZEPHRA.</translation>
+    </message>
+    <message>
+        <source>The units could not be kept in %1 (%2); they hold until ZEPHRA ends.</source>
+        <translation>Le unità non sono state salvate in %1 (%2); valgono fino alla chiusura di ZEPHRA.</translation>
     </message>
 </context>
 <context>

@@ -438,6 +438,29 @@
     </message>
 </context>
 <context>
+    <name>ProgramConf</name>
+    <message>
+        <source>%1 [lab] terminal_flux_share = %2 is not a share above 0 and below 1; the lab settings are taken at their defaults.</source>
+        <translation>%1 [lab] terminal_flux_share = %2 não é uma fração maior que 0 e menor que 1; as definições do laboratório tomam os valores predefinidos.</translation>
+    </message>
+    <message>
+        <source>%1 [lab] safety_factor = %2 is not a number of at least 1; the lab settings are taken at their defaults.</source>
+        <translation>%1 [lab] safety_factor = %2 não é um número de pelo menos 1; as definições do laboratório tomam os valores predefinidos.</translation>
+    </message>
+    <message>
+        <source>%1, line %2, is not a section, a &quot;key = value&quot; line or a comment; it is ignored.</source>
+        <translation>%1, linha %2: não é uma secção, uma linha &quot;chave = valor&quot; nem um comentário; é ignorada.</translation>
+    </message>
+    <message>
+        <source>%1, line %2, is not a &quot;key = value&quot; line or a comment; every setting of [%3] is taken at its default.</source>
+        <translation>%1, linha %2: não é uma linha &quot;chave = valor&quot; nem um comentário; todas as definições de [%3] tomam o valor predefinido.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2); every setting in it is taken at its default.</source>
+        <translation>Não foi possível ler %1 (%2); todas as suas definições tomam o valor predefinido.</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Paste</source>
@@ -826,6 +849,10 @@
     <message>
         <source>The language changes when ZEPHRA starts again.</source>
         <translation>O idioma muda no próximo arranque do ZEPHRA.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2), so it is not written over; the language is not kept.</source>
+        <translation>Não foi possível ler %1 (%2), por isso não é substituído; o idioma não é guardado.</translation>
     </message>
 </context>
 <context>
@@ -1303,10 +1330,6 @@
         <translation>Ferramentas</translation>
     </message>
     <message>
-        <source>The units could not be kept in %1; they hold until ZEPHRA ends.</source>
-        <translation>Não foi possível guardar as unidades em %1; valem até o ZEPHRA terminar.</translation>
-    </message>
-    <message>
         <source>Compare Trials</source>
         <translation>Comparar ensaios</translation>
     </message>
@@ -1329,6 +1352,14 @@
     <message>
         <source>&amp;Units</source>
         <translation>&amp;Unidades</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2), so it is not written over; the units hold until ZEPHRA ends.</source>
+        <translation>Não foi possível ler %1 (%2), por isso não é substituído; as unidades valem até o ZEPHRA terminar.</translation>
+    </message>
+    <message>
+        <source>The units could not be kept in %1 (%2); they hold until ZEPHRA ends.</source>
+        <translation>Não foi possível guardar as unidades em %1 (%2); valem até o ZEPHRA terminar.</translation>
     </message>
 </context>
 <context>

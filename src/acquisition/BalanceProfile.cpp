@@ -31,8 +31,9 @@ BalanceProfileRead ReadBalanceProfile(const std::string& path) {
     };
     if (ini.error)
         return fail(std::strerror(ini.error));
-    if (ini.badLine)
-        return fail("line " + std::to_string(ini.badLine) + " is not \"key = value\"");
+    if (!ini.badLines.empty())
+        return fail("line " + std::to_string(ini.badLines.front().number) +
+                    " is not \"key = value\"");
     const IniFile& file = ini.file;
     const std::optional<std::string> key = file.Value(Section, "dialect");
     if (!key)

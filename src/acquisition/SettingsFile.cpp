@@ -1,53 +1,26 @@
 #include "acquisition/SettingsFile.h"
 
 #include "document/AtomicFile.h"
-#include "document/FileDescriptor.h"
+#include "document/ProgramConf.h"
+#include "document/RegularFile.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
-#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
 namespace zephra {
 
-namespace {
-
-std::string SettingsFolder() {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    std::string folder;
-    if (config != nullptr && config[0] != '\0') {
-        folder = config;
-    } else {
-        const char* home = std::getenv("HOME");
-        folder = std::string(home != nullptr ? home : "") + "/.config";
-    }
-    return folder + "/zephra/";
-}
-
-} // namespace
-
 std::string SettingsFilePath() {
-    return SettingsFolder() + "zephra.dat";
-}
-
-std::string ProgramConfPath() {
-    return SettingsFolder() + "zephra.conf";
+    return ProgramSettingsFolder() + "zephra.dat";
 }
 
 int ReadDataFile(const std::string& path, TEnvironmentRec& env) {
-    // Non-blocking, so that a named pipe at the path cannot hold start-up.
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (file.get() < 0)
-        return errno;
-    struct stat st {};
-    if (::fstat(file.get(), &st) != 0)
-        return errno;
-    if (!S_ISREG(st.st_mode))
-        return S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    int error = 0;
+    const FileDescriptor file = OpenRegularFile(path, error);
+    if (error != 0)
+        return error;
     std::memset(&env, 0, sizeof env);
     auto* bytes = reinterpret_cast<unsigned char*>(&env);
     std::size_t done = 0;

@@ -6,13 +6,9 @@
 
 namespace zephra {
 
-// Where the settings file lives: $XDG_CONFIG_HOME/zephra/zephra.dat, or
-// ~/.config/zephra/zephra.dat when XDG_CONFIG_HOME is unset or empty.
+// Where the settings file lives: zephra.dat in ProgramSettingsFolder()
+// (document/ProgramConf.h), beside zephra.conf.
 std::string SettingsFilePath();
-
-// Where the program's own INI settings live, beside the settings file:
-// zephra.conf (read with document/IniFile.h).
-std::string ProgramConfPath();
 
 // Fills `env` from the first record of the settings file at `path`. Returns 0
 // once the file is read, or the errno of a failed open or read (the program

@@ -2,9 +2,6 @@
 
 #include "analysis/FoulingAnalysisText.h"
 
-#include <cerrno>
-#include <charconv>
-#include <cmath>
 #include <cstring>
 
 namespace zephra {
@@ -12,17 +9,6 @@ namespace zephra {
 namespace {
 
 constexpr const char* Section = "bands";
-
-// A whole text as a finite number, nothing otherwise.
-std::optional<double> NumberIn(const std::string& text) {
-    double value = 0;
-    const char* end = text.data() + text.size();
-    const auto [last, error] = std::from_chars(text.data(), end, value);
-    if (error != std::errc() || last != end || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 } // namespace
 
@@ -99,7 +85,11 @@ std::string IndexReadingText(const FilterabilityIndex& index, const IndexBandLim
     return value + " \xE2\x80\x94 " + BandName(*band) + " (" + range + ")";
 }
 
-IndexBandLimits IndexBandLimitsIn(const IniFile& conf, std::string& problem) {
+IndexBandLimits IndexBandLimitsIn(const ProgramConf& conf, std::string& problem) {
+    if (conf.SectionUnreadable(Section)) {
+        problem = OneMessage(conf.ProblemsIn(Section));
+        return {};
+    }
     IndexBandLimits limits;
     for (const auto& [key, limit] :
          {std::pair{"very_good", &limits.VeryGood}, std::pair{"good", &limits.Good},
@@ -108,7 +98,7 @@ IndexBandLimits IndexBandLimitsIn(const IniFile& conf, std::string& problem) {
         if (!text) {
             continue;
         }
-        const std::optional<double> value = NumberIn(*text);
+        const std::optional<double> value = SettingNumber(*text);
         if (!value || *value <= 0) {
             problem = std::string("zephra.conf [bands] ") + key + " = " + *text +
                       " is not a positive number of seconds; the published limits are used";
@@ -125,15 +115,12 @@ IndexBandLimits IndexBandLimitsIn(const IniFile& conf, std::string& problem) {
 }
 
 IndexBandLimits ReadIndexBandLimits(const std::string& path, std::string& problem) {
-    const IniReadResult read = ReadIniFile(path);
-    if (read.error == ENOENT) {
+    const ProgramConf conf = ProgramConf::Read(path);
+    if (conf.Error() != 0) {
+        problem = path + ": " + std::strerror(conf.Error()) + "; the published limits are used";
         return {};
     }
-    if (read.error != 0) {
-        problem = path + ": " + std::strerror(read.error) + "; the published limits are used";
-        return {};
-    }
-    return IndexBandLimitsIn(read.file, problem);
+    return IndexBandLimitsIn(conf, problem);
 }
 
 } // namespace zephra

@@ -10,7 +10,7 @@
 // A laboratory may set its own limits in the [bands] section of zephra.conf.
 
 #include "analysis/FilterabilityIndex.h"
-#include "document/IniFile.h"
+#include "document/ProgramConf.h"
 
 #include <optional>
 #include <string>
@@ -46,10 +46,11 @@ std::optional<IndexBand> ReadingBandOf(const FilterabilityIndex& index,
 std::string IndexReadingText(const FilterabilityIndex& index, const IndexBandLimits& limits);
 
 // The limits of the [bands] section (keys very_good, good, poor, in
-// seconds), each missing key at its default. Limits that are not numbers,
-// not positive or not increasing give the defaults and `problem` says why;
-// `problem` is left as it is otherwise.
-IndexBandLimits IndexBandLimitsIn(const IniFile& conf, std::string& problem);
+// seconds), each missing key at its default. A line of the section that
+// cannot be read, or limits that are not numbers, not positive or not
+// increasing give the defaults and `problem` says why; `problem` is left as
+// it is otherwise.
+IndexBandLimits IndexBandLimitsIn(const ProgramConf& conf, std::string& problem);
 
 // The limits of the settings file at `path`: the defaults when there is no
 // such file; `problem` says why a file that is there gives the defaults.

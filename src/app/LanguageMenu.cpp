@@ -14,7 +14,7 @@ LanguageMenu::LanguageMenu(std::string settingsPath, MessageBoxes& boxes, QWidge
     : QMenu(tr("&Language"), parent), settingsPath_(std::move(settingsPath)), boxes_(boxes) {
     setObjectName(QStringLiteral("LanguageMenu"));
     auto* group = new QActionGroup(this);
-    const std::string chosen = ReadLanguageSetting(settingsPath_);
+    const std::string chosen = LanguageSettingIn(ProgramConf::Read(settingsPath_));
     const auto add = [&](const QString& text, const std::string& code) {
         QAction* item = addAction(text);
         item->setCheckable(true);
@@ -29,10 +29,13 @@ LanguageMenu::LanguageMenu(std::string settingsPath, MessageBoxes& boxes, QWidge
 }
 
 void LanguageMenu::Choose(const std::string& code) {
-    if (const int error = WriteLanguageSetting(settingsPath_, code); error != 0) {
-        boxes_.Warning(tr("The language could not be kept in %1: %2.")
+    if (const ProgramConfWrite write = WriteLanguageSetting(settingsPath_, code);
+        write.Error != 0) {
+        boxes_.Warning((write.NotRead ? tr("%1 could not be read (%2), so it is not written "
+                                           "over; the language is not kept.")
+                                      : tr("The language could not be kept in %1: %2."))
                            .arg(QString::fromStdString(settingsPath_),
-                                QString::fromLocal8Bit(std::strerror(error)))
+                                QString::fromLocal8Bit(std::strerror(write.Error)))
                            .toStdString());
         return;
     }

@@ -17,6 +17,7 @@
 #include "app/wine/CollectNewData.h"
 #include "app/wine/DesktopCollection.h"
 #include "app/wine/EntryCommands.h"
+#include "document/ProgramConf.h"
 #include "graphs/ui/GraphCommands.h"
 #include "reports/ui/CompareTrialsWindow.h"
 
@@ -33,6 +34,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <cstring>
 #include <exception>
 #include <string>
 
@@ -80,12 +82,17 @@ TMainForm::TMainForm(UiServices services)
         for (TMDIChild* window : Documents->Windows())
             window->FillLines();
     });
-    connect(Settings.get(), &ProgramSettings::WriteFailed, this, [this](const QString& path) {
-        services_.Boxes.Warning(
-            tr("The units could not be kept in %1; they hold until ZEPHRA ends.")
-                .arg(path)
-                .toStdString());
-    });
+    connect(Settings.get(), &ProgramSettings::WriteFailed, this,
+            [this](const QString& path, int error, bool notRead) {
+                const QString reason = QString::fromLocal8Bit(std::strerror(error));
+                services_.Boxes.Warning(
+                    (notRead ? tr("%1 could not be read (%2), so it is not written over; the "
+                                  "units hold until ZEPHRA ends.")
+                             : tr("The units could not be kept in %1 (%2); they hold until "
+                                  "ZEPHRA ends."))
+                        .arg(path, reason)
+                        .toStdString());
+            });
 
     CreateCommands();
     CreateMenus();
@@ -123,6 +130,8 @@ void TMainForm::StartUp() {
     }
     ConfigureBalancePort(ComPort, Environment.ScalePortNumber());
     Balance = LoadBalanceSetup(BalanceProfilePath());
+    if (!Settings->ReadProblems().empty())
+        services_.Boxes.Warning(OneMessage(Settings->ReadProblems()));
     ShowSplash();
     ShowWelcome = true;
     Documents->WineWindowCount = 0;
@@ -476,13 +485,13 @@ void TMainForm::ProductionGraphExecute() {
 void TMainForm::FoulingAnalysisExecute() {
     if (const TMDIChild* window = Documents->ActiveWineWindow())
         OpenFoulingAnalysis(window->WineClass.WineRec, services_.Boxes, this,
-                            window->WineClass.Notes, Settings->Units());
+                            window->WineClass.Notes, Settings->Units(), Settings->Lab());
 }
 
 void TMainForm::FilterSizingExecute() {
     if (const TMDIChild* window = Documents->ActiveWineWindow())
         OpenFilterSizing(window->WineClass.WineRec, window->WineClass.Notes, this,
-                         Settings->Units());
+                         Settings->Units(), Settings->Lab());
 }
 
 void TMainForm::CompareTrialsExecute() {

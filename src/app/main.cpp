@@ -1,4 +1,3 @@
-#include "acquisition/SettingsFile.h"
 #include "app/AppResources.h"
 #include "app/Application.h"
 #include "app/MainForm.h"
@@ -20,7 +19,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("ZEPHRA"));
     QApplication::setOrganizationName(QStringLiteral("ORVANE"));
     // View → Language wins over the system's language.
-    std::string language = zephra::ReadLanguageSetting(zephra::ProgramConfPath());
+    std::string language =
+        zephra::LanguageSettingIn(zephra::ProgramConf::Read(zephra::ProgramConfPath()));
     if (language.empty())
         language = zephra::SystemLanguage([](const char* name) { return std::getenv(name); });
     zephra::InstallLanguage(app, QString::fromStdString(language));

@@ -1,22 +1,24 @@
 #pragma once
 
+#include "document/ProgramConf.h"
+
 #include <string>
 
 namespace zephra {
 
 // The language chosen in View → Language, kept in the program's own settings
-// file (zephra.conf) beside the other keys there:
+// file (zephra.conf) beside the other sections there:
 //
 //   [language]
 //   code = fr
 //
 // The code of the chosen language (see Languages()); empty when the program
-// follows the system, also for a missing or unreadable file or an unknown
-// code.
-std::string ReadLanguageSetting(const std::string& path);
+// follows the system, also for a missing or unreadable file or section or an
+// unknown code.
+std::string LanguageSettingIn(const ProgramConf& conf);
 
-// Keeps `code` (empty: follow the system) at `path`, leaving the file's other
-// sections as they are. Returns 0 or the errno of the failure.
-int WriteLanguageSetting(const std::string& path, const std::string& code);
+// Keeps `code` (empty: follow the system) in the file at `path`, leaving
+// every other byte of it as it is.
+ProgramConfWrite WriteLanguageSetting(const std::string& path, const std::string& code);
 
 } // namespace zephra

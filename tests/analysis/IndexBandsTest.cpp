@@ -65,13 +65,30 @@ TEST(IndexBandsTest, TheLabsLimitsComeFromTheBandsSectionOrTheDefaultsWithAProbl
         {"[bands]\npoor = -5\n", {}, true},
         {"[bands]\nvery_good = 60\n", {}, true}, // not increasing
         {"[bands]\ngood = 1e400\n", {}, true},
+        {"[bands]\ngood 40\n", {}, true},                 // a line that cannot be read
+        {"[bands]\nvery_good = 10\ngood 40\n", {}, true}, // the whole section falls back
+        {"[bands]\ngood = 40\n[other]\nnot a setting\n", {25, 40, 100}, false},
     };
+    const test::TempFolder folder;
+    const std::string path = folder.file("zephra.conf");
     for (const Case& c : cases) {
+        std::ofstream(path, std::ios::trunc) << c.Text;
         std::string problem;
-        const IndexBandLimits limits = IndexBandLimitsIn(ParseIniText(c.Text).file, problem);
+        const IndexBandLimits limits = IndexBandLimitsIn(ProgramConf::Read(path), problem);
         EXPECT_EQ(limits, c.Expected) << c.Text;
         EXPECT_EQ(!problem.empty(), c.Problem) << c.Text << problem;
     }
+}
+
+// The mistyped line is named, with what follows from it.
+TEST(IndexBandsTest, ALineThatCannotBeReadIsNamed) {
+    const test::TempFolder folder;
+    const std::string path = folder.file("zephra.conf");
+    std::ofstream(path) << "[bands]\nvery_good = 10\ngood 40\n";
+    std::string problem;
+    EXPECT_EQ(ReadIndexBandLimits(path, problem), IndexBandLimits{});
+    EXPECT_EQ(problem, path + ", line 3, is not a \"key = value\" line or a comment; every setting "
+                              "of [bands] is taken at its default.");
 }
 
 TEST(IndexBandsTest, AMissingFileGivesTheDefaultsQuietlyAFolderAProblem) {

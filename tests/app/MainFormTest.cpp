@@ -1,5 +1,6 @@
 #include "UiScript.h"
 
+#include "analysis/ui/FilterSizingWindow.h"
 #include "app/AboutBox.h"
 #include "app/HelpWindow.h"
 #include "app/MainForm.h"
@@ -401,6 +402,33 @@ private slots:
         StartForm();
         QVERIFY(form->UnitsUs->isChecked());
         QCOMPARE(form->Settings->Units(), UsUnits);
+    }
+
+    // A line of zephra.conf that cannot be read is told at start, and only
+    // its section falls back; the lab's settings reach Filter Sizing.
+    void programSettingsProblemsAreToldAtStartAndTheLabsSettingsUsed() {
+        const QString path = dir->filePath("config/zephra/zephra.conf");
+        QFile conf(path);
+        QVERIFY(conf.open(QIODevice::WriteOnly));
+        conf.write("[lab]\nsafety_factor = 2\n[Units]\nSystem metric\n");
+        conf.close();
+        StartForm();
+        QCOMPARE(ui->Boxes.size(), std::size_t{1});
+        QCOMPARE(ui->Boxes.at(0).Kind, BoxKind::Warning);
+        QCOMPARE(ui->Boxes.at(0).Text,
+                 path + ", line 4, is not a \"key = value\" line or a comment; every setting of "
+                        "[Units] is taken at its default.");
+        OpenWine("a.zph");
+        form->FilterSizing->trigger();
+        FilterSizingWindow* sizing = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* window = qobject_cast<FilterSizingWindow*>(widget);
+                window && window->isVisible())
+                sizing = window;
+        }
+        QVERIFY(sizing != nullptr);
+        QCOMPARE(sizing->SafetyFactor()->text(), QStringLiteral("2"));
+        delete sizing;
     }
 
     void toolBarShowsNewOpenSaveAndTheWindowCommands() {

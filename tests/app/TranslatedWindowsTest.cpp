@@ -346,7 +346,7 @@ private slots:
                                          QStringLiteral("Deutsch"), QStringLiteral("Português")}));
             menu.actions().at(4)->trigger();
         }
-        QCOMPARE(ReadLanguageSetting(path), std::string("it"));
+        QCOMPARE(LanguageSettingIn(ProgramConf::Read(path)), std::string("it"));
         QCOMPARE(boxes.Texts(),
                  std::vector<std::string>{"The language changes when ZEPHRA starts again."});
         LanguageMenu again(path, boxes);

@@ -17,6 +17,11 @@ using namespace zephra;
 
 namespace {
 
+std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
 struct SystemCase {
     std::map<std::string, std::string> variables;
     std::string expected;
@@ -71,33 +76,67 @@ TEST(LanguageSettingTest, KeepsTheChoiceBesideTheOtherSections) {
     const std::string path = folder.file("zephra.conf");
     std::ofstream(path) << "[Units]\nSystem = metric\n";
 
-    EXPECT_EQ(WriteLanguageSetting(path, "it"), 0);
-    EXPECT_EQ(ReadLanguageSetting(path), "it");
+    EXPECT_EQ(WriteLanguageSetting(path, "it").Error, 0);
+    EXPECT_EQ(LanguageSettingIn(ProgramConf::Read(path)), "it");
     EXPECT_EQ(ReadIniFile(path).file.Value("Units", "System"), "metric");
 
-    EXPECT_EQ(WriteLanguageSetting(path, ""), 0);
-    EXPECT_EQ(ReadLanguageSetting(path), "");
+    EXPECT_EQ(WriteLanguageSetting(path, "").Error, 0);
+    EXPECT_EQ(LanguageSettingIn(ProgramConf::Read(path)), "");
     EXPECT_EQ(ReadIniFile(path).file.Value("Units", "System"), "metric");
 }
 
 TEST(LanguageSettingTest, FollowsTheSystemWithoutAUsableChoice) {
     const test::TempFolder folder;
-    EXPECT_EQ(ReadLanguageSetting(folder.file("missing.conf")), "");
+    EXPECT_EQ(LanguageSettingIn(ProgramConf::Read(folder.file("missing.conf"))), "");
     const std::pair<const char*, const char*> files[] = {
         {"unknown.conf", "[language]\ncode = sv\n"},
         {"locale.conf", "[language]\ncode = fr_FR\n"},
         {"bad.conf", "[language\ncode = fr\n"},
+        {"mistyped.conf", "[language]\ncode = fr\ncode it\n"}, // the section falls back
     };
     for (const auto& [name, text] : files) {
         std::ofstream(folder.file(name)) << text;
-        EXPECT_EQ(ReadLanguageSetting(folder.file(name)), "") << name;
+        EXPECT_EQ(LanguageSettingIn(ProgramConf::Read(folder.file(name))), "") << name;
     }
+}
+
+// Choosing a language keeps every other byte of the file: comments, lines
+// that cannot be read and other sections.
+TEST(LanguageSettingTest, KeepsCommentsAndUnreadableLines) {
+    const test::TempFolder folder;
+    const std::string path = folder.file("zephra.conf");
+    const std::string text = "; the lab's limits\n"
+                             "[bands]\n"
+                             "good = 40 ; since the new membranes\n"
+                             "poor 90\n"
+                             "\n"
+                             "[Units]\n"
+                             "System = metric\n";
+    std::ofstream(path) << text;
+    EXPECT_EQ(WriteLanguageSetting(path, "it").Error, 0);
+    EXPECT_EQ(ReadText(path), text + "\n[language]\ncode = it\n");
+}
+
+// A file that is there but cannot be read is never written over: a file
+// too long to be settings (the reader refuses it whoever runs the test,
+// where a file of mode 0200 is still readable by root).
+TEST(LanguageSettingTest, NeverWritesOverAFileItCouldNotRead) {
+    const test::TempFolder folder;
+    const std::string path = folder.file("zephra.conf");
+    const std::string text = "[bands]\ngood = 40\n; " + std::string(1 << 20, 'x') + "\n";
+    std::ofstream(path) << text;
+    const ProgramConfWrite write = WriteLanguageSetting(path, "it");
+    EXPECT_EQ(write.Error, EFBIG);
+    EXPECT_TRUE(write.NotRead);
+    EXPECT_TRUE(ReadText(path) == text);
 }
 
 TEST(LanguageSettingTest, ReportsAFailedWrite) {
     const test::TempFolder folder;
     std::ofstream(folder.file("plain")) << "not a folder";
-    EXPECT_EQ(WriteLanguageSetting(folder.file("plain/zephra.conf"), "fr"), ENOTDIR);
+    const ProgramConfWrite write = WriteLanguageSetting(folder.file("plain/zephra.conf"), "fr");
+    EXPECT_EQ(write.Error, ENOTDIR);
+    EXPECT_FALSE(write.NotRead);
 }
 
 } // namespace

@@ -188,6 +188,29 @@ TEST(DefaultCommConfig, UnreadableEntriesKeepTheirInitialValues) {
     EXPECT_EQ(read.StopBits, 0);
 }
 
+// A file left beside the configuration under any name (here a link to
+// another file where a temporary file could go) is never written through.
+TEST(DefaultCommConfig, AWriteGoesThroughAFreshTemporaryFile) {
+    TempFolder folder;
+    test::PseudoTerminal pty;
+    detail::DeviceState stored;
+    ASSERT_EQ(detail::WriteDefaultCommConfig(pty.SlavePath(), folder.path().string(), stored), 0);
+    const std::filesystem::path file = std::filesystem::directory_iterator(folder.path())->path();
+    std::ofstream(folder.file("other")) << "kept\n";
+    std::filesystem::create_symlink(folder.file("other"), file.string() + ".new");
+    std::filesystem::create_directory(file.string() + ".tmp");
+    stored.BaudRate = 19200;
+    ASSERT_EQ(detail::WriteDefaultCommConfig(pty.SlavePath(), folder.path().string(), stored), 0);
+    std::ifstream other(folder.file("other"));
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(other), {}), "kept\n");
+    detail::DeviceState read;
+    ASSERT_EQ(detail::ReadDefaultCommConfig(pty.SlavePath(), folder.path().string(),
+                                            folder.path().string(), read),
+              0);
+    EXPECT_EQ(read.BaudRate, 19200u);
+    EXPECT_FALSE(std::filesystem::is_symlink(file));
+}
+
 TEST(DialogValuesMapping, FlowControlBothWays) {
     struct Case {
         const char* name;

@@ -70,7 +70,8 @@ int UnitIndex(std::span<const NamedUnit> units, std::string_view name) {
 
 } // namespace
 
-FilterSizingWindow::FilterSizingWindow(QWidget* parent, const DisplayUnits& units)
+FilterSizingWindow::FilterSizingWindow(QWidget* parent, const DisplayUnits& units,
+                                       const LabSettings& lab)
     // A dialog-type window kept above the window it belongs to, like the
     // graph windows.
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -78,9 +79,9 @@ FilterSizingWindow::FilterSizingWindow(QWidget* parent, const DisplayUnits& unit
       batchVolume_(new QLineEdit(this)), batchUnit_(UnitBox(VolumeUnits, this)),
       safetyFactor_(new QLineEdit(this)), elementArea_(new QLineEdit(this)),
       flow_(new QLineEdit(this)), flowUnit_(UnitBox(FlowUnits, this)),
-      table_(new QTableWidget(this)), notes_(new QLabel(this)), units_(units) {
+      table_(new QTableWidget(this)), notes_(new QLabel(this)), units_(units), lab_(lab) {
     batchUnit_->setCurrentIndex(units.Metric() ? UnitIndex(VolumeUnits, HectolitreUnit.Name) : 0);
-    safetyFactor_->setText(QString::number(LabSettings{}.SafetyFactor));
+    safetyFactor_->setText(QString::number(lab_.SafetyFactor));
     for (QLineEdit* edit : {batchVolume_, safetyFactor_, elementArea_, flow_}) {
         edit->setAlignment(Qt::AlignRight);
         edit->setMaximumWidth(120);
@@ -117,7 +118,7 @@ FilterSizingWindow::FilterSizingWindow(QWidget* parent, const DisplayUnits& unit
 }
 
 void FilterSizingWindow::FormCreate(const TWineRec& rec, const WineNotes& notes) {
-    const FoulingAnalysis analysis = AnalyzeWineFouling(rec, notes);
+    const FoulingAnalysis analysis = AnalyzeWineFouling(rec, notes, lab_);
     setWindowTitle(tr("Filter Sizing — ") + QString::fromStdString(analysis.Wine));
     estimates_ = SizingEstimatesOf(rec, analysis);
     const TConditions& c = rec.Conditions;
@@ -163,6 +164,7 @@ void FilterSizingWindow::ShowSizing() {
     }
     request.VolumeL = *volume * VolumeUnits[batchUnit_->currentIndex()].Size;
     request.SafetyFactor = *safety;
+    request.TerminalFluxShare = lab_.TerminalFluxShare;
     if (!elementArea_->text().trimmed().isEmpty()) {
         request.ElementAreaM2 = element;
     }
@@ -200,8 +202,8 @@ void FilterSizingWindow::ShowSizing() {
 }
 
 QWidget* OpenFilterSizing(const TWineRec& rec, const WineNotes& notes, QWidget* owner,
-                          const DisplayUnits& units) {
-    auto* window = new FilterSizingWindow(owner, units);
+                          const DisplayUnits& units, const LabSettings& lab) {
+    auto* window = new FilterSizingWindow(owner, units, lab);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setAttribute(Qt::WA_QuitOnClose, false);
     if (owner != nullptr) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/FilterSizing.h"
+#include "analysis/LabSettings.h"
 #include "document/WineNotes.h"
 #include "document/WineRec.h"
 #include "entry/UnitSystem.h"
@@ -29,7 +30,10 @@ class FilterSizingWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit FilterSizingWindow(QWidget* parent = nullptr, const DisplayUnits& units = UsUnits);
+    // The safety factor starts at the lab's, and the terminal flux share is
+    // the lab's.
+    explicit FilterSizingWindow(QWidget* parent = nullptr, const DisplayUnits& units = UsUnits,
+                                const LabSettings& lab = {});
 
     // Sets the caption after the wine, analyses `rec` and fills in its
     // production flow.
@@ -58,11 +62,12 @@ private:
     QLabel* notes_;
     std::vector<SizingEstimate> estimates_;
     DisplayUnits units_;
+    LabSettings lab_;
 };
 
-// Opens the window for a snapshot of `rec` over `owner` in `units`, deleted
-// when closed.
+// Opens the window for a snapshot of `rec` over `owner` in `units` with the
+// lab's settings, deleted when closed.
 QWidget* OpenFilterSizing(const TWineRec& rec, const WineNotes& notes, QWidget* owner,
-                          const DisplayUnits& units = UsUnits);
+                          const DisplayUnits& units = UsUnits, const LabSettings& lab = {});
 
 } // namespace zephra

@@ -85,11 +85,11 @@ void FoulingAnalysisWindow::SetPictureFileDialog(std::unique_ptr<PictureFileDial
 }
 
 void FoulingAnalysisWindow::FormCreate(const TWineRec& rec, const WineNotes& notes,
-                                       const DisplayUnits& units) {
+                                       const DisplayUnits& units, const LabSettings& lab) {
     const QString caption = tr("Fouling Analysis");
     setWindowTitle(WineWindowTitle(caption, rec, notes));
     pictureName_ = WinePictureName(caption, rec, notes);
-    analysis_ = AnalyzeWineFouling(rec, notes);
+    analysis_ = AnalyzeWineFouling(rec, notes, lab);
     copiedTable_ = TabSeparated(FoulingCopyRows(analysis_, rec));
     FillTable();
     FillSummary(rec, units);

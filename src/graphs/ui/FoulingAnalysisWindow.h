@@ -34,9 +34,9 @@ public:
     ~FoulingAnalysisWindow() override;
 
     // Sets the title (with the wine's full name), analyses `rec` and shows
-    // the results, the volumes in `units`.
+    // the results, the volumes in `units`, with the lab's settings.
     void FormCreate(const TWineRec& rec, const WineNotes& notes = {},
-                    const DisplayUnits& units = UsUnits);
+                    const DisplayUnits& units = UsUnits, const LabSettings& lab = {});
 
     const FoulingAnalysis& Analysis() const { return analysis_; }
     // The graph shown; a null image when none was drawn.

@@ -67,8 +67,9 @@ QWidget* OpenProductionGraph(const TWineRec& rec, MessageBoxes& boxes, QWidget* 
 }
 
 QWidget* OpenFoulingAnalysis(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner,
-                             const WineNotes& notes, const DisplayUnits& units) {
-    return OpenGraphWindow<FoulingAnalysisWindow>(rec, boxes, owner, notes, units);
+                             const WineNotes& notes, const DisplayUnits& units,
+                             const LabSettings& lab) {
+    return OpenGraphWindow<FoulingAnalysisWindow>(rec, boxes, owner, notes, units, lab);
 }
 
 } // namespace zephra

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/LabSettings.h"
 #include "document/MessageBoxes.h"
 #include "document/WineNotes.h"
 #include "document/WineRec.h"
@@ -37,8 +38,9 @@ QWidget* OpenProductionGraph(const TWineRec& rec, MessageBoxes& boxes, QWidget* 
 
 // Opens a new top-level "Fouling Analysis" window for a snapshot of `rec`,
 // with the readings' times of its `notes`, as the graph windows are opened,
-// its volumes in `units`.
+// its volumes in `units`, analysed with the lab's settings.
 QWidget* OpenFoulingAnalysis(const TWineRec& rec, MessageBoxes& boxes, QWidget* owner = nullptr,
-                             const WineNotes& notes = {}, const DisplayUnits& units = UsUnits);
+                             const WineNotes& notes = {}, const DisplayUnits& units = UsUnits,
+                             const LabSettings& lab = {});
 
 } // namespace zephra

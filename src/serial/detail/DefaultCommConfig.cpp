@@ -2,13 +2,19 @@
 
 #include "serial/detail/PortMap.h"
 
+#include <ini.h>
+
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
+#include <string_view>
 #include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace zephra::serial::detail {
 
@@ -63,6 +69,71 @@ std::string FileNameOf(const std::string& portName) {
     return name + ".conf";
 }
 
+/// Takes one "name=value" line of a stored configuration; names it does not
+/// know and values out of range are left out.
+int ReadEntry(void* user, const char* /*section*/, const char* name, const char* value) {
+    auto& state = *static_cast<DeviceState*>(user);
+    const std::string_view text(value);
+    for (const Field& field : kFields) {
+        std::uint32_t number = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+        if (std::strcmp(name, field.name) == 0 && error == std::errc() &&
+            end == text.data() + text.size() && number <= field.max) {
+            field.set(state, number);
+        }
+    }
+    return 1;
+}
+
+/// Writes all of `text` to `fd`.
+int WriteAll(int fd, const std::string& text) {
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            return errno;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+/// Replaces the file at `path` with `text` in one step: a temporary file of
+/// a name no other file has, in the same folder, is written, flushed and
+/// renamed over it, then the folder is flushed. The old file stays on any
+/// failure.
+int ReplaceFile(const std::string& path, const std::string& text) {
+    std::string temporary = path + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) {
+        return errno;
+    }
+    int error = WriteAll(fd, text);
+    if (error == 0 && ::fsync(fd) != 0) {
+        error = errno;
+    }
+    if (::close(fd) != 0 && error == 0) {
+        error = errno;
+    }
+    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) {
+        error = errno;
+    }
+    if (error != 0) {
+        ::unlink(temporary.c_str());
+        return error;
+    }
+    const int folder =
+        ::open(fs::path(path).parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+    return 0;
+}
+
 DeviceState InitialConfig() {
     DeviceState state;
     state.BaudRate = 9600;
@@ -86,24 +157,8 @@ int ReadDefaultCommConfig(const std::string& portName, const std::string& config
         return ENOTTY;
     }
     state = InitialConfig();
-    std::ifstream in(fs::path(configFolder) / FileNameOf(portName));
-    std::string line;
-    while (std::getline(in, line)) {
-        const std::size_t equals = line.find('=');
-        if (equals == std::string::npos) {
-            continue;
-        }
-        const std::string key = line.substr(0, equals);
-        for (const Field& field : kFields) {
-            std::uint32_t value = 0;
-            const char* first = line.data() + equals + 1;
-            const char* last = line.data() + line.size();
-            const auto [end, error] = std::from_chars(first, last, value);
-            if (key == field.name && error == std::errc() && end == last && value <= field.max) {
-                field.set(state, value);
-            }
-        }
-    }
+    // A port without a stored configuration keeps the initial one.
+    ini_parse((fs::path(configFolder) / FileNameOf(portName)).c_str(), &ReadEntry, &state);
     return 0;
 }
 
@@ -114,21 +169,11 @@ int WriteDefaultCommConfig(const std::string& portName, const std::string& confi
     if (error) {
         return error.value();
     }
-    const fs::path file = fs::path(configFolder) / FileNameOf(portName);
-    const fs::path temporary = file.string() + ".new";
-    {
-        std::ofstream out(temporary, std::ios::trunc);
-        for (const Field& field : kFields) {
-            out << field.name << '=' << field.get(state) << '\n';
-        }
-        out.flush();
-        if (!out) {
-            fs::remove(temporary, error);
-            return EIO;
-        }
+    std::string text;
+    for (const Field& field : kFields) {
+        text += std::string(field.name) + '=' + std::to_string(field.get(state)) + '\n';
     }
-    fs::rename(temporary, file, error);
-    return error ? error.value() : 0;
+    return ReplaceFile((fs::path(configFolder) / FileNameOf(portName)).string(), text);
 }
 
 } // namespace zephra::serial::detail
