@@ -118,7 +118,7 @@ struct Shown {
 };
 
 Shown ShownOf(const FoulingAnalysis& a) {
-    return {a.BestCapacity, !a.NotDistinguishableFrom.empty()};
+    return {a.Capacity, a.Verdict.Doubtful()};
 }
 
 struct Tally {

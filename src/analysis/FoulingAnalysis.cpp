@@ -74,8 +74,19 @@ void BestLawFigures(FoulingAnalysis& a, const TrialPoints& trial,
             a.NotDistinguishableFrom.push_back(fit.Law);
         }
     }
+    a.Verdict.LawUnclear = !a.NotDistinguishableFrom.empty();
+    a.Verdict.ResidualRuns = !ResidualsLookIndependent(best);
     const CapacityEstimate capacity = CapacityOf(best, a.TerminalFluxShare);
     a.BestCapacity = capacity;
+    a.CapacityLaw = best.Law;
+    a.Capacity = capacity;
+    for (const BlockingLaw law : a.NotDistinguishableFrom) {
+        const CapacityEstimate other = CapacityOf(a.Fit(law), a.TerminalFluxShare);
+        if (other.Value < a.Capacity->Value) {
+            a.CapacityLaw = law;
+            a.Capacity = other;
+        }
+    }
     a.BestProductionCapacityGal =
         IfFinite(capacity.Value * conditions.ProductionAreaM2 / LitresPerGallon);
     if (best.Law == BlockingLaw::Standard) {
@@ -111,7 +122,7 @@ std::optional<double> FoulingAnalysis::DeltaAicc(BlockingLaw law) const {
     if (!Best || !Fit(law).Fitted) {
         return std::nullopt;
     }
-    return Fit(law).Points * (LogSquares(Fit(law)) - LogSquares(Fit(*Best)));
+    return Fit(*Best).EffectivePoints * (LogSquares(Fit(law)) - LogSquares(Fit(*Best)));
 }
 
 FoulingAnalysis AnalyzeFoulingPoints(const FiltrationPoints& points,

@@ -56,7 +56,10 @@ TEST(VmaxTracker, EachConditionIsNeeded) {
     };
     const std::vector<Case> cases{
         {"a law not distinguishable",
-         [](FoulingAnalysis& a) { a.NotDistinguishableFrom = {BlockingLaw::Intermediate}; }},
+         [](FoulingAnalysis& a) {
+             a.NotDistinguishableFrom = {BlockingLaw::Intermediate};
+             a.Verdict.LawUnclear = true;
+         }},
         {"less than half of Vmax passed", [](FoulingAnalysis& a) { a.VolumeMl = {49.9}; }},
         {"interval wider than 5 % below", [](FoulingAnalysis& a) { a.Vmax->Low95 = 94.9; }},
         {"interval wider than 5 % above", [](FoulingAnalysis& a) { a.Vmax->High95 = 105.1; }},
@@ -66,6 +69,7 @@ TEST(VmaxTracker, EachConditionIsNeeded) {
          [](FoulingAnalysis& a) {
              a.Laws[static_cast<std::size_t>(BlockingLaw::Standard)].ResidualAutocorrelation =
                  0.31; // above 1.645/√30 = 0.300
+             a.Verdict.ResidualRuns = true;
          }},
     };
     for (const Case& c : cases) {
