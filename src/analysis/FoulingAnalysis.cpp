@@ -87,6 +87,8 @@ void BestLawFigures(FoulingAnalysis& a, const TrialPoints& trial,
             a.Capacity = other;
         }
     }
+    a.ProductionCapacityToRelyOnGal =
+        IfFinite(a.Capacity->Value * conditions.ProductionAreaM2 / LitresPerGallon);
     a.BestProductionCapacityGal =
         IfFinite(capacity.Value * conditions.ProductionAreaM2 / LitresPerGallon);
     if (best.Law == BlockingLaw::Standard) {

@@ -99,6 +99,8 @@ struct FoulingAnalysis {
     // lower bound (CapacityLaw names the law it comes from).
     std::optional<BlockingLaw> CapacityLaw;
     std::optional<CapacityEstimate> Capacity;
+    // That capacity times the production area (US gallons).
+    std::optional<double> ProductionCapacityToRelyOnGal;
     // The best law's J0, and 100·(1 - J_last/J0) with the flux of the last
     // interval between fitted points.
     std::optional<double> J0Lmh;

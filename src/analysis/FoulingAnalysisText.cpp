@@ -40,10 +40,6 @@ std::string ConstantText(const LawFit& fit) {
     return {};
 }
 
-std::string VolumeText(const std::optional<double>& gallons, const DisplayUnits& units) {
-    return gallons ? ShownVolume(*gallons, units) + " " + std::string(VolumeUnit(units)) : NoValue;
-}
-
 } // namespace
 
 std::string SignificantText(std::optional<double> value, int digits) {
@@ -144,8 +140,12 @@ std::string VmaxText(const FoulingAnalysis& a) {
     return a.Vmax ? CapacityIntervalText(*a.Vmax) : NoValue;
 }
 
+std::string ProductionVolumeText(const std::optional<double>& gallons, const DisplayUnits& units) {
+    return gallons ? ShownVolume(*gallons, units) + " " + std::string(VolumeUnit(units)) : NoValue;
+}
+
 std::string CapacityText(const FoulingAnalysis& a, const DisplayUnits& units) {
-    return VolumeText(a.ProductionCapacityGal, units);
+    return ProductionVolumeText(a.ProductionCapacityGal, units);
 }
 
 std::string StoredEstimateText(std::string_view text, const DisplayUnits& units) {
@@ -154,7 +154,7 @@ std::string StoredEstimateText(std::string_view text, const DisplayUnits& units)
 }
 
 std::string BestCapacityText(const FoulingAnalysis& a, const DisplayUnits& units) {
-    return VolumeText(a.BestProductionCapacityGal, units);
+    return ProductionVolumeText(a.BestProductionCapacityGal, units);
 }
 
 std::string CapacityBasisText(BlockingLaw law, double terminalFluxShare) {
@@ -186,6 +186,10 @@ std::string VerdictText(const FoulingAnalysis& a) {
                             {std::string(LawTitle(*a.Best))});
     }
     return FilledIn(CoreText("FoulingAnalysis", "doubtful: %1"), {reasons});
+}
+
+std::string LawWithDoubt(const std::string& law, bool doubtful) {
+    return doubtful ? law + " (" + CoreText("FoulingAnalysis", "doubtful") + ")" : law;
 }
 
 std::string ReliedCapacityText(const FoulingAnalysis& a) {

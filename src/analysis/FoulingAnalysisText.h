@@ -50,6 +50,11 @@ std::string CapacityIntervalText(const CapacityEstimate& capacity);
 // Vmax with its 95 % interval, or "—".
 std::string VmaxText(const FoulingAnalysis& analysis);
 
+// A production volume kept in US gallons as shown in `units` ("1643 gal",
+// "62.2 hL", see ShownVolume), or "—".
+std::string ProductionVolumeText(const std::optional<double>& gallons,
+                                 const DisplayUnits& units = UsUnits);
+
 // The production capacity by Vmax in whole gallons ("1643 gal"), in metric
 // units in hectolitres ("62.2 hL", see ShownVolume), or "—".
 std::string CapacityText(const FoulingAnalysis& analysis, const DisplayUnits& units = UsUnits);
@@ -69,6 +74,10 @@ std::string CapacityBasisText(BlockingLaw law, double terminalFluxShare);
 // clear and follows the trial", or "doubtful: " with its reasons; "—" when
 // no law is fitted.
 std::string VerdictText(const FoulingAnalysis& analysis);
+
+// A best law's key or title as tables of several wines show it: followed
+// by " (doubtful)" when the verdict is.
+std::string LawWithDoubt(const std::string& law, bool doubtful);
 
 // The capacity to rely on (FoulingAnalysis::Capacity) with its interval,
 // lower bound and the law it comes from, saying when that is the lowest of
