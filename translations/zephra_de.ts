@@ -289,6 +289,38 @@
         <source>cake filtration</source>
         <translation>Kuchenfiltration</translation>
     </message>
+    <message>
+        <source>the law is clear and follows the trial</source>
+        <translation>das Gesetz ist eindeutig und folgt dem Versuch</translation>
+    </message>
+    <message>
+        <source>the trial cannot tell the laws apart</source>
+        <translation>der Versuch kann die Gesetze nicht unterscheiden</translation>
+    </message>
+    <message>
+        <source>%1 leaves runs in its residuals, it does not follow the trial closely (did the pressure wobble or drift?)</source>
+        <translation>%1 lässt Läufe in den Residuen, es folgt dem Versuch nicht eng (schwankte oder driftete der Druck?)</translation>
+    </message>
+    <message>
+        <source>doubtful: %1</source>
+        <translation>zweifelhaft: %1</translation>
+    </message>
+    <message>
+        <source>doubtful</source>
+        <translation>zweifelhaft</translation>
+    </message>
+    <message>
+        <source>the lowest capacity of the laws the trial cannot tell apart</source>
+        <translation>die kleinste Kapazität der Gesetze, die der Versuch nicht unterscheidet</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Urteil</translation>
+    </message>
+    <message>
+        <source>Capacity to rely on</source>
+        <translation>Verlässliche Kapazität</translation>
+    </message>
 </context>
 <context>
     <name>Graph</name>
@@ -673,6 +705,10 @@
         <source>Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm membrane at %4; the pore size is not recorded, 0.65 µm is assumed.</source>
         <translation>Klassen nach Romat (2014): Grenzen %1 / %2 / %3 s, für eine 25-mm-Membran bei %4; die Porengröße ist nicht erfasst, 0,65 µm wird angenommen.</translation>
     </message>
+    <message>
+        <source>doubtful: see the capacity by the analysis</source>
+        <translation>zweifelhaft: siehe die Kapazität nach der Analyse</translation>
+    </message>
 </context>
 <context>
     <name>ReportSource</name>
@@ -709,6 +745,18 @@
     <message>
         <source>Maximum Full-Scale Pressure is out of Range. Please enter a value between %1 and %2 %3.</source>
         <translation>Der maximale Betriebsdruck liegt außerhalb des Bereichs. Bitte geben Sie einen Wert zwischen %1 und %2 %3 ein.</translation>
+    <name>VmaxTracker</name>
+    <message>
+        <source>capacity %1, %2</source>
+        <translation>Kapazität %1, %2</translation>
+    </message>
+    <message>
+        <source>capacity %1 L/m² (95 %: %2–%3) by %4</source>
+        <translation>Kapazität %1 L/m² (95 %: %2–%3) nach %4</translation>
+    </message>
+    <message>
+        <source>doubtful: %1 does not follow the trial closely</source>
+        <translation>zweifelhaft: %1 folgt dem Versuch nicht eng</translation>
     </message>
 </context>
 <context>

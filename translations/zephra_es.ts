@@ -289,6 +289,38 @@
         <source>cake filtration</source>
         <translation>filtración con torta</translation>
     </message>
+    <message>
+        <source>the law is clear and follows the trial</source>
+        <translation>la ley es clara y sigue el ensayo</translation>
+    </message>
+    <message>
+        <source>the trial cannot tell the laws apart</source>
+        <translation>el ensayo no permite distinguir las leyes</translation>
+    </message>
+    <message>
+        <source>%1 leaves runs in its residuals, it does not follow the trial closely (did the pressure wobble or drift?)</source>
+        <translation>%1 deja rachas en sus residuos, no sigue de cerca el ensayo (¿osciló o derivó la presión?)</translation>
+    </message>
+    <message>
+        <source>doubtful: %1</source>
+        <translation>dudoso: %1</translation>
+    </message>
+    <message>
+        <source>doubtful</source>
+        <translation>dudoso</translation>
+    </message>
+    <message>
+        <source>the lowest capacity of the laws the trial cannot tell apart</source>
+        <translation>la capacidad más baja de las leyes que el ensayo no distingue</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Veredicto</translation>
+    </message>
+    <message>
+        <source>Capacity to rely on</source>
+        <translation>Capacidad a considerar</translation>
+    </message>
 </context>
 <context>
     <name>Graph</name>
@@ -673,6 +705,10 @@
         <source>Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm membrane at %4; the pore size is not recorded, 0.65 µm is assumed.</source>
         <translation>Clases según Romat (2014): límites %1 / %2 / %3 s, para una membrana de 25 mm a %4; el tamaño de poro no se registra, se supone 0,65 µm.</translation>
     </message>
+    <message>
+        <source>doubtful: see the capacity by the analysis</source>
+        <translation>dudoso: ver la capacidad según el análisis</translation>
+    </message>
 </context>
 <context>
     <name>ReportSource</name>
@@ -709,6 +745,18 @@
     <message>
         <source>Maximum Full-Scale Pressure is out of Range. Please enter a value between %1 and %2 %3.</source>
         <translation>La presión máxima en producción está fuera de rango. Introduzca un valor entre %1 y %2 %3.</translation>
+    <name>VmaxTracker</name>
+    <message>
+        <source>capacity %1, %2</source>
+        <translation>capacidad %1, %2</translation>
+    </message>
+    <message>
+        <source>capacity %1 L/m² (95 %: %2–%3) by %4</source>
+        <translation>capacidad %1 L/m² (95 %: %2–%3) según %4</translation>
+    </message>
+    <message>
+        <source>doubtful: %1 does not follow the trial closely</source>
+        <translation>dudoso: %1 no sigue de cerca el ensayo</translation>
     </message>
 </context>
 <context>

@@ -289,6 +289,38 @@
         <source>cake filtration</source>
         <translation>filtration sur gâteau</translation>
     </message>
+    <message>
+        <source>the law is clear and follows the trial</source>
+        <translation>la loi est nette et suit l&apos;essai</translation>
+    </message>
+    <message>
+        <source>the trial cannot tell the laws apart</source>
+        <translation>l&apos;essai ne permet pas de distinguer les lois</translation>
+    </message>
+    <message>
+        <source>%1 leaves runs in its residuals, it does not follow the trial closely (did the pressure wobble or drift?)</source>
+        <translation>%1 laisse des séries dans ses résidus, elle ne suit pas l&apos;essai de près (la pression a-t-elle fluctué ou dérivé ?)</translation>
+    </message>
+    <message>
+        <source>doubtful: %1</source>
+        <translation>douteux : %1</translation>
+    </message>
+    <message>
+        <source>doubtful</source>
+        <translation>douteux</translation>
+    </message>
+    <message>
+        <source>the lowest capacity of the laws the trial cannot tell apart</source>
+        <translation>la plus faible capacité des lois que l&apos;essai ne distingue pas</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Capacity to rely on</source>
+        <translation>Capacité à retenir</translation>
+    </message>
 </context>
 <context>
     <name>Graph</name>
@@ -673,6 +705,10 @@
         <source>Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm membrane at %4; the pore size is not recorded, 0.65 µm is assumed.</source>
         <translation>Classes selon Romat (2014) : limites %1 / %2 / %3 s, pour une membrane de 25 mm à %4 ; le seuil de la membrane n&apos;est pas enregistré, 0,65 µm est supposé.</translation>
     </message>
+    <message>
+        <source>doubtful: see the capacity by the analysis</source>
+        <translation>douteux : voir la capacité selon l&apos;analyse</translation>
+    </message>
 </context>
 <context>
     <name>ReportSource</name>
@@ -709,6 +745,18 @@
     <message>
         <source>Maximum Full-Scale Pressure is out of Range. Please enter a value between %1 and %2 %3.</source>
         <translation>La pression maximale en production est hors limites. Veuillez saisir une valeur entre %1 et %2 %3.</translation>
+    <name>VmaxTracker</name>
+    <message>
+        <source>capacity %1, %2</source>
+        <translation>capacité %1, %2</translation>
+    </message>
+    <message>
+        <source>capacity %1 L/m² (95 %: %2–%3) by %4</source>
+        <translation>capacité %1 L/m² (95 % : %2–%3) selon %4</translation>
+    </message>
+    <message>
+        <source>doubtful: %1 does not follow the trial closely</source>
+        <translation>douteux : %1 ne suit pas l&apos;essai de près</translation>
     </message>
 </context>
 <context>

@@ -289,6 +289,38 @@
         <source>cake filtration</source>
         <translation>filtrazione a torta</translation>
     </message>
+    <message>
+        <source>the law is clear and follows the trial</source>
+        <translation>la legge è chiara e segue la prova</translation>
+    </message>
+    <message>
+        <source>the trial cannot tell the laws apart</source>
+        <translation>la prova non permette di distinguere le leggi</translation>
+    </message>
+    <message>
+        <source>%1 leaves runs in its residuals, it does not follow the trial closely (did the pressure wobble or drift?)</source>
+        <translation>%1 lascia sequenze nei residui, non segue da vicino la prova (la pressione ha oscillato o è derivata?)</translation>
+    </message>
+    <message>
+        <source>doubtful: %1</source>
+        <translation>dubbio: %1</translation>
+    </message>
+    <message>
+        <source>doubtful</source>
+        <translation>dubbio</translation>
+    </message>
+    <message>
+        <source>the lowest capacity of the laws the trial cannot tell apart</source>
+        <translation>la capacità più bassa delle leggi che la prova non distingue</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdetto</translation>
+    </message>
+    <message>
+        <source>Capacity to rely on</source>
+        <translation>Capacità su cui contare</translation>
+    </message>
 </context>
 <context>
     <name>Graph</name>
@@ -673,6 +705,10 @@
         <source>Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm membrane at %4; the pore size is not recorded, 0.65 µm is assumed.</source>
         <translation>Classi secondo Romat (2014): limiti %1 / %2 / %3 s, per una membrana da 25 mm a %4; la porosità non è registrata, si assume 0,65 µm.</translation>
     </message>
+    <message>
+        <source>doubtful: see the capacity by the analysis</source>
+        <translation>dubbio: vedere la capacità secondo l&apos;analisi</translation>
+    </message>
 </context>
 <context>
     <name>ReportSource</name>
@@ -709,6 +745,18 @@
     <message>
         <source>Maximum Full-Scale Pressure is out of Range. Please enter a value between %1 and %2 %3.</source>
         <translation>La pressione massima in produzione è fuori intervallo. Inserire un valore tra %1 e %2 %3.</translation>
+    <name>VmaxTracker</name>
+    <message>
+        <source>capacity %1, %2</source>
+        <translation>capacità %1, %2</translation>
+    </message>
+    <message>
+        <source>capacity %1 L/m² (95 %: %2–%3) by %4</source>
+        <translation>capacità %1 L/m² (95 %: %2–%3) secondo %4</translation>
+    </message>
+    <message>
+        <source>doubtful: %1 does not follow the trial closely</source>
+        <translation>dubbio: %1 non segue da vicino la prova</translation>
     </message>
 </context>
 <context>

@@ -289,6 +289,38 @@
         <source>cake filtration</source>
         <translation>filtração com bolo</translation>
     </message>
+    <message>
+        <source>the law is clear and follows the trial</source>
+        <translation>a lei é clara e segue o ensaio</translation>
+    </message>
+    <message>
+        <source>the trial cannot tell the laws apart</source>
+        <translation>o ensaio não permite distinguir as leis</translation>
+    </message>
+    <message>
+        <source>%1 leaves runs in its residuals, it does not follow the trial closely (did the pressure wobble or drift?)</source>
+        <translation>%1 deixa sequências nos resíduos, não segue de perto o ensaio (a pressão oscilou ou derivou?)</translation>
+    </message>
+    <message>
+        <source>doubtful: %1</source>
+        <translation>duvidoso: %1</translation>
+    </message>
+    <message>
+        <source>doubtful</source>
+        <translation>duvidoso</translation>
+    </message>
+    <message>
+        <source>the lowest capacity of the laws the trial cannot tell apart</source>
+        <translation>a capacidade mais baixa das leis que o ensaio não distingue</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Veredicto</translation>
+    </message>
+    <message>
+        <source>Capacity to rely on</source>
+        <translation>Capacidade a considerar</translation>
+    </message>
 </context>
 <context>
     <name>Graph</name>
@@ -673,6 +705,10 @@
         <source>Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm membrane at %4; the pore size is not recorded, 0.65 µm is assumed.</source>
         <translation>Classes segundo Romat (2014): limites %1 / %2 / %3 s, para uma membrana de 25 mm a %4; a porosidade não é registada, assume-se 0,65 µm.</translation>
     </message>
+    <message>
+        <source>doubtful: see the capacity by the analysis</source>
+        <translation>duvidoso: ver a capacidade segundo a análise</translation>
+    </message>
 </context>
 <context>
     <name>ReportSource</name>
@@ -709,6 +745,18 @@
     <message>
         <source>Maximum Full-Scale Pressure is out of Range. Please enter a value between %1 and %2 %3.</source>
         <translation>A pressão máxima em produção está fora dos limites. Introduza um valor entre %1 e %2 %3.</translation>
+    <name>VmaxTracker</name>
+    <message>
+        <source>capacity %1, %2</source>
+        <translation>capacidade %1, %2</translation>
+    </message>
+    <message>
+        <source>capacity %1 L/m² (95 %: %2–%3) by %4</source>
+        <translation>capacidade %1 L/m² (95 %: %2–%3) segundo %4</translation>
+    </message>
+    <message>
+        <source>doubtful: %1 does not follow the trial closely</source>
+        <translation>duvidoso: %1 não segue de perto o ensaio</translation>
     </message>
 </context>
 <context>

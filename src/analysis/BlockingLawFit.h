@@ -22,6 +22,9 @@ struct TrialPoints {
 
 // The reason a law is not fitted when there are fewer than four points.
 inline constexpr std::string_view NotEnoughData = "not enough data";
+// The reason a law is not fitted when its fouling cannot be told from the
+// scatter, but the trial is too short or too noisy to rule fouling out.
+inline constexpr std::string_view TooEarlyToTell = "too early to tell";
 
 // The fit of one law to a trial.
 struct LawFit {
@@ -41,6 +44,9 @@ struct LawFit {
     // The lag-1 autocorrelation of the weighted residuals: near 0 when the
     // law describes the trial and only the readings' rounding scatters them.
     double ResidualAutocorrelation = 0;
+    // The number of points as independent readings under that correlation,
+    // n·(1 - ρ)/(1 + ρ): what the intervals and the choice of law count.
+    double EffectivePoints = 0;
     double WeightedSquares = 0; // sum of the squared weighted residuals
     // Akaike's information criterion with the small-sample correction, from
     // the weighted residuals; nothing for fewer than six points.
@@ -66,7 +72,10 @@ struct LawFit {
 // points, an interval is not positive, a value is not finite, the fit does
 // not converge, a parameter lies outside its physical range (J0 not
 // positive, a negative constant), or the constant cannot be told from zero
-// (its 95 % interval, from the scatter about the law, holds 0: no fouling).
+// (its 95 % interval, from the scatter about the law, holds 0): "no
+// significant fouling" when the interval's upper end still keeps the flux
+// within a few per cent of J0 over the trial, otherwise TooEarlyToTell (too
+// few points, or too little decline to tell fouling from the scatter).
 LawFit FitBlockingLaw(BlockingLaw law, const TrialPoints& points);
 
 // Whether the fitted law follows the trial closely: the lag-1

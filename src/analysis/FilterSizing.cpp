@@ -62,13 +62,13 @@ SizingEstimate ModelEstimate(EstimateKind kind, std::string_view stored, double 
     return e;
 }
 
-// What a fitted law's trust rests on: a clear choice of law and residuals
-// that follow it.
+// The analysis' verdict on the fitted law: a clear choice of law and
+// residuals that follow it.
 void JudgeLaw(SizingEstimate& e, const FoulingAnalysis& a, const LawFit& fit) {
-    if (!a.NotDistinguishableFrom.empty()) {
+    if (a.Verdict.LawUnclear) {
         e.Trustworthy = false;
         e.Note = "not trustworthy: " + IndistinguishableText(a.NotDistinguishableFrom);
-    } else if (!ResidualsLookIndependent(fit)) {
+    } else if (a.Verdict.ResidualRuns) {
         e.Trustworthy = false;
         e.Note = "not trustworthy: " + std::string(LawTitle(fit.Law)) +
                  " leaves runs in its residuals, it does not follow the trial closely";

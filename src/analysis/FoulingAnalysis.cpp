@@ -72,8 +72,21 @@ void BestLawFigures(FoulingAnalysis& a, const TrialPoints& trial,
             a.NotDistinguishableFrom.push_back(fit.Law);
         }
     }
+    a.Verdict.LawUnclear = !a.NotDistinguishableFrom.empty();
+    a.Verdict.ResidualRuns = !ResidualsLookIndependent(best);
     const CapacityEstimate capacity = CapacityOf(best, a.TerminalFluxShare);
     a.BestCapacity = capacity;
+    a.CapacityLaw = best.Law;
+    a.Capacity = capacity;
+    for (const BlockingLaw law : a.NotDistinguishableFrom) {
+        const CapacityEstimate other = CapacityOf(a.Fit(law), a.TerminalFluxShare);
+        if (other.Value < a.Capacity->Value) {
+            a.CapacityLaw = law;
+            a.Capacity = other;
+        }
+    }
+    a.ProductionCapacityToRelyOnGal =
+        IfFinite(a.Capacity->Value * conditions.ProductionAreaM2 / calc::LitresPerGallon);
     // In the gallons of the calculation's expected volumes, which it stands
     // beside in every output.
     a.BestProductionCapacityGal =
@@ -111,7 +124,7 @@ std::optional<double> FoulingAnalysis::DeltaAicc(BlockingLaw law) const {
     if (!Best || !Fit(law).Fitted) {
         return std::nullopt;
     }
-    return Fit(law).Points * (LogSquares(Fit(law)) - LogSquares(Fit(*Best)));
+    return Fit(*Best).EffectivePoints * (LogSquares(Fit(law)) - LogSquares(Fit(*Best)));
 }
 
 FoulingAnalysis AnalyzeFoulingPoints(const FiltrationPoints& points,

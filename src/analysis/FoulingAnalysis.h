@@ -39,6 +39,20 @@ struct FoulingConditions {
 // well: the data cannot tell them apart.
 inline constexpr double IndistinguishableAicc = 2;
 
+// How far the capacity of a trial can be relied on: judged once by the
+// analysis, and every output that shows a capacity says it.
+struct FoulingVerdict {
+    // Other laws describe the trial as well as the best one
+    // (FoulingAnalysis::NotDistinguishableFrom).
+    bool LawUnclear = false;
+    // The best law leaves runs of residuals of one sign
+    // (ResidualsLookIndependent): it does not follow the trial closely, as
+    // under a pressure that wobbles or drifts.
+    bool ResidualRuns = false;
+
+    bool Doubtful() const { return LawUnclear || ResidualRuns; }
+};
+
 struct FoulingAnalysis {
     std::string Wine;   // UTF-8
     std::string Filter; // UTF-8
@@ -66,6 +80,7 @@ struct FoulingAnalysis {
     std::optional<BlockingLaw> Best; // the fitted law with the smallest AICc
     // The other fitted laws within IndistinguishableAicc of the best.
     std::vector<BlockingLaw> NotDistinguishableFrom;
+    FoulingVerdict Verdict;
 
     // The share of J0 at which the capacities of intermediate blocking and
     // cake filtration are taken (LabSettings).
@@ -78,6 +93,14 @@ struct FoulingAnalysis {
     // Vmax and the capacity by Vmax, only when the standard law is the best.
     std::optional<CapacityEstimate> Vmax;
     std::optional<double> ProductionCapacityGal;
+    // The capacity to rely on, as every output gives it: the best law's
+    // when the law is clear; otherwise the lowest capacity among the best
+    // law and those it cannot be told from, with that law's interval and
+    // lower bound (CapacityLaw names the law it comes from).
+    std::optional<BlockingLaw> CapacityLaw;
+    std::optional<CapacityEstimate> Capacity;
+    // That capacity times the production area (US gallons).
+    std::optional<double> ProductionCapacityToRelyOnGal;
     // The best law's J0, and 100·(1 - J_last/J0) with the flux of the last
     // interval between fitted points.
     std::optional<double> J0Lmh;
@@ -86,9 +109,12 @@ struct FoulingAnalysis {
     FilterabilityIndex FI;
 
     const LawFit& Fit(BlockingLaw law) const { return Laws[static_cast<std::size_t>(law)]; }
-    // AICc of the fitted `law` less that of the best law. Every law has the
-    // same number of parameters, so this is also defined where AICc itself
-    // is not (fewer than six points). Nothing for a law not fitted.
+    // AICc of the fitted `law` less that of the best law, counted with the
+    // best law's effective number of points (LawFit::EffectivePoints), as
+    // its intervals are: residuals that run together carry less information
+    // than as many independent readings. Every law has the same number of
+    // parameters, so this is also defined where AICc itself is not (fewer
+    // than six points). Nothing for a law not fitted.
     std::optional<double> DeltaAicc(BlockingLaw law) const;
 };
 

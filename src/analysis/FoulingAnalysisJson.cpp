@@ -90,6 +90,17 @@ nlohmann::ordered_json FoulingAnalysisJson(const FoulingAnalysis& a) {
     json["terminal_flux_share"] = a.TerminalFluxShare;
     AddCapacity(json, "best_capacity", a.BestCapacity);
     json["best_production_capacity_gal"] = Number(a.BestProductionCapacityGal);
+    json["trustworthy"] = a.Best ? Json(!a.Verdict.Doubtful()) : Json(nullptr);
+    json["doubts"] = Json::array();
+    if (a.Verdict.LawUnclear) {
+        json["doubts"].push_back("laws_not_distinguishable");
+    }
+    if (a.Verdict.ResidualRuns) {
+        json["doubts"].push_back("residual_runs");
+    }
+    json["capacity_law"] =
+        a.CapacityLaw ? Json(std::string(LawKey(*a.CapacityLaw))) : Json(nullptr);
+    AddCapacity(json, "capacity", a.Capacity);
     json["flux_decline_percent"] = Number(a.FluxDeclinePercent);
     json["fi_s"] = Number(a.FI.Seconds);
     json["fi_standard_conditions"] = a.FI.StandardConditions;

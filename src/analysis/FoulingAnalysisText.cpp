@@ -40,10 +40,6 @@ std::string ConstantText(const LawFit& fit) {
     return {};
 }
 
-std::string VolumeText(const std::optional<double>& gallons, const DisplayUnits& units) {
-    return gallons ? ShownVolume(*gallons, units) + " " + std::string(VolumeUnit(units)) : NoValue;
-}
-
 } // namespace
 
 std::string SignificantText(std::optional<double> value, int digits) {
@@ -119,6 +115,10 @@ std::string BestLawText(const FoulingAnalysis& a) {
     if (!a.EnoughData) {
         return std::string(NotEnoughData);
     }
+    if (!a.Best && std::ranges::any_of(
+                       a.Laws, [](const LawFit& fit) { return fit.Reason == TooEarlyToTell; })) {
+        return std::string(TooEarlyToTell);
+    }
     return a.Best ? std::string(LawTitle(*a.Best)) : "none";
 }
 
@@ -141,8 +141,12 @@ std::string VmaxText(const FoulingAnalysis& a) {
     return a.Vmax ? CapacityIntervalText(*a.Vmax) : NoValue;
 }
 
+std::string ProductionVolumeText(const std::optional<double>& gallons, const DisplayUnits& units) {
+    return gallons ? ShownVolume(*gallons, units) + " " + std::string(VolumeUnit(units)) : NoValue;
+}
+
 std::string CapacityText(const FoulingAnalysis& a, const DisplayUnits& units) {
-    return VolumeText(a.ProductionCapacityGal, units);
+    return ProductionVolumeText(a.ProductionCapacityGal, units);
 }
 
 std::string StoredEstimateText(std::string_view text, const DisplayUnits& units) {
@@ -151,7 +155,7 @@ std::string StoredEstimateText(std::string_view text, const DisplayUnits& units)
 }
 
 std::string BestCapacityText(const FoulingAnalysis& a, const DisplayUnits& units) {
-    return VolumeText(a.BestProductionCapacityGal, units);
+    return ProductionVolumeText(a.BestProductionCapacityGal, units);
 }
 
 std::string CapacityBasisText(BlockingLaw law, double terminalFluxShare) {
@@ -162,6 +166,45 @@ std::string CapacityBasisText(BlockingLaw law, double terminalFluxShare) {
         return "the limit J0/Kb";
     }
     return "the throughput at " + ShortNumberText(100 * terminalFluxShare, 3) + " % of J0";
+}
+
+std::string VerdictText(const FoulingAnalysis& a) {
+    if (!a.Best) {
+        return NoValue;
+    }
+    if (!a.Verdict.Doubtful()) {
+        return CoreText("FoulingAnalysis", "the law is clear and follows the trial");
+    }
+    std::string reasons;
+    if (a.Verdict.LawUnclear) {
+        reasons = CoreText("FoulingAnalysis", "the trial cannot tell the laws apart");
+    }
+    if (a.Verdict.ResidualRuns) {
+        reasons += (reasons.empty() ? "" : "; ") +
+                   FilledIn(CoreText("FoulingAnalysis",
+                                     "%1 leaves runs in its residuals, it does not follow the "
+                                     "trial closely (did the pressure wobble or drift?)"),
+                            {std::string(LawTitle(*a.Best))});
+    }
+    return FilledIn(CoreText("FoulingAnalysis", "doubtful: %1"), {reasons});
+}
+
+std::string LawWithDoubt(const std::string& law, bool doubtful) {
+    return doubtful ? law + " (" + CoreText("FoulingAnalysis", "doubtful") + ")" : law;
+}
+
+std::string ReliedCapacityText(const FoulingAnalysis& a) {
+    if (!a.Capacity || !a.CapacityLaw) {
+        return NoValue;
+    }
+    std::string source = std::string(LawTitle(*a.CapacityLaw)) + ": " +
+                         CapacityBasisText(*a.CapacityLaw, a.TerminalFluxShare);
+    if (a.Verdict.LawUnclear) {
+        source += "; " + CoreText("FoulingAnalysis",
+                                  "the lowest capacity of the laws the trial cannot tell apart");
+    }
+    return CapacityIntervalText(*a.Capacity) + ", at least " +
+           SignificantText(a.Capacity->LowerBound95) + " L/m² at 95 % (" + source + ")";
 }
 
 std::vector<std::pair<std::string, std::string>>
@@ -209,6 +252,8 @@ FoulingSummaryItems(const FoulingAnalysis& a, const TWineRec& rec, const Display
         {ShownText("FoulingAnalysis", "Best law's capacity"), capacity},
         {ShownText("FoulingAnalysis", "Production capacity"),
          withTerms(BestCapacityText(a, units))},
+        {ShownText("FoulingAnalysis", "Verdict"), VerdictText(a)},
+        {ShownText("FoulingAnalysis", "Capacity to rely on"), ReliedCapacityText(a)},
         {ShownText("FoulingAnalysis", "Exponential model estimate"),
          StoredEstimateText(rec.ExpectedVolE.text(), units)},
         {ShownText("FoulingAnalysis", "Power model estimate"),

@@ -50,6 +50,11 @@ std::string CapacityIntervalText(const CapacityEstimate& capacity);
 // Vmax with its 95 % interval, or "—".
 std::string VmaxText(const FoulingAnalysis& analysis);
 
+// A production volume kept in US gallons as shown in `units` ("1643 gal",
+// "62.2 hL", see ShownVolume), or "—".
+std::string ProductionVolumeText(const std::optional<double>& gallons,
+                                 const DisplayUnits& units = UsUnits);
+
 // The production capacity by Vmax in whole gallons ("1643 gal"), in metric
 // units in hectolitres ("62.2 hL", see ShownVolume), or "—".
 std::string CapacityText(const FoulingAnalysis& analysis, const DisplayUnits& units = UsUnits);
@@ -65,12 +70,27 @@ std::string BestCapacityText(const FoulingAnalysis& analysis, const DisplayUnits
 // 10 % of J0".
 std::string CapacityBasisText(BlockingLaw law, double terminalFluxShare);
 
+// The verdict (FoulingAnalysis::Verdict) in the lab's words: "the law is
+// clear and follows the trial", or "doubtful: " with its reasons; "—" when
+// no law is fitted.
+std::string VerdictText(const FoulingAnalysis& analysis);
+
+// A best law's key or title as tables of several wines show it: followed
+// by " (doubtful)" when the verdict is.
+std::string LawWithDoubt(const std::string& law, bool doubtful);
+
+// The capacity to rely on (FoulingAnalysis::Capacity) with its interval,
+// lower bound and the law it comes from, saying when that is the lowest of
+// the laws the trial cannot tell apart; "—" without one.
+std::string ReliedCapacityText(const FoulingAnalysis& analysis);
+
 // The terms the capacities hold under.
 inline constexpr std::string_view CapacityTerms = "(constant pressure, no safety factor)";
 
 // Label and value of each summary item: points used and their times, best
 // law, Vmax with its interval and lower bound, J0, the production capacity
-// by Vmax, the best law's capacity beside the two estimates of the
+// by Vmax, the best law's capacity, the verdict and the capacity to rely on
+// beside the two estimates of the
 // filterability calculation stored in `rec`, flux decline and filterability
 // index; volumes in the volume unit of `units`.
 std::vector<std::pair<std::string, std::string>>

@@ -2,6 +2,7 @@
 
 #include "analysis/FoulingAnalysisText.h"
 #include "document/Quantities.h"
+#include "document/TextCatalog.h"
 #include "entry/FixedText.h"
 
 #include <cmath>
@@ -41,34 +42,54 @@ VmaxTrackerStatus VmaxTracker::Update(const FoulingAnalysis& analysis) {
     VmaxTrackerStatus status;
     status.Shown = analysis.EnoughData;
     status.PointsUsed = analysis.PointsUsed;
-    status.Vmax = analysis.Vmax;
+    if (!analysis.Verdict.Doubtful()) {
+        status.Vmax = analysis.Vmax;
+    }
+    if (!status.Vmax) {
+        status.Capacity = analysis.Capacity;
+        status.CapacityLaw = analysis.CapacityLaw;
+    }
     status.Best = analysis.Best;
     status.NotDistinguishableFrom = analysis.NotDistinguishableFrom;
+    status.Verdict = analysis.Verdict;
     if (analysis.VolumeMl.empty() || analysis.Seconds.empty()) {
         history_.clear();
         return status;
     }
     const double now = analysis.Seconds.back();
-    if (analysis.Vmax) {
+    if (status.Vmax) {
         const double throughput =
             Volume::Ml(analysis.VolumeMl.back()).InLitres() / analysis.LabAreaM2;
-        status.SharePassed = throughput / analysis.Vmax->Value;
-        status.Known = analysis.NotDistinguishableFrom.empty() &&
-                       *status.SharePassed >= MinimumSharePassed && WithinBand(*analysis.Vmax) &&
-                       StableOverRecentMinutes(now, analysis.Vmax->Value) &&
-                       ResidualsLookIndependent(analysis.Fit(BlockingLaw::Standard));
+        status.SharePassed = throughput / status.Vmax->Value;
+        status.Known = *status.SharePassed >= MinimumSharePassed && WithinBand(*status.Vmax) &&
+                       StableOverRecentMinutes(now, status.Vmax->Value);
     }
-    history_.push_back({now, analysis.Vmax ? std::optional(analysis.Vmax->Value) : std::nullopt});
+    history_.push_back({now, status.Vmax ? std::optional(status.Vmax->Value) : std::nullopt});
     return status;
 }
 
-std::string VmaxIntervalText(const VmaxTrackerStatus& status) {
-    if (!status.Vmax) {
-        return NoValue;
-    }
-    const CapacityEstimate& v = *status.Vmax;
+namespace {
+
+// "312 (298–329) L/m²".
+std::string ShortIntervalText(const CapacityEstimate& v) {
     const std::string high = v.High95 ? SignificantText(v.High95, 3) : "∞";
     return SignificantText(v.Value, 3) + " (" + SignificantText(v.Low95, 3) + "–" + high + ") L/m²";
+}
+
+} // namespace
+
+std::string VmaxIntervalText(const VmaxTrackerStatus& status) {
+    if (status.Vmax) {
+        return ShortIntervalText(*status.Vmax);
+    }
+    if (status.Capacity && status.CapacityLaw) {
+        return std::string(NoValue) + " (" +
+               FilledIn(CoreText("VmaxTracker", "capacity %1, %2"),
+                        {ShortIntervalText(*status.Capacity),
+                         std::string(LawTitle(*status.CapacityLaw))}) +
+               ")";
+    }
+    return NoValue;
 }
 
 std::string BestLawText(const VmaxTrackerStatus& status) {
@@ -87,9 +108,25 @@ std::string VmaxTrackerLine(const VmaxTrackerStatus& status) {
     } else {
         line += NoValue;
     }
+    if (status.Capacity && status.CapacityLaw) {
+        const CapacityEstimate& c = *status.Capacity;
+        line += ", " + FilledIn(CoreText("VmaxTracker", "capacity %1 L/m² (95 %: %2–%3) by %4"),
+                                {SignificantText(c.Value, 3), SignificantText(c.Low95, 3),
+                                 c.High95 ? SignificantText(c.High95, 3) : "no upper end",
+                                 std::string(LawTitle(*status.CapacityLaw))});
+        if (status.Verdict.LawUnclear) {
+            line += ", " + CoreText("FoulingAnalysis",
+                                    "the lowest capacity of the laws the trial cannot tell apart");
+        }
+    }
     line += ", best law: " + BestLawText(status);
     if (!status.NotDistinguishableFrom.empty()) {
         line += " (" + IndistinguishableText(status.NotDistinguishableFrom) + ")";
+    }
+    if (status.Verdict.ResidualRuns) {
+        line += ", " + FilledIn(CoreText("VmaxTracker", "doubtful: %1 does not follow the trial "
+                                                        "closely"),
+                                {BestLawText(status)});
     }
     if (status.SharePassed) {
         line += ", " + FixedText(100 * *status.SharePassed, 0, 0) + " % of Vmax passed";

@@ -23,8 +23,12 @@ std::string VmaxItem(const FoulingAnalysis& a) {
                             ")"
                       : std::string(NoValue);
     }
-    return CapacityIntervalText(*a.Vmax) + "; Vmax \xE2\x89\xA5 " +
-           SignificantText(a.Vmax->LowerBound95) + " L/m\xC2\xB2 at 95 %";
+    std::string item = CapacityIntervalText(*a.Vmax) + "; Vmax \xE2\x89\xA5 " +
+                       SignificantText(a.Vmax->LowerBound95) + " L/m\xC2\xB2 at 95 %";
+    if (a.Verdict.Doubtful()) {
+        item += "; " + CoreText("ReportResults", "doubtful: see the capacity by the analysis");
+    }
+    return item;
 }
 
 std::string BestLawItem(const FoulingAnalysis& a) {
@@ -42,14 +46,27 @@ std::string ModelsItem(const TWineRec& rec, const DisplayUnits& units) {
          StoredEstimateText(rec.ExpectedVolP.text(), units)});
 }
 
+// The capacity to rely on (the best law's while the verdict is clear), and
+// the verdict when it is doubtful.
 std::string AnalysisCapacityItem(const FoulingAnalysis& a, const DisplayUnits& units) {
-    if (!a.Best || !a.BestCapacity) {
+    if (!a.Best || !a.Capacity || !a.CapacityLaw) {
         return NoValue;
     }
-    return BestCapacityText(a, units) + " = " + SignificantText(a.BestCapacity->Value) +
-           " L/m\xC2\xB2, at least " + SignificantText(a.BestCapacity->LowerBound95) +
-           " L/m\xC2\xB2 at 95 % (" + CapacityBasisText(*a.Best, a.TerminalFluxShare) + "; " +
-           std::string(CapacityTerms.substr(1, CapacityTerms.size() - 2)) + ")";
+    std::string basis = CapacityBasisText(*a.CapacityLaw, a.TerminalFluxShare);
+    if (a.Verdict.LawUnclear) {
+        basis = std::string(LawTitle(*a.CapacityLaw)) + ": " + basis + "; " +
+                CoreText("FoulingAnalysis",
+                         "the lowest capacity of the laws the trial cannot tell apart");
+    }
+    std::string item = ProductionVolumeText(a.ProductionCapacityToRelyOnGal, units) + " = " +
+                       SignificantText(a.Capacity->Value) + " L/m\xC2\xB2, at least " +
+                       SignificantText(a.Capacity->LowerBound95) + " L/m\xC2\xB2 at 95 % (" +
+                       basis + "; " +
+                       std::string(CapacityTerms.substr(1, CapacityTerms.size() - 2)) + ")";
+    if (a.Verdict.Doubtful()) {
+        item += "; " + VerdictText(a);
+    }
+    return item;
 }
 
 std::string Verdict(const FoulingAnalysis& a, const IndexBandLimits& limits) {

@@ -132,11 +132,12 @@ ComparisonRow ComparisonRowOf(const TWineRec& rec, const WineNotes& notes,
         row.VmaxHigh95 = a.Vmax->High95;
     }
     row.BestLaw = a.Best ? std::string(LawKey(*a.Best)) : std::string();
+    row.Doubtful = a.Verdict.Doubtful();
     const std::vector<SizingEstimate> estimates = SizingEstimatesOf(rec, a);
     row.ExponentialLPerM2 = CapacityBy(estimates, EstimateKind::ExponentialModel);
     row.PowerLPerM2 = CapacityBy(estimates, EstimateKind::PowerModel);
-    if (a.BestCapacity) {
-        row.BestLawLPerM2 = a.BestCapacity->Value;
+    if (a.Capacity) {
+        row.BestLawLPerM2 = a.Capacity->Value;
     }
     row.FluxDeclinePercent = a.FluxDeclinePercent;
     if (a.LabAreaM2 > 0) {
@@ -191,15 +192,15 @@ std::vector<std::vector<std::string>> ComparisonTableRows(const std::vector<Comp
             interval = SignificantText(r.VmaxLow95) + "–" +
                        (r.VmaxHigh95 ? SignificantText(r.VmaxHigh95) : std::string("∞"));
         }
-        table.push_back({r.Wine, r.Filter,
-                         r.TrialStarted.empty() ? NoValue : StartShown(r.TrialStarted),
-                         std::to_string(r.Points), ShortNumberText(r.IndexSeconds, 3), band,
-                         SignificantText(r.VmaxLPerM2), interval,
-                         r.BestLaw.empty() ? std::string(NoValue) : r.BestLaw,
-                         SignificantText(r.ExponentialLPerM2), SignificantText(r.PowerLPerM2),
-                         SignificantText(r.BestLawLPerM2),
-                         r.FluxDeclinePercent ? ShortNumberText(r.FluxDeclinePercent, 3)
-                                              : std::string(NoValue)});
+        table.push_back(
+            {r.Wine, r.Filter, r.TrialStarted.empty() ? NoValue : StartShown(r.TrialStarted),
+             std::to_string(r.Points), ShortNumberText(r.IndexSeconds, 3), band,
+             SignificantText(r.VmaxLPerM2), interval,
+             r.BestLaw.empty() ? std::string(NoValue) : LawWithDoubt(r.BestLaw, r.Doubtful),
+             SignificantText(r.ExponentialLPerM2), SignificantText(r.PowerLPerM2),
+             SignificantText(r.BestLawLPerM2),
+             r.FluxDeclinePercent ? ShortNumberText(r.FluxDeclinePercent, 3)
+                                  : std::string(NoValue)});
     }
     return table;
 }

@@ -31,9 +31,11 @@ struct ComparisonRow {
     std::optional<double> VmaxLPerM2;
     std::optional<double> VmaxLow95;
     std::optional<double> VmaxHigh95;
-    std::string BestLaw; // the law's key, empty when none is fitted
+    std::string BestLaw;   // the law's key, empty when none is fitted
+    bool Doubtful = false; // the analysis' verdict (FoulingVerdict)
     // Capacity per m² of filter by each estimate: both fouling models (from
-    // the production area), Vmax, and the best law's own.
+    // the production area), Vmax, and the analysis' capacity to rely on
+    // (the best law's own while the verdict is clear).
     std::optional<double> ExponentialLPerM2;
     std::optional<double> PowerLPerM2;
     std::optional<double> BestLawLPerM2;

@@ -54,7 +54,8 @@ std::vector<std::string> SummaryFields(const WineSummary& w, bool forCsv,
         fields.insert(fields.end(), {w.BestLaw, number(w.Vmax), number(w.CapacityGal)});
     } else {
         fields.insert(fields.end(),
-                      {w.BestLaw.empty() ? NoValue : w.BestLaw, SignificantText(w.Vmax),
+                      {w.BestLaw.empty() ? NoValue : LawWithDoubt(w.BestLaw, w.Doubtful),
+                       SignificantText(w.Vmax),
                        w.CapacityGal ? ShownVolume(*w.CapacityGal, units) : NoValue});
     }
     return fields;
@@ -92,6 +93,7 @@ WineSummary SummarizeWine(const std::string& file, const TWineRec& rec, const Wi
     const FoulingAnalysis analysis = AnalyzeWineFouling(rec, notes);
     if (analysis.Best) {
         w.BestLaw = LawKey(*analysis.Best);
+        w.Doubtful = analysis.Verdict.Doubtful();
     }
     if (analysis.Vmax) {
         w.Vmax = analysis.Vmax->Value;

@@ -25,6 +25,7 @@ struct WineSummary {
     // no law is fitted), Vmax in L/m² and the production capacity by Vmax
     // in US gallons, when they can be computed.
     std::string BestLaw;
+    bool Doubtful = false; // the analysis' verdict (FoulingVerdict)
     std::optional<double> Vmax;
     std::optional<double> CapacityGal;
 };

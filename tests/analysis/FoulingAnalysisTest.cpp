@@ -281,6 +281,13 @@ TEST(FoulingAnalysisJson, HasExactlyTheAgreedKeys) {
                                               "best_capacity_ci95_high_L_per_m2",
                                               "best_capacity_lower_bound95_L_per_m2",
                                               "best_production_capacity_gal",
+                                              "trustworthy",
+                                              "doubts",
+                                              "capacity_law",
+                                              "capacity_L_per_m2",
+                                              "capacity_ci95_low_L_per_m2",
+                                              "capacity_ci95_high_L_per_m2",
+                                              "capacity_lower_bound95_L_per_m2",
                                               "flux_decline_percent",
                                               "fi_s",
                                               "fi_standard_conditions"}));

@@ -35,13 +35,16 @@ public:
         std::uniform_real_distribution<double> jitter(0.0, trial_.ReplyJitterSeconds);
         const double delay = trial_.ReplyDelaySeconds + jitter(random_);
         clock_.now += std::llround(delay * 1000);
-        double grams = 0;
+        std::normal_distribution<double> scatter(0.0, trial_.BalanceNoiseGrams);
+        double grams = trial_.BalanceNoiseGrams > 0 ? scatter(random_) : 0;
         if (!originMs_) {
             // The starting weight: the run's clock starts at its request.
             originMs_ = request;
         } else {
-            const double seconds = static_cast<double>(request - *originMs_) / 1000;
-            grams = SimulatedThroughput(trial_, seconds) * SimulatedLabArea() * 1000;
+            const std::int64_t weighed = trial_.WeighedAtReply ? clock_.now : request;
+            const double seconds = static_cast<double>(weighed - *originMs_) / 1000;
+            grams += SimulatedThroughput(trial_, seconds) * SimulatedLabArea(trial_) * 1000 *
+                     trial_.Density;
         }
         grams = std::round(grams * 100) / 100;
         return {std::to_string(grams), grams, false};
@@ -108,10 +111,30 @@ double ReducedThroughput(BlockingLaw law, double x) {
     return NAN;
 }
 
+// The integral of the pressure's swings about its course from the run's
+// start to `seconds`: levels held for random spans, the same for every call
+// with the trial's seed.
+double SwingIntegral(const SimulatedTrial& trial, double seconds) {
+    if (trial.PressureSwing == 0) {
+        return 0;
+    }
+    std::mt19937 random(trial.Seed ^ 0x5eedu);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    double integral = 0;
+    double from = 0;
+    while (from < seconds) {
+        const double to = from + trial.SwingPeriodSeconds * (0.5 + unit(random));
+        const double level = trial.PressureSwing * (2 * unit(random) - 1);
+        integral += level * (std::min(to, seconds) - from);
+        from = to;
+    }
+    return integral;
+}
+
 } // namespace
 
-double SimulatedLabArea() {
-    const double radius = 47.0 / 1000 / 2;
+double SimulatedLabArea(const SimulatedTrial& trial) {
+    const double radius = trial.FilterDiameterMm / 1000 / 2;
     return radius * radius * calc::Pi;
 }
 
@@ -120,10 +143,11 @@ double SimulatedThroughput(const SimulatedTrial& trial, double seconds) {
     if (seconds <= start) {
         return 0;
     }
-    // The integral of p(t) = 1 + drift·t/T from the opening on.
+    // The integral of p(t) = 1 + drift·t/T + the swings from the opening on.
     const double span = trial.MaxMinutes * 60.0;
-    const double weighted =
-        (seconds - start) + trial.PressureDrift * (seconds * seconds - start * start) / (2 * span);
+    const double weighted = (seconds - start) +
+                            trial.PressureDrift * (seconds * seconds - start * start) / (2 * span) +
+                            SwingIntegral(trial, seconds) - SwingIntegral(trial, start);
     const double x = trial.C * trial.J0Lmh * weighted / SecondsPerHour;
     return ReducedThroughput(trial.Law, x) / trial.C;
 }
@@ -150,13 +174,14 @@ std::vector<SimulatedPoint> CollectSimulatedTrial(const SimulatedTrial& trial) {
     TConditions& c = target.wine.WineRec.Conditions;
     c.WineName.assign("Simulated");
     c.LabP.assign("30.0");
-    c.LabFiltDia.assign("47.0");
+    c.LabFiltDia.assign(std::to_string(trial.FilterDiameterMm).substr(0, 4));
     c.ProdP.assign("  30");
     c.ProdA.assign("10.0");
     c.ProdRate.assign("20.0");
     RecordingBoxes boxes;
     PointRecorder recorder(target);
-    CollectionRun run(target, exchanges, clock, boxes, {1.0, trial.MaxMinutes}, &recorder);
+    CollectionRun run(target, exchanges, clock, boxes, {trial.Density, trial.MaxMinutes},
+                      &recorder);
     run.ClearRecord();
     run.Start();
     std::int64_t tick = clock.now;

@@ -56,7 +56,10 @@ TEST(VmaxTracker, EachConditionIsNeeded) {
     };
     const std::vector<Case> cases{
         {"a law not distinguishable",
-         [](FoulingAnalysis& a) { a.NotDistinguishableFrom = {BlockingLaw::Intermediate}; }},
+         [](FoulingAnalysis& a) {
+             a.NotDistinguishableFrom = {BlockingLaw::Intermediate};
+             a.Verdict.LawUnclear = true;
+         }},
         {"less than half of Vmax passed", [](FoulingAnalysis& a) { a.VolumeMl = {49.9}; }},
         {"interval wider than 5 % below", [](FoulingAnalysis& a) { a.Vmax->Low95 = 94.9; }},
         {"interval wider than 5 % above", [](FoulingAnalysis& a) { a.Vmax->High95 = 105.1; }},
@@ -66,6 +69,7 @@ TEST(VmaxTracker, EachConditionIsNeeded) {
          [](FoulingAnalysis& a) {
              a.Laws[static_cast<std::size_t>(BlockingLaw::Standard)].ResidualAutocorrelation =
                  0.31; // above 1.645/√30 = 0.300
+             a.Verdict.ResidualRuns = true;
          }},
     };
     for (const Case& c : cases) {
@@ -77,6 +81,47 @@ TEST(VmaxTracker, EachConditionIsNeeded) {
         FoulingAnalysis latest = GoodState(150);
         c.change(latest);
         EXPECT_FALSE(tracker.Update(latest).Known);
+    }
+}
+
+// Vmax is shown only while the standard law is clearly the best; otherwise
+// the line gives the capacity to rely on, its law and the doubt.
+TEST(VmaxTracker, ShowsVmaxOnlyWhenTheStandardLawIsClearlyBest) {
+    struct Case {
+        const char* name;
+        std::function<void(FoulingAnalysis&)> change;
+        bool vmaxShown;
+        const char* line;
+    };
+    const auto unclear = [](FoulingAnalysis& a) {
+        a.NotDistinguishableFrom = {BlockingLaw::Complete};
+        a.Verdict.LawUnclear = true;
+        a.CapacityLaw = BlockingLaw::Complete;
+        a.Capacity = CapacityEstimate{50, 40, 62, 42};
+    };
+    const auto runs = [](FoulingAnalysis& a) {
+        a.Verdict.ResidualRuns = true;
+        a.CapacityLaw = BlockingLaw::Standard;
+        a.Capacity = a.Vmax;
+    };
+    const std::vector<Case> cases{
+        {"clear", [](FoulingAnalysis&) {}, true,
+         "Vmax 100 L/m² (95 %: 97.0–103), best law: standard blocking, 60 % of Vmax passed"},
+        {"not distinguishable from complete blocking", unclear, false,
+         "Vmax —, capacity 50.0 L/m² (95 %: 40.0–62.0) by complete blocking, the lowest "
+         "capacity of the laws the trial cannot tell apart, best law: standard blocking (not "
+         "distinguishable from complete blocking)"},
+        {"runs in the residuals", runs, false,
+         "Vmax —, capacity 100 L/m² (95 %: 97.0–103) by standard blocking, best law: standard "
+         "blocking, doubtful: standard blocking does not follow the trial closely"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FoulingAnalysis a = GoodState(0);
+        c.change(a);
+        const VmaxTrackerStatus status = VmaxTracker().Update(a);
+        EXPECT_EQ(status.Vmax.has_value(), c.vmaxShown);
+        EXPECT_EQ(VmaxTrackerLine(status), c.line);
     }
 }
 
