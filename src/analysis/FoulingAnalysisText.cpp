@@ -1,5 +1,6 @@
 #include "analysis/FoulingAnalysisText.h"
 
+#include "document/NumberMarks.h"
 #include "document/TextCatalog.h"
 #include "entry/FixedText.h"
 #include "entry/ShownQuantities.h"
@@ -46,14 +47,14 @@ std::string VolumeText(const std::optional<double>& gallons, const DisplayUnits&
 
 } // namespace
 
-std::string SignificantText(std::optional<double> value, int digits) {
-    if (!value || !std::isfinite(*value)) {
-        return NoValue;
-    }
-    const double magnitude = std::abs(*value);
+namespace {
+
+// SignificantText as written for machines, with the point.
+std::string SignificantPointText(double value, int digits) {
+    const double magnitude = std::abs(value);
     if (magnitude != 0 && (magnitude < 1e-3 || magnitude >= 1e9)) {
         char text[32];
-        const auto end = std::to_chars(std::begin(text), std::end(text), *value,
+        const auto end = std::to_chars(std::begin(text), std::end(text), value,
                                        std::chars_format::scientific, digits - 1)
                              .ptr;
         return std::string(text, end);
@@ -62,18 +63,35 @@ std::string SignificantText(std::optional<double> value, int digits) {
     if (magnitude > 0) {
         decimals = digits - 1 - static_cast<int>(std::floor(std::log10(magnitude)));
     }
-    return FixedText(*value, 0, std::clamp(decimals, 0, 9));
+    return FixedText(value, 0, std::clamp(decimals, 0, 9));
+}
+
+// FixedText as people read it.
+std::string ShownFixed(double value, int decimals) {
+    return ShownNumber(FixedText(value, 0, decimals));
+}
+
+} // namespace
+
+std::string SignificantText(std::optional<double> value, int digits) {
+    if (!value || !std::isfinite(*value)) {
+        return NoValue;
+    }
+    return ShownNumber(SignificantPointText(*value, digits));
 }
 
 std::string ShortNumberText(std::optional<double> value, int digits) {
-    std::string text = SignificantText(value, digits);
+    if (!value || !std::isfinite(*value)) {
+        return NoValue;
+    }
+    std::string text = SignificantPointText(*value, digits);
     if (text.find('.') != std::string::npos && text.find('e') == std::string::npos) {
         text.erase(text.find_last_not_of('0') + 1);
         if (text.back() == '.') {
             text.pop_back();
         }
     }
-    return text;
+    return ShownNumber(text);
 }
 
 std::vector<std::vector<std::string>> FoulingTableRows(const FoulingAnalysis& a) {
@@ -95,10 +113,10 @@ std::vector<std::vector<std::string>> FoulingTableRows(const FoulingAnalysis& a)
         const std::optional<double> delta = a.DeltaAicc(fit.Law);
         rows.push_back({std::string(LawTitle(fit.Law)), SignificantText(ifFitted(fit.Params.J0)),
                         ConstantText(fit),
-                        fit.Fitted ? FixedText(fit.Params.T0 * SecondsPerHour, 0, 1) : NoValue,
-                        lineShown ? FixedText(fit.Line.R2, 0, 4) : NoValue,
+                        fit.Fitted ? ShownFixed(fit.Params.T0 * SecondsPerHour, 1) : NoValue,
+                        lineShown ? ShownFixed(fit.Line.R2, 4) : NoValue,
                         SignificantText(ifFitted(fit.RmsMl), 3),
-                        delta ? FixedText(*delta, 0, 1) : NoValue, note});
+                        delta ? ShownFixed(*delta, 1) : NoValue, note});
     }
     return rows;
 }
@@ -171,7 +189,7 @@ FoulingSummaryItems(const FoulingAnalysis& a, const TWineRec& rec, const Display
     }
     std::string fi = ShownText("FoulingAnalysis", "not reached");
     if (a.FI.Seconds) {
-        fi = FixedText(*a.FI.Seconds, 0, 1) + " s";
+        fi = ShownFixed(*a.FI.Seconds, 1) + " s";
         if (!a.FI.StandardConditions) {
             fi += " (non-standard conditions)";
         }
@@ -213,7 +231,7 @@ FoulingSummaryItems(const FoulingAnalysis& a, const TWineRec& rec, const Display
         {ShownText("FoulingAnalysis", "Power model estimate"),
          StoredEstimateText(rec.ExpectedVolP.text(), units)},
         {ShownText("FoulingAnalysis", "Flux decline"),
-         a.FluxDeclinePercent ? FixedText(*a.FluxDeclinePercent, 0, 1) + " %" : NoValue},
+         a.FluxDeclinePercent ? ShownFixed(*a.FluxDeclinePercent, 1) + " %" : NoValue},
         {ShownText("FoulingAnalysis", "Filterability index"), fi},
     };
 }

@@ -76,8 +76,28 @@ std::string InMarks(std::string_view number, const NumberMarks& marks) {
     return text;
 }
 
+std::string WithoutMarks(std::string_view shown, const NumberMarks& marks) {
+    std::string number;
+    for (std::size_t at = 0; at < shown.size();) {
+        const std::string_view rest = shown.substr(at);
+        if (!marks.Group.empty() && rest.starts_with(marks.Group)) {
+            at += marks.Group.size();
+        } else if (!marks.Decimal.empty() && rest.starts_with(marks.Decimal)) {
+            number += '.';
+            at += marks.Decimal.size();
+        } else {
+            number += shown[at++];
+        }
+    }
+    return InMarks(number, marks) == shown ? number : std::string(shown);
+}
+
 std::string ShownNumber(std::string_view number) {
     return marksInUse ? InMarks(number, *marksInUse) : std::string(number);
+}
+
+std::string MachineNumber(std::string_view shown) {
+    return marksInUse ? WithoutMarks(shown, *marksInUse) : std::string(shown);
 }
 
 std::string ShownEntryNumber(std::string_view number) {

@@ -42,8 +42,15 @@ const std::optional<NumberMarks>& NumberMarksInUse();
 // threes by the group mark. Any other text comes back unchanged.
 std::string InMarks(std::string_view number, const NumberMarks& marks);
 
+// A number that InMarks wrote with `marks` back as the program writes it
+// for machines ("1 234,5" → "1234.5"); any other text comes back unchanged.
+std::string WithoutMarks(std::string_view shown, const NumberMarks& marks);
+
 // InMarks with the marks in use; `number` unchanged when none are set.
 std::string ShownNumber(std::string_view number);
+
+// WithoutMarks with the marks in use; `shown` unchanged when none are set.
+std::string MachineNumber(std::string_view shown);
 
 // A number as an entry box shows it for editing: ShownNumber with the
 // decimal mark in use but never grouped, so that the box reads it back.

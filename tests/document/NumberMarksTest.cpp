@@ -66,6 +66,7 @@ TEST(NumberMarksTest, NumbersInEveryLocale) {
             const std::string expected =
                 std::string(l.decimal) == "," ? c.decimalComma : std::string(c.english);
             EXPECT_EQ(InMarks(c.machine, l.shown), expected) << l.locale << ": " << c.machine;
+            EXPECT_EQ(WithoutMarks(expected, l.shown), c.machine) << l.locale << ": " << c.machine;
         }
     }
 }

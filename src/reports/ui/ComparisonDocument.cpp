@@ -9,6 +9,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextLayout>
 
 #include <algorithm>
 
@@ -23,10 +24,28 @@ constexpr double ChartTextPoints = 7.5;
 constexpr double CellGap = 6; // points between the table's columns
 constexpr double Gap = 10;
 constexpr double MinShrink = 7.2 / 8.5; // of the table's 8.5 pt
-constexpr double MinNameWidth = 60;     // points, for a name cut to fit
+constexpr double MinNameWidth = 60;     // points, for a name wrapped to fit
+constexpr std::size_t NameColumns = 2;  // the wine's and the filter's
 
 QString Text(const std::string& utf8) {
     return QString::fromStdString(utf8);
+}
+
+// `text` in lines no wider than `width` (in the font's units), broken
+// between words where it can: a name is shown whole, never cut.
+QStringList WrappedLines(const QString& text, const QFont& font, double width) {
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        lines << text.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    return lines.isEmpty() ? QStringList{QString()} : lines;
 }
 
 } // namespace
@@ -77,7 +96,7 @@ QByteArray ComparisonPdf(const std::vector<ComparisonRow>& rows, const QPageLayo
             total += w + CellGap;
         }
         // A table wider than the page is set smaller, down to 7.2 pt; beyond
-        // that the names are cut to fit.
+        // that the names wrap onto more lines.
         const double shrink = std::clamp(size.width() / total, MinShrink, 1.0);
         if (total * shrink > size.width()) {
             const double cut = (total - size.width() / shrink) / 2;
@@ -85,8 +104,21 @@ QByteArray ComparisonPdf(const std::vector<ComparisonRow>& rows, const QPageLayo
                 widths[name] = std::max(widths[name] - cut, MinNameWidth);
             }
         }
+        std::vector<std::vector<QStringList>> lines(table.size());
+        std::size_t lineCount = 0;
+        for (std::size_t r = 0; r < table.size(); ++r) {
+            std::size_t rowLines = 1;
+            for (std::size_t c = 0; c < table[r].size(); ++c) {
+                const QString text = Text(table[r][c]);
+                lines[r].push_back(c < NameColumns ? WrappedLines(text, r == 0 ? head : cell,
+                                                                  widths[c] * UnitsPerPoint)
+                                                   : QStringList{text});
+                rowLines = std::max<std::size_t>(rowLines, lines[r].back().size());
+            }
+            lineCount += rowLines;
+        }
         const double lineHeight = QFontMetricsF(cell).lineSpacing() / UnitsPerPoint * shrink;
-        const double tableHeight = lineHeight * static_cast<double>(table.size());
+        const double tableHeight = lineHeight * static_cast<double>(lineCount);
 
         const double chartHeight =
             std::min(size.width() * 0.7, size.height() - top - Gap - tableHeight);
@@ -113,13 +145,18 @@ QByteArray ComparisonPdf(const std::vector<ComparisonRow>& rows, const QPageLayo
             painter.setFont(r == 0 ? head : cell);
             const QFontMetricsF m(painter.font());
             double x = 0;
+            qsizetype rowLines = 1;
             for (std::size_t c = 0; c < table[r].size(); ++c) {
-                const QString text =
-                    m.elidedText(Text(table[r][c]), Qt::ElideRight, widths[c] * UnitsPerPoint);
-                painter.drawText(QPointF(x * UnitsPerPoint, y + m.ascent()), text);
+                const QStringList& cellLines = lines[r][c];
+                for (qsizetype l = 0; l < cellLines.size(); ++l) {
+                    painter.drawText(
+                        QPointF(x * UnitsPerPoint, y + m.ascent() + m.lineSpacing() * l),
+                        cellLines[l]);
+                }
+                rowLines = std::max(rowLines, cellLines.size());
                 x += widths[c] + CellGap;
             }
-            y += m.lineSpacing();
+            y += m.lineSpacing() * static_cast<double>(rowLines);
         }
         painter.restore();
     }
