@@ -702,8 +702,8 @@
         <translation>Kapazität nach der Analyse</translation>
     </message>
     <message>
-        <source>Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm membrane at %4; the pore size is not recorded, 0.65 µm is assumed.</source>
-        <translation>Klassen nach Romat (2014): Grenzen %1 / %2 / %3 s, für eine 25-mm-Membran bei %4; die Porengröße ist nicht erfasst, 0,65 µm wird angenommen.</translation>
+        <source>Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm membrane at %4; the pore size is not recorded, %5 µm is assumed.</source>
+        <translation>Klassen nach Romat (2014): Grenzen %1 / %2 / %3 s, für eine 25-mm-Membran bei %4; die Porengröße ist nicht erfasst, %5 µm wird angenommen.</translation>
     </message>
     <message>
         <source>doubtful: see the capacity by the analysis</source>

@@ -702,8 +702,8 @@
         <translation>Capacidad según el análisis</translation>
     </message>
     <message>
-        <source>Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm membrane at %4; the pore size is not recorded, 0.65 µm is assumed.</source>
-        <translation>Clases según Romat (2014): límites %1 / %2 / %3 s, para una membrana de 25 mm a %4; el tamaño de poro no se registra, se supone 0,65 µm.</translation>
+        <source>Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm membrane at %4; the pore size is not recorded, %5 µm is assumed.</source>
+        <translation>Clases según Romat (2014): límites %1 / %2 / %3 s, para una membrana de 25 mm a %4; el tamaño de poro no se registra, se supone %5 µm.</translation>
     </message>
     <message>
         <source>doubtful: see the capacity by the analysis</source>

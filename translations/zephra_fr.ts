@@ -702,8 +702,8 @@
         <translation>Capacité selon l&apos;analyse</translation>
     </message>
     <message>
-        <source>Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm membrane at %4; the pore size is not recorded, 0.65 µm is assumed.</source>
-        <translation>Classes selon Romat (2014) : limites %1 / %2 / %3 s, pour une membrane de 25 mm à %4 ; le seuil de la membrane n&apos;est pas enregistré, 0,65 µm est supposé.</translation>
+        <source>Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm membrane at %4; the pore size is not recorded, %5 µm is assumed.</source>
+        <translation>Classes selon Romat (2014) : limites %1 / %2 / %3 s, pour une membrane de 25 mm à %4 ; le seuil de la membrane n&apos;est pas enregistré, %5 µm est supposé.</translation>
     </message>
     <message>
         <source>doubtful: see the capacity by the analysis</source>

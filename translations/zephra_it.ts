@@ -702,8 +702,8 @@
         <translation>Capacità secondo l&apos;analisi</translation>
     </message>
     <message>
-        <source>Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm membrane at %4; the pore size is not recorded, 0.65 µm is assumed.</source>
-        <translation>Classi secondo Romat (2014): limiti %1 / %2 / %3 s, per una membrana da 25 mm a %4; la porosità non è registrata, si assume 0,65 µm.</translation>
+        <source>Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm membrane at %4; the pore size is not recorded, %5 µm is assumed.</source>
+        <translation>Classi secondo Romat (2014): limiti %1 / %2 / %3 s, per una membrana da 25 mm a %4; la porosità non è registrata, si assume %5 µm.</translation>
     </message>
     <message>
         <source>doubtful: see the capacity by the analysis</source>

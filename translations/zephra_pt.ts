@@ -702,8 +702,8 @@
         <translation>Capacidade pela análise</translation>
     </message>
     <message>
-        <source>Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm membrane at %4; the pore size is not recorded, 0.65 µm is assumed.</source>
-        <translation>Classes segundo Romat (2014): limites %1 / %2 / %3 s, para uma membrana de 25 mm a %4; a porosidade não é registada, assume-se 0,65 µm.</translation>
+        <source>Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm membrane at %4; the pore size is not recorded, %5 µm is assumed.</source>
+        <translation>Classes segundo Romat (2014): limites %1 / %2 / %3 s, para uma membrana de 25 mm a %4; a porosidade não é registada, assume-se %5 µm.</translation>
     </message>
     <message>
         <source>doubtful: see the capacity by the analysis</source>

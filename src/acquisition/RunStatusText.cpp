@@ -1,5 +1,6 @@
 #include "acquisition/RunStatusText.h"
 
+#include "document/NumberMarks.h"
 #include "entry/FixedText.h"
 
 #include <cmath>
@@ -28,11 +29,12 @@ std::string ElapsedText(std::int64_t elapsedMs) {
 }
 
 std::string LastReadingText(const StoredPoint& point) {
-    return Trimmed(FixedText(point.grams, 0, 2)) + " g, " + Trimmed(point.texts.V) + " ml";
+    return ShownNumber(Trimmed(FixedText(point.grams, 0, 2))) + " g, " +
+           ShownNumber(Trimmed(point.texts.V)) + " ml";
 }
 
 std::string IntervalText(double intervalSeconds) {
-    return FixedText(intervalSeconds, 0, 0) + " s";
+    return ShownNumber(FixedText(intervalSeconds, 0, 0)) + " s";
 }
 
 std::string StallText(std::int64_t stalledMs) {

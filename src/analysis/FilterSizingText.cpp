@@ -1,6 +1,7 @@
 #include "analysis/FilterSizingText.h"
 
 #include "analysis/FoulingAnalysisText.h"
+#include "document/NumberMarks.h"
 #include "document/Quantities.h"
 #include "entry/FixedText.h"
 
@@ -30,7 +31,7 @@ std::string HoursText(std::optional<double> hours) {
     if (rest.size() < 2) {
         rest.insert(0, "0");
     }
-    return FixedText(whole, 0, 0) + " h " + rest + " min";
+    return ShownNumber(FixedText(whole, 0, 0)) + " h " + rest + " min";
 }
 
 std::vector<std::pair<std::string, std::string>> SizingRequestItems(const BatchRequest& r,
@@ -62,8 +63,9 @@ std::vector<std::vector<std::string>> SizingTableRows(const std::vector<BatchSiz
         rows.push_back({s.Estimate.Name + (s.Estimate.Trustworthy ? "" : " (not trustworthy)"),
                         Number(s.Estimate.CapacityLPerM2), Number(s.AreaM2, 3),
                         Number(s.AreaAtLowerBoundM2, 3),
-                        s.Elements ? std::to_string(*s.Elements) : NoValue, HoursText(s.BatchHours),
-                        Number(s.EndFluxLmh, 3), YesNo(s.FluxAboveMinimum)});
+                        s.Elements ? ShownNumber(std::to_string(*s.Elements)) : NoValue,
+                        HoursText(s.BatchHours), Number(s.EndFluxLmh, 3),
+                        YesNo(s.FluxAboveMinimum)});
     }
     return rows;
 }

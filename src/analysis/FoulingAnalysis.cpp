@@ -174,12 +174,17 @@ FoulingAnalysis AnalyzeFouling(const TWineRec& rec, const LabSettings& lab,
     a.PreciseTimes = precise;
     a.Wine = Win1252ToUtf8(c.WineName.text());
     a.Filter = Win1252ToUtf8(c.FilterName.text());
+    a.FullWine = a.Wine;
+    a.FullFilter = a.Filter;
     return a;
 }
 
 FoulingAnalysis AnalyzeWineFouling(const TWineRec& rec, const WineNotes& notes,
                                    const LabSettings& lab) {
-    return AnalyzeFouling(rec, lab, ReadingSeconds(notes));
+    FoulingAnalysis a = AnalyzeFouling(rec, lab, ReadingSeconds(notes));
+    a.FullWine = FullWineName(rec, notes);
+    a.FullFilter = FullFilterName(rec, notes);
+    return a;
 }
 
 } // namespace zephra

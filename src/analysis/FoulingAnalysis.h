@@ -54,8 +54,12 @@ struct FoulingVerdict {
 };
 
 struct FoulingAnalysis {
-    std::string Wine;   // UTF-8
-    std::string Filter; // UTF-8
+    std::string Wine; // the record's names (UTF-8)
+    std::string Filter;
+    // The names in full, as people read them: the wine's notes keep those the
+    // record's fields cut (FullWineName); the record's names without notes.
+    std::string FullWine;
+    std::string FullFilter;
 
     // The points the analysis fits: how many, and their rows (1-based) in
     // the data; Rows are 0 when there are none. The first is past the

@@ -1,5 +1,6 @@
 #include "analysis/FoulingAnalysisText.h"
 
+#include "document/NumberMarks.h"
 #include "document/Quantities.h"
 
 #include "document/TextCatalog.h"
@@ -42,14 +43,14 @@ std::string ConstantText(const LawFit& fit) {
 
 } // namespace
 
-std::string SignificantText(std::optional<double> value, int digits) {
-    if (!value || !std::isfinite(*value)) {
-        return NoValue;
-    }
-    const double magnitude = std::abs(*value);
+namespace {
+
+// SignificantText as written for machines, with the point.
+std::string SignificantPointText(double value, int digits) {
+    const double magnitude = std::abs(value);
     if (magnitude != 0 && (magnitude < 1e-3 || magnitude >= 1e9)) {
         char text[32];
-        const auto end = std::to_chars(std::begin(text), std::end(text), *value,
+        const auto end = std::to_chars(std::begin(text), std::end(text), value,
                                        std::chars_format::scientific, digits - 1)
                              .ptr;
         return std::string(text, end);
@@ -58,18 +59,35 @@ std::string SignificantText(std::optional<double> value, int digits) {
     if (magnitude > 0) {
         decimals = digits - 1 - static_cast<int>(std::floor(std::log10(magnitude)));
     }
-    return FixedText(*value, 0, std::clamp(decimals, 0, 9));
+    return FixedText(value, 0, std::clamp(decimals, 0, 9));
+}
+
+// FixedText as people read it.
+std::string ShownFixed(double value, int decimals) {
+    return ShownNumber(FixedText(value, 0, decimals));
+}
+
+} // namespace
+
+std::string SignificantText(std::optional<double> value, int digits) {
+    if (!value || !std::isfinite(*value)) {
+        return NoValue;
+    }
+    return ShownNumber(SignificantPointText(*value, digits));
 }
 
 std::string ShortNumberText(std::optional<double> value, int digits) {
-    std::string text = SignificantText(value, digits);
+    if (!value || !std::isfinite(*value)) {
+        return NoValue;
+    }
+    std::string text = SignificantPointText(*value, digits);
     if (text.find('.') != std::string::npos && text.find('e') == std::string::npos) {
         text.erase(text.find_last_not_of('0') + 1);
         if (text.back() == '.') {
             text.pop_back();
         }
     }
-    return text;
+    return ShownNumber(text);
 }
 
 std::vector<std::vector<std::string>> FoulingTableRows(const FoulingAnalysis& a) {
@@ -89,13 +107,12 @@ std::vector<std::vector<std::string>> FoulingTableRows(const FoulingAnalysis& a)
             note = ShownText("FoulingAnalysis", "not distinguishable from the best");
         }
         const std::optional<double> delta = a.DeltaAicc(fit.Law);
-        rows.push_back(
-            {std::string(LawTitle(fit.Law)), SignificantText(ifFitted(fit.Params.J0)),
-             ConstantText(fit),
-             fit.Fitted ? FixedText(Duration::Hours(fit.Params.T0).InSeconds(), 0, 1) : NoValue,
-             lineShown ? FixedText(fit.Line.R2, 0, 4) : NoValue,
-             SignificantText(ifFitted(fit.RmsMl), 3), delta ? FixedText(*delta, 0, 1) : NoValue,
-             note});
+        rows.push_back({std::string(LawTitle(fit.Law)), SignificantText(ifFitted(fit.Params.J0)),
+                        ConstantText(fit),
+                        fit.Fitted ? ShownFixed(Duration::Hours(fit.Params.T0).InSeconds(), 1) : NoValue,
+                        lineShown ? ShownFixed(fit.Line.R2, 4) : NoValue,
+                        SignificantText(ifFitted(fit.RmsMl), 3),
+                        delta ? ShownFixed(*delta, 1) : NoValue, note});
     }
     return rows;
 }
@@ -215,7 +232,7 @@ FoulingSummaryItems(const FoulingAnalysis& a, const TWineRec& rec, const Display
     }
     std::string fi = ShownText("FoulingAnalysis", "not reached");
     if (a.FI.Seconds) {
-        fi = FixedText(*a.FI.Seconds, 0, 1) + " s";
+        fi = ShownFixed(*a.FI.Seconds, 1) + " s";
         if (!a.FI.StandardConditions) {
             fi += " (non-standard conditions)";
         }
@@ -259,7 +276,7 @@ FoulingSummaryItems(const FoulingAnalysis& a, const TWineRec& rec, const Display
         {ShownText("FoulingAnalysis", "Power model estimate"),
          StoredEstimateText(rec.ExpectedVolP.text(), units)},
         {ShownText("FoulingAnalysis", "Flux decline"),
-         a.FluxDeclinePercent ? FixedText(*a.FluxDeclinePercent, 0, 1) + " %" : NoValue},
+         a.FluxDeclinePercent ? ShownFixed(*a.FluxDeclinePercent, 1) + " %" : NoValue},
         {ShownText("FoulingAnalysis", "Filterability index"), fi},
     };
 }

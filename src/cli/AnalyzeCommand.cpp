@@ -40,7 +40,8 @@ void PrintText(const FoulingAnalysis& a, const TWineRec& rec, const DisplayUnits
                std::ostream& out) {
     const std::string area =
         a.LabAreaM2 > 0 ? FixedText(a.LabAreaM2 * 10000, 0, 3) + " cm²" : std::string("—");
-    PrintAligned({{"Wine:", a.Wine}, {"Filter:", a.Filter}, {"Laboratory area:", area}}, out);
+    PrintAligned({{"Wine:", a.FullWine}, {"Filter:", a.FullFilter}, {"Laboratory area:", area}},
+                 out);
     out << '\n';
     PrintAligned(FoulingTableRows(a), out);
     out << '\n';

@@ -193,7 +193,7 @@ Json SizingJson(const FoulingAnalysis& a, const BatchRequest& r,
 void PrintText(const FoulingAnalysis& a, const BatchRequest& r,
                const std::vector<BatchSizing>& sizings, const DisplayUnits& units,
                std::ostream& out) {
-    std::vector<std::vector<std::string>> items{{"Wine:", a.Wine}, {"Filter:", a.Filter}};
+    std::vector<std::vector<std::string>> items{{"Wine:", a.FullWine}, {"Filter:", a.FullFilter}};
     for (const auto& [label, value] : SizingRequestItems(r, units)) {
         items.push_back({label + ":", value});
     }

@@ -1,5 +1,6 @@
 #include "entry/ShownQuantities.h"
 
+#include "document/NumberMarks.h"
 #include "document/Quantities.h"
 #include "document/Windows1252.h"
 #include "entry/ConditionsCheck.h"
@@ -97,19 +98,25 @@ std::optional<double> ProdFaceVelocityFromConditions(const TConditions& c) {
     return flow.Through(Area::SquareMetres(*area)).InLitresPerSquareMetreHour();
 }
 
+// A volume in hectolitres: one decimal below 100, whole from there on, and
+// grouped by `separator` (the stored text's), or as people read numbers
+// when their marks are set.
 std::string HectolitreText(double hectolitres, std::string_view separator) {
     if (hectolitres == 0) {
         return "0";
     }
-    return hectolitres < WholeHectolitres ? FixedText(hectolitres, 0, 1)
-                                          : GroupedWholeText(hectolitres, separator);
+    if (hectolitres < WholeHectolitres) {
+        return ShownNumber(FixedText(hectolitres, 0, 1));
+    }
+    return NumberMarksInUse() ? ShownNumber(FixedText(hectolitres, 0, 0))
+                              : GroupedWholeText(hectolitres, separator);
 }
 
 } // namespace
 
 std::string ShownEstimate(std::string_view stored, const DisplayUnits& units) {
     const std::size_t start = stored.find_first_not_of(' ');
-    if (!units.Metric() || start == std::string_view::npos) {
+    if (start == std::string_view::npos || (!units.Metric() && !NumberMarksInUse())) {
         return Win1252ToUtf8(stored);
     }
     const std::string_view lead = stored.substr(0, start);
@@ -120,24 +127,29 @@ std::string ShownEstimate(std::string_view stored, const DisplayUnits& units) {
         body.remove_prefix(Over.size());
     }
     const double factor = VolumeFactor(units);
+    // US gallons as people read them: whole, in their marks.
+    const auto volumeText = [&units, factor](double gallons, std::string_view separator) {
+        return units.Metric() ? HectolitreText(gallons * factor, separator)
+                              : ShownNumber(FixedText(gallons, 0, 0));
+    };
     if (const auto grouped = ReadGroupedWhole(body)) {
         const std::string separator =
             grouped->Separator == '\0' ? std::string() : std::string(1, grouped->Separator);
-        return Win1252ToUtf8(std::string(lead) + (over ? std::string(Over) : std::string()) +
-                             HectolitreText(grouped->Value * factor, separator));
+        return Win1252ToUtf8(std::string(lead) + (over ? std::string(Over) : std::string())) +
+               volumeText(grouped->Value, Win1252ToUtf8(separator));
     }
     if (const auto number = ParseEntryNumber(body); number && !over) {
-        return std::string(lead) + HectolitreText(*number * factor, ",");
+        return std::string(lead) + volumeText(*number, {});
     }
     return Win1252ToUtf8(stored);
 }
 
 std::string ShownVolume(double gallons, const DisplayUnits& units) {
     if (!units.Metric()) {
-        return FixedText(gallons, 0, 0);
+        return ShownNumber(FixedText(gallons, 0, 0));
     }
     const double hectolitres = gallons * VolumeFactor(units);
-    return FixedText(hectolitres, 0, hectolitres < WholeHectolitres ? 1 : 0);
+    return ShownNumber(FixedText(hectolitres, 0, hectolitres < WholeHectolitres ? 1 : 0));
 }
 
 ExactResults ExactResultsOf(const TWineRec& rec, const DisplayUnits& units,
@@ -161,7 +173,11 @@ ExactResults ExactResultsOf(const TWineRec& rec, const DisplayUnits& units,
 ReportQuantities ShownQuantities(const TWineRec& rec, const DisplayUnits& units,
                                  const std::optional<LabResults>& lab) {
     if (!units.Metric()) {
-        return StoredQuantities(rec);
+        // The stored texts; the estimates' grouping as people read it.
+        ReportQuantities stored = StoredQuantities(rec);
+        stored.ExpectedVolP = ShownEstimate(rec.ExpectedVolP.text(), units);
+        stored.ExpectedVolE = ShownEstimate(rec.ExpectedVolE.text(), units);
+        return stored;
     }
     const ExactResults exact = ExactResultsOf(rec, units, lab);
     const TConditions& c = rec.Conditions;

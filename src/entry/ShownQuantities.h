@@ -42,7 +42,9 @@ ExactResults ExactResultsOf(const TWineRec& rec, const DisplayUnits& units,
 // in L/(m²·h) (from ExactResultsOf where it gives them, converted from the
 // stored text otherwise), each in the width of its stored text where the
 // value fits ("1.93", " 568"), and the estimates as ShownEstimate gives
-// them.
+// them. In US units the record's texts, but for the estimates as
+// ShownEstimate gives them (the record's own texts while no number marks are
+// set).
 ReportQuantities ShownQuantities(const TWineRec& rec, const DisplayUnits& units,
                                  const std::optional<LabResults>& lab = std::nullopt);
 
@@ -50,12 +52,14 @@ ReportQuantities ShownQuantities(const TWineRec& rec, const DisplayUnits& units,
 // text such as "  0" or "over 1,000,000,000,000"; Windows-1252) in `units`,
 // as UTF-8: in metric units a number becomes hectolitres (one decimal below
 // 100, whole from there on, grouped by the separator the stored text uses),
-// "over N" becomes "over" N converted; other texts stay as they are.
+// "over N" becomes "over" N converted; other texts stay as they are. With
+// number marks in use (NumberMarks.h) the numbers, gallons too, are written
+// in those marks instead.
 std::string ShownEstimate(std::string_view stored, const DisplayUnits& units);
 
 // A volume in US gallons as a number in `units`: whole gallons, or in
 // metric units hectolitres with one decimal below 100 and whole from there
-// on. No thousands separators.
+// on; in the number marks in use (NumberMarks.h), without them not grouped.
 std::string ShownVolume(double gallons, const DisplayUnits& units);
 
 } // namespace zephra

@@ -174,7 +174,7 @@ DisplayList DrawFoulingGraphPicture(const FoulingAnalysis& a, Colour windowText,
     canvas.Rectangle({0, 0, FoulingGraphWidth, FoulingGraphHeight});
 
     canvas.Font = FontSpec{-14, false};
-    canvas.TextRect({10, 16, FoulingGraphWidth - 10, 36}, a.Wine + " - " + a.Filter,
+    canvas.TextRect({10, 16, FoulingGraphWidth - 10, 36}, a.FullWine + " - " + a.FullFilter,
                     TextAlign::Centre);
     canvas.Font = FontSpec{TextHeight, false};
 

@@ -1,6 +1,7 @@
 #include "reports/ReportResults.h"
 
 #include "analysis/FoulingAnalysisText.h"
+#include "document/NumberMarks.h"
 #include "document/TextCatalog.h"
 
 namespace zephra {
@@ -97,14 +98,15 @@ ReportResults BuildReportResults(const TWineRec& rec, const FoulingAnalysis& a,
         {CoreText("ReportResults", "Capacity by the analysis"), AnalysisCapacityItem(a, units)},
     };
     results.Verdict = Verdict(a, limits);
-    results.Note = FilledIn(CoreText("ReportResults",
-                                     "Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm "
-                                     "membrane at %4; the pore size is not "
-                                     "recorded, 0.65 µm is assumed."),
-                            {ShortNumberText(limits.VeryGood), ShortNumberText(limits.Good),
-                             ShortNumberText(limits.Poor),
-                             // The standard pressure in the units the page shows.
-                             units.Metric() ? "2 ± 0.07 bar" : "29 ± 1 psi (2 bar)"});
+    results.Note = FilledIn(
+        CoreText("ReportResults", "Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm "
+                                  "membrane at %4; the pore size is not "
+                                  "recorded, %5 µm is assumed."),
+        {ShortNumberText(limits.VeryGood), ShortNumberText(limits.Good),
+         ShortNumberText(limits.Poor),
+         // The standard pressure in the units the page shows.
+         units.Metric() ? "2 ± " + ShownNumber("0.07") + " bar" : "29 ± 1 psi (2 bar)",
+         ShownNumber("0.65")});
     return results;
 }
 

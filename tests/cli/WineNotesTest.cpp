@@ -87,6 +87,30 @@ TEST(WineNotesTest, CommentsAndFullNamesAreKeptAndShown) {
     EXPECT_TRUE(json["comments"].is_null());
 }
 
+// Every text output shows the names in full, never the record's 16
+// characters.
+TEST(WineNotesTest, TextOutputsShowTheFullNames) {
+    TempFolder folder;
+    const std::string path = folder.file("w.zph");
+    ASSERT_TRUE(WriteStandardLawWine(path));
+    ASSERT_EQ(RunCli({"edit-conditions", path, "--wine", LongWine, "--filter", LongFilter}).status,
+              0);
+    const std::vector<std::vector<std::string>> commands = {
+        {"analyze", path},
+        {"size", path, "--batch", "100"},
+        {"compare", path},
+        {"summary", path},
+    };
+    for (const std::vector<std::string>& command : commands) {
+        const CliResult result = RunCli(command);
+        ASSERT_EQ(result.status, 0) << command[0] << ": " << result.err;
+        EXPECT_NE(result.out.find(LongWine), std::string::npos) << command[0] << ":\n"
+                                                                << result.out;
+        EXPECT_NE(result.out.find(LongFilter), std::string::npos) << command[0] << ":\n"
+                                                                  << result.out;
+    }
+}
+
 TEST(WineNotesTest, AWineWithoutNotesStaysAPlainRecord) {
     // The sample made again as examples/make-sample.sh makes it: the same
     // bytes as the sample, a record and nothing after it.

@@ -68,7 +68,7 @@ TNewDataDlg::TNewDataDlg(QWidget* owner, MessageBoxes& boxes) : QDialog(owner), 
 }
 
 void TNewDataDlg::RangeCheck() {
-    std::string text = WithDecimalPoint(Density->text().toStdString(), LocaleDecimalMark());
+    std::string text = EntryBoxNumber(Density->text(), LocaleDecimalMark());
     bool error = false;
     double value = 0.0;
     Format(text, error, value, 2.0, 0.1, 6, 4);
@@ -77,14 +77,14 @@ void TNewDataDlg::RangeCheck() {
             tr("Density is out of Range. Please enter a value between 2 and 0.1.").toStdString());
         return;
     }
-    Density->setText(QString::fromStdString(text));
+    Density->setText(EntryBoxText(text));
     PauseAfterCheck(*this);
     accept();
 }
 
 RunSettings TNewDataDlg::Settings() const {
     RunSettings settings;
-    settings.Density = ReadStoredNumber(Density->text().toStdString());
+    settings.Density = ReadStoredNumber(EntryBoxNumber(Density->text(), LocaleDecimalMark()));
     const std::pair<QRadioButton*, int> durations[] = {{MaxDuration9, 9},
                                                        {MaxDuration18, 18},
                                                        {MaxDuration36, 36},

@@ -3,6 +3,7 @@
 #include "analysis/FilterSizingText.h"
 #include "analysis/FoulingAnalysis.h"
 #include "analysis/FoulingAnalysisText.h"
+#include "document/NumberMarks.h"
 #include "document/Quantities.h"
 #include "entry/NumberText.h"
 #include "entry/ui/LocaleDecimalMark.h"
@@ -50,8 +51,8 @@ QWidget* WithUnit(QLineEdit* edit, QWidget* unit, QWidget* parent) {
 // The number typed, with either decimal separator where the locale writes
 // a comma; nothing for an empty or unreadable text.
 std::optional<double> Typed(const QLineEdit& edit) {
-    const std::optional<double> value = ParseEntryNumber(
-        WithDecimalPoint(edit.text().trimmed().toStdString(), LocaleDecimalMark()));
+    const std::optional<double> value =
+        ParseEntryNumber(EntryBoxNumber(edit.text().trimmed(), LocaleDecimalMark()));
     if (!value || !std::isfinite(*value)) {
         return std::nullopt;
     }
@@ -81,7 +82,7 @@ FilterSizingWindow::FilterSizingWindow(QWidget* parent, const DisplayUnits& unit
       flow_(new QLineEdit(this)), flowUnit_(UnitBox(FlowUnits, this)),
       table_(new QTableWidget(this)), notes_(new QLabel(this)), units_(units), lab_(lab) {
     batchUnit_->setCurrentIndex(units.Metric() ? UnitIndex(VolumeUnits, HectolitreUnit.Name) : 0);
-    safetyFactor_->setText(QString::number(lab_.SafetyFactor));
+    safetyFactor_->setText(EntryBoxText(QString::number(lab_.SafetyFactor).toStdString()));
     for (QLineEdit* edit : {batchVolume_, safetyFactor_, elementArea_, flow_}) {
         edit->setAlignment(Qt::AlignRight);
         edit->setMaximumWidth(120);
@@ -119,7 +120,7 @@ FilterSizingWindow::FilterSizingWindow(QWidget* parent, const DisplayUnits& unit
 
 void FilterSizingWindow::FormCreate(const TWineRec& rec, const WineNotes& notes) {
     const FoulingAnalysis analysis = AnalyzeWineFouling(rec, notes, lab_);
-    setWindowTitle(tr("Filter Sizing — ") + QString::fromStdString(analysis.Wine));
+    setWindowTitle(tr("Filter Sizing — ") + QString::fromStdString(analysis.FullWine));
     estimates_ = SizingEstimatesOf(rec, analysis);
     const TConditions& c = rec.Conditions;
     const double rate = ReadStoredNumber(c.ProdRate.text());
@@ -129,8 +130,8 @@ void FilterSizingWindow::FormCreate(const TWineRec& rec, const WineNotes& notes)
         const bool bottles = c.ProdRateUnits.get() == 0;
         flowUnit_->setCurrentIndex(
             UnitIndex(FlowUnits, bottles ? BpmUnit.Name : zephra::FlowUnit(units_)));
-        flow_->setText(
-            QString::fromStdString(ShortNumberText(bottles ? rate : rate * FlowFactor(units_), 5)));
+        flow_->setText(EntryBoxText(
+            MachineNumber(ShortNumberText(bottles ? rate : rate * FlowFactor(units_), 5))));
     }
     ShowSizing();
 }

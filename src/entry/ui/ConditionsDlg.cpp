@@ -165,11 +165,11 @@ ConditionsForm TConditionsDlg::ShownForm() const {
     form.WineName = WineName->text().normalized(QString::NormalizationForm_C).toStdString();
     form.FilterName = FilterName->text().normalized(QString::NormalizationForm_C).toStdString();
     form.WineType = WineTypeNormal->isChecked() ? 0 : 1;
-    form.LabPressure = LabPressure->text().toStdString();
-    form.FilterDiameter = FilterDiameter->text().toStdString();
-    form.MaxPressure = MaxPressure->text().toStdString();
-    form.Area = Area->text().toStdString();
-    form.Rate = Rate->text().toStdString();
+    form.LabPressure = EntryBoxNumber(LabPressure->text(), mark_);
+    form.FilterDiameter = EntryBoxNumber(FilterDiameter->text(), mark_);
+    form.MaxPressure = EntryBoxNumber(MaxPressure->text(), mark_);
+    form.Area = EntryBoxNumber(Area->text(), mark_);
+    form.Rate = EntryBoxNumber(Rate->text(), mark_);
     const auto buttons = RateUnitButtons();
     for (std::size_t units = 0; units < buttons.size(); ++units) {
         if (buttons[units]->isChecked()) {
@@ -181,11 +181,11 @@ ConditionsForm TConditionsDlg::ShownForm() const {
 }
 
 void TConditionsDlg::SetNumericBoxes(const ConditionsForm& shown) {
-    LabPressure->setText(QString::fromStdString(shown.LabPressure));
-    FilterDiameter->setText(QString::fromStdString(shown.FilterDiameter));
-    MaxPressure->setText(QString::fromStdString(shown.MaxPressure));
-    Area->setText(QString::fromStdString(shown.Area));
-    Rate->setText(QString::fromStdString(shown.Rate));
+    LabPressure->setText(EntryBoxText(shown.LabPressure));
+    FilterDiameter->setText(EntryBoxText(shown.FilterDiameter));
+    MaxPressure->setText(EntryBoxText(shown.MaxPressure));
+    Area->setText(EntryBoxText(shown.Area));
+    Rate->setText(EntryBoxText(shown.Rate));
 }
 
 void TConditionsDlg::ConditionsRangeCheck() {

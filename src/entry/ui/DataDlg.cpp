@@ -115,9 +115,9 @@ TDataDlg::TDataDlg(MessageBoxes& boxes, QWidget* parent)
 
 void TDataDlg::SetForm(const DataForm& form) {
     for (int i = 0; i < Rows; ++i) {
-        V[i]->setText(QString::fromStdString(form.Volume[i]));
-        Min[i]->setText(QString::fromStdString(form.Minutes[i]));
-        Sec[i]->setText(QString::fromStdString(form.Seconds[i]));
+        V[i]->setText(EntryBoxText(form.Volume[i]));
+        Min[i]->setText(EntryBoxText(form.Minutes[i]));
+        Sec[i]->setText(EntryBoxText(form.Seconds[i]));
     }
     if (form.Skip && *form.Skip >= 0 && *form.Skip < SkipChoices) {
         Skip[*form.Skip]->setChecked(true);
@@ -134,9 +134,9 @@ void TDataDlg::SetForm(const DataForm& form) {
 DataForm TDataDlg::Form() const {
     DataForm form;
     for (int i = 0; i < Rows; ++i) {
-        form.Volume[i] = V[i]->text().toStdString();
-        form.Minutes[i] = Min[i]->text().toStdString();
-        form.Seconds[i] = Sec[i]->text().toStdString();
+        form.Volume[i] = EntryBoxNumber(V[i]->text(), mark_);
+        form.Minutes[i] = EntryBoxNumber(Min[i]->text(), mark_);
+        form.Seconds[i] = EntryBoxNumber(Sec[i]->text(), mark_);
     }
     if (const int checked = skipGroup_->checkedId(); checked >= 0) {
         form.Skip = checked;
@@ -172,9 +172,9 @@ void TDataDlg::PasteTable(int firstRow, const QString& text) {
     }
     for (int k = 0; k < count; ++k) {
         const int i = firstRow - 1 + k;
-        V[i]->setText(QString::fromStdString(readings[k].Volume));
-        Min[i]->setText(QString::fromStdString(readings[k].Minutes));
-        Sec[i]->setText(QString::fromStdString(readings[k].Seconds));
+        V[i]->setText(EntryBoxText(readings[k].Volume));
+        Min[i]->setText(EntryBoxText(readings[k].Minutes));
+        Sec[i]->setText(EntryBoxText(readings[k].Seconds));
     }
 }
 
@@ -184,9 +184,9 @@ void TDataDlg::DataRangeCheck() {
     // The check rewrites the boxes before the failing one; that box and all
     // after it come back as they were.
     for (int i = 0; i < Rows; ++i) {
-        V[i]->setText(QString::fromStdString(form.Volume[i]));
-        Min[i]->setText(QString::fromStdString(form.Minutes[i]));
-        Sec[i]->setText(QString::fromStdString(form.Seconds[i]));
+        V[i]->setText(EntryBoxText(form.Volume[i]));
+        Min[i]->setText(EntryBoxText(form.Minutes[i]));
+        Sec[i]->setText(EntryBoxText(form.Seconds[i]));
     }
     if (failure) {
         boxes_.Information(DataCheckMessage(*failure, form, mark_));

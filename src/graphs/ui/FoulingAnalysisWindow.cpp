@@ -136,7 +136,8 @@ void FoulingAnalysisWindow::FillTable() {
 }
 
 void FoulingAnalysisWindow::FillSummary(const TWineRec& rec, const DisplayUnits& units) {
-    QString html = QStringLiteral("<p><b>") + Html(analysis_.Wine + " - " + analysis_.Filter) +
+    QString html = QStringLiteral("<p><b>") +
+                   Html(analysis_.FullWine + " - " + analysis_.FullFilter) +
                    QStringLiteral("</b></p><table cellspacing=\"4\">");
     for (const auto& [label, value] : FoulingSummaryItems(analysis_, rec, units)) {
         html += QStringLiteral("<tr><td>") + Shown(label).toHtmlEscaped() +

@@ -1,5 +1,6 @@
 #include "reports/ui/CompareTrialsWindow.h"
 
+#include "document/NumberMarks.h"
 #include "document/WineFile.h"
 #include "reports/ui/ComparisonDocument.h"
 #include "reports/ui/OutputFile.h"
@@ -23,19 +24,34 @@ namespace {
 
 const QSize ChartPixels(760, 420);
 
-// A cell that sorts by its number where it shows one.
-QTableWidgetItem* Cell(const std::string& text) {
-    auto* item = new QTableWidgetItem;
-    const QString shown = QString::fromStdString(text);
-    bool number = false;
-    const double value = shown.toDouble(&number);
-    if (number) {
-        item->setData(Qt::EditRole, value);
-    } else {
-        item->setText(shown);
+// A cell that shows its text and sorts by its number where it shows one.
+class Cell : public QTableWidgetItem {
+public:
+    explicit Cell(const std::string& text) : QTableWidgetItem(QString::fromStdString(text)) {
+        const std::optional<NumberMarks>& marks = NumberMarksInUse();
+        const std::string number = marks ? WithoutMarks(text, *marks) : text;
+        bool isNumber = false;
+        const double value = QString::fromStdString(number).toDouble(&isNumber);
+        if (isNumber) {
+            setData(NumberRole, value);
+        }
     }
-    return item;
-}
+
+    bool operator<(const QTableWidgetItem& other) const override {
+        const QVariant mine = data(NumberRole);
+        const QVariant theirs = other.data(NumberRole);
+        if (mine.isValid() && theirs.isValid()) {
+            return mine.toDouble() < theirs.toDouble();
+        }
+        if (mine.isValid() != theirs.isValid()) {
+            return mine.isValid(); // numbers before texts
+        }
+        return QTableWidgetItem::operator<(other);
+    }
+
+private:
+    static constexpr int NumberRole = Qt::UserRole;
+};
 
 } // namespace
 
@@ -143,7 +159,7 @@ void CompareTrialsWindow::Refresh() {
     table_->setHorizontalHeaderLabels(headers);
     for (std::size_t r = 1; r < table.size(); ++r) {
         for (std::size_t c = 0; c < table[r].size(); ++c) {
-            table_->setItem(static_cast<int>(r) - 1, static_cast<int>(c), Cell(table[r][c]));
+            table_->setItem(static_cast<int>(r) - 1, static_cast<int>(c), new Cell(table[r][c]));
         }
     }
     table_->resizeColumnsToContents();

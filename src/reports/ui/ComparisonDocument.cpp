@@ -125,7 +125,7 @@ QByteArray ComparisonPdf(const std::vector<ComparisonRow>& rows, const QPageLayo
             double x = 0;
             for (std::size_t c = 0; c < row.size(); ++c) {
                 const QString text =
-                    m.elidedText(Text(row[c]), Qt::ElideRight, widths[c] * UnitsPerPoint);
+                    m.elidedText(Text(row[c]), Qt::ElideMiddle, widths[c] * UnitsPerPoint);
                 painter.drawText(QPointF(x * UnitsPerPoint, y + m.ascent()), text);
                 x += widths[c] + CellGap;
             }

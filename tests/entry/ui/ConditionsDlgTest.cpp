@@ -1,5 +1,6 @@
 #include "entry/ui/ConditionsDlg.h"
 
+#include "document/NumberMarks.h"
 #include "support/RecordingBoxes.h"
 #include "support/TypeInto.h"
 
@@ -486,6 +487,40 @@ private slots:
         QCOMPARE(dlg.result(), int(QDialog::Accepted));
         QCOMPARE(dlg.LabPressure->text(), shown);
         QCOMPARE(dlg.Area->text(), QString("1.50"));
+    }
+
+    // With the numbers of a decimal-comma locale in use, the boxes show the
+    // values with its comma, and the form still holds the stored point.
+    void decimalCommaLocaleShowsItsComma() {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        UseNumberMarks(LocaleNumberMarks(",", "\xE2\x80\xAF"));
+        RecordingBoxes boxes;
+        TConditionsDlg dlg(boxes);
+        ConditionsForm form;
+        form.WineName = "Merlot";
+        form.FilterName = "K250";
+        form.LabPressure = "30.0";
+        form.FilterDiameter = "47";
+        form.MaxPressure = "30";
+        form.Area = "1.50";
+        form.Rate = "1000";
+        dlg.SetForm(form);
+        QCOMPARE(dlg.LabPressure->text(), QString("30,0"));
+        QCOMPARE(dlg.Area->text(), QString("1,50"));
+        QCOMPARE(dlg.Rate->text(), QString("1000")); // never grouped in a box
+        dlg.show();
+        TypeInto(dlg.LabPressure, "2.5");
+        TypeInto(dlg.Area, "1,5");
+        PressOk(dlg);
+        UseNumberMarks(std::nullopt);
+        QLocale::setDefault(before);
+        QVERIFY(boxes.shown.empty());
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QCOMPARE(dlg.LabPressure->text(), QString(" 2,5"));
+        QCOMPARE(dlg.Area->text(), QString("1,50"));
+        QCOMPARE(dlg.Form().LabPressure, " 2.5");
+        QCOMPARE(dlg.Form().Area, "1.50");
     }
 };
 

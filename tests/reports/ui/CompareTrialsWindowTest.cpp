@@ -1,5 +1,6 @@
 #include "UiScript.h"
 
+#include "document/NumberMarks.h"
 #include "document/WineFile.h"
 #include "reports/ui/CompareTrialsWindow.h"
 #include "support/PdfTools.h"
@@ -122,6 +123,56 @@ private slots:
         QVERIFY(pages[0].Width > pages[0].Height); // landscape
         QVERIFY(QString::fromStdString(test::PdfText(pdf))
                     .contains(QStringLiteral("Riesling Kabinett 2025 Lot 12")));
+        QCOMPARE(ui.Unexpected, QStringList());
+    }
+
+    // In a decimal-comma locale the table shows its numbers with the comma
+    // (as the fouling window and the PDF do) and still sorts them as numbers.
+    void decimalCommaNumbersSortAsNumbers() {
+        UseNumberMarks(LocaleNumberMarks(",", "."));
+        UiScript ui;
+        CompareTrialsWindow window(ui.Services());
+        window.AddTrial(Scaled(0.8), Started(12), QStringLiteral("/lab/a.zph"));
+        window.AddTrial(test::SampleWine(), Started(13), QStringLiteral("/lab/b.zph"));
+        window.AddTrial(Scaled(1.3), Started(14), QStringLiteral("/lab/c.zph"));
+        QTableWidget& table = *window.Table();
+        QCOMPARE(Column(table, 4, 1), QStringLiteral("75,4"));
+        const NumberMarks marks = *NumberMarksInUse();
+        const auto value = [&](int column, int row) {
+            return QString::fromStdString(
+                       WithoutMarks(Column(table, column, row).toStdString(), marks))
+                .toDouble();
+        };
+        for (const int column : {4, 11}) {
+            table.horizontalHeader()->setSortIndicator(column, Qt::DescendingOrder);
+            QVERIFY2(value(column, 0) > value(column, 1) && value(column, 1) > value(column, 2),
+                     qPrintable(Column(table, column, 0) + " " + Column(table, column, 1) + " " +
+                                Column(table, column, 2)));
+        }
+        UseNumberMarks(std::nullopt);
+    }
+
+    // Names too long for the PDF's table wrap onto more lines: filters that
+    // differ only at the end stay told apart.
+    void longNamesInThePdfAreShownWhole() {
+        QTemporaryDir dir;
+        UiScript ui;
+        CompareTrialsWindow window(ui.Services());
+        const std::string common = "Membrane polyethersulfone pleated cartridge 0.45 um lot ";
+        for (const std::string lot : {"Twelve", "Thirteen"}) {
+            WineNotes notes = Started(12);
+            notes.WineName = "Riesling Kabinett trocken Mosel 2025 barrel " + lot;
+            notes.FilterName = common + lot;
+            window.AddTrial(test::SampleWine(), notes, QStringLiteral("/lab/x.zph"));
+        }
+        ui.DialogAnswers = {dir.filePath("trials")};
+        window.ExportPdfExecute();
+        const QString text =
+            QString::fromStdString(test::PdfText(dir.filePath("trials.pdf").toStdString()));
+        QVERIFY2(text.contains(QStringLiteral("Twelve")) &&
+                     text.contains(QStringLiteral("Thirteen")),
+                 qPrintable(text));
+        QVERIFY(!text.contains(QStringLiteral("…")));
         QCOMPARE(ui.Unexpected, QStringList());
     }
 };
