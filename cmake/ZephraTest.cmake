@@ -21,7 +21,7 @@ target_link_libraries(zephra_gtest_pch PRIVATE GTest::gtest GTest::gmock)
 target_precompile_headers(zephra_gtest_pch PRIVATE <gtest/gtest.h> <gmock/gmock.h>)
 
 set(ZEPHRA_TEST_ENVIRONMENT
-  "LC_ALL=C;QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/test-runtime;XDG_STATE_HOME=${CMAKE_BINARY_DIR}/test-state")
+  "LC_ALL=C;ZEPHRA_FIELD_CHECKS=1;QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/test-runtime;XDG_STATE_HOME=${CMAKE_BINARY_DIR}/test-state")
 
 function(zephra_add_test)
   cmake_parse_arguments(ARG "QT;PROGRAMS;EACH" "NAME" "SOURCES;LIBS" ${ARGN})

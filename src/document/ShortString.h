@@ -3,11 +3,15 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string_view>
 
 namespace zephra {
+
+// Called when a text longer than its field is assigned. With the
+// environment variable ZEPHRA_FIELD_CHECKS set (every test runs so) it
+// prints the text and stops the program, so that a silent cut fails the
+// tests; otherwise the field keeps the text's first characters.
+void FieldCut(std::string_view bytes, std::size_t capacity);
 
 // A fixed-capacity string as stored in the wine record: one length byte and
 // N character bytes (Windows-1252). Only the first `len` bytes are the text;
@@ -25,18 +29,13 @@ template <std::size_t N> struct ShortString {
     bool empty() const { return len == 0; }
 
     // Stores `bytes`, which must fit: a text cut to fit would read as
-    // another value. With ZEPHRA_FIELD_CHECKS (on in every build with the
-    // tests) or without NDEBUG a longer text stops the program with a
-    // message naming it. Writes the length byte and the text bytes only,
-    // leaving the rest of the field as it was.
+    // another value, so a longer one goes through FieldCut. Writes the
+    // length byte and the text bytes only, leaving the rest of the field as
+    // it was.
     void assign(std::string_view bytes) {
-#if defined(ZEPHRA_FIELD_CHECKS) || !defined(NDEBUG)
         if (bytes.size() > N) {
-            std::fprintf(stderr, "text \"%.*s\" cut to %zu characters to fit its field\n",
-                         static_cast<int>(bytes.size()), bytes.data(), N);
-            std::abort();
+            FieldCut(bytes, N);
         }
-#endif
         assignTruncated(bytes);
     }
     // Stores the first N bytes of `bytes`, for the fields where keeping a

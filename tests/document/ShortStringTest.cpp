@@ -33,6 +33,7 @@ TEST(ShortStringTest, LongerTextKeepsItsFirstCharactersWhenCutOnPurpose) {
 // cut, is a fault of the program: it stops there in every build of the
 // tests rather than store another value.
 TEST(ShortStringDeathTest, SilentCutStops) {
+    setenv("ZEPHRA_FIELD_CHECKS", "1", 1);
     TWineRec rec{};
     EXPECT_DEATH(rec.Data.V[0].assign("2000050.0"), "\"2000050.0\" cut to 6 characters");
     EXPECT_DEATH(rec.Conditions.WineName.assign("Cabernet Sauvignon 2024"), "cut to 16");
