@@ -21,6 +21,12 @@ namespace zephra {
 
 namespace {
 
+// A rate unit's name as the radio buttons show it.
+QString RateUnitText(int rateUnits) {
+    const std::string_view name = RateUnitName(rateUnits);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
 constexpr int NameBoxWidth = 121;
 constexpr int NumberBoxWidth = 41;
 // The names take any length: the record keeps their first 16 characters,
@@ -82,18 +88,18 @@ TConditionsDlg::TConditionsDlg(MessageBoxes& boxes, QWidget* parent, const Displ
     MakeLabelLeftOf(Rate, tr("Rate"));
 
     // bpm and gpm form their own exclusive pair, apart from the wine type.
-    UnitsBPM = new QRadioButton(QStringLiteral("bpm"), this);
+    UnitsBPM = new QRadioButton(RateUnitText(0), this);
     UnitsBPM->setObjectName(QStringLiteral("UnitsBPM"));
     UnitsBPM->setGeometry(390, 211, 60, 17);
-    UnitsGPM = new QRadioButton(QStringLiteral("gpm"), this);
+    UnitsGPM = new QRadioButton(RateUnitText(1), this);
     UnitsGPM->setObjectName(QStringLiteral("UnitsGPM"));
     UnitsGPM->setGeometry(390, 227, 60, 17);
     // In metric units a rate is typed in bpm, L/h or hL/h; L/h and hL/h are
     // stored as gpm.
-    UnitsLPH = new QRadioButton(QStringLiteral("L/h"), this);
+    UnitsLPH = new QRadioButton(RateUnitText(RateLitresPerHour), this);
     UnitsLPH->setObjectName(QStringLiteral("UnitsLPH"));
     UnitsLPH->setGeometry(390, 227, 60, 17);
-    UnitsHLPH = new QRadioButton(QStringLiteral("hL/h"), this);
+    UnitsHLPH = new QRadioButton(RateUnitText(RateHectolitresPerHour), this);
     UnitsHLPH->setObjectName(QStringLiteral("UnitsHLPH"));
     UnitsHLPH->setGeometry(390, 243, 60, 17);
     UnitsGPM->setVisible(!units.Metric());
