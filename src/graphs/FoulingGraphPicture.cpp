@@ -174,8 +174,10 @@ DisplayList DrawFoulingGraphPicture(const FoulingAnalysis& a, Colour windowText,
     canvas.Rectangle({0, 0, FoulingGraphWidth, FoulingGraphHeight});
 
     canvas.Font = FontSpec{-14, false};
-    canvas.TextRect({10, 16, FoulingGraphWidth - 10, 36}, a.FullWine + " - " + a.FullFilter,
-                    TextAlign::Centre);
+    // The names in full where the analysis has them (AnalyzeWineFouling).
+    const std::string& wine = a.FullWine.empty() ? a.Wine : a.FullWine;
+    const std::string& filter = a.FullFilter.empty() ? a.Filter : a.FullFilter;
+    canvas.TextRect({10, 16, FoulingGraphWidth - 10, 36}, wine + " - " + filter, TextAlign::Centre);
     canvas.Font = FontSpec{TextHeight, false};
 
     canvas.BrushColour = Ivory;

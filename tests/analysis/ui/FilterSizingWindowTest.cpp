@@ -82,6 +82,15 @@ private slots:
         QTRY_VERIFY(opened.isNull());
     }
 
+    void titleShowsTheFullName() {
+        FilterSizingWindow window;
+        WineNotes notes;
+        notes.WineName = "Chardonnay 2024 Reserve Tank 7";
+        window.FormCreate(Sample(), notes);
+        QCOMPARE(window.windowTitle(),
+                 QStringLiteral("Filter Sizing — Chardonnay 2024 Reserve Tank 7"));
+    }
+
     // A flow sets the batch time; wrong input says what is wrong instead of
     // sizing.
     void flowAndWrongInput() {

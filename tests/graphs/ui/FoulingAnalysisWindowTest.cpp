@@ -162,6 +162,20 @@ private slots:
                 1e-8 * capacity);
     }
 
+    // The heading names the wine and the filter in full, as the notes keep
+    // them, not the record's 16 characters.
+    void headingShowsTheFullNames() {
+        RecordingBoxes boxes;
+        FoulingAnalysisWindow window(boxes);
+        WineNotes notes;
+        notes.WineName = "Chardonnay 2024 Reserve Tank 7";
+        notes.FilterName = "Membrane 0.65 PES cartridge";
+        window.FormCreate(Sample(), notes);
+        QVERIFY2(window.Summary()->text().contains(QStringLiteral(
+                     "Chardonnay 2024 Reserve Tank 7 - Membrane 0.65 PES cartridge")),
+                 qPrintable(window.Summary()->text()));
+    }
+
     void savePictureAsWritesThePictureShown() {
         RecordingBoxes boxes;
         QTemporaryDir dir;
