@@ -167,7 +167,7 @@ struct IniParser {
         for (std::size_t from = 0; from < read.size();) {
             const std::size_t end = std::min(read.find('\n', from), read.size());
             lines.push_back(read.substr(from, end - from));
-            file.lines_.push_back({std::string(lines.back())});
+            file.lines_.push_back({std::string(lines.back()), {}, {}});
             from = end + 1;
         }
         file.lastLineUnterminated_ = !read.empty() && read.back() != '\n';
@@ -255,7 +255,7 @@ void IniFile::Set(const std::string& section, const std::string& key, const std:
         return;
     }
     if (!lines_.empty() && !Trimmed(lines_.back().text, lines_.size() == 1).empty())
-        lines_.push_back({"", lines_.back().section});
+        lines_.push_back({"", lines_.back().section, {}});
     lines_.push_back({"[" + section + "]", section, {}, false, true});
     lines_.push_back(std::move(added));
     lastLineUnterminated_ = false;
