@@ -33,6 +33,8 @@
     <message>
         <source>The balance reads %1, beyond the range of a laboratory balance (100 kg).</source>
         <translation>Die Waage zeigt %1, außerhalb des Bereichs einer Laborwaage (100 kg).</translation>
+    </message>
+    <message>
         <source>The balance&apos;s port could not be opened (%1).</source>
         <translation>Der Anschluss der Waage konnte nicht geöffnet werden (%1).</translation>
     </message>
@@ -65,6 +67,9 @@
     <message>
         <source>A volume of %1 ml does not fit the wine record&apos;s volume field. Data collection will exit.</source>
         <translation>Ein Volumen von %1 ml passt nicht in das Volumenfeld des Weindatensatzes. Die Datenerfassung wird beendet.</translation>
+    </message>
+</context>
+<context>
     <name>CollectionRun</name>
     <message>
         <source>The wine&apos;s notes leave no room for the reading times of a run (%1 characters too many). Shorten the comments or the full names, or collect into a new wine.</source>
@@ -702,12 +707,12 @@
         <translation>Kapazität nach der Analyse</translation>
     </message>
     <message>
-        <source>Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm membrane at %4; the pore size is not recorded, %5 µm is assumed.</source>
-        <translation>Klassen nach Romat (2014): Grenzen %1 / %2 / %3 s, für eine 25-mm-Membran bei %4; die Porengröße ist nicht erfasst, %5 µm wird angenommen.</translation>
-    </message>
-    <message>
         <source>doubtful: see the capacity by the analysis</source>
         <translation>zweifelhaft: siehe die Kapazität nach der Analyse</translation>
+    </message>
+    <message>
+        <source>Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm membrane at %4; the pore size is not recorded, %5 µm is assumed.</source>
+        <translation>Klassen nach Romat (2014): Grenzen %1 / %2 / %3 s, für eine 25-mm-Membran bei %4; die Porengröße ist nicht erfasst, %5 µm wird angenommen.</translation>
     </message>
 </context>
 <context>
@@ -745,6 +750,9 @@
     <message>
         <source>Maximum Full-Scale Pressure is out of Range. Please enter a value between %1 and %2 %3.</source>
         <translation>Der maximale Betriebsdruck liegt außerhalb des Bereichs. Bitte geben Sie einen Wert zwischen %1 und %2 %3 ein.</translation>
+    </message>
+</context>
+<context>
     <name>VmaxTracker</name>
     <message>
         <source>capacity %1, %2</source>

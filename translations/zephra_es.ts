@@ -33,6 +33,8 @@
     <message>
         <source>The balance reads %1, beyond the range of a laboratory balance (100 kg).</source>
         <translation>La balanza indica %1, fuera del alcance de una balanza de laboratorio (100 kg).</translation>
+    </message>
+    <message>
         <source>The balance&apos;s port could not be opened (%1).</source>
         <translation>No se ha podido abrir el puerto de la balanza (%1).</translation>
     </message>
@@ -65,6 +67,9 @@
     <message>
         <source>A volume of %1 ml does not fit the wine record&apos;s volume field. Data collection will exit.</source>
         <translation>Un volumen de %1 ml no cabe en el campo de volumen del registro del vino. La recogida de datos terminará.</translation>
+    </message>
+</context>
+<context>
     <name>CollectionRun</name>
     <message>
         <source>The wine&apos;s notes leave no room for the reading times of a run (%1 characters too many). Shorten the comments or the full names, or collect into a new wine.</source>
@@ -702,12 +707,12 @@
         <translation>Capacidad según el análisis</translation>
     </message>
     <message>
-        <source>Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm membrane at %4; the pore size is not recorded, %5 µm is assumed.</source>
-        <translation>Clases según Romat (2014): límites %1 / %2 / %3 s, para una membrana de 25 mm a %4; el tamaño de poro no se registra, se supone %5 µm.</translation>
-    </message>
-    <message>
         <source>doubtful: see the capacity by the analysis</source>
         <translation>dudoso: ver la capacidad según el análisis</translation>
+    </message>
+    <message>
+        <source>Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm membrane at %4; the pore size is not recorded, %5 µm is assumed.</source>
+        <translation>Clases según Romat (2014): límites %1 / %2 / %3 s, para una membrana de 25 mm a %4; el tamaño de poro no se registra, se supone %5 µm.</translation>
     </message>
 </context>
 <context>
@@ -745,6 +750,9 @@
     <message>
         <source>Maximum Full-Scale Pressure is out of Range. Please enter a value between %1 and %2 %3.</source>
         <translation>La presión máxima en producción está fuera de rango. Introduzca un valor entre %1 y %2 %3.</translation>
+    </message>
+</context>
+<context>
     <name>VmaxTracker</name>
     <message>
         <source>capacity %1, %2</source>

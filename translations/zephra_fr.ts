@@ -33,6 +33,8 @@
     <message>
         <source>The balance reads %1, beyond the range of a laboratory balance (100 kg).</source>
         <translation>La balance indique %1, hors de la portée d’une balance de laboratoire (100 kg).</translation>
+    </message>
+    <message>
         <source>The balance&apos;s port could not be opened (%1).</source>
         <translation>Le port de la balance n&apos;a pas pu être ouvert (%1).</translation>
     </message>
@@ -65,6 +67,9 @@
     <message>
         <source>A volume of %1 ml does not fit the wine record&apos;s volume field. Data collection will exit.</source>
         <translation>Un volume de %1 ml ne tient pas dans le champ de volume de la fiche du vin. L’acquisition des données va s’arrêter.</translation>
+    </message>
+</context>
+<context>
     <name>CollectionRun</name>
     <message>
         <source>The wine&apos;s notes leave no room for the reading times of a run (%1 characters too many). Shorten the comments or the full names, or collect into a new wine.</source>
@@ -702,12 +707,12 @@
         <translation>Capacité selon l&apos;analyse</translation>
     </message>
     <message>
-        <source>Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm membrane at %4; the pore size is not recorded, %5 µm is assumed.</source>
-        <translation>Classes selon Romat (2014) : limites %1 / %2 / %3 s, pour une membrane de 25 mm à %4 ; le seuil de la membrane n&apos;est pas enregistré, %5 µm est supposé.</translation>
-    </message>
-    <message>
         <source>doubtful: see the capacity by the analysis</source>
         <translation>douteux : voir la capacité selon l&apos;analyse</translation>
+    </message>
+    <message>
+        <source>Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm membrane at %4; the pore size is not recorded, %5 µm is assumed.</source>
+        <translation>Classes selon Romat (2014) : limites %1 / %2 / %3 s, pour une membrane de 25 mm à %4 ; le seuil de la membrane n&apos;est pas enregistré, %5 µm est supposé.</translation>
     </message>
 </context>
 <context>
@@ -745,6 +750,9 @@
     <message>
         <source>Maximum Full-Scale Pressure is out of Range. Please enter a value between %1 and %2 %3.</source>
         <translation>La pression maximale en production est hors limites. Veuillez saisir une valeur entre %1 et %2 %3.</translation>
+    </message>
+</context>
+<context>
     <name>VmaxTracker</name>
     <message>
         <source>capacity %1, %2</source>

@@ -33,6 +33,8 @@
     <message>
         <source>The balance reads %1, beyond the range of a laboratory balance (100 kg).</source>
         <translation>La bilancia indica %1, oltre la portata di una bilancia da laboratorio (100 kg).</translation>
+    </message>
+    <message>
         <source>The balance&apos;s port could not be opened (%1).</source>
         <translation>Non è stato possibile aprire la porta della bilancia (%1).</translation>
     </message>
@@ -65,6 +67,9 @@
     <message>
         <source>A volume of %1 ml does not fit the wine record&apos;s volume field. Data collection will exit.</source>
         <translation>Un volume di %1 ml non entra nel campo del volume della scheda del vino. La raccolta dei dati terminerà.</translation>
+    </message>
+</context>
+<context>
     <name>CollectionRun</name>
     <message>
         <source>The wine&apos;s notes leave no room for the reading times of a run (%1 characters too many). Shorten the comments or the full names, or collect into a new wine.</source>
@@ -702,12 +707,12 @@
         <translation>Capacità secondo l&apos;analisi</translation>
     </message>
     <message>
-        <source>Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm membrane at %4; the pore size is not recorded, %5 µm is assumed.</source>
-        <translation>Classi secondo Romat (2014): limiti %1 / %2 / %3 s, per una membrana da 25 mm a %4; la porosità non è registrata, si assume %5 µm.</translation>
-    </message>
-    <message>
         <source>doubtful: see the capacity by the analysis</source>
         <translation>dubbio: vedere la capacità secondo l&apos;analisi</translation>
+    </message>
+    <message>
+        <source>Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm membrane at %4; the pore size is not recorded, %5 µm is assumed.</source>
+        <translation>Classi secondo Romat (2014): limiti %1 / %2 / %3 s, per una membrana da 25 mm a %4; la porosità non è registrata, si assume %5 µm.</translation>
     </message>
 </context>
 <context>
@@ -745,6 +750,9 @@
     <message>
         <source>Maximum Full-Scale Pressure is out of Range. Please enter a value between %1 and %2 %3.</source>
         <translation>La pressione massima in produzione è fuori intervallo. Inserire un valore tra %1 e %2 %3.</translation>
+    </message>
+</context>
+<context>
     <name>VmaxTracker</name>
     <message>
         <source>capacity %1, %2</source>

@@ -33,6 +33,8 @@
     <message>
         <source>The balance reads %1, beyond the range of a laboratory balance (100 kg).</source>
         <translation>A balança indica %1, fora do alcance de uma balança de laboratório (100 kg).</translation>
+    </message>
+    <message>
         <source>The balance&apos;s port could not be opened (%1).</source>
         <translation>Não foi possível abrir a porta da balança (%1).</translation>
     </message>
@@ -65,6 +67,9 @@
     <message>
         <source>A volume of %1 ml does not fit the wine record&apos;s volume field. Data collection will exit.</source>
         <translation>Um volume de %1 ml não cabe no campo de volume do registo do vinho. A recolha de dados vai terminar.</translation>
+    </message>
+</context>
+<context>
     <name>CollectionRun</name>
     <message>
         <source>The wine&apos;s notes leave no room for the reading times of a run (%1 characters too many). Shorten the comments or the full names, or collect into a new wine.</source>
@@ -702,12 +707,12 @@
         <translation>Capacidade pela análise</translation>
     </message>
     <message>
-        <source>Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm membrane at %4; the pore size is not recorded, %5 µm is assumed.</source>
-        <translation>Classes segundo Romat (2014): limites %1 / %2 / %3 s, para uma membrana de 25 mm a %4; a porosidade não é registada, assume-se %5 µm.</translation>
-    </message>
-    <message>
         <source>doubtful: see the capacity by the analysis</source>
         <translation>duvidoso: ver a capacidade segundo a análise</translation>
+    </message>
+    <message>
+        <source>Bands after Romat (2014): limits %1 / %2 / %3 s, for a 25 mm membrane at %4; the pore size is not recorded, %5 µm is assumed.</source>
+        <translation>Classes segundo Romat (2014): limites %1 / %2 / %3 s, para uma membrana de 25 mm a %4; a porosidade não é registada, assume-se %5 µm.</translation>
     </message>
 </context>
 <context>
@@ -745,6 +750,9 @@
     <message>
         <source>Maximum Full-Scale Pressure is out of Range. Please enter a value between %1 and %2 %3.</source>
         <translation>A pressão máxima em produção está fora dos limites. Introduza um valor entre %1 e %2 %3.</translation>
+    </message>
+</context>
+<context>
     <name>VmaxTracker</name>
     <message>
         <source>capacity %1, %2</source>
