@@ -194,13 +194,6 @@
     </message>
 </context>
 <context>
-    <name>DataCheck</name>
-    <message>
-        <source>A volume of %1 ml is outside %2 to %3 ml.</source>
-        <translation>Ein Volumen von %1 ml liegt außerhalb von %2 bis %3 ml.</translation>
-    </message>
-</context>
-<context>
     <name>FoulingAnalysis</name>
     <message>
         <source>Law</source>

@@ -194,13 +194,6 @@
     </message>
 </context>
 <context>
-    <name>DataCheck</name>
-    <message>
-        <source>A volume of %1 ml is outside %2 to %3 ml.</source>
-        <translation>Un volumen de %1 ml está fuera del intervalo de %2 a %3 ml.</translation>
-    </message>
-</context>
-<context>
     <name>FoulingAnalysis</name>
     <message>
         <source>Law</source>

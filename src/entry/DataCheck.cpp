@@ -1,11 +1,9 @@
 #include "entry/DataCheck.h"
 
-#include "document/TextCatalog.h"
 #include "document/Windows1252.h"
 #include "entry/DecimalCommaHint.h"
 #include "entry/DecimalMark.h"
 #include "entry/EntryFormat.h"
-#include "entry/NumberText.h"
 
 namespace zephra {
 
@@ -18,21 +16,8 @@ std::string DataCheckMessage(const DataCheckFailure& failure, const DataForm& fo
         return mark == DecimalMark::Point ? WithDecimalCommaHint(message, text) : message;
     };
     switch (failure.Column) {
-    case DataColumn::Volume: {
-        const std::string& typed = form.Volume[i];
-        const std::size_t first = typed.find_first_not_of(' ');
-        const std::string number =
-            first == std::string::npos
-                ? ""
-                : typed.substr(first, typed.find_last_not_of(' ') + 1 - first);
-        const std::optional<double> volume = ParseEntryNumber(WithDecimalPoint(number, mark));
-        if (volume && !(*volume >= SmallestVolumeMl && *volume <= LargestVolumeMl))
-            return describe("volume", typed) + " " +
-                   FilledIn(CoreText("DataCheck", "A volume of %1 ml is outside %2 to %3 ml."),
-                            {number, MessageNumberText(SmallestVolumeMl),
-                             MessageNumberText(LargestVolumeMl)});
-        return describe("volume", typed);
-    }
+    case DataColumn::Volume:
+        return describe("volume", form.Volume[i]);
     case DataColumn::Minutes:
         return describe("minutes", form.Minutes[i]);
     case DataColumn::Seconds:

@@ -52,10 +52,7 @@ inline constexpr const char* DataEntryErrorMessage = ShownText(
 // The dialog's message for a failed check: the row and column of the box,
 // then DataEntryErrorMessage, then the decimal-comma hint when the box's
 // text in `form` uses a comma as its decimal separator and the user's
-// decimals are written with a point, or, for a volume that reads as a number
-// outside SmallestVolumeMl to LargestVolumeMl, a sentence naming it. For
-// example "Row 5, volume: There is an error in the data entry. ... A volume
-// of 2000050 ml is outside 0.1 to 100000 ml.".
+// decimals are written with a point.
 std::string DataCheckMessage(const DataCheckFailure& failure, const DataForm& form,
                              DecimalMark mark = DecimalMark::Point);
 

@@ -413,6 +413,7 @@ private slots:
         QVERIFY(conf.open(QIODevice::WriteOnly));
         conf.write("[lab]\nsafety_factor = 2\n[Units]\nSystem metric\n");
         conf.close();
+        ui->BoxAnswers = {BoxAnswer::Ok};
         StartForm();
         QCOMPARE(ui->Boxes.size(), std::size_t{1});
         QCOMPARE(ui->Boxes.at(0).Kind, BoxKind::Warning);
