@@ -242,11 +242,13 @@ TEST_F(ComPortEventLifetime, ThePortOpensAgainRightAfterItsEventThreadStopped) {
 }
 
 TEST_F(ComPortEventLifetime, AfterCloseAndOpenHandlersStillRunOneAtATime) {
+    // Declared before the port: a handler still running while the port
+    // goes must find them.
+    std::atomic<int> running{0}, entered{0};
+    std::atomic<bool> overlapped{false};
     TComPort port(nullptr);
     port.SetDeviceName(pty.SlavePath());
     port.SetSynchronizeEvents(false);
-    std::atomic<int> running{0}, entered{0};
-    std::atomic<bool> overlapped{false};
     port.SetOnRxChar([&](TCustomComPort*) {
         if (running++ > 0) {
             overlapped = true;

@@ -344,8 +344,10 @@ TEST_F(ComPortPty, ReadStringLeavesAnOddLastByteQueued) {
 TEST_F(ComPortPty, WriteBytesChecksItsRange) {
     port.Open();
     const std::vector<std::uint8_t> value = {10, 11, 12, 13};
-    for (const auto& [from, count] : {std::pair{2, 3}, {-1, 1}, {0, -1}, {5, 0}}) {
-        const EComError error = CaptureError([&] { port.WriteBytes(value, from, count); });
+    for (const std::pair<int, int> range : {std::pair{2, 3}, {-1, 1}, {0, -1}, {5, 0}}) {
+        const auto [from, count] = range;
+        const EComError error =
+            CaptureError([&] { port.WriteBytes(value, range.first, range.second); });
         EXPECT_EQ(error.ErrorCode(), 0);
         EXPECT_STREQ(error.what(), "Incorrect parameter") << from << "," << count;
     }
